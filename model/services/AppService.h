@@ -1,0 +1,28 @@
+#pragma once
+// What the records need of the application object: the running data
+// checksum and the program folder. Implemented by the shell's application;
+// programs without one (the data tool, the headless harness) and tests use
+// CDetachedAppService.
+
+#include <string>
+
+#include "model/DataChecksum.h"
+
+class IAppService {
+public:
+    virtual ~IAppService() = default;
+    virtual CDataChecksum& DataChecksum() = 0;
+    // The program folder with a trailing separator.
+    virtual std::string GetProgramDirectory() = 0;
+};
+
+// An application service of its own: a checksum and the platform's program
+// folder.
+class CDetachedAppService : public IAppService {
+public:
+    CDataChecksum& DataChecksum() override { return m_checksum; }
+    std::string GetProgramDirectory() override;
+
+private:
+    CDataChecksum m_checksum;
+};

@@ -1,0 +1,33 @@
+#pragma once
+// What the records and the rules need of the main frame: the message pump
+// behind the timed waits, the pumping flag that holds back a close request
+// while a wait dispatches messages, and the keys that skip a wait.
+
+// Virtual key codes of the keys that end a skippable wait.
+constexpr int kKeyReturn = 0x0D;
+constexpr int kKeySpace = 0x20;
+
+class IFrameService {
+public:
+    virtual ~IFrameService() = default;
+    // While set, a request to close the game is only recorded.
+    virtual void SetPumping(int flag) = 0;
+    // When a close was requested meanwhile: clears the request, posts the
+    // close command to the frame and returns 1; otherwise 0.
+    virtual int CheckCloseRequest() = 0;
+    // Dispatches at most one pending window message; false when none was
+    // pending. May block briefly for one to arrive, never longer than maxWaitMs.
+    virtual bool PumpOneMessage(int maxWaitMs) = 0;
+    // Whether the key was pressed since the last query of it; the query
+    // clears that state.
+    virtual bool WasKeyPressed(int key) = 0;
+};
+
+// A frame with no window: nothing to pump, no keys, no close requests.
+class CDetachedFrameService : public IFrameService {
+public:
+    void SetPumping(int) override {}
+    int CheckCloseRequest() override { return 0; }
+    bool PumpOneMessage(int) override { return false; }
+    bool WasKeyPressed(int) override { return false; }
+};

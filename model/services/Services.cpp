@@ -1,0 +1,38 @@
+#include "model/services/Services.h"
+
+#include <stdexcept>
+
+namespace {
+IAppService* g_app = nullptr;
+IFrameService* g_frame = nullptr;
+IDocService* g_doc = nullptr;
+}  // namespace
+
+namespace Services {
+
+IAppService& App() {
+    static CDetachedAppService detached;
+    return g_app ? *g_app : detached;
+}
+
+IFrameService& Frame() {
+    static CDetachedFrameService detached;
+    return g_frame ? *g_frame : detached;
+}
+
+IDocService& Doc() {
+    if (!g_doc) throw std::logic_error("no game document is registered");
+    return *g_doc;
+}
+
+bool HasDoc() { return g_doc != nullptr; }
+
+void SetApp(IAppService* app) { g_app = app; }
+void SetFrame(IFrameService* frame) { g_frame = frame; }
+void SetDoc(IDocService* doc) { g_doc = doc; }
+
+IAppService* RegisteredApp() { return g_app; }
+IFrameService* RegisteredFrame() { return g_frame; }
+IDocService* RegisteredDoc() { return g_doc; }
+
+}  // namespace Services

@@ -1,0 +1,23 @@
+#include "fakes/FakeServices.h"
+
+void CFakeFrameService::SetPumping(int flag) {
+    calls.push_back("SetPumping(" + std::to_string(flag) + ")");
+}
+
+int CFakeFrameService::CheckCloseRequest() {
+    calls.push_back("CheckCloseRequest");
+    if (!closeRequested) return 0;
+    closeRequested = false;
+    return 1;
+}
+
+bool CFakeFrameService::PumpOneMessage(int) {
+    ++pumpCount;
+    if (pendingMessages.empty()) return false;
+    auto message = std::move(pendingMessages.front());
+    pendingMessages.pop_front();
+    message();
+    return true;
+}
+
+bool CFakeFrameService::WasKeyPressed(int key) { return m_pressed.erase(key) > 0; }
