@@ -34,4 +34,6 @@ class CFakeDocService : public IDocService {
 public:
     int GetWaitTime() override { return waitTime; }
     int waitTime = 0;
+    int GetCurrentMonthIndex() override { return currentMonthIndex; }
+    int currentMonthIndex = 0;
 };
