@@ -1,11 +1,18 @@
 #pragma once
 // What the records and the rules need of the main frame: the message pump
 // behind the timed waits, the pumping flag that holds back a close request
-// while a wait dispatches messages, and the keys that skip a wait.
+// while a wait dispatches messages, the keys that skip a wait, and the
+// message boxes and beeps of the loaders.
+
+#include <string>
 
 // Virtual key codes of the keys that end a skippable wait.
 constexpr int kKeyReturn = 0x0D;
 constexpr int kKeySpace = 0x20;
+
+// Message-box styles the records ask for (the window system's values).
+constexpr unsigned kMessageBoxOk = 0x00;
+constexpr unsigned kMessageIconExclamation = 0x30;
 
 class IFrameService {
 public:
@@ -21,6 +28,11 @@ public:
     // Whether the key was pressed since the last query of it; the query
     // clears that state.
     virtual bool WasKeyPressed(int key) = 0;
+    // Shows a modal message box; returns the button chosen, 0 when the box
+    // could not be shown.
+    virtual int ShowMessageBox(const std::string& text, unsigned style) = 0;
+    // The warning beep.
+    virtual void Beep() = 0;
 };
 
 // A frame with no window: nothing to pump, no keys, no close requests.
@@ -30,4 +42,7 @@ public:
     int CheckCloseRequest() override { return 0; }
     bool PumpOneMessage(int) override { return false; }
     bool WasKeyPressed(int) override { return false; }
+    // Nobody to show it to: the box cannot be shown.
+    int ShowMessageBox(const std::string&, unsigned) override { return 0; }
+    void Beep() override {}
 };

@@ -6,6 +6,7 @@ namespace {
 IAppService* g_app = nullptr;
 IFrameService* g_frame = nullptr;
 IDocService* g_doc = nullptr;
+INetService* g_net = nullptr;
 }  // namespace
 
 namespace Services {
@@ -25,14 +26,43 @@ IDocService& Doc() {
     return *g_doc;
 }
 
-bool HasDoc() { return g_doc != nullptr; }
+bool HasDoc() {
+    return g_doc != nullptr;
+}
 
-void SetApp(IAppService* app) { g_app = app; }
-void SetFrame(IFrameService* frame) { g_frame = frame; }
-void SetDoc(IDocService* doc) { g_doc = doc; }
+INetService& Net() {
+    if (!g_net) throw std::logic_error("no network layer is registered");
+    return *g_net;
+}
 
-IAppService* RegisteredApp() { return g_app; }
-IFrameService* RegisteredFrame() { return g_frame; }
-IDocService* RegisteredDoc() { return g_doc; }
+bool HasNet() {
+    return g_net != nullptr;
+}
+
+void SetApp(IAppService* app) {
+    g_app = app;
+}
+void SetFrame(IFrameService* frame) {
+    g_frame = frame;
+}
+void SetDoc(IDocService* doc) {
+    g_doc = doc;
+}
+void SetNet(INetService* net) {
+    g_net = net;
+}
+
+IAppService* RegisteredApp() {
+    return g_app;
+}
+IFrameService* RegisteredFrame() {
+    return g_frame;
+}
+IDocService* RegisteredDoc() {
+    return g_doc;
+}
+INetService* RegisteredNet() {
+    return g_net;
+}
 
 }  // namespace Services

@@ -9,6 +9,7 @@
 #include "model/services/AppService.h"
 #include "model/services/DocService.h"
 #include "model/services/FrameService.h"
+#include "model/services/NetService.h"
 
 namespace Services {
 
@@ -16,11 +17,15 @@ IAppService& App();
 IFrameService& Frame();
 IDocService& Doc();
 bool HasDoc();
+// The network layer; none outside network play (asking then throws).
+INetService& Net();
+bool HasNet();
 
 // nullptr goes back to the default (or to none, for the document).
 void SetApp(IAppService* app);
 void SetFrame(IFrameService* frame);
 void SetDoc(IDocService* doc);
+void SetNet(INetService* net);
 
 }  // namespace Services
 
@@ -29,8 +34,7 @@ void SetDoc(IDocService* doc);
 template <typename T>
 class CScopedService {
 public:
-    CScopedService(T* service, T* (*get)(), void (*set)(T*))
-        : m_previous(get()), m_set(set) {
+    CScopedService(T* service, T* (*get)(), void (*set)(T*)) : m_previous(get()), m_set(set) {
         m_set(service);
     }
     ~CScopedService() { m_set(m_previous); }
@@ -48,6 +52,7 @@ namespace Services {
 IAppService* RegisteredApp();
 IFrameService* RegisteredFrame();
 IDocService* RegisteredDoc();
+INetService* RegisteredNet();
 }  // namespace Services
 
 inline CScopedService<IAppService> ScopedApp(IAppService* app) {
@@ -58,4 +63,7 @@ inline CScopedService<IFrameService> ScopedFrame(IFrameService* frame) {
 }
 inline CScopedService<IDocService> ScopedDoc(IDocService* doc) {
     return {doc, &Services::RegisteredDoc, &Services::SetDoc};
+}
+inline CScopedService<INetService> ScopedNet(INetService* net) {
+    return {net, &Services::RegisteredNet, &Services::SetNet};
 }

@@ -20,4 +20,17 @@ bool CFakeFrameService::PumpOneMessage(int) {
     return true;
 }
 
-bool CFakeFrameService::WasKeyPressed(int key) { return m_pressed.erase(key) > 0; }
+bool CFakeFrameService::WasKeyPressed(int key) {
+    return m_pressed.erase(key) > 0;
+}
+
+int CFakeFrameService::ShowMessageBox(const std::string& text, unsigned style) {
+    calls.push_back("ShowMessageBox(" + std::to_string(style) + ")");
+    messages.push_back(text);
+    return messageBoxAnswer;
+}
+
+void CFakeFrameService::Beep() {
+    calls.push_back("Beep");
+    ++beepCount;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// What the records need of the network layer: sending one record to one
+// player or to every player. The network layer supplies the 512-byte frame
+// (padding, channels, acknowledgement); the records build the text.
+
+#include <string>
+
+// Every record is this long on the wire; its text (header, fields and any raw
+// bytes behind them) must leave room for the zero byte that follows it.
+constexpr int kNetRecordSize = 512;
+constexpr int kNetRecordTextLimit = kNetRecordSize - 1;
+// The header word that every record begins with.
+constexpr const char* kNetRecordHeader = "_MERCAVO";
+
+class INetService {
+public:
+    virtual ~INetService() = default;
+    // record: at most kNetRecordTextLimit bytes, which may include raw bytes
+    // after the text. player -1 sends to every player.
+    virtual void SendRecord(int player, const std::string& record) = 0;
+};
