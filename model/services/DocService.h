@@ -2,6 +2,25 @@
 // What the records need of the game document. Implemented by the game
 // document; tests use recording fakes.
 
+class CPersonData;
+
+// What the map document's lot search for a purchasing director found.
+struct SLotFound {
+    int x = -1, y = -1;   // the best cell
+    int price = 0;        // its price as the director sees it
+    int direction = -1;   // a neighbour also for sale: 0 up, 1 right, 2 down, 3 left; -1 none
+    int secondPrice = 0;  // that neighbour's price
+};
+
+// The parts of a person's state that the network host sends to the players.
+enum ePERSON_STATE {
+    ePERSON_RELATIONS,
+    ePERSON_STATUS,
+    ePERSON_SALARY,
+    ePERSON_EXPERIENCE,
+    ePERSON_RECORD
+};
+
 class IDocService {
 public:
     virtual ~IDocService() = default;
@@ -11,4 +30,63 @@ public:
     // The month being played as a month index: year x 12 + month (year
     // counted from 0, month 0..11).
     virtual int GetCurrentMonthIndex() = 0;
+
+    // The number of companies in the game. The company queries below answer
+    // 0 (false) for an index outside the game.
+    virtual int GetCompanyCount() = 0;
+    // A company's income over the last twelve months.
+    virtual int GetAnnualIncome(int company) = 0;
+    // A company's funds.
+    virtual int GetFunds(int company) = 0;
+    // How many directors a company employs.
+    virtual int GetDirectorCount(int company) = 0;
+    // The sum of a company's area grades.
+    virtual int GetTotalAreaGrade(int company) = 0;
+    // Whether a human plays the company (otherwise the computer does).
+    virtual bool IsHumanPlayed(int company) = 0;
+    // The price of one share of the company.
+    virtual int GetStockPrice(int company) = 0;
+    // holder >= 0: shares of company held by holder; -1: shares the company
+    // issued; -2: its shares held by all companies together.
+    virtual int GetStockHolding(int company, int holder) = 0;
+    // The person of the directors' table at index; nullptr outside it.
+    virtual CPersonData* GetDirector(int index) = 0;
+    // The company takes the director into or out of its staff.
+    virtual void AddDirector(int company, int person) = 0;
+    virtual void RemoveDirector(int company, int person) = 0;
+    // A computer-played company forgets its plan entry for the director.
+    virtual void DropDirectorPlan(int company, int person) = 0;
+    // Map cells: owner (company + 1, 0 none), structure number (0 none) and
+    // whether the cell belongs to the area's project. Any area or cell outside
+    // the map answers 0, 0 and false.
+    virtual int GetCellOwner(int area, int x, int y) = 0;
+    virtual int GetCellStructure(int area, int x, int y) = 0;
+    virtual bool IsProjectCell(int area, int x, int y) = 0;
+    // The type code of structure type index type; 0 outside the table.
+    virtual int GetStructureTypeCode(int type) = 0;
+    // The map document's lot search for a purchasing director in the
+    // director's task area: the best score (0 = nothing found) and the lot.
+    virtual int FindLotForDirector(const CPersonData& director, int priceLimit,
+                                   SLotFound& found) = 0;
+    // Whether a reinforcement task can go on; when not, the document has
+    // already broken it off.
+    virtual bool CheckReinforcementTask(CPersonData& director) = 0;
+    // Reports to a company's player (shown here or sent to that player).
+    virtual void ReportPurchaseFailure(int company, int person, int area, int x, int y,
+                                       int reason) = 0;
+    virtual void ReportResignation(int company, int person) = 0;
+    virtual void ReportHeadhuntFailed(int company, int hunter) = 0;
+    virtual void ReportHeadhuntSucceeded(int company, int hunter, int target) = 0;
+    // To the company that lost target to hunterCompany.
+    virtual void ReportHeadhuntLoss(int company, int target, int hunterCompany) = 0;
+    // The notice to everybody naming both persons.
+    virtual void ReportHeadhuntNotice(int hunter, int target) = 0;
+    // Whether this program hosts a network game; only the host sends state.
+    virtual bool IsNetworkHost() = 0;
+    // The host sends part of a person's state to every player.
+    virtual void SendPersonState(const CPersonData& person, ePERSON_STATE what) = 0;
+    // The host sends a company's director list to every player.
+    virtual void SendDirectorList(int company) = 0;
+    // The host asks every player to refresh the information pages.
+    virtual void SendRefreshInfo() = 0;
 };

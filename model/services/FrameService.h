@@ -33,6 +33,9 @@ public:
     virtual int ShowMessageBox(const std::string& text, unsigned style) = 0;
     // The warning beep.
     virtual void Beep() = 0;
+    // Repaints the company pages of the information window and the line that
+    // shows the selected director's order.
+    virtual void RefreshInfoPanels() = 0;
 };
 
 // A frame with no window: nothing to pump, no keys, no close requests.
@@ -45,4 +48,5 @@ public:
     // Nobody to show it to: the box cannot be shown.
     int ShowMessageBox(const std::string&, unsigned) override { return 0; }
     void Beep() override {}
+    void RefreshInfoPanels() override {}
 };

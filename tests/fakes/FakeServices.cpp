@@ -1,5 +1,7 @@
 #include "fakes/FakeServices.h"
 
+#include "model/PersonData.h"
+
 void CFakeFrameService::SetPumping(int flag) {
     calls.push_back("SetPumping(" + std::to_string(flag) + ")");
 }
@@ -33,4 +35,106 @@ int CFakeFrameService::ShowMessageBox(const std::string& text, unsigned style) {
 void CFakeFrameService::Beep() {
     calls.push_back("Beep");
     ++beepCount;
+}
+
+namespace {
+std::string Args(std::initializer_list<int> values) {
+    std::string text;
+    for (int v : values) text += (text.empty() ? "" : ",") + std::to_string(v);
+    return "(" + text + ")";
+}
+}  // namespace
+
+CFakeDocService::SCompany CFakeDocService::Company(int company) const {
+    if (company < 0 || company >= static_cast<int>(companies.size())) return {};
+    return companies[static_cast<size_t>(company)];
+}
+
+CFakeDocService::SCell CFakeDocService::Cell(int area, int x, int y) const {
+    auto found = cells.find({area, x, y});
+    return found == cells.end() ? SCell{} : found->second;
+}
+
+int CFakeDocService::GetStockHolding(int company, int holder) {
+    if (company < 0 || company >= static_cast<int>(stock.size())) return 0;
+    const std::vector<int>& row = stock[static_cast<size_t>(company)];
+    if (holder <= -2) {
+        int sum = 0;
+        for (size_t i = 1; i < row.size(); ++i) sum += row[i];
+        return sum;
+    }
+    size_t column = static_cast<size_t>(holder + 1);
+    return column < row.size() ? row[column] : 0;
+}
+
+CPersonData* CFakeDocService::GetDirector(int index) {
+    if (!directors || index < 0 || index >= static_cast<int>(directors->size())) return nullptr;
+    return &(*directors)[static_cast<size_t>(index)];
+}
+
+void CFakeDocService::AddDirector(int company, int person) {
+    calls.push_back("AddDirector" + Args({company, person}));
+    if (company >= 0 && company < static_cast<int>(companies.size()))
+        ++companies[static_cast<size_t>(company)].directorCount;
+}
+
+void CFakeDocService::RemoveDirector(int company, int person) {
+    calls.push_back("RemoveDirector" + Args({company, person}));
+    if (company >= 0 && company < static_cast<int>(companies.size()))
+        --companies[static_cast<size_t>(company)].directorCount;
+}
+
+void CFakeDocService::DropDirectorPlan(int company, int person) {
+    calls.push_back("DropDirectorPlan" + Args({company, person}));
+}
+
+int CFakeDocService::GetStructureTypeCode(int type) {
+    auto found = structureCodes.find(type);
+    return found == structureCodes.end() ? 0 : found->second;
+}
+
+int CFakeDocService::FindLotForDirector(const CPersonData&, int priceLimit, SLotFound& found) {
+    calls.push_back("FindLotForDirector" + Args({priceLimit}));
+    found = lot;
+    return lotScore;
+}
+
+bool CFakeDocService::CheckReinforcementTask(CPersonData&) {
+    calls.push_back("CheckReinforcementTask");
+    return reinforcementGoesOn;
+}
+
+void CFakeDocService::ReportPurchaseFailure(int company, int person, int area, int x, int y,
+                                            int reason) {
+    calls.push_back("ReportPurchaseFailure" + Args({company, person, area, x, y, reason}));
+}
+
+void CFakeDocService::ReportResignation(int company, int person) {
+    calls.push_back("ReportResignation" + Args({company, person}));
+}
+
+void CFakeDocService::ReportHeadhuntFailed(int company, int hunter) {
+    calls.push_back("ReportHeadhuntFailed" + Args({company, hunter}));
+}
+
+void CFakeDocService::ReportHeadhuntSucceeded(int company, int hunter, int target) {
+    calls.push_back("ReportHeadhuntSucceeded" + Args({company, hunter, target}));
+}
+
+void CFakeDocService::ReportHeadhuntLoss(int company, int target, int hunterCompany) {
+    calls.push_back("ReportHeadhuntLoss" + Args({company, target, hunterCompany}));
+}
+
+void CFakeDocService::ReportHeadhuntNotice(int hunter, int target) {
+    calls.push_back("ReportHeadhuntNotice" + Args({hunter, target}));
+}
+
+void CFakeDocService::SendPersonState(const CPersonData& person, ePERSON_STATE what) {
+    static const char* const kNames[] = {"RELATIONS", "STATUS", "SALARY", "EXPERIENCE", "RECORD"};
+    calls.push_back("SendPersonState(" + std::to_string(person.GetIndex()) + "," + kNames[what] +
+                    ")");
+}
+
+void CFakeDocService::SendDirectorList(int company) {
+    calls.push_back("SendDirectorList" + Args({company}));
 }

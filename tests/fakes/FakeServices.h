@@ -4,8 +4,10 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/services/Services.h"
@@ -18,6 +20,7 @@ public:
     bool WasKeyPressed(int key) override;
     int ShowMessageBox(const std::string& text, unsigned style) override;
     void Beep() override;
+    void RefreshInfoPanels() override { calls.push_back("RefreshInfoPanels"); }
 
     // Scripting: a key counts as pressed from now on until queried.
     void PressKey(int key) { m_pressed.insert(key); }
@@ -54,4 +57,67 @@ public:
     int waitTime = 0;
     int GetCurrentMonthIndex() override { return currentMonthIndex; }
     int currentMonthIndex = 0;
+
+    int GetCompanyCount() override { return static_cast<int>(companies.size()); }
+    int GetAnnualIncome(int company) override { return Company(company).annualIncome; }
+    int GetFunds(int company) override { return Company(company).funds; }
+    int GetDirectorCount(int company) override { return Company(company).directorCount; }
+    int GetTotalAreaGrade(int company) override { return Company(company).totalAreaGrade; }
+    bool IsHumanPlayed(int company) override { return Company(company).human; }
+    int GetStockPrice(int company) override { return Company(company).stockPrice; }
+    int GetStockHolding(int company, int holder) override;
+    CPersonData* GetDirector(int index) override;
+    void AddDirector(int company, int person) override;
+    void RemoveDirector(int company, int person) override;
+    void DropDirectorPlan(int company, int person) override;
+    int GetCellOwner(int area, int x, int y) override { return Cell(area, x, y).owner; }
+    int GetCellStructure(int area, int x, int y) override { return Cell(area, x, y).structure; }
+    bool IsProjectCell(int area, int x, int y) override { return Cell(area, x, y).project; }
+    int GetStructureTypeCode(int type) override;
+    int FindLotForDirector(const CPersonData& director, int priceLimit, SLotFound& found) override;
+    bool CheckReinforcementTask(CPersonData& director) override;
+    void ReportPurchaseFailure(int company, int person, int area, int x, int y,
+                               int reason) override;
+    void ReportResignation(int company, int person) override;
+    void ReportHeadhuntFailed(int company, int hunter) override;
+    void ReportHeadhuntSucceeded(int company, int hunter, int target) override;
+    void ReportHeadhuntLoss(int company, int target, int hunterCompany) override;
+    void ReportHeadhuntNotice(int hunter, int target) override;
+    bool IsNetworkHost() override { return networkHost; }
+    void SendPersonState(const CPersonData& person, ePERSON_STATE what) override;
+    void SendDirectorList(int company) override;
+    void SendRefreshInfo() override { calls.push_back("SendRefreshInfo"); }
+
+    // Scripted companies, by index; their count is the company count.
+    struct SCompany {
+        int annualIncome = 0, funds = 0, directorCount = 0, totalAreaGrade = 0, stockPrice = 0;
+        bool human = false;
+    };
+    std::vector<SCompany> companies;
+    // Stock matrix: stock[c][0] the shares c issued, stock[c][h + 1] those
+    // held by company h.
+    std::vector<std::vector<int>> stock;
+    // The directors' table (not owned); AddDirector and RemoveDirector
+    // change the scripted director counts.
+    std::vector<CPersonData>* directors = nullptr;
+    // Scripted map cells by (area, x, y); any other cell is empty.
+    struct SCell {
+        int owner = 0, structure = 0;
+        bool project = false;
+    };
+    std::map<std::tuple<int, int, int>, SCell> cells;
+    std::map<int, int> structureCodes;  // structure type index -> type code
+    // What the lot search answers.
+    int lotScore = 0;
+    SLotFound lot;
+    bool reinforcementGoesOn = true;
+    bool networkHost = false;
+
+    // Every call that changes something or reports, in order, e.g.
+    // "RemoveDirector(1,4)" or "SendPersonState(4,RELATIONS)".
+    std::vector<std::string> calls;
+
+private:
+    SCompany Company(int company) const;
+    SCell Cell(int area, int x, int y) const;
 };

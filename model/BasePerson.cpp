@@ -1,0 +1,40 @@
+#include "model/BasePerson.h"
+
+#include <algorithm>
+
+#include "model/DataChecksum.h"
+#include "model/MercavoError.h"
+#include "model/RawText.h"
+#include "model/services/Services.h"
+#include "platform/core/Archive.h"
+
+void CBasePerson::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) return;
+    CDataChecksum& checksum = Services::App().DataChecksum();
+    auto read = [&](int& value) {
+        value = ar.ReadInt();
+        checksum.Add(value);
+    };
+    read(m_kind);
+    read(m_baseAge);
+    read(m_grade);
+    read(m_sociability);
+    for (int& value : m_baseAbility) read(value);
+    for (int& value : m_growth) read(value);
+    read(m_tableFlag);
+    read(m_figure2);
+    read(m_figure3);
+    read(m_figure1);
+    m_name = ReadRawText(ar, checksum);
+    m_secondText = ReadRawText(ar, checksum);
+    for (CBM& face : m_faces) face.Serialize(ar);
+}
+
+void CBasePerson::CheckConvertible() const {
+    auto notNegative = [](int value) { return value >= 0; };
+    if (m_kind < 0 || m_kind > 2 || (m_tableFlag != 0 && m_tableFlag != 1) ||
+        !std::all_of(m_baseAbility.begin(), m_baseAbility.end(), notNegative) ||
+        !std::all_of(m_growth.begin(), m_growth.end(), notNegative) || m_sociability < 0 ||
+        m_sociability > kMaxSociability || m_grade < 0 || m_baseAge < 0)
+        throw eMERCAVO_ERROR_CONTENTS;
+}

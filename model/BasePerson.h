@@ -1,0 +1,56 @@
+#pragma once
+// The person record of the character data file, read only to be turned into
+// a person (CPersonData::TakeBaseRecord). Writing it stores nothing.
+
+#include <array>
+#include <string>
+
+#include "model/BM.h"
+
+class CArchive;
+
+class CBasePerson {
+public:
+    static constexpr int kAbilityCount = 5;
+    static constexpr int kMaxSociability = 6;
+
+    // Loading reads one record and feeds every value to the data checksum;
+    // storing writes nothing.
+    void Serialize(CArchive& ar);
+
+    // Throws eMERCAVO_ERROR_CONTENTS unless the record makes a sound person:
+    // kind 0..2, table flag 0 or 1, abilities and growth not negative,
+    // sociability 0..6, grade and age not negative. The file itself checks
+    // nothing else, and the formulas divide by what these become.
+    void CheckConvertible() const;
+
+    int GetKind() const { return m_kind; }
+    int GetBaseAge() const { return m_baseAge; }
+    int GetGrade() const { return m_grade; }
+    int GetSociability() const { return m_sociability; }
+    int GetBaseAbility(int i) const { return m_baseAbility.at(static_cast<size_t>(i)); }
+    int GetGrowth(int i) const { return m_growth.at(static_cast<size_t>(i)); }
+    int GetTableFlag() const { return m_tableFlag; }
+    int GetFigure1() const { return m_figure1; }
+    int GetFigure2() const { return m_figure2; }
+    int GetFigure3() const { return m_figure3; }
+    const std::string& GetName() const { return m_name; }
+    const std::string& GetSecondText() const { return m_secondText; }
+    // Faces: young, middle-aged, old.
+    const CBM& GetFace(int face) const { return m_faces.at(static_cast<size_t>(face)); }
+
+private:
+    std::array<CBM, 3> m_faces;
+    int m_kind = 0;
+    int m_baseAge = 30;
+    int m_grade = 3;
+    int m_sociability = 3;
+    std::array<int, kAbilityCount> m_baseAbility{3, 3, 3, 3, 3};
+    std::array<int, kAbilityCount> m_growth{2, 2, 2, 2, 2};
+    int m_tableFlag = 0;
+    int m_figure2 = 3;
+    int m_figure3 = 3;
+    int m_figure1 = 0;
+    std::string m_name = "-----------";
+    std::string m_secondText;
+};

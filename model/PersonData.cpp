@@ -1,0 +1,787 @@
+#include "model/PersonData.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "model/BasePerson.h"
+#include "model/MercavoError.h"
+#include "model/Random.h"
+#include "model/services/Services.h"
+#include "platform/core/Archive.h"
+#include "platform/core/ArchiveException.h"
+
+namespace {
+
+constexpr const char* kAbilityNames[CPersonData::kAbilityCount] = {
+    "Directing", "Analysis", "Negotiation", "Advertising", "Construction"};
+
+struct STaskKind {
+    const char* name;
+    int weights[CPersonData::kAbilityCount];
+};
+
+constexpr STaskKind kTaskKinds[CPersonData::kTaskKindCount] = {
+    {"None", {0, 0, 0, 0, 0}},
+    {"The Purchasing", {30, 20, 50, 0, 0}},
+    {"Purchasing", {20, 50, 30, 0, 0}},
+    {"Recruiting Employees", {40, 0, 10, 50, 0}},
+    {"Recruit Upper Management", {10, 80, 10, 0, 0}},
+    {"Head Hunting", {10, 0, 70, 20, 0}},
+    {"Construction", {20, 0, 0, 0, 80}},
+    {"Contracting Construction", {20, 0, 0, 0, 80}},
+    {"Raising Funds", {10, 10, 70, 10, 0}},
+    {"Advertising", {10, 10, 0, 80, 0}},
+    {"investing", {65, 15, 15, 15, 0}},
+    {"Purchasing Stocks", {10, 40, 50, 0, 0}},
+    {"Building Reinforcements", {10, 0, 0, 0, 90}},
+    {"Financial Support Team", {70, 0, 10, 20, 0}},
+};
+
+// A task kind that only old files carry has no row in the tables.
+constexpr const char* kUnknownName = "-----";
+
+// Structure type codes that the task tests look for.
+constexpr int kCodeHeadOffice = 60;
+constexpr int kCodeBranchOffice = 61;
+constexpr int kCodeStadium0 = 85;
+constexpr int kCodeStadium1 = 80;
+
+// Truncates toward zero as the formulas do; values beyond int (stored data
+// can be extreme) are clamped and a NaN counts as 0, where a plain cast would
+// be undefined.
+int ToInt(double value) {
+    if (std::isnan(value)) return 0;
+    if (value <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+    if (value >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+    return static_cast<int>(value);
+}
+
+int ToInt(int64_t value) {
+    return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(),
+                                                std::numeric_limits<int>::max()));
+}
+
+bool IsKnownTask(int kind) {
+    return kind >= 0 && kind < CPersonData::kTaskKindCount;
+}
+
+int TaskWeightSum(int kind) {
+    int sum = 0;
+    for (int i = 0; i < CPersonData::kAbilityCount; ++i) sum += CPersonData::GetTaskWeight(kind, i);
+    return sum;
+}
+
+IDocService& Doc() {
+    return Services::Doc();
+}
+
+// A stored text ends at its first zero byte, as the C string it was.
+std::string ToCString(std::string text) {
+    text.resize(std::strlen(text.c_str()));
+    return text;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- tables
+
+const char* CPersonData::GetAbilityName(int ability) {
+    return ability >= 0 && ability < kAbilityCount ? kAbilityNames[ability] : kUnknownName;
+}
+
+const char* CPersonData::GetTaskName(int kind) {
+    return IsKnownTask(kind) ? kTaskKinds[kind].name : kUnknownName;
+}
+
+int CPersonData::GetTaskWeight(int kind, int ability) {
+    if (!IsKnownTask(kind) || ability < 0 || ability >= kAbilityCount) return 0;
+    return kTaskKinds[kind].weights[ability];
+}
+
+// ---------------------------------------------------------------- record
+
+int CPersonData::SetSalary(int salary) {
+    if (salary == m_salary) return 0;
+    m_salary = salary;
+    return 1;
+}
+
+// ---------------------------------------------------------------- relations
+
+void CPersonData::ResetRelations(int count) {
+    m_relations.assign(std::max(count, 0), 0);
+}
+
+int CPersonData::SetRelation(int company, int value) {
+    if (company < 0 || company >= GetRelationCount()) return 0;
+    value = std::clamp(value, 0, kMaxRelation);
+    int& relation = m_relations[static_cast<size_t>(company)];
+    if (relation == value) return 0;
+    relation = value;
+    return 1;
+}
+
+int CPersonData::GetRelation(int company) const {
+    if (company < 0 || company >= GetRelationCount()) return 0;
+    return m_relations[static_cast<size_t>(company)];
+}
+
+int CPersonData::GetRelationLevel(int company) const {
+    if (company != -1) return ToInt(std::sqrt(5.0 * GetRelation(company)));
+    int sum = 0;
+    for (int c = 0; c < GetRelationCount(); ++c) sum += GetRelationLevel(c);
+    return sum;
+}
+
+int CPersonData::GetRelationMargin(int company) const {
+    int employer = CurrentEmployer();
+    int ownCount = employer >= 0 ? Doc().GetDirectorCount(employer) : 0;
+    int divisor = std::max(Doc().GetDirectorCount(company) - ownCount + 1, 1);
+    return GetRelation(employer) - GetRelation(company) / divisor;
+}
+
+void CPersonData::GrowEmployerRelation() {
+    int employer = CurrentEmployer();
+    if (employer < 0) return;
+    int relation = GetRelation(employer);
+    int gain = ToInt(std::pow(std::clamp(kMaxRelation - relation, 0, kMaxRelation), 0.8)) / 2;
+    SetRelation(employer, relation + gain);
+}
+
+void CPersonData::ExtendRelations() {
+    int count = Doc().GetCompanyCount();
+    size_t old = m_relations.size();
+    m_relations.resize(static_cast<size_t>(std::max(count, 0)));
+    for (size_t c = old; c < m_relations.size(); ++c)
+        m_relations[c] = m_tableFlag != 0 ? RandomVary(400, 200) : Random(1333);
+}
+
+void CPersonData::RemoveCompanyIndex(int company) {
+    int removed = company + 1;
+    if (m_tableFlag == 0 && m_employerNo >= removed) --m_employerNo;
+    if (m_employerNo == -removed)
+        m_employerNo = 0;
+    else if (m_employerNo < -removed)
+        ++m_employerNo;
+    if (company >= 0 && company < GetRelationCount())
+        m_relations.erase(m_relations.begin() + company);
+    int count = Doc().GetCompanyCount();
+    if (count >= 0 && count < GetRelationCount()) m_relations.resize(static_cast<size_t>(count));
+    if (m_taskKind == eTASK_STOCK_PURCHASE && m_taskParams[0] >= company) --m_taskParams[0];
+}
+
+// ---------------------------------------------------------------- employer
+
+int CPersonData::SetEmployer(int employerNo) {
+    int previous = m_employerNo;
+    m_employerNo = employerNo;
+    m_hireMonth = employerNo != 0 ? Doc().GetCurrentMonthIndex() : 0;
+    return previous;
+}
+
+int CPersonData::GetEmployer() const {
+    if (m_employerNo == 0) return -1;
+    // -(n + 1) rather than -n - 1: defined for every stored value.
+    return m_employerNo > 0 ? m_employerNo - 1 : -(m_employerNo + 1);
+}
+
+bool CPersonData::IsEmployed(bool strict) const {
+    return strict ? m_employerNo != 0 : m_employerNo > 0;
+}
+
+int CPersonData::GetFormerEmployerNo() const {
+    return m_employerNo < 0 ? ToInt(-int64_t{m_employerNo}) : -1;
+}
+
+int CPersonData::GetAge(bool baseOnly) const {
+    if (baseOnly) return m_baseAge;
+    int years = m_tableFlag != 0 ? m_electionMonth / 12 : Doc().GetCurrentMonthIndex() / 12;
+    return ToInt(int64_t{m_baseAge} + years);
+}
+
+void CPersonData::Reset() {
+    std::fill(m_relations.begin(), m_relations.end(), 0);
+    m_amount = m_extra1 = m_extra2 = 0;
+    SetEmployer(0);
+}
+
+// ---------------------------------------------------------------- monthly steps
+
+void CPersonData::NotifyHost(std::initializer_list<int> states) const {
+    IDocService& doc = Doc();
+    if (!doc.IsNetworkHost()) return;
+    for (int state : states) doc.SendPersonState(*this, static_cast<ePERSON_STATE>(state));
+}
+
+void CPersonData::MonthlyDrift() {
+    m_amount = ToInt(int64_t{m_amount} + Random(ToInt(int64_t{m_figure3} + 3)));
+    bool changed = false;
+    for (int& relation : m_relations) {
+        int lowered = std::max(relation - Random(7 - m_sociability), 0);
+        changed = changed || lowered != relation;
+        relation = lowered;
+    }
+    if (changed) NotifyHost({ePERSON_RELATIONS});
+}
+
+bool CPersonData::IsSpareDirector() const {
+    return !HasTask() && Doc().GetDirectorCount(CurrentEmployer()) != 1;
+}
+
+int CPersonData::TryResign() {
+    int company = CurrentEmployer();
+    if (company < 0) return 0;
+    IDocService& doc = Doc();
+    if (int64_t{doc.GetCurrentMonthIndex()} - m_hireMonth < 4) return 0;
+    int r = GetRelation(company);
+    if (Random(ToInt(std::pow(r, 1.4)) + 30) >= 6 || !IsSpareDirector()) return 0;
+    doc.ReportResignation(company, m_index);
+    doc.RemoveDirector(company, m_index);
+    Dismiss();
+    if (doc.IsNetworkHost()) doc.SendDirectorList(company);
+    NotifyHost({ePERSON_RELATIONS, ePERSON_EXPERIENCE, ePERSON_STATUS});
+    return 1;
+}
+
+int CPersonData::TryLeaveFormerEmployer() {
+    if (m_employerNo >= 0) return 0;
+    int a = GetAbility(0, false);
+    if (Random(std::min(std::max(100 - (a + 30), 30), 100)) >= 20) return 0;
+    SetEmployer(0);
+    return 1;
+}
+
+void CPersonData::ChangeEmployer(int company) {
+    int old = CurrentEmployer();
+    for (int c = 0; c < GetRelationCount(); ++c) {
+        if (c == company) continue;
+        int& relation = m_relations[static_cast<size_t>(c)];
+        relation = c == old ? relation / 2 : relation * 2 / 3;
+    }
+    LoseExperience();
+    SetEmployer(company + 1);
+    NotifyHost({ePERSON_RELATIONS, ePERSON_EXPERIENCE, ePERSON_STATUS});
+}
+
+void CPersonData::Dismiss() {
+    int employer = CurrentEmployer();
+    if (employer >= 0) SetRelation(employer, GetRelation(employer) / 2);
+    LoseExperience();
+    SetEmployer(0);
+}
+
+void CPersonData::LoseExperience() {
+    for (int& x : m_experience) x -= Random(x) / 3;
+}
+
+bool CPersonData::AmountExceeds(int value) const {
+    return Random(m_amount) > value;
+}
+
+// ---------------------------------------------------------------- abilities
+
+int CPersonData::GetBaseAbility(int ability) const {
+    if (ability == -1) {
+        int sum = 0;
+        for (int value : m_baseAbility) sum += value;
+        return sum;
+    }
+    return ability >= 0 && ability < kAbilityCount ? m_baseAbility[ability] : 0;
+}
+
+int CPersonData::GetGrowth(int ability) const {
+    return ability >= 0 && ability < kAbilityCount ? m_growth[ability] : 0;
+}
+
+int CPersonData::GetExperience(int ability) const {
+    return ability >= 0 && ability < kAbilityCount ? m_experience[ability] : 0;
+}
+
+int CPersonData::GetAbility(int ability, bool withRelation) const {
+    if (ability == -1) {
+        int sum = 0;
+        for (int i = 0; i < kAbilityCount; ++i) sum += GetAbility(i, withRelation);
+        return sum;
+    }
+    if (ability < 0 || ability >= kAbilityCount) return 0;
+    int64_t value =
+        int64_t{m_baseAbility[ability]} * 10 + ToInt(std::pow(m_experience[ability], 0.65) / 10);
+    if (withRelation && m_employerNo > 0) {
+        int r = GetRelation(CurrentEmployer());
+        value = ((ToInt(std::pow(r, 0.65)) * int64_t{2} + 850) * value) / 1000;
+    }
+    return ToInt(value);
+}
+
+int CPersonData::CompareAbility(const CPersonData& other, int ability) const {
+    return GetAbility(ability, false) - other.GetAbility(ability, false);
+}
+
+int CPersonData::GetBaseRating() const {
+    return (2 * m_baseAbility[0] + m_baseAbility[1] + m_baseAbility[2] + m_baseAbility[3] +
+            m_baseAbility[4]) *
+           5;
+}
+
+void CPersonData::GainExperience() {
+    // An unknown task kind has no weights: nothing to share out.
+    int total = TaskWeightSum(m_taskKind);
+    if (!HasTask() || total == 0) return;
+    int64_t effort = int64_t{m_taskWork} + int64_t{150} * m_taskProgress;
+    for (int i = 0; i < kAbilityCount; ++i) {
+        int64_t share = effort * GetTaskWeight(m_taskKind, i) / total;
+        int gain = Random(ToInt(share * m_growth[i])) / 5;
+        m_experience[i] = ToInt(int64_t{m_experience[i]} + gain);
+    }
+}
+
+int CPersonData::CalcSalary(bool withEmployerFactor) const {
+    IDocService& doc = Doc();
+    // A hiring month after the current one (only from damaged data) counts
+    // as no service at all rather than feeding pow a negative base.
+    double m = std::max<double>(static_cast<double>(doc.GetCurrentMonthIndex()) - m_hireMonth, 0);
+    int a = GetAbility(-1, false) / 10 + 5;
+    int g = m_grade + 5;
+    int s = std::max(ToInt(a * (g * std::pow(m, 1.4) / 10) / 1000), 1);
+    if (a / 160 < g * a * 1.4 * std::pow(m, 0.4) / 10000) {
+        int m0 = ToInt(std::pow(10000.0 / (g * 200 * 1.4), 2.5));
+        int64_t straight = (static_cast<int64_t>(m) - m0) * a / 160;
+        s = ToInt(a * (g * std::pow(m0, 1.4) / 10) / 1000 + static_cast<double>(straight));
+    }
+    int employer = CurrentEmployer();
+    if (withEmployerFactor && employer >= 0) {
+        double income = doc.GetAnnualIncome(employer);
+        double f = income >= 0 ? 100 + std::pow(income, 0.2) : 100 - std::pow(-income, 0.7);
+        f = std::clamp(f, 55.0, 150.0);
+        s = ToInt(s * f / 100);
+    }
+    return std::max(s, 1);
+}
+
+// ---------------------------------------------------------------- task
+
+int CPersonData::GetTaskParam(int i) const {
+    return i >= 0 && i < kTaskParamCount ? m_taskParams[static_cast<size_t>(i)] : 0;
+}
+
+void CPersonData::SetTaskParam(int i, int value) {
+    if (i >= 0 && i < kTaskParamCount) m_taskParams[static_cast<size_t>(i)] = value;
+}
+
+int CPersonData::AssignTask(int kind, int work) {
+    if (kind == m_taskKind) return 0;
+    if (kind != 0) m_taskParams.fill(0);
+    m_taskKind = kind;
+    m_taskProgress = 0;
+    m_taskArea = -1;
+    m_targetX = m_targetY = -1;
+    m_taskWork = m_taskWorkLeft = work;
+    return 1;
+}
+
+int CPersonData::SetTaskArea(int area) {
+    if (area == m_taskArea) return 0;
+    m_taskArea = area;
+    return 1;
+}
+
+int CPersonData::SetTaskTarget(int x, int y) {
+    if (x == m_targetX && y == m_targetY) return 0;
+    m_targetX = x;
+    m_targetY = y;
+    return 1;
+}
+
+int CPersonData::GetTaskArea() const {
+    switch (m_taskKind) {
+        case eTASK_NONE:
+        case eTASK_RECRUIT_MANAGEMENT:
+        case eTASK_HEAD_HUNTING:
+        case eTASK_RAISE_FUNDS:
+        case eTASK_STOCK_PURCHASE:
+            return -2;
+        case eTASK_RECRUIT_EMPLOYEES:
+            return -1;
+        default:
+            return m_taskArea;
+    }
+}
+
+int CPersonData::GetTaskAptitude(int kind, bool randomised) const {
+    int64_t sum = 0;
+    for (int i = 0; i < kAbilityCount; ++i) {
+        int term = ToInt(int64_t{GetAbility(i, false)} * GetTaskWeight(kind, i));
+        sum += randomised ? RandomVary(term, term / 10) : term;
+    }
+    return ToInt(sum);
+}
+
+int CPersonData::GetMonthlyWork(int kind) const {
+    if (kind == 0) kind = m_taskKind;
+    if (kind == 0) return 0;
+    int64_t a = GetTaskAptitude(kind, false);
+    if (kind == eTASK_CONSTRUCTION) a = a / 2 + 1000;
+    // Stored abilities need not be sane: every task makes some progress, so
+    // that the months left stay finite.
+    return std::max(ToInt((a + 1000) / 10), 1);
+}
+
+int CPersonData::GetMonthsLeft() const {
+    if (!HasTask()) return 0;
+    int64_t work = GetMonthlyWork(0);
+    return ToInt((int64_t{m_taskWorkLeft} + work - 1) / work);
+}
+
+bool CPersonData::IsBuildingOffice(int area) const {
+    if (m_taskKind != eTASK_CONSTRUCTION || m_taskArea != area) return false;
+    int code = Doc().GetStructureTypeCode(m_taskParams[0]);
+    return code == kCodeHeadOffice || code == kCodeBranchOffice;
+}
+
+bool CPersonData::IsBuildingSportsFacility(int league) const {
+    if (m_taskKind != eTASK_CONSTRUCTION) return false;
+    int code = Doc().GetStructureTypeCode(m_taskParams[0]);
+    return (league == 0 && code == kCodeStadium0) || (league == 1 && code == kCodeStadium1);
+}
+
+bool CPersonData::IsHuntingPerson(int person) const {
+    return m_taskKind == eTASK_HEAD_HUNTING && m_taskParams[0] == person;
+}
+
+// ---------------------------------------------------------------- one month of a task
+
+void CPersonData::EndTaskAndNotify(int company) {
+    IDocService& doc = Doc();
+    AssignTask(eTASK_NONE, 0);
+    Services::Frame().RefreshInfoPanels();
+    if (doc.IsNetworkHost()) {
+        doc.SendPersonState(*this, ePERSON_RECORD);
+        doc.SendRefreshInfo();
+    }
+    if (company >= 0 && !doc.IsHumanPlayed(company)) doc.DropDirectorPlan(company, m_index);
+}
+
+int CPersonData::AdvanceTask() {
+    ++m_taskProgress;
+    m_taskWorkLeft -= std::min(m_taskWorkLeft, GetMonthlyWork(0));
+    switch (m_taskKind) {
+        case eTASK_DESIGNATED_PURCHASE:
+            if (!CheckDesignatedLot()) return 0;
+            break;
+        case eTASK_LAND_PURCHASE:
+            SearchLot();
+            break;
+        case eTASK_HEAD_HUNTING:
+            if (HeadHuntStep()) return 0;
+            break;
+        case eTASK_REINFORCEMENT:
+            if (!Doc().CheckReinforcementTask(*this)) return 0;
+            break;
+        default:
+            break;
+    }
+    return m_taskWorkLeft < 1 ? 1 : 0;
+}
+
+bool CPersonData::CheckDesignatedLot() {
+    IDocService& doc = Doc();
+    int reason = -1;
+    if (doc.GetCellOwner(m_taskArea, m_targetX, m_targetY) == m_employerNo)
+        reason = 0;
+    else if (doc.GetCellStructure(m_taskArea, m_targetX, m_targetY) != m_taskParams[0])
+        reason = 1;
+    else if (doc.IsProjectCell(m_taskArea, m_targetX, m_targetY))
+        reason = 2;
+    if (reason < 0) return true;
+    int company = CurrentEmployer();
+    doc.ReportPurchaseFailure(company, m_index, m_taskArea, m_targetX, m_targetY, reason);
+    EndTaskAndNotify(company);
+    return false;
+}
+
+void CPersonData::SearchLot() {
+    IDocService& doc = Doc();
+    if (m_taskParams[1] > 0 && (doc.GetCellOwner(m_taskArea, m_targetX, m_targetY) != 0 ||
+                                doc.GetCellStructure(m_taskArea, m_targetX, m_targetY) != 0 ||
+                                doc.IsProjectCell(m_taskArea, m_targetX, m_targetY))) {
+        m_targetX = m_targetY = -1;
+        std::fill(m_taskParams.begin() + 1, m_taskParams.begin() + 5, 0);
+    }
+    SLotFound found;
+    int score = doc.FindLotForDirector(*this, m_taskParams[0], found);
+    if (score <= m_taskParams[1]) return;
+    m_targetX = found.x;
+    m_targetY = found.y;
+    m_taskParams[1] = score;
+    m_taskParams[2] = found.price;
+    m_taskParams[3] = found.direction + 1;
+    m_taskParams[4] = found.secondPrice;
+}
+
+int CPersonData::HeadHuntStep() {
+    IDocService& doc = Doc();
+    int company = CurrentEmployer();
+    CPersonData* target = doc.GetDirector(m_taskParams[0]);
+    if (!target || !target->IsEmployed(false) ||
+        int64_t{target->m_employerNo} != int64_t{m_taskParams[1]} + 1) {
+        if (doc.IsHumanPlayed(company)) doc.ReportHeadhuntFailed(company, m_index);
+        EndTaskAndNotify(company);
+        return 1;
+    }
+    // A sociability of 10 or more (damaged data) would divide by zero or
+    // turn the pull negative.
+    int resistance = std::max(10 - target->m_sociability, 1) * 20;
+    int64_t pull = (int64_t{GetTaskAptitude(eTASK_HEAD_HUNTING, false)} +
+                    int64_t{500} * m_sociability + 1000) /
+                   resistance;
+    int x = RandomVary(ToInt(pull), ToInt(pull / 3)) / 2;
+    int n = ToInt(std::pow(std::max(doc.GetDirectorCount(company), 0), 1.6));
+    x = ToInt(int64_t{x} * 10 / (int64_t{n} + 5));
+    target->SetRelation(company, ToInt(int64_t{target->GetRelation(company)} + x));
+    int targetCompany = target->CurrentEmployer();
+    if (doc.GetDirectorCount(targetCompany) <= 1 || target->GetRelationMargin(company) >= 0 ||
+        target->HasTask())
+        return 0;
+    TakeOver(*target, company, targetCompany);
+    EndTaskAndNotify(company);
+    return 1;
+}
+
+void CPersonData::TakeOver(CPersonData& target, int company, int targetCompany) {
+    IDocService& doc = Doc();
+    int person = target.m_index;
+    if (doc.IsHumanPlayed(company)) doc.ReportHeadhuntSucceeded(company, m_index, person);
+    if (doc.IsHumanPlayed(targetCompany)) doc.ReportHeadhuntLoss(targetCompany, person, company);
+    doc.ReportHeadhuntNotice(m_index, person);
+    target.ChangeEmployer(company);
+    doc.RemoveDirector(targetCompany, person);
+    doc.AddDirector(company, person);
+    GainExperience();
+    if (!doc.IsNetworkHost()) return;
+    doc.SendPersonState(target, ePERSON_SALARY);
+    doc.SendPersonState(target, ePERSON_RELATIONS);
+    doc.SendDirectorList(company);
+    doc.SendDirectorList(targetCompany);
+}
+
+// ---------------------------------------------------------------- formulas
+
+int CPersonData::CalcSearchPower() const {
+    return std::max(1, GetAbility(0, true) / 4 + ToInt(std::pow(GetAbility(1, true), 1.2) / 3));
+}
+
+int CPersonData::CalcSearchDivisor() const {
+    // Abilities are never negative in sane data; keep the divisor positive
+    // whatever was loaded.
+    return 1000 / std::max(GetAbility(1, true) + 30, 1);
+}
+
+int CPersonData::CalcRecruitableEmployees(int company) const {
+    if (company < 0) company = CurrentEmployer();
+    int64_t s = m_index < 0
+                    ? 590
+                    : int64_t{GetAbility(3, true)} * 10 + int64_t{GetAbility(0, true)} * 3 + 200;
+    int64_t grade = company >= 0 ? Doc().GetTotalAreaGrade(company) : 0;
+    int64_t e = (grade + 100) / 5;
+    double factor = std::clamp(std::pow(static_cast<double>(s), 0.9) / 200, 0.5, 2.5);
+    return ToInt(static_cast<double>(e) * factor / 2);
+}
+
+int CPersonData::RateFoundTalent(const CPersonData& found) const {
+    int a = GetAbility(1, true);
+    int r = RandomVary(a, std::max(a, 30));
+    if (r < 0) return 0;
+    int q = std::max(160 - ToInt(std::pow(int64_t{r} + 30, 1.1)), 0);
+    if (q > 40) return 0;
+    int sum = ToInt(int64_t{found.GetBaseAbility(-1)} * 10);
+    int s = RandomVary(sum, ToInt(int64_t{sum} * q / 100));
+    if (s > 250) return 1;
+    int best = 0;
+    for (int i = 0; i < kAbilityCount; ++i) best = std::max(best, found.GetAbility(i, false));
+    int m = RandomVary(best, ToInt(int64_t{best} * q / 100));
+    if (m > 50) return 2;
+    return s > 190 ? 3 : 0;
+}
+
+int CPersonData::CalcAdvertisingEffect(int n) const {
+    double area = (int64_t{GetAbility(3, false)} + 40) * std::max(int64_t{n} - 4, int64_t{1});
+    return std::min(80, ToInt(std::sqrt(area)));
+}
+
+int CPersonData::CalcInvestmentEffect(int n) const {
+    int64_t base = int64_t{n} * (int64_t{GetTaskAptitude(eTASK_INVESTING, false)} + 2000) / 100;
+    return ToInt(std::pow(static_cast<double>(base), 0.6) / 2);
+}
+
+int CPersonData::EstimateBudget(bool exact) const {
+    int employer = CurrentEmployer();
+    int64_t income = employer >= 0 ? Doc().GetAnnualIncome(employer) : 0;
+    int t = ToInt(std::max(income + 20, int64_t{1000}) / 3);
+    int v = ToInt(std::pow(100 - std::min(GetAbility(1, false), 100), 1.1) * t / 100);
+    return exact ? ToInt(int64_t{t} + v) : RandomVary(t, v);
+}
+
+int CPersonData::PlanStockPurchase(int company, int& shares, int& price) const {
+    shares = price = 0;
+    IDocService& doc = Doc();
+    int64_t issued = doc.GetStockHolding(company, -1);
+    int64_t held = doc.GetStockHolding(company, -2);
+    if (issued == held || issued < 1) return 0;
+    int apt = GetTaskAptitude(eTASK_STOCK_PURCHASE, true) / 100;
+    if (Random(apt) < 4) return 0;
+    int want = Random(ToInt((issued - held) * apt / 100));
+    if (want < 10) return 0;
+    int employer = CurrentEmployer();
+    int64_t own = employer >= 0 ? doc.GetStockHolding(company, employer) : 0;
+    int p = ToInt(own * 1000 / issued);
+    for (int i = 0; i < 3; ++i) p = Random(p);
+    if (p > 125) return 0;
+    int64_t count = std::min<int64_t>(want / 20, issued - held);
+    if (count < 1) return 0;
+    int64_t unit = int64_t{doc.GetStockPrice(company)} * (150 - std::clamp(apt, 20, 90)) / 100;
+    // A stock priced below 2 gives a unit price of 0: nothing can be bought.
+    if (unit < 1) return 0;
+    int64_t funds = employer >= 0 ? doc.GetFunds(employer) : 0;
+    if (funds / unit < count) count = funds / unit;
+    if (count <= 0) return 0;
+    shares = ToInt(count);
+    price = ToInt(unit);
+    return 1;
+}
+
+int CPersonData::CalcReinforcement() const {
+    return ToInt((int64_t{GetTaskAptitude(eTASK_REINFORCEMENT, true)} + 500) / 100);
+}
+
+// ---------------------------------------------------------------- files
+
+void CPersonData::TakeBaseRecord(const CBasePerson& base) {
+    base.CheckConvertible();
+    for (int i = 0; i < kAbilityCount; ++i) {
+        m_baseAbility[static_cast<size_t>(i)] = base.GetBaseAbility(i);
+        m_growth[static_cast<size_t>(i)] = base.GetGrowth(i);
+    }
+    m_kind = base.GetKind();
+    m_baseAge = base.GetBaseAge();
+    m_grade = base.GetGrade();
+    m_sociability = base.GetSociability();
+    m_tableFlag = base.GetTableFlag();
+    m_figure2 = base.GetFigure2();
+    m_figure3 = base.GetFigure3();
+    m_figure1 = base.GetFigure1();
+    m_name = base.GetName();
+    m_secondText = base.GetSecondText();
+    for (int face = 0; face < kFaceCount; ++face)
+        m_faces[static_cast<size_t>(face)] = base.GetFace(face);
+}
+
+void CPersonData::Serialize(CArchive& ar) {
+    if (ar.IsStoring())
+        StoreRecord(ar);
+    else
+        LoadRecord(ar);
+}
+
+void CPersonData::StoreRecord(CArchive& ar) {
+    auto words = [&](std::initializer_list<int> values) {
+        for (int v : values) ar.WriteWord(static_cast<uint16_t>(v));
+    };
+    words({m_kind, m_baseAge, m_grade, m_sociability, m_figure1});
+    ar.WriteByte(static_cast<uint8_t>(m_tableFlag));
+    words({m_figure2, m_figure3, m_index});
+    ar.WriteInt(m_employerNo);
+    ar.WriteInt(m_hireMonth);
+    ar.WriteByte(static_cast<uint8_t>(m_presidentFlag));
+    if (m_relations.size() > 0xFFFF)
+        throw CArchiveException(CArchiveException::badLength, "too many relations");
+    ar.WriteWord(static_cast<uint16_t>(m_relations.size()));
+    for (int relation : m_relations) ar.WriteWord(static_cast<uint16_t>(relation));
+    ar.WriteWord(static_cast<uint16_t>(m_salary));
+    ar.WriteInt(m_taskProgress);
+    ar.WriteWord(static_cast<uint16_t>(m_taskKind));
+    for (int v : {m_taskArea, m_targetX, m_targetY, m_taskWork, m_taskWorkLeft}) ar.WriteInt(v);
+    for (int v : m_taskParams) ar.WriteInt(v);
+    for (int v : m_baseAbility) ar.WriteWord(static_cast<uint16_t>(v));
+    for (int v : m_growth) ar.WriteWord(static_cast<uint16_t>(v));
+    for (int v : m_experience) ar.WriteInt(v);
+    ar.WriteRecordText16(m_name);
+    ar.WriteRecordText16(m_secondText);
+    for (CBM& face : m_faces) face.Serialize(ar);
+    for (int v : {m_amount, m_extra1, m_extra2, m_electionMonth}) ar.WriteInt(v);
+    // The reserved bytes stay in memory only.
+    const uint8_t zeros[32] = {};
+    ar.Write(zeros, sizeof zeros);
+}
+
+void CPersonData::LoadRecord(CArchive& ar) {
+    auto word = [&](int& value) { value = ar.ReadWord(); };
+    for (int* v : {&m_kind, &m_baseAge, &m_grade, &m_sociability, &m_figure1}) word(*v);
+    m_tableFlag = ar.ReadByte();
+    for (int* v : {&m_figure2, &m_figure3, &m_index}) word(*v);
+    CheckRange(m_kind, 0, 2);
+    m_employerNo = ar.ReadInt();
+    m_hireMonth = ar.ReadInt();
+    m_presidentFlag = ar.ReadByte();
+    m_relations.assign(ar.ReadWord(), 0);
+    for (int& relation : m_relations) word(relation);
+    word(m_salary);
+    m_taskProgress = CheckRange(ar.ReadInt(), 0, std::numeric_limits<int>::max());
+    word(m_taskKind);
+    CheckRange(m_taskKind, 0, kMaxStoredTaskKind);
+    m_taskArea = CheckRange(ar.ReadInt(), -1, std::numeric_limits<int>::max());
+    m_targetX = ar.ReadInt();
+    m_targetY = ar.ReadInt();
+    m_taskWork = CheckRange(ar.ReadInt(), 0, std::numeric_limits<int>::max());
+    m_taskWorkLeft = CheckRange(ar.ReadInt(), 0, std::numeric_limits<int>::max());
+    for (int& v : m_taskParams) v = ar.ReadInt();
+    for (int& v : m_baseAbility) word(v);
+    for (int& v : m_growth) word(v);
+    for (int& v : m_experience) v = CheckRange(ar.ReadInt(), 0, std::numeric_limits<int>::max());
+    m_name = ToCString(ar.ReadRecordText16());
+    m_secondText = ToCString(ar.ReadRecordText16());
+    for (CBM& face : m_faces) face.Serialize(ar);
+    for (int* v : {&m_amount, &m_extra1, &m_extra2, &m_electionMonth}) *v = ar.ReadInt();
+    uint8_t skipped[32];
+    ar.Read(skipped, sizeof skipped);
+}
+
+// ---------------------------------------------------------------- faces
+
+int CPersonData::GetFaceIndexForAge() const {
+    auto has = [&](int face) { return m_faces[static_cast<size_t>(face)].HasImage(); };
+    auto first = [&](std::initializer_list<int> order) {
+        for (int face : order)
+            if (has(face)) return face;
+        return *(order.end() - 1);
+    };
+    int age = GetAge(false);
+    if (age < 26) return first({0, 1, 2});
+    if (age > 55) return first({2, 1, 0});
+    return age < 40 ? first({1, 0, 2}) : first({1, 2, 0});
+}
+
+bool CPersonData::GetFaceTarget(int face, int left, int top, int right, int bottom,
+                                SFaceRect& out) const {
+    if (face < 0 || face >= kFaceCount || m_faceStrip == -1 ||
+        m_faceOffsets[static_cast<size_t>(face)] == -1)
+        return false;
+    const CBM& picture = m_faces[static_cast<size_t>(face)];
+    int64_t w = int64_t{right} - left, h = int64_t{bottom} - top;
+    int sourceW = picture.GetWidth(), sourceH = picture.GetHeight();
+    // The proportions below divide by every one of these.
+    if (w <= 0 || h <= 0 || sourceW <= 0 || sourceH <= 0) return false;
+    double target = static_cast<double>(h) / static_cast<double>(w);
+    double source = static_cast<double>(sourceH) / sourceW;
+    int64_t drawW = w, drawH = h;
+    if (target < source)
+        drawW = ToInt(static_cast<double>(w) * target / source);
+    else
+        drawH = ToInt(static_cast<double>(h) * source / target);
+    out.left = ToInt(left + (w - drawW) / 2);
+    out.top = ToInt(top + (h - drawH) / 2);
+    out.right = ToInt(out.left + drawW);
+    out.bottom = ToInt(out.top + drawH);
+    return true;
+}
