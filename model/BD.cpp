@@ -1,0 +1,456 @@
+#include "model/BD.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <optional>
+
+#include "model/FixedField.h"
+#include "model/FixedFieldFormat.h"
+#include "model/Formatting.h"
+#include "model/MercavoError.h"
+#include "model/services/Services.h"
+#include "platform/core/Archive.h"
+#include "platform/core/ArchiveException.h"
+
+namespace {
+
+constexpr int kRecordClass = 300;
+constexpr int kRecordGroup = 3;
+
+int32_t ReadFed(CArchive& ar) {
+    int32_t value = ar.ReadInt();
+    Services::App().DataChecksum().Add(value);
+    return value;
+}
+
+// A text of the type record: length L, then L + 1 bytes when L > 0. A length
+// below 1 is no text at all.
+std::string ReadTypeText(CArchive& ar) {
+    int32_t length = ar.ReadInt();
+    if (length < 1) return {};
+    if (length > CArchive::kMaxTextLength ||
+        static_cast<uint64_t>(length) + 1 > ar.Stream().Remaining()) {
+        throw CArchiveException(CArchiveException::badLength, "type text too long");
+    }
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    ar.Read(text.data(), text.size());
+    text.resize(std::strlen(text.c_str()));
+    Services::App().DataChecksum().AddString(text);
+    return text;
+}
+
+std::string FormatDoubleBytes(double value) {
+    uint8_t bytes[8];
+    std::memcpy(bytes, &value, sizeof bytes);
+    std::string text;
+    for (uint8_t byte : bytes) text += FormatFixedInt(byte, 3);
+    return text;
+}
+
+// Eight "%03d" bytes back into a double; none when a byte is out of range.
+std::optional<double> ParseDoubleBytes(std::string_view text, int& pos) {
+    uint8_t bytes[8];
+    for (uint8_t& byte : bytes) {
+        int value = ParseFixedInt(text, pos, 3);
+        if (value < 0 || value > 255) return std::nullopt;
+        byte = static_cast<uint8_t>(value);
+    }
+    double value;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
+}
+
+bool Overran(std::string_view text, int pos) {
+    return pos > static_cast<int>(text.size());
+}
+
+}  // namespace
+
+CBD::CBD() {
+    ComputeEvenness();
+}
+
+CBD::CBD(const CBD& other) {
+    *this = other;
+    m_effects.clear();
+    m_name = kDefaultName;
+}
+
+CBD& CBD::operator=(const CBD& other) {
+    if (this == &other) return *this;
+    m_tag = other.m_tag;
+    m_evenness = other.m_evenness;
+    m_landValue = other.m_landValue;
+    m_fixedLandPrice = other.m_fixedLandPrice;
+    m_basePrice = other.m_basePrice;
+    m_valueFigure = other.m_valueFigure;
+    m_priceStep = other.m_priceStep;
+    m_durability = other.m_durability;
+    m_usableFlag = other.m_usableFlag;
+    m_secondFlag = other.m_secondFlag;
+    m_thirdFlag = other.m_thirdFlag;
+    m_typeCode = other.m_typeCode;
+    m_revenue = other.m_revenue;
+    m_effects = other.m_effects;
+    m_effectRadius = other.m_effectRadius;
+    m_monthFactors = other.m_monthFactors;
+    m_firstPictures = other.m_firstPictures;
+    m_secondPictures = other.m_secondPictures;
+    m_viewValueA = other.m_viewValueA;
+    m_viewValueB = other.m_viewValueB;
+    m_viewOffset = other.m_viewOffset;
+    m_viewExtent = other.m_viewExtent;
+    m_width = other.m_width;
+    m_height = other.m_height;
+    m_gradeBonus = other.m_gradeBonus;
+    m_areaBonus = other.m_areaBonus;
+    m_extraFigure4 = other.m_extraFigure4;
+    m_influenceRange = other.m_influenceRange;
+    m_effectValues = other.m_effectValues;
+    m_name = other.m_name;
+    m_secondText = other.m_secondText;
+    m_stripNumber = other.m_stripNumber;
+    m_pictureOffsets = other.m_pictureOffsets;
+    return *this;
+}
+
+void CBD::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        for (int32_t value :
+             {m_landValue, m_fixedLandPrice, m_basePrice, m_valueFigure, m_priceStep, m_durability,
+              m_usableFlag, m_secondFlag, m_thirdFlag, m_typeCode, m_revenue[0], m_revenue[1],
+              m_revenue[2], m_revenue[3], static_cast<int32_t>(m_effects.size())}) {
+            ar.WriteInt(value);
+        }
+        for (CEfct& effect : m_effects) effect.Serialize(ar);
+        ar.WriteInt(m_effectRadius);
+        for (int32_t factor : m_monthFactors) ar.WriteInt(factor);
+        for (int d = 0; d < kDirections; ++d) {
+            m_firstPictures[d].Serialize(ar);
+            m_secondPictures[d].Serialize(ar);
+        }
+        for (int d = 0; d < kDirections; ++d) {
+            for (int32_t value : {m_viewValueA[d], m_viewValueB[d], m_viewOffset[d].x,
+                                  m_viewOffset[d].y, m_viewExtent[d].x, m_viewExtent[d].y}) {
+                ar.WriteInt(value);
+            }
+        }
+        for (int32_t value :
+             {m_width, m_height, m_gradeBonus, m_areaBonus, m_extraFigure4, m_influenceRange}) {
+            ar.WriteInt(value);
+        }
+        for (int32_t value : m_effectValues) ar.WriteInt(value);
+        ar.WriteRecordText(m_name);
+        ar.WriteRecordText(m_secondText);
+        return;
+    }
+
+    for (int32_t* field :
+         {&m_landValue, &m_fixedLandPrice, &m_basePrice, &m_valueFigure, &m_priceStep,
+          &m_durability, &m_usableFlag, &m_secondFlag, &m_thirdFlag, &m_typeCode, &m_revenue[0],
+          &m_revenue[1], &m_revenue[2], &m_revenue[3]}) {
+        *field = ReadFed(ar);
+    }
+    int32_t effectCount = CheckRange(ReadFed(ar), 0, kMaxEffects);
+    m_effects.assign(static_cast<size_t>(effectCount), CEfct());
+    for (CEfct& effect : m_effects) effect.Serialize(ar);
+    m_effectRadius = ReadFed(ar);
+    for (int32_t& factor : m_monthFactors) factor = ReadFed(ar);
+    for (int d = 0; d < kDirections; ++d) {
+        m_firstPictures[d].Serialize(ar);
+        m_secondPictures[d].Serialize(ar);
+    }
+    for (int d = 0; d < kDirections; ++d) {
+        for (int32_t* field : {&m_viewValueA[d], &m_viewValueB[d], &m_viewOffset[d].x,
+                               &m_viewOffset[d].y, &m_viewExtent[d].x, &m_viewExtent[d].y}) {
+            *field = ReadFed(ar);
+        }
+    }
+    m_width = CheckRange(ReadFed(ar), 1, kMaxSize);
+    m_height = CheckRange(ReadFed(ar), 1, kMaxSize);
+    for (int32_t* field : {&m_gradeBonus, &m_areaBonus, &m_extraFigure4, &m_influenceRange}) {
+        *field = ReadFed(ar);
+    }
+    for (int32_t& value : m_effectValues) value = ReadFed(ar);
+    m_name.clear();
+    m_secondText.clear();
+    m_name = ReadTypeText(ar);
+    m_secondText = ReadTypeText(ar);
+    ComputeEvenness();
+}
+
+void CBD::ComputeEvenness() {
+    double mean = 0.0;
+    for (int32_t factor : m_monthFactors) mean += factor;
+    mean /= kMonths;
+    double variance = 0.0;
+    for (int32_t factor : m_monthFactors) variance += (factor - mean) * (factor - mean);
+    variance /= kMonths;
+    m_evenness =
+        variance > 0.000001 && mean > 0.000001 ? 1.0 - std::sqrt(variance) / mean / 2 : 1.0;
+}
+
+void CBD::GetSize(int& width, int& height) const {
+    width = m_width;
+    height = m_height;
+}
+
+void CBD::GetViewSize(int direction, int& width, int& height) const {
+    if (direction == 0 || direction == 2) {
+        width = m_width;
+        height = m_height;
+    } else if (direction == 1 || direction == 3) {
+        width = m_height;
+        height = m_width;
+    }
+}
+
+bool CBD::IsType60(bool strict) const {
+    return m_typeCode == 60 || (!strict && m_typeCode == 61);
+}
+
+bool CBD::CanBeBuiltOver() const {
+    switch (m_typeCode) {
+        case 45:
+        case 50:
+        case 51:
+        case 60:
+        case 61:
+            return false;
+        default:
+            return true;
+    }
+}
+
+bool CBD::IsDestructible() const {
+    return m_typeCode != 35 && CanBeBuiltOver();
+}
+
+double CBD::GetEffect(int structureNumber) const {
+    if (structureNumber == 0) return 0.0;
+    for (const CEfct& effect : m_effects) {
+        if (effect.GetTypeIndex() == structureNumber - 1) return effect.GetFactor();
+    }
+    return 0.0;
+}
+
+void CBD::SetSize(int width, int height) {
+    m_width = width;
+    m_height = height;
+}
+
+void CBD::SetFlags(int usable, int second, int third) {
+    m_usableFlag = usable;
+    m_secondFlag = second;
+    m_thirdFlag = third;
+}
+
+void CBD::SetMonthFactors(const std::array<int32_t, kMonths>& factors) {
+    m_monthFactors = factors;
+    ComputeEvenness();
+}
+
+void CBD::SetBonuses(int grade, int area, int extra4, int influence) {
+    m_gradeBonus = grade;
+    m_areaBonus = area;
+    m_extraFigure4 = extra4;
+    m_influenceRange = influence;
+}
+
+void CBD::SetView(int direction, int valueA, int valueB, SViewPoint offset, SViewPoint extent) {
+    m_viewValueA[direction] = valueA;
+    m_viewValueB[direction] = valueB;
+    m_viewOffset[direction] = offset;
+    m_viewExtent[direction] = extent;
+}
+
+void CBD::SetEffects(const std::vector<CEfct>& effects) {
+    m_effects.assign(effects.begin(),
+                     effects.begin() + std::min<size_t>(effects.size(), kMaxEffects));
+}
+
+// ---- network records ----
+
+std::string CBD::RecordHead(int code, int landFlag, int tableIndex) const {
+    return FormatRecordHeader(kRecordClass, kRecordGroup, code + (landFlag ? 0 : 1)) +
+           FormatFixedInt(tableIndex, 4);
+}
+
+void CBD::SendAll(int player, int landFlag, int tableIndex) const {
+    SendTypeRecord(player, landFlag, tableIndex);
+    SendEffects(player, landFlag, tableIndex);
+    SendPictures(player, landFlag, tableIndex);
+    SendTexts(player, landFlag, tableIndex);
+}
+
+void CBD::SendTypeRecord(int player, int landFlag, int tableIndex) const {
+    std::string text = RecordHead(kCodeTypeRecord, landFlag, tableIndex);
+    text += FormatFixedInt(m_tag, 4) + FormatDoubleBytes(m_evenness);
+    const std::pair<int32_t, int> fields[] = {
+        {m_landValue, 6},       {m_fixedLandPrice, 8},  {m_basePrice, 8},
+        {m_valueFigure, 6},     {m_priceStep, 4},       {m_durability, 6},
+        {m_usableFlag != 0, 1}, {m_secondFlag != 0, 1}, {m_thirdFlag != 0, 1},
+        {m_typeCode, 4},        {m_revenue[0], 6},      {m_revenue[1], 6},
+        {m_revenue[2], 6},      {m_revenue[3], 6},      {static_cast<int32_t>(m_effects.size()), 6},
+        {m_effectRadius, 4}};
+    for (const auto& [value, width] : fields) text += FormatFixedInt(value, width);
+    for (int32_t factor : m_monthFactors) text += FormatFixedInt(factor, 3);
+    for (int d = 0; d < kDirections; ++d) {
+        text += FormatFixedInt(m_viewValueA[d], 2) + FormatFixedInt(m_viewValueB[d], 2) +
+                FormatFixedInt(m_viewOffset[d].x, 4) + FormatFixedInt(m_viewOffset[d].y, 4) +
+                FormatFixedInt(m_viewExtent[d].x, 4) + FormatFixedInt(m_viewExtent[d].y, 4);
+    }
+    text += FormatFixedInt(m_width, 3) + FormatFixedInt(m_height, 3);
+    for (int32_t value : {m_gradeBonus, m_areaBonus, m_extraFigure4, m_influenceRange}) {
+        text += FormatFixedInt(value, 6);
+    }
+    for (int32_t value : m_effectValues) text += FormatFixedInt(value, 6);
+    Services::Net().SendRecord(player, text);
+}
+
+void CBD::SendEffects(int player, int landFlag, int tableIndex) const {
+    int count = static_cast<int>(m_effects.size());
+    for (int first = 0; first < count; first += kEffectsPerRecord) {
+        int last = std::min(first + kEffectsPerRecord - 1, count - 1);
+        std::string text = RecordHead(kCodeEffects, landFlag, tableIndex);
+        text += FormatFixedInt(first, 4) + FormatFixedInt(last, 4);
+        for (int i = first; i <= last; ++i) {
+            text += FormatFixedInt(m_effects[i].GetTypeIndex(), 4) +
+                    FormatDoubleBytes(m_effects[i].GetFactor());
+        }
+        Services::Net().SendRecord(player, text);
+    }
+}
+
+void CBD::SendPictures(int player, int landFlag, int tableIndex) const {
+    for (int d = 0; d < kDirections; ++d) {
+        for (int set = 0; set < 2; ++set) {
+            std::string tail = FormatFixedInt(set, 1) + FormatFixedInt(d, 2);
+            const CBM& picture = set == 0 ? m_firstPictures[d] : m_secondPictures[d];
+            picture.Send(player, RecordHead(kCodePictureStart, landFlag, tableIndex) + tail,
+                         RecordHead(kCodePicturePart, landFlag, tableIndex) + tail);
+        }
+    }
+}
+
+void CBD::SendTexts(int player, int landFlag, int tableIndex) const {
+    std::string name = TruncateText(m_name, kMaxNetTextLength);
+    std::string second =
+        TruncateText(m_secondText, kMaxNetTextLength - static_cast<int>(name.size()));
+    std::string text = RecordHead(kCodeTexts, landFlag, tableIndex);
+    text += FormatFixedInt(static_cast<int>(name.size()), 3) + name;
+    text += FormatFixedInt(static_cast<int>(second.size()), 3) + second;
+    Services::Net().SendRecord(player, text);
+}
+
+void CBD::ReceiveTypeRecord(std::string_view text) {
+    int pos = 0;
+    CBD received;
+    received.m_tag = ParseFixedInt(text, pos, 4);
+    std::optional<double> evenness = ParseDoubleBytes(text, pos);
+    if (!evenness) return;
+    received.m_evenness = *evenness;
+    const std::pair<int32_t*, int> fields[] = {
+        {&received.m_landValue, 6},   {&received.m_fixedLandPrice, 8}, {&received.m_basePrice, 8},
+        {&received.m_valueFigure, 6}, {&received.m_priceStep, 4},      {&received.m_durability, 6},
+        {&received.m_usableFlag, 1},  {&received.m_secondFlag, 1},     {&received.m_thirdFlag, 1},
+        {&received.m_typeCode, 4},    {&received.m_revenue[0], 6},     {&received.m_revenue[1], 6},
+        {&received.m_revenue[2], 6},  {&received.m_revenue[3], 6}};
+    for (const auto& [field, width] : fields) *field = ParseFixedInt(text, pos, width);
+    for (int32_t* flag : {&received.m_usableFlag, &received.m_secondFlag, &received.m_thirdFlag}) {
+        *flag = *flag == 1 ? 1 : 0;
+    }
+    int effectCount = ParseFixedInt(text, pos, 6);
+    received.m_effectRadius = ParseFixedInt(text, pos, 4);
+    for (int32_t& factor : received.m_monthFactors) factor = ParseFixedInt(text, pos, 3);
+    for (int d = 0; d < kDirections; ++d) {
+        received.m_viewValueA[d] = ParseFixedInt(text, pos, 2);
+        received.m_viewValueB[d] = ParseFixedInt(text, pos, 2);
+        received.m_viewOffset[d].x = ParseFixedInt(text, pos, 4);
+        received.m_viewOffset[d].y = ParseFixedInt(text, pos, 4);
+        received.m_viewExtent[d].x = ParseFixedInt(text, pos, 4);
+        received.m_viewExtent[d].y = ParseFixedInt(text, pos, 4);
+    }
+    received.m_width = ParseFixedInt(text, pos, 3);
+    received.m_height = ParseFixedInt(text, pos, 3);
+    for (int32_t* field : {&received.m_gradeBonus, &received.m_areaBonus, &received.m_extraFigure4,
+                           &received.m_influenceRange}) {
+        *field = ParseFixedInt(text, pos, 6);
+    }
+    for (int32_t& value : received.m_effectValues) value = ParseFixedInt(text, pos, 6);
+    if (Overran(text, pos) || effectCount < 0 || effectCount > kMaxEffects) return;
+    if (received.m_width < 1 || received.m_width > kMaxSize || received.m_height < 1 ||
+        received.m_height > kMaxSize) {
+        return;
+    }
+
+    m_tag = received.m_tag;
+    m_evenness = received.m_evenness;
+    m_landValue = received.m_landValue;
+    m_fixedLandPrice = received.m_fixedLandPrice;
+    m_basePrice = received.m_basePrice;
+    m_valueFigure = received.m_valueFigure;
+    m_priceStep = received.m_priceStep;
+    m_durability = received.m_durability;
+    m_usableFlag = received.m_usableFlag;
+    m_secondFlag = received.m_secondFlag;
+    m_thirdFlag = received.m_thirdFlag;
+    m_typeCode = received.m_typeCode;
+    m_revenue = received.m_revenue;
+    m_effects.assign(static_cast<size_t>(effectCount), CEfct());
+    m_effectRadius = received.m_effectRadius;
+    m_monthFactors = received.m_monthFactors;
+    m_viewValueA = received.m_viewValueA;
+    m_viewValueB = received.m_viewValueB;
+    m_viewOffset = received.m_viewOffset;
+    m_viewExtent = received.m_viewExtent;
+    m_width = received.m_width;
+    m_height = received.m_height;
+    m_gradeBonus = received.m_gradeBonus;
+    m_areaBonus = received.m_areaBonus;
+    m_extraFigure4 = received.m_extraFigure4;
+    m_influenceRange = received.m_influenceRange;
+    m_effectValues = received.m_effectValues;
+}
+
+void CBD::ReceiveEffects(std::string_view text) {
+    int pos = 0;
+    int first = ParseFixedInt(text, pos, 4);
+    int last = ParseFixedInt(text, pos, 4);
+    int count = static_cast<int>(m_effects.size());
+    if (first < 0 || first > last || last >= count) return;
+    std::vector<CEfct> entries;
+    for (int i = first; i <= last; ++i) {
+        int typeIndex = ParseFixedInt(text, pos, 4);
+        std::optional<double> factor = ParseDoubleBytes(text, pos);
+        if (!factor || Overran(text, pos)) return;
+        entries.emplace_back(typeIndex, *factor);
+    }
+    std::copy(entries.begin(), entries.end(), m_effects.begin() + first);
+}
+
+int CBD::ReceivePicturePart(std::string_view text, int set, int start) {
+    int pos = 0;
+    int direction = ParseFixedInt(text, pos, 2);
+    if (Overran(text, pos) || direction < 0 || direction >= kDirections) return 0;
+    if (set != 0 && set != 1) return 0;
+    CBM& picture = set == 0 ? m_firstPictures[direction] : m_secondPictures[direction];
+    std::string_view rest = text.substr(static_cast<size_t>(pos));
+    return start ? picture.ReceiveStart(rest) : picture.ReceivePart(rest);
+}
+
+void CBD::ReceiveTexts(std::string_view text) {
+    int pos = 0;
+    std::string texts[2];
+    for (std::string& received : texts) {
+        int length = ParseFixedInt(text, pos, 3);
+        if (Overran(text, pos) || length < 0 ||
+            static_cast<size_t>(length) > text.size() - static_cast<size_t>(pos)) {
+            return;
+        }
+        received = ParseFixedText(text, pos, length);
+    }
+    m_name = texts[0];
+    m_secondText = texts[1];
+}
