@@ -2,6 +2,7 @@
 // What the records need of the game document. Implemented by the game
 // document; tests use recording fakes.
 
+class CBD;
 class CPersonData;
 
 // What the map document's lot search for a purchasing director found.
@@ -64,6 +65,10 @@ public:
     virtual bool IsProjectCell(int area, int x, int y) = 0;
     // The type code of structure type index type; 0 outside the table.
     virtual int GetStructureTypeCode(int type) = 0;
+    // Entry index of the game map's land-type / structure-type table;
+    // nullptr outside the table.
+    virtual const CBD* GetLandType(int index) = 0;
+    virtual const CBD* GetStructureType(int index) = 0;
     // The map document's lot search for a purchasing director in the
     // director's task area: the best score (0 = nothing found) and the lot.
     virtual int FindLotForDirector(const CPersonData& director, int priceLimit,

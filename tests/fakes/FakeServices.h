@@ -12,6 +12,8 @@
 
 #include "model/services/Services.h"
 
+class CBD;
+
 class CFakeFrameService : public IFrameService {
 public:
     void SetPumping(int flag) override;
@@ -74,6 +76,8 @@ public:
     int GetCellStructure(int area, int x, int y) override { return Cell(area, x, y).structure; }
     bool IsProjectCell(int area, int x, int y) override { return Cell(area, x, y).project; }
     int GetStructureTypeCode(int type) override;
+    const CBD* GetLandType(int index) override { return Entry(landTypes, index); }
+    const CBD* GetStructureType(int index) override { return Entry(structureTypes, index); }
     int FindLotForDirector(const CPersonData& director, int priceLimit, SLotFound& found) override;
     bool CheckReinforcementTask(CPersonData& director) override;
     void ReportPurchaseFailure(int company, int person, int area, int x, int y,
@@ -107,6 +111,9 @@ public:
     };
     std::map<std::tuple<int, int, int>, SCell> cells;
     std::map<int, int> structureCodes;  // structure type index -> type code
+    // The map's type tables (not owned).
+    std::vector<const CBD*> landTypes;
+    std::vector<const CBD*> structureTypes;
     // What the lot search answers.
     int lotScore = 0;
     SLotFound lot;
@@ -118,6 +125,10 @@ public:
     std::vector<std::string> calls;
 
 private:
+    static const CBD* Entry(const std::vector<const CBD*>& table, int index) {
+        return index >= 0 && index < static_cast<int>(table.size()) ? table[size_t(index)]
+                                                                    : nullptr;
+    }
     SCompany Company(int company) const;
     SCell Cell(int area, int x, int y) const;
 };
