@@ -124,7 +124,9 @@ TEST(League, SeasonOfSixTeamsOverTwelveMonths) {
         for (int i = 0; i < 6; ++i) {
             const CProTeam& t = league.GetTeam(i);
             EXPECT_EQ(GamesPlayed(t), c.seasonGames);
-            if (c.rankByRate) EXPECT_EQ(t.GetPoints(), 0);
+            if (c.rankByRate) {
+                EXPECT_EQ(t.GetPoints(), 0);
+            }
             if (t.GetRank() == 0) ++champions;
         }
         EXPECT_EQ(champions, 1);
@@ -135,10 +137,11 @@ TEST(League, SeasonOfSixTeamsOverTwelveMonths) {
             int better = 0;
             for (int j = 0; j < 6; ++j) better += league.CompareTeams(j, i) > 0;
             int rank = league.GetTeam(i).GetRank();
-            if (better > 0)
+            if (better > 0) {
                 EXPECT_EQ(rank, better);
-            else
+            } else {
                 EXPECT_LE(rank, 1);
+            }
         }
     }
 }

@@ -1,0 +1,17 @@
+#pragma once
+// What the cells of an area are checked against after it was loaded or
+// converted: the map it belongs to.
+
+#include <functional>
+
+class CAreaLimits {
+public:
+    int gridWidth = 0;
+    int gridHeight = 0;
+    int landTypeCount = 0;
+    int structureTypeCount = 0;
+    // The largest company count of a game on this map (owners 0..this).
+    int maxCompanies = 0;
+    // The type code of structure type index i (0..structureTypeCount - 1).
+    std::function<int(int)> structureTypeCode;
+};
