@@ -56,9 +56,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (text.empty()) continue;
         std::string_view fields = text.substr(1);
         switch (text[0] % 3) {
-            case 0: league.ReadLeagueHeader(fields); break;
-            case 1: league.ReadPairFlags(fields); break;
-            default: league.ReadTeams(fields); break;
+            case 0:
+                league.ReadLeagueHeader(fields);
+                break;
+            case 1:
+                league.ReadPairFlags(fields);
+                break;
+            default:
+                league.ReadTeams(fields);
+                break;
         }
         if (league.GetTeamCount() <= 40) Exercise(league);
     }

@@ -13,6 +13,7 @@
 #include "model/AreaLimits.h"
 #include "model/BD.h"
 #include "model/BaseMapData.h"
+#include "model/FixedFieldFormat.h"
 #include "model/MapData.h"
 #include "model/MercavoError.h"
 #include "platform/core/Archive.h"
@@ -412,4 +413,206 @@ TEST_F(MapFixture, ConversionOfTheAreaRecord) {
     limits.gridWidth = 3;
     limits.gridHeight = 2;
     EXPECT_NO_THROW(area.Validate(limits));
+}
+
+namespace {
+// Hands a record to its reader as the map document's dispatcher does: the
+// code after the class and group, the area index, then the fields.
+bool Deliver(CMapData& area, const std::string& record) {
+    int code = std::stoi(record.substr(13, 3));
+    std::string_view fields = std::string_view(record).substr(20);
+    switch (code) {
+        case CMapData::kCodeAreaState:
+            return area.ReadAreaState(fields);
+        case CMapData::kCodeTexts:
+            return area.ReadTexts(fields);
+        case CMapData::kCodeProjectHeader:
+            return area.ReadProjectHeader(fields);
+        case CMapData::kCodeProjectSites:
+            return area.ReadProjectSites(fields);
+        case CMapData::kCodeProjectCells:
+            return area.ReadProjectCells(fields);
+        case CMapData::kCodeStadiumHeader:
+            return area.ReadStadiumHeader(fields);
+        case CMapData::kCodeStadiumList0:
+            return area.ReadStadiumCells(fields, 0);
+        case CMapData::kCodeStadiumList1:
+            return area.ReadStadiumCells(fields, 1);
+        case CMapData::kCodeCellValues:
+            return area.ReadCellValues(fields);
+        default:
+            return area.ReadLayerChunk(fields, code - CMapData::kCodeLayer0);
+    }
+}
+
+std::vector<std::string> WithCode(const std::vector<std::string>& records, int code) {
+    std::vector<std::string> found;
+    for (const std::string& r : records)
+        if (std::stoi(r.substr(13, 3)) == code) found.push_back(r);
+    return found;
+}
+}  // namespace
+
+TEST_F(MapFixture, StateTextsCopyAnArea) {
+    CMapData area = MakeArea();
+    area.RebuildStadiumLists();
+    area.SetFire(37);
+    CMapData copy;
+    copy.SetGridSize(6, 5);
+    std::vector<std::string> records = area.BuildAll(5, true);
+    for (const std::string& r : records) {
+        EXPECT_LE(r.size(), 511u);
+        EXPECT_EQ(r.substr(0, 13), "_MERCAVO30003");
+        EXPECT_EQ(r.substr(16, 4), "0005");
+        EXPECT_TRUE(Deliver(copy, r)) << r.substr(0, 40);
+    }
+    EXPECT_TRUE(copy == area);
+
+    CFakeNetService net;
+    auto scoped = ScopedNet(&net);
+    area.SendAll(2, 5, false);
+    ASSERT_EQ(net.sent.size(), records.size() - 1);
+    EXPECT_EQ(net.sent[0].player, 2);
+    EXPECT_EQ(net.sent[1].record, records[2]);
+}
+
+TEST_F(MapFixture, CellValuesCopySelectedLayers) {
+    CMapData area = MakeArea();
+    CMapData copy;
+    copy.SetGridSize(6, 5);
+    const std::vector<CCellPoint> cells = {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {5, 4}, {3, 3}};
+    for (const std::string& r : area.BuildCellValues(1, "1101111000", cells))
+        EXPECT_TRUE(Deliver(copy, r));
+    for (const CCellPoint& c : cells)
+        for (int layer = 0; layer < CMapData::kLayerCount; ++layer) {
+            bool selected = std::string("1101111000")[size_t(layer)] == '1';
+            EXPECT_EQ(copy.GetLayer(layer, c.x, c.y), selected ? area.GetLayer(layer, c.x, c.y) : 0)
+                << layer;
+        }
+    // Records per text: 400 / (4 x selected + 8).
+    std::vector<CCellPoint> many;
+    for (int i = 0; i < 30; ++i) many.push_back({i % 6, i / 6});
+    struct Case {
+        const char* mask;
+        std::vector<int> counts;
+    };
+    for (const Case& c : {Case{"0000000101", {25, 5}}, Case{"1111111111", {8, 8, 8, 6}}}) {
+        std::vector<std::string> records = area.BuildCellValues(0, c.mask, many);
+        ASSERT_EQ(records.size(), c.counts.size());
+        for (size_t i = 0; i < records.size(); ++i)
+            EXPECT_EQ(std::stoi(records[i].substr(30, 4)), c.counts[i]);
+    }
+}
+
+TEST(MapStateTexts, FieldFormsOfTheEdgeCases) {
+    CMapData area;
+    area.SetGridSize(16, 16);
+    area.SetTrend(-10);
+    std::string state = area.BuildAreaState(0).substr(20);
+    EXPECT_EQ(state.substr(42, 4), "-010");
+    EXPECT_EQ(state.substr(46, 4), "-001");
+    EXPECT_EQ(area.BuildTexts(0).substr(20), "000000");
+    CMapData copy;
+    copy.SetGridSize(16, 16);
+    copy.SetName("Old");
+    copy.SetGovernor(3);
+    EXPECT_TRUE(copy.ReadAreaState(state));
+    EXPECT_EQ(copy.GetGovernor(), -1);
+    EXPECT_EQ(copy.GetTrend(), -10);
+    EXPECT_TRUE(copy.ReadTexts("000000"));
+    EXPECT_EQ(copy.GetName(), "");
+
+    std::vector<std::string> layer = area.BuildLayer(0, 4);
+    ASSERT_EQ(layer.size(), 3u);
+    const char* offsets[] = {"0000000000000399", "0000040000000799", "0000080000001023"};
+    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(layer[i].substr(20, 16), offsets[i]);
+    EXPECT_EQ(layer[0].substr(13, 3), "084");
+    EXPECT_EQ(layer[2].size(), 36u + 224u);
+
+    for (int i = 0; i < 120; ++i) area.AddStadiumCell(1, {i % 16, i / 16});
+    std::vector<std::string> list1 = WithCode(area.BuildPairLists(0), CMapData::kCodeStadiumList1);
+    ASSERT_EQ(list1.size(), 3u);
+    const char* ranges[] = {"00000051", "00520103", "01040119"};
+    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(list1[i].substr(20, 8), ranges[i]);
+}
+
+TEST(MapStateTexts, LongTextsAreCutToFitTheRecord) {
+    CMapData area;
+    area.SetName(std::string(300, 'n'));
+    area.SetExplanation("\xC3\xA9" + std::string(400, 'e'));
+    std::string record = area.BuildTexts(0);
+    EXPECT_LE(record.size(), 511u);
+    CMapData copy;
+    EXPECT_TRUE(copy.ReadTexts(std::string_view(record).substr(20)));
+    EXPECT_EQ(copy.GetName(), area.GetName());
+    EXPECT_EQ(copy.GetExplanation().substr(0, 2), "\xC3\xA9");
+    EXPECT_EQ(copy.GetExplanation().size(), 511u - 20 - 6 - 300);
+}
+
+TEST_F(MapFixture, DamagedStateTextsAreDroppedWhole) {
+    CMapData source = MakeArea();
+    source.RebuildStadiumLists();
+    const std::vector<std::string> all = source.BuildAll(0, true);
+    auto fields = [&](int code) { return WithCode(all, code).at(0).substr(20); };
+    auto with = [](std::string text, size_t at, const std::string& field) {
+        return text.replace(at, field.size(), field);
+    };
+    const std::string state = fields(70), texts = fields(71), layer = fields(80), head = fields(72),
+                      sites = fields(73), cells = fields(74), stadiumHead = fields(75),
+                      list0 = fields(76);
+    const std::string values =
+        source.BuildCellValues(0, "1000000001", {{1, 1}, {2, 2}}).at(0).substr(20);
+    struct Case {
+        const char* what;
+        int code;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"state for a wider grid", 70, with(state, 0, "0007")},
+        {"state for a lower grid", 70, with(state, 4, "0004")},
+        {"state cut short", 70, state.substr(0, 80)},
+        {"negative spare", 70, with(state, 8, "-001")},
+        {"governor -2", 70, with(state, 46, "-002")},
+        {"name longer than the text", 71, with(texts, 0, "999")},
+        {"explanation longer than the text", 71, with(texts, 9, "050")},
+        {"negative name length", 71, with(texts, 0, "-01")},
+        {"chunk past the layer", 80, with(layer, 8, "00000120")},
+        {"chunk start after end", 80, with(with(layer, 0, "00000050"), 8, "00000010")},
+        {"chunk longer than its bytes", 80, layer.substr(0, 100)},
+        {"cell outside the grid", 110, with(values, 14, "0006")},
+        {"cell y -1", 110, with(values, 18, "-001")},
+        {"more cells than sent", 110, with(values, 10, "0003")},
+        {"mask cut short", 110, values.substr(0, 8)},
+        {"negative project start", 72, with(head, 8, "-002")},
+        {"negative site count", 72, with(head, 12, "-01")},
+        {"project head cut short", 72, head.substr(0, 15)},
+        {"sites past the list", 73, with(sites, 4, "0002")},
+        {"site outside the grid", 73, with(sites, 12, "0009")},
+        {"site entries cut short", 73, sites.substr(0, sites.size() - 1)},
+        {"project cell first > last", 74, with(cells, 0, "0005")},
+        {"project cell outside the grid", 74, with(cells, 12, "0005")},
+        {"negative stadium count", 75, with(stadiumHead, 0, "-001")},
+        {"stadium past the list", 76, with(list0, 4, "0001")},
+        {"stadium outside the grid", 76, with(list0, 8, "0006")},
+    };
+    for (const Case& c : cases) {
+        CMapData target = source;
+        std::string record = "_MERCAVO30003" + FormatFixedInt(c.code, 3) + "0000" + c.text;
+        EXPECT_FALSE(Deliver(target, record)) << c.what;
+        EXPECT_TRUE(target == source) << c.what;
+    }
+    // The other layers and a layer number outside the ten.
+    CMapData target = source;
+    EXPECT_FALSE(target.ReadLayerChunk(layer, 10));
+    EXPECT_FALSE(target.ReadStadiumCells(list0, 2));
+}
+
+TEST_F(MapFixture, ReceivedFireIsHeld) {
+    CMapData area = MakeArea();
+    std::string state = area.BuildAreaState(0).substr(20);
+    CMapData copy = area;
+    EXPECT_TRUE(copy.ReadAreaState(state.replace(50, 5, "00250")));
+    EXPECT_EQ(copy.GetFire(), 100);
+    EXPECT_TRUE(copy.ReadAreaState(state.replace(50, 5, "-0005")));
+    EXPECT_EQ(copy.GetFire(), 0);
 }
