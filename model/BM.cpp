@@ -244,10 +244,12 @@ int CBM::LoadFromFile(const std::string& fileName, int& expectedWidth, int& expe
         ShowLoadMessage(kCompressedMessage);
         return 0;
     }
+    if (!header->HasUsableFormat()) return 0;
     CMemBlock block;
     if (!block.Alloc(headerBlock.Size() + header->GetBitsSize())) return 0;
     std::memcpy(block.Lock(), headerBlock.Lock(), headerBlock.Size());
     if (!ReadExactly(file, block.Lock() + headerBlock.Size(), header->GetBitsSize())) return 0;
+    if (!header->IsUsable(block.Size())) return 0;
     if (header->height < 0) FlipToBottomUp(block.Lock(), *header);
     if (!TakeImage(std::move(block))) return 0;
     if (expectedWidth != -1) {

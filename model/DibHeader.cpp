@@ -73,7 +73,7 @@ uint64_t CDibHeader::GetBitsSize() const {
     return GetStride() * static_cast<uint64_t>(std::llabs(static_cast<int64_t>(height)));
 }
 
-bool CDibHeader::IsUsable(size_t blockSize) const {
+bool CDibHeader::HasUsableFormat() const {
     if (size != kInfoHeaderSize && size != kCoreHeaderSize) return false;
     if (planes != 1 || compression != 0) return false;
     switch (bitCount) {
@@ -89,6 +89,9 @@ bool CDibHeader::IsUsable(size_t blockSize) const {
     }
     if (width < 1 || height == 0) return false;
     int colors = GetColorCount();
-    if (colors > 256 || (bitCount <= 8 && colors > (1 << bitCount))) return false;
-    return GetBitsOffset() + GetBitsSize() <= blockSize;
+    return colors <= 256 && (bitCount > 8 || colors <= (1 << bitCount));
+}
+
+bool CDibHeader::IsUsable(size_t blockSize) const {
+    return HasUsableFormat() && GetBitsOffset() + GetBitsSize() <= blockSize;
 }

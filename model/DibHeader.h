@@ -35,10 +35,12 @@ public:
     // Header + colour table: where the bits begin.
     uint64_t GetBitsOffset() const { return size + GetColorTableSize(); }
 
-    // Whether a block of blockSize bytes holding this header is a picture we
-    // can use: uncompressed, one plane, a known depth, at least one pixel,
-    // a colour table that the depth can index, and header, table and bits
-    // all inside the block.
+    // Whether the header describes a picture we can use: uncompressed, one
+    // plane, a known depth, at least one pixel and a colour table that the
+    // depth can index.
+    bool HasUsableFormat() const;
+    // The same, and header, table and bits all lie inside a block of
+    // blockSize bytes.
     bool IsUsable(size_t blockSize) const;
 
     uint32_t size = 0;
