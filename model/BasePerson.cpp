@@ -31,10 +31,10 @@ void CBasePerson::Serialize(CArchive& ar) {
 }
 
 void CBasePerson::CheckConvertible() const {
-    auto notNegative = [](int value) { return value >= 0; };
+    auto inWord = [](int value) { return value >= 0 && value <= kMaxFigure; };
     if (m_kind < 0 || m_kind > 2 || (m_tableFlag != 0 && m_tableFlag != 1) ||
-        !std::all_of(m_baseAbility.begin(), m_baseAbility.end(), notNegative) ||
-        !std::all_of(m_growth.begin(), m_growth.end(), notNegative) || m_sociability < 0 ||
-        m_sociability > kMaxSociability || m_grade < 0 || m_baseAge < 0)
+        !std::all_of(m_baseAbility.begin(), m_baseAbility.end(), inWord) ||
+        !std::all_of(m_growth.begin(), m_growth.end(), inWord) || m_sociability < 0 ||
+        m_sociability > kMaxSociability || !inWord(m_grade) || !inWord(m_baseAge))
         throw eMERCAVO_ERROR_CONTENTS;
 }

@@ -13,15 +13,17 @@ class CBasePerson {
 public:
     static constexpr int kAbilityCount = 5;
     static constexpr int kMaxSociability = 6;
+    static constexpr int kMaxFigure = 0xFFFF;
 
     // Loading reads one record and feeds every value to the data checksum;
     // storing writes nothing.
     void Serialize(CArchive& ar);
 
     // Throws eMERCAVO_ERROR_CONTENTS unless the record makes a sound person:
-    // kind 0..2, table flag 0 or 1, abilities and growth not negative,
-    // sociability 0..6, grade and age not negative. The file itself checks
-    // nothing else, and the formulas divide by what these become.
+    // kind 0..2, table flag 0 or 1, sociability 0..6, abilities, growth,
+    // grade and age 0..kMaxFigure. The file itself checks nothing else; the
+    // formulas divide by what these become, and the saved game keeps them in
+    // 16 bits.
     void CheckConvertible() const;
 
     int GetKind() const { return m_kind; }

@@ -284,9 +284,9 @@ bool CPersonData::AmountExceeds(int value) const {
 
 int CPersonData::GetBaseAbility(int ability) const {
     if (ability == -1) {
-        int sum = 0;
+        int64_t sum = 0;
         for (int value : m_baseAbility) sum += value;
-        return sum;
+        return ToInt(sum);
     }
     return ability >= 0 && ability < kAbilityCount ? m_baseAbility[ability] : 0;
 }
@@ -301,9 +301,9 @@ int CPersonData::GetExperience(int ability) const {
 
 int CPersonData::GetAbility(int ability, bool withRelation) const {
     if (ability == -1) {
-        int sum = 0;
+        int64_t sum = 0;
         for (int i = 0; i < kAbilityCount; ++i) sum += GetAbility(i, withRelation);
-        return sum;
+        return ToInt(sum);
     }
     if (ability < 0 || ability >= kAbilityCount) return 0;
     int64_t value =
@@ -320,9 +320,7 @@ int CPersonData::CompareAbility(const CPersonData& other, int ability) const {
 }
 
 int CPersonData::GetBaseRating() const {
-    return (2 * m_baseAbility[0] + m_baseAbility[1] + m_baseAbility[2] + m_baseAbility[3] +
-            m_baseAbility[4]) *
-           5;
+    return ToInt((int64_t{m_baseAbility[0]} + GetBaseAbility(-1)) * 5);
 }
 
 void CPersonData::GainExperience() {
@@ -342,8 +340,8 @@ int CPersonData::CalcSalary(bool withEmployerFactor) const {
     // A hiring month after the current one (only from damaged data) counts
     // as no service at all rather than feeding pow a negative base.
     double m = std::max<double>(static_cast<double>(doc.GetCurrentMonthIndex()) - m_hireMonth, 0);
-    int a = GetAbility(-1, false) / 10 + 5;
-    int g = m_grade + 5;
+    int64_t a = GetAbility(-1, false) / 10 + 5;
+    double g = static_cast<double>(m_grade) + 5;
     int s = std::max(ToInt(a * (g * std::pow(m, 1.4) / 10) / 1000), 1);
     if (a / 160 < g * a * 1.4 * std::pow(m, 0.4) / 10000) {
         int m0 = ToInt(std::pow(10000.0 / (g * 200 * 1.4), 2.5));
@@ -464,7 +462,7 @@ void CPersonData::EndTaskAndNotify(int company) {
 }
 
 int CPersonData::AdvanceTask() {
-    ++m_taskProgress;
+    m_taskProgress = ToInt(int64_t{m_taskProgress} + 1);
     m_taskWorkLeft -= std::min(m_taskWorkLeft, GetMonthlyWork(0));
     switch (m_taskKind) {
         case eTASK_DESIGNATED_PURCHASE:

@@ -150,6 +150,10 @@ TEST_F(BasePersonTest, ConversionRefusesUnsoundRecords) {
              {"sociability -1", [](SRawPerson& r) { r.sociability = -1; }},
              {"negative grade", [](SRawPerson& r) { r.grade = -6; }},
              {"negative age", [](SRawPerson& r) { r.age = -1; }},
+             // The saved game keeps these in 16 bits.
+             {"ability beyond 16 bits", [](SRawPerson& r) { r.base[0] = 65536; }},
+             {"growth beyond 16 bits", [](SRawPerson& r) { r.growth[0] = 65536; }},
+             {"age beyond 16 bits", [](SRawPerson& r) { r.age = 70000; }},
          }) {
         SCOPED_TRACE(c.what);
         SRawPerson raw;
