@@ -1,0 +1,107 @@
+#include "platform/ui/detail/DibDecoder.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "platform/ui/GdiDefs.h"
+
+namespace {
+
+constexpr int64_t kMaxSide = 16384;
+constexpr int64_t kMaxPixels = 64LL * 1024 * 1024;
+
+struct Layout {
+    int64_t width = 0;
+    int64_t height = 0;
+    bool bottomUp = true;
+    int bits = 0;
+    size_t headerSize = 0;
+    size_t tableEntries = 0;
+    size_t entrySize = 4;
+};
+
+bool ReadLayout(const uint8_t* info, size_t infoSize, Layout& l) {
+    if (infoSize < 4) return false;
+    uint32_t size;
+    std::memcpy(&size, info, 4);
+    if (size == sizeof(BITMAPCOREHEADER) && infoSize >= size) {
+        BITMAPCOREHEADER h;
+        std::memcpy(&h, info, sizeof h);
+        l.width = h.bcWidth;
+        l.height = h.bcHeight;
+        l.bits = h.bcBitCount;
+        l.entrySize = 3;
+        l.headerSize = size;
+        l.tableEntries = l.bits <= 8 ? (size_t{1} << l.bits) : 0;
+        return h.bcPlanes == 1;
+    }
+    if (size < sizeof(BITMAPINFOHEADER) || infoSize < sizeof(BITMAPINFOHEADER) || size > infoSize) {
+        return false;
+    }
+    BITMAPINFOHEADER h;
+    std::memcpy(&h, info, sizeof h);
+    if (h.biCompression != BI_RGB || h.biPlanes != 1) return false;
+    l.width = h.biWidth;
+    l.bottomUp = h.biHeight > 0;
+    l.height = h.biHeight < 0 ? -static_cast<int64_t>(h.biHeight) : h.biHeight;
+    l.bits = h.biBitCount;
+    l.headerSize = size;
+    const size_t full = l.bits <= 8 ? (size_t{1} << l.bits) : 0;
+    l.tableEntries = h.biClrUsed != 0 && l.bits <= 8 ? std::min<size_t>(h.biClrUsed, full) : full;
+    return true;
+}
+
+bool Plausible(const Layout& l) {
+    if (l.bits != 1 && l.bits != 4 && l.bits != 8 && l.bits != 24) return false;
+    if (l.width <= 0 || l.height <= 0 || l.width > kMaxSide || l.height > kMaxSide) return false;
+    return l.width * l.height <= kMaxPixels;
+}
+
+uint32_t Index(const uint8_t* row, int64_t x, int bits) {
+    switch (bits) {
+        case 1:
+            return (row[x / 8] >> (7 - x % 8)) & 1u;
+        case 4:
+            return (row[x / 2] >> ((x % 2) ? 0 : 4)) & 0x0Fu;
+        default:
+            return row[x];
+    }
+}
+
+}  // namespace
+
+QImage CDibDecoder::Decode(const void* infoPtr, size_t infoSize, const void* bitsPtr,
+                           size_t bitsSize, bool* bottomUp) {
+    const auto* info = static_cast<const uint8_t*>(infoPtr);
+    const auto* bits = static_cast<const uint8_t*>(bitsPtr);
+    Layout l;
+    if (!info || !bits || !ReadLayout(info, infoSize, l) || !Plausible(l)) return QImage();
+    const size_t tableBytes = l.tableEntries * l.entrySize;
+    if (infoSize - l.headerSize < tableBytes) return QImage();
+    std::vector<QRgb> table(l.tableEntries);
+    for (size_t i = 0; i < l.tableEntries; ++i) {
+        const uint8_t* e = info + l.headerSize + i * l.entrySize;
+        table[i] = qRgb(e[2], e[1], e[0]);
+    }
+    const int64_t stride = ((l.width * l.bits + 31) / 32) * 4;
+    if (static_cast<int64_t>(bitsSize) / stride < l.height) return QImage();
+    QImage image(static_cast<int>(l.width), static_cast<int>(l.height), QImage::Format_RGB32);
+    if (image.isNull()) return QImage();
+    for (int64_t y = 0; y < l.height; ++y) {
+        const uint8_t* row = bits + (l.bottomUp ? l.height - 1 - y : y) * stride;
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y)));
+        for (int64_t x = 0; x < l.width; ++x) {
+            if (l.bits == 24) {
+                out[x] = qRgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]);
+                continue;
+            }
+            const uint32_t index = Index(row, x, l.bits);
+            // An index past a shortened colour table shows black.
+            out[x] = index < table.size() ? table[index] : qRgb(0, 0, 0);
+        }
+    }
+    if (bottomUp) *bottomUp = l.bottomUp;
+    return image;
+}
