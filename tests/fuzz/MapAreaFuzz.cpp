@@ -2,7 +2,8 @@
 // bytes. First byte 0: a stored area, then checked against a small map.
 // Otherwise the rest is a list of texts, each a code selector byte, a 16-bit
 // length and that many bytes, read into an 8 x 6 area; after each text the
-// area must keep its grid and its parallel lists, and still send itself.
+// area must keep its grid and its parallel lists, and at the end it must
+// still send itself.
 
 #include <cstdint>
 #include <string>
@@ -103,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (area.GetProjectSiteCount() != 0 &&
             (area.GetProjectSitePoint(area.GetProjectSiteCount() - 1).x < 0))
             __builtin_trap();
-        Exercise(area);
     }
+    Exercise(area);
     return 0;
 }
