@@ -74,13 +74,14 @@ int CCursor::StandardId() const {
 }
 
 const CCursor* CCursor::LoadStandard(int id) {
-    static std::map<int, CCursor*> cursors;
+    // Kept for the whole run and reachable to the end.
+    static auto* cursors = new std::map<int, CCursor*>;
     const int known = ShapeFor(id) == Qt::ArrowCursor ? IDC_ARROW : id;
-    auto it = cursors.find(known);
-    if (it != cursors.end()) return it->second;
+    auto it = cursors->find(known);
+    if (it != cursors->end()) return it->second;
     CUiSystem::Ensure();
     auto* cursor = new CCursor(known);
-    cursors[known] = cursor;
+    (*cursors)[known] = cursor;
     return cursor;
 }
 
