@@ -105,3 +105,10 @@ QImage CDibDecoder::Decode(const void* infoPtr, size_t infoSize, const void* bit
     if (bottomUp) *bottomUp = l.bottomUp;
     return image;
 }
+
+size_t CDibDecoder::PackedInfoSize(const void* dib, size_t size) {
+    Layout l;
+    if (!dib || !ReadLayout(static_cast<const uint8_t*>(dib), size, l)) return 0;
+    const size_t info = l.headerSize + l.tableEntries * l.entrySize;
+    return info <= size ? info : 0;
+}

@@ -14,4 +14,8 @@ public:
     // `bottomUp` tells how the rows were stored.
     static QImage Decode(const void* info, size_t infoSize, const void* bits, size_t bitsSize,
                          bool* bottomUp = nullptr);
+    // The size of the header and colour table at the start of a packed
+    // bitmap (header, table and rows in one block); 0 when the header is
+    // unreadable or the table runs past `size`.
+    static size_t PackedInfoSize(const void* dib, size_t size);
 };
