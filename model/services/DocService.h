@@ -3,6 +3,7 @@
 // document; tests use recording fakes.
 
 class CBD;
+class CEnterprise;
 class CPersonData;
 
 // What the map document's lot search for a purchasing director found.
@@ -94,4 +95,18 @@ public:
     virtual void SendDirectorList(int company) = 0;
     // The host asks every player to refresh the information pages.
     virtual void SendRefreshInfo() = 0;
+
+    // The document's play-state word: 0 while no human plays.
+    virtual int GetPlayState() = 0;
+    // The player's own person record (a company whose president is 0);
+    // nullptr when there is none.
+    virtual CPersonData* GetPlayerPerson() = 0;
+    // The company at index; nullptr outside the game.
+    virtual CEnterprise* GetCompany(int index) = 0;
+    // An area's grid size; false (and nothing set) for an area outside the map.
+    virtual bool GetAreaSize(int area, int& width, int& height) = 0;
+    // The computer player's judgment whether the company can take on more areas.
+    virtual bool CanManageMoreAreas(int company) = 0;
+    // The document's rating of an area for a company (the computer's choice).
+    virtual int RateAreaForCompany(int area, int company) = 0;
 };

@@ -138,3 +138,22 @@ void CFakeDocService::SendPersonState(const CPersonData& person, ePERSON_STATE w
 void CFakeDocService::SendDirectorList(int company) {
     calls.push_back("SendDirectorList" + Args({company}));
 }
+
+bool CFakeDocService::GetAreaSize(int area, int& width, int& height) {
+    auto found = areaSizes.find(area);
+    if (found == areaSizes.end()) return false;
+    width = found->second.first;
+    height = found->second.second;
+    return true;
+}
+
+bool CFakeDocService::CanManageMoreAreas(int company) {
+    calls.push_back("CanManageMoreAreas" + Args({company}));
+    return manageMoreAreas;
+}
+
+int CFakeDocService::RateAreaForCompany(int area, int company) {
+    (void)company;
+    auto found = areaRatings.find(area);
+    return found == areaRatings.end() ? 0 : found->second;
+}

@@ -13,6 +13,7 @@
 #include "model/services/Services.h"
 
 class CBD;
+class CEnterprise;
 
 class CFakeFrameService : public IFrameService {
 public:
@@ -91,6 +92,24 @@ public:
     void SendPersonState(const CPersonData& person, ePERSON_STATE what) override;
     void SendDirectorList(int company) override;
     void SendRefreshInfo() override { calls.push_back("SendRefreshInfo"); }
+    int GetPlayState() override { return playState; }
+    CPersonData* GetPlayerPerson() override { return playerPerson; }
+    CEnterprise* GetCompany(int index) override {
+        return index >= 0 && index < static_cast<int>(enterprises.size())
+                   ? enterprises[size_t(index)]
+                   : nullptr;
+    }
+    bool GetAreaSize(int area, int& width, int& height) override;
+    bool CanManageMoreAreas(int company) override;
+    int RateAreaForCompany(int area, int company) override;
+
+    int playState = 1;
+    CPersonData* playerPerson = nullptr;    // not owned
+    std::vector<CEnterprise*> enterprises;  // not owned; the company records by index
+    // Scripted area grid sizes by area; any other area is outside the map.
+    std::map<int, std::pair<int, int>> areaSizes;
+    bool manageMoreAreas = true;
+    std::map<int, int> areaRatings;  // area -> rating; others 0
 
     // Scripted companies, by index; their count is the company count.
     struct SCompany {

@@ -1,0 +1,295 @@
+#pragma once
+// One company of the game: its identity (number, colour, name, president),
+// its money, its staff and directors, its teams, its monthly and yearly
+// figures, its pending contract and lot sale, and what it owns: a record per
+// map area with its totals in front, the computer player's plans, the advice
+// given to it and its history. The game document keeps the companies by
+// value; company i is element i and its number is i. The saved game and the
+// judgment data file hold the stored form.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/AdvicePacket.h"
+#include "model/CmdPacket.h"
+#include "model/EpMapData.h"
+#include "model/History.h"
+
+class CArchive;
+class CEnterpriseLimits;
+class CPersonData;
+
+class CEnterprise {
+public:
+    static constexpr int kLeagueCount = 3;
+    static constexpr int kMonths = 12;
+    static constexpr int kInvestmentKinds = CEpMapData::kInvestmentKinds;
+    static constexpr int kColorCount = 32;
+    static constexpr int kMaxNameLength = 255;
+    static constexpr int kMaxSanctionMonths = 12;
+    static constexpr int kJudgmentResults = 3;
+    // No game comes near these; larger stored counts are bad data.
+    static constexpr int kMaxDirectors = 100000;
+    static constexpr int kMaxYears = 10000;
+    static constexpr int kMaxListEntries = 1 << 20;
+    // Stored after the record's fields, zero-filled.
+    static constexpr int kReservedBytes = 64;
+    static constexpr int kStartFunds = 150;
+    static constexpr int kStartSalary = 10;
+
+    // A stored block of a key, a direction (+1 or -1) and N slots (-1 when
+    // empty). Kept, copied and stored with the company; nothing else uses it.
+    template <size_t N>
+    struct SSettingBlock {
+        SSettingBlock() { slots.fill(-1); }
+        int key = 1;
+        int direction = 1;
+        std::array<int, N> slots;
+        bool operator==(const SSettingBlock&) const = default;
+    };
+
+    // A construction this company has offered to another company; contractor
+    // -1: none pending.
+    struct SContractBid {
+        int contractor = -1, area = -1, x = -1, y = -1, structureType = -1, price = 0;
+        bool operator==(const SContractBid&) const = default;
+    };
+    // An own lot put up for sale: minimal bid of the auction, -2 a direct sale
+    // to the buyer company, -1 none pending.
+    struct SLotSale {
+        int minimalBid = -1, area = -1, x = -1, y = -1, buyer = -1;
+        bool operator==(const SLotSale&) const = default;
+    };
+
+    CEnterprise();
+    CEnterprise(const CEnterprise&) = default;
+    CEnterprise(CEnterprise&&) = default;
+    // Copies everything but the company name slot, which the target keeps:
+    // that is how the document rebuilds its array after a company left.
+    CEnterprise& operator=(const CEnterprise& other);
+    // Moves everything, the name slot included (the array's own moves).
+    CEnterprise& operator=(CEnterprise&&) = default;
+
+    // Sets the number and the map's area count and makes area count + 1
+    // fresh area records. 1, or 0 when memory ran out.
+    int Init(int number, int areaCount);
+
+    // The stored form. Loading checks each value as it is read and throws
+    // eMERCAVO_ERROR_CONTENTS at the first bad one, among them an area count
+    // other than the one Init was given; the record is then partly loaded.
+    void Serialize(CArchive& ar);
+    // The checks of the indexes into tables that the saved game holds after
+    // the companies: persons, teams, company names, companies and areas.
+    // Throws eMERCAVO_ERROR_CONTENTS.
+    void Validate(const CEnterpriseLimits& limits) const;
+
+    // ---- identity
+    int GetNumber() const { return m_number; }
+    int GetAreaCount() const { return m_areaCount; }
+    int GetNetworkPlayerId() const { return m_networkPlayerId; }
+    void SetNetworkPlayerId(int id) { m_networkPlayerId = id; }
+    int GetNameSlot() const { return m_nameSlot; }
+    void SetNameSlot(int slot) { m_nameSlot = slot; }
+    int GetColor() const { return m_color; }
+    void SetColor(int color) { m_color = color; }
+    // A company with a higher number moves down one, then the removal goes
+    // into the history.
+    void OnCompanyRemoved(int removed, const std::string& removedName);
+    void RecordNewCompany(const std::string& name);
+    void RenumberAfterRemoval(int removed);
+    // Played by a human rather than by the computer.
+    bool IsHumanPlayed() const;
+
+    // ---- names: 1 when set; an empty text leaves the name absent and gives 0.
+    int SetName(const std::string& name);
+    int SetPresidentName(const std::string& name);
+    // Empty while absent.
+    const std::string& GetName() const;
+    const std::string& GetPresidentName() const;
+    // 0: the player himself; else person index + 1 in the directors' table.
+    void SetPresident(int president) { m_president = president; }
+    int GetPresidentNumber() const { return m_president; }
+    // The president's person record; nullptr when there is none.
+    CPersonData* GetPresident() const;
+
+    // ---- money
+    int GetFunds() const { return m_funds; }
+    void SetFunds(int funds) { m_funds = funds; }
+    int GetDebt() const { return m_debt; }
+    void SetDebt(int debt) { m_debt = debt; }
+    // Funds += amount; a shortfall becomes debt and gives 0.
+    int AddFunds(int amount);
+    void Borrow(int amount);
+
+    // ---- staff and figures kept here (their rules live with the monthly steps)
+    int GetStandardSalary() const { return m_standardSalary; }
+    int GetFixedPayTotal() const { return m_fixedPayTotal; }
+    int IsFixedPay() const { return m_fixedPay; }
+    int GetAdvertisingCost() const { return m_advertisingCost; }
+    int GetEmployees() const { return m_employees; }
+    int GetEmployeesAtWork() const { return m_employeesAtWork; }
+    int GetRating() const { return m_morale; }
+    int GetMoraleTotal() const { return m_moraleTotal; }
+    int IsOnStrike() const { return m_strike; }
+    int GetStrikeMonth() const { return m_strikeMonth; }
+    int GetPreviousStrikeMonth() const { return m_previousStrikeMonth; }
+    int GetStrikeCount() const { return m_strikeCount; }
+    int GetDirectorCount() const { return static_cast<int>(m_directors.size()); }
+    // Person index of the i-th director; std::out_of_range outside.
+    int GetDirectorIndex(int i) const { return m_directors.at(static_cast<size_t>(i)); }
+    // A director of the company is building an office in the area.
+    bool HasDirectorInArea(int area) const;
+    int GetLeagueTeam(int league) const { return m_teams.at(static_cast<size_t>(league)); }
+    int GetChampionships(int league) const {
+        return m_championships.at(static_cast<size_t>(league));
+    }
+    int GetAttendance(int league) const { return m_attendance.at(static_cast<size_t>(league)); }
+    int GetAdviser() const { return m_adviser; }
+    int GetAdviserAbility() const { return m_adviserAbility; }
+    int GetAdviceThreshold() const { return m_adviceThreshold; }
+    int GetSanctionMonths() const { return m_sanctionMonths; }
+    int GetYearEndStockPrice() const { return m_yearEndStockPrice; }
+    // Sum of the 12 months of income.
+    int GetAnnualIncome() const;
+    // area >= 0: the area's month figure of series j; else month >= 0: that
+    // month of series j; else the 12 months of series j summed.
+    int GetMonthlyFigure(int j, int area, int month) const;
+    const SContractBid& GetContractBid() const { return m_contractBid; }
+    const SLotSale& GetAuctionBid() const { return m_lotSale; }
+    void ClearContractBid() { m_contractBid = SContractBid(); }
+    void ClearAuctionBid() { m_lotSale = SLotSale(); }
+    int GetReportHeadingWritten() const { return m_reportHeadingWritten; }
+    void SetReportHeadingWritten(int flag) { m_reportHeadingWritten = flag; }
+    int GetJudgmentResult(int i) const { return m_judgment.at(static_cast<size_t>(i)); }
+    void SetJudgmentResult(int i, int value) { m_judgment.at(static_cast<size_t>(i)) = value; }
+
+    // ---- owned collections
+    // Element 0 holds the totals, element a + 1 area a.
+    const CEpMapData& GetAreaRecord(int element) const {
+        return m_areas.at(static_cast<size_t>(element));
+    }
+    std::vector<CCmdPacket>& GetPlans() { return m_plans; }
+    const std::vector<CCmdPacket>& GetPlans() const { return m_plans; }
+    std::vector<CAdvicePacket>& GetAdvice() { return m_advice; }
+    const std::vector<CAdvicePacket>& GetAdvice() const { return m_advice; }
+    std::vector<CHistory>& GetHistory() { return m_history; }
+    const std::vector<CHistory>& GetHistory() const { return m_history; }
+
+    // ---- per area: area a is element a + 1; an area outside the map throws
+    // std::out_of_range unless the operation takes -1.
+    int GetHomeArea() const { return m_areas.at(0).GetLevel() - 1; }
+    void SetHomeArea(int area) { m_areas.at(0).SetLevel(area + 1); }
+    int GetAreaLevel(int area) const { return Area(area).GetLevel(); }
+    // 1 when it changed.
+    int SetAreaLevel(int area, int level);
+    // Areas at level 3 or more (flag set) or 2 or more.
+    int CountAreasAtLevel(int flag) const;
+    // Sum of the levels; with the flag an area at level 1 or 2 adds one more.
+    int SumAreaLevels(int flag) const;
+    // The computer player's monthly step: may raise one promising area.
+    void RaiseBestAreaLevel();
+    bool HasAnyArea() const;
+    int GetAreaGrade(int area) const { return Area(area).GetGrade(); }
+    // Clamped to 100..500; area -1 sets every area and never refreshes the
+    // average, a single area refreshes it when refresh is set.
+    void SetAreaGrade(int area, int grade, int refresh);
+    void UpdateAverageGrade();
+    // How many of the steps 166, 232, 298, 364, 430 the grade reaches.
+    int GetAreaGradeStep(int area) const;
+    double GetAreaWeight(int area) const;
+    // The monthly loss of grade, slowed by advertising.
+    void RunMonthlyGradeUpdate();
+    int GetAreaLand(int area) const { return Area(area).GetLand(); }
+    int GetAreaBuildings(int area) const { return Area(area).GetBuildings(); }
+    // Each adds n in the area and to the totals; 1 when the area's count is
+    // then 0. Counts never go below 0.
+    int AddAreaLand(int area, int n);
+    int AddAreaBuildings(int area, int n);
+    // n units of land become one building (n < 1: a building goes).
+    void ConvertLandToBuilding(int area, int n);
+    // The area's land from the map's owner layer; then the total again.
+    void RecountAreaLand(int area);
+    void RecountAllHoldings();
+    // Land not yet claimed by a plan; area -1 for all areas.
+    int GetFreeAreaLand(int area) const;
+    void IncAreaCount(int area);
+    void AddAreaSum(int area, int value);
+    // Effects 1..6, kept within -9999..9999.
+    int GetAreaValue(int which, int area) const { return Area(area).GetEffect(which); }
+    void SetAreaValue(int which, int area, int value);
+    // The grade bonus and effects of a structure of the type built in the area.
+    void AddBuildingEffects(int area, int structureType);
+    void AddAreaTableValue(int kind, int area, int value);
+    int GetAreaTableValue(int kind, int area) const { return Area(area).GetInvestment(kind); }
+    // Set (or with add increased), then clamped to 0..2154.
+    void SetAreaRating(int kind, int area, int value, int add);
+    int GetAreaRating(int kind, int area) const { return Area(area).GetRating(kind); }
+
+private:
+    CEpMapData& Area(int area);
+    const CEpMapData& Area(int area) const;
+    void CopyFigures(const CEnterprise& other);
+    void SerializeIdentity(CArchive& ar);
+    void SerializeStaff(CArchive& ar);
+    void SerializeFigures(CArchive& ar);
+    void SerializeCollections(CArchive& ar);
+    void LoadIdentity(CArchive& ar);
+    void LoadStaff(CArchive& ar);
+    void LoadFigures(CArchive& ar);
+    void LoadCollections(CArchive& ar);
+    void LoadAreas(CArchive& ar, int storedAreaCount);
+    int CountOwnedCells(int area, bool anchors) const;
+
+    int m_networkPlayerId = -1;
+    int m_nameSlot = -1;
+    int m_areaCount = 0;
+    int m_number = 0;
+    int m_color = -1;
+    int m_strike = 0;
+    int m_strikeMonth = -1;
+    int m_previousStrikeMonth = -1;
+    std::optional<std::string> m_name;
+    std::optional<std::string> m_presidentName;
+    int m_president = 0;
+    int m_funds = kStartFunds;
+    int m_debt = 0;
+    int m_standardSalary = kStartSalary;
+    int m_fixedPayTotal = 0;
+    int m_fixedPay = 0;
+    int m_advertisingCost = 0;
+    int m_employees = 0;
+    int m_employeesAtWork = 0;
+    int m_morale = 0;
+    std::vector<int> m_directors;
+    std::array<int, kLeagueCount> m_teams{};
+    std::array<int, kLeagueCount> m_championships{};
+    std::array<int, kLeagueCount> m_attendance{};
+    SSettingBlock<10> m_settings1;
+    SSettingBlock<7> m_settings2;
+    int m_adviser = -1;
+    int m_adviserAbility = 0;
+    int m_adviceThreshold = 0;
+    std::vector<int> m_pastSales;
+    std::vector<int> m_pastProfit;
+    std::array<int, kMonths> m_monthlySales{};
+    std::array<int, kMonths> m_monthlyProfit{};
+    std::array<int, kMonths> m_monthlyIncome{};
+    std::array<int, kMonths> m_monthlyExpense{};
+    std::array<std::array<int, kMonths>, kInvestmentKinds> m_monthlyFigures{};
+    int m_sanctionMonths = 0;
+    int m_strikeCount = 0;
+    int m_yearEndStockPrice = 0;
+    int m_moraleTotal = 0;
+    SContractBid m_contractBid;
+    SLotSale m_lotSale;
+    int m_reportHeadingWritten = 0;
+    std::vector<CEpMapData> m_areas;
+    std::vector<CCmdPacket> m_plans;
+    std::vector<CAdvicePacket> m_advice;
+    std::vector<CHistory> m_history;
+    std::array<int, kJudgmentResults> m_judgment{};
+};
