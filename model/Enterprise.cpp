@@ -217,6 +217,12 @@ void CEnterprise::Borrow(int amount) {
 
 // ---------------------------------------------------------------- figures
 
+int CEnterprise::SetAdvertisingBudget(int amount) {
+    if (amount == m_advertisingCost) return 0;
+    m_advertisingCost = amount;
+    return 1;
+}
+
 bool CEnterprise::HasDirectorInArea(int area) const {
     IDocService& doc = Doc();
     return std::any_of(m_directors.begin(), m_directors.end(), [&](int person) {

@@ -130,6 +130,8 @@ public:
     int GetFixedPayTotal() const { return m_fixedPayTotal; }
     int IsFixedPay() const { return m_fixedPay; }
     int GetAdvertisingCost() const { return m_advertisingCost; }
+    // 1 when the advertising cost changed.
+    int SetAdvertisingBudget(int amount);
     int GetEmployees() const { return m_employees; }
     int GetEmployeesAtWork() const { return m_employeesAtWork; }
     int GetRating() const { return m_morale; }
