@@ -1,6 +1,7 @@
 #include "tools/mkdata/ArtReview.h"
 
 #include "tools/mkdata/ArtCatalog.h"
+#include "tools/mkdata/FacePainter.h"
 #include "tools/mkdata/PngWriter.h"
 
 namespace {
@@ -41,6 +42,14 @@ void CArtReview::Fill(CContactSheet& sheet, const CGamePalette& palette) {
     sheet.AddHeading("Masks");
     std::vector<SPicture> office = CArtCatalog::Draw(EArtKind::OfficeTower, 2, 2, 0, palette);
     sheet.AddGroup("office_tower image and mask", {office[2].image, MaskOf(office[2].image)});
+    sheet.AddHeading("Faces (young middle-aged old)");
+    for (uint64_t person = 0; person < 24; ++person) {
+        CFacePainter::ESex sex = person % 2 ? CFacePainter::ESex::Female : CFacePainter::ESex::Male;
+        std::vector<CCanvas> ages;
+        for (int age = 0; age < CFacePainter::kAges; ++age)
+            ages.push_back(CFacePainter::Draw(person, sex, age, palette));
+        sheet.AddGroup("person " + std::to_string(person), ages);
+    }
 }
 
 bool CArtReview::WriteContactSheet(const CGamePalette& palette, const std::string& path) {
