@@ -8,13 +8,17 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/core/MemBlock.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/Palette.h"
 
 class CArchive;
+class CDC;
 
 class CBM {
 public:
@@ -37,17 +41,33 @@ public:
     // throws eMERCAVO_ERROR_CONTENTS for an image that is not usable.
     void Serialize(CArchive& ar);
 
-    // Frees the image and the palette; the size becomes 0 x 0.
+    // Frees the image, the bitmap and the palette; the size becomes 0 x 0.
     void Clear();
     // The palette, then the bitmap: 0 (after a beep) without a palette.
     int CreateGdiObjects();
     // 1 when a palette was made from the image's colour table (or the fixed
     // 256-colour one for an image without a table); 0 without an image.
     int CreatePalette();
-    // Takes width and height from the header; 0 only without an image.
+    // Takes width and height from the header and makes the device bitmap
+    // from the image; 0 without an image or when the bitmap cannot be made.
     int CreateBitmap();
-    // Drops what was made for drawing; the image data stays.
+    // Drops the bitmap and the palette; the image data stays.
     void ReleaseGdiObjects();
+    // Made by CreateGdiObjects; nullptr before and after ReleaseGdiObjects.
+    CBitmap* GetBitmap() const { return m_bitmap.get(); }
+    CPalette* GetPalette() const { return m_gdiPalette.get(); }
+
+    // Copies the top-left width x height of the picture (cut to its size) to
+    // (x, y) on the context: from the bitmap, or straight from the image when
+    // the bitmap was released. false without an image.
+    bool Draw(CDC& dc, int x, int y, int width, int height) const;
+    // Rebuilds the image from a device bitmap: uncompressed only (any other
+    // compression gives 0); bitsPerPixel 8, 24 or 32, 0 for the bitmap's own
+    // depth. An 8-bit image takes its colour table from the palette (the
+    // fixed 256-colour one when none is given). The bitmap and palette of
+    // the picture are not made here. 1 when the image was replaced.
+    int FromBitmap(CBitmap& bitmap, uint32_t compression, int bitsPerPixel,
+                   const CPalette* palette);
 
     // Loads a .BMP file. expectedWidth/Height in/out: when either is above 0
     // the file must have that size; unless expectedWidth is -1 the file's
@@ -63,6 +83,17 @@ public:
     // Writes a .BMP file; false when there is no image. A file that cannot
     // be written throws CArchiveException.
     bool SaveToFile(const std::string& fileName) const;
+
+    // Puts the image on the clipboard (a 16- or 32-bit image as a 24-bit
+    // one); false without an image or when the clipboard refuses it.
+    bool CopyToClipboard() const;
+    // Takes the clipboard's picture. expectedWidth/Height in/out: when both
+    // are non-zero the picture must have that size; the picture's size is
+    // written back on success. 1 on success; 0 with the messages of
+    // LoadFromFile for a size or compression problem, and with a beep when
+    // there is no picture or its block is damaged. A failure keeps the
+    // previous image.
+    int PasteFromClipboard(int& expectedWidth, int& expectedHeight);
 
     // Sends a start record (startHeader + width, height, byte count) and,
     // with an image, the parts (partHeader + part number, length, raw bytes)
@@ -90,11 +121,16 @@ private:
     // picture as it was.
     bool TakeImage(CMemBlock&& block);
     void ShowLoadMessage(const std::string& text) const;
+    // Draws the image through the platform's decoder.
+    bool DrawImage(CDC& dc, int x, int y, int width, int height) const;
 
     int m_width = 0;
     int m_height = 0;
     CMemBlock m_image;
+    // The palette's colours, and the palette and bitmap made for drawing.
     std::vector<uint32_t> m_palette;
+    std::unique_ptr<CPalette> m_gdiPalette;
+    std::unique_ptr<CBitmap> m_bitmap;
     // A picture arriving over the network, until its last part is in.
     CMemBlock m_incoming;
 };
