@@ -11,6 +11,9 @@
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/DC.h"
+#include "platform/ui/Palette.h"
 
 namespace {
 
@@ -782,4 +785,24 @@ bool CPersonData::GetFaceTarget(int face, int left, int top, int right, int bott
     out.right = ToInt(out.left + drawW);
     out.bottom = ToInt(out.top + drawH);
     return true;
+}
+
+void CPersonData::DrawFace(CDC& dc, int left, int top, int right, int bottom, int face) const {
+    SFaceRect target;
+    if (!GetFaceTarget(face, left, top, right, bottom, target)) return;
+    CBitmap* strip = Services::Doc().GetFaceStrip(m_faceStrip);
+    if (strip == nullptr) return;
+    const CBM& picture = m_faces[static_cast<size_t>(face)];
+    CDC memory;
+    memory.CreateCompatibleDC(&dc);
+    CBitmap* previousBitmap = memory.SelectObject(strip);
+    CPalette* palette = Services::App().GetPalette();
+    CPalette* previousPalette = palette ? dc.SelectPalette(palette, FALSE) : nullptr;
+    dc.RealizePalette();
+    dc.SetStretchBltMode(COLORONCOLOR);
+    dc.StretchBlt(target.left, target.top, target.right - target.left, target.bottom - target.top,
+                  &memory, m_faceOffsets[static_cast<size_t>(face)], 0, picture.GetWidth(),
+                  picture.GetHeight(), SRCCOPY);
+    if (palette) dc.SelectPalette(previousPalette, FALSE);
+    memory.SelectObject(previousBitmap);
 }

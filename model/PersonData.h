@@ -13,6 +13,7 @@
 
 class CArchive;
 class CBasePerson;
+class CDC;
 
 // Where a face goes inside a target rectangle (right and bottom exclusive).
 struct SFaceRect {
@@ -168,6 +169,10 @@ public:
     // nothing is to be drawn: an empty or inverted target, a face of no size,
     // no face strip or no place in it.
     bool GetFaceTarget(int face, int left, int top, int right, int bottom, SFaceRect& out) const;
+    // Draws a face (0..2) from the document's face strip into the target,
+    // with the application palette; nothing when GetFaceTarget says so or
+    // the document has no such strip.
+    void DrawFace(CDC& dc, int left, int top, int right, int bottom, int face) const;
 
     // --- Files ---
     // The saved-game record. Loading throws eMERCAVO_ERROR_CONTENTS for a

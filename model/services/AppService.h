@@ -8,12 +8,17 @@
 
 #include "model/DataChecksum.h"
 
+class CPalette;
+
 class IAppService {
 public:
     virtual ~IAppService() = default;
     virtual CDataChecksum& DataChecksum() = 0;
     // The program folder with a trailing separator.
     virtual std::string GetProgramDirectory() = 0;
+    // The game palette that pictures are drawn with; nullptr when there is
+    // none (pictures then draw in their own colours).
+    virtual CPalette* GetPalette() = 0;
 };
 
 // An application service of its own: a checksum and the platform's program
@@ -22,6 +27,7 @@ class CDetachedAppService : public IAppService {
 public:
     CDataChecksum& DataChecksum() override { return m_checksum; }
     std::string GetProgramDirectory() override;
+    CPalette* GetPalette() override { return nullptr; }
 
 private:
     CDataChecksum m_checksum;

@@ -3,6 +3,7 @@
 // document; tests use recording fakes.
 
 class CBD;
+class CBitmap;
 class CEnterprise;
 class CPersonData;
 
@@ -70,6 +71,9 @@ public:
     // nullptr outside the table.
     virtual const CBD* GetLandType(int index) = 0;
     virtual const CBD* GetStructureType(int index) = 0;
+    // Face strip number strip of the document: the bitmap that holds the
+    // faces of a group of persons side by side; nullptr when there is none.
+    virtual CBitmap* GetFaceStrip(int strip) = 0;
     // The map document's lot search for a purchasing director in the
     // director's task area: the best score (0 = nothing found) and the lot.
     virtual int FindLotForDirector(const CPersonData& director, int priceLimit,

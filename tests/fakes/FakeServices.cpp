@@ -93,6 +93,11 @@ int CFakeDocService::GetStructureTypeCode(int type) {
     return found == structureCodes.end() ? 0 : found->second;
 }
 
+CBitmap* CFakeDocService::GetFaceStrip(int strip) {
+    return strip >= 0 && strip < static_cast<int>(faceStrips.size()) ? faceStrips[size_t(strip)]
+                                                                     : nullptr;
+}
+
 int CFakeDocService::FindLotForDirector(const CPersonData&, int priceLimit, SLotFound& found) {
     calls.push_back("FindLotForDirector" + Args({priceLimit}));
     found = lot;

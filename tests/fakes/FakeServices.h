@@ -13,6 +13,7 @@
 #include "model/services/Services.h"
 
 class CBD;
+class CBitmap;
 class CEnterprise;
 
 class CFakeFrameService : public IFrameService {
@@ -79,6 +80,7 @@ public:
     int GetStructureTypeCode(int type) override;
     const CBD* GetLandType(int index) override { return Entry(landTypes, index); }
     const CBD* GetStructureType(int index) override { return Entry(structureTypes, index); }
+    CBitmap* GetFaceStrip(int strip) override;
     int FindLotForDirector(const CPersonData& director, int priceLimit, SLotFound& found) override;
     bool CheckReinforcementTask(CPersonData& director) override;
     void ReportPurchaseFailure(int company, int person, int area, int x, int y,
@@ -133,6 +135,8 @@ public:
     // The map's type tables (not owned).
     std::vector<const CBD*> landTypes;
     std::vector<const CBD*> structureTypes;
+    // The document's face strips by number (not owned).
+    std::vector<CBitmap*> faceStrips;
     // What the lot search answers.
     int lotScore = 0;
     SLotFound lot;
