@@ -12,6 +12,7 @@
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
+#include "platform/ui/DC.h"
 
 namespace {
 
@@ -75,6 +76,7 @@ CBD::CBD(const CBD& other) {
     *this = other;
     m_effects.clear();
     m_name = kDefaultName;
+    if (other.m_pictureStrip) BuildPictureStrip();
 }
 
 CBD& CBD::operator=(const CBD& other) {
@@ -110,6 +112,9 @@ CBD& CBD::operator=(const CBD& other) {
     m_effectValues = other.m_effectValues;
     m_name = other.m_name;
     m_secondText = other.m_secondText;
+    m_stripCellWidth = 0;
+    m_stripCellHeight = 0;
+    m_pictureStrip.reset();
     m_stripNumber = other.m_stripNumber;
     m_pictureOffsets = other.m_pictureOffsets;
     return *this;
@@ -233,6 +238,39 @@ double CBD::GetEffect(int structureNumber) const {
         if (effect.GetTypeIndex() == structureNumber - 1) return effect.GetFactor();
     }
     return 0.0;
+}
+
+int CBD::BuildPictureStrip() {
+    int64_t cellWidth = 0, cellHeight = 0;
+    for (int d = 0; d < kDirections; ++d) {
+        if (!m_firstPictures[d].HasImage() && !m_secondPictures[d].HasImage()) continue;
+        cellWidth = std::max<int64_t>(cellWidth, m_viewExtent[d].x);
+        cellHeight = std::max<int64_t>(cellHeight, m_viewExtent[d].y);
+    }
+    // The extents come from the data file; the bitmap refuses sizes it
+    // cannot hold.
+    if (cellWidth <= 0 || cellHeight <= 0 || 2 * kDirections * cellWidth > INT32_MAX) return 0;
+    int w = static_cast<int>(cellWidth), h = static_cast<int>(cellHeight);
+    auto strip = std::make_unique<CBitmap>();
+    CDC memory;
+    if (!memory.CreateCompatibleDC(nullptr) ||
+        !strip->CreateCompatibleBitmap(&memory, 2 * kDirections * w, h)) {
+        return 0;
+    }
+    CBitmap* previous = memory.SelectObject(strip.get());
+    for (int d = 0; d < kDirections; ++d) {
+        m_firstPictures[d].Draw(memory, 2 * d * w, 0, w, h);
+        m_secondPictures[d].Draw(memory, (2 * d + 1) * w, 0, w, h);
+    }
+    memory.SelectObject(previous);
+    m_pictureStrip = std::move(strip);
+    m_stripCellWidth = w;
+    m_stripCellHeight = h;
+    for (int d = 0; d < kDirections; ++d) {
+        m_firstPictures[d].ReleaseGdiObjects();
+        m_secondPictures[d].ReleaseGdiObjects();
+    }
+    return 1;
 }
 
 void CBD::SetSize(int width, int height) {
@@ -437,7 +475,9 @@ int CBD::ReceivePicturePart(std::string_view text, int set, int start) {
     if (set != 0 && set != 1) return 0;
     CBM& picture = set == 0 ? m_firstPictures[direction] : m_secondPictures[direction];
     std::string_view rest = text.substr(static_cast<size_t>(pos));
-    return start ? picture.ReceiveStart(rest) : picture.ReceivePart(rest);
+    int taken = start ? picture.ReceiveStart(rest) : picture.ReceivePart(rest);
+    if (taken && set == 1 && direction == kDirections - 1) BuildPictureStrip();
+    return taken;
 }
 
 void CBD::ReceiveTexts(std::string_view text) {

@@ -8,12 +8,14 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/BM.h"
 #include "model/Efct.h"
+#include "platform/ui/Bitmap.h"
 
 class CArchive;
 
@@ -39,7 +41,8 @@ public:
     // effect list and goes back to the default name.
     CBD(const CBD& other);
     // Copies every field, effects, pictures and texts; the copy has no
-    // picture strip.
+    // picture strip. A copy-constructed type builds its own strip when the
+    // source has one.
     CBD& operator=(const CBD& other);
     ~CBD() = default;
 
@@ -118,6 +121,18 @@ public:
     int GetPictureOffset(int set, int direction) const { return m_pictureOffsets[set][direction]; }
     void SetPictureOffset(int set, int direction, int x) { m_pictureOffsets[set][direction] = x; }
 
+    // The eight pictures side by side in one bitmap, each in a cell as wide
+    // and high as the largest view extent of the directions that have a
+    // picture: first 0, second 0, first 1, second 1, ... Afterwards the
+    // pictures keep only their images (bitmaps and palettes are released).
+    // 1 on success; 0 without pictures or extents, or when the bitmap
+    // cannot be made, and then the previous strip stays.
+    int BuildPictureStrip();
+    // nullptr until a strip was built.
+    CBitmap* GetPictureStrip() const { return m_pictureStrip.get(); }
+    int GetStripCellWidth() const { return m_stripCellWidth; }
+    int GetStripCellHeight() const { return m_stripCellHeight; }
+
     // Setters for the data tool that writes the data files and for tests.
     void SetName(const std::string& name) { m_name = name; }
     void SetSecondText(const std::string& text) { m_secondText = text; }
@@ -155,7 +170,8 @@ public:
     void ReceiveEffects(std::string_view text);
     // set: the set digit (0 first picture, 1 second); start: a start record
     // rather than a part. 1 when the picture took the record (a start that
-    // made its block, or the part that completed it).
+    // made its block, or the part that completed it). The last picture of a
+    // type (the second of direction 3) rebuilds the strip when it takes one.
     int ReceivePicturePart(std::string_view text, int set, int start);
     void ReceiveTexts(std::string_view text);
 
@@ -203,6 +219,9 @@ private:
     std::array<int32_t, 6> m_effectValues{};
     std::string m_name = kDefaultName;
     std::string m_secondText;
+    int32_t m_stripCellWidth = 0;
+    int32_t m_stripCellHeight = 0;
+    std::unique_ptr<CBitmap> m_pictureStrip;
     int32_t m_stripNumber = -1;
     std::array<std::array<int32_t, kDirections>, 2> m_pictureOffsets{
         {{-1, -1, -1, -1}, {-1, -1, -1, -1}}};

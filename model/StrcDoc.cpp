@@ -49,6 +49,8 @@ void CStrcDoc::Serialize(CArchive& ar) {
     for (int i = 0; i < count; ++i) {
         auto type = std::make_unique<CBD>();
         type->Serialize(ar);
+        // A type without pictures simply has no strip.
+        type->BuildPictureStrip();
         m_types.push_back(std::move(type));
     }
     ar.Read(m_text.data(), m_text.size());
