@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <new>
 #include <stdexcept>
 
@@ -425,6 +426,10 @@ void CMapData::AssignFromBaseRecord(const CBaseMapData& record) {
     a.m_potential = record.GetFigure(3);
     a.m_figure19 = record.GetFigure(4);
     a.m_figure20 = record.GetFigure(5);
+    // The same bounds as the stored form, so that a game started from the
+    // map data file can be saved and loaded again.
+    CheckRange(a.m_population, 0, std::numeric_limits<int>::max());
+    CheckRange(a.m_effects[4], -kEffectLimit, kEffectLimit);
     a.CheckCells();
     *this = std::move(a);
 }

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <new>
@@ -20,6 +22,7 @@
 #include "model/MercavoError.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
+#include "platform/core/ArchiveStream.h"
 
 namespace {
 
@@ -166,6 +169,22 @@ TEST_F(MapDocTest, OneFlippedByteGivesTheChecksumRefusal) {
         }
         EXPECT_EQ(LoadError(fixed, true), -1);
     }
+}
+
+TEST_F(MapDocTest, WriterWritesTheFileTheLoaderReads) {
+    auto map = MakeFixtureMap();
+    std::string path = testing::TempDir() + "mapdoc_writer.mqm";
+    ASSERT_TRUE(CMapFileWriter::WriteFile(*map, path));
+    CFileStream file;
+    ASSERT_TRUE(file.Open(path, CFileStream::modeRead));
+    CArchive ar(file, CArchive::load);
+    CMapDoc loaded;
+    loaded.SetMapFileMode(1);
+    loaded.Serialize(ar);
+    EXPECT_EQ(file.Remaining(), 0u);
+    EXPECT_EQ(loaded.GetAreaCount(), 2);
+    std::remove(path.c_str());
+    EXPECT_FALSE(CMapFileWriter::WriteFile(*map, testing::TempDir() + "no/such/folder/x.mqm"));
 }
 
 TEST_F(MapDocTest, StoredChecksumIsComparedNotFed) {
@@ -347,6 +366,26 @@ TEST_F(MapDocTest, AreaCellsAreCheckedAgainstTheMap) {
         // The data tool cannot write such a map.
         if (c.inMapFile) EXPECT_THROW(CMapFileWriter::Write(*map), eMERCAVO_ERROR);
     }
+}
+
+TEST_F(MapDocTest, RawAreaFiguresMustFitTheSavedForm) {
+    // A game started from the map must save and load again: the raw
+    // record's population and effect sum are held to the saved form's
+    // bounds.
+    const Bytes file = WriteFixtureMapFile();
+    const Bytes population = {0xB0, 0x04, 0, 0};  // 1200, the harbor's
+    size_t at = size_t(std::search(file.begin(), file.end(), population.begin(), population.end()) -
+                       file.begin());
+    for (auto [offset, value] : {std::pair{0, -1}, std::pair{8, 10000}, std::pair{8, -10000}}) {
+        Bytes damaged = file;
+        SetInt(damaged, at + size_t(offset), value);
+        EXPECT_THROW(CMapFileWriter::ComputeChecksum(Contents(damaged)), eMERCAVO_ERROR);
+        EXPECT_EQ(LoadError(damaged, true), eMERCAVO_ERROR_CONTENTS);
+    }
+    Bytes fine = file;
+    SetInt(fine, at + 8, 9999);
+    SetInt(fine, fine.size() - 4, CMapFileWriter::ComputeChecksum(Contents(fine)));
+    EXPECT_EQ(LoadError(fine, true), -1);
 }
 
 TEST_F(MapDocTest, FailedLoadKeepsTheAreasReadWhole) {
