@@ -38,3 +38,18 @@ void CBasePerson::CheckConvertible() const {
         m_sociability > kMaxSociability || !inWord(m_grade) || !inWord(m_baseAge))
         throw eMERCAVO_ERROR_CONTENTS;
 }
+
+void CBasePerson::StoreRaw(CArchive& ar) const {
+    for (int value : {m_kind, m_baseAge, m_grade, m_sociability}) ar.WriteInt(value);
+    for (int value : m_baseAbility) ar.WriteInt(value);
+    for (int value : m_growth) ar.WriteInt(value);
+    for (int value : {m_tableFlag, m_figure2, m_figure3, m_figure1}) ar.WriteInt(value);
+    ar.WriteRecordText(m_name);
+    ar.WriteRecordText(m_secondText);
+    // The picture record: the byte count, then the image (none for 0).
+    for (const CBM& face : m_faces) {
+        const CMemBlock& image = face.GetImage();
+        ar.WriteInt(static_cast<int32_t>(image.Size()));
+        if (!image.IsEmpty()) ar.Write(image.Lock(), image.Size());
+    }
+}

@@ -1,9 +1,12 @@
 #pragma once
 // The person record of the character data file, read only to be turned into
-// a person (CPersonData::TakeBaseRecord). Writing it stores nothing.
+// a person (CPersonData::TakeBaseRecord). Serialize stores nothing; the data
+// tool fills a record with the setters and writes the file's form with
+// StoreRaw.
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "model/BM.h"
 
@@ -26,6 +29,9 @@ public:
     // 16 bits.
     void CheckConvertible() const;
 
+    // Writes the record in the form that Serialize reads.
+    void StoreRaw(CArchive& ar) const;
+
     int GetKind() const { return m_kind; }
     int GetBaseAge() const { return m_baseAge; }
     int GetGrade() const { return m_grade; }
@@ -40,6 +46,22 @@ public:
     const std::string& GetSecondText() const { return m_secondText; }
     // Faces: young, middle-aged, old.
     const CBM& GetFace(int face) const { return m_faces.at(static_cast<size_t>(face)); }
+
+    void SetKind(int kind) { m_kind = kind; }
+    void SetBaseAge(int age) { m_baseAge = age; }
+    void SetGrade(int grade) { m_grade = grade; }
+    void SetSociability(int sociability) { m_sociability = sociability; }
+    void SetBaseAbility(int i, int value) { m_baseAbility.at(static_cast<size_t>(i)) = value; }
+    void SetGrowth(int i, int value) { m_growth.at(static_cast<size_t>(i)) = value; }
+    void SetTableFlag(int flag) { m_tableFlag = flag; }
+    void SetFigure1(int value) { m_figure1 = value; }
+    void SetFigure2(int value) { m_figure2 = value; }
+    void SetFigure3(int value) { m_figure3 = value; }
+    void SetName(std::string name) { m_name = std::move(name); }
+    void SetSecondText(std::string text) { m_secondText = std::move(text); }
+    void SetFace(int face, CBM picture) {
+        m_faces.at(static_cast<size_t>(face)) = std::move(picture);
+    }
 
 private:
     std::array<CBM, 3> m_faces;
