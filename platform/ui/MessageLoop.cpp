@@ -348,3 +348,12 @@ void CMessageLoop::ForgetWindow(CWnd* wnd) {
                                 [&](const TimerEntry& t) { return t.wnd == wnd; }),
                  timers.end());
 }
+
+void CMessageLoop::ReplaceWindow(CWnd* from, CWnd* to) {
+    for (MSG& m : State().queue) {
+        if (m.hwnd == from) m.hwnd = to;
+    }
+    for (TimerEntry& t : State().timers) {
+        if (t.wnd == from) t.wnd = to;
+    }
+}

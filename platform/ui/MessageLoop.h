@@ -68,6 +68,9 @@ public:
     static void SetTimer(CWnd* wnd, UINT_PTR id, int64_t realPeriodMs);
     static bool KillTimer(CWnd* wnd, UINT_PTR id);
     static void ForgetWindow(CWnd* wnd);
+    // Queued messages and timers follow a window to the object that took it
+    // over.
+    static void ReplaceWindow(CWnd* from, CWnd* to);
 };
 
 // The usual spellings of the loop calls.

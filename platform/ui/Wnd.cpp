@@ -5,6 +5,7 @@
 
 #include "platform/core/Clock.h"
 #include "platform/ui/ClientDC.h"
+#include "platform/ui/ControlMessages.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/PaintDC.h"
@@ -74,6 +75,36 @@ void PlaceWidget(CWnd::Impl& impl, int x, int y, int width, int height) {
         impl.widget->setGeometry(x, y, width, height);
     }
     impl.placing = false;
+}
+
+// The control behind a notification that its parent receives, or nullptr.
+CWnd* NotifyingChild(const CWnd* parent, UINT message, LPARAM lParam) {
+    CWnd* child = nullptr;
+    switch (message) {
+        case WM_COMMAND:
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+            child = reinterpret_cast<CWnd*>(lParam);
+            break;
+        case WM_NOTIFY:
+            if (lParam) child = reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+            break;
+        case WM_DRAWITEM:
+            if (lParam) child = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+            break;
+        case WM_CTLCOLOR:
+            if (lParam) child = reinterpret_cast<const CTLCOLORINFO*>(lParam)->control;
+            break;
+        case WM_MEASUREITEM:
+            if (lParam) {
+                const auto* mis = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+                child = parent->GetDlgItem(static_cast<int>(mis->CtlID));
+            }
+            break;
+        default:
+            return nullptr;
+    }
+    return child != parent && CWindowList::IsAlive(child) ? child : nullptr;
 }
 
 }  // namespace
@@ -259,6 +290,11 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (CWnd* child = NotifyingChild(this, message, lParam)) {
+        LRESULT reflected = 0;
+        if (child->OnChildNotify(message, wParam, lParam, &reflected)) return reflected;
+        if (!IsWindow()) return 0;
+    }
     CurrentMessage current(*m_impl, message, wParam, lParam);
     bool handled = true;
     LRESULT result = DispatchToHandler(message, wParam, lParam, handled);
@@ -271,6 +307,10 @@ LRESULT CWnd::Default() {
 }
 
 BOOL CWnd::PreTranslateMessage(MSG*) {
+    return FALSE;
+}
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
     return FALSE;
 }
 
@@ -427,6 +467,19 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_NCHITTEST:
             return CNonClientPainter::HitTest(this, CPoint(lParam));
+        case WM_SETTEXT:
+            impl.text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+            if (impl.widget && !impl.parent) {
+                impl.widget->setWindowTitle(QString::fromStdString(impl.text));
+            }
+            CNonClientPainter::Paint(this);
+            return TRUE;
+        case WM_SETFONT:
+            impl.font = reinterpret_cast<CFont*>(wParam);
+            if (LOWORD(lParam)) Invalidate(TRUE);
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(impl.font);
         case WM_MOUSEWHEEL:
             if (impl.parent) return impl.parent->SendMessage(message, wParam, lParam);
             return 0;
@@ -937,10 +990,44 @@ BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT) {
 }
 
 void CWnd::SetWindowText(const std::string& text) {
-    m_impl->text = text;
-    if (!m_impl->widget) return;
-    if (!m_impl->parent) m_impl->widget->setWindowTitle(QString::fromStdString(text));
-    CNonClientPainter::Paint(this);
+    if (!IsWindow()) {
+        m_impl->text = text;
+        return;
+    }
+    SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void CWnd::SetFont(CFont* font, BOOL redraw) {
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? 1 : 0);
+}
+
+CFont* CWnd::GetFont() const {
+    return m_impl->created ? m_impl->font : nullptr;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
+    return parent ? SubclassWindow(parent->GetDlgItem(static_cast<int>(id))) : FALSE;
+}
+
+BOOL CWnd::SubclassWindow(CWnd* existing) {
+    if (!existing || existing == this || m_impl->created || !existing->IsWindow()) return FALSE;
+    std::swap(m_impl, existing->m_impl);
+    Impl& impl = *m_impl;
+    if (impl.widget) impl.widget->Reattach(this);
+    CWindowList::Replace(existing, this);
+    CMessageLoop::ReplaceWindow(existing, this);
+    if (impl.parent) {
+        auto& siblings = impl.parent->m_impl->children;
+        std::replace(siblings.begin(), siblings.end(), existing, this);
+    }
+    for (CWnd* child : impl.children) child->m_impl->parent = this;
+    for (CWnd* w : CWindowList::All()) {
+        if (w->m_impl->owner == existing) w->m_impl->owner = this;
+    }
+    if (g_focus == existing) g_focus = this;
+    if (g_capture == existing) g_capture = this;
+    PreSubclassWindow();
+    return TRUE;
 }
 
 std::string CWnd::GetWindowText() const {

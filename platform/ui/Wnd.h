@@ -18,6 +18,7 @@
 
 class CDC;
 class CCursor;
+class CFont;
 using HCURSOR = const CCursor*;
 
 struct CREATESTRUCT {
@@ -130,9 +131,31 @@ public:
     DWORD GetExStyle() const;
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
     BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0);
+    // Sends WM_SETTEXT, whose default stores the text (and shows it as the
+    // title of a top-level window).
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
     HCURSOR GetClassCursor() const;
+    // The font the window's text is drawn with (WM_SETFONT / WM_GETFONT);
+    // nullptr means the default GUI font. The caller keeps the font alive.
+    void SetFont(CFont* font, BOOL redraw = TRUE);
+    CFont* GetFont() const;
+
+    // Attaches this object to an existing window, typically a control made
+    // from a dialog template: the window keeps its place, size, style, id,
+    // text, children, timers and queued messages, and from now on its
+    // messages come to this object. The object that held it is left without
+    // a window. No WM_CREATE is sent. Fails when this object already has a
+    // window or the other has none.
+    BOOL SubclassWindow(CWnd* existing);
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
+
+    // The parent offers a control's notification to the control first:
+    // WM_COMMAND from a control, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM and
+    // WM_HSCROLL / WM_VSCROLL from a scroll bar control. TRUE keeps it from
+    // the parent (the control handled it itself); *result is then the
+    // parent's answer.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
     // Painting. A window is painted (WM_PAINT) while part of it is invalid.
     void Invalidate(BOOL erase = TRUE);
@@ -180,6 +203,8 @@ public:
 protected:
     // Hands the message being handled to DefWindowProc.
     LRESULT Default();
+    // Called when this object has just taken over a window.
+    virtual void PreSubclassWindow() {}
 
     virtual int OnCreate(CREATESTRUCT* create);
     virtual void OnDestroy();

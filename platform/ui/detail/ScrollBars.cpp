@@ -45,12 +45,20 @@ void PostScroll(CWnd* wnd, int bar, int code, int pos) {
     CMessageLoop::Post(wnd, bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, pos), 0);
 }
 
+// The window that owns a bar now: a window attached to another object
+// (subclassed) keeps its bars.
+CWnd* OwnerOf(QScrollBar* bar) {
+    auto* widget = dynamic_cast<CWindowWidget*>(bar->parentWidget());
+    return widget ? widget->Wnd() : nullptr;
+}
+
 // The window's own bar does not move by itself: like the system's, it
 // reports the user's action and waits for the window to set the position.
-void Connect(CWnd* wnd, int index, QScrollBar* bar) {
-    QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [wnd, index, bar](int action) {
+void Connect(int index, QScrollBar* bar) {
+    QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [index, bar](int action) {
+        CWnd* wnd = OwnerOf(bar);
         const int code = ScrollCode(action);
-        if (code < 0) return;
+        if (code < 0 || !wnd) return;
         const CScrollBarState& st = wnd->PlatformImpl().bars[index];
         PostScroll(wnd, index, code, bar->sliderPosition());
         if (code != SB_THUMBTRACK) {
@@ -58,7 +66,9 @@ void Connect(CWnd* wnd, int index, QScrollBar* bar) {
             PostScroll(wnd, index, SB_ENDSCROLL, 0);
         }
     });
-    QObject::connect(bar, &QAbstractSlider::sliderReleased, bar, [wnd, index, bar] {
+    QObject::connect(bar, &QAbstractSlider::sliderReleased, bar, [index, bar] {
+        CWnd* wnd = OwnerOf(bar);
+        if (!wnd) return;
         PostScroll(wnd, index, SB_THUMBPOSITION, bar->sliderPosition());
         PostScroll(wnd, index, SB_ENDSCROLL, 0);
     });
@@ -75,7 +85,7 @@ void Sync(CWnd* wnd, int index) {
     if (!st.bar) {
         st.bar = new QScrollBar(index == SB_VERT ? Qt::Vertical : Qt::Horizontal, impl.widget);
         st.bar->setFocusPolicy(Qt::NoFocus);
-        Connect(wnd, index, st.bar);
+        Connect(index, st.bar);
     }
     const QSignalBlocker block(st.bar);
     st.bar->setRange(st.info.nMin, MaxPos(st.info));

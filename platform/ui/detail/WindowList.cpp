@@ -51,3 +51,8 @@ void CWindowList::BringToFront(CWnd* topLevel) {
     stack.erase(it);
     stack.insert(stack.begin(), topLevel);
 }
+
+void CWindowList::Replace(CWnd* from, CWnd* to) {
+    std::replace(Live().begin(), Live().end(), from, to);
+    std::replace(Stack().begin(), Stack().end(), from, to);
+}

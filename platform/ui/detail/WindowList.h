@@ -15,4 +15,6 @@ public:
     static const std::vector<CWnd*>& All();
     static const std::vector<CWnd*>& TopLevelsFrontFirst();
     static void BringToFront(CWnd* topLevel);
+    // Another object takes over a live window (subclassing).
+    static void Replace(CWnd* from, CWnd* to);
 };

@@ -14,6 +14,7 @@ public:
 
     CWnd* Wnd() const { return m_wnd; }
     void Detach() { m_wnd = nullptr; }
+    void Reattach(CWnd* wnd) { m_wnd = wnd; }
     QImage& Surface() { return m_surface; }
     // Resizes the surface to the widget, keeping the old pixels; returns
     // whether the size changed.

@@ -6,11 +6,13 @@
 #include <QPointer>
 #include <QRegion>
 #include <QScrollBar>
+#include <any>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/ui/DC.h"
+#include "platform/ui/Font.h"
 #include "platform/ui/Wnd.h"
 #include "platform/ui/detail/WindowWidget.h"
 
@@ -37,6 +39,11 @@ struct CWnd::Impl {
     CWnd* owner = nullptr;
     std::vector<CWnd*> children;
     std::string text;
+    CFont* font = nullptr;  // WM_SETFONT; nullptr = the default GUI font
+    // What a standard control knows (items, check state, ...). It lives with
+    // the window, not with the object, so that an object that takes the
+    // window over (subclassing) finds it.
+    std::any controlState;
 
     QRegion invalid;  // client coordinates
     bool erasePending = false;

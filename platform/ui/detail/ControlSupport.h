@@ -1,0 +1,61 @@
+#pragma once
+// What the standard controls share: telling the parent (notifications,
+// owner drawing), the font to draw with, and the common pictures (raised
+// and sunken boxes, check marks, arrows, wrapped text).
+
+#include <any>
+#include <memory>
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+#include "platform/ui/ControlMessages.h"
+#include "platform/ui/DC.h"
+#include "platform/ui/Wnd.h"
+#include "platform/ui/detail/WndImpl.h"
+
+class CControlSupport {
+public:
+    // The state a control keeps with its window (created on first use; a
+    // window taken over by another kind of control starts afresh).
+    template <typename T>
+    static T* State(const CWnd* wnd) {
+        if (!wnd->IsWindow()) return nullptr;
+        std::any& slot = wnd->PlatformImpl().controlState;
+        if (!slot.has_value() || slot.type() != typeid(T)) slot = T{};
+        return std::any_cast<T>(&slot);
+    }
+
+    // The radio group of a control: its siblings from the last one with
+    // WS_GROUP (at or before it) up to the next one with WS_GROUP.
+    static std::vector<CWnd*> Group(CWnd* control);
+
+    // WM_COMMAND with the control's id and the code, sent to the parent.
+    static void Command(CWnd* control, UINT code);
+    // WM_NOTIFY with the record (its head is filled in here).
+    static LRESULT Notify(CWnd* control, NMHDR& head, UINT code);
+    // WM_DRAWITEM to the parent (the control itself first, reflected); false
+    // when nobody drew.
+    static bool DrawItem(CWnd* control, DRAWITEMSTRUCT& dis);
+    // The parent's (or the control's own, reflected) background brush.
+    static CBrush* CtlColor(CWnd* control, CDC& dc, UINT type);
+
+    // Selects the control's font into the context and returns the old one.
+    static CFont* SelectFont(const CWnd* control, CDC& dc);
+    static int LineHeight(const CWnd* control);
+
+    static void Raised(CDC& dc, const CRect& r);
+    static void Sunken(CDC& dc, const CRect& r);
+    // A push button face, pressed or not, with the default button's frame.
+    static void ButtonFace(CDC& dc, CRect r, bool pressed, bool isDefault);
+    static void CheckBox(CDC& dc, const CRect& box, int state, bool enabled);
+    static void RadioBox(CDC& dc, const CRect& box, bool checked, bool enabled);
+    // A solid triangle pointing up, down, left or right (0..3).
+    static void Arrow(CDC& dc, const CRect& r, int direction, bool enabled);
+    // Text in a rectangle: horizontal alignment 0 left, 1 centre, 2 right;
+    // wrapped at spaces and line breaks when `wrap`, else one line
+    // vertically centred. '&' marks the next character and is not drawn.
+    static void Text(CDC& dc, const CRect& r, const std::string& text, int align, bool wrap,
+                     bool enabled);
+    static std::string StripMnemonic(const std::string& text);
+};
