@@ -1,31 +1,65 @@
 // mkdata: writes the game's data files into the program folder (or the
-// folder given with --out): the palette now; the map data file and the
-// character data file join once their writers exist. With --sheet FILE it
-// also writes a contact sheet of every picture for review.
+// folder given with --out) from the sources in data/ (or the folder given
+// with --data): the palette and the character data file; the map data file
+// joins once its writer exists. With --sheet FILE it also writes a contact
+// sheet of every picture for review. "mkdata --check FILE..." loads data
+// files through the game's own readers and describes them.
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <string>
+
+#include <strings.h>
 
 #include "platform/core/ProgramFolder.h"
 #include "tools/mkdata/ArtReview.h"
 #include "tools/mkdata/GamePalette.h"
+#include "tools/mkdata/PersonFileReport.h"
+#include "tools/mkdata/PersonSource.h"
 
 namespace {
 
 void Usage() {
-    std::fprintf(stderr, "usage: mkdata [--out FOLDER] [--sheet FILE.png]\n");
+    std::fprintf(stderr,
+                 "usage: mkdata [--out FOLDER] [--data FOLDER] [--sheet FILE.png]\n"
+                 "       mkdata --check FILE...\n");
+}
+
+bool HasExtension(const std::string& path, const char* extension) {
+    size_t n = std::strlen(extension);
+    return path.size() >= n && strcasecmp(path.c_str() + path.size() - n, extension) == 0;
+}
+
+// Describes each file on standard output, or its error on standard error;
+// 1 when any file failed.
+int CheckFiles(int count, char** paths) {
+    int result = 0;
+    for (int i = 0; i < count; ++i) {
+        std::string path = paths[i];
+        std::string text = path + ": not a data file that mkdata knows\n";
+        bool loaded = false;
+        if (HasExtension(path, ".MQP")) loaded = CPersonFileReport::Describe(path, text);
+        std::fputs(text.c_str(), loaded ? stdout : stderr);
+        if (!loaded) result = 1;
+    }
+    return result;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string out = CProgramFolder::Get();
+    std::string data = "data/";
     std::string sheet;
+    if (argc >= 3 && std::strcmp(argv[1], "--check") == 0) return CheckFiles(argc - 2, argv + 2);
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
             out = argv[++i];
             if (!out.empty() && out.back() != '/') out += '/';
+        } else if (std::strcmp(argv[i], "--data") == 0 && i + 1 < argc) {
+            data = argv[++i];
+            if (!data.empty() && data.back() != '/') data += '/';
         } else if (std::strcmp(argv[i], "--sheet") == 0 && i + 1 < argc) {
             sheet = argv[++i];
         } else {
@@ -41,11 +75,19 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    // The map data file (ORIGINAL.MQM) and the character data file
-    // (ORIGINAL.MQP) are written here once their record writers are in:
-    // their land and structure types take their pictures from
-    // CArtCatalog::Draw and CArtCatalog::ApplyToType, and each person's three
-    // faces from CFacePainter.
+    // The map data file (ORIGINAL.MQM) is written here once its writer is
+    // in: its land and structure types take their pictures from
+    // CArtCatalog::Draw and CArtCatalog::ApplyToType. The persons should
+    // then be checked against that map's needs (directors, governors, area
+    // count) instead of the defaults.
+    try {
+        CPersonSource::WriteDataFile(data + CPersonSource::kSourceName,
+                                     out + CPersonDataFile::kFileName, CPersonSource::SNeeds{},
+                                     palette);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "mkdata: %s\n", e.what());
+        return 1;
+    }
 
     if (!sheet.empty() && !CArtReview::WriteContactSheet(palette, sheet)) {
         std::fprintf(stderr, "mkdata: cannot write %s\n", sheet.c_str());
