@@ -27,6 +27,9 @@ struct ComboState {
     int listHeight = 0;  // the dropped list's room below the box
     bool focused = false;
     std::shared_ptr<CComboDropList> list;
+    // The list closes from inside its own handlers; its object lives on
+    // until the next drop.
+    std::shared_ptr<CComboDropList> closed;
 };
 
 ComboState* StateOf(const CWnd* wnd) {
@@ -168,9 +171,7 @@ int CComboBox::GetItemHeight(int) const {
         mis.CtlType = ODT_COMBOBOX;
         mis.CtlID = GetDlgCtrlID();
         mis.itemHeight = static_cast<UINT>(CControlSupport::LineHeight(this));
-        if (IsOwnerDrawn() && GetParent()) {
-            GetParent()->SendMessage(WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis));
-        }
+        if (IsOwnerDrawn()) CControlSupport::Measure(const_cast<CComboBox*>(this), mis);
         s = StateOf(this);
         if (!s) return CB_ERR;
         s->itemHeight = std::clamp(static_cast<int>(mis.itemHeight), 1, 0xFFFF);
@@ -191,21 +192,30 @@ int CComboBox::FindString(int startAfter, const std::string& prefix) const {
 }
 
 void CComboBox::FitBox() {
-    if (!IsWindow()) return;
+    ComboState* s = StateOf(this);
+    if (!s) return;
     CRect r;
     GetWindowRect(&r);
     if (CWnd* parent = GetParent()) parent->ScreenToClient(&r);
     const int height = GetItemHeight(0) + 6;
-    if (r.Height() != height) MoveWindow(r.left, r.top, r.Width(), height);
+    if (r.Height() == height) return;
+    // A taller rectangle (a template's, or a caller's MoveWindow) gives the
+    // dropped list its room.
+    if (r.Height() > height) s->listHeight = r.Height();
+    MoveWindow(r.left, r.top, r.Width(), height);
+}
+
+void CComboBox::OnSize(UINT, int, int) {
+    FitBox();
 }
 
 void CComboBox::ShowDropDown(BOOL show) {
     ComboState* s = StateOf(this);
     if (!s || (s->list != nullptr) == (show != FALSE)) return;
     if (!show) {
-        std::shared_ptr<CComboDropList> list = std::move(s->list);
+        s->closed = std::move(s->list);
         s->list.reset();
-        if (list->IsWindow()) list->DestroyWindow();
+        if (s->closed->IsWindow()) s->closed->DestroyWindow();
         Invalidate();
         CControlSupport::Command(this, CBN_CLOSEUP);
         return;

@@ -51,6 +51,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     int OnCreate(CREATESTRUCT* create) override;
     void OnDestroy() override;
+    void OnSize(UINT type, int cx, int cy) override;
     void OnPaint() override;
     BOOL OnEraseBkgnd(CDC* dc) override;
     void OnLButtonDown(UINT flags, CPoint point) override;

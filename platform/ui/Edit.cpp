@@ -24,6 +24,9 @@ struct EditState {
     int firstLine = 0;
     int scrollX = 0;
     bool focused = false;
+    // Created with WS_VSCROLL (the style bit itself follows the bar's
+    // visibility).
+    bool hasBar = false;
 };
 
 EditState* StateOf(const CWnd* wnd) {
@@ -106,6 +109,11 @@ std::vector<Line> Layout(CDC& dc, const std::string& text, int width, bool wrap)
 }
 
 }  // namespace
+
+int CEdit::OnCreate(CREATESTRUCT* create) {
+    if (EditState* s = StateOf(this)) s->hasBar = create && (create->style & WS_VSCROLL);
+    return 0;
+}
 
 BOOL CEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CreateEx(0, nullptr, "", style | WS_CHILD, rect, parent, id);
@@ -381,7 +389,7 @@ void CEdit::OnSize(UINT, int, int) {
 
 void CEdit::UpdateScroll() {
     EditState* s = StateOf(this);
-    if (!s || !IsMultiLine() || !(GetStyle() & WS_VSCROLL)) return;
+    if (!s || !IsMultiLine() || !s->hasBar) return;
     CRect client;
     GetClientRect(&client);
     const int lineHeight = CControlSupport::LineHeight(this);

@@ -26,6 +26,9 @@ struct ListState {
     int top = 0;
     int fixedHeight = 0;  // 0 = not known yet
     bool focused = false;
+    // Created with WS_VSCROLL (the style bit itself follows the bar's
+    // visibility).
+    bool hasBar = false;
 };
 
 ListState* StateOf(const CWnd* wnd) {
@@ -40,6 +43,11 @@ bool LessNoCase(const std::string& a, const std::string& b) {
 }
 
 }  // namespace
+
+int CListBox::OnCreate(CREATESTRUCT* create) {
+    if (ListState* s = StateOf(this)) s->hasBar = create && (create->style & WS_VSCROLL);
+    return 0;
+}
 
 BOOL CListBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CreateEx(0, nullptr, "", style | WS_CHILD, rect, parent, id);
@@ -184,9 +192,7 @@ int CListBox::HeightOf(int index) const {
             mis.itemID = static_cast<UINT>(index);
             mis.itemData = item.data;
             mis.itemHeight = static_cast<UINT>(CControlSupport::LineHeight(this));
-            if (CWnd* parent = GetParent()) {
-                parent->SendMessage(WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis));
-            }
+            CControlSupport::Measure(const_cast<CListBox*>(this), mis);
             s = StateOf(this);
             if (!s || index >= GetCount()) return 1;
             s->items[static_cast<size_t>(index)].height =
@@ -199,9 +205,7 @@ int CListBox::HeightOf(int index) const {
         mis.CtlType = ODT_LISTBOX;
         mis.CtlID = GetDlgCtrlID();
         mis.itemHeight = static_cast<UINT>(CControlSupport::LineHeight(this));
-        if (IsOwnerDrawn() && GetParent()) {
-            GetParent()->SendMessage(WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis));
-        }
+        if (IsOwnerDrawn()) CControlSupport::Measure(const_cast<CListBox*>(this), mis);
         s = StateOf(this);
         if (!s) return 1;
         s->fixedHeight = std::clamp(static_cast<int>(mis.itemHeight), 1, 0xFFFF);
@@ -290,7 +294,7 @@ void CListBox::EnsureVisible(int index) {
 
 void CListBox::UpdateScroll() {
     ListState* s = StateOf(this);
-    if (!s || !(GetStyle() & WS_VSCROLL)) return;
+    if (!s || !s->hasBar) return;
     const int count = GetCount();
     const int page = VisibleFrom(s->top);
     const bool needed = count > page || s->top > 0;

@@ -132,10 +132,8 @@ int CScrollBar::PositionFor(int thumbStart) const {
 }
 
 void CScrollBar::Send(int code, int pos) {
-    CWnd* parent = GetParent();
-    if (!parent) return;
-    parent->SendMessage(IsVertical() ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, pos),
-                        reinterpret_cast<LPARAM>(this));
+    CControlSupport::ToParent(this, IsVertical() ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, pos),
+                              reinterpret_cast<LPARAM>(this));
 }
 
 BOOL CScrollBar::OnEraseBkgnd(CDC*) {

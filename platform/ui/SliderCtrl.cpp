@@ -148,10 +148,8 @@ void CSliderCtrl::Move(int pos, int code) {
     pos = std::clamp(pos, s->minPos, s->maxPos);
     s->pos = pos;
     Invalidate();
-    CWnd* parent = GetParent();
-    if (!parent) return;
-    const UINT message = IsVertical() ? WM_VSCROLL : WM_HSCROLL;
-    parent->SendMessage(message, MAKEWPARAM(code, pos), reinterpret_cast<LPARAM>(this));
+    CControlSupport::ToParent(this, IsVertical() ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, pos),
+                              reinterpret_cast<LPARAM>(this));
 }
 
 BOOL CSliderCtrl::OnEraseBkgnd(CDC*) {

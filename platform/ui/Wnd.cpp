@@ -77,36 +77,6 @@ void PlaceWidget(CWnd::Impl& impl, int x, int y, int width, int height) {
     impl.placing = false;
 }
 
-// The control behind a notification that its parent receives, or nullptr.
-CWnd* NotifyingChild(const CWnd* parent, UINT message, LPARAM lParam) {
-    CWnd* child = nullptr;
-    switch (message) {
-        case WM_COMMAND:
-        case WM_HSCROLL:
-        case WM_VSCROLL:
-            child = reinterpret_cast<CWnd*>(lParam);
-            break;
-        case WM_NOTIFY:
-            if (lParam) child = reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
-            break;
-        case WM_DRAWITEM:
-            if (lParam) child = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
-            break;
-        case WM_CTLCOLOR:
-            if (lParam) child = reinterpret_cast<const CTLCOLORINFO*>(lParam)->control;
-            break;
-        case WM_MEASUREITEM:
-            if (lParam) {
-                const auto* mis = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
-                child = parent->GetDlgItem(static_cast<int>(mis->CtlID));
-            }
-            break;
-        default:
-            return nullptr;
-    }
-    return child != parent && CWindowList::IsAlive(child) ? child : nullptr;
-}
-
 }  // namespace
 
 int CWnd::Impl::BorderWidth() const {
@@ -290,11 +260,6 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (CWnd* child = NotifyingChild(this, message, lParam)) {
-        LRESULT reflected = 0;
-        if (child->OnChildNotify(message, wParam, lParam, &reflected)) return reflected;
-        if (!IsWindow()) return 0;
-    }
     CurrentMessage current(*m_impl, message, wParam, lParam);
     bool handled = true;
     LRESULT result = DispatchToHandler(message, wParam, lParam, handled);

@@ -150,11 +150,11 @@ public:
     BOOL SubclassWindow(CWnd* existing);
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
 
-    // The parent offers a control's notification to the control first:
-    // WM_COMMAND from a control, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM and
-    // WM_HSCROLL / WM_VSCROLL from a scroll bar control. TRUE keeps it from
-    // the parent (the control handled it itself); *result is then the
-    // parent's answer.
+    // A standard control offers its notifications of the parent to itself
+    // first (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, WM_MEASUREITEM, WM_CTLCOLOR,
+    // WM_HSCROLL / WM_VSCROLL of scroll bars and sliders): TRUE means it
+    // handled them ("reflected") and the parent does not see them; *result
+    // is then the answer.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
     // Painting. A window is painted (WM_PAINT) while part of it is invalid.

@@ -24,39 +24,41 @@ std::vector<CWnd*> CControlSupport::Group(CWnd* control) {
     return group;
 }
 
+LRESULT CControlSupport::ToParent(CWnd* control, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (control->OnChildNotify(message, wParam, lParam, &result)) return result;
+    CWnd* parent = control->IsWindow() ? control->GetParent() : nullptr;
+    return parent ? parent->SendMessage(message, wParam, lParam) : 0;
+}
+
 void CControlSupport::Command(CWnd* control, UINT code) {
-    CWnd* parent = control->GetParent();
-    if (!parent) return;
-    parent->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<int>(control->GetDlgCtrlID()), code),
-                        reinterpret_cast<LPARAM>(control));
+    ToParent(control, WM_COMMAND,
+             MAKEWPARAM(static_cast<int>(control->GetDlgCtrlID()), static_cast<int>(code)),
+             reinterpret_cast<LPARAM>(control));
 }
 
 LRESULT CControlSupport::Notify(CWnd* control, NMHDR& head, UINT code) {
-    CWnd* parent = control->GetParent();
     head.hwndFrom = control;
     head.idFrom = control->GetDlgCtrlID();
     head.code = code;
-    if (!parent) return 0;
-    return parent->SendMessage(WM_NOTIFY, head.idFrom, reinterpret_cast<LPARAM>(&head));
+    return ToParent(control, WM_NOTIFY, head.idFrom, reinterpret_cast<LPARAM>(&head));
 }
 
 bool CControlSupport::DrawItem(CWnd* control, DRAWITEMSTRUCT& dis) {
     dis.hwndItem = control;
     dis.CtlID = control->GetDlgCtrlID();
-    // The parent offers it to the control first (reflection).
-    if (CWnd* parent = control->GetParent()) {
-        return parent->SendMessage(WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis)) != 0;
-    }
-    LRESULT drawn = 0;
-    return control->OnChildNotify(WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis), &drawn);
+    return ToParent(control, WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis)) != 0;
+}
+
+void CControlSupport::Measure(CWnd* control, MEASUREITEMSTRUCT& mis) {
+    mis.CtlID = control->GetDlgCtrlID();
+    ToParent(control, WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis));
 }
 
 CBrush* CControlSupport::CtlColor(CWnd* control, CDC& dc, UINT type) {
-    CWnd* parent = control->GetParent();
-    if (!parent) return nullptr;
     CTLCOLORINFO info{control, type};
-    return reinterpret_cast<CBrush*>(parent->SendMessage(WM_CTLCOLOR, reinterpret_cast<WPARAM>(&dc),
-                                                         reinterpret_cast<LPARAM>(&info)));
+    return reinterpret_cast<CBrush*>(ToParent(control, WM_CTLCOLOR, reinterpret_cast<WPARAM>(&dc),
+                                              reinterpret_cast<LPARAM>(&info)));
 }
 
 CFont* CControlSupport::SelectFont(const CWnd* control, CDC& dc) {

@@ -30,13 +30,18 @@ public:
     // WS_GROUP (at or before it) up to the next one with WS_GROUP.
     static std::vector<CWnd*> Group(CWnd* control);
 
+    // Any notification for the parent: offered to the control itself first
+    // (OnChildNotify), then sent to the parent.
+    static LRESULT ToParent(CWnd* control, UINT message, WPARAM wParam, LPARAM lParam);
     // WM_COMMAND with the control's id and the code, sent to the parent.
     static void Command(CWnd* control, UINT code);
     // WM_NOTIFY with the record (its head is filled in here).
     static LRESULT Notify(CWnd* control, NMHDR& head, UINT code);
-    // WM_DRAWITEM to the parent (the control itself first, reflected); false
-    // when nobody drew.
+    // WM_DRAWITEM (the control itself first, then the parent); false when
+    // nobody drew.
     static bool DrawItem(CWnd* control, DRAWITEMSTRUCT& dis);
+    // WM_MEASUREITEM (the control itself first, then the parent).
+    static void Measure(CWnd* control, MEASUREITEMSTRUCT& mis);
     // The parent's (or the control's own, reflected) background brush.
     static CBrush* CtlColor(CWnd* control, CDC& dc, UINT type);
 
