@@ -20,6 +20,7 @@
 #include "model/History.h"
 
 class CArchive;
+class CCmdSet;
 class CEnterpriseLimits;
 class CPersonData;
 
@@ -231,6 +232,135 @@ public:
     void SetAreaRating(int kind, int area, int value, int add);
     int GetAreaRating(int kind, int area) const { return Area(area).GetRating(kind); }
 
+    // ---- pay (EnterpriseStaff.cpp)
+    // Pay for n employees over m months (-1: 12); at least 1 when n >= 1.
+    int CalcSalaryCost(int n, int months) const;
+    // The employees' monthly pay at the standard salary, the fixed total or
+    // (atFairRate) the fair salary, with the directors' salaries added.
+    int GetMonthlyPayroll(int withDirectors, int atFairRate) const;
+    // Each 1 when anything changed.
+    int SetStandardSalary(int rate);
+    int SetFixedPay(int total);
+    int GetAdvertisingBudget() const { return m_advertisingCost; }
+    // The share of the annual income that fair pay takes.
+    double GetWageShare() const;
+    // The fair monthly pay per 1000 employees; at least 10.
+    int CalcFairSalary() const;
+    // The computer player's monthly advertising cost.
+    int CalcTargetAdvertisingCost() const;
+
+    // ---- employees, strikes and morale (EnterpriseStaff.cpp)
+    int SetEmployees(int n);
+    int SetEmployeesAtWork(int n);
+    int AddBusyEmployees(int n);
+    // n > 0 recruits, n < 0 lays off; moves the area grades.
+    void ChangeEmployees(int n);
+    bool TestStrike(int harsh) const;
+    void SetStrike(int flag);
+    void SetMorale(int value);
+    void AccumulateMorale();
+    // The monthly morale step; the number of employees who quit.
+    int UpdateMorale();
+
+    // ---- directors (EnterpriseStaff.cpp)
+    // The i-th director's person record; nullptr outside.
+    CPersonData* GetDirector(int i) const;
+    // 1, or 0 when memory ran out (the company is then unchanged).
+    int AddDirector(int person);
+    int RemoveDirector(int person);
+    int CountFreeDirectors() const;
+    // The directors (busyOnly: those with a task) in random order; out is
+    // left alone when there are none.
+    void ListDirectors(std::vector<int>& out, int busyOnly) const;
+    int GetBestFreeDirectorAbility(int ability) const;
+    CPersonData* FindDirectorTaskAt(int area, int x, int y) const;
+    CPersonData* FindDesignatedPurchaseDirector(int area, int x, int y) const;
+    // Persons whose former employer is this company.
+    int CountPersonsOfCompany() const;
+    int CalcRecruitValue(int wide) const;
+    CPersonData* FindHeadhuntTarget(int aptitude) const;
+    // The computer player's best recruit (person index into person) and his
+    // score; 0.0 when there is none.
+    double RatePersonForRecruit(int& person, int headhunt, int spread) const;
+
+    // ---- adviser (EnterpriseStaff.cpp)
+    int ChooseAdviser() const;
+    int FindAdviser();
+    void PrepareAdvice();
+
+    // ---- salary and advertising orders, report heading (EnterpriseFigures.cpp)
+    // d > 0: director d - 1's salary; d = 0: the employees' pay (fixed total
+    // with fixedFlag). 1, or 0 when nothing was done.
+    int SetSalary(int d, int amount, int fixedFlag);
+    void IssueDirectorSalary(int d, int amount, int fixedFlag, int send);
+    int SetAdvertisingCost(int amount);
+    void IssueAdvertisingCost(int amount, int send);
+    // Writes the company's heading into the message log once a month.
+    void BeginReport();
+    // The host tells the players, then the report-heading flag is set.
+    void SetProcessedFlag(int flag);
+
+    // ---- monthly and yearly figures (EnterpriseFigures.cpp)
+    // Months are 0..11 (-1: the current month where allowed); others throw
+    // std::out_of_range.
+    void RecordMonthlyFigure(int j, int area, int value, int add, int month);
+    void ClearCurrentMonth();
+    int SumPlannedInvestment(int j) const;
+    void ClearMonth(int m);
+    void AddYearResult(int year, int m, int sales, int profit, int income, int add);
+    void AddMonthlySales(int m, int value);
+    void AddMonthlyProfit(int m, int value);
+    void AddMonthlyExpense(int m, int value);
+    int GetMonthlySales(int m) const { return m_monthlySales.at(static_cast<size_t>(m)); }
+    int GetMonthlyProfit(int m) const { return m_monthlyProfit.at(static_cast<size_t>(m)); }
+    // year -1: the current 12 months; a year not kept gives 0.
+    int GetAnnualSales(int year) const;
+    int GetAnnualProfit(int year) const;
+    int GetAnnualExpense() const;
+    int CountHistoryOfKind(int kind) const;
+
+    // ---- finance and loans (EnterpriseFinance.cpp)
+    static constexpr int kDebtCeiling = 1000;
+    int CalcEstimatedTax(int thisYear) const;
+    int CalcIncomeAllowance() const;
+    // director may be nullptr.
+    int CalcLoanAmount(const CPersonData* director) const;
+    int CalcStandingScore() const;
+    int SumPlannedValue() const;
+    // The month-end recall; 0 when the company left the game (the record is
+    // then gone: the caller must not touch it).
+    int RunLoanRecall();
+    // Auctions structures until amount is raised; 1, or 0 when they are not
+    // worth enough.
+    int RaiseFundsBySale(int amount);
+
+    // ---- pending deals (EnterpriseDeals.cpp)
+    void SetContractBid(int contractor, int area, int x, int y, int structureType, int price);
+    // 1, or 0 when none is pending; out gets the fields either way.
+    int GetContractBid(SContractBid& out) const;
+    void PlaceContractBid(int contractor, int area, int x, int y, int structureType, int price,
+                          int send);
+    void SetAuctionBid(int minimalBid, int area, int x, int y, int buyer);
+    int GetAuctionBid(SLotSale& out) const;
+    void PlaceAuctionBid(int minimalBid, int area, int x, int y, int buyer, int send);
+    // Whether the pending contract's footprint, or the pending lot, lies in
+    // the rectangle of the area (bounds included).
+    bool IsContractBidTargetIn(int area, int left, int top, int right, int bottom) const;
+    bool IsAuctionBidTargetIn(int area, int left, int top, int right, int bottom) const;
+    bool IsBidTargetIn(int area, int left, int top, int right, int bottom) const;
+    // Whether the company builds structureType for price for the offering
+    // company (-1: a governor), and which director does it; takeover gets
+    // the shareholder pressure roll. nullptr: refused.
+    CPersonData* ChooseContractDirector(int structureType, int price, int offering, int& takeover,
+                                        int area, int x, int y);
+    static int AlwaysAllowed(int, int) { return 1; }
+
+    // ---- history text (EnterpriseHistoryText.cpp)
+    // Writes "HIST_<number + 1>.TXT" into the program folder; 0 on failure.
+    int WriteHistoryText() const;
+    // The file's text with the given creation time (seconds since 1970 UTC).
+    std::string BuildHistoryText(int64_t utcTime) const;
+
 private:
     CEpMapData& Area(int area);
     const CEpMapData& Area(int area) const;
@@ -245,6 +375,9 @@ private:
     void LoadCollections(CArchive& ar);
     void LoadAreas(CArchive& ar, int storedAreaCount);
     int CountOwnedCells(int area, bool anchors) const;
+    // Staff, finance and history text helpers.
+    void RouteOrder(const CCmdSet& order, bool hostKeepsOwn) const;
+    std::string HistoryLine(const CHistory& entry) const;
 
     int m_networkPlayerId = -1;
     int m_nameSlot = -1;

@@ -4,6 +4,7 @@
 // programs without one (the data tool, the headless harness) and tests use
 // CDetachedAppService.
 
+#include <cstdint>
 #include <string>
 
 #include "model/DataChecksum.h"
@@ -19,6 +20,8 @@ public:
     // The game palette that pictures are drawn with; nullptr when there is
     // none (pictures then draw in their own colours).
     virtual CPalette* GetPalette() = 0;
+    // The system clock: seconds since 1970-01-01 00:00 UTC.
+    virtual int64_t GetUtcTime() = 0;
 };
 
 // An application service of its own: a checksum and the platform's program
@@ -28,6 +31,7 @@ public:
     CDataChecksum& DataChecksum() override { return m_checksum; }
     std::string GetProgramDirectory() override;
     CPalette* GetPalette() override { return nullptr; }
+    int64_t GetUtcTime() override;
 
 private:
     CDataChecksum m_checksum;

@@ -2,9 +2,13 @@
 // What the records need of the game document. Implemented by the game
 // document; tests use recording fakes.
 
+#include <string>
+
 class CBD;
 class CBitmap;
+class CCmdSet;
 class CEnterprise;
+class CLeague;
 class CPersonData;
 
 // What the map document's lot search for a purchasing director found.
@@ -113,4 +117,62 @@ public:
     virtual bool CanManageMoreAreas(int company) = 0;
     // The document's rating of an area for a company (the computer's choice).
     virtual int RateAreaForCompany(int area, int company) = 0;
+
+    // ---- a company's staff, money, pending deals and history text
+    // The size of the directors' table (persons 0..count-1).
+    virtual int GetPersonCount() = 0;
+    // The governors' table; nullptr outside it.
+    virtual CPersonData* GetGovernor(int index) = 0;
+    // The game's length in years, as chosen at set-up.
+    virtual int GetGameYears() = 0;
+    // An area's name ("" outside the map).
+    virtual std::string GetAreaName(int area) = 0;
+    // League 0..2 of the map; nullptr outside.
+    virtual const CLeague* GetLeague(int league) = 0;
+    // Marks the game as changed since it was last saved.
+    virtual void SetModified() = 0;
+    // The map's company counts: a new game's and the most the map allows.
+    virtual int GetInitialCompanyCount() = 0;
+    virtual int GetMaxCompanyCount() = 0;
+    // Whether a cell can be built on; false outside the map.
+    virtual bool IsCellUsable(int area, int x, int y) = 0;
+    // The map's price of a lot with (landOnly 0) or without its structure;
+    // -1 when the cell is not usable.
+    virtual int GetLotPrice(int area, int x, int y, int landOnly) = 0;
+    // Auctions the lot with the minimum bid; the price paid (0 = no sale).
+    virtual int RunAuction(int area, int x, int y, int minimum) = 0;
+    // The loan repayment notice to the company's player (flag 1: its
+    // structures are being sold).
+    virtual void ShowPaymentNotice(int company, int amount, int flag) = 0;
+    // Tells the company's player that its structures go to auction.
+    virtual void AnnounceForcedSale(int company) = 0;
+    // The bankrupt company leaves the game; its record is gone afterwards.
+    virtual void DropEnterprise(int company) = 0;
+    // The repayment order: issued (sent with send) and applied.
+    virtual void IssueRepayLoan(int company, int amount, int send, int local) = 0;
+    // The host tells the players a company's processed flag.
+    virtual void SendProcessedFlag(int company, int flag) = 0;
+    // Whether holder's shares of company make it take holder's contract.
+    virtual int ShareholderPressureRoll(int company, int holder) = 0;
+    // Network play: whether this program plays in a network game, whether the
+    // company's player sits at this machine, and whether its remote player
+    // is away (questions to it count as no).
+    virtual bool IsNetworkGame() = 0;
+    virtual bool IsLocallyPlayed(int company) = 0;
+    virtual bool IsRemotePlayerAway(int company) = 0;
+    // An order given here: kept in the host's own queue, or sent for the
+    // company.
+    virtual void StorePlayerCmdSet(const CCmdSet& order) = 0;
+    virtual void SendCmdSet(const CCmdSet& order, int company) = 0;
+    // A construction contract offered to a human-played company: the reason
+    // it cannot take it (0 funds short, 1 no free director), the question
+    // (non-zero: accepted), and the director the player picks for the order
+    // kind (person index, -1 none).
+    virtual void ReportContractProblem(int company, int area, int x, int y, int offering,
+                                       int structureType, int reason) = 0;
+    virtual int AskAcceptContract(int company, int area, int x, int y, int offering,
+                                  int structureType, int price, int takeover) = 0;
+    virtual int AskDirectorChoice(int company, int orderKind) = 0;
+    // The computer player builds the company's advice for this month.
+    virtual void BuildAdvice(int company) = 0;
 };

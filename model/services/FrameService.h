@@ -36,6 +36,12 @@ public:
     // Repaints the company pages of the information window and the line that
     // shows the selected director's order.
     virtual void RefreshInfoPanels() = 0;
+    // The information window's message log: a line in the default colour,
+    // and the company's name as the heading of its reports.
+    virtual void AddInfoMessage(const std::string& text) = 0;
+    virtual void AddInfoHeading(int company) = 0;
+    // Plays sound effect 0..4 unless one is still playing.
+    virtual void PlayEffect(int effect) = 0;
 };
 
 // A frame with no window: nothing to pump, no keys, no close requests.
@@ -49,4 +55,7 @@ public:
     int ShowMessageBox(const std::string&, unsigned) override { return 0; }
     void Beep() override {}
     void RefreshInfoPanels() override {}
+    void AddInfoMessage(const std::string&) override {}
+    void AddInfoHeading(int) override {}
+    void PlayEffect(int) override {}
 };

@@ -162,3 +162,107 @@ int CFakeDocService::RateAreaForCompany(int area, int company) {
     auto found = areaRatings.find(area);
     return found == areaRatings.end() ? 0 : found->second;
 }
+
+void CFakeFrameService::AddInfoMessage(const std::string& text) {
+    calls.push_back("AddInfoMessage");
+    infoLines.push_back(text);
+}
+
+void CFakeFrameService::AddInfoHeading(int company) {
+    calls.push_back("AddInfoHeading" + Args({company}));
+    infoLines.push_back("[heading " + std::to_string(company) + "]");
+}
+
+void CFakeFrameService::PlayEffect(int effect) {
+    calls.push_back("PlayEffect" + Args({effect}));
+}
+
+int CFakeDocService::GetPersonCount() {
+    return directors ? static_cast<int>(directors->size()) : 0;
+}
+
+CPersonData* CFakeDocService::GetGovernor(int index) {
+    if (!governors || index < 0 || index >= static_cast<int>(governors->size())) return nullptr;
+    return &(*governors)[static_cast<size_t>(index)];
+}
+
+std::string CFakeDocService::GetAreaName(int area) {
+    auto found = areaNames.find(area);
+    return found == areaNames.end() ? std::string() : found->second;
+}
+
+const CLeague* CFakeDocService::GetLeague(int league) {
+    return league >= 0 && league < static_cast<int>(leagues.size()) ? leagues[size_t(league)]
+                                                                    : nullptr;
+}
+
+int CFakeDocService::GetLotPrice(int area, int x, int y, int landOnly) {
+    (void)landOnly;
+    auto found = lotPrices.find({area, x, y});
+    return found == lotPrices.end() ? -1 : found->second;
+}
+
+int CFakeDocService::RunAuction(int area, int x, int y, int minimum) {
+    calls.push_back("RunAuction" + Args({area, x, y, minimum}));
+    if (auctionResults.empty()) return 0;
+    int raised = auctionResults.front();
+    auctionResults.pop_front();
+    return raised;
+}
+
+void CFakeDocService::ShowPaymentNotice(int company, int amount, int flag) {
+    calls.push_back("ShowPaymentNotice" + Args({company, amount, flag}));
+}
+
+void CFakeDocService::AnnounceForcedSale(int company) {
+    calls.push_back("AnnounceForcedSale" + Args({company}));
+}
+
+void CFakeDocService::DropEnterprise(int company) {
+    calls.push_back("DropEnterprise" + Args({company}));
+}
+
+void CFakeDocService::IssueRepayLoan(int company, int amount, int send, int local) {
+    calls.push_back("IssueRepayLoan" + Args({company, amount, send, local}));
+}
+
+void CFakeDocService::SendProcessedFlag(int company, int flag) {
+    calls.push_back("SendProcessedFlag" + Args({company, flag}));
+}
+
+int CFakeDocService::ShareholderPressureRoll(int company, int holder) {
+    calls.push_back("ShareholderPressureRoll" + Args({company, holder}));
+    return pressureRoll;
+}
+
+void CFakeDocService::StorePlayerCmdSet(const CCmdSet& order) {
+    orderRoutes.push_back("Store");
+    orders.push_back(order);
+}
+
+void CFakeDocService::SendCmdSet(const CCmdSet& order, int company) {
+    orderRoutes.push_back("Send" + Args({company}));
+    orders.push_back(order);
+}
+
+void CFakeDocService::ReportContractProblem(int company, int area, int x, int y, int offering,
+                                            int structureType, int reason) {
+    calls.push_back("ReportContractProblem" +
+                    Args({company, area, x, y, offering, structureType, reason}));
+}
+
+int CFakeDocService::AskAcceptContract(int company, int area, int x, int y, int offering,
+                                       int structureType, int price, int takeover) {
+    calls.push_back("AskAcceptContract" +
+                    Args({company, area, x, y, offering, structureType, price, takeover}));
+    return contractAnswer;
+}
+
+int CFakeDocService::AskDirectorChoice(int company, int orderKind) {
+    calls.push_back("AskDirectorChoice" + Args({company, orderKind}));
+    return directorChoice;
+}
+
+void CFakeDocService::BuildAdvice(int company) {
+    calls.push_back("BuildAdvice" + Args({company}));
+}

@@ -10,11 +10,13 @@
 #include <tuple>
 #include <vector>
 
+#include "model/CmdSet.h"
 #include "model/services/Services.h"
 
 class CBD;
 class CBitmap;
 class CEnterprise;
+class CLeague;
 
 class CFakeFrameService : public IFrameService {
 public:
@@ -25,6 +27,9 @@ public:
     int ShowMessageBox(const std::string& text, unsigned style) override;
     void Beep() override;
     void RefreshInfoPanels() override { calls.push_back("RefreshInfoPanels"); }
+    void AddInfoMessage(const std::string& text) override;
+    void AddInfoHeading(int company) override;
+    void PlayEffect(int effect) override;
 
     // Scripting: a key counts as pressed from now on until queried.
     void PressKey(int key) { m_pressed.insert(key); }
@@ -35,6 +40,8 @@ public:
     int messageBoxAnswer = 1;
     std::vector<std::string> messages;
     int beepCount = 0;
+    // The message log as written: headings read "[heading <company>]".
+    std::vector<std::string> infoLines;
 
     std::vector<std::string> calls;
     int pumpCount = 0;
@@ -104,6 +111,34 @@ public:
     bool GetAreaSize(int area, int& width, int& height) override;
     bool CanManageMoreAreas(int company) override;
     int RateAreaForCompany(int area, int company) override;
+    int GetPersonCount() override;
+    CPersonData* GetGovernor(int index) override;
+    int GetGameYears() override { return gameYears; }
+    std::string GetAreaName(int area) override;
+    const CLeague* GetLeague(int league) override;
+    void SetModified() override { calls.push_back("SetModified"); }
+    int GetInitialCompanyCount() override { return initialCompanyCount; }
+    int GetMaxCompanyCount() override { return maxCompanyCount; }
+    bool IsCellUsable(int area, int x, int y) override { return Cell(area, x, y).usable; }
+    int GetLotPrice(int area, int x, int y, int landOnly) override;
+    int RunAuction(int area, int x, int y, int minimum) override;
+    void ShowPaymentNotice(int company, int amount, int flag) override;
+    void AnnounceForcedSale(int company) override;
+    void DropEnterprise(int company) override;
+    void IssueRepayLoan(int company, int amount, int send, int local) override;
+    void SendProcessedFlag(int company, int flag) override;
+    int ShareholderPressureRoll(int company, int holder) override;
+    bool IsNetworkGame() override { return networkGame; }
+    bool IsLocallyPlayed(int company) override { return localCompanies.count(company) > 0; }
+    bool IsRemotePlayerAway(int company) override { return awayCompanies.count(company) > 0; }
+    void StorePlayerCmdSet(const CCmdSet& order) override;
+    void SendCmdSet(const CCmdSet& order, int company) override;
+    void ReportContractProblem(int company, int area, int x, int y, int offering, int structureType,
+                               int reason) override;
+    int AskAcceptContract(int company, int area, int x, int y, int offering, int structureType,
+                          int price, int takeover) override;
+    int AskDirectorChoice(int company, int orderKind) override;
+    void BuildAdvice(int company) override;
 
     int playState = 1;
     CPersonData* playerPerson = nullptr;    // not owned
@@ -129,6 +164,7 @@ public:
     struct SCell {
         int owner = 0, structure = 0;
         bool project = false;
+        bool usable = false;
     };
     std::map<std::tuple<int, int, int>, SCell> cells;
     std::map<int, int> structureCodes;  // structure type index -> type code
@@ -142,6 +178,24 @@ public:
     SLotFound lot;
     bool reinforcementGoesOn = true;
     bool networkHost = false;
+    // The governors' table (not owned).
+    std::vector<CPersonData>* governors = nullptr;
+    int gameYears = 5;
+    std::map<int, std::string> areaNames;  // others ""
+    std::vector<const CLeague*> leagues;   // not owned
+    int initialCompanyCount = 7, maxCompanyCount = 10;
+    // Lot prices by cell (others -1), and what each auction raises, in order
+    // (0 once the list is used up).
+    std::map<std::tuple<int, int, int>, int> lotPrices;
+    std::deque<int> auctionResults;
+    int pressureRoll = 0;
+    bool networkGame = false;
+    std::set<int> localCompanies, awayCompanies;
+    // The orders given: "Store" or "Send(company)", then each order itself.
+    std::vector<std::string> orderRoutes;
+    std::vector<CCmdSet> orders;
+    int contractAnswer = 1;
+    int directorChoice = -1;
 
     // Every call that changes something or reports, in order, e.g.
     // "RemoveDirector(1,4)" or "SendPersonState(4,RELATIONS)".
