@@ -26,16 +26,7 @@ void CMapFileWriter::Write(CMapDoc& map, CArchive& ar) {
 
 bool CMapFileWriter::WriteFile(CMapDoc& map, const std::string& path) {
     std::vector<uint8_t> bytes = Write(map);
-    CFileStream file;
-    if (!file.Open(path, CFileStream::modeWrite)) return false;
-    try {
-        CArchive ar(file, CArchive::store);
-        ar.Write(bytes.data(), bytes.size());
-    } catch (const CArchiveException&) {
-        file.Close();
-        return false;
-    }
-    return file.Close();
+    return CFileStream::WriteWholeFile(path, bytes);
 }
 
 void CMapFileWriter::WriteRawArea(CArchive& ar, const CMapData& area) {

@@ -110,16 +110,7 @@ std::vector<uint8_t> CPersonDataFile::Write() const {
 
 bool CPersonDataFile::WriteFile(const std::string& path) const {
     std::vector<uint8_t> bytes = Write();
-    CFileStream file;
-    if (!file.Open(path, CFileStream::modeWrite)) return false;
-    try {
-        CArchive ar(file, CArchive::store);
-        ar.Write(bytes.data(), bytes.size());
-    } catch (const CArchiveException&) {
-        file.Close();
-        return false;
-    }
-    return file.Close();
+    return CFileStream::WriteWholeFile(path, bytes);
 }
 
 void CPersonDataFile::StoreContents(CArchive& ar) const {

@@ -39,6 +39,13 @@ bool CFileStream::Open(const std::string& path, Mode mode) {
     return true;
 }
 
+bool CFileStream::WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    CFileStream file;
+    if (!file.Open(path, modeWrite)) return false;
+    bool written = file.Write(bytes.data(), bytes.size());
+    return file.Close() && written;
+}
+
 bool CFileStream::Close() {
     if (!m_file) return true;
     bool ok = std::fflush(m_file) == 0 && !std::ferror(m_file);

@@ -49,6 +49,9 @@ public:
     CFileStream& operator=(const CFileStream&) = delete;
 
     bool Open(const std::string& path, Mode mode);
+    // Writes a whole file from memory; false when it cannot be created or
+    // written completely.
+    static bool WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes);
     // Flushes and closes; false when a buffered write failed.
     bool Close();
     bool IsOpen() const { return m_file != nullptr; }
