@@ -12,16 +12,28 @@
 class CMapDoc;
 
 struct SMapFixtureOptions {
-    // Structure types of these codes are left out (the cells that would
-    // hold them stay empty).
-    std::vector<int> omitStructureCodes;
     // Without plain land, the plain land types get code 31 instead of 0.
     bool plainLand = true;
     // Pictures of the types (4-bit, small); without them there are no
     // strips.
     bool pictures = true;
     int areaCount = 2;
+    // Structure types of these codes are left out (the cells that would
+    // hold them stay empty).
+    std::vector<int> omitStructureCodes;
 };
+
+inline SMapFixtureOptions FixtureWithAreas(int areaCount) {
+    SMapFixtureOptions options;
+    options.areaCount = areaCount;
+    return options;
+}
+
+inline SMapFixtureOptions FixtureWithoutPictures() {
+    SMapFixtureOptions options;
+    options.pictures = false;
+    return options;
+}
 
 // Land type indexes of the fixture map.
 enum eFixtureLand { fixtureMeadow, fixtureScrub, fixtureFoundation, fixtureField, fixtureTrackBed };

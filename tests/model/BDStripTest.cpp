@@ -130,7 +130,9 @@ TEST_F(StripTest, NoStripWithoutPicturesOrExtentsAndAFailureKeepsTheOldOne) {
         EXPECT_EQ(type.GetPictureStrip(), nullptr);
         EXPECT_EQ(type.GetStripCellWidth(), 0);
         // The pictures keep what they had for drawing.
-        if (c.picture) EXPECT_NE(type.GetFirstPicture(0).GetBitmap(), nullptr);
+        if (c.picture) {
+            EXPECT_NE(type.GetFirstPicture(0).GetBitmap(), nullptr);
+        }
     }
     CBD type = MakeType();
     ASSERT_EQ(type.BuildPictureStrip(), 1);

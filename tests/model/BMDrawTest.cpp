@@ -259,7 +259,9 @@ TEST_F(PictureClipboardTest, DamagedOrMissingBlockIsRefusedWithABeep) {
                           Case{"empty clipboard", {}}}) {
         SCOPED_TRACE(c.name);
         CClipboard::Empty();
-        if (!c.block.empty()) ASSERT_TRUE(SetClipboardDib(c.block));
+        if (!c.block.empty()) {
+            ASSERT_TRUE(SetClipboardDib(c.block));
+        }
         frame.beepCount = 0;
         CBM picture(MakeSolidPicture(4, 4, kBlue));
         int width = 0, height = 0;

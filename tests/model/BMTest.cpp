@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/core/TextFormat.h"
+
 #include <unistd.h>
 
 #include <cctype>
@@ -425,8 +427,7 @@ TEST_F(PictureTest, SendSplitsIntoPartsOf400Bytes) {
                       std::to_string((c.size - 48) / 32) + "000000" + std::to_string(c.size));
         for (size_t p = 0; p < c.parts.size(); ++p) {
             const std::string& record = net.sent[p + 1].record;
-            char field[13];
-            std::snprintf(field, sizeof field, "%08zu%04zu", p, c.parts[p]);
+            std::string field = FormatText("%08zu%04zu", p, c.parts[p]);
             EXPECT_EQ(record.substr(0, kPart.size() + 12), kPart + field);
             EXPECT_EQ(record.substr(kPart.size() + 12),
                       std::string(image.begin() + p * 400, image.begin() + p * 400 + c.parts[p]));

@@ -319,7 +319,7 @@ TEST_F(MapHeadTest, HugeNameCountEndsTheDataWithoutAllocating) {
 
 TEST_F(MapDocTest, NewGameMapNeedsAnArea) {
     // The writer reads its file back, so it refuses what would not load.
-    auto map = MakeFixtureMap({.areaCount = 0});
+    auto map = MakeFixtureMap(FixtureWithAreas(0));
     EXPECT_THROW(
         try { CMapFileWriter::Write(*map); } catch (eMERCAVO_ERROR e) {
             EXPECT_EQ(e, eMERCAVO_ERROR_CONTENTS);
@@ -364,7 +364,9 @@ TEST_F(MapDocTest, AreaCellsAreCheckedAgainstTheMap) {
         c.damage(map->GetArea(1));
         EXPECT_EQ(LoadError(StoreSaved(*map), false), eMERCAVO_ERROR_CONTENTS);
         // The data tool cannot write such a map.
-        if (c.inMapFile) EXPECT_THROW(CMapFileWriter::Write(*map), eMERCAVO_ERROR);
+        if (c.inMapFile) {
+            EXPECT_THROW(CMapFileWriter::Write(*map), eMERCAVO_ERROR);
+        }
     }
 }
 
@@ -389,7 +391,7 @@ TEST_F(MapDocTest, RawAreaFiguresMustFitTheSavedForm) {
 }
 
 TEST_F(MapDocTest, FailedLoadKeepsTheAreasReadWhole) {
-    auto map = MakeFixtureMap({.areaCount = 6});
+    auto map = MakeFixtureMap(FixtureWithAreas(6));
     map->GetArea(5).SetCellOwner(0, 0, 99);
     CMapDoc loaded;
     EXPECT_THROW(Load(loaded, StoreSaved(*map), false), eMERCAVO_ERROR);
@@ -490,7 +492,7 @@ TEST_F(MapDocTest, PictureStripsGroupTwentyTypesAcrossBothTables) {
 
 TEST_F(MapDocTest, MapWithoutPicturesHasNoStripsAndNoCompleteDirection) {
     CMapDoc map;
-    Load(map, WriteFixtureMapFile({.pictures = false}), true);
+    Load(map, WriteFixtureMapFile(FixtureWithoutPictures()), true);
     EXPECT_TRUE(map.GetPictureStrips().empty());
     EXPECT_EQ(map.GetStructureType(0)->GetPictureOffset(0, 0), -1);
     for (int d = 0; d < 4; ++d) EXPECT_EQ(map.IsDirectionComplete(d), 0);
