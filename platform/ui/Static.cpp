@@ -133,11 +133,7 @@ void CStatic::PaintKind(CDC& dc, const CRect& client) {
     const int align = kind == SS_CENTER ? 1 : kind == SS_RIGHT ? 2 : 0;
     const bool wrap = kind != SS_LEFTNOWORDWRAP;
     std::string text = GetWindowText();
-    if (GetStyle() & SS_NOPREFIX) {
-        std::string doubled;
-        for (char c : text) doubled += c == '&' ? std::string("&&") : std::string(1, c);
-        text = doubled;
-    }
+    if (GetStyle() & SS_NOPREFIX) text = CControlSupport::EscapeMnemonic(text);
     CRect area = client;
     if (GetStyle() & SS_CENTERIMAGE) {
         CControlSupport::Text(dc, area, text, align, false, IsWindowEnabled() != FALSE);

@@ -102,7 +102,7 @@ int CWnd::Impl::CaptionHeight() const {
 
 QMargins CWnd::Impl::NonClient() const {
     const int b = BorderWidth();
-    QMargins m(b, b + CaptionHeight(), b, b);
+    QMargins m(b, b + CaptionHeight() + menuBarHeight, b, b);
     if (bars[SB_VERT].shown) m.setRight(m.right() + GetSystemMetrics(SM_CXVSCROLL));
     if (bars[SB_HORZ].shown) m.setBottom(m.bottom() + GetSystemMetrics(SM_CYHSCROLL));
     return m;

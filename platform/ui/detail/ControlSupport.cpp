@@ -180,6 +180,15 @@ std::string CControlSupport::StripMnemonic(const std::string& text) {
     return out;
 }
 
+std::string CControlSupport::EscapeMnemonic(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        out += c;
+        if (c == '&') out += '&';
+    }
+    return out;
+}
+
 namespace {
 
 std::vector<std::string> WrapLines(const CDC& dc, const std::string& text, int width, bool wrap) {

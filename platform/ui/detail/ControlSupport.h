@@ -63,4 +63,6 @@ public:
     static void Text(CDC& dc, const CRect& r, const std::string& text, int align, bool wrap,
                      bool enabled);
     static std::string StripMnemonic(const std::string& text);
+    // Doubles every '&', so that Text shows the text as it is.
+    static std::string EscapeMnemonic(const std::string& text);
 };

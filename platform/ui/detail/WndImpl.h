@@ -50,6 +50,7 @@ struct CWnd::Impl {
     uint64_t paintEpoch = 0;
 
     bool systemClose = true;
+    int menuBarHeight = 0;  // a frame's menu bar, above the client area
     CScrollBarState bars[2];
 
     bool modalRunning = false;

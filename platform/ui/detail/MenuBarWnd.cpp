@@ -1,0 +1,79 @@
+#include "platform/ui/detail/MenuBarWnd.h"
+
+#include "platform/ui/DC.h"
+#include "platform/ui/FrameWnd.h"
+#include "platform/ui/PaintDC.h"
+#include "platform/ui/SystemMetrics.h"
+#include "platform/ui/detail/ControlSupport.h"
+
+int CMenuBarWnd::Height() {
+    return GetSystemMetrics(SM_CYMENU);
+}
+
+CRect CMenuBarWnd::ItemRect(int index) const {
+    const CMenu* menu = m_frame->GetMenu();
+    if (!menu || index < 0 || index >= menu->GetMenuItemCount()) return CRect();
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CControlSupport::SelectFont(this, dc);
+    int x = 2;
+    for (int i = 0; i < menu->GetMenuItemCount(); ++i) {
+        const std::string text =
+            CControlSupport::StripMnemonic(menu->Items()[static_cast<size_t>(i)].text);
+        const int w = dc.GetTextExtent(text).cx + 14;
+        if (i == index) return CRect(x, 1, x + w, Height() - 1);
+        x += w;
+    }
+    return CRect();
+}
+
+int CMenuBarWnd::ItemAt(CPoint point) const {
+    const CMenu* menu = m_frame->GetMenu();
+    for (int i = 0; menu && i < menu->GetMenuItemCount(); ++i) {
+        if (ItemRect(i).PtInRect(point)) return i;
+    }
+    return -1;
+}
+
+void CMenuBarWnd::SetOpen(int index) {
+    if (index == m_open) return;
+    m_open = index;
+    Invalidate();
+    UpdateWindow();
+}
+
+BOOL CMenuBarWnd::OnEraseBkgnd(CDC* dc) {
+    CRect client;
+    GetClientRect(&client);
+    if (dc) dc->FillSolidRect(client, GetSysColor(COLOR_MENU));
+    return TRUE;
+}
+
+void CMenuBarWnd::OnPaint() {
+    CPaintDC dc(this);
+    CRect client;
+    GetClientRect(&client);
+    dc.FillSolidRect(client, GetSysColor(COLOR_MENU));
+    const CMenu* menu = m_frame->GetMenu();
+    if (!menu) return;
+    CFont* old = CControlSupport::SelectFont(this, dc);
+    dc.SetBkMode(TRANSPARENT);
+    for (int i = 0; i < menu->GetMenuItemCount(); ++i) {
+        const CMenu::Item& item = menu->Items()[static_cast<size_t>(i)];
+        const CRect r = ItemRect(i);
+        const bool grey = (item.flags & (MF_GRAYED | MF_DISABLED)) != 0;
+        if (i == m_open) dc.FillSolidRect(r, GetSysColor(COLOR_HIGHLIGHT));
+        dc.SetTextColor(GetSysColor(grey          ? COLOR_GRAYTEXT
+                                    : i == m_open ? COLOR_HIGHLIGHTTEXT
+                                                  : COLOR_MENUTEXT));
+        const std::string text = CControlSupport::StripMnemonic(item.text);
+        const CSize size = dc.GetTextExtent(text);
+        dc.TextOut(r.left + 7, r.top + (r.Height() - size.cy) / 2, text);
+    }
+    dc.SelectObject(old);
+}
+
+void CMenuBarWnd::OnLButtonDown(UINT, CPoint point) {
+    const int index = ItemAt(point);
+    if (index >= 0) m_frame->TrackMenuBar(index);
+}
