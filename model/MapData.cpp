@@ -13,6 +13,7 @@
 #include "model/FixedFieldFormat.h"
 #include "model/Formatting.h"
 #include "model/MercavoError.h"
+#include "model/PersonData.h"
 #include "model/Random.h"
 #include "model/services/NetService.h"
 #include "model/services/Services.h"
@@ -223,6 +224,16 @@ bool CMapData::IsProjectOpen() const {
     if (m_projectStart == -1) return false;
     int month = Services::Doc().GetCurrentMonthIndex();
     return m_projectStart <= month && month < m_projectStart + kProjectOpenMonths;
+}
+
+bool CMapData::GrowProjectFund() {
+    const CPersonData* governor =
+        m_governor >= 0 ? Services::Doc().GetGovernor(m_governor) : nullptr;
+    int64_t g = governor ? governor->GetFigure3() : 0;
+    int grow = Random(Random(static_cast<int>(std::clamp<int64_t>(2 * g + 2, -1000000, 1000000))));
+    if (Random(1200) < 1) grow += Random(500);
+    SetProjectFund(static_cast<int>(std::clamp<int64_t>(int64_t{m_projectFund} + grow, 0, 700)));
+    return grow != 0;
 }
 
 // ---- Project and stadium lists ----

@@ -123,6 +123,10 @@ public:
     void InitPotential(int value);
     int GetFigure19() const { return m_figure19; }
     int GetFigure20() const { return m_figure20; }
+    // The figures a map data file gives an area, for the data tool.
+    void SetPotential(int value) { m_potential = value; }
+    void SetFigure19(int value) { m_figure19 = value; }
+    void SetFigure20(int value) { m_figure20 = value; }
     int GetTrend() const { return m_trend; }
     int SetTrend(int value);
     int GetGovernor() const { return m_governor; }
@@ -145,6 +149,9 @@ public:
     void SetProjectStart(int monthIndex) { m_projectStart = monthIndex; }
     bool HasProject() const { return m_projectStart != -1; }
     bool IsProjectOpen() const;
+    // The monthly growth of the project fund, driven by the governor; true
+    // when it grew.
+    bool GrowProjectFund();
 
     // Project lists.
     void ClearProjectLists();

@@ -12,11 +12,13 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "model/BD.h"
+#include "model/CellPoint.h"
 #include "model/League.h"
 #include "model/MapData.h"
 #include "model/PictureStrip.h"
@@ -24,6 +26,8 @@
 
 class CArchive;
 class CAreaLimits;
+class CPersonData;
+struct SLotFound;
 
 class CMapDoc {
 public:
@@ -204,6 +208,132 @@ public:
     // Copies the bytes; false when there is no memory for them.
     bool SetRawBlock(int i, const uint8_t* bytes, size_t size);
 
+    // ---- Cell operations (MapDocCells.cpp) ----
+    // Each takes an area and a cell (x, y) of it; both must exist (an area
+    // outside the map or a cell outside its grid throws std::out_of_range).
+    //
+    // Stadiums of kind g are those of the leagues with CLeague::GetStadiumKind
+    // g, i.e. structure type code CLeague::GetStadiumTypeCode(g), kept in the
+    // area's stadium list g.
+
+    // A structure number (following anchors) above 0, or a covered cell.
+    bool HasStructureAt(int area, int x, int y) const;
+    // The cell is the anchor of its structure or carries none.
+    bool IsAnchorCell(int area, int x, int y) const;
+    // For a cell with a structure: its anchor (bottom-right cell) and its
+    // first (top-left) cell; false without a structure.
+    bool GetStructureExtent(int area, int x, int y, CCellPoint& anchor, CCellPoint& first) const;
+    // land 0: the structure type (following anchors), null without one;
+    // land 1: the land type.
+    const CBD* GetCellStructureType(int area, int x, int y, int land) const;
+    int GetCellStructureNo(int area, int x, int y, int land) const;
+    // The type code of the structure (0 without one) or of the land type.
+    int GetCellTypeCode(int area, int x, int y, int land) const;
+    bool IsPlainLand(int area, int x, int y) const;
+    bool IsLandCode31(int area, int x, int y) const;
+    bool IsCellKind30(int area, int x, int y) const;
+    bool IsCellKind35(int area, int x, int y) const;
+    bool IsCellKind45(int area, int x, int y) const;
+    bool IsCode55At(int area, int x, int y) const;
+    // Under construction, or road land (code 20/21) under a code-45 structure.
+    bool IsSpecialCell(int area, int x, int y) const;
+    int GetGroundHeight(int area, int x, int y) const;
+    // Durability, kept at the structure's anchor; 0 without a structure.
+    int GetStructureLayer7(int area, int x, int y) const;
+    // true when it changed.
+    bool SetStructureLayer7(int area, int x, int y, int value);
+    // The owner layer of every cell of the structure's footprint.
+    void SetStructureOwner(int area, int x, int y, int value);
+    bool IsCellUsable(int area, int x, int y) const;
+    // Unowned, no structure, usable and not a project cell.
+    bool IsCellFreeForSale(int area, int x, int y) const;
+    // Every cell inside the grid, unowned, plain, without structure and not a
+    // project cell.
+    bool IsRectFree(int area, int x0, int y0, int x1, int y1) const;
+    // Every cell inside the grid, owned by company + 1 (0 for company -1),
+    // plain, carrying (mode 1) a structure that may be built over or (mode
+    // 0) none, and all of one height.
+    bool IsRectBuildable(int area, int x0, int y0, int x1, int y1, int company, int mode) const;
+    int CountFreePlainCells(int area) const;
+    // Structure number n (0 removes) with its footprint anchored at (x, y);
+    // keeps the stadium lists. The footprint must lie in the grid.
+    void SetStructureAt(int area, int x, int y, int number);
+    void DemolishAt(int area, int x, int y);
+    // -1 when the cell cannot be traded; otherwise at least 1.
+    int GetLotPrice(int area, int x, int y, int landOnly) const;
+    // The price a negotiating director pays (director may be null).
+    int GetLotPriceForDirector(int area, int x, int y, const CPersonData* director) const;
+    int GetPurchaseWork(int area, int x, int y) const;
+    bool CanPlaceCrossing(int area, int x, int y, int structureType) const;
+    // -100..500; 0.0 without a structure or an environment radius.
+    double RateStructureEnvironment(int area, int x, int y) const;
+    // mode bit 1: cells without a structure; bit 2: cells with one.
+    int CountCompanyCells(int area, int company, int mode) const;
+    void MarkSiteRect(int area, int x0, int y0, int x1, int y1);
+    void RemoveHousePopulation(int area, int structureType);
+    // After a construction; 1 when the durability changed.
+    int RollCellLayer7(int area, int x, int y, const CPersonData* director);
+    void ApplyStructureInfluence(int area, int x, int y, int structureType);
+    // A disaster of strength s wears every cell; true when a structure was
+    // lost (its anchor and footprint are added to the two sets).
+    bool WearByDisaster(int area, int strength, std::map<int, CCellPoint>& lostAnchors,
+                        std::map<int, CCellPoint>& lostCells);
+    // A purchasing director's lot search in the task area; the best score
+    // (0: nothing found).
+    int FindLotForDirector(const CPersonData& director, int priceLimit, SLotFound& found) const;
+    int RateLotForDirector(int area, int x, int y, const CPersonData& director) const;
+    int GetLotValueForOwner(int area, int x, int y) const;
+    // Companies' teams with their home field here; the count is negative
+    // when the cell carries no stadium.
+    int FindTeamsWithHomeAt(int area, int x, int y, std::vector<int>& leagues,
+                            std::vector<int>& teams) const;
+    // useCount -1: counted here.
+    int RateHomeFieldSite(int area, int x, int y, int league, int team, int useCount) const;
+    int CountListCellsAll(int list, int company) const;
+    // The owned teams of kind g playing here, negative when the cell is no
+    // stadium of kind g.
+    int StadiumUseCount(int kind, int area, int x, int y) const;
+    bool IsCellAvailableTo(int company, int kind, int area, int x, int y) const;
+    CCellPoint GetAnchorOf(int area, int x, int y) const;
+    bool IsListCellAvailableTo(int company, int list, int area, int i) const;
+    int StadiumUseCountAtListCell(int kind, int area, int i) const;
+    // area -1: every area; skipArea -1: no cell skipped.
+    int CountQualifyingListCells(int company, int kind, int area, int skipArea,
+                                 CCellPoint skip) const;
+    // Company c has left the game: higher owner values move down by one.
+    void RemoveCompanyFromMap(int company);
+    // Company c leaves the area; its lots go to successor d (-1: nobody).
+    void ReleaseCompanyLots(int company, int area, int successor);
+
+    // ---- The area's monthly simulation (MapDocSimulation.cpp) ----
+    // Cells by key y x width + x.
+    using CCellSet = std::map<int, CCellPoint>;
+
+    // One month of one area, with what it sends and redraws.
+    void RunAreaMonth(int area);
+    // A new game's land values, fire danger and durabilities.
+    void InitAreaValues();
+    // The distance-weighted value of the cells around (x, y); company -1
+    // for none.
+    int RateSite(int area, int x, int y, int radius, int company, int current) const;
+    void DiffuseLandValue(int area);
+    void StepLandTypes(int area, CCellSet& changed);
+    bool DriftTrend(int area);
+    bool ApplyTrend(int area, CCellSet& changed);
+    void GrowArea(int area, int amount, CCellSet& changed);
+    void ShrinkArea(int area, int amount, CCellSet& changed);
+    void RemoveHousesNearNuisance(int area, CCellSet& changed);
+    bool GrowCode30Structures(int area, CCellSet& changed);
+    void WearStructures(int area, CCellSet& lostAnchors, CCellSet& lostCells, CCellSet& worn);
+    // true when the structure was lost.
+    bool CollapseStructure(int area, int x, int y, int amount, CCellSet& lostAnchors,
+                           CCellSet& lostCells);
+    void DecayPotential(int area);
+    // The code-55 type for a target value; -1 when the map has none.
+    int PickCode55Type(int target) const;
+    void InitLandValues(int area);
+    void SetDurabilities(int area);
+
 private:
     friend class CMapFileWriter;
     using CText = std::array<char, kTextSize>;
@@ -227,7 +357,18 @@ private:
     void BuildImageStrip(int group, std::vector<std::unique_ptr<CBD>>& table, bool land, int first,
                          int last);
     void ClearDerived();
+    // Cell helpers of the cell operations and the monthly step.
+    const CBD* LandTypeAt(const CMapData& a, int x, int y) const;
+    const CBD* StructureTypeAt(const CMapData& a, int x, int y) const;
+    int StructureCodeAt(const CMapData& a, int x, int y) const;
+    int CellBaseValue(const CMapData& a, int x, int y, int current) const;
+    bool FootprintFits(int area, int x, int y, int structureType) const;
+    int RollDurability(int figure) const;
+    int ScoreLot(int area, int x, int y, const CPersonData& director, int priceLimit,
+                 int& price) const;
+    int PlainNeighbourValue(int landType, int direction) const;
     static std::string TextOf(const CText& text);
+
     static void SetText(CText& field, const std::string& text);
 
     std::array<int32_t, 3> m_header{2, 0, 0};

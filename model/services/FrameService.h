@@ -5,6 +5,11 @@
 // message boxes and beeps of the loaders.
 
 #include <string>
+#include <vector>
+
+#include "model/CellPoint.h"
+
+class CMapDoc;
 
 // Virtual key codes of the keys that end a skippable wait.
 constexpr int kKeyReturn = 0x0D;
@@ -42,6 +47,26 @@ public:
     virtual void AddInfoHeading(int company) = 0;
     // Plays sound effect 0..4 unless one is still playing.
     virtual void PlayEffect(int effect) = 0;
+
+    // ---- the monthly area step and the map window the frame holds
+    // Shows that the area is being stepped; as host also tells every player.
+    virtual void AnnounceAreaStep(int area) = 0;
+    // Structures worn out this month (anchor cells): as host sends them to
+    // every player; then removes them, logs it and redraws the map.
+    virtual void HandleLostStructures(CMapDoc& map, int area,
+                                      const std::vector<CCellPoint>& anchors) = 0;
+    // As host tells every player to repaint the area's button.
+    virtual void SendRedrawListItem(int area) = 0;
+    // As host sends every company's figures to every player.
+    virtual void SendAllCompanyFigures() = 0;
+    // The area the map window shows; -1 when none.
+    virtual int GetShownArea() = 0;
+    // The map window recomputes its cell tables and redraws every cell.
+    virtual void RebuildMap() = 0;
+    // The map window redraws one cell of the area it shows.
+    virtual void DrawMapCell(int x, int y) = 0;
+    // Repaints the area's button when it is visible.
+    virtual void RefreshAreaButton(int area) = 0;
 };
 
 // A frame with no window: nothing to pump, no keys, no close requests.
@@ -58,4 +83,12 @@ public:
     void AddInfoMessage(const std::string&) override {}
     void AddInfoHeading(int) override {}
     void PlayEffect(int) override {}
+    void AnnounceAreaStep(int) override {}
+    void HandleLostStructures(CMapDoc&, int, const std::vector<CCellPoint>&) override {}
+    void SendRedrawListItem(int) override {}
+    void SendAllCompanyFigures() override {}
+    int GetShownArea() override { return -1; }
+    void RebuildMap() override {}
+    void DrawMapCell(int, int) override {}
+    void RefreshAreaButton(int) override {}
 };

@@ -1,5 +1,6 @@
 #include "fakes/FakeServices.h"
 
+#include "model/MapDoc.h"
 #include "model/PersonData.h"
 
 void CFakeFrameService::SetPumping(int flag) {
@@ -175,6 +176,33 @@ void CFakeFrameService::AddInfoHeading(int company) {
 
 void CFakeFrameService::PlayEffect(int effect) {
     calls.push_back("PlayEffect" + Args({effect}));
+}
+
+void CFakeFrameService::AnnounceAreaStep(int area) {
+    calls.push_back("AnnounceAreaStep" + Args({area}));
+}
+
+void CFakeFrameService::HandleLostStructures(CMapDoc& map, int area,
+                                             const std::vector<CCellPoint>& anchors) {
+    calls.push_back("HandleLostStructures" + Args({area, static_cast<int>(anchors.size())}));
+    for (const CCellPoint& anchor : anchors) {
+        lostStructures.push_back({area, anchor});
+        if (!removeLostStructures) continue;
+        map.SetStructureAt(area, anchor.x, anchor.y, 0);
+        map.GetArea(area).SetCellLayer7(anchor.x, anchor.y, 0);
+    }
+}
+
+void CFakeFrameService::SendRedrawListItem(int area) {
+    calls.push_back("SendRedrawListItem" + Args({area}));
+}
+
+void CFakeFrameService::DrawMapCell(int x, int y) {
+    drawnCells.push_back({x, y});
+}
+
+void CFakeFrameService::RefreshAreaButton(int area) {
+    calls.push_back("RefreshAreaButton" + Args({area}));
 }
 
 int CFakeDocService::GetPersonCount() {

@@ -30,6 +30,24 @@ public:
     void AddInfoMessage(const std::string& text) override;
     void AddInfoHeading(int company) override;
     void PlayEffect(int effect) override;
+    void AnnounceAreaStep(int area) override;
+    // Records the call; with removeLostStructures it also takes the
+    // structures off the map, as the frame does.
+    void HandleLostStructures(CMapDoc& map, int area,
+                              const std::vector<CCellPoint>& anchors) override;
+    void SendRedrawListItem(int area) override;
+    void SendAllCompanyFigures() override { calls.push_back("SendAllCompanyFigures"); }
+    int GetShownArea() override { return shownArea; }
+    void RebuildMap() override { calls.push_back("RebuildMap"); }
+    void DrawMapCell(int x, int y) override;
+    void RefreshAreaButton(int area) override;
+
+    // The map window: the area it shows (-1 none) and the cells it redrew.
+    int shownArea = -1;
+    std::vector<CCellPoint> drawnCells;
+    bool removeLostStructures = true;
+    // Every lost anchor handed over, by area.
+    std::vector<std::pair<int, CCellPoint>> lostStructures;
 
     // Scripting: a key counts as pressed from now on until queried.
     void PressKey(int key) { m_pressed.insert(key); }

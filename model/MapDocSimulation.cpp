@@ -1,0 +1,563 @@
+// The monthly life of an area: land values seep between cells, plain land
+// climbs or falls to the next land type, the development trend turns into
+// new or lost housing, small shops come up by themselves, company
+// structures wear down, and the potential, fire danger and project fund
+// move. Also the new-game set-up of land values and durabilities, and the
+// site rating that the lot search and the computer player share.
+//
+// Every pass samples a bounded number of cells or walks the grid once: a
+// month of an area is linear in its cell count.
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "model/Enterprise.h"
+#include "model/MapData.h"
+#include "model/MapDoc.h"
+#include "model/Random.h"
+#include "model/services/Services.h"
+
+namespace {
+constexpr int kCodePlain = 0;
+constexpr int kCodeKiosk = 30;
+constexpr int kCodeHouse = 55;
+constexpr int kCodeNuisance = 75;
+constexpr int kMinDurability = 10;
+constexpr int kMinLandValue = 1;
+constexpr int kMaxLandValue = 300;
+constexpr char kMaskDurability[] = "0000000100";
+constexpr char kMaskStructures[] = "1101111000";
+constexpr char kMaskLandType[] = "1000000000";
+
+int ToInt(int64_t value) {
+    return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(),
+                                                std::numeric_limits<int>::max()));
+}
+
+int Key(const CMapData& a, int x, int y) {
+    return y * a.GetWidth() + x;
+}
+
+void Add(CMapDoc::CCellSet& set, const CMapData& a, int x, int y) {
+    set[Key(a, x, y)] = CCellPoint(x, y);
+}
+
+std::vector<CCellPoint> CellsOf(const CMapDoc::CCellSet& set) {
+    std::vector<CCellPoint> cells;
+    cells.reserve(set.size());
+    for (const auto& entry : set) cells.push_back(entry.second);
+    return cells;
+}
+
+// One project flag per cell, so that candidate scans need not search the
+// project list for every cell.
+std::vector<uint8_t> ProjectMask(const CMapData& a) {
+    std::vector<uint8_t> mask(static_cast<size_t>(a.GetWidth()) * a.GetHeight(), 0);
+    for (const CCellPoint& c : a.GetProjectCells())
+        if (a.IsInGrid(c.x, c.y)) mask[static_cast<size_t>(Key(a, c.x, c.y))] = 1;
+    return mask;
+}
+
+// Takes entry i out of the list in constant time.
+CCellPoint TakeAt(std::vector<CCellPoint>& list, int i) {
+    CCellPoint cell = list[static_cast<size_t>(i)];
+    list[static_cast<size_t>(i)] = list.back();
+    list.pop_back();
+    return cell;
+}
+}  // namespace
+
+// ---- The month of one area ----
+
+void CMapDoc::RunAreaMonth(int area) {
+    CMapData& a = GetArea(area);
+    Services::Frame().AnnounceAreaStep(area);
+    // A grid without cells has nothing to simulate (and nothing to draw from).
+    if (a.GetWidth() < 1 || a.GetHeight() < 1) return;
+    CCellSet changed, lostAnchors, lostCells, worn;
+    bool figuresChanged = false, structuresChanged = false;
+
+    DiffuseLandValue(area);
+    StepLandTypes(area, changed);
+    if (DriftTrend(area)) figuresChanged = true;
+    if (ApplyTrend(area, changed)) figuresChanged = structuresChanged = true;
+    if (GrowCode30Structures(area, changed)) figuresChanged = structuresChanged = true;
+    WearStructures(area, lostAnchors, lostCells, worn);
+    const bool lost = !lostAnchors.empty();
+    if (lost) figuresChanged = true;
+    DecayPotential(area);
+    a.GrowFire();
+    const bool fundGrew = a.GrowProjectFund();
+
+    const bool host = Services::Doc().IsNetworkHost();
+    if (host) {
+        a.SendAreaState(-1, area);
+        worn.insert(lostCells.begin(), lostCells.end());
+        if (!worn.empty()) a.SendCellValues(-1, area, kMaskDurability, CellsOf(worn));
+        if (!changed.empty())
+            a.SendCellValues(-1, area, structuresChanged ? kMaskStructures : kMaskLandType,
+                             CellsOf(changed));
+        if (fundGrew) a.SendProjectLists(-1, area);
+        Services::Doc().SendRefreshInfo();
+    }
+    IFrameService& frame = Services::Frame();
+    if (frame.GetShownArea() == area && !changed.empty()) {
+        frame.RebuildMap();
+        for (const auto& entry : changed) frame.DrawMapCell(entry.second.x, entry.second.y);
+    }
+    if (lost) frame.HandleLostStructures(*this, area, CellsOf(lostAnchors));
+    if (figuresChanged) {
+        frame.RefreshAreaButton(area);
+        if (host) frame.SendRedrawListItem(area);
+    }
+}
+
+// ---- Land values ----
+
+int CMapDoc::RateSite(int area, int x, int y, int radius, int company, int current) const {
+    const CMapData& a = GetArea(area);
+    const int r = std::clamp(radius, 1, 6);
+    const bool human = company >= 0 && Services::Doc().IsHumanPlayed(company);
+    const double reach = 6.0 * std::sqrt(2.0);
+    double sum = 0.0, weights = 0.0;
+    for (int cy = std::max(y - r, 0); cy <= std::min(y + r, a.GetHeight() - 1); ++cy)
+        for (int cx = std::max(x - r, 0); cx <= std::min(x + r, a.GetWidth() - 1); ++cx) {
+            double weight = reach - std::hypot(std::abs(cx - x) + 1.0, std::abs(cy - y) + 1.0);
+            // The corners of the widest square lie beyond the reach of the
+            // weights: they count for nothing.
+            if (weight <= 0.0) continue;
+            double value = CellBaseValue(a, cx, cy, current);
+            if (company >= 0) {
+                int owner = a.GetCellOwner(cx, cy);
+                if (owner == company + 1)
+                    value = value * (human ? 1.5 : 3.0) + 100.0;
+                else if (owner > 0)
+                    value = 0.0;
+            }
+            sum += value * weight;
+            weights += weight;
+        }
+    if (weights <= 0.0) return 0;
+    double mean = sum * 100.0 / weights;
+    return mean > 0.0 ? static_cast<int>(std::min(std::sqrt(mean), 2.0e9)) : 0;
+}
+
+void CMapDoc::DiffuseLandValue(int area) {
+    CMapData& a = GetArea(area);
+    const int w = a.GetWidth(), h = a.GetHeight();
+    const int samples = std::max(w * h / 3, 1);
+    std::vector<CCellPoint> candidates;
+    for (int i = 0; i < samples; ++i) {
+        int x = Random(w), y = Random(h);
+        if (!IsPlainLand(area, x, y)) continue;
+        const CBD* land = LandTypeAt(a, x, y);
+        int diff = a.GetLandValue(x, y) - land->GetLandValue();
+        if (diff == 0) continue;
+        candidates.clear();
+        for (int ny = y - 1; ny <= y + 1; ++ny)
+            for (int nx = x - 1; nx <= x + 1; ++nx) {
+                if ((nx == x && ny == y) || !a.IsInGrid(nx, ny)) continue;
+                int cx = nx, cy = ny;
+                if (IsSpecialCell(area, nx, ny)) {
+                    cx = 2 * nx - x;
+                    cy = 2 * ny - y;
+                    if (!a.IsInGrid(cx, cy)) continue;
+                }
+                if (IsPlainLand(area, cx, cy) && !IsLandCode31(area, cx, cy))
+                    candidates.push_back({cx, cy});
+            }
+        if (candidates.empty()) continue;
+        const bool pull = diff < 1;
+        int bestScore = pull ? 10000 : 0;
+        const CCellPoint* best = nullptr;
+        for (size_t k = 0; k < candidates.size(); ++k) {
+            const CCellPoint& c =
+                candidates[static_cast<size_t>(Random(static_cast<int>(candidates.size())))];
+            int price = GetLotPrice(area, c.x, c.y, 1);
+            int score =
+                ToInt(int64_t{RateSite(area, c.x, c.y, 2, -1, 0)} * 100 / (price != 0 ? price : 1));
+            score = Random(score / 2) + ToInt(int64_t{score} * 3 / 4);
+            if (pull ? score < bestScore : score > bestScore) {
+                bestScore = score;
+                best = &c;
+            }
+        }
+        if (!best) continue;
+        int amount = Random(diff) / 2;
+        if (amount == 0) amount = pull ? -1 : 1;
+        int target = a.GetLandValue(best->x, best->y);
+        amount = std::clamp(amount, kMinLandValue - target, kMaxLandValue - target);
+        a.SetLandValue(x, y, a.GetLandValue(x, y) - amount);
+        a.SetLandValue(best->x, best->y, target + amount);
+    }
+}
+
+// The land value of the next distinct plain land value below (direction -1)
+// or above (+1) that of a land type; -1 when there is none.
+int CMapDoc::PlainNeighbourValue(int landType, int direction) const {
+    const CBD* type = GetLandTypeEntry(landType);
+    if (!type) return -1;
+    const int base = type->GetLandValue();
+    int found = -1;
+    for (int i : m_plainLandTypes) {
+        int v = m_landTypes[static_cast<size_t>(i)]->GetLandValue();
+        if (direction < 0 && v < base) found = v;
+        if (direction > 0 && v > base) return v;
+    }
+    return direction < 0 ? found : -1;
+}
+
+void CMapDoc::StepLandTypes(int area, CCellSet& changed) {
+    CMapData& a = GetArea(area);
+    const int w = a.GetWidth(), h = a.GetHeight();
+    const int cells = w * h;
+    for (int i = std::max(cells / 20, 1); i > 0; --i) {
+        int x = Random(w), y = Random(h);
+        if (!IsPlainLand(area, x, y)) continue;
+        int landType = a.GetLandType(x, y);
+        int base = GetLandTypeEntry(landType)->GetLandValue();
+        int v = a.GetLandValue(x, y);
+        int lower = PlainNeighbourValue(landType, -1);
+        int upper = PlainNeighbourValue(landType, 1);
+        auto at = std::find(m_plainLandTypes.begin(), m_plainLandTypes.end(), landType);
+        if (at == m_plainLandTypes.end()) continue;
+        if (v < base) {
+            if (lower == -1 || v > lower || at == m_plainLandTypes.begin()) continue;
+            a.SetLandType(x, y, *(at - 1));
+            a.SetLandValue(x, y, v - (lower - base));
+        } else {
+            if (upper == -1 || v < upper || at + 1 == m_plainLandTypes.end()) continue;
+            a.SetLandType(x, y, *(at + 1));
+            a.SetLandValue(x, y, v - (upper - base));
+        }
+        Add(changed, a, x, y);
+    }
+    int m = Random(cells / 100);
+    if (m == 0) m = Random(1000 / cells) <= 10 ? 1 : 0;
+    for (; m > 0; --m) {
+        int x = Random(w), y = Random(h);
+        if (!IsPlainLand(area, x, y)) continue;
+        int lower = PlainNeighbourValue(a.GetLandType(x, y), -1);
+        if (lower != -1) a.SetLandValue(x, y, lower);
+    }
+}
+
+// ---- Trend and housing ----
+
+bool CMapDoc::DriftTrend(int area) {
+    CMapData& a = GetArea(area);
+    int trend = a.GetTrend();
+    int d = 0;
+    if (Random(10) >= 6) {
+        if (Random(10) < 8) return false;
+        d = Random(Random(-trend));
+    } else {
+        d = Random(a.GetPotential());
+    }
+    if (Random(12) < 6) ++d;
+    if (a.IsProjectOpen()) d += Random(5) + 3;
+    return a.SetTrend(ToInt(int64_t{trend} + d)) != 0;
+}
+
+bool CMapDoc::ApplyTrend(int area, CCellSet& changed) {
+    CMapData& a = GetArea(area);
+    const size_t before = changed.size();
+    RemoveHousesNearNuisance(area, changed);
+    bool any = changed.size() != before;
+    const int t = a.GetTrend();
+    if (t == 0 || Random(t + 1) == 0) return any;
+    const int q = 3 * (t > 0 ? 1 : -1) + t;
+    int m = Random(q) * Random(q) / q;
+    if (std::abs(m) > std::abs(t)) m = t;
+    if (m == 0) return any;
+    int d = 0;
+    if (m < 0) {
+        int n = std::max(Random(-m), 1);
+        ShrinkArea(area, n, changed);
+        d = -n;
+    } else {
+        int n = std::max(Random(m), 1);
+        GrowArea(area, n, changed);
+        d = n;
+    }
+    a.SetTrend(t - d);
+    return true;
+}
+
+int CMapDoc::PickCode55Type(int target) const {
+    if (m_code55Types.empty()) return -1;
+    auto value = [&](int type) {
+        return m_structureTypes[static_cast<size_t>(type)]->GetLandValue();
+    };
+    // The list is sorted by value: the first value at or above the target,
+    // or the largest of all.
+    int chosen = value(m_code55Types.back());
+    for (int type : m_code55Types)
+        if (value(type) >= target) {
+            chosen = value(type);
+            break;
+        }
+    std::vector<int> ties;
+    for (int type : m_code55Types)
+        if (value(type) == chosen) ties.push_back(type);
+    return ties[static_cast<size_t>(Random(static_cast<int>(ties.size())))];
+}
+
+int CMapDoc::RollDurability(int figure) const {
+    return std::max({figure, Random(ToInt(int64_t{figure} * 3 / 2)), kMinDurability});
+}
+
+// Whether a structure of the type can stand with its anchor at (x, y) in
+// the housing steps: the footprint lies in the grid on plain, unowned land
+// outside the project, covering nothing but what stands at (x, y) itself.
+bool CMapDoc::FootprintFits(int area, int x, int y, int structureType) const {
+    const CMapData& a = GetArea(area);
+    const CBD* type = GetStructureType(structureType);
+    if (!type) return false;
+    int w = 1, h = 1;
+    type->GetSize(w, h);
+    CCellPoint own = a.GetAnchorCell(x, y);
+    for (int cy = y - h + 1; cy <= y; ++cy)
+        for (int cx = x - w + 1; cx <= x; ++cx) {
+            if (!a.IsInGrid(cx, cy) || a.GetCellOwner(cx, cy) != 0 || !IsPlainLand(area, cx, cy) ||
+                a.IsProjectCell(cx, cy))
+                return false;
+            if (HasStructureAt(area, cx, cy) && !(a.GetAnchorCell(cx, cy) == own)) return false;
+        }
+    // The old structure must vanish whole under the new one.
+    CCellPoint anchor, first;
+    if (GetStructureExtent(area, x, y, anchor, first))
+        if (!(anchor.x == x && anchor.y == y) || first.x < x - w + 1 || first.y < y - h + 1)
+            return false;
+    return true;
+}
+
+void CMapDoc::GrowArea(int area, int amount, CCellSet& changed) {
+    if (m_code55Types.empty()) return;
+    CMapData& a = GetArea(area);
+    const std::vector<uint8_t> project = ProjectMask(a);
+    std::vector<CCellPoint> candidates;
+    for (int y = 0; y < a.GetHeight(); ++y)
+        for (int x = 0; x < a.GetWidth(); ++x) {
+            if (project[static_cast<size_t>(Key(a, x, y))] || a.GetCellOwner(x, y) != 0 ||
+                !IsPlainLand(area, x, y))
+                continue;
+            if (!HasStructureAt(area, x, y) || StructureCodeAt(a, x, y) == kCodeHouse)
+                candidates.push_back({x, y});
+        }
+    int min55 = 0, max55 = 0;
+    GetCode55ValueRange(min55, max55);
+    int n = amount;
+    while (n >= 1 && !candidates.empty()) {
+        CCellPoint c = TakeAt(candidates, Random(static_cast<int>(candidates.size())));
+        const CBD* old = StructureTypeAt(a, c.x, c.y);
+        const bool house = old && old->GetTypeCode() == kCodeHouse;
+        const int cur = house ? old->GetLandValue() : 0;
+        const int tenN = ToInt(10 * int64_t{n});
+        const int base = std::clamp(ToInt(int64_t{tenN} + cur), min55, max55);
+        int target = base + Random(std::max(std::min(tenN, max55) - base, 0));
+        if (house) target = ToInt(int64_t{target} + cur);
+        int type = PickCode55Type(target);
+        const CBD* chosen = GetStructureType(type);
+        if (!chosen || chosen->GetLandValue() == cur || !FootprintFits(area, c.x, c.y, type))
+            continue;
+        SetStructureAt(area, c.x, c.y, type + 1);
+        SetStructureLayer7(area, c.x, c.y, RollDurability(chosen->GetDurability()));
+        int grown = (chosen->GetLandValue() - cur) / 10;
+        n -= grown;
+        a.SetPopulation(ToInt(int64_t{a.GetPopulation()} + grown));
+        Add(changed, a, c.x, c.y);
+    }
+}
+
+void CMapDoc::ShrinkArea(int area, int amount, CCellSet& changed) {
+    CMapData& a = GetArea(area);
+    std::vector<CCellPoint> candidates;
+    for (int y = 0; y < a.GetHeight(); ++y)
+        for (int x = 0; x < a.GetWidth(); ++x)
+            if (a.GetCellOwner(x, y) == 0 && a.IsAnchorOrFree(x, y) &&
+                StructureCodeAt(a, x, y) == kCodeHouse)
+                candidates.push_back({x, y});
+    int n = amount;
+    while (n >= 1 && !candidates.empty()) {
+        CCellPoint c = TakeAt(candidates, Random(static_cast<int>(candidates.size())));
+        const CBD* house = StructureTypeAt(a, c.x, c.y);
+        if (!house || house->GetTypeCode() != kCodeHouse) continue;
+        SetStructureAt(area, c.x, c.y, 0);
+        n -= std::max(house->GetLandValue() / 10, 1);
+        a.SetPopulation(a.GetPopulation() - house->GetLandValue() / 10);
+        Add(changed, a, c.x, c.y);
+    }
+}
+
+void CMapDoc::RemoveHousesNearNuisance(int area, CCellSet& changed) {
+    CMapData& a = GetArea(area);
+    const int W = a.GetWidth(), H = a.GetHeight();
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            if (!a.IsAnchorOrFree(x, y) || StructureCodeAt(a, x, y) != kCodeNuisance) continue;
+            const CBD* nuisance = StructureTypeAt(a, x, y);
+            int w = 1, h = 1;
+            nuisance->GetSize(w, h);
+            const int odds = ToInt(1000 - 3 * int64_t{nuisance->GetInfluenceRange()});
+            for (int cy = std::max(y - h, 0); cy <= std::min(y + 1, H - 1); ++cy)
+                for (int cx = std::max(x - w, 0); cx <= std::min(x + 1, W - 1); ++cx) {
+                    bool inside = cx > x - w && cx <= x && cy > y - h && cy <= y;
+                    if (inside || a.GetCellOwner(cx, cy) != 0) continue;
+                    const CBD* house = StructureTypeAt(a, cx, cy);
+                    if (!house || house->GetTypeCode() != kCodeHouse || Random(odds) >= 10)
+                        continue;
+                    SetStructureAt(area, cx, cy, 0);
+                    a.SetPopulation(a.GetPopulation() - house->GetLandValue() / 10);
+                    Add(changed, a, cx, cy);
+                }
+        }
+}
+
+bool CMapDoc::GrowCode30Structures(int area, CCellSet& changed) {
+    CMapData& a = GetArea(area);
+    if (Random(5) != 0 || Random(a.GetTrend()) >= 1 || m_code30Types.empty()) return false;
+    const int w = a.GetWidth(), h = a.GetHeight();
+    auto value = [&](int type) {
+        return m_structureTypes[static_cast<size_t>(type)]->GetLandValue();
+    };
+    for (int attempt = 0; attempt < 60; ++attempt) {
+        bool found = false;
+        int bx = 0, by = 0, bestRating = 0;
+        for (int k = 0; k < 3; ++k) {
+            int x = Random(w), y = Random(h);
+            int code = StructureCodeAt(a, x, y);
+            if (!IsPlainLand(area, x, y) || (HasStructureAt(area, x, y) && code != kCodeKiosk) ||
+                a.GetCellOwner(x, y) != 0 || a.IsProjectCell(x, y))
+                continue;
+            int rating = RateSite(area, x, y, 3, -1, 1);
+            if (!found || rating < bestRating) {
+                found = true;
+                bx = x;
+                by = y;
+                bestRating = rating;
+            }
+        }
+        if (!found) continue;
+        const CBD* old = StructureTypeAt(a, bx, by);
+        const int cur = old ? old->GetLandValue() : 0;
+        int next = -1;
+        for (int type : m_code30Types)
+            if (value(type) > cur) {
+                next = value(type);
+                break;
+            }
+        if (next == -1) continue;
+        std::vector<int> ties;
+        for (int type : m_code30Types)
+            if (value(type) == next) ties.push_back(type);
+        int type = ties[static_cast<size_t>(Random(static_cast<int>(ties.size())))];
+        if (Random(next - cur) >= 1 || !FootprintFits(area, bx, by, type)) continue;
+        SetStructureAt(area, bx, by, type + 1);
+        SetStructureLayer7(area, bx, by, RollDurability(GetStructureType(type)->GetDurability()));
+        Add(changed, a, bx, by);
+        if (a.GetTrend() < 0) a.SetTrend(a.GetTrend() + Random(next - cur) / 3 + 2);
+        return true;
+    }
+    return false;
+}
+
+// ---- Wear ----
+
+void CMapDoc::WearStructures(int area, CCellSet& lostAnchors, CCellSet& lostCells, CCellSet& worn) {
+    CMapData& a = GetArea(area);
+    for (int y = 0; y < a.GetHeight(); ++y)
+        for (int x = 0; x < a.GetWidth(); ++x) {
+            if (a.GetCellOwner(x, y) == 0 || !a.IsAnchorOrFree(x, y)) continue;
+            const CBD* type = StructureTypeAt(a, x, y);
+            if (!type || type->GetTypeCode() == kCodeKiosk || !type->IsDestructible()) continue;
+            int amount = Random(Random(5));
+            if (amount > 0) Add(worn, a, x, y);
+            CollapseStructure(area, x, y, amount, lostAnchors, lostCells);
+        }
+}
+
+bool CMapDoc::CollapseStructure(int area, int x, int y, int amount, CCellSet& lostAnchors,
+                                CCellSet& lostCells) {
+    if (amount == 0) return false;
+    CMapData& a = GetArea(area);
+    const CBD* type = StructureTypeAt(a, x, y);
+    if (!type || !type->IsDestructible()) return false;
+    CCellPoint anchor, first;
+    GetStructureExtent(area, x, y, anchor, first);
+    // A structure lost already waits for its removal: it is not lost twice.
+    if (lostAnchors.count(Key(a, anchor.x, anchor.y))) return false;
+    int d = a.GetCellLayer7(anchor.x, anchor.y) - amount;
+    if (d > 0) {
+        a.SetCellLayer7(anchor.x, anchor.y, d);
+        return false;
+    }
+    Add(lostAnchors, a, anchor.x, anchor.y);
+    for (int cy = std::max(first.y, 0); cy <= anchor.y; ++cy)
+        for (int cx = std::max(first.x, 0); cx <= anchor.x; ++cx) Add(lostCells, a, cx, cy);
+    if (type->GetTypeCode() == kCodeHouse)
+        a.SetPopulation(a.GetPopulation() - type->GetLandValue() / 10);
+    int owner = a.GetCellOwner(anchor.x, anchor.y);
+    CEnterprise* company = owner > 0 ? Services::Doc().GetCompany(owner - 1) : nullptr;
+    if (company) {
+        company->SetAreaGrade(
+            area, ToInt(int64_t{company->GetAreaGrade(area)} - 2 * int64_t{type->GetGradeBonus()}),
+            1);
+        company->AddBusyEmployees(type->GetValueFigure());
+    }
+    return true;
+}
+
+void CMapDoc::DecayPotential(int area) {
+    int r = Random(10);
+    if (r < 3) GetArea(area).AddPotential(-r);
+}
+
+// ---- New game ----
+
+void CMapDoc::InitAreaValues() {
+    for (int area = 0; area < GetAreaCount(); ++area) {
+        CMapData& a = GetArea(area);
+        if (a.GetWidth() < 1 || a.GetHeight() < 1) continue;
+        InitLandValues(area);
+        a.SetFire(Random(40));
+        SetDurabilities(area);
+    }
+}
+
+void CMapDoc::InitLandValues(int area) {
+    CMapData& a = GetArea(area);
+    const int w = a.GetWidth(), h = a.GetHeight();
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (IsPlainLand(area, x, y)) a.SetLandValue(x, y, LandTypeAt(a, x, y)->GetLandValue());
+    if (m_plainLandTypes.empty()) return;
+    const int lowest = m_landTypes[static_cast<size_t>(m_plainLandTypes.front())]->GetLandValue();
+    const int highest = m_landTypes[static_cast<size_t>(m_plainLandTypes.back())]->GetLandValue();
+    for (int amount : {10, 5, -5}) {
+        int x0 = Random(w), y0 = Random(h);
+        for (int y = std::max(y0 - 2, 0); y <= std::min(y0 + 2, h - 1); ++y)
+            for (int x = std::max(x0 - 2, 0); x <= std::min(x0 + 2, w - 1); ++x) {
+                if (!IsPlainLand(area, x, y)) continue;
+                int distance = std::max(std::abs(x - x0), std::abs(y - y0));
+                int v = a.GetLandValue(x, y) + (3 - distance) * amount;
+                // The clamp follows the land types; the layer keeps 1..300.
+                a.SetLandValue(x, y, std::clamp(v, std::min(lowest, highest), highest));
+            }
+    }
+}
+
+void CMapDoc::SetDurabilities(int area) {
+    CMapData& a = GetArea(area);
+    for (int y = 0; y < a.GetHeight(); ++y)
+        for (int x = 0; x < a.GetWidth(); ++x) {
+            const CBD* type = nullptr;
+            if (a.IsAnchorOrFree(x, y) && a.GetStructureAt(x, y, 0) > 0)
+                type = StructureTypeAt(a, x, y);
+            else if (a.IsAnchorOrFree(x, y) && IsSpecialCell(area, x, y))
+                type = GetStructureType(a.GetConstructionType(x, y));
+            if (type)
+                a.SetCellLayer7(x, y, RollDurability(ToInt(10 * int64_t{type->GetDurability()})));
+        }
+}

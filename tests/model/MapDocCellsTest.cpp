@@ -1,0 +1,462 @@
+// The map document's cell operations: footprints and stadium lists, lot
+// prices and purchase work, site and environment ratings (also at radii
+// where the weights turn negative), stadium availability, the influence of
+// a new structure, demolition and the release of a company's lots.
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+
+#include "MapWorldFixtures.h"
+#include "fakes/FakeMapWorld.h"
+#include "fakes/MapFileFixture.h"
+#include "model/League.h"
+#include "model/MapDoc.h"
+#include "model/PersonData.h"
+#include "model/services/DocService.h"
+#include "platform/core/RuntimeRandom.h"
+
+namespace {
+
+// Structure type indexes of the fixture map.
+constexpr int kRubble = 0, kMast = 2, kCottages = 4, kKiosk = 5, kHeadOffice = 6, kBranch = 7,
+              kBallpark = 9, kArena = 10, kCrossing26 = 11, kCrossing25 = 13;
+
+class MapCellsTest : public ::testing::Test {
+protected:
+    MapCellsTest() : world(MakeBlankMap(8, 10)) { CRuntimeRandom::Seed(7); }
+    CMapDoc& map() { return world.Map(); }
+    CMapData& area() { return world.Map().GetArea(0); }
+
+    CFakeMapWorld world;
+};
+
+// ---- Footprints ----
+
+struct SFootprintCase {
+    const char* name;
+    int type;
+    int x, y;
+    int firstX, firstY;
+};
+
+class FootprintTest : public MapCellsTest, public ::testing::WithParamInterface<SFootprintCase> {};
+
+TEST_P(FootprintTest, AnchorHoldsTheNumberAndTheOtherCellsPointAtIt) {
+    const SFootprintCase& c = GetParam();
+    map().SetStructureAt(0, c.x, c.y, c.type + 1);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 8; ++x) {
+            bool inside = x >= c.firstX && x <= c.x && y >= c.firstY && y <= c.y;
+            int layer = area().GetLayer(CMapData::layerStructure, x, y);
+            if (!inside) {
+                EXPECT_EQ(layer, 0) << x << "," << y;
+                continue;
+            }
+            EXPECT_EQ(area().GetStructureAt(x, y, 1), c.type + 1);
+            if (x == c.x && y == c.y) {
+                EXPECT_EQ(layer, c.type + 1);
+            } else {
+                EXPECT_EQ(layer, -1);
+                EXPECT_EQ(area().GetAnchorCell(x, y), CCellPoint(c.x, c.y));
+            }
+            CCellPoint anchor, first;
+            ASSERT_TRUE(map().GetStructureExtent(0, x, y, anchor, first));
+            EXPECT_EQ(anchor, CCellPoint(c.x, c.y));
+            EXPECT_EQ(first, CCellPoint(c.firstX, c.firstY));
+        }
+    // Removing it through any of its cells clears the whole footprint.
+    map().SetStructureAt(0, c.firstX, c.firstY, 0);
+    for (int y = c.firstY; y <= c.y; ++y)
+        for (int x = c.firstX; x <= c.x; ++x) {
+            EXPECT_FALSE(map().HasStructureAt(0, x, y));
+            EXPECT_EQ(area().GetLayer(CMapData::layerAnchorX, x, y), 0);
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, FootprintTest,
+                         ::testing::Values(SFootprintCase{"one_cell", kKiosk, 3, 3, 3, 3},
+                                           SFootprintCase{"two_by_two_at_5_7", kHeadOffice, 5, 7, 4,
+                                                          6},
+                                           SFootprintCase{"three_by_two", kArena, 2, 1, 0, 0},
+                                           SFootprintCase{"in_the_corner", kBallpark, 7, 9, 6, 8}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MapCellsTest, RubbleOverAStructureFillsItsWholeFootprint) {
+    map().SetStructureAt(0, 5, 7, kHeadOffice + 1);
+    map().SetStructureAt(0, 4, 6, kRubble + 1);
+    for (int y = 6; y <= 7; ++y)
+        for (int x = 4; x <= 5; ++x) {
+            EXPECT_EQ(area().GetLayer(CMapData::layerStructure, x, y), kRubble + 1);
+            EXPECT_TRUE(map().IsAnchorCell(0, x, y));
+        }
+}
+
+TEST_F(MapCellsTest, ACrossingBecomesASiteInsteadOfAStructure) {
+    for (int type : {kCrossing25, kCrossing26}) {
+        map().SetStructureAt(0, 2, 2, type + 1);
+        EXPECT_EQ(area().GetLayer(CMapData::layerStructure, 2, 2), 0);
+        EXPECT_EQ(area().GetConstructionState(2, 2), CMapData::kConstructionUnderWay);
+        EXPECT_EQ(area().GetConstructionType(2, 2), type);
+        EXPECT_TRUE(map().IsSpecialCell(0, 2, 2));
+    }
+}
+
+TEST_F(MapCellsTest, StadiumListsFollowPlacingReplacingAndRemoving) {
+    const int ballparkList = CMapData::GetStadiumListOfCode(80);
+    const int arenaList = CMapData::GetStadiumListOfCode(85);
+    map().SetStructureAt(0, 1, 1, kBallpark + 1);
+    map().SetStructureAt(0, 5, 5, kArena + 1);
+    EXPECT_EQ(area().GetStadiumCount(ballparkList), 1);
+    EXPECT_EQ(area().GetPairListCell(arenaList, 0), CCellPoint(5, 5));
+    // Through a covered cell, replaced by something else.
+    map().SetStructureAt(0, 0, 0, kKiosk + 1);
+    EXPECT_EQ(area().GetStadiumCount(ballparkList), 0);
+    map().DemolishAt(0, 4, 4);
+    EXPECT_EQ(area().GetStadiumCount(arenaList), 0);
+}
+
+// ---- Prices ----
+
+struct SLotPriceCase {
+    const char* name;
+    int landType;
+    int landValue;
+    int level;
+    int structure;  // -1 none
+    int landOnly;
+    int expected;
+};
+
+class LotPriceTest : public MapCellsTest, public ::testing::WithParamInterface<SLotPriceCase> {};
+
+TEST_P(LotPriceTest, Price) {
+    const SLotPriceCase& c = GetParam();
+    map().GetLandTypeEntry(fixtureFoundation)->SetFixedLandPrice(75);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 8; ++x) {
+            area().SetLandType(x, y, c.landType);
+            area().SetLandValue(x, y, c.landValue);
+        }
+    area().AddLevel(c.level - area().GetLevel());
+    if (c.structure >= 0) map().SetStructureAt(0, 5, 7, c.structure + 1);
+    EXPECT_EQ(map().GetLotPrice(0, 5, 7, c.landOnly), c.expected);
+    // Without a director it is the plain price: x 650 / 650.
+    if (!c.landOnly) {
+        EXPECT_EQ(map().GetLotPriceForDirector(0, 5, 7, nullptr), c.expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, LotPriceTest,
+    ::testing::Values(
+        SLotPriceCase{"plain_40_at_50", fixtureMeadow, 40, 50, -1, 0, 40},
+        SLotPriceCase{"plain_40_at_200", fixtureMeadow, 40, 200, -1, 0, 160},
+        SLotPriceCase{"cheap_land_is_at_least_1", fixtureMeadow, 1, 10, -1, 0, 1},
+        SLotPriceCase{"fixed_price_land", fixtureFoundation, 40, 50, -1, 0, 75},
+        // 900 x 10 + 4 cells x 40.
+        SLotPriceCase{"with_a_2x2_structure", fixtureMeadow, 40, 50, kHeadOffice, 0, 9160},
+        SLotPriceCase{"land_only_under_it", fixtureMeadow, 40, 50, kHeadOffice, 1, 40}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MapCellsTest, AnUnusableCellHasNoPrice) {
+    map().GetLandTypeEntry(fixtureMeadow)->SetFlags(0, 1, 0);
+    EXPECT_EQ(map().GetLotPrice(0, 1, 1, 0), -1);
+    EXPECT_FALSE(map().IsCellFreeForSale(0, 1, 1));
+    EXPECT_EQ(map().GetPurchaseWork(0, 1, 1), 900);
+}
+
+TEST_F(MapCellsTest, LargePricesDoNotOverflowOnTheirWayToTheDirectorsPrice) {
+    map().GetStructureType(kKiosk)->SetBasePrice(INT_MAX / 2);
+    map().SetStructureAt(0, 3, 3, kKiosk + 1);
+    int price = map().GetLotPrice(0, 3, 3, 0);
+    EXPECT_EQ(price, INT_MAX / 2 + 30);
+    EXPECT_EQ(map().GetLotPriceForDirector(0, 3, 3, nullptr), price);
+    CPersonData sharp;  // abilities 30 each: 650 / 650 again
+    EXPECT_EQ(map().GetLotPriceForDirector(0, 3, 3, &sharp), price);
+    map().GetStructureType(kKiosk)->SetPriceStep(INT_MAX / 10);
+    EXPECT_EQ(map().GetLotPrice(0, 3, 3, 0), INT_MAX);
+}
+
+struct SWorkCase {
+    int fixedPrice;
+    int expected;
+};
+
+class PurchaseWorkTest : public MapCellsTest, public ::testing::WithParamInterface<SWorkCase> {};
+
+TEST_P(PurchaseWorkTest, Work) {
+    map().GetLandTypeEntry(fixtureFoundation)->SetFixedLandPrice(GetParam().fixedPrice);
+    area().SetLandType(2, 2, fixtureFoundation);
+    EXPECT_EQ(map().GetPurchaseWork(0, 2, 2), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, PurchaseWorkTest,
+                         ::testing::Values(SWorkCase{1, 1000}, SWorkCase{1000, 2400},
+                                           SWorkCase{50000, 8400}));
+
+// ---- Ratings ----
+
+struct SSiteCase {
+    const char* name;
+    int radius;
+    int company;  // -1 none
+    int owner;    // owner layer of every cell
+    bool human;
+    int expected;
+};
+
+class SiteRatingTest : public MapCellsTest, public ::testing::WithParamInterface<SSiteCase> {};
+
+TEST_P(SiteRatingTest, Rating) {
+    const SSiteCase& c = GetParam();
+    world.doc.companies[1].human = c.human;
+    map().GetLandTypeEntry(fixtureMeadow)->SetLandValue(50);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 8; ++x) area().SetCellOwner(x, y, c.owner);
+    EXPECT_EQ(map().RateSite(0, 4, 5, c.radius, c.company, 0), c.expected);
+    // A corner cell sees a cut square; the weights still cancel out.
+    EXPECT_EQ(map().RateSite(0, 0, 0, c.radius, c.company, 0), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, SiteRatingTest,
+                         // Values of 50 everywhere: trunc(sqrt(50 x 100)) = 70.
+                         ::testing::Values(SSiteCase{"radius_2", 2, -1, 0, false, 70},
+                                           // Corner weights are negative at radius 6: skipped.
+                                           SSiteCase{"radius_6", 6, -1, 0, false, 70},
+                                           SSiteCase{"radius_clamped_low", -3, -1, 0, false, 70},
+                                           SSiteCase{"radius_clamped_high", 40, -1, 0, false, 70},
+                                           SSiteCase{"own_land_computer", 3, 1, 2, false, 158},
+                                           SSiteCase{"own_land_human", 3, 1, 2, true, 132},
+                                           SSiteCase{"other_company_land", 3, 1, 3, false, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MapCellsTest, EnvironmentAverageSkipsCellsBeyondTheWeightsReach) {
+    CBD& kiosk = *map().GetStructureType(kKiosk);
+    kiosk.SetEffects({CEfct(kCottages, 40.0), CEfct(kMast, -900.0)});
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 8; ++x) map().SetStructureAt(0, x, y, kCottages + 1);
+    map().SetStructureAt(0, 4, 5, kKiosk + 1);
+    for (int radius : {1, 5, 6, 9, 30}) {
+        kiosk.SetEffectRadius(radius);
+        EXPECT_DOUBLE_EQ(map().RateStructureEnvironment(0, 4, 5), 40.0) << radius;
+    }
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 8; ++x)
+            if (!(x == 4 && y == 5)) map().SetStructureAt(0, x, y, kMast + 1);
+    EXPECT_DOUBLE_EQ(map().RateStructureEnvironment(0, 4, 5), -100.0);
+    kiosk.SetEffectRadius(0);
+    EXPECT_DOUBLE_EQ(map().RateStructureEnvironment(0, 4, 5), 0.0);
+}
+
+TEST(MapCellsSmall, EnvironmentOfALoneCellIsZero) {
+    CFakeMapWorld world(MakeBlankMap(1, 1));
+    world.Map().GetStructureType(kKiosk)->SetEffectRadius(7);
+    world.Map().SetStructureAt(0, 0, 0, kKiosk + 1);
+    EXPECT_DOUBLE_EQ(world.Map().RateStructureEnvironment(0, 0, 0), 0.0);
+}
+
+// ---- Stadiums ----
+
+struct SStadiumCase {
+    const char* name;
+    int stadium;  // structure type at (5, 5)
+    int owner;    // owner layer there
+    int teams;    // owned teams of kind 0 with their home there
+    bool available;
+};
+
+class StadiumAvailabilityTest : public MapCellsTest,
+                                public ::testing::WithParamInterface<SStadiumCase> {};
+
+TEST_P(StadiumAvailabilityTest, ForCompanyOne) {
+    const SStadiumCase& c = GetParam();
+    map().SetStructureAt(0, 5, 5, c.stadium + 1);
+    area().SetCellOwner(5, 5, c.owner);
+    // League 0 is of stadium kind 0 in the fixture, league 2 as well.
+    const int leagues[] = {0, 2};
+    for (int t = 0; t < c.teams; ++t) {
+        CProTeam& team = map().GetProTeam(leagues[t % 2], t / 2);
+        team.SetOwner(3);
+        team.SetHomeField(0, 5, 5);
+    }
+    EXPECT_EQ(map().IsCellAvailableTo(1, 0, 0, 5, 5), c.available);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, StadiumAvailabilityTest,
+                         ::testing::Values(SStadiumCase{"free_empty", kBallpark, 0, 0, true},
+                                           SStadiumCase{"free_one_team", kBallpark, 0, 1, true},
+                                           SStadiumCase{"free_two_teams", kBallpark, 0, 2, false},
+                                           SStadiumCase{"own_one_team", kBallpark, 2, 1, true},
+                                           SStadiumCase{"others_empty", kBallpark, 3, 0, true},
+                                           SStadiumCase{"others_one_team", kBallpark, 3, 1, false},
+                                           SStadiumCase{"other_kind_with_team", kArena, 0, 1,
+                                                        false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MapCellsTest, StadiumUseCountIsSignedByTheStadiumKind) {
+    ASSERT_EQ(map().GetLeague(1).GetStadiumKind(), 1);
+    map().SetStructureAt(0, 5, 5, kArena + 1);
+    CProTeam& team = map().GetProTeam(1, 0);
+    team.SetOwner(0);
+    team.SetHomeField(0, 5, 5);
+    EXPECT_EQ(map().StadiumUseCount(1, 0, 5, 5), 1);
+    EXPECT_EQ(map().StadiumUseCount(0, 0, 5, 5), 0);
+    std::vector<int> leagues, teams;
+    EXPECT_EQ(map().FindTeamsWithHomeAt(0, 5, 5, leagues, teams), 1);
+    EXPECT_EQ(leagues, std::vector<int>{1});
+    map().SetStructureAt(0, 5, 5, kKiosk + 1);
+    EXPECT_EQ(map().StadiumUseCount(1, 0, 5, 5), -1);
+    leagues.clear();
+    teams.clear();
+    EXPECT_EQ(map().FindTeamsWithHomeAt(0, 5, 5, leagues, teams), -1);
+}
+
+TEST_F(MapCellsTest, HomeFieldRatingTakesANegativeUseCountAsNone) {
+    map().SetStructureAt(0, 5, 5, kArena + 1);
+    int none = map().RateHomeFieldSite(0, 5, 5, 1, 0, 0);
+    EXPECT_GT(none, 0);
+    EXPECT_EQ(map().RateHomeFieldSite(0, 5, 5, 1, 0, -5), none);
+    EXPECT_EQ(map().RateHomeFieldSite(0, 5, 5, 1, 0, -1), none);  // counted: no teams
+    EXPECT_LT(map().RateHomeFieldSite(0, 5, 5, 1, 0, 1), none);
+    // The wrong kind of stadium draws nobody.
+    EXPECT_EQ(map().RateHomeFieldSite(0, 5, 5, 0, 0, 0), 0);
+}
+
+TEST_F(MapCellsTest, QualifyingListCellsSkipTheGivenCell) {
+    map().SetStructureAt(0, 1, 1, kBallpark + 1);
+    map().SetStructureAt(0, 6, 6, kBallpark + 1);
+    EXPECT_EQ(map().CountQualifyingListCells(0, 0, -1, -1, {}), 2);
+    EXPECT_EQ(map().CountQualifyingListCells(0, 0, 0, 0, {6, 6}), 1);
+    area().SetCellOwner(1, 1, 3);
+    map().GetProTeam(0, 0).SetOwner(2);
+    map().GetProTeam(0, 0).SetHomeField(0, 1, 1);
+    EXPECT_EQ(map().CountQualifyingListCells(0, 0, -1, -1, {}), 1);
+    EXPECT_EQ(map().CountListCellsAll(0, 2), 1);
+}
+
+// ---- Construction effects ----
+
+TEST_F(MapCellsTest, InfluenceSharesTheTotalBetweenFootprintAndRing) {
+    CBD& kiosk = *map().GetStructureType(kKiosk);
+    kiosk.SetBonuses(0, 4, 20, 4);  // total (20 + 4) x 3 = 72
+    map().SetStructureAt(0, 4, 5, kKiosk + 1);
+    int trend = area().GetTrend();
+    map().ApplyStructureInfluence(0, 4, 5, kKiosk);
+    EXPECT_EQ(area().GetLandValue(4, 5), 30 + 144);
+    EXPECT_EQ(area().GetLandValue(3, 4), 30 + 9);
+    EXPECT_EQ(area().GetLandValue(5, 6), 30 + 9);
+    EXPECT_EQ(area().GetLandValue(6, 6), 30);
+    EXPECT_EQ(area().GetTrend(), trend + 4);
+}
+
+TEST(MapCellsSmall, InfluenceOfAStructureFillingTheGridHasNoRing) {
+    CFakeMapWorld world(MakeBlankMap(2, 2));
+    world.Map().GetStructureType(kHeadOffice)->SetBonuses(0, 0, 100, 0);
+    world.Map().SetStructureAt(0, 1, 1, kHeadOffice + 1);
+    world.Map().ApplyStructureInfluence(0, 1, 1, kHeadOffice);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x) EXPECT_EQ(world.Map().GetArea(0).GetLandValue(x, y), 30 + 150);
+}
+
+TEST_F(MapCellsTest, DurabilityRollOfAConstructionIsAtLeastOne) {
+    map().SetStructureAt(0, 2, 2, kKiosk + 1);
+    EXPECT_EQ(map().RollCellLayer7(0, 2, 2, nullptr), 1);
+    EXPECT_EQ(map().GetStructureLayer7(0, 2, 2), 1);
+    map().GetStructureType(kKiosk)->SetDurability(40);
+    map().RollCellLayer7(0, 2, 2, nullptr);
+    EXPECT_GE(map().GetStructureLayer7(0, 2, 2), 150);
+    EXPECT_LT(map().GetStructureLayer7(0, 2, 2), 250);
+}
+
+TEST_F(MapCellsTest, CrossingsNeedTheirRoadAndNoSiteNearby) {
+    CMapData& a = area();
+    for (int x = 0; x < 8; ++x) a.SetLandType(x, 3, fixtureTrackBed);  // code 20
+    map().GetLandTypeEntry(fixtureScrub)->SetTypeCode(21);
+    for (int y = 0; y < 10; ++y) a.SetLandType(5, y, fixtureScrub);
+    EXPECT_FALSE(map().CanPlaceCrossing(0, 2, 3, kCrossing26));  // road runs sideways
+    for (int y = 0; y < 10; ++y) a.SetLandType(2, y, fixtureTrackBed);
+    EXPECT_TRUE(map().CanPlaceCrossing(0, 2, 3, kCrossing26));
+    EXPECT_FALSE(map().CanPlaceCrossing(0, 5, 8, kCrossing25));  // the rail runs up
+    a.SetConstruction(2, 4, CMapData::kConstructionUnderWay, kKiosk);
+    EXPECT_FALSE(map().CanPlaceCrossing(0, 2, 3, kCrossing26));
+}
+
+// ---- Demolition and companies leaving ----
+
+TEST_F(MapCellsTest, DemolishingAnOwnedStructureLeavesRubbleAndCountsItsCells) {
+    map().SetStructureAt(0, 5, 7, kHeadOffice + 1);
+    map().SetStructureOwner(0, 5, 7, 2);
+    map().SetStructureLayer7(0, 5, 7, 80);
+    map().DemolishAt(0, 4, 6);
+    EXPECT_EQ(world.Company(1).GetAreaBuildings(0), 3);
+    for (int y = 6; y <= 7; ++y)
+        for (int x = 4; x <= 5; ++x) EXPECT_TRUE(map().IsCellKind35(0, x, y));
+    EXPECT_EQ(map().GetStructureLayer7(0, 4, 6), 0);
+}
+
+TEST_F(MapCellsTest, DemolishingUnownedCellsRemovesStructuresAndSites) {
+    map().SetStructureAt(0, 2, 2, kKiosk + 1);
+    map().DemolishAt(0, 2, 2);
+    EXPECT_FALSE(map().HasStructureAt(0, 2, 2));
+    area().SetConstruction(3, 3, CMapData::kConstructionUnderWay, kKiosk);
+    map().DemolishAt(0, 3, 3);
+    EXPECT_FALSE(map().IsSpecialCell(0, 3, 3));
+}
+
+TEST_F(MapCellsTest, RemovingACompanyMovesTheHigherOwnersDown) {
+    for (int owner = 0; owner <= 5; ++owner) area().SetCellOwner(owner, 0, owner);
+    map().RemoveCompanyFromMap(2);
+    const int expected[] = {0, 1, 2, 2, 3, 4};
+    for (int x = 0; x <= 5; ++x) EXPECT_EQ(area().GetCellOwner(x, 0), expected[x]);
+}
+
+TEST_F(MapCellsTest, ReleasedLotsWithoutSuccessorLoseTheirOfficesAndSites) {
+    map().SetStructureAt(0, 5, 7, kHeadOffice + 1);
+    map().SetStructureOwner(0, 5, 7, 1);
+    map().SetStructureAt(0, 1, 1, kMast + 1);
+    map().SetStructureAt(0, 2, 1, kCottages + 1);
+    for (int x = 1; x <= 2; ++x) area().SetCellOwner(x, 1, 1);
+    map().ReleaseCompanyLots(0, 0, -1);
+    EXPECT_FALSE(map().HasStructureAt(0, 4, 6));
+    EXPECT_FALSE(map().HasStructureAt(0, 1, 1));
+    EXPECT_TRUE(map().IsCode55At(0, 2, 1));
+    EXPECT_EQ(map().CountCompanyCells(0, 0, 3), 0);
+}
+
+TEST_F(MapCellsTest, ASuccessorBelowLevelThreeTakesTheOfficeAsABranch) {
+    map().SetStructureAt(0, 5, 7, kHeadOffice + 1);
+    map().SetStructureOwner(0, 5, 7, 1);
+    world.Company(0).SetEmployees(500);
+    world.Company(0).SetEmployeesAtWork(100);
+    map().ReleaseCompanyLots(0, 0, 2);
+    EXPECT_EQ(area().GetStructureAt(5, 7, 0), kBranch + 1);
+    EXPECT_FALSE(map().HasStructureAt(0, 4, 6));
+    EXPECT_EQ(world.Company(2).GetAreaLevel(0), 3);
+    ASSERT_EQ(world.Company(2).GetHistory().size(), 1u);
+    EXPECT_EQ(world.Company(0).GetEmployeesAtWork(), 100 + 90 - 60);
+    for (int y = 6; y <= 7; ++y)
+        for (int x = 4; x <= 5; ++x) EXPECT_EQ(area().GetCellOwner(x, y), 3);
+}
+
+// ---- The director's lot search ----
+
+TEST_F(MapCellsTest, LotSearchFindsAFreeLotWithinThePriceLimit) {
+    CPersonData director;
+    director.AssignTask(CPersonData::eTASK_LAND_PURCHASE, 1000);
+    director.SetTaskArea(0);
+    for (int round = 0; round < 20; ++round) {
+        SLotFound found;
+        int score = map().FindLotForDirector(director, 0, found);
+        ASSERT_GT(score, 0);
+        EXPECT_TRUE(map().IsCellFreeForSale(0, found.x, found.y));
+    }
+    SLotFound found;
+    EXPECT_EQ(map().FindLotForDirector(director, 1, found), 0);  // every lot costs more
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 8; ++x) area().SetCellOwner(x, y, 1);
+    EXPECT_EQ(map().FindLotForDirector(director, 0, found), 0);
+}
+
+}  // namespace

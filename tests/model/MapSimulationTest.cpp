@@ -1,0 +1,325 @@
+// The area's monthly step: its single passes on small maps, what a month
+// sends as network host and asks of the frame, an empty grid, and a soak of
+// twenty years on the fixture map (and on the authored map when the program
+// folder has one) that checks the area's invariants after every month.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <sstream>
+#include <string>
+
+#include "MapWorldFixtures.h"
+#include "fakes/FakeMapWorld.h"
+#include "fakes/MapFileFixture.h"
+#include "model/MapDoc.h"
+#include "platform/core/RuntimeRandom.h"
+
+namespace {
+
+constexpr int kCottages = 4, kFlats = 3, kKiosk = 5, kBallpark = 9;
+
+int CountStructures(const CMapData& a, int number) {
+    int n = 0;
+    for (int y = 0; y < a.GetHeight(); ++y)
+        for (int x = 0; x < a.GetWidth(); ++x)
+            if (a.GetLayer(CMapData::layerStructure, x, y) == number) ++n;
+    return n;
+}
+
+// ---- Single passes ----
+
+TEST(AreaPasses, ALandValueAtItsTypesValueIsNeverADiffusionSource) {
+    CFakeMapWorld world(MakeBlankMap(10, 10));
+    CRuntimeRandom::Seed(3);
+    CMapData& a = world.Map().GetArea(0);
+    for (int month = 0; month < 50; ++month) world.Map().DiffuseLandValue(0);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) ASSERT_EQ(a.GetLandValue(x, y), 30);
+    // One raised cell gives value to its neighbours and keeps the total.
+    a.SetLandValue(5, 5, 130);
+    for (int month = 0; month < 20; ++month) world.Map().DiffuseLandValue(0);
+    int total = 0;
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) total += a.GetLandValue(x, y);
+    EXPECT_EQ(total, 100 * 30 + 100);
+    EXPECT_LT(a.GetLandValue(5, 5), 130);
+}
+
+TEST(AreaPasses, LandClimbsToTheNextPlainTypeWhenItsValueReachesIt) {
+    CFakeMapWorld world(MakeBlankMap(10, 10));
+    CRuntimeRandom::Seed(4);
+    CMapData& a = world.Map().GetArea(0);
+    // Plain types by value: scrub 10, field 20, meadow 30.
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) {
+            a.SetLandType(x, y, fixtureField);
+            a.SetLandValue(x, y, 35);
+        }
+    // One pass: five samples of 100 cells, and one decay that may set a
+    // cell back to the next lower value.
+    CMapDoc::CCellSet changed;
+    world.Map().StepLandTypes(0, changed);
+    ASSERT_FALSE(changed.empty());
+    size_t stepped = 0;
+    for (const auto& [key, cell] : changed) {
+        EXPECT_EQ(a.GetLandType(cell.x, cell.y), fixtureMeadow);
+        if (a.GetLandValue(cell.x, cell.y) == 35 - (30 - 20)) ++stepped;
+        EXPECT_EQ(key, cell.y * 10 + cell.x);
+    }
+    EXPECT_GE(stepped + 1, changed.size());
+}
+
+TEST(AreaPasses, WithTrendZeroApplyTrendChangesNothing) {
+    CFakeMapWorld world(MakeBlankMap(10, 10));
+    CRuntimeRandom::Seed(5);
+    CMapData& a = world.Map().GetArea(0);
+    a.SetTrend(0);
+    int population = a.GetPopulation();
+    CMapDoc::CCellSet changed;
+    for (int i = 0; i < 50; ++i) EXPECT_FALSE(world.Map().ApplyTrend(0, changed));
+    EXPECT_TRUE(changed.empty());
+    EXPECT_EQ(a.GetPopulation(), population);
+}
+
+TEST(AreaPasses, GrowingBuildsHousesWithDurabilityOfAtLeastTen) {
+    CFakeMapWorld world(MakeBlankMap(10, 10));
+    CRuntimeRandom::Seed(6);
+    CMapData& a = world.Map().GetArea(0);
+    a.SetPopulation(100);
+    CMapDoc::CCellSet changed;
+    world.Map().GrowArea(0, 40, changed);
+    ASSERT_FALSE(changed.empty());
+    int grown = 0;
+    for (const auto& [key, cell] : changed) {
+        ASSERT_TRUE(world.Map().IsCode55At(0, cell.x, cell.y));
+        EXPECT_GE(a.GetCellLayer7(cell.x, cell.y), 10);
+        grown += world.Map().GetCellStructureType(0, cell.x, cell.y, 0)->GetLandValue() / 10;
+    }
+    EXPECT_EQ(a.GetPopulation(), 100 + grown);
+}
+
+TEST(AreaPasses, OwnedHousesSurviveShrinkingAndNuisances) {
+    auto map = MakeBlankMap(10, 10);
+    CBD works;
+    works.SetName("Works");
+    works.SetTypeCode(75);
+    works.SetBonuses(0, 0, 0, 300);  // removal odds 1 in 10
+    map->AddStructureType(works);
+    const int worksType = map->GetStructureTypeCount() - 1;
+    map->FinishLoad();
+    CFakeMapWorld world(std::move(map));
+    CRuntimeRandom::Seed(8);
+    CMapDoc& m = world.Map();
+    CMapData& a = m.GetArea(0);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) {
+            m.SetStructureAt(0, x, y, kFlats + 1);
+            a.SetCellOwner(x, y, 1 + (x + y) % 2);
+        }
+    m.SetStructureAt(0, 5, 5, worksType + 1);
+    CMapDoc::CCellSet changed;
+    for (int i = 0; i < 100; ++i) m.RemoveHousesNearNuisance(0, changed);
+    m.ShrinkArea(0, 1000, changed);
+    EXPECT_TRUE(changed.empty());
+    EXPECT_EQ(CountStructures(a, kFlats + 1), 99);
+    // Unowned, they go.
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) a.SetCellOwner(x, y, 0);
+    for (int i = 0; i < 100; ++i) m.RemoveHousesNearNuisance(0, changed);
+    EXPECT_EQ(changed.size(), 8u);
+    m.ShrinkArea(0, 100000, changed);
+    EXPECT_EQ(CountStructures(a, kFlats + 1), 0);
+    EXPECT_GE(a.GetPopulation(), 5);
+}
+
+TEST(AreaPasses, WornOutStructuresAreLostOnceWithTheirOwnersPenalty) {
+    CFakeMapWorld world(MakeBlankMap(10, 10));
+    CRuntimeRandom::Seed(9);
+    CMapDoc& m = world.Map();
+    m.GetStructureType(kBallpark)->SetBonuses(7, 0, 0, 0);
+    m.SetStructureAt(0, 5, 5, kBallpark + 1);
+    m.SetStructureOwner(0, 5, 5, 2);
+    world.Company(1).SetAreaGrade(0, 300, 0);
+    m.SetStructureLayer7(0, 5, 5, 1);
+    CMapDoc::CCellSet lostAnchors, lostCells;
+    EXPECT_TRUE(m.CollapseStructure(0, 4, 4, 3, lostAnchors, lostCells));
+    EXPECT_FALSE(m.CollapseStructure(0, 5, 5, 3, lostAnchors, lostCells));
+    EXPECT_EQ(lostAnchors.size(), 1u);
+    EXPECT_EQ(lostCells.size(), 4u);
+    EXPECT_EQ(world.Company(1).GetAreaGrade(0), 300 - 14);
+    EXPECT_FALSE(m.CollapseStructure(0, 1, 1, 3, lostAnchors, lostCells));  // nothing there
+}
+
+TEST(AreaPasses, NewGameValuesStayWithinThePlainRangeAndDurabilitiesAtTen) {
+    auto map = MakeFixtureMap();
+    MakeTypesUsable(*map);
+    CFakeMapWorld world(std::move(map));
+    CRuntimeRandom::Seed(10);
+    world.Map().InitAreaValues();
+    for (int area = 0; area < world.Map().GetAreaCount(); ++area) {
+        const CMapData& a = world.Map().GetArea(area);
+        EXPECT_LT(a.GetFire(), 40);
+        for (int y = 0; y < a.GetHeight(); ++y)
+            for (int x = 0; x < a.GetWidth(); ++x) {
+                if (world.Map().IsPlainLand(area, x, y)) {
+                    EXPECT_GE(a.GetLandValue(x, y), 10);
+                    EXPECT_LE(a.GetLandValue(x, y), 30);
+                }
+                if (a.GetLayer(CMapData::layerStructure, x, y) > 0) {
+                    EXPECT_GE(a.GetCellLayer7(x, y), 10);
+                }
+            }
+    }
+}
+
+// ---- The month ----
+
+TEST(AreaMonth, AnEmptyGridIsAnnouncedAndLeftAlone) {
+    auto map = MakeBlankMap(3, 3);
+    CMapData empty;
+    map->AddArea(empty);
+    CFakeMapWorld world(std::move(map));
+    world.Map().RunAreaMonth(1);
+    EXPECT_EQ(world.frame.calls, std::vector<std::string>{"AnnounceAreaStep(1)"});
+}
+
+TEST(AreaMonth, TheHostSendsTheAreaAndTheViewRedrawsChangedCells) {
+    CFakeMapWorld world(MakeBlankMap(10, 10));
+    CFakeNetService net;
+    auto scopedNet = ScopedNet(&net);
+    world.doc.networkHost = true;
+    world.frame.shownArea = 0;
+    CRuntimeRandom::Seed(11);
+    CMapData& a = world.Map().GetArea(0);
+    bool sawChanges = false;
+    for (int month = 0; month < 24 && !sawChanges; ++month) {
+        a.SetTrend(10);
+        a.AddPotential(100);
+        net.sent.clear();
+        world.frame.drawnCells.clear();
+        world.Map().RunAreaMonth(0);
+        ASSERT_FALSE(net.sent.empty());
+        EXPECT_EQ(net.sent.front().record.substr(8, 8), "30003070");
+        EXPECT_EQ(net.sent.front().player, -1);
+        sawChanges = !world.frame.drawnCells.empty();
+        if (!sawChanges) continue;
+        bool cellValues = std::any_of(net.sent.begin(), net.sent.end(), [](const auto& s) {
+            return s.record.substr(8, 8) == "30003110";
+        });
+        EXPECT_TRUE(cellValues);
+    }
+    EXPECT_TRUE(sawChanges);
+    EXPECT_NE(std::find(world.doc.calls.begin(), world.doc.calls.end(), "SendRefreshInfo"),
+              world.doc.calls.end());
+}
+
+// ---- Soak ----
+
+// Everything that must hold of an area after any month; the first broken
+// rule, or "".
+std::string CheckArea(const CMapDoc& map, int area) {
+    const CMapData& a = map.GetArea(area);
+    std::ostringstream fault;
+    if (a.GetPopulation() < 5) fault << "population " << a.GetPopulation();
+    if (a.GetTrend() < -10 || a.GetTrend() > 10) fault << "trend " << a.GetTrend();
+    if (a.GetPotential() < -100 || a.GetPotential() > 100) fault << "potential";
+    if (a.GetFire() < 0 || a.GetFire() > 100) fault << "fire";
+    if (a.GetProjectFund() < 0 || a.GetProjectFund() > 700) fault << "project fund";
+    for (int y = 0; y < a.GetHeight() && fault.str().empty(); ++y)
+        for (int x = 0; x < a.GetWidth(); ++x) {
+            int value = a.GetLandValue(x, y);
+            bool plain = map.IsPlainLand(area, x, y);
+            if (value > 300 || value < (plain ? 1 : 0)) fault << "land value " << value;
+            int number = a.GetLayer(CMapData::layerStructure, x, y);
+            if (number == -1) {
+                CCellPoint anchor = a.GetAnchorCell(x, y);
+                CCellPoint got, first;
+                if (!a.IsInGrid(anchor.x, anchor.y) ||
+                    a.GetLayer(CMapData::layerStructure, anchor.x, anchor.y) <= 0 ||
+                    !map.GetStructureExtent(area, x, y, got, first) || x < first.x || y < first.y ||
+                    x > anchor.x || y > anchor.y)
+                    fault << "covered cell without its anchor";
+            } else if (number > 0) {
+                CCellPoint anchor, first;
+                map.GetStructureExtent(area, x, y, anchor, first);
+                for (int cy = first.y; cy <= y; ++cy)
+                    for (int cx = first.x; cx <= x; ++cx)
+                        if ((cx != x || cy != y) &&
+                            (!a.IsInGrid(cx, cy) || !(a.GetAnchorCell(cx, cy) == anchor) ||
+                             a.GetLayer(CMapData::layerStructure, cx, cy) != -1))
+                            fault << "footprint cell not covered";
+            }
+            if (!fault.str().empty())
+                return fault.str() + " at " + std::to_string(x) + "," + std::to_string(y);
+        }
+    CMapData rebuilt = a;
+    rebuilt.RebuildStadiumLists(
+        [&](int type) { return map.GetStructureType(type)->GetTypeCode(); });
+    for (int list = 0; list < 2; ++list) {
+        std::vector<std::pair<int, int>> have, want;
+        for (int i = 0; i < a.GetStadiumCount(list); ++i)
+            have.push_back({a.GetPairListCell(list, i).y, a.GetPairListCell(list, i).x});
+        for (int i = 0; i < rebuilt.GetStadiumCount(list); ++i)
+            want.push_back(
+                {rebuilt.GetPairListCell(list, i).y, rebuilt.GetPairListCell(list, i).x});
+        std::sort(have.begin(), have.end());
+        if (have != want) fault << "stadium list " << list;
+    }
+    return fault.str();
+}
+
+void Soak(CFakeMapWorld& world, int areas, int months) {
+    CMapDoc& map = world.Map();
+    map.InitAreaValues();
+    for (int month = 0; month < months; ++month) {
+        world.doc.currentMonthIndex = month;
+        for (int area = 0; area < areas; ++area) {
+            map.RunAreaMonth(area);
+            std::string fault = CheckArea(map, area);
+            ASSERT_EQ(fault, "") << "area " << area << ", month " << month;
+        }
+    }
+}
+
+TEST(AreaSoak, TwentyYearsOnTheFixtureMap) {
+    auto map = MakeFixtureMap();
+    MakeTypesUsable(*map);
+    CBD works;
+    works.SetName("Works");
+    works.SetTypeCode(75);
+    works.SetBonuses(0, 0, 0, 200);
+    map->AddStructureType(works);
+    map->GetStructureType(kKiosk)->SetDurability(3);
+    map->GetStructureType(kCottages)->SetDurability(2);
+    map->FinishLoad();
+    CFakeMapWorld world(std::move(map));
+    CMapDoc& m = world.Map();
+    m.SetStructureAt(1, 3, 3, m.GetStructureTypeCount());
+    m.GetArea(0).SetGovernor(1);
+    m.GetArea(0).InitPotential(60);
+    m.GetArea(1).InitPotential(-60);
+    CRuntimeRandom::Seed(20260);
+    Soak(world, m.GetAreaCount(), 240);
+    // Twenty years of wear take the company structures down.
+    EXPECT_FALSE(world.frame.lostStructures.empty());
+}
+
+TEST(AreaSoak, TwentyYearsOnTheAuthoredMap) {
+    auto map = CFakeMapWorld::LoadOriginalMap();
+    if (!map) GTEST_SKIP() << "no ORIGINAL.MQM in the program folder";
+    const int companies = map->GetMaxCompanyCount();
+    CFakeMapWorld world(std::move(map), companies);
+    // Under the sanitizers the areas of a large map would take minutes:
+    // the soak keeps to about 30 000 cells.
+    int areas = 0, cells = 0;
+    while (areas < world.Map().GetAreaCount() && cells < 30000) {
+        const CMapData& a = world.Map().GetArea(areas++);
+        cells += a.GetWidth() * a.GetHeight();
+    }
+    CRuntimeRandom::Seed(20261);
+    Soak(world, areas, 240);
+}
+
+}  // namespace
