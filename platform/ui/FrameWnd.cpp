@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/core/Profile.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/ControlMessages.h"
 #include "platform/ui/KeyState.h"
@@ -111,6 +112,33 @@ CStatusBar* CFrameWnd::GetStatusBar() const {
 
 CWnd* CFrameWnd::GetView() const {
     return GetDlgItem(static_cast<int>(AFX_IDW_PANE_FIRST));
+}
+
+namespace {
+
+std::string BarSection(const std::string& section, const CControlBar* bar) {
+    return section + "-Bar" + std::to_string(bar->GetDlgCtrlID());
+}
+
+}  // namespace
+
+void CFrameWnd::SaveBarState(CProfile& profile, const std::string& section) const {
+    for (CWnd* child : PlatformImpl().children) {
+        if (const auto* bar = dynamic_cast<const CControlBar*>(child)) {
+            profile.WriteProfileInt(BarSection(section, bar), "Visible",
+                                    (bar->GetStyle() & WS_VISIBLE) ? 1 : 0);
+        }
+    }
+}
+
+void CFrameWnd::LoadBarState(const CProfile& profile, const std::string& section) {
+    for (CWnd* child : std::vector<CWnd*>(PlatformImpl().children)) {
+        auto* bar = dynamic_cast<CControlBar*>(child);
+        if (!bar) continue;
+        const int visible = profile.GetProfileInt(BarSection(section, bar), "Visible", -1);
+        if (visible == 0 || visible == 1) bar->ShowWindow(visible ? SW_SHOWNA : SW_HIDE);
+    }
+    RecalcLayout();
 }
 
 void CFrameWnd::OnSize(UINT type, int cx, int cy) {

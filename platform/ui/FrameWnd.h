@@ -25,6 +25,7 @@
 #include "platform/ui/Wnd.h"
 
 class CCmdUI;
+class CProfile;
 class CMenuBarWnd;
 class CRecentFileList;
 class CStatusBar;
@@ -53,6 +54,9 @@ public:
     void ShowControlBar(CControlBar* bar, BOOL show, BOOL delay = FALSE);
     CStatusBar* GetStatusBar() const;
     CWnd* GetView() const;
+    // Which bars are shown, kept in the profile under "<section>-Bar<id>".
+    void SaveBarState(CProfile& profile, const std::string& section) const;
+    void LoadBarState(const CProfile& profile, const std::string& section);
     // Docking is not offered; kept so that frames can ask for it.
     void EnableDocking(DWORD style) { m_dockStyle = style; }
     void DockControlBar(CControlBar* bar) { (void)bar; }

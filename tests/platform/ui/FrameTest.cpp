@@ -369,6 +369,14 @@ TEST_F(FrameTest, RecentFilesLiveInTheProfileAndTheFileMenu) {
     EXPECT_EQ(file->GetMenuItemCount(), 4);
     EXPECT_NE(file->GetMenuState(ID_FILE_MRU_FILE1, MF_BYCOMMAND) & MF_GRAYED, 0u);
     frame.SetRecentFileList(nullptr);
+
+    // The bars' visibility goes the same way.
+    frame.ShowControlBar(&toolbar, FALSE);
+    frame.SaveBarState(profile, "ToolBars");
+    frame.ShowControlBar(&toolbar, TRUE);
+    frame.LoadBarState(profile, "ToolBars");
+    EXPECT_FALSE(toolbar.GetStyle() & WS_VISIBLE);
+    EXPECT_TRUE(status.GetStyle() & WS_VISIBLE);
     std::filesystem::remove(ini);
 }
 
