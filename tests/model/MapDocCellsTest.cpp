@@ -8,7 +8,7 @@
 #include <climits>
 #include <cmath>
 
-#include "MapWorldFixtures.h"
+#include "fakes/MapWorldFixtures.h"
 #include "fakes/FakeMapWorld.h"
 #include "fakes/MapFileFixture.h"
 #include "model/League.h"

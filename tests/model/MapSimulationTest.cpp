@@ -10,9 +10,9 @@
 #include <sstream>
 #include <string>
 
-#include "MapWorldFixtures.h"
 #include "fakes/FakeMapWorld.h"
 #include "fakes/MapFileFixture.h"
+#include "fakes/MapWorldFixtures.h"
 #include "model/MapDoc.h"
 #include "platform/core/RuntimeRandom.h"
 
@@ -286,11 +286,7 @@ void Soak(CFakeMapWorld& world, int areas, int months) {
 TEST(AreaSoak, TwentyYearsOnTheFixtureMap) {
     auto map = MakeFixtureMap();
     MakeTypesUsable(*map);
-    CBD works;
-    works.SetName("Works");
-    works.SetTypeCode(75);
-    works.SetBonuses(0, 0, 0, 200);
-    map->AddStructureType(works);
+    AddWorksType(*map);
     map->GetStructureType(kKiosk)->SetDurability(3);
     map->GetStructureType(kCottages)->SetDurability(2);
     map->FinishLoad();
@@ -303,6 +299,14 @@ TEST(AreaSoak, TwentyYearsOnTheFixtureMap) {
     CRuntimeRandom::Seed(20260);
     Soak(world, m.GetAreaCount(), 240);
     // Twenty years of wear take the company structures down.
+    EXPECT_FALSE(world.frame.lostStructures.empty());
+}
+
+TEST(AreaSoak, TwentyYearsOnBusyAreas) {
+    CFakeMapWorld world(MakeBusyMap(24, 20, 3, 77));
+    world.Map().GetArea(1).SetGovernor(2);
+    CRuntimeRandom::Seed(20262);
+    Soak(world, 3, 240);
     EXPECT_FALSE(world.frame.lostStructures.empty());
 }
 
