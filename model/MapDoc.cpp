@@ -12,9 +12,11 @@
 #include "model/DataChecksum.h"
 #include "model/MapFileWriter.h"
 #include "model/MercavoError.h"
+#include "model/PictureStripBitmap.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
+#include "platform/ui/DC.h"
 
 namespace {
 // The picture slot that each view direction draws.
@@ -319,21 +321,33 @@ void CMapDoc::BuildImageStrip(int group, std::vector<std::unique_ptr<CBD>>& tabl
         }
     }
     if (width == 0) return;
-    m_pictureStrips.push_back(
-        std::make_unique<CPictureStrip>(group, land, first, last, static_cast<int>(width), height));
+    // A strip wider than any bitmap, or no memory for it, ends the load.
+    if (width > std::numeric_limits<int>::max()) throw eMERCAVO_ERROR_FAILED;
+    auto strip = std::make_unique<CPictureStripBitmap>(group, land, first, last,
+                                                       static_cast<int>(width), height);
+    CDC memory;
+    if (!strip->Create() || !memory.CreateCompatibleDC(nullptr)) throw eMERCAVO_ERROR_FAILED;
+    CBitmap* previous = memory.SelectObject(&strip->GetBitmap());
     int x = 0;
     for (int t = first; t <= last; ++t) {
         CBD& type = *table[static_cast<size_t>(t)];
         type.SetStripNumber(group);
         for (int d = 0; d < kDirections; ++d) {
-            const CBM* pictures[2] = {&type.GetFirstPicture(d), &type.GetSecondPicture(d)};
+            CBM* pictures[2] = {&type.GetFirstPicture(d), &type.GetSecondPicture(d)};
+            const CBD::SViewPoint& extent = type.GetViewExtent(d);
             for (int set = 0; set < 2; ++set) {
                 if (!pictures[set]->HasImage()) continue;
                 type.SetPictureOffset(set, d, x);
-                x += type.GetViewExtent(d).x;
+                pictures[set]->Draw(memory, x, 0, extent.x, extent.y);
+                // The image stays for sending and storing; the strip now
+                // holds what the view draws.
+                pictures[set]->ReleaseGdiObjects();
+                x += extent.x;
             }
         }
     }
+    memory.SelectObject(previous);
+    m_pictureStrips.push_back(std::move(strip));
 }
 
 void CMapDoc::BuildExtentTables() {
@@ -536,7 +550,7 @@ int CMapDoc::GetExtent(eExtent kind, int direction, int h, int w) const {
         .at(static_cast<size_t>(w - 1));
 }
 
-const CPictureStrip* CMapDoc::GetPictureStrip(int number) const {
+const CPictureStripBitmap* CMapDoc::GetPictureStrip(int number) const {
     for (const auto& strip : m_pictureStrips)
         if (strip->GetNumber() == number) return strip.get();
     return nullptr;

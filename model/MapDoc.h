@@ -21,7 +21,7 @@
 #include "model/CellPoint.h"
 #include "model/League.h"
 #include "model/MapData.h"
-#include "model/PictureStrip.h"
+#include "model/PictureStripBitmap.h"
 #include "platform/core/MemBlock.h"
 
 class CArchive;
@@ -80,7 +80,7 @@ public:
     // stored checksum compared with the checksum of everything before it)
     // and the saved-game form otherwise; then the derived tables are built.
     // Bad values throw eMERCAVO_ERROR_CONTENTS, a picture strip that cannot
-    // be laid out eMERCAVO_ERROR_FAILED, a raw block that cannot be
+    // be built eMERCAVO_ERROR_FAILED, a raw block that cannot be
     // allocated std::bad_alloc. A failed load keeps the areas read whole.
     void Serialize(CArchive& ar);
     // 1 when the flag changed.
@@ -187,12 +187,13 @@ public:
     // The extent table of a kind for a view direction and a footprint of
     // height h and width w (1..3 cells each).
     int GetExtent(eExtent kind, int direction, int h, int w) const;
-    // Picture strips, in the order built; GetPictureStrip finds one by its
-    // number (nullptr when that group has no pictures).
-    const std::vector<std::unique_ptr<CPictureStrip>>& GetPictureStrips() const {
+    // Picture strips, in the order built, each with its pictures drawn in;
+    // GetPictureStrip finds one by its number (nullptr when that group has
+    // no pictures).
+    const std::vector<std::unique_ptr<CPictureStripBitmap>>& GetPictureStrips() const {
         return m_pictureStrips;
     }
-    const CPictureStrip* GetPictureStrip(int number) const;
+    const CPictureStripBitmap* GetPictureStrip(int number) const;
 
     // The data authors: the map's first author (area text, third mark),
     // second (map title, first mark) and third (map text, second mark).
@@ -353,7 +354,8 @@ private:
     void LoadRawBlock(CArchive& ar, CMemBlock& block, bool dropAreas);
     void LoadAreas(CArchive& ar);
     void LoadText(CArchive& ar, CText& text);
-    // Lays out the strip of group g over types first..last of a table.
+    // Lays out the strip of group g over types first..last of a table and
+    // copies their pictures into its bitmap.
     void BuildImageStrip(int group, std::vector<std::unique_ptr<CBD>>& table, bool land, int first,
                          int last);
     void ClearDerived();
@@ -416,5 +418,5 @@ private:
     std::vector<std::unique_ptr<CMapData>> m_areas;
     CText m_areaText{};
     CMemBlock m_rawBlock3;
-    std::vector<std::unique_ptr<CPictureStrip>> m_pictureStrips;
+    std::vector<std::unique_ptr<CPictureStripBitmap>> m_pictureStrips;
 };
