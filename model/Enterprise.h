@@ -147,6 +147,8 @@ public:
     // A director of the company is building an office in the area.
     bool HasDirectorInArea(int area) const;
     int GetLeagueTeam(int league) const { return m_teams.at(static_cast<size_t>(league)); }
+    // team + 1 of the league's team the company owns; 0 none.
+    void SetLeagueTeam(int league, int team) { m_teams.at(static_cast<size_t>(league)) = team; }
     int GetChampionships(int league) const {
         return m_championships.at(static_cast<size_t>(league));
     }
@@ -155,6 +157,9 @@ public:
     int GetAdviserAbility() const { return m_adviserAbility; }
     int GetAdviceThreshold() const { return m_adviceThreshold; }
     int GetSanctionMonths() const { return m_sanctionMonths; }
+    void SetSanctionMonths(int months) {
+        m_sanctionMonths = months < 0 ? 0 : months > kMaxSanctionMonths ? kMaxSanctionMonths : months;
+    }
     int GetYearEndStockPrice() const { return m_yearEndStockPrice; }
     // Sum of the 12 months of income.
     int GetAnnualIncome() const;
@@ -313,6 +318,7 @@ public:
     void AddMonthlyExpense(int m, int value);
     int GetMonthlySales(int m) const { return m_monthlySales.at(static_cast<size_t>(m)); }
     int GetMonthlyProfit(int m) const { return m_monthlyProfit.at(static_cast<size_t>(m)); }
+    int GetMonthlyExpense(int m) const { return m_monthlyExpense.at(static_cast<size_t>(m)); }
     // year -1: the current 12 months; a year not kept gives 0.
     int GetAnnualSales(int year) const;
     int GetAnnualProfit(int year) const;

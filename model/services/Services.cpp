@@ -7,6 +7,7 @@ IAppService* g_app = nullptr;
 IFrameService* g_frame = nullptr;
 IDocService* g_doc = nullptr;
 INetService* g_net = nullptr;
+IReportService* g_report = nullptr;
 }  // namespace
 
 namespace Services {
@@ -39,6 +40,11 @@ bool HasNet() {
     return g_net != nullptr;
 }
 
+IReportService& Report() {
+    static CDetachedReportService detached;
+    return g_report ? *g_report : detached;
+}
+
 void SetApp(IAppService* app) {
     g_app = app;
 }
@@ -50,6 +56,9 @@ void SetDoc(IDocService* doc) {
 }
 void SetNet(INetService* net) {
     g_net = net;
+}
+void SetReport(IReportService* report) {
+    g_report = report;
 }
 
 IAppService* RegisteredApp() {
@@ -63,6 +72,9 @@ IDocService* RegisteredDoc() {
 }
 INetService* RegisteredNet() {
     return g_net;
+}
+IReportService* RegisteredReport() {
+    return g_report;
 }
 
 }  // namespace Services

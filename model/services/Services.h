@@ -10,6 +10,7 @@
 #include "model/services/DocService.h"
 #include "model/services/FrameService.h"
 #include "model/services/NetService.h"
+#include "model/services/ReportService.h"
 
 namespace Services {
 
@@ -20,12 +21,15 @@ bool HasDoc();
 // The network layer; none outside network play (asking then throws).
 INetService& Net();
 bool HasNet();
+// The report composer; a detached default answers every question no.
+IReportService& Report();
 
 // nullptr goes back to the default (or to none, for the document).
 void SetApp(IAppService* app);
 void SetFrame(IFrameService* frame);
 void SetDoc(IDocService* doc);
 void SetNet(INetService* net);
+void SetReport(IReportService* report);
 
 }  // namespace Services
 
@@ -53,6 +57,7 @@ IAppService* RegisteredApp();
 IFrameService* RegisteredFrame();
 IDocService* RegisteredDoc();
 INetService* RegisteredNet();
+IReportService* RegisteredReport();
 }  // namespace Services
 
 inline CScopedService<IAppService> ScopedApp(IAppService* app) {
@@ -66,4 +71,7 @@ inline CScopedService<IDocService> ScopedDoc(IDocService* doc) {
 }
 inline CScopedService<INetService> ScopedNet(INetService* net) {
     return {net, &Services::RegisteredNet, &Services::SetNet};
+}
+inline CScopedService<IReportService> ScopedReport(IReportService* report) {
+    return {report, &Services::RegisteredReport, &Services::SetReport};
 }

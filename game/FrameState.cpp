@@ -1,0 +1,106 @@
+#include "game/FrameState.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "model/MercavoError.h"
+#include "platform/core/Archive.h"
+
+namespace {
+// Every text of the table travelled in one network record.
+constexpr uint32_t kMaxTextLength = 511;
+// The smallest stored peer: seven ints and four empty strings.
+constexpr uint64_t kMinPeerBytes = 7 * 4 + 4;
+
+int ReadChecked(CArchive& ar, int lo, int hi) {
+    return CheckRange<int>(ar.ReadInt(), lo, hi);
+}
+
+std::string ReadText(CArchive& ar) {
+    return ar.ReadString(kMaxTextLength);
+}
+}  // namespace
+
+bool CFrameState::SPeer::operator==(const SPeer& other) const {
+    return playerId == other.playerId && company == other.company && ready == other.ready &&
+           playerName == other.playerName && companyName == other.companyName &&
+           colour == other.colour && login == other.login && role == other.role &&
+           self == other.self && code == other.code;
+}
+
+void CFrameState::SetNetworkRoles(int networkGame, int host, int observer) {
+    m_networkGame = networkGame ? 1 : 0;
+    m_host = host ? 1 : 0;
+    m_observer = observer ? 1 : 0;
+}
+
+void CFrameState::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        Store(ar);
+        return;
+    }
+    CFrameState loaded;
+    loaded.Load(ar);
+    *this = std::move(loaded);
+}
+
+void CFrameState::Store(CArchive& ar) const {
+    ar.WriteInt(static_cast<int32_t>(m_peers.size()));
+    for (const SPeer& peer : m_peers) {
+        ar.WriteInt(peer.playerId);
+        ar.WriteInt(peer.company);
+        ar.WriteInt(peer.ready);
+        ar.WriteString(peer.playerName);
+        ar.WriteString(peer.companyName);
+        ar.WriteInt(peer.colour);
+        ar.WriteString(peer.login);
+        ar.WriteInt(peer.role);
+        ar.WriteInt(peer.self);
+        ar.WriteString(peer.code);
+    }
+    ar.WriteInt(m_networkGame);
+    ar.WriteInt(m_host);
+    ar.WriteInt(m_observer);
+    ar.WriteInt(m_sessionState);
+    ar.WriteString(m_playerName);
+}
+
+void CFrameState::Load(CArchive& ar) {
+    int count = ReadChecked(ar, 0, INT_MAX);
+    // A count the rest of the file cannot hold is refused before anything
+    // is sized for it.
+    if (static_cast<uint64_t>(count) > ar.Stream().Remaining() / kMinPeerBytes)
+        throw eMERCAVO_ERROR_CONTENTS;
+    m_peers.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        SPeer peer = LoadPeer(ar);
+        m_nextPlayerId = std::max(m_nextPlayerId, peer.playerId + 1);
+        if (peer.role == 4) ++m_role4Count;
+        m_peers.push_back(std::move(peer));
+    }
+    m_networkGame = ReadChecked(ar, 0, 1);
+    m_host = ReadChecked(ar, 0, 1);
+    m_observer = ReadChecked(ar, 0, 1);
+    ReadChecked(ar, 0, INT_MAX);
+    m_sessionState = kLoadedSessionState;
+    m_playerName = ReadText(ar);
+}
+
+CFrameState::SPeer CFrameState::LoadPeer(CArchive& ar) {
+    SPeer peer;
+    peer.playerId = ReadChecked(ar, -1, INT_MAX - 1);
+    peer.company = ReadChecked(ar, -1, INT_MAX);
+    ReadChecked(ar, 0, 1);
+    // Everybody of a loaded game counts as ready until he says otherwise.
+    peer.ready = 1;
+    peer.playerName = ReadText(ar);
+    peer.companyName = ReadText(ar);
+    peer.colour = ReadChecked(ar, -1, INT_MAX);
+    peer.login = ReadText(ar);
+    peer.role = ReadChecked(ar, 0, kMaxRole);
+    if (peer.role == 1 || peer.role == 2) peer.role += 2;
+    peer.self = ReadChecked(ar, 0, 1);
+    peer.code = ReadText(ar);
+    peer.connection = -1;
+    return peer;
+}

@@ -1,0 +1,25 @@
+#include "game/HeadlessFrameService.h"
+
+#include "platform/core/TextFormat.h"
+
+namespace {
+// The window system's button sets that ask a question.
+constexpr unsigned kButtonMask = 0x0F;
+constexpr unsigned kYesNoCancel = 0x03;
+constexpr unsigned kYesNo = 0x04;
+}  // namespace
+
+int CHeadlessFrameService::ShowMessageBox(const std::string& text, unsigned style) {
+    unsigned buttons = style & kButtonMask;
+    bool question = buttons == kYesNo || buttons == kYesNoCancel;
+    m_transcript.Add("message: " + text + (question ? " [no]" : ""));
+    return question ? kAnswerNo : kAnswerOk;
+}
+
+void CHeadlessFrameService::AddInfoMessage(const std::string& text) {
+    m_transcript.Add("log: " + text);
+}
+
+void CHeadlessFrameService::AddInfoHeading(int company) {
+    m_transcript.Add(FormatText("heading: company %d", company));
+}

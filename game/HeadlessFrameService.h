@@ -1,0 +1,23 @@
+#pragma once
+// The main frame of a game without windows: log lines, headings and message
+// boxes go to the transcript, every question is answered with its default
+// ("no"), and there is nothing to pump and nothing to draw.
+
+#include "game/Transcript.h"
+#include "model/services/FrameService.h"
+
+class CHeadlessFrameService : public CDetachedFrameService {
+public:
+    // Button ids of the message boxes.
+    static constexpr int kAnswerOk = 1;
+    static constexpr int kAnswerNo = 7;
+
+    explicit CHeadlessFrameService(CTranscript& transcript) : m_transcript(transcript) {}
+
+    int ShowMessageBox(const std::string& text, unsigned style) override;
+    void AddInfoMessage(const std::string& text) override;
+    void AddInfoHeading(int company) override;
+
+private:
+    CTranscript& m_transcript;
+};

@@ -1,0 +1,62 @@
+#include "game/HeadlessReportService.h"
+
+#include <string>
+
+void CHeadlessReportService::Add(const char* what, std::initializer_list<int> values) {
+    std::string line = std::string("report: ") + what;
+    for (int v : values) line += " " + std::to_string(v);
+    m_transcript.Add(line);
+}
+
+void CHeadlessReportService::ShowPurchaseFailure(int company, int person, int area, int x, int y,
+                                                 int reason) {
+    Add("purchase failed", {company, person, area, x, y, reason});
+}
+
+void CHeadlessReportService::ShowResignation(int company, int person) {
+    Add("resignation", {company, person});
+}
+
+void CHeadlessReportService::ShowHeadhuntFailed(int company, int hunter) {
+    Add("head hunting failed", {company, hunter});
+}
+
+void CHeadlessReportService::ShowHeadhuntSucceeded(int company, int hunter, int target) {
+    Add("head hunting succeeded", {company, hunter, target});
+}
+
+void CHeadlessReportService::ShowHeadhuntLoss(int company, int target, int hunterCompany) {
+    Add("person lost to head hunting", {company, target, hunterCompany});
+}
+
+void CHeadlessReportService::ShowHeadhuntNotice(int hunter, int target) {
+    Add("head hunting", {hunter, target});
+}
+
+void CHeadlessReportService::ShowPaymentNotice(int company, int amount, int flag) {
+    Add("loan repayment", {company, amount, flag});
+}
+
+void CHeadlessReportService::ShowForcedSale(int company) {
+    Add("structures sold", {company});
+}
+
+void CHeadlessReportService::ShowContractProblem(int company, int area, int x, int y, int offering,
+                                                 int structureType, int reason) {
+    Add("contract refused", {company, area, x, y, offering, structureType, reason});
+}
+
+bool CHeadlessReportService::AskAcceptContract(int company, int area, int x, int y, int offering,
+                                               int structureType, int price, int takeover) {
+    Add("contract offered [no]", {company, area, x, y, offering, structureType, price, takeover});
+    return false;
+}
+
+int CHeadlessReportService::AskDirectorChoice(int company, int orderKind) {
+    Add("director choice [none]", {company, orderKind});
+    return -1;
+}
+
+void CHeadlessReportService::ShowChampion(int league, int team) {
+    Add("league champion", {league, team});
+}

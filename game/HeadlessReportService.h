@@ -1,0 +1,31 @@
+#pragma once
+// The report composer of a game without windows: every result is one line
+// of the transcript, and every question is answered with its default "no".
+
+#include "game/Transcript.h"
+#include "model/services/ReportService.h"
+
+class CHeadlessReportService : public IReportService {
+public:
+    explicit CHeadlessReportService(CTranscript& transcript) : m_transcript(transcript) {}
+
+    void ShowPurchaseFailure(int company, int person, int area, int x, int y, int reason) override;
+    void ShowResignation(int company, int person) override;
+    void ShowHeadhuntFailed(int company, int hunter) override;
+    void ShowHeadhuntSucceeded(int company, int hunter, int target) override;
+    void ShowHeadhuntLoss(int company, int target, int hunterCompany) override;
+    void ShowHeadhuntNotice(int hunter, int target) override;
+    void ShowPaymentNotice(int company, int amount, int flag) override;
+    void ShowForcedSale(int company) override;
+    void ShowContractProblem(int company, int area, int x, int y, int offering, int structureType,
+                             int reason) override;
+    bool AskAcceptContract(int company, int area, int x, int y, int offering, int structureType,
+                           int price, int takeover) override;
+    int AskDirectorChoice(int company, int orderKind) override;
+    void ShowChampion(int league, int team) override;
+
+private:
+    void Add(const char* what, std::initializer_list<int> values);
+
+    CTranscript& m_transcript;
+};

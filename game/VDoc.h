@@ -1,0 +1,335 @@
+#pragma once
+// The game document: owner of the whole state of a game for the run. The
+// calendar, the companies, the two person tables (directors with their
+// candidates, and governors), the map, the stock matrix, the turn order and
+// the interest rate live here; every other part reaches them through it.
+// A new game is set up from the data files (VDocNewGame.cpp), a whole game
+// is saved and loaded in the saved-game file (VDocSerialize.cpp), and the
+// document runs its own steps of every month (VDocMonth.cpp).
+//
+// The records reach the document through IDocService (VDocServices.cpp);
+// the document reaches the frame, the report composer and the network
+// through the other services of model/services.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/FrameState.h"
+#include "model/Enterprise.h"
+#include "model/MapDoc.h"
+#include "model/PersonData.h"
+#include "model/services/DocService.h"
+#include "platform/core/MemBlock.h"
+#include "platform/ui/Bitmap.h"
+
+class CArchive;
+class CMapData;
+class CPersonDataFile;
+
+class CVDoc : public IDocService {
+public:
+    // The saved-game file: header text, padding to 63 bytes and 0x1A.
+    static constexpr char kFileHeader[] = "MERCAVO Data (Version 1.0)";
+    static constexpr int kFileHeaderSize = 64;
+    static constexpr int kFormatVersion = 3;
+    // The Options dialog's range of the wait time.
+    static constexpr int kMaxWaitTime = 100;
+    static constexpr const char* kDefaultMapFile = "ORIGINAL.MQM";
+
+    CVDoc();
+    ~CVDoc() override;
+    CVDoc(const CVDoc&) = delete;
+    CVDoc& operator=(const CVDoc&) = delete;
+
+    // The frame's part of the saved game. Without a frame the document keeps
+    // its own.
+    void SetFrameState(CFrameState* frame) { m_frame = frame ? frame : &m_ownFrame; }
+    CFrameState& GetFrameState() { return *m_frame; }
+
+    // ---- calendar
+    int GetYear() const { return m_game.year; }
+    int GetMonth() const { return m_game.month; }
+    int GetMonthIndex() const { return m_game.year * 12 + m_game.month; }
+    int GetNextMonth() const { return (m_game.month + 1) % 12; }
+    void SetYear(int year) { m_game.year = year; }
+    void SetMonth(int month) { m_game.month = month; }
+    int GetGameYears() override { return m_game.playYears; }
+    void SetGameYears(int years) { m_game.playYears = years; }
+    int GetLoadCount() const { return m_game.loadCount; }
+    bool IsLoadedGame() const { return m_game.loadedGame; }
+    void SetLoadedGame(bool loaded) { m_game.loadedGame = loaded; }
+
+    // ---- companies and players
+    CEnterprise* GetEnterprise(int i);
+    const CEnterprise* GetEnterprise(int i) const;
+    int GetCompanyCount() override { return CompanyCount(); }
+    int CompanyCount() const { return static_cast<int>(m_game.companies.size()); }
+    // The company count a new game is set up with (0: the map's).
+    void SetEnterpriseCount(int n) { m_requestedCompanies = n; }
+    int GetPlayState() override { return m_game.humanPlayers; }
+    int GetStartingPlayerCount() const { return m_game.startingPlayers; }
+    // 0 when count lies outside 0..company count; with both also the
+    // starting count.
+    int SetPlayerCount(int count, int both);
+
+    // ---- persons; nullptr outside the tables
+    CPersonData* GetDirector(int i) override;
+    CPersonData* GetGovernor(int i) override;
+    int GetDirectorTableSize() const { return static_cast<int>(m_game.directors.size()); }
+    int GetGovernorTableSize() const { return static_cast<int>(m_game.governors.size()); }
+    int GetFirstYearCandidates() const { return m_game.firstYearCandidates; }
+    int GetPersonChecksum() const { return m_game.personChecksum; }
+    int HasGovernorFaces() const { return m_game.governorFaces; }
+    CPersonData* GetAreaGovernor(int area);
+    int CountFreeDirectors() const;
+
+    // ---- map and areas
+    CMapDoc& GetMap() { return *m_game.map; }
+    const CMapDoc& GetMap() const { return *m_game.map; }
+    // Areas -1..count-1 (-1: all; nullptr there and outside).
+    CMapData* GetArea(int area);
+    // "All" for -1; nullptr outside -1..count-1.
+    const char* GetAreaNameText(int area) const;
+    std::string GetAreaName(int area) override;
+    // Author 0 of the character data, 1..3 of the map data.
+    std::string GetAuthorName(int author) const;
+    const CMemBlock* GetAuthorMark(int author) const;
+    int GetViewDirection() const { return m_game.viewDirection; }
+    void SetViewDirection(int direction) { m_game.viewDirection = direction; }
+    int GetViewPictureIndex() const;
+    int GetSavedArea() const { return m_game.savedArea; }
+    void SetSavedArea(int area) { m_game.savedArea = area; }
+    void ClearSavedArea() { m_game.savedArea = -1; }
+    int GetWaitTime() override { return m_game.waitTime; }
+    void SetWaitTime(int value) { m_game.waitTime = value; }
+    int IsActivityReportOn() const { return m_game.activityReport; }
+    void SetActivityReport(int flag) { m_game.activityReport = flag ? 1 : 0; }
+    int GetInterestRate() const { return m_game.interestRate; }
+    void SetInterestRate(int rate) { m_game.interestRate = rate; }
+    int GetReservedWord() const { return m_game.reservedWord; }
+    // 1 when the area's governor changed.
+    int ChangeAreaGovernor(int area, int person);
+    int SumAreaRatings(int rating, int area, int damped) const;
+
+    // ---- turn order
+    void ShuffleTurnOrder();
+    // -1 when there is none; p = -1: the current position.
+    int GetTurnEnterprise(int p) const;
+    int NextTurn();
+    void ResetTurnPosition() { m_game.turnPosition = 0; }
+    int GetTurnPosition() const { return m_game.turnPosition; }
+    void SetTurnOrderEntry(int p, int company);
+
+    // ---- stock matrix
+    int GetStockHolding(int company, int holder) override;
+    void SetStockHolding(int company, int holder, int value);
+    double GetShareRatio(int company, int holder) const;
+    void InitIssuedShares();
+
+    // ---- companies leaving the game
+    void RemoveEnterprise(int i);
+    void MergeEnterprise(int absorbed, int absorber);
+
+    // ---- face strips
+    // Copies the faces of persons first..last of a table side by side into
+    // face strip counter (replacing one of that number) and counts counter
+    // on; 1, or 0 when the strip could not be made. A group without faces
+    // makes no strip.
+    int PackFaceStrips(int& counter, bool governors, int first, int last);
+    // Packs again the group of three that person i of a table belongs to,
+    // into the strip the group already has.
+    void RepackFaceGroup(int i, bool governors);
+    int GetFaceStripCount() const { return static_cast<int>(m_game.faceStrips.size()); }
+
+    // ---- new game (VDocNewGame.cpp)
+    // The map file (ORIGINAL.MQM when the name is empty) and the character
+    // data file, both from the program folder: 1 when the game is set up;
+    // 0 after a message.
+    int PrepareNewGame(const std::string& mapName);
+    int LoadDataFiles(const std::string& mapName);
+    // The same from files anywhere.
+    int PrepareNewGameFrom(const std::string& mapPath, const std::string& personPath);
+    int LoadDataFilesFrom(const std::string& mapPath, const std::string& personPath);
+    int ReadPersonDataFile(CArchive& ar);
+    // The message of the first data check that fails; "" when the data
+    // files hold what a game needs.
+    std::string CheckGameData() const;
+    int SetupNewGame();
+    int SetupEnterprises();
+    int SetupEnterprise(int c, int keepName);
+    void ChooseStartArea(int c);
+    int ChooseBestArea(int c, int tries);
+    int RateAreaForCompany(const CEnterprise& company, int area, int withOwn) const;
+    int AssignCompanyName(int c, int nameIndex);
+    int AppointPresident(int c, int person);
+    void ChooseCompanyColour(int c);
+    static int GetColourHue(int red, int green, int blue);
+
+    // ---- saved game (VDocSerialize.cpp)
+    void Serialize(CArchive& ar);
+    // Saves the whole game; false when the file cannot be written (a file
+    // half written is removed).
+    bool SaveFile(const std::string& path);
+    // Loads a saved game into a fresh document and takes it over only when
+    // the whole file loaded: the error value of a failed load (and the game
+    // running here untouched), or -1 on success. A file that cannot be
+    // opened or ends early gives eMERCAVO_ERROR_FAILED.
+    int LoadFile(const std::string& path);
+    // The same from bytes.
+    int LoadBytes(const std::vector<uint8_t>& bytes);
+    std::vector<uint8_t> SaveBytes();
+    // The framework's open: loads and on failure lets the frame show the
+    // error's text. 1 on success.
+    int OnOpenDocument(const std::string& path);
+    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified) { m_modified = modified; }
+
+    // ---- month steps (VDocMonth.cpp)
+    void RunMonthlyCompanyStep();
+    void UpdatePersonRelations();
+    void RunLeagueMonth();
+    void AdvancePlans();
+    void RunAreaGovernorMonth();
+    void BroadcastGameData();
+
+    // ---- IDocService (VDocServices.cpp)
+    int GetCurrentMonthIndex() override { return GetMonthIndex(); }
+    int GetAnnualIncome(int company) override;
+    int GetFunds(int company) override;
+    int GetDirectorCount(int company) override;
+    int GetTotalAreaGrade(int company) override;
+    bool IsHumanPlayed(int company) override;
+    int GetStockPrice(int company) override;
+    void AddDirector(int company, int person) override;
+    void RemoveDirector(int company, int person) override;
+    void DropDirectorPlan(int company, int person) override;
+    int GetCellOwner(int area, int x, int y) override;
+    int GetCellStructure(int area, int x, int y) override;
+    bool IsProjectCell(int area, int x, int y) override;
+    int GetStructureTypeCode(int type) override;
+    const CBD* GetLandType(int index) override;
+    const CBD* GetStructureType(int index) override;
+    CBitmap* GetFaceStrip(int strip) override;
+    int FindLotForDirector(const CPersonData& director, int priceLimit, SLotFound& found) override;
+    bool CheckReinforcementTask(CPersonData& director) override;
+    void ReportPurchaseFailure(int company, int person, int area, int x, int y,
+                               int reason) override;
+    void ReportResignation(int company, int person) override;
+    void ReportHeadhuntFailed(int company, int hunter) override;
+    void ReportHeadhuntSucceeded(int company, int hunter, int target) override;
+    void ReportHeadhuntLoss(int company, int target, int hunterCompany) override;
+    void ReportHeadhuntNotice(int hunter, int target) override;
+    bool IsNetworkHost() override;
+    void SendPersonState(const CPersonData& person, ePERSON_STATE what) override;
+    void SendDirectorList(int company) override;
+    void SendRefreshInfo() override;
+    CPersonData* GetPlayerPerson() override;
+    CEnterprise* GetCompany(int index) override { return GetEnterprise(index); }
+    bool GetAreaSize(int area, int& width, int& height) override;
+    bool CanManageMoreAreas(int company) override;
+    int RateAreaForCompany(int area, int company) override;
+    int GetPersonCount() override { return GetDirectorTableSize(); }
+    const CLeague* GetLeague(int league) override;
+    void SetModified() override { m_modified = true; }
+    int GetInitialCompanyCount() override { return GetMap().GetInitialCompanyCount(); }
+    int GetMaxCompanyCount() override { return GetMap().GetMaxCompanyCount(); }
+    bool IsCellUsable(int area, int x, int y) override;
+    int GetLotPrice(int area, int x, int y, int landOnly) override;
+    int RunAuction(int area, int x, int y, int minimum) override;
+    void ShowPaymentNotice(int company, int amount, int flag) override;
+    void AnnounceForcedSale(int company) override;
+    void DropEnterprise(int company) override;
+    void IssueRepayLoan(int company, int amount, int send, int local) override;
+    void SendProcessedFlag(int company, int flag) override;
+    int ShareholderPressureRoll(int company, int holder) override;
+    bool IsNetworkGame() override;
+    bool IsLocallyPlayed(int company) override;
+    bool IsRemotePlayerAway(int company) override;
+    void StorePlayerCmdSet(const CCmdSet& order) override;
+    void SendCmdSet(const CCmdSet& order, int company) override;
+    void ReportContractProblem(int company, int area, int x, int y, int offering, int structureType,
+                               int reason) override;
+    int AskAcceptContract(int company, int area, int x, int y, int offering, int structureType,
+                          int price, int takeover) override;
+    int AskDirectorChoice(int company, int orderKind) override;
+    void BuildAdvice(int company) override;
+
+private:
+    // Everything a saved game holds, kept together so that a loaded game
+    // replaces the running one in one step.
+    struct SGame {
+        SGame();
+        int loadCount = 0;
+        int personChecksum = 0;
+        int playYears = 10;
+        int year = 0;
+        int month = 0;
+        int startingPlayers = 0;
+        int humanPlayers = 0;
+        std::vector<CEnterprise> companies;
+        int firstYearCandidates = 0;
+        std::vector<CPersonData> directors;
+        std::vector<CPersonData> governors;
+        int governorFaces = 0;
+        std::string authorName;
+        CMemBlock authorMark;
+        int interestRate = 0;
+        // Row i = company i: the shares it issued, then the shares of it
+        // held by companies 0..n-1.
+        std::vector<int> stock;
+        int turnPosition = 0;
+        std::vector<int> turnOrder;
+        int reservedWord = 1;
+        int viewDirection = 2;
+        int waitTime = 20;
+        int activityReport = 1;
+        int savedArea = 0;
+        std::unique_ptr<CMapDoc> map;
+        // Strip s holds the faces of one group of three persons.
+        std::vector<std::unique_ptr<CBitmap>> faceStrips;
+        bool loadedGame = false;
+    };
+
+    size_t StockIndex(int company, int holder) const;
+    std::vector<CPersonData>& Table(bool governors) {
+        return governors ? m_game.governors : m_game.directors;
+    }
+    int ComputeGovernorFaces() const;
+
+    // Saved game.
+    void Store(CArchive& ar);
+    void Load(CArchive& ar);
+    void LoadCalendar(CArchive& ar);
+    void LoadCompanies(CArchive& ar);
+    void LoadPersons(CArchive& ar);
+    void LoadPersonTable(CArchive& ar, bool governors, int count, int& stripCounter);
+    void LoadTurnsAndStock(CArchive& ar);
+    void LoadAuthor(CArchive& ar);
+    void LoadSettings(CArchive& ar);
+    void ValidateLoadedGame() const;
+    int LoadFrom(CArchive& ar);
+
+    // New game.
+    void TakePersons(const CPersonDataFile& file);
+    void AppointAreaGovernors();
+    int ChoosePresident(int c);
+    int DrawFreeCompanyName() const;
+
+    // Companies leaving the game.
+    void RenumberPersons(int removed);
+    // Moves every company but the removed one into companies (memory reserved
+    // by the caller) and takes that array.
+    void ReplaceCompanies(int removed, std::vector<CEnterprise>& companies);
+
+    // Month steps.
+    void UpdateRelationToward(CPersonData& person, int company);
+
+    SGame m_game;
+    // Not saved.
+    int m_requestedCompanies = 0;
+    bool m_modified = false;
+    CPersonData m_sparePerson;
+    CFrameState m_ownFrame;
+    CFrameState* m_frame = &m_ownFrame;
+};

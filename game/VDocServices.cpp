@@ -1,0 +1,280 @@
+// What the records ask of the game document. Network play routes results to
+// remote players and sends state; until a network layer answers here, every
+// company is played at this machine and nothing is sent.
+
+#include <algorithm>
+#include <cmath>
+
+#include "game/VDoc.h"
+#include "model/MapData.h"
+#include "model/Random.h"
+#include "model/services/Services.h"
+
+namespace {
+IReportService& Report() {
+    return Services::Report();
+}
+}  // namespace
+
+// ---------------------------------------------------------------- companies
+
+int CVDoc::GetAnnualIncome(int company) {
+    const CEnterprise* c = GetEnterprise(company);
+    return c ? c->GetAnnualIncome() : 0;
+}
+
+int CVDoc::GetFunds(int company) {
+    const CEnterprise* c = GetEnterprise(company);
+    return c ? c->GetFunds() : 0;
+}
+
+int CVDoc::GetDirectorCount(int company) {
+    const CEnterprise* c = GetEnterprise(company);
+    return c ? c->GetDirectorCount() : 0;
+}
+
+// The totals' grade: the average over the areas.
+int CVDoc::GetTotalAreaGrade(int company) {
+    const CEnterprise* c = GetEnterprise(company);
+    return c ? c->GetAreaGrade(-1) : 0;
+}
+
+bool CVDoc::IsHumanPlayed(int company) {
+    const CEnterprise* c = GetEnterprise(company);
+    return c && c->IsHumanPlayed();
+}
+
+int CVDoc::GetStockPrice(int company) {
+    const CEnterprise* c = GetEnterprise(company);
+    int issued = GetStockHolding(company, -1);
+    // Before the founding phase has issued shares there is no price.
+    if (!c || issued <= 0) return 0;
+    int held = GetStockHolding(company, -2);
+    double s = std::max(c->GetAnnualIncome(), 80);
+    double base = (std::pow(s, 0.9) + 1500) * 10 / issued;
+    int64_t ratio = int64_t{held} * 1000 / issued;
+    double price = base * static_cast<double>(ratio + 300) / 300;
+    return static_cast<int>(std::min(price, 2147483647.0));
+}
+
+int CVDoc::ShareholderPressureRoll(int company, int holder) {
+    int v = static_cast<int>(GetShareRatio(company, holder) * 1000);
+    if (v < 10) return 0;
+    return Random(Random(v)) + Random(Random(Random(100))) >= 61 ? 1 : 0;
+}
+
+void CVDoc::AddDirector(int company, int person) {
+    if (CEnterprise* c = GetEnterprise(company)) c->AddDirector(person);
+}
+
+void CVDoc::RemoveDirector(int company, int person) {
+    if (CEnterprise* c = GetEnterprise(company)) c->RemoveDirector(person);
+}
+
+// The computer player's plans are kept per company; a plan step that named
+// the director is left to the planner, which skips steps whose director is
+// gone.
+void CVDoc::DropDirectorPlan(int /*company*/, int /*person*/) {}
+
+CPersonData* CVDoc::GetPlayerPerson() {
+    return m_game.humanPlayers > 0 ? &m_sparePerson : nullptr;
+}
+
+// The computer player's judgment whether to grow by one presence level:
+// from the income, the directors and the president's directing ability.
+bool CVDoc::CanManageMoreAreas(int company) {
+    CEnterprise* c = GetEnterprise(company);
+    if (!c) return false;
+    int income = c->GetAnnualIncome();
+    if (income < 1) return false;
+    const CPersonData* president = c->GetPresident();
+    int d = president ? president->GetAbility(0, true) : 0;
+    double v = std::sqrt(static_cast<double>(income)) / 12 + c->GetDirectorCount() / 5;
+    int w = static_cast<int>(d / 35.0 * v * 10);
+    int r = RandomVary(w, w / 3);
+    return r >= 3 * c->SumAreaLevels(1);
+}
+
+int CVDoc::RateAreaForCompany(int area, int company) {
+    const CEnterprise* c = GetEnterprise(company);
+    return c ? RateAreaForCompany(*c, area, 1) : 0;
+}
+
+void CVDoc::DropEnterprise(int company) {
+    CEnterprise* c = GetEnterprise(company);
+    if (!c) return;
+    // Its map cells go back to nobody and its staff and president are free.
+    CMapDoc& map = GetMap();
+    for (int a = 0; a < map.GetAreaCount(); ++a) {
+        CMapData& area = map.GetArea(a);
+        for (int y = 0; y < area.GetHeight(); ++y)
+            for (int x = 0; x < area.GetWidth(); ++x)
+                if (area.GetCellOwner(x, y) == company + 1) area.SetCellOwner(x, y, 0);
+    }
+    RemoveEnterprise(company);
+}
+
+// The repayment order applied here; the network play records and sends it.
+void CVDoc::IssueRepayLoan(int company, int amount, int /*send*/, int /*local*/) {
+    CEnterprise* c = GetEnterprise(company);
+    if (!c) return;
+    c->Borrow(-amount);
+    SetModified();
+}
+
+// ---------------------------------------------------------------- map
+
+int CVDoc::GetCellOwner(int area, int x, int y) {
+    CMapData* record = GetArea(area);
+    return record && record->IsInGrid(x, y) ? record->GetCellOwner(x, y) : 0;
+}
+
+int CVDoc::GetCellStructure(int area, int x, int y) {
+    CMapData* record = GetArea(area);
+    return record && record->IsInGrid(x, y) ? record->GetStructureAt(x, y, 1) : 0;
+}
+
+bool CVDoc::IsProjectCell(int area, int x, int y) {
+    CMapData* record = GetArea(area);
+    return record && record->IsInGrid(x, y) && record->IsProjectCell(x, y);
+}
+
+int CVDoc::GetStructureTypeCode(int type) {
+    const CBD* entry = GetMap().GetStructureType(type);
+    return entry ? entry->GetTypeCode() : 0;
+}
+
+const CBD* CVDoc::GetLandType(int index) {
+    return GetMap().GetLandTypeEntry(index);
+}
+
+const CBD* CVDoc::GetStructureType(int index) {
+    return GetMap().GetStructureType(index);
+}
+
+bool CVDoc::GetAreaSize(int area, int& width, int& height) {
+    CMapData* record = GetArea(area);
+    if (!record) return false;
+    width = record->GetWidth();
+    height = record->GetHeight();
+    return true;
+}
+
+const CLeague* CVDoc::GetLeague(int league) {
+    if (league < 0 || league >= CMapDoc::kLeagueCount) return nullptr;
+    return &GetMap().GetLeague(league);
+}
+
+// The lot search of a purchasing director comes with the map's cell
+// operations; until then nothing is found.
+int CVDoc::FindLotForDirector(const CPersonData& /*director*/, int /*priceLimit*/,
+                              SLotFound& /*found*/) {
+    return 0;
+}
+
+// A cell that can be built on: in the grid, free of the area project.
+bool CVDoc::IsCellUsable(int area, int x, int y) {
+    CMapData* record = GetArea(area);
+    if (!record || !record->IsInGrid(x, y)) return false;
+    const CBD* land = GetLandType(record->GetLandType(x, y));
+    return land && land->GetUsableFlag() != 0;
+}
+
+int CVDoc::GetLotPrice(int area, int x, int y, int landOnly) {
+    if (!IsCellUsable(area, x, y)) return -1;
+    return GetArea(area)->GetCellBaseValue(x, y, landOnly ? 1 : 0);
+}
+
+// Auctions belong to the land sales; until they run, no lot is sold.
+int CVDoc::RunAuction(int /*area*/, int /*x*/, int /*y*/, int /*minimum*/) {
+    return 0;
+}
+
+// The director tasks check the reinforced building themselves for now.
+bool CVDoc::CheckReinforcementTask(CPersonData& /*director*/) {
+    return true;
+}
+
+// ---------------------------------------------------------------- reports
+
+void CVDoc::ReportPurchaseFailure(int company, int person, int area, int x, int y, int reason) {
+    Report().ShowPurchaseFailure(company, person, area, x, y, reason);
+}
+
+void CVDoc::ReportResignation(int company, int person) {
+    Report().ShowResignation(company, person);
+}
+
+void CVDoc::ReportHeadhuntFailed(int company, int hunter) {
+    Report().ShowHeadhuntFailed(company, hunter);
+}
+
+void CVDoc::ReportHeadhuntSucceeded(int company, int hunter, int target) {
+    Report().ShowHeadhuntSucceeded(company, hunter, target);
+}
+
+void CVDoc::ReportHeadhuntLoss(int company, int target, int hunterCompany) {
+    Report().ShowHeadhuntLoss(company, target, hunterCompany);
+}
+
+void CVDoc::ReportHeadhuntNotice(int hunter, int target) {
+    Report().ShowHeadhuntNotice(hunter, target);
+}
+
+void CVDoc::ShowPaymentNotice(int company, int amount, int flag) {
+    Report().ShowPaymentNotice(company, amount, flag);
+}
+
+void CVDoc::AnnounceForcedSale(int company) {
+    Report().ShowForcedSale(company);
+}
+
+void CVDoc::ReportContractProblem(int company, int area, int x, int y, int offering,
+                                  int structureType, int reason) {
+    Report().ShowContractProblem(company, area, x, y, offering, structureType, reason);
+}
+
+int CVDoc::AskAcceptContract(int company, int area, int x, int y, int offering, int structureType,
+                             int price, int takeover) {
+    return Report().AskAcceptContract(company, area, x, y, offering, structureType, price, takeover)
+               ? 1
+               : 0;
+}
+
+int CVDoc::AskDirectorChoice(int company, int orderKind) {
+    return Report().AskDirectorChoice(company, orderKind);
+}
+
+// The computer player's advice comes with its planner; the list stays
+// empty until then.
+void CVDoc::BuildAdvice(int /*company*/) {}
+
+// ---------------------------------------------------------------- network
+
+bool CVDoc::IsNetworkGame() {
+    return m_frame->IsNetworkGame() != 0;
+}
+
+bool CVDoc::IsNetworkHost() {
+    return IsNetworkGame() && m_frame->IsNetworkHost() != 0;
+}
+
+bool CVDoc::IsLocallyPlayed(int company) {
+    return GetEnterprise(company) != nullptr;
+}
+
+bool CVDoc::IsRemotePlayerAway(int /*company*/) {
+    return false;
+}
+
+void CVDoc::SendPersonState(const CPersonData& /*person*/, ePERSON_STATE /*what*/) {}
+
+void CVDoc::SendDirectorList(int /*company*/) {}
+
+void CVDoc::SendRefreshInfo() {}
+
+void CVDoc::SendProcessedFlag(int /*company*/, int /*flag*/) {}
+
+void CVDoc::StorePlayerCmdSet(const CCmdSet& /*order*/) {}
+
+void CVDoc::SendCmdSet(const CCmdSet& /*order*/, int /*company*/) {}

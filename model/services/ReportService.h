@@ -1,0 +1,52 @@
+#pragma once
+// What the rules need of the report composer and the report dialogs: the
+// results, notices and questions shown to the player of a company that is
+// played at this machine. The game document decides where a result goes
+// (here, or to a remote player over the network) and calls these only for
+// what is shown here. Implemented by the shell's composer; programs without
+// windows use CDetachedReportService or a transcript.
+
+class IReportService {
+public:
+    virtual ~IReportService() = default;
+    // A lot purchase that failed (reason 0..2) for the director's company.
+    virtual void ShowPurchaseFailure(int company, int person, int area, int x, int y,
+                                     int reason) = 0;
+    virtual void ShowResignation(int company, int person) = 0;
+    // Head hunting: failure and success for the hunting company, the loss
+    // for the company that lost target, and the notice to everybody.
+    virtual void ShowHeadhuntFailed(int company, int hunter) = 0;
+    virtual void ShowHeadhuntSucceeded(int company, int hunter, int target) = 0;
+    virtual void ShowHeadhuntLoss(int company, int target, int hunterCompany) = 0;
+    virtual void ShowHeadhuntNotice(int hunter, int target) = 0;
+    // The loan repayment notice (flag 1: structures will be sold).
+    virtual void ShowPaymentNotice(int company, int amount, int flag) = 0;
+    virtual void ShowForcedSale(int company) = 0;
+    // Why the company cannot take a construction contract (0 funds, 1 no
+    // free director), and the question whether it takes it (true = yes).
+    virtual void ShowContractProblem(int company, int area, int x, int y, int offering,
+                                     int structureType, int reason) = 0;
+    virtual bool AskAcceptContract(int company, int area, int x, int y, int offering,
+                                   int structureType, int price, int takeover) = 0;
+    // The director the player picks for an order kind; -1 none.
+    virtual int AskDirectorChoice(int company, int orderKind) = 0;
+    // A league's season ended with this champion team.
+    virtual void ShowChampion(int league, int team) = 0;
+};
+
+// Nobody to show anything to: results vanish and questions are answered no.
+class CDetachedReportService : public IReportService {
+public:
+    void ShowPurchaseFailure(int, int, int, int, int, int) override {}
+    void ShowResignation(int, int) override {}
+    void ShowHeadhuntFailed(int, int) override {}
+    void ShowHeadhuntSucceeded(int, int, int) override {}
+    void ShowHeadhuntLoss(int, int, int) override {}
+    void ShowHeadhuntNotice(int, int) override {}
+    void ShowPaymentNotice(int, int, int) override {}
+    void ShowForcedSale(int) override {}
+    void ShowContractProblem(int, int, int, int, int, int, int) override {}
+    bool AskAcceptContract(int, int, int, int, int, int, int, int) override { return false; }
+    int AskDirectorChoice(int, int) override { return -1; }
+    void ShowChampion(int, int) override {}
+};

@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+
+#include "GameFixture.h"
+#include "model/MapData.h"
+#include "model/MercavoError.h"
+#include "platform/core/Archive.h"
+
+namespace {
+
+size_t SizeOf(const std::function<void(CArchive&)>& store) {
+    CMemoryStream stream;
+    CArchive ar(stream, CArchive::store);
+    store(ar);
+    return stream.Bytes().size();
+}
+
+// Offsets of the fields of a saved game, measured by storing its parts.
+struct SLayout {
+    size_t version = 64, reserved = 68, frame = 72;
+    size_t sessionState, loadCount, playYears, year, month, starting, humans, count, d, g,
+        firstYear;
+    size_t reservedWord, turnPosition, turnOrder, interest, stock, markSize, view, wait, flag, area;
+
+    explicit SLayout(CVDoc& doc) {
+        size_t at = frame + SizeOf([&](CArchive& ar) { doc.GetFrameState().Serialize(ar); });
+        loadCount = at;
+        sessionState = at - 4 - SizeOf([&](CArchive& ar) {
+                           ar.WriteString(doc.GetFrameState().GetPlayerName());
+                       });
+        playYears = at + 8;
+        year = at + 12;
+        month = at + 16;
+        at += 20 + SizeOf([&](CArchive& ar) { doc.GetMap().Serialize(ar); });
+        starting = at;
+        humans = at + 4;
+        count = at + 8;
+        at += 12;
+        for (int c = 0; c < doc.GetCompanyCount(); ++c)
+            at += SizeOf([&](CArchive& ar) { doc.GetEnterprise(c)->Serialize(ar); });
+        d = at;
+        g = at + 4;
+        firstYear = at + 8;
+        at += 12;
+        for (int p = 0; p < doc.GetDirectorTableSize(); ++p)
+            at += SizeOf([&](CArchive& ar) { doc.GetDirector(p)->Serialize(ar); });
+        for (int p = 0; p < doc.GetGovernorTableSize(); ++p)
+            at += SizeOf([&](CArchive& ar) { doc.GetGovernor(p)->Serialize(ar); });
+        reservedWord = at;
+        turnPosition = at + 4;
+        turnOrder = at + 8;
+        const size_t n = static_cast<size_t>(doc.GetCompanyCount());
+        interest = turnOrder + 4 * n;
+        stock = interest + 4;
+        at = stock + 4 * (n + 1) * n;
+        at += SizeOf([&](CArchive& ar) { ar.WriteString(doc.GetAuthorName(0)); });
+        markSize = at;
+        view = at + 4 + doc.GetAuthorMark(0)->Size();
+        wait = view + 4;
+        flag = wait + 4;
+        area = flag + 1;
+    }
+};
+
+void Put(std::vector<uint8_t>& bytes, size_t at, int32_t value) {
+    std::memcpy(bytes.data() + at, &value, 4);
+}
+
+// The offset of the first byte that differs; -1 for equal files.
+long FirstDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+    auto [ia, ib] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    return ia == a.end() && ib == b.end() ? -1 : static_cast<long>(ia - a.begin());
+}
+
+int32_t Get(const std::vector<uint8_t>& bytes, size_t at) {
+    int32_t value;
+    std::memcpy(&value, bytes.data() + at, 4);
+    return value;
+}
+
+class SavedGameTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        NewGame(5, 1);
+        doc.ShuffleTurnOrder();
+        doc.NextTurn();
+        doc.SetStockHolding(1, -1, 300);
+        doc.SetStockHolding(1, 2, 40);
+        doc.SetSavedArea(1);
+    }
+};
+
+// Loading counts the load and puts the frame's session state to that of a
+// loaded game; nothing else of the file changes.
+TEST_F(SavedGameTest, SaveLoadSaveGivesTheSameFileWithTheLoadCounted) {
+    std::vector<uint8_t> first = doc.SaveBytes();
+    SLayout layout(doc);
+    ASSERT_EQ(layout.area + 4, first.size());
+    EXPECT_EQ(std::string(first.begin(), first.begin() + 26), CVDoc::kFileHeader);
+    EXPECT_EQ(first[63], 0x1A);
+    EXPECT_EQ(first[62], ' ');
+    EXPECT_EQ(Get(first, layout.loadCount), 0);
+
+    CVDoc loaded;
+    auto scoped = ScopedDoc(&loaded);
+    ASSERT_EQ(loaded.LoadBytes(first), -1);
+    EXPECT_EQ(loaded.GetLoadCount(), 1);
+    EXPECT_TRUE(loaded.IsLoadedGame());
+    std::vector<uint8_t> second = loaded.SaveBytes();
+    ASSERT_EQ(second.size(), first.size());
+    EXPECT_EQ(Get(second, layout.loadCount), 1);
+    EXPECT_EQ(Get(second, layout.sessionState), CFrameState::kLoadedSessionState);
+    Put(second, layout.loadCount, 0);
+    Put(second, layout.sessionState, 0);
+    EXPECT_EQ(FirstDifference(second, first), -1);
+    EXPECT_EQ(loaded.GetStockHolding(1, 2), 40);
+    EXPECT_EQ(loaded.GetTurnPosition(), 1);
+    EXPECT_EQ(loaded.GetSavedArea(), 1);
+    EXPECT_EQ(loaded.GetEnterprise(3)->GetName(), doc.GetEnterprise(3)->GetName());
+}
+
+TEST_F(SavedGameTest, TheFirst64BytesAreNotRead) {
+    std::vector<uint8_t> bytes = doc.SaveBytes();
+    std::fill(bytes.begin(), bytes.begin() + 64, 0xEE);
+    CVDoc loaded;
+    auto scoped = ScopedDoc(&loaded);
+    EXPECT_EQ(loaded.LoadBytes(bytes), -1);
+}
+
+struct SDamage {
+    const char* name;
+    std::function<void(std::vector<uint8_t>&, const SLayout&)> damage;
+    int error;
+};
+
+class DamagedGameTest : public SavedGameTest, public ::testing::WithParamInterface<SDamage> {};
+
+TEST_P(DamagedGameTest, FailsWithItsErrorAndLeavesTheRunningGameAlone) {
+    std::vector<uint8_t> good = doc.SaveBytes();
+    SLayout layout(doc);
+    std::vector<uint8_t> bad = good;
+    GetParam().damage(bad, layout);
+    EXPECT_EQ(doc.LoadBytes(bad), GetParam().error);
+    EXPECT_EQ(FirstDifference(doc.SaveBytes(), good), -1);
+    EXPECT_EQ(doc.GetLoadCount(), 0);
+}
+
+auto Set(size_t SLayout::*field, int32_t value, size_t offset = 0) {
+    return [=](std::vector<uint8_t>& bytes, const SLayout& layout) {
+        Put(bytes, layout.*field + offset, value);
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SavedGame, DamagedGameTest,
+    ::testing::Values(
+        SDamage{"Version2", Set(&SLayout::version, 2), eMERCAVO_ERROR_VERSION},
+        SDamage{"Version4", Set(&SLayout::version, 4), eMERCAVO_ERROR_VERSION},
+        SDamage{"Reserved", Set(&SLayout::reserved, 1), eMERCAVO_ERROR_VERSION},
+        SDamage{"NegativeLoadCount", Set(&SLayout::loadCount, -1), eMERCAVO_ERROR_VERSION},
+        SDamage{"LoadCountCannotCount", Set(&SLayout::loadCount, INT32_MAX),
+                eMERCAVO_ERROR_VERSION},
+        SDamage{"PeerCount", Set(&SLayout::frame, -1), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"HugePeerCount", Set(&SLayout::frame, 100000000), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"PlayYears", Set(&SLayout::playYears, -1), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"YearIsTheLength", Set(&SLayout::year, 10), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"NegativeYear", Set(&SLayout::year, -1), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"Month12", Set(&SLayout::month, 12), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"StartingPlayers", Set(&SLayout::starting, -1), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"HumanPlayers", Set(&SLayout::humans, -1), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"FewerCompaniesThanPlayers", Set(&SLayout::humans, 6), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"MoreCompaniesThanTheMapHolds", Set(&SLayout::count, 9), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"NoDirectors", Set(&SLayout::d, 0), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"NoGovernors", Set(&SLayout::g, 0), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"NoCandidates", Set(&SLayout::firstYear, 0), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"HugeDirectorTable", Set(&SLayout::d, 200000000), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"TurnPositionIsN", Set(&SLayout::turnPosition, 5), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"NegativeTurnPosition", Set(&SLayout::turnPosition, -1), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"TurnEntryIsN", Set(&SLayout::turnOrder, 5), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"TurnOrderRepeats",
+                [](std::vector<uint8_t>& b, const SLayout& l) {
+                    Put(b, l.turnOrder + 4, Get(b, l.turnOrder));
+                },
+                eMERCAVO_ERROR_CONTENTS},
+        SDamage{"InterestRate", Set(&SLayout::interest, -1), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"StockEntry", Set(&SLayout::stock, -1, 28), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"MarkBeyondTheFile", Set(&SLayout::markSize, 0x7FFFFFF0), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"ViewDirection", Set(&SLayout::view, 4), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"WaitTime", Set(&SLayout::wait, -1), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"FlagByte", [](std::vector<uint8_t>& b, const SLayout& l) { b[l.flag] = 2; },
+                eMERCAVO_ERROR_CONTENTS},
+        SDamage{"CurrentAreaIsTheCount", Set(&SLayout::area, 2), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"CurrentAreaBelowNone", Set(&SLayout::area, -2), eMERCAVO_ERROR_CONTENTS},
+        SDamage{"CutShort", [](std::vector<uint8_t>& b, const SLayout&) { b.resize(b.size() / 2); },
+                eMERCAVO_ERROR_FAILED},
+        SDamage{"LastByteMissing", [](std::vector<uint8_t>& b, const SLayout&) { b.pop_back(); },
+                eMERCAVO_ERROR_FAILED}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(SavedGameTest, EdgeValuesThatLoad) {
+    std::vector<uint8_t> bytes = doc.SaveBytes();
+    SLayout layout(doc);
+    Put(bytes, layout.area, -1);
+    Put(bytes, layout.wait, 1000000);
+    Put(bytes, layout.loadCount, 41);
+    CVDoc loaded;
+    auto scoped = ScopedDoc(&loaded);
+    ASSERT_EQ(loaded.LoadBytes(bytes), -1);
+    EXPECT_EQ(loaded.GetSavedArea(), -1);
+    // A damaged wait time is held to the Options dialog's range.
+    EXPECT_EQ(loaded.GetWaitTime(), CVDoc::kMaxWaitTime);
+    EXPECT_EQ(loaded.GetLoadCount(), 42);
+}
+
+TEST_F(GameTest, FacesArePackedInGroupsOfThreeOverBothTables) {
+    SPersonFixtureOptions persons;
+    persons.directors = 7;
+    persons.governors = 4;
+    persons.firstYearCandidates = 7;
+    NewGame(4, 0, {}, persons);
+    auto check = [](CVDoc& d) {
+        EXPECT_EQ(d.GetFaceStripCount(), 5);
+        const int directorStrips[] = {0, 0, 0, 1, 1, 1, 2};
+        for (int p = 0; p < 7; ++p) EXPECT_EQ(d.GetDirector(p)->GetFaceStrip(), directorStrips[p]);
+        const int governorStrips[] = {3, 3, 3, 4};
+        for (int p = 0; p < 4; ++p) EXPECT_EQ(d.GetGovernor(p)->GetFaceStrip(), governorStrips[p]);
+        EXPECT_EQ(d.HasGovernorFaces(), 1);
+        // Faces of a group lie side by side.
+        EXPECT_EQ(d.GetDirector(4)->GetFaceOffset(0), d.GetDirector(3)->GetFaceOffset(2) + 6);
+        EXPECT_NE(d.GetFaceStrip(4), nullptr);
+        EXPECT_EQ(d.GetFaceStrip(5), nullptr);
+    };
+    // A new game packs in the order of the character file.
+    for (int p = 0; p < 7; ++p)
+        EXPECT_EQ(doc.GetDirector(p)->GetFaceStrip(), doc.GetDirector(p / 3 * 3)->GetFaceStrip());
+    EXPECT_EQ(doc.GetFaceStripCount(), 5);
+    CVDoc loaded;
+    auto scoped = ScopedDoc(&loaded);
+    ASSERT_EQ(loaded.LoadBytes(doc.SaveBytes()), -1);
+    check(loaded);
+}
+
+TEST_F(GameTest, RepackingAGroupKeepsItsStripNumber) {
+    SPersonFixtureOptions persons;
+    persons.directors = 7;
+    persons.firstYearCandidates = 7;
+    NewGame(4, 0, {}, persons);
+    int governorStrip = doc.GetGovernor(0)->GetFaceStrip();
+    int lastStrip = doc.GetDirector(6)->GetFaceStrip();
+    int strips = doc.GetFaceStripCount();
+    // A short last group and a governor group are packed into their own
+    // strips again.
+    doc.RepackFaceGroup(6, false);
+    doc.RepackFaceGroup(1, true);
+    EXPECT_EQ(doc.GetFaceStripCount(), strips);
+    EXPECT_EQ(doc.GetDirector(6)->GetFaceStrip(), lastStrip);
+    EXPECT_NE(doc.GetFaceStrip(lastStrip), nullptr);
+    EXPECT_EQ(doc.GetGovernor(0)->GetFaceStrip(), governorStrip);
+}
+
+}  // namespace
