@@ -1,20 +1,24 @@
 // mkdata: writes the game's data files into the program folder (or the
 // folder given with --out) from the sources in data/ (or the folder given
-// with --data): the palette and the character data file; the map data file
-// joins once its writer exists. With --sheet FILE it also writes a contact
+// with --data): the palette, the map data file and the character data file.
+// With --sheet FILE it also writes a contact
 // sheet of every picture for review. "mkdata --check FILE..." loads data
 // files through the game's own readers and describes them.
 
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <memory>
 #include <string>
 
 #include <strings.h>
 
+#include "model/MapDoc.h"
 #include "platform/core/ProgramFolder.h"
 #include "tools/mkdata/ArtReview.h"
 #include "tools/mkdata/GamePalette.h"
+#include "tools/mkdata/MapBuilder.h"
+#include "tools/mkdata/MapFileReport.h"
 #include "tools/mkdata/PersonFileReport.h"
 #include "tools/mkdata/PersonSource.h"
 
@@ -40,6 +44,7 @@ int CheckFiles(int count, char** paths) {
         std::string text = path + ": not a data file that mkdata knows\n";
         bool loaded = false;
         if (HasExtension(path, ".MQP")) loaded = CPersonFileReport::Describe(path, text);
+        if (HasExtension(path, ".MQM")) loaded = CMapFileReport::Describe(path, text);
         std::fputs(text.c_str(), loaded ? stdout : stderr);
         if (!loaded) result = 1;
     }
@@ -75,15 +80,14 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    // The map data file (ORIGINAL.MQM) is written here once its writer is
-    // in: its land and structure types take their pictures from
-    // CArtCatalog::Draw and CArtCatalog::ApplyToType. The persons should
-    // then be checked against that map's needs (directors, governors, area
-    // count) instead of the defaults.
+    // The persons are checked against what the map asks of them.
     try {
+        std::unique_ptr<CMapDoc> map =
+            CMapBuilder::WriteDataFile(data, out + CMapBuilder::kFileName, palette);
+        CPersonSource::SNeeds needs{map->GetDirectorsNeeded(), map->GetGovernorsNeeded(),
+                                    map->GetAreaCount()};
         CPersonSource::WriteDataFile(data + CPersonSource::kSourceName,
-                                     out + CPersonDataFile::kFileName, CPersonSource::SNeeds{},
-                                     palette);
+                                     out + CPersonDataFile::kFileName, needs, palette);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "mkdata: %s\n", e.what());
         return 1;
