@@ -57,10 +57,13 @@ bool CLeague::IsRunning() const {
 
 bool CLeague::IsInSeason(int month) const {
     if (m_gamesPerMonth < 1) return false;
-    int length = (m_seasonGames + m_gamesPerMonth - 1) / m_gamesPerMonth;
+    // Season length and game counts come from saved games and peers and may
+    // be near the int limit: the month sums are done in 64 bits.
+    int64_t length = (int64_t{m_seasonGames} + m_gamesPerMonth - 1) / m_gamesPerMonth;
     for (int start : m_startMonths) {
         if (start > month) return false;
-        if (month < start + length || month + 12 < start + length) return true;
+        int64_t end = start + length;
+        if (month < end || int64_t{month} + 12 < end) return true;
     }
     return false;
 }

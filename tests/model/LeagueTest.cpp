@@ -278,6 +278,13 @@ TEST(League, RunningAndInSeason) {
     std::vector<bool> inSeason;
     for (int m = 0; m < 12; ++m) inSeason.push_back(league.IsInSeason(m));
     EXPECT_EQ(inSeason, (std::vector<bool>{0, 0, 1, 1, 1, 1, 0, 0, 1, 1, 1, 1}));
+    // Counts near the int limit from a stored league: a season of one month,
+    // then one that never ends.
+    league.SetSchedule(0x7FFFFFFF, 0x7FFFFFFF, {5});
+    EXPECT_TRUE(league.IsInSeason(5));
+    EXPECT_FALSE(league.IsInSeason(6));
+    league.SetSchedule(0x7FFFFFFF, 1, {3});
+    EXPECT_TRUE(league.IsInSeason(0x7FFFFFF0));
 }
 
 TEST(League, TeamPrices) {
