@@ -254,6 +254,18 @@ public:
                           int price, int takeover) override;
     int AskDirectorChoice(int company, int orderKind) override;
     void BuildAdvice(int company) override;
+    // The seams of a company's plans, teams and events and of the property
+    // rows, answered as far as the document knows so far.
+    CMapDoc* GetMapDoc() override { return m_game.map.get(); }
+    CEnterprise* GetOwnCompany() override { return GetEnterprise(GetTurnEnterprise(-1)); }
+    int CalcLotValue(int, int, int, int, double&, double&, int) override { return 0; }
+    void SendCompanyState(int, eCOMPANY_STATE) override {}
+    void SendAreaOwners(int) override {}
+    void RouteContractorBankrupt(int, int, int, int) override {}
+    int AskNewHomeField(int, int) override { return 0; }
+    void ChooseHomeField(int, int) override {}
+    void ReportTeamLostStadium(int, int) override {}
+    void IssueTeamSale(int, int) override {}
 
 private:
     // Everything a saved game holds, kept together so that a loaded game

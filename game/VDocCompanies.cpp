@@ -147,9 +147,9 @@ void CVDoc::MergeEnterprise(int absorbed, int absorber) {
         for (int t = 0; t < league.GetTeamCount(); ++t) {
             CProTeam& team = league.GetTeam(t);
             if (team.GetOwnerIndex() != i) continue;
-            if (gaining.GetLeagueTeam(l) == 0) {
+            if (gaining.GetLeagueTeam(l) < 0) {
                 team.SetOwner(absorber);
-                gaining.SetLeagueTeam(l, t + 1);
+                gaining.SetLeagueTeam(l, t);
             } else {
                 int price = std::max(league.GetTeamPrice(t) / 2, 1);
                 gaining.AddFunds(price);

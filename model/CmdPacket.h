@@ -13,6 +13,7 @@
 #include "model/CellPoint.h"
 
 class CArchive;
+class CEnterprise;
 class CPersonData;
 
 // What one step of a plan does.
@@ -89,6 +90,7 @@ public:
     int GetStepCount() const { return static_cast<int>(m_steps.size()); }
     // Step i; an index outside the plan throws std::out_of_range.
     const SStep& GetStep(int i) const { return m_steps.at(static_cast<size_t>(i)); }
+    const std::vector<SStep>& GetSteps() const { return m_steps; }
 
     eCOM_CMD GetKind(int i) const { return GetStep(i).kind; }
     int GetParam1(int i) const { return GetStep(i).param1; }
@@ -137,6 +139,23 @@ public:
     int CountOwnedFreeCells(int company, int area) const;
     bool IsLoanPlan() const { return m_planType == ePLAN_LOAN; }
     bool IsHeadhuntingTargetOf(int person) const;
+
+    // ---- costs and feasibility (CmdPacketFeasibility.cpp)
+    // A plan older than this many months is given up at its whole-plan check.
+    static constexpr int kMaxAge = 12;
+    // What step i is expected to take from the funds.
+    int GetStepCost(int i) const;
+    // The step costs summed; with doneOnly only those of the steps done.
+    int GetPlanCost(int doneOnly) const;
+    // For a loan plan with a loan step: what the company could borrow now
+    // without a director; else 0.
+    int GetPlannedLoanAmount(const CEnterprise& company) const;
+    // Whether the steps of the first group that are not done yet can go ahead
+    // for the company now (wholePlan: whether the plan as a whole can still
+    // be carried out, without the money tests). needDirector: the company
+    // must have a free director for the steps that need one. A whole-plan
+    // check that fails drops every step not done yet.
+    int CheckFeasible(const CEnterprise& company, int needDirector, int wholePlan);
 
     // The builders. Each empties the record first; their steps have no
     // director, start a group and are not done unless said otherwise.

@@ -146,9 +146,8 @@ public:
     int GetDirectorIndex(int i) const { return m_directors.at(static_cast<size_t>(i)); }
     // A director of the company is building an office in the area.
     bool HasDirectorInArea(int area) const;
-    int GetLeagueTeam(int league) const { return m_teams.at(static_cast<size_t>(league)); }
-    // team + 1 of the league's team the company owns; 0 none.
-    void SetLeagueTeam(int league, int team) { m_teams.at(static_cast<size_t>(league)) = team; }
+    // The league's team the company owns; -1 none.
+    int GetLeagueTeam(int league) const { return m_teams.at(static_cast<size_t>(league)) - 1; }
     int GetChampionships(int league) const {
         return m_championships.at(static_cast<size_t>(league));
     }
@@ -333,6 +332,14 @@ public:
     int CalcLoanAmount(const CPersonData* director) const;
     int CalcStandingScore() const;
     int SumPlannedValue() const;
+    // The plans' costs summed (doneOnly: of the steps already carried out).
+    int SumPlannedCosts(int doneOnly) const;
+    // What the computer player's plans still lack in funds (withLoans:
+    // counting the planned loans in); 0 when the funds are enough.
+    int CalcFundsShortfall(int withLoans) const;
+    // What the computer player may spend beyond its plans; early: keeps a
+    // reserve, larger in the first game years.
+    int CalcSpendableFunds(int early) const;
     // The month-end recall; 0 when the company left the game (the record is
     // then gone: the caller must not touch it).
     int RunLoanRecall();
@@ -360,6 +367,75 @@ public:
     CPersonData* ChooseContractDirector(int structureType, int price, int offering, int& takeover,
                                         int area, int x, int y);
     static int AlwaysAllowed(int, int) { return 1; }
+
+    // ---- the computer player's plans (EnterprisePlans.cpp). The operations
+    // marked "computer" do nothing for a human-played company; the questions
+    // marked "human: true" answer true for it.
+    int GetPlanCount() const { return static_cast<int>(m_plans.size()); }
+    // Plan i; std::out_of_range outside.
+    CCmdPacket& GetPlan(int i) { return m_plans.at(static_cast<size_t>(i)); }
+    const CCmdPacket& GetPlan(int i) const { return m_plans.at(static_cast<size_t>(i)); }
+    void RemovePlan(int i);
+    // Computer: the first plan with a step of the director lets that step go
+    // (or drops it with remove); a plan left without steps goes.
+    void CancelPlanAt(int director, int remove);
+    // Computer: the first plan with steps of the director drops them and the
+    // unassigned ones; a plan left without steps goes.
+    void RemoveDirectorFromPlans(int director);
+    bool HasPlanAt(int area, int x, int y) const;
+    // Human: true. The first planned construction at the cell is given to
+    // person.
+    bool IsLotPlannedForConstruction(int person, int area, int x, int y);
+    // Human: true. The first planned step of the kind at the cell is marked
+    // not done again.
+    bool IsPlannedCommandAt(int kind, int area, int x, int y);
+    // Plans of the type; v other than -1: only those whose first step has
+    // v as its main value.
+    bool HasPlanOfType(int planType, int v = -1) const;
+    int CountPlansOfType(int planType, int v = -1) const;
+    // An office is planned or being built in the area.
+    bool HasPlanForArea(int area) const;
+    // Planned constructions of stadiums: type code 85 (flag 0) or 80 (flag 1).
+    int CountPlannedBuildings(int flag) const;
+    int CountPlannedSupport(int league, int team) const;
+    int CountPlannedLandBuys(int area) const;
+    int CountLoanPlans() const;
+    int SumPlannedLoans() const;
+    // Plans hunting the person plus directors hunting him.
+    int CountHuntsForPerson(int person) const;
+
+    // ---- teams (EnterpriseTeams.cpp)
+    // team -1: none. Either way the league's championships and attendance
+    // start again from 0.
+    void SetLeagueTeam(int league, int team);
+    int CountOwnedTeams() const;
+    void IncChampionships(int league);
+    // The monthly spectators of the league's team.
+    void AddTeamInvestment(int league, int value);
+    // The company's team won the league: every area grade rises, the more
+    // the lower it is.
+    void ApplyChampionship(int league);
+    // The monthly check that every team plays in a stadium of its league:
+    // 0 all in order, 1 a team was dealt with, 2 the player is still
+    // choosing a new home field.
+    int ProcessLeagueTeams();
+
+    // ---- company events (EnterpriseEvents.cpp)
+    // An exhibition at an expo in the area (from level 3): the grades, the
+    // morale and the directors' relations move with its success.
+    void HoldExhibition(int area, int success, int value);
+    // Whether a new computer company can be founded: a company name and a
+    // person to preside it must be free.
+    static bool CanSetUpNewComputerCompany();
+    // The new computer company (the last one of the game) gets its name,
+    // colour, president, start area, funds, shares and grades. 0 (and
+    // nothing done) when no name or no president is to be had.
+    int SetUpNewComputerCompany();
+    // This company is absorbed by company absorber: lots, holdings, staff.
+    void MergeInto(int absorber);
+    // The company leaves the game: lots, contracts, president and directors
+    // go.
+    void ReleaseAllHoldings();
 
     // ---- history text (EnterpriseHistoryText.cpp)
     // Writes "HIST_<number + 1>.TXT" into the program folder; 0 on failure.

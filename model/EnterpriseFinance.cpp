@@ -82,6 +82,35 @@ int CEnterprise::SumPlannedValue() const {
     return ClampToInt(sum);
 }
 
+int CEnterprise::SumPlannedCosts(int doneOnly) const {
+    int64_t sum = 0;
+    for (const CCmdPacket& plan : m_plans) sum += plan.GetPlanCost(doneOnly);
+    return ClampToInt(sum);
+}
+
+int CEnterprise::CalcFundsShortfall(int withLoans) const {
+    int64_t loans = withLoans ? SumPlannedLoans() : 0;
+    const CPersonData* president = GetPresident();
+    int64_t ability = president ? president->GetAbility(0, false) : 0;
+    int64_t margin = (5 - ability) * 20 + int64_t{GetAnnualProfit(-1)} * 2 / 12;
+    int64_t v = int64_t{m_funds} + loans - SumPlannedCosts(1) + Random(ClampToInt(margin));
+    return v > 0 ? 0 : ClampToInt(-v);
+}
+
+int CEnterprise::CalcSpendableFunds(int early) const {
+    int64_t t = int64_t{GetAnnualIncome()} * 3;
+    int64_t reach = t / 5;
+    int64_t reserve = 0;
+    if (early) {
+        int year = Services::Doc().GetCurrentMonthIndex() / kMonths;
+        if (year < 4) reach = int64_t{4 - year} * 15 + t / 5;
+        reserve = reach / 2;
+    }
+    int64_t free = std::max<int64_t>(int64_t{m_funds} - SumPlannedCosts(0), 0);
+    if (free >= reserve) return ClampToInt(std::min(free, std::max<int64_t>(reach, 0) + 180));
+    return ClampToInt(5 * (free + reserve) / 10);
+}
+
 int CEnterprise::RunLoanRecall() {
     IDocService& doc = Services::Doc();
     int64_t spare = int64_t{doc.GetMaxCompanyCount()} - doc.GetInitialCompanyCount();

@@ -9,6 +9,7 @@ class CBitmap;
 class CCmdSet;
 class CEnterprise;
 class CLeague;
+class CMapDoc;
 class CPersonData;
 
 // What the map document's lot search for a purchasing director found.
@@ -26,6 +27,15 @@ enum ePERSON_STATE {
     ePERSON_SALARY,
     ePERSON_EXPERIENCE,
     ePERSON_RECORD
+};
+
+// The parts of a company's state that the network host sends to the players.
+enum eCOMPANY_STATE {
+    eCOMPANY_AREA_GRADES,
+    eCOMPANY_STAFF_FIGURES,
+    eCOMPANY_DIRECTOR_RELATIONS,
+    eCOMPANY_AREA_RECORDS,
+    eCOMPANY_TEAM_HOLDINGS
 };
 
 class IDocService {
@@ -175,4 +185,34 @@ public:
     virtual int AskDirectorChoice(int company, int orderKind) = 0;
     // The computer player builds the company's advice for this month.
     virtual void BuildAdvice(int company) = 0;
+
+    // ---- a company's plans, teams and events; property rows
+    // The game's map; nullptr while there is none.
+    virtual CMapDoc* GetMapDoc() = 0;
+    // The company played at this machine; nullptr on an observer's machine.
+    virtual CEnterprise* GetOwnCompany() = 0;
+    // Adds the income and expenses of the structure covering the cell over
+    // one month (month -1: the whole year), with or without its staff's pay;
+    // 1 when either is above 0.
+    virtual int CalcLotValue(int area, int x, int y, int month, double& income, double& expense,
+                             int withSalary) = 0;
+    // The host sends part of a company's state to every player.
+    virtual void SendCompanyState(int company, eCOMPANY_STATE what) = 0;
+    // The host sends an area's owner layer to every player.
+    virtual void SendAreaOwners(int area) = 0;
+    // Every machine cancels the construction contract that a leaving company
+    // was building at the cell (param: the contract's first task value).
+    virtual void RouteContractorBankrupt(int area, int x, int y, int param) = 0;
+    // A team whose stadium is gone: the company's player chooses a new home
+    // field (0 none, 1 moved, 2 still choosing); the computer player moves it;
+    // or, with no stadium site left, the player is told and the team is sold.
+    virtual int AskNewHomeField(int company, int league) = 0;
+    virtual void ChooseHomeField(int company, int league) = 0;
+    virtual void ReportTeamLostStadium(int company, int league) = 0;
+    virtual void IssueTeamSale(int company, int league) = 0;
+    // A new company's colour and start area, chosen by the document.
+    virtual void ChooseCompanyColour(int company) = 0;
+    virtual void ChooseStartArea(int company) = 0;
+    // Sets an entry of the stock matrix (holder -1: the shares issued).
+    virtual void SetStockHolding(int company, int holder, int value) = 0;
 };

@@ -294,3 +294,62 @@ int CFakeDocService::AskDirectorChoice(int company, int orderKind) {
 void CFakeDocService::BuildAdvice(int company) {
     calls.push_back("BuildAdvice" + Args({company}));
 }
+
+int CFakeDocService::CalcLotValue(int area, int x, int y, int month, double& income,
+                                  double& expense, int withSalary) {
+    calls.push_back("CalcLotValue" + Args({area, x, y, month, withSalary}));
+    auto found = lotValues.find({area, x, y});
+    if (found == lotValues.end()) return 0;
+    income += found->second.first;
+    expense += found->second.second;
+    return found->second.first > 0 || found->second.second > 0;
+}
+
+void CFakeDocService::SendCompanyState(int company, eCOMPANY_STATE what) {
+    static const char* const kNames[] = {"AREA_GRADES", "STAFF_FIGURES", "DIRECTOR_RELATIONS",
+                                         "AREA_RECORDS", "TEAM_HOLDINGS"};
+    calls.push_back("SendCompanyState(" + std::to_string(company) + "," + kNames[what] + ")");
+}
+
+void CFakeDocService::SendAreaOwners(int area) {
+    calls.push_back("SendAreaOwners" + Args({area}));
+}
+
+void CFakeDocService::RouteContractorBankrupt(int area, int x, int y, int param) {
+    calls.push_back("RouteContractorBankrupt" + Args({area, x, y, param}));
+}
+
+int CFakeDocService::AskNewHomeField(int company, int league) {
+    calls.push_back("AskNewHomeField" + Args({company, league}));
+    return homeFieldAnswer;
+}
+
+void CFakeDocService::ChooseHomeField(int company, int league) {
+    calls.push_back("ChooseHomeField" + Args({company, league}));
+}
+
+void CFakeDocService::ReportTeamLostStadium(int company, int league) {
+    calls.push_back("ReportTeamLostStadium" + Args({company, league}));
+}
+
+void CFakeDocService::IssueTeamSale(int company, int league) {
+    calls.push_back("IssueTeamSale" + Args({company, league}));
+}
+
+void CFakeDocService::ChooseCompanyColour(int company) {
+    calls.push_back("ChooseCompanyColour" + Args({company}));
+}
+
+void CFakeDocService::ChooseStartArea(int company) {
+    calls.push_back("ChooseStartArea" + Args({company}));
+}
+
+void CFakeDocService::SetStockHolding(int company, int holder, int value) {
+    calls.push_back("SetStockHolding" + Args({company, holder, value}));
+    if (company < 0 || holder < -1) return;
+    if (stock.size() <= static_cast<size_t>(company)) stock.resize(static_cast<size_t>(company) + 1);
+    std::vector<int>& row = stock[static_cast<size_t>(company)];
+    size_t column = static_cast<size_t>(holder + 1);
+    if (row.size() <= column) row.resize(column + 1, 0);
+    row[column] = value;
+}

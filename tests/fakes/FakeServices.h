@@ -157,6 +157,20 @@ public:
                           int price, int takeover) override;
     int AskDirectorChoice(int company, int orderKind) override;
     void BuildAdvice(int company) override;
+    CMapDoc* GetMapDoc() override { return map; }
+    CEnterprise* GetOwnCompany() override { return GetCompany(ownCompany); }
+    int CalcLotValue(int area, int x, int y, int month, double& income, double& expense,
+                     int withSalary) override;
+    void SendCompanyState(int company, eCOMPANY_STATE what) override;
+    void SendAreaOwners(int area) override;
+    void RouteContractorBankrupt(int area, int x, int y, int param) override;
+    int AskNewHomeField(int company, int league) override;
+    void ChooseHomeField(int company, int league) override;
+    void ReportTeamLostStadium(int company, int league) override;
+    void IssueTeamSale(int company, int league) override;
+    void ChooseCompanyColour(int company) override;
+    void ChooseStartArea(int company) override;
+    void SetStockHolding(int company, int holder, int value) override;
 
     int playState = 1;
     CPersonData* playerPerson = nullptr;    // not owned
@@ -214,6 +228,14 @@ public:
     std::vector<CCmdSet> orders;
     int contractAnswer = 1;
     int directorChoice = -1;
+    // The game's map (not owned) and the company played here (-1 none).
+    CMapDoc* map = nullptr;
+    int ownCompany = -1;
+    // What CalcLotValue adds for a cell: income and expense by (area, x, y);
+    // other cells add nothing.
+    std::map<std::tuple<int, int, int>, std::pair<double, double>> lotValues;
+    // What the player answers when asked for a new home field.
+    int homeFieldAnswer = 1;
 
     // Every call that changes something or reports, in order, e.g.
     // "RemoveDirector(1,4)" or "SendPersonState(4,RELATIONS)".
