@@ -14,6 +14,10 @@
 
 namespace {
 constexpr int kNoLimit = 0x7FFFFFFF;
+// The season figures travel in five digits of the header record. A stored
+// league holds no more, or its month would play billions of matches and
+// its game counts would run past the int limit.
+constexpr int kMaxScheduleFigure = 99999;
 constexpr int kRecordClass = 300;
 constexpr int kRecordGroup = 3;
 // Head of a league record: header word, class, group, code, league.
@@ -244,9 +248,9 @@ void CLeague::Serialize(CArchive& ar) {
     l.m_bounds = m_bounds;
     l.m_rankByRate = Checked(ar.ReadByte(), 0, 1);
     l.m_popularity = Checked(ar.ReadInt(), 5, 20);
-    l.m_seasonGames = Checked(ar.ReadInt(), 0, kNoLimit);
-    l.m_gamesPerMonth = Checked(ar.ReadInt(), 0, kNoLimit);
-    l.m_gamesCompleted = Checked(ar.ReadInt(), 0, kNoLimit);
+    l.m_seasonGames = Checked(ar.ReadInt(), 0, kMaxScheduleFigure);
+    l.m_gamesPerMonth = Checked(ar.ReadInt(), 0, kMaxScheduleFigure);
+    l.m_gamesCompleted = Checked(ar.ReadInt(), 0, kMaxScheduleFigure);
     int pairCount = Checked(ar.ReadInt(), 0, kNoLimit);
     for (int i = 0; i < pairCount; ++i) l.m_pairs.push_back(Checked(ar.ReadByte(), 0, 1));
     int startCount = Checked(ar.ReadInt(), 0, kNoLimit);

@@ -360,6 +360,11 @@ TEST(League, DamagedStoredFormsAreRefused) {
         {"negative season games", [&](auto& b) { setInt(b, 5, -1); }},
         {"negative games per month", [&](auto& b) { setInt(b, 9, -1); }},
         {"negative games completed", [&](auto& b) { setInt(b, 13, -1); }},
+        // Beyond the five digits of the header record: a month of billions of
+        // matches, or a completed count that overflows at the next cycle.
+        {"season games 100000", [&](auto& b) { setInt(b, 5, 100000); }},
+        {"games per month 100000", [&](auto& b) { setInt(b, 9, 100000); }},
+        {"games completed 100000", [&](auto& b) { setInt(b, 13, 100000); }},
         {"pair flag 2", [&](auto& b) { b[pairs + 4] = 2; }},
         {"start month 12", [&](auto& b) { b[starts + 4] = 12; }},
         {"team for-sale byte 2", [&](auto& b) { b[team0] = 2; }},
