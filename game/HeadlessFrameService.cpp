@@ -1,5 +1,7 @@
 #include "game/HeadlessFrameService.h"
 
+#include "model/MapData.h"
+#include "model/MapDoc.h"
 #include "platform/core/TextFormat.h"
 
 namespace {
@@ -22,4 +24,16 @@ void CHeadlessFrameService::AddInfoMessage(const std::string& text) {
 
 void CHeadlessFrameService::AddInfoHeading(int company) {
     m_transcript.Add(FormatText("heading: company %d", company));
+}
+
+void CHeadlessFrameService::HandleLostStructures(CMapDoc& map, int area,
+                                                 const std::vector<CCellPoint>& anchors) {
+    if (area < 0 || area >= map.GetAreaCount()) return;
+    CMapData& record = map.GetArea(area);
+    for (const CCellPoint& anchor : anchors) {
+        if (!record.IsInGrid(anchor.x, anchor.y)) continue;
+        map.SetStructureAt(area, anchor.x, anchor.y, 0);
+        record.SetCellLayer7(anchor.x, anchor.y, 0);
+    }
+    AddInfoMessage(FormatText("The building broke in %s.", record.GetName().c_str()));
 }

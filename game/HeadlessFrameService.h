@@ -17,6 +17,10 @@ public:
     int ShowMessageBox(const std::string& text, unsigned style) override;
     void AddInfoMessage(const std::string& text) override;
     void AddInfoHeading(int company) override;
+    // Removes the structures and logs it, as the frame does without a map
+    // window to redraw.
+    void HandleLostStructures(CMapDoc& map, int area,
+                              const std::vector<CCellPoint>& anchors) override;
 
 private:
     CTranscript& m_transcript;

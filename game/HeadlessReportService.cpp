@@ -60,3 +60,7 @@ int CHeadlessReportService::AskDirectorChoice(int company, int orderKind) {
 void CHeadlessReportService::ShowChampion(int league, int team) {
     Add("league champion", {league, team});
 }
+
+void CHeadlessReportService::ShowTeamLostStadium(int company, int league) {
+    Add("team lost its stadium", {company, league});
+}

@@ -23,6 +23,7 @@ public:
                            int price, int takeover) override;
     int AskDirectorChoice(int company, int orderKind) override;
     void ShowChampion(int league, int team) override;
+    void ShowTeamLostStadium(int company, int league) override;
 
 private:
     void Add(const char* what, std::initializer_list<int> values);

@@ -123,7 +123,7 @@ public:
 
     // ---- stock matrix
     int GetStockHolding(int company, int holder) override;
-    void SetStockHolding(int company, int holder, int value);
+    void SetStockHolding(int company, int holder, int value) override;
     double GetShareRatio(int company, int holder) const;
     void InitIssuedShares();
 
@@ -158,12 +158,12 @@ public:
     int SetupNewGame();
     int SetupEnterprises();
     int SetupEnterprise(int c, int keepName);
-    void ChooseStartArea(int c);
+    void ChooseStartArea(int c) override;
     int ChooseBestArea(int c, int tries);
     int RateAreaForCompany(const CEnterprise& company, int area, int withOwn) const;
     int AssignCompanyName(int c, int nameIndex);
     int AppointPresident(int c, int person);
-    void ChooseCompanyColour(int c);
+    void ChooseCompanyColour(int c) override;
     static int GetColourHue(int red, int green, int blue);
 
     // ---- saved game (VDocSerialize.cpp)
@@ -254,18 +254,21 @@ public:
                           int price, int takeover) override;
     int AskDirectorChoice(int company, int orderKind) override;
     void BuildAdvice(int company) override;
-    // The seams of a company's plans, teams and events and of the property
-    // rows, answered as far as the document knows so far.
-    CMapDoc* GetMapDoc() override { return m_game.map.get(); }
-    CEnterprise* GetOwnCompany() override { return GetEnterprise(GetTurnEnterprise(-1)); }
-    int CalcLotValue(int, int, int, int, double&, double&, int) override { return 0; }
-    void SendCompanyState(int, eCOMPANY_STATE) override {}
-    void SendAreaOwners(int) override {}
-    void RouteContractorBankrupt(int, int, int, int) override {}
-    int AskNewHomeField(int, int) override { return 0; }
-    void ChooseHomeField(int, int) override {}
-    void ReportTeamLostStadium(int, int) override {}
-    void IssueTeamSale(int, int) override {}
+    // The company's plans, teams and events; property rows.
+    CMapDoc* GetMapDoc() override;
+    CEnterprise* GetOwnCompany() override;
+    int CalcLotValue(int area, int x, int y, int month, double& income, double& expense,
+                     int withSalary) override;
+    void SendCompanyState(int company, eCOMPANY_STATE what) override;
+    void SendAreaOwners(int area) override;
+    void RouteContractorBankrupt(int area, int x, int y, int param) override;
+    int AskNewHomeField(int company, int league) override;
+    void ChooseHomeField(int company, int league) override;
+    void ReportTeamLostStadium(int company, int league) override;
+    void IssueTeamSale(int company, int league) override;
+    // The company sells its team of the league: half the team's price, at
+    // least 1, into its funds, sales and profit.
+    void ApplyProTeamSale(int company, int league);
 
 private:
     // Everything a saved game holds, kept together so that a loaded game

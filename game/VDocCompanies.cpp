@@ -41,6 +41,11 @@ void CVDoc::RenumberPersons(int removed) {
     }
     for (bool governors : {false, true})
         for (CPersonData& person : Table(governors)) person.RemoveCompanyIndex(removed);
+    // The names in use follow their companies; the removed company's own
+    // name is freed by the caller.
+    for (int k = 0; k < map.GetCompanyNameCount(); ++k)
+        if (map.GetCompanyNameUser(k) > removed)
+            map.SetCompanyNameUser(k, map.GetCompanyNameUser(k) - 1);
 }
 
 void CVDoc::ReplaceCompanies(int removed, std::vector<CEnterprise>& companies) {

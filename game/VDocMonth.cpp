@@ -82,8 +82,11 @@ void CVDoc::RunLeagueMonth() {
             if (league.GetTeam(t).GetRank() == 0) champion = t;
             if (league.GetTeam(t).GetOwnerIndex() >= 0) owned = true;
         }
-        // The champion's owner gains from the title with the company events.
-        if (ended && owned && champion >= 0) Services::Report().ShowChampion(l, champion);
+        if (ended && champion >= 0) {
+            if (CEnterprise* owner = GetEnterprise(league.GetTeam(champion).GetOwnerIndex()))
+                owner->ApplyChampionship(l);
+            if (owned) Services::Report().ShowChampion(l, champion);
+        }
         bool mark = false;
         for (int t = 0; t < league.GetTeamCount(); ++t) {
             CProTeam& team = league.GetTeam(t);

@@ -199,7 +199,7 @@ int CVDoc::SetupNewGame() {
             for (CPersonData& person : Table(governors))
                 person.ResetRelations(map.GetMaxCompanyCount());
         AppointAreaGovernors();
-        // The map's own new-game values come with the area simulation.
+        map.InitAreaValues();
         m_game.interestRate = RandomVary(10, 2);
         m_game.stock.assign(static_cast<size_t>(n + 1) * static_cast<size_t>(n), 0);
     } catch (const std::bad_alloc&) {

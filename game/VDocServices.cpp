@@ -165,24 +165,19 @@ const CLeague* CVDoc::GetLeague(int league) {
     return &GetMap().GetLeague(league);
 }
 
-// The lot search of a purchasing director comes with the map's cell
-// operations; until then nothing is found.
-int CVDoc::FindLotForDirector(const CPersonData& /*director*/, int /*priceLimit*/,
-                              SLotFound& /*found*/) {
-    return 0;
+int CVDoc::FindLotForDirector(const CPersonData& director, int priceLimit, SLotFound& found) {
+    return GetMap().FindLotForDirector(director, priceLimit, found);
 }
 
-// A cell that can be built on: in the grid, free of the area project.
 bool CVDoc::IsCellUsable(int area, int x, int y) {
     CMapData* record = GetArea(area);
-    if (!record || !record->IsInGrid(x, y)) return false;
-    const CBD* land = GetLandType(record->GetLandType(x, y));
-    return land && land->GetUsableFlag() != 0;
+    return record && record->IsInGrid(x, y) && GetMap().IsCellUsable(area, x, y);
 }
 
 int CVDoc::GetLotPrice(int area, int x, int y, int landOnly) {
-    if (!IsCellUsable(area, x, y)) return -1;
-    return GetArea(area)->GetCellBaseValue(x, y, landOnly ? 1 : 0);
+    CMapData* record = GetArea(area);
+    if (!record || !record->IsInGrid(x, y)) return -1;
+    return GetMap().GetLotPrice(area, x, y, landOnly);
 }
 
 // Auctions belong to the land sales; until they run, no lot is sold.
@@ -245,6 +240,64 @@ int CVDoc::AskDirectorChoice(int company, int orderKind) {
     return Report().AskDirectorChoice(company, orderKind);
 }
 
+void CVDoc::ReportTeamLostStadium(int company, int league) {
+    Report().ShowTeamLostStadium(company, league);
+}
+
+// The company's player is asked for a new home field with the map pick of
+// the shell; without one nothing is chosen.
+int CVDoc::AskNewHomeField(int /*company*/, int /*league*/) {
+    return 0;
+}
+
+// The computer player's choice of a new home field comes with its planner.
+void CVDoc::ChooseHomeField(int /*company*/, int /*league*/) {}
+
+// The sale of a team (order 7) applied here.
+void CVDoc::IssueTeamSale(int company, int league) {
+    ApplyProTeamSale(company, league);
+}
+
+void CVDoc::ApplyProTeamSale(int company, int league) {
+    CEnterprise* c = GetEnterprise(company);
+    if (!c || league < 0 || league >= CMapDoc::kLeagueCount) return;
+    CLeague& l = GetMap().GetLeague(league);
+    int team = c->GetLeagueTeam(league);
+    if (team < 0 || team >= l.GetTeamCount()) return;
+    int proceeds = std::max(l.GetTeamPrice(team) / 2, 1);
+    c->SetLeagueTeam(league, -1);
+    c->AddFunds(proceeds);
+    c->AddMonthlySales(m_game.month, proceeds);
+    c->AddMonthlyProfit(m_game.month, proceeds);
+    for (int d = 0; d < c->GetDirectorCount(); ++d) {
+        CPersonData* director = c->GetDirector(d);
+        if (director && director->GetTaskKind() == CPersonData::eTASK_TEAM_SUPPORT &&
+            director->GetTaskParam(0) == league)
+            director->AssignTask(CPersonData::eTASK_NONE, 0);
+    }
+    l.GetTeam(team).SetOwner(-1);
+    SetModified();
+}
+
+CMapDoc* CVDoc::GetMapDoc() {
+    return m_game.map.get();
+}
+
+CEnterprise* CVDoc::GetOwnCompany() {
+    return GetEnterprise(GetTurnEnterprise(-1));
+}
+
+// A lot's monthly income and expenses are the economic calculations; until
+// they come, a lot earns and costs nothing.
+int CVDoc::CalcLotValue(int /*area*/, int /*x*/, int /*y*/, int /*month*/, double& /*income*/,
+                        double& /*expense*/, int /*withSalary*/) {
+    return 0;
+}
+
+// Cancelling the contracts of a bankrupt contractor belongs to the
+// construction contracts.
+void CVDoc::RouteContractorBankrupt(int /*area*/, int /*x*/, int /*y*/, int /*param*/) {}
+
 // The computer player's advice comes with its planner; the list stays
 // empty until then.
 void CVDoc::BuildAdvice(int /*company*/) {}
@@ -274,6 +327,10 @@ void CVDoc::SendDirectorList(int /*company*/) {}
 void CVDoc::SendRefreshInfo() {}
 
 void CVDoc::SendProcessedFlag(int /*company*/, int /*flag*/) {}
+
+void CVDoc::SendCompanyState(int /*company*/, eCOMPANY_STATE /*what*/) {}
+
+void CVDoc::SendAreaOwners(int /*area*/) {}
 
 void CVDoc::StorePlayerCmdSet(const CCmdSet& /*order*/) {}
 

@@ -32,6 +32,8 @@ public:
     virtual int AskDirectorChoice(int company, int orderKind) = 0;
     // A league's season ended with this champion team.
     virtual void ShowChampion(int league, int team) = 0;
+    // The company's team of the league lost its stadium and is sold.
+    virtual void ShowTeamLostStadium(int company, int league) = 0;
 };
 
 // Nobody to show anything to: results vanish and questions are answered no.
@@ -49,4 +51,5 @@ public:
     bool AskAcceptContract(int, int, int, int, int, int, int, int) override { return false; }
     int AskDirectorChoice(int, int) override { return -1; }
     void ShowChampion(int, int) override {}
+    void ShowTeamLostStadium(int, int) override {}
 };

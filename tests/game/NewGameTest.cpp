@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <set>
@@ -200,6 +202,27 @@ TEST_F(GameTest, AreaRatingNeverFallsBelowThePriceTerm) {
     int floor = static_cast<int>(std::pow(200.0 - level, 1.1)) / 2;
     EXPECT_EQ(doc.RateAreaForCompany(*doc.GetEnterprise(0), 0, 0), floor);
     EXPECT_EQ(doc.RateAreaForCompany(*doc.GetEnterprise(0), 0, 1), floor + 60);
+}
+
+}  // namespace
+
+namespace {
+
+// The data files the data tool writes into the program folder.
+TEST_F(GameTest, TheAuthoredDataFilesMakeAGameThatSavesWhole) {
+    const char* home = std::getenv("MERCAVO_HOME");
+    if (!home || !std::filesystem::exists(std::string(home) + "/ORIGINAL.MQM") ||
+        !std::filesystem::exists(std::string(home) + "/ORIGINAL.MQP"))
+        GTEST_SKIP() << "the program folder holds no data files";
+    ASSERT_EQ(doc.PrepareNewGame(""), 1) << (frame.messages.empty() ? "" : frame.messages[0]);
+    EXPECT_TRUE(frame.messages.empty());
+    ASSERT_EQ(doc.SetupEnterprises(), 1);
+    EXPECT_EQ(doc.GetCompanyCount(), doc.GetMap().GetInitialCompanyCount());
+    for (int a = 0; a < doc.GetMap().GetAreaCount(); ++a)
+        EXPECT_NE(doc.GetAreaGovernor(a), nullptr);
+    CVDoc loaded;
+    auto scoped = ScopedDoc(&loaded);
+    EXPECT_EQ(loaded.LoadBytes(doc.SaveBytes()), -1);
 }
 
 }  // namespace

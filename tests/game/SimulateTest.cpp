@@ -1,0 +1,117 @@
+// End to end: the headless harness from the program folder, run as a
+// separate program on data files made by code.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "GameFixture.h"
+#include "platform/core/Archive.h"
+
+namespace {
+
+std::vector<uint8_t> ReadAll(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+class SimulateTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        const char* home = std::getenv("MERCAVO_HOME");
+        if (!home) GTEST_SKIP() << "MERCAVO_HOME names no program folder";
+        program = std::string(home) + "/simulate";
+        if (!std::filesystem::exists(program)) GTEST_SKIP() << program << " is not built";
+        WriteFiles(*MakeGameFixtureMap());
+    }
+
+    // The exit status of simulate with the fixture's data files.
+    int Run(const std::string& arguments) {
+        std::string command = program + " --map " + folder + "ORIGINAL.MQM --persons " + folder +
+                              "ORIGINAL.MQP " + arguments + " > " + folder + "out.txt 2>&1";
+        int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Output() {
+        std::vector<uint8_t> bytes = ReadAll(folder + "out.txt");
+        return {bytes.begin(), bytes.end()};
+    }
+
+    // The offsets of the two words that a load changes: the frame's session
+    // state and the load count.
+    static std::pair<size_t, size_t> LoadWords(const std::vector<uint8_t>& bytes) {
+        CMemoryStream stream(bytes);
+        CArchive ar(stream, CArchive::load);
+        std::vector<uint8_t> skip(72);
+        ar.Read(skip.data(), skip.size());
+        CFrameState frame;
+        frame.Serialize(ar);
+        size_t loadCount = stream.Position();
+        CMemoryStream name;
+        CArchive nameAr(name, CArchive::store);
+        nameAr.WriteString(frame.GetPlayerName());
+        return {loadCount - name.Bytes().size() - 4, loadCount};
+    }
+
+    std::string program;
+};
+
+TEST_F(SimulateTest, SavedGameLoadsAndSavesAgainUnchanged) {
+    ASSERT_EQ(Run("--companies 7 --months 24 --seed 1 --save " + folder + "a.mqd"), 0) << Output();
+    EXPECT_NE(Output().find("Year 3 of 10, January"), std::string::npos) << Output();
+    ASSERT_EQ(Run("--load " + folder + "a.mqd --months 0 --save " + folder + "b.mqd"), 0)
+        << Output();
+    ASSERT_EQ(Run("--load " + folder + "b.mqd --months 0 --save " + folder + "c.mqd"), 0)
+        << Output();
+    std::vector<uint8_t> a = ReadAll(folder + "a.mqd");
+    std::vector<uint8_t> b = ReadAll(folder + "b.mqd");
+    std::vector<uint8_t> c = ReadAll(folder + "c.mqd");
+    ASSERT_FALSE(a.empty());
+    ASSERT_EQ(a.size(), b.size());
+    ASSERT_EQ(b.size(), c.size());
+    // A load counts itself and puts the frame into the session state of a
+    // loaded game; every other byte stays.
+    auto [session, loadCount] = LoadWords(a);
+    EXPECT_EQ(a[loadCount], 0);
+    EXPECT_EQ(b[loadCount], 1);
+    EXPECT_EQ(c[loadCount], 2);
+    for (auto* file : {&a, &b, &c}) {
+        std::fill_n(file->begin() + static_cast<long>(session), 4, 0);
+        std::fill_n(file->begin() + static_cast<long>(loadCount), 4, 0);
+    }
+    EXPECT_TRUE(a == b);
+    EXPECT_TRUE(b == c);
+}
+
+TEST_F(SimulateTest, TheSameSeedGivesTheSameGame) {
+    ASSERT_EQ(Run("--companies 5 --months 14 --seed 9 --save " + folder + "one.mqd --transcript " +
+                  folder + "one.txt"),
+              0)
+        << Output();
+    std::string first = Output();
+    ASSERT_EQ(Run("--companies 5 --months 14 --seed 9 --save " + folder + "two.mqd --transcript " +
+                  folder + "two.txt"),
+              0);
+    EXPECT_EQ(Output(), first);
+    EXPECT_TRUE(ReadAll(folder + "one.mqd") == ReadAll(folder + "two.mqd"));
+    EXPECT_TRUE(ReadAll(folder + "one.txt") == ReadAll(folder + "two.txt"));
+    ASSERT_EQ(Run("--companies 5 --months 14 --seed 10 --save " + folder + "three.mqd"), 0);
+    EXPECT_FALSE(ReadAll(folder + "one.mqd") == ReadAll(folder + "three.mqd"));
+}
+
+TEST_F(SimulateTest, FailuresEndWithAMessage) {
+    EXPECT_EQ(Run("--months"), 2);
+    EXPECT_NE(Output().find("usage: simulate"), std::string::npos);
+    EXPECT_EQ(Run("--companies 0"), 2);
+    EXPECT_EQ(Run("--load " + folder + "ORIGINAL.MQP"), 1);
+    EXPECT_NE(Output().find("Unavailable file.\nDifferent file version."), std::string::npos)
+        << Output();
+    // More companies than the map has room for are cut to its maximum.
+    EXPECT_EQ(Run("--companies 30 --months 1"), 0) << Output();
+    EXPECT_NE(Output().find("\n7   "), std::string::npos) << Output();
+}
+
+}  // namespace

@@ -1,0 +1,129 @@
+// simulate: sets up a new game of computer companies from the data files (or
+// loads a saved game), runs months of it without any window, saves it and
+// prints a one-screen summary. The vehicle of the end-to-end tests and the
+// benchmarks.
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "MonthRunner.h"
+#include "SimulateOptions.h"
+#include "game/HeadlessFrameService.h"
+#include "game/HeadlessNetService.h"
+#include "game/HeadlessReportService.h"
+#include "game/Transcript.h"
+#include "game/VDoc.h"
+#include "model/Formatting.h"
+#include "model/MapData.h"
+#include "model/MercavoError.h"
+#include "model/PersonDataFile.h"
+#include "model/Random.h"
+#include "model/services/Services.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/core/RuntimeRandom.h"
+
+namespace {
+
+// A game without human players steps with the shortest wait.
+constexpr int kComputerGameWait = 3;
+
+uint32_t Fnv1a(const std::vector<uint8_t>& bytes) {
+    uint32_t hash = 2166136261u;
+    for (uint8_t b : bytes) hash = (hash ^ b) * 16777619u;
+    return hash;
+}
+
+bool NewGame(CVDoc& doc, const CSimulateOptions& options) {
+    doc.SetGameYears(options.years);
+    doc.SetPlayerCount(0, 1);
+    doc.SetWaitTime(kComputerGameWait);
+    doc.SetEnterpriseCount(options.companies);
+    std::string map =
+        options.mapFile.empty() ? CProgramFolder::File(CVDoc::kDefaultMapFile) : options.mapFile;
+    std::string persons = options.personFile.empty()
+                              ? CProgramFolder::File(CPersonDataFile::kFileName)
+                              : options.personFile;
+    if (!doc.PrepareNewGameFrom(map, persons) || !doc.SetupEnterprises()) return false;
+    // The end of the founding phase: every company issues its shares.
+    doc.InitIssuedShares();
+    return true;
+}
+
+void PrintSummary(CVDoc& doc) {
+    std::printf("Year %d of %d, %s\n", doc.GetYear() + 1, doc.GetGameYears(),
+                GetMonthName(doc.GetMonth()));
+    std::printf("%-3s %-24s %10s %10s %6s %10s\n", "#", "company", "funds", "debt", "areas",
+                "employees");
+    for (int c = 0; c < doc.CompanyCount(); ++c) {
+        const CEnterprise& company = *doc.GetEnterprise(c);
+        int areas = 0;
+        for (int a = 0; a < doc.GetMap().GetAreaCount(); ++a) areas += company.GetAreaLevel(a) > 0;
+        std::printf("%-3d %-24s %10d %10d %6d %10d\n", c, company.GetName().c_str(),
+                    company.GetFunds(), company.GetDebt(), areas, company.GetEmployees());
+    }
+    int64_t population = 0;
+    for (int a = 0; a < doc.GetMap().GetAreaCount(); ++a)
+        population += doc.GetMap().GetArea(a).GetPopulation();
+    std::printf("population %lld in %d areas\n", static_cast<long long>(population),
+                doc.GetMap().GetAreaCount());
+    std::printf("character data checksum %d, game checksum %08x\n", doc.GetPersonChecksum(),
+                Fnv1a(doc.SaveBytes()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CSimulateOptions options;
+    std::string error;
+    if (!options.Parse(argc, argv, error)) {
+        std::fprintf(stderr, "simulate: %s\n%s", error.c_str(), CSimulateOptions::Usage());
+        return 2;
+    }
+    if (options.seed)
+        CRuntimeRandom::Seed(static_cast<uint32_t>(*options.seed));
+    else
+        SeedRandom();
+
+    CTranscript transcript;
+    CHeadlessFrameService frame(transcript);
+    CHeadlessReportService report(transcript);
+    CHeadlessNetService net;
+    auto scopedFrame = ScopedFrame(&frame);
+    auto scopedReport = ScopedReport(&report);
+    auto scopedNet = ScopedNet(&net);
+    CVDoc doc;
+    auto scopedDoc = ScopedDoc(&doc);
+
+    if (!options.loadFile.empty()) {
+        int result = doc.LoadFile(options.loadFile);
+        if (result != -1) {
+            std::fprintf(stderr, "simulate: %s: %s\n", options.loadFile.c_str(),
+                         GetMercavoErrorText(result));
+            return 1;
+        }
+    } else if (!NewGame(doc, options)) {
+        for (const std::string& line : transcript.GetLines())
+            std::fprintf(stderr, "%s\n", line.c_str());
+        std::fprintf(stderr, "simulate: the new game could not be set up\n");
+        return 1;
+    }
+
+    CMonthRunner runner(doc);
+    int months = options.months.value_or(-1);
+    for (int m = 0; months < 0 || m < months; ++m)
+        if (!runner.RunMonth()) break;
+
+    int status = 0;
+    if (!options.saveFile.empty() && !doc.SaveFile(options.saveFile)) {
+        std::fprintf(stderr, "simulate: cannot write %s\n", options.saveFile.c_str());
+        status = 1;
+    }
+    if (!options.transcriptFile.empty() && !transcript.WriteFile(options.transcriptFile)) {
+        std::fprintf(stderr, "simulate: cannot write %s\n", options.transcriptFile.c_str());
+        status = 1;
+    }
+    PrintSummary(doc);
+    return status;
+}

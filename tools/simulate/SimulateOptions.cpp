@@ -1,0 +1,64 @@
+#include "SimulateOptions.h"
+
+#include <charconv>
+#include <cstring>
+
+namespace {
+
+bool ParseInt(const char* text, int lo, int hi, int& value) {
+    const char* end = text + std::strlen(text);
+    auto [ptr, ec] = std::from_chars(text, end, value);
+    return ec == std::errc() && ptr == end && value >= lo && value <= hi;
+}
+
+}  // namespace
+
+const char* CSimulateOptions::Usage() {
+    return "usage: simulate [--map FILE] [--persons FILE] [--companies N] [--years Y]\n"
+           "                [--months M] [--seed S] [--save FILE] [--load FILE]\n"
+           "                [--transcript FILE]\n";
+}
+
+bool CSimulateOptions::Parse(int argc, const char* const* argv, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        std::string option = argv[i];
+        if (i + 1 >= argc) {
+            error = "missing value for " + option;
+            return false;
+        }
+        const char* value = argv[++i];
+        int number = 0;
+        auto intValue = [&](int lo, int hi) {
+            if (ParseInt(value, lo, hi, number)) return true;
+            error = "bad value for " + option + ": " + value;
+            return false;
+        };
+        if (option == "--map") {
+            mapFile = value;
+        } else if (option == "--persons") {
+            personFile = value;
+        } else if (option == "--save") {
+            saveFile = value;
+        } else if (option == "--load") {
+            loadFile = value;
+        } else if (option == "--transcript") {
+            transcriptFile = value;
+        } else if (option == "--companies") {
+            if (!intValue(1, 64)) return false;
+            companies = number;
+        } else if (option == "--years") {
+            if (!intValue(1, 1000)) return false;
+            years = number;
+        } else if (option == "--months") {
+            if (!intValue(0, 12000)) return false;
+            months = number;
+        } else if (option == "--seed") {
+            if (!intValue(0, 0x7FFFFFFF)) return false;
+            seed = number;
+        } else {
+            error = "unknown option " + option;
+            return false;
+        }
+    }
+    return true;
+}
