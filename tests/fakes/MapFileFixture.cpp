@@ -56,14 +56,14 @@ void AddPictures(CBD& type, int seed) {
     }
 }
 
-CBD MakeType(const SType& spec, int seed, bool pictures) {
+CBD MakeType(const SType& def, int seed, bool pictures) {
     CBD type;
-    type.SetName(spec.name);
-    type.SetTypeCode(spec.code);
-    type.SetLandValue(spec.value);
-    type.SetBasePrice(spec.value * 10);
-    type.SetValueFigure(spec.value / 10);
-    type.SetSize(spec.width, spec.height);
+    type.SetName(def.name);
+    type.SetTypeCode(def.code);
+    type.SetLandValue(def.value);
+    type.SetBasePrice(def.value * 10);
+    type.SetValueFigure(def.value / 10);
+    type.SetSize(def.width, def.height);
     type.SetEffects({CEfct(seed % 5, 0.25 * seed)});
     if (pictures) AddPictures(type, seed);
     return type;
@@ -150,15 +150,15 @@ std::unique_ptr<CMapDoc> MakeFixtureMap(const SMapFixtureOptions& options) {
     for (const char* name : kCompanyNames) map->AddCompanyName(name);
     AddLeagues(*map);
     int seed = 1;
-    for (const SType& spec : kLandTypes) {
-        SType s = spec;
+    for (const SType& def : kLandTypes) {
+        SType s = def;
         if (!options.plainLand && s.code == 0) s.code = 31;
         map->AddLandType(MakeType(s, seed++, options.pictures));
     }
-    for (const SType& spec : kStructureTypes) {
+    for (const SType& def : kStructureTypes) {
         const auto& omit = options.omitStructureCodes;
-        if (std::find(omit.begin(), omit.end(), spec.code) != omit.end()) continue;
-        map->AddStructureType(MakeType(spec, seed++, options.pictures));
+        if (std::find(omit.begin(), omit.end(), def.code) != omit.end()) continue;
+        map->AddStructureType(MakeType(def, seed++, options.pictures));
     }
     map->SetMapTitle("Second Author");
     map->SetMapText("Third Author");

@@ -33,38 +33,38 @@ void CTestCanvas::SaveWhenAsked(const std::string& name) const {
     if (folder && *folder) m_bitmap.SaveToPng(std::string(folder) + "/" + name + ".png");
 }
 
-std::vector<uint8_t> MakeDib(const SDibSpec& spec) {
-    size_t stride = (static_cast<size_t>(spec.bitCount) * spec.width + 31) / 32 * 4;
-    size_t headerSize = spec.coreHeader ? 12 : 40;
-    size_t entrySize = spec.coreHeader ? 3 : 4;
-    std::vector<uint8_t> dib(headerSize + spec.table.size() * entrySize +
-                             stride * spec.rows.size());
+std::vector<uint8_t> MakeDib(const SDibLayout& layout) {
+    size_t stride = (static_cast<size_t>(layout.bitCount) * layout.width + 31) / 32 * 4;
+    size_t headerSize = layout.coreHeader ? 12 : 40;
+    size_t entrySize = layout.coreHeader ? 3 : 4;
+    std::vector<uint8_t> dib(headerSize + layout.table.size() * entrySize +
+                             stride * layout.rows.size());
     Put32(dib, 0, static_cast<uint32_t>(headerSize));
-    if (spec.coreHeader) {
-        Put16(dib, 4, static_cast<uint16_t>(spec.width));
-        Put16(dib, 6, static_cast<uint16_t>(spec.height));
+    if (layout.coreHeader) {
+        Put16(dib, 4, static_cast<uint16_t>(layout.width));
+        Put16(dib, 6, static_cast<uint16_t>(layout.height));
         Put16(dib, 8, 1);
-        Put16(dib, 10, static_cast<uint16_t>(spec.bitCount));
+        Put16(dib, 10, static_cast<uint16_t>(layout.bitCount));
     } else {
-        Put32(dib, 4, static_cast<uint32_t>(spec.width));
-        Put32(dib, 8, static_cast<uint32_t>(spec.topDown ? -spec.height : spec.height));
+        Put32(dib, 4, static_cast<uint32_t>(layout.width));
+        Put32(dib, 8, static_cast<uint32_t>(layout.topDown ? -layout.height : layout.height));
         Put16(dib, 12, 1);
-        Put16(dib, 14, static_cast<uint16_t>(spec.bitCount));
-        Put32(dib, 20, static_cast<uint32_t>(stride * spec.rows.size()));
-        Put32(dib, 32, static_cast<uint32_t>(spec.table.size()));
+        Put16(dib, 14, static_cast<uint16_t>(layout.bitCount));
+        Put32(dib, 20, static_cast<uint32_t>(stride * layout.rows.size()));
+        Put32(dib, 32, static_cast<uint32_t>(layout.table.size()));
     }
     uint8_t* entry = dib.data() + headerSize;
-    for (COLORREF color : spec.table) {
+    for (COLORREF color : layout.table) {
         entry[0] = GetBValue(color);
         entry[1] = GetGValue(color);
         entry[2] = GetRValue(color);
         entry += entrySize;
     }
     uint8_t* bits = entry;
-    size_t count = spec.rows.size();
+    size_t count = layout.rows.size();
     for (size_t i = 0; i < count; ++i) {
-        size_t stored = spec.topDown ? i : count - 1 - i;
-        std::memcpy(bits + stored * stride, spec.rows[i].data(), spec.rows[i].size());
+        size_t stored = layout.topDown ? i : count - 1 - i;
+        std::memcpy(bits + stored * stride, layout.rows[i].data(), layout.rows[i].size());
     }
     return dib;
 }
@@ -77,16 +77,16 @@ CMemBlock ToBlock(const std::vector<uint8_t>& bytes) {
 }
 
 CMemBlock MakeSolidPicture(int width, int height, COLORREF color) {
-    SDibSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = 24;
+    SDibLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.bitCount = 24;
     std::vector<uint8_t> row;
     for (int x = 0; x < width; ++x) {
         row.push_back(GetBValue(color));
         row.push_back(GetGValue(color));
         row.push_back(GetRValue(color));
     }
-    spec.rows.assign(static_cast<size_t>(height), row);
-    return ToBlock(MakeDib(spec));
+    layout.rows.assign(static_cast<size_t>(height), row);
+    return ToBlock(MakeDib(layout));
 }

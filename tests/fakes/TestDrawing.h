@@ -33,7 +33,7 @@ private:
 // into the colour table (4-byte entries, or 3-byte ones with a core header);
 // colorsUsed is the table size for 40-byte headers. topDown stores the rows
 // top first with a negative height.
-struct SDibSpec {
+struct SDibLayout {
     int width = 0;
     int height = 0;
     int bitCount = 8;
@@ -42,7 +42,7 @@ struct SDibSpec {
     bool topDown = false;
     bool coreHeader = false;
 };
-std::vector<uint8_t> MakeDib(const SDibSpec& spec);
+std::vector<uint8_t> MakeDib(const SDibLayout& layout);
 CMemBlock ToBlock(const std::vector<uint8_t>& bytes);
 
 // A 24-bit picture of one colour.

@@ -29,7 +29,7 @@ protected:
 // Every case is a 2 x 2 picture: red, green on top; blue, dim below.
 struct FormatCase {
     const char* name;
-    SDibSpec spec;
+    SDibLayout layout;
 };
 
 std::vector<FormatCase> FormatCases() {
@@ -59,11 +59,11 @@ std::vector<COLORREF> Expected(const char* name) {
 TEST_F(PictureDrawTest, EveryFormatDrawsItsColoursFromBitmapAndFromImage) {
     for (FormatCase c : FormatCases()) {
         SCOPED_TRACE(c.name);
-        if (c.spec.coreHeader) {
+        if (c.layout.coreHeader) {
             std::copy_n(std::vector<COLORREF>{kDim, kRed, kGreen, kBlue}.begin(), 4,
-                        c.spec.table.begin());
+                        c.layout.table.begin());
         }
-        CBM picture(ToBlock(MakeDib(c.spec)));
+        CBM picture(ToBlock(MakeDib(c.layout)));
         ASSERT_TRUE(picture.HasImage());
         ASSERT_NE(picture.GetBitmap(), nullptr);
         EXPECT_EQ(picture.GetBitmap()->GetSize(), CSize(2, 2));

@@ -14,17 +14,17 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 // A 24-bit face of rows given top first.
 std::vector<uint8_t> MakeFace(int width, int height, COLORREF left, COLORREF right) {
-    SDibSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = 24;
+    SDibLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.bitCount = 24;
     std::vector<uint8_t> row;
     for (int x = 0; x < width; ++x) {
         COLORREF c = x < width / 2 ? left : right;
         row.insert(row.end(), {GetBValue(c), GetGValue(c), GetRValue(c)});
     }
-    spec.rows.assign(static_cast<size_t>(height), row);
-    return MakeDib(spec);
+    layout.rows.assign(static_cast<size_t>(height), row);
+    return MakeDib(layout);
 }
 
 // A person with a tall red-and-blue young face (4 x 6) and a wide green
