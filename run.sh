@@ -13,9 +13,11 @@ bin=build/release/bin
 if [ -x "$bin/mercavo" ]; then
   exec "$bin/mercavo" "$@"
 fi
-# The game program is not built yet: show what was built.
-echo "Build finished (Release) in build/release."
-echo "Libraries:"
-find build/release -maxdepth 1 -name '*.a' -printf '  %f\n' | sort
-echo "Programs in $bin:"
-ls "$bin" 2>/dev/null | sed 's/^/  /' || true
+# The game program is not built yet: show what exists, a year of a headless
+# game of seven companies on our own data.
+echo "Build finished (Release) in build/release; the game program does not exist yet."
+echo "Programs in $bin: $(ls "$bin" | tr '\n' ' ')"
+echo
+echo "A year of a headless game (tools/simulate) on the data in $bin:"
+MERCAVO_HOME="$bin" QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} \
+  "$bin/simulate" --companies 7 --months 12 --seed "$(date +%s)" "$@"
