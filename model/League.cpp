@@ -33,6 +33,13 @@ int64_t FullPairCount(int64_t teams) {
     return teams * (teams - 1) / 2;
 }
 
+// A season needs the whole pair table, and peers address it in five digits:
+// a league with more teams (at most 447) could neither be sent nor start a
+// season without a table of millions of entries.
+bool IsPlayableTeamCount(int64_t teams) {
+    return teams >= 0 && FullPairCount(teams) <= CLeague::kMaxPairCount;
+}
+
 bool FitsRecord(const std::string& record) {
     return static_cast<int>(record.size()) <= kNetRecordTextLimit;
 }
@@ -256,6 +263,7 @@ void CLeague::Serialize(CArchive& ar) {
     int startCount = Checked(ar.ReadInt(), 0, kNoLimit);
     for (int i = 0; i < startCount; ++i) l.m_startMonths.push_back(Checked(ar.ReadByte(), 0, 11));
     int teamCount = Checked(ar.ReadInt(), 0, kNoLimit);
+    if (!IsPlayableTeamCount(teamCount)) throw eMERCAVO_ERROR_CONTENTS;
     for (int i = 0; i < teamCount; ++i) {
         CProTeam team;
         team.Serialize(ar, m_bounds);
@@ -352,7 +360,7 @@ bool CLeague::ReadLeagueHeader(std::string_view text) {
     if (teams < 0 || teams > kMaxTeamCount || flag < 0 || flag > 1 || popularity < 5 ||
         popularity > 20 || games < 0 || perMonth < 0 || completed < 0 || startCount < 0)
         return false;
-    if (pairs != 0 && (pairs != FullPairCount(teams) || pairs > kMaxPairCount)) return false;
+    if (!IsPlayableTeamCount(teams) || (pairs != 0 && pairs != FullPairCount(teams))) return false;
     std::vector<int> starts;
     for (int i = 0; i < startCount; ++i) {
         int month = ParseFixedInt(text, pos, 3);

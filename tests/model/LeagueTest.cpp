@@ -387,6 +387,12 @@ TEST(League, DamagedStoredFormsAreRefused) {
             EXPECT_EQ(e, eMERCAVO_ERROR_CONTENTS) << c.what;
         }
     }
+    // More teams than a pair table of five-digit addresses can serve.
+    {
+        std::vector<uint8_t> bytes = good;
+        setInt(bytes, team0 - 4, 448);
+        EXPECT_THROW(Load(bytes), eMERCAVO_ERROR);
+    }
     // A pair table that does not match the teams: one pair too many.
     std::vector<uint8_t> bytes = good;
     setInt(bytes, pairs, 2);
@@ -482,6 +488,10 @@ TEST(LeagueNetwork, DamagedRecordsAreDroppedWhole) {
         {"popularity 021", 20, with(head, 5, "021")},
         {"negative games", 20, with(head, 8, "-0001")},
         {"pair table not n(n-1)/2", 20, with(head, 23, "00000004")},
+        // 448 teams would need 100128 pair flags, beyond the five-digit
+        // addresses; starting their season would build a table of millions.
+        {"448 teams", 20, with(with(head, 0, "0448"), 23, "00000000")},
+        {"9999 teams", 20, with(with(head, 0, "9999"), 23, "00000000")},
         {"start month 12", 20, with(head, 34, "012")},
         {"more start months than sent", 20, with(head, 31, "009")},
         {"pair first > last", 21, with(with(pairs, 0, "00001"), 5, "00000")},
