@@ -39,9 +39,10 @@ CDataChecksum& CDataChecksum::AddDouble(double value) {
     // (a NaN counts as 0).
     constexpr double lo = std::numeric_limits<int>::min();
     constexpr double hi = std::numeric_limits<int>::max();
-    int truncated = std::isnan(value) ? 0 : value <= lo ? std::numeric_limits<int>::min()
-                                        : value >= hi   ? std::numeric_limits<int>::max()
-                                                        : static_cast<int>(value);
+    int truncated = std::isnan(value) ? 0
+                    : value <= lo     ? std::numeric_limits<int>::min()
+                    : value >= hi     ? std::numeric_limits<int>::max()
+                                      : static_cast<int>(value);
     return Add(truncated);
 }
 

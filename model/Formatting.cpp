@@ -29,18 +29,24 @@ std::string FormatWithCommas(int value) {
 
 const char* GetOrdinalSuffix(int n) {
     switch (n) {
-        case 1: return "st";
-        case 2: return "nd";
-        case 3: return "rd";
-        default: return "th";
+        case 1:
+            return "st";
+        case 2:
+            return "nd";
+        case 3:
+            return "rd";
+        default:
+            return "th";
     }
 }
 
-std::string FormatOrdinal(int n) { return FormatText("%d%s", n, GetOrdinalSuffix(n)); }
+std::string FormatOrdinal(int n) {
+    return FormatText("%d%s", n, GetOrdinalSuffix(n));
+}
 
 const char* GetMonthName(int month) {
-    static const char* const kNames[12] = {"January", "February", "March",     "April",
-                                           "May",     "June",     "July",      "August",
-                                           "September", "October", "November", "December"};
+    static const char* const kNames[12] = {"January",   "February", "March",    "April",
+                                           "May",       "June",     "July",     "August",
+                                           "September", "October",  "November", "December"};
     return month >= 0 && month < 12 ? kNames[month] : "";
 }

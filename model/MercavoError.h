@@ -3,7 +3,7 @@
 // open and the File Open command catch it; the main frame shows its text.
 
 enum eMERCAVO_ERROR : int {
-    eMERCAVO_ERROR_FAILED = 0,    // e.g. a picture strip could not be built
+    eMERCAVO_ERROR_FAILED = 0,  // e.g. a picture strip could not be built
     eMERCAVO_ERROR_MEMORY = 1,
     eMERCAVO_ERROR_VERSION = 2,
     eMERCAVO_ERROR_CONTENTS = 3,  // a stored value outside its range
@@ -12,10 +12,14 @@ enum eMERCAVO_ERROR : int {
 // The message-box text for an error value.
 inline const char* GetMercavoErrorText(int error) {
     switch (error) {
-        case eMERCAVO_ERROR_MEMORY: return "Insufficient memory.  Game unplayable.";
-        case eMERCAVO_ERROR_VERSION: return "Unavailable file.\nDifferent file version.";
-        case eMERCAVO_ERROR_CONTENTS: return "Incorrect file contents.";
-        default: return "Error.";
+        case eMERCAVO_ERROR_MEMORY:
+            return "Insufficient memory.  Game unplayable.";
+        case eMERCAVO_ERROR_VERSION:
+            return "Unavailable file.\nDifferent file version.";
+        case eMERCAVO_ERROR_CONTENTS:
+            return "Incorrect file contents.";
+        default:
+            return "Error.";
     }
 }
 

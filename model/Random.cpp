@@ -6,7 +6,9 @@
 #include "platform/core/Clock.h"
 #include "platform/core/RuntimeRandom.h"
 
-void SeedRandom() { CRuntimeRandom::Seed(CClock::GetTickCount() % 65535u); }
+void SeedRandom() {
+    CRuntimeRandom::Seed(CClock::GetTickCount() % 65535u);
+}
 
 int Random(int n) {
     int x = CRuntimeRandom::Next();

@@ -35,8 +35,12 @@ void CArchive::Write(const void* data, size_t size) {
         throw CArchiveException(CArchiveException::writeFailed, "write failed");
 }
 
-void CArchive::WriteInt(int32_t value) { WriteDWord(static_cast<uint32_t>(value)); }
-int32_t CArchive::ReadInt() { return static_cast<int32_t>(ReadDWord()); }
+void CArchive::WriteInt(int32_t value) {
+    WriteDWord(static_cast<uint32_t>(value));
+}
+int32_t CArchive::ReadInt() {
+    return static_cast<int32_t>(ReadDWord());
+}
 
 void CArchive::WriteDWord(uint32_t value) {
     uint8_t bytes[4];
@@ -62,7 +66,9 @@ uint16_t CArchive::ReadWord() {
     return FromLittleEndian<uint16_t>(bytes);
 }
 
-void CArchive::WriteByte(uint8_t value) { Write(&value, 1); }
+void CArchive::WriteByte(uint8_t value) {
+    Write(&value, 1);
+}
 
 uint8_t CArchive::ReadByte() {
     uint8_t value;
@@ -100,8 +106,7 @@ void CArchive::WriteRecordText(const std::string& text) {
 
 std::string CArchive::ReadRecordText(int32_t maxLength) {
     int32_t length = ReadInt();
-    if (length < 0)
-        throw CArchiveException(CArchiveException::badLength, "negative text length");
+    if (length < 0) throw CArchiveException(CArchiveException::badLength, "negative text length");
     return ReadChars(static_cast<uint64_t>(length), static_cast<uint64_t>(maxLength),
                      length > 0 ? 1 : 0);
 }
@@ -125,8 +130,7 @@ void CArchive::WriteCompanyText(const std::string& text) {
 
 std::string CArchive::ReadCompanyText(int32_t maxLength) {
     int32_t length = ReadInt();
-    if (length < 0)
-        throw CArchiveException(CArchiveException::badLength, "negative text length");
+    if (length < 0) throw CArchiveException(CArchiveException::badLength, "negative text length");
     return ReadChars(static_cast<uint64_t>(length), static_cast<uint64_t>(maxLength), 1);
 }
 

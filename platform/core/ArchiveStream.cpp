@@ -23,7 +23,9 @@ bool CMemoryStream::Write(const void* data, size_t size) {
     return true;
 }
 
-CFileStream::~CFileStream() { Close(); }
+CFileStream::~CFileStream() {
+    Close();
+}
 
 bool CFileStream::Open(const std::string& path, Mode mode) {
     Close();

@@ -26,10 +26,14 @@ std::string Clean(std::string text) {
 std::string Escape(const std::string& value) {
     std::string out;
     for (char c : value) {
-        if (c == '\\') out += "\\\\";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else out += c;
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else
+            out += c;
     }
     return out;
 }
@@ -51,7 +55,8 @@ std::string Unescape(const std::string& value) {
 
 std::string CProfile::ConfigFolder() {
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) return xdg;
-    if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.config";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return std::string(home) + "/.config";
     return ".";
 }
 
@@ -63,7 +68,9 @@ CProfile::CProfile(const std::string& company, const std::string& product) {
     Load();
 }
 
-CProfile::CProfile(const std::string& path) : m_path(path) { Load(); }
+CProfile::CProfile(const std::string& path) : m_path(path) {
+    Load();
+}
 
 void CProfile::Load() {
     std::ifstream in(m_path);

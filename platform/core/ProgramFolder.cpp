@@ -32,7 +32,9 @@ std::string CProgramFolder::Get() {
     return folder;
 }
 
-std::string CProgramFolder::File(const std::string& name) { return Get() + name; }
+std::string CProgramFolder::File(const std::string& name) {
+    return Get() + name;
+}
 
 void CProgramFolder::Override(const std::string& folder) {
     Overridden() = folder.empty() ? std::string() : WithSlash(folder);

@@ -13,12 +13,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         for (int i = 0; i < 64; ++i) {
             switch (ar.ReadByte() % 6) {
-                case 0: ar.ReadRecordText(); break;
-                case 1: ar.ReadRecordText16(); break;
-                case 2: ar.ReadCompanyText(); break;
-                case 3: ar.ReadString(); break;
-                case 4: ar.ReadDouble(); break;
-                default: ar.ReadInt(); break;
+                case 0:
+                    ar.ReadRecordText();
+                    break;
+                case 1:
+                    ar.ReadRecordText16();
+                    break;
+                case 2:
+                    ar.ReadCompanyText();
+                    break;
+                case 3:
+                    ar.ReadString();
+                    break;
+                case 4:
+                    ar.ReadDouble();
+                    break;
+                default:
+                    ar.ReadInt();
+                    break;
             }
         }
     } catch (const CArchiveException&) {

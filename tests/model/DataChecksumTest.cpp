@@ -8,8 +8,14 @@ TEST(DataChecksum, BasicRuleWorkedValues) {
     struct Case {
         int value, expected;
     };
-    for (Case c : std::initializer_list<Case>{
-             {123, 54}, {7, 49}, {10, 0}, {-5, -35}, {0, 0}, {999, 10 * 16 * 9}, {-123, 0}, {-321, 10}}) {
+    for (Case c : std::initializer_list<Case>{{123, 54},
+                                              {7, 49},
+                                              {10, 0},
+                                              {-5, -35},
+                                              {0, 0},
+                                              {999, 10 * 16 * 9},
+                                              {-123, 0},
+                                              {-321, 10}}) {
         SCOPED_TRACE(c.value);
         EXPECT_EQ(CDataChecksum().Add(c.value).Get(), c.expected);
     }

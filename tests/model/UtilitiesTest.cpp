@@ -178,9 +178,16 @@ TEST(Formatting, CommasOrdinalsMonthsAndTruncation) {
         int n;
         const char* text;
     };
-    for (Ordinal o : std::initializer_list<Ordinal>{
-             {1, "1st"}, {2, "2nd"}, {3, "3rd"}, {4, "4th"}, {11, "11th"}, {12, "12th"},
-             {21, "21th"}, {22, "22th"}, {0, "0th"}, {-1, "-1th"}})
+    for (Ordinal o : std::initializer_list<Ordinal>{{1, "1st"},
+                                                    {2, "2nd"},
+                                                    {3, "3rd"},
+                                                    {4, "4th"},
+                                                    {11, "11th"},
+                                                    {12, "12th"},
+                                                    {21, "21th"},
+                                                    {22, "22th"},
+                                                    {0, "0th"},
+                                                    {-1, "-1th"}})
         EXPECT_EQ(FormatOrdinal(o.n), o.text);
 
     EXPECT_STREQ(GetMonthName(0), "January");

@@ -39,8 +39,8 @@ TEST(Archive, NumbersAreLittleEndian) {
         ar.WriteByte(0xAB);
         ar.WriteDouble(1.5);
     });
-    std::vector<uint8_t> expected = {0xFE, 0xFF, 0xFF, 0xFF, 0x34, 0x12, 0xAB,
-                                     0, 0, 0, 0, 0, 0, 0xF8, 0x3F};
+    std::vector<uint8_t> expected = {0xFE, 0xFF, 0xFF, 0xFF, 0x34, 0x12, 0xAB, 0,
+                                     0,    0,    0,    0,    0,    0xF8, 0x3F};
     EXPECT_EQ(bytes, expected);
 
     CMemoryStream stream(bytes);
@@ -133,9 +133,9 @@ TEST(Archive, ShortOrLyingDataThrowsWithoutAllocating) {
                           [](CArchive& ar) { ar.ReadString(); }),
               C::badLength);
     EXPECT_EQ(LoadFailure({9, 'a'}, [](CArchive& ar) { ar.ReadString(); }), C::endOfFile);
-    EXPECT_EQ(LoadFailure({3, 0, 0, 0, 'a', 'b', 'c', 0},
-                          [](CArchive& ar) { ar.ReadRecordText(2); }),
-              C::badLength);
+    EXPECT_EQ(
+        LoadFailure({3, 0, 0, 0, 'a', 'b', 'c', 0}, [](CArchive& ar) { ar.ReadRecordText(2); }),
+        C::badLength);
 }
 
 TEST(Archive, FileStreamRoundTrip) {
@@ -159,5 +159,6 @@ TEST(Archive, FileStreamRoundTrip) {
     std::filesystem::remove(path);
 
     CFileStream missing;
-    EXPECT_FALSE(missing.Open((path.parent_path() / "no/such/file").string(), CFileStream::modeRead));
+    EXPECT_FALSE(
+        missing.Open((path.parent_path() / "no/such/file").string(), CFileStream::modeRead));
 }

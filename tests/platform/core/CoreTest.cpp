@@ -16,7 +16,8 @@
 
 TEST(RuntimeRandom, SeedOneGivesTheKnownSequence) {
     CRuntimeRandom::Seed(1);
-    for (int expected : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(CRuntimeRandom::Next(), expected);
+    for (int expected : {41, 18467, 6334, 26500, 19169})
+        EXPECT_EQ(CRuntimeRandom::Next(), expected);
 }
 
 TEST(RuntimeRandom, DrawsStayWithinFifteenBits) {
