@@ -90,11 +90,8 @@ void CButton::DrawItem(LPDRAWITEMSTRUCT) {
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
     if (message != WM_DRAWITEM) return FALSE;
-    m_drawItemDefault = false;
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    if (m_drawItemDefault) return FALSE;
-    if (result) *result = TRUE;
-    return TRUE;
+    return CControlSupport::OfferToSelf(
+        m_drawItemDefault, result, [&] { DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)); });
 }
 
 LRESULT CButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -177,14 +174,7 @@ void CButton::PaintPush(CDC& dc, const CRect& client) {
     inner.DeflateRect(3, 3);
     if (down) inner.OffsetRect(1, 1);
     if ((GetStyle() & BS_BITMAP) && s->bitmap) {
-        CDC mem;
-        mem.CreateCompatibleDC(&dc);
-        CBitmap* prev = mem.SelectObject(s->bitmap);
-        const CSize size = s->bitmap->GetSize();
-        const CPoint at(inner.left + (inner.Width() - size.cx) / 2,
-                        inner.top + (inner.Height() - size.cy) / 2);
-        dc.BitBlt(at.x, at.y, size.cx, size.cy, &mem, 0, 0, SRCCOPY);
-        mem.SelectObject(prev);
+        CControlSupport::Picture(dc, *s->bitmap, inner, true);
     } else {
         CControlSupport::Text(dc, inner, GetWindowText(), 1, false, IsWindowEnabled() != FALSE);
     }
@@ -197,12 +187,7 @@ void CButton::PaintPush(CDC& dc, const CRect& client) {
 
 void CButton::PaintCheck(CDC& dc, const CRect& client) {
     const ButtonState* s = StateOf(this);
-    CBrush* brush = CControlSupport::CtlColor(this, dc, CTLCOLOR_BTN);
-    if (brush) {
-        dc.FillRect(client, brush);
-    } else {
-        dc.FillSolidRect(client, GetSysColor(COLOR_BTNFACE));
-    }
+    CControlSupport::Background(this, dc, client, CTLCOLOR_BTN, GetSysColor(COLOR_BTNFACE));
     const int box = 13;
     const bool leftText = (GetStyle() & BS_LEFTTEXT) != 0;
     const int top = client.top + (client.Height() - box) / 2;
@@ -230,19 +215,11 @@ void CButton::PaintCheck(CDC& dc, const CRect& client) {
 }
 
 void CButton::PaintGroup(CDC& dc, const CRect& client) {
-    CBrush* brush = CControlSupport::CtlColor(this, dc, CTLCOLOR_BTN);
-    if (brush) {
-        dc.FillRect(client, brush);
-    } else {
-        dc.FillSolidRect(client, GetSysColor(COLOR_BTNFACE));
-    }
+    CControlSupport::Background(this, dc, client, CTLCOLOR_BTN, GetSysColor(COLOR_BTNFACE));
     const int line = CControlSupport::LineHeight(this);
     CRect frame = client;
     frame.top += line / 2;
-    CRect inner = frame;
-    inner.DeflateRect(1, 1);
-    dc.Draw3dRect(frame, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
-    dc.Draw3dRect(inner, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
+    CControlSupport::Etched(dc, frame);
     const std::string text = CControlSupport::StripMnemonic(GetWindowText());
     if (text.empty()) return;
     const CSize extent = dc.GetTextExtent(text);

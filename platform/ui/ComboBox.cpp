@@ -1,28 +1,19 @@
 #include "platform/ui/ComboBox.h"
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
-#include <vector>
 
 #include "platform/ui/Brush.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/detail/ComboDropList.h"
 #include "platform/ui/detail/ControlSupport.h"
+#include "platform/ui/detail/ItemList.h"
 
 namespace {
 
-constexpr int kMaxItems = 1 << 20;
-
-struct ComboItem {
-    std::string text;
-    uintptr_t data = 0;
-};
-
 struct ComboState {
-    std::vector<ComboItem> items;
-    int curSel = -1;
+    CItemList items;
     int itemHeight = 0;  // 0 = not known yet
     int listHeight = 0;  // the dropped list's room below the box
     bool focused = false;
@@ -34,13 +25,6 @@ struct ComboState {
 
 ComboState* StateOf(const CWnd* wnd) {
     return CControlSupport::State<ComboState>(wnd);
-}
-
-bool LessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) <
-               std::tolower(static_cast<unsigned char>(y));
-    });
 }
 
 }  // namespace
@@ -65,43 +49,27 @@ void CComboBox::OnDestroy() {
 
 int CComboBox::GetCount() const {
     const ComboState* s = StateOf(this);
-    return s ? static_cast<int>(s->items.size()) : 0;
+    return s ? s->items.Count() : 0;
 }
 
 int CComboBox::AddString(const std::string& text) {
     ComboState* s = StateOf(this);
     if (!s) return CB_ERR;
-    int index = GetCount();
-    if ((GetStyle() & CBS_SORT) && !IsOwnerDrawn()) {
-        auto it = std::upper_bound(
-            s->items.begin(), s->items.end(), text,
-            [](const std::string& t, const ComboItem& item) { return LessNoCase(t, item.text); });
-        index = static_cast<int>(it - s->items.begin());
-    }
-    return InsertString(index, text);
+    const bool sorted = (GetStyle() & CBS_SORT) && !IsOwnerDrawn();
+    return InsertString(sorted ? s->items.SortedIndex(text) : s->items.Count(), text);
 }
 
 int CComboBox::InsertString(int index, const std::string& text) {
     ComboState* s = StateOf(this);
-    if (!s || GetCount() >= kMaxItems) return CB_ERR;
-    if (index == -1) index = GetCount();
-    if (index < 0 || index > GetCount()) return CB_ERR;
-    s->items.insert(s->items.begin() + index, ComboItem{text, 0});
-    if (s->curSel >= index) ++s->curSel;
+    const int at = s ? s->items.Insert(index, text) : -1;
+    if (at < 0) return CB_ERR;
     Invalidate();
-    return index;
+    return at;
 }
 
 int CComboBox::DeleteString(UINT index) {
     ComboState* s = StateOf(this);
-    if (!s || index >= s->items.size()) return CB_ERR;
-    s->items.erase(s->items.begin() + static_cast<long>(index));
-    const int i = static_cast<int>(index);
-    if (s->curSel == i) {
-        s->curSel = -1;
-    } else if (s->curSel > i) {
-        --s->curSel;
-    }
+    if (!s || !s->items.Erase(index)) return CB_ERR;
     Invalidate();
     return GetCount();
 }
@@ -109,21 +77,20 @@ int CComboBox::DeleteString(UINT index) {
 void CComboBox::ResetContent() {
     ComboState* s = StateOf(this);
     if (!s) return;
-    s->items.clear();
-    s->curSel = -1;
+    s->items.Clear();
     Invalidate();
 }
 
 int CComboBox::GetCurSel() const {
     const ComboState* s = StateOf(this);
-    return s ? s->curSel : CB_ERR;
+    return s ? s->items.Selected() : CB_ERR;
 }
 
 int CComboBox::SetCurSel(int index) {
     ComboState* s = StateOf(this);
     if (!s) return CB_ERR;
-    const bool valid = index >= 0 && index < GetCount();
-    s->curSel = valid ? index : -1;
+    const bool valid = s->items.Has(index);
+    s->items.Select(valid ? index : -1);
     if (valid && s->list) s->list->SetHot(index);
     Invalidate();
     return valid ? index : CB_ERR;
@@ -131,8 +98,8 @@ int CComboBox::SetCurSel(int index) {
 
 int CComboBox::GetLBText(int index, std::string& text) const {
     const ComboState* s = StateOf(this);
-    if (!s || index < 0 || index >= GetCount()) return CB_ERR;
-    text = s->items[static_cast<size_t>(index)].text;
+    if (!s || !s->items.Has(index)) return CB_ERR;
+    text = s->items.At(index).text;
     return static_cast<int>(text.size());
 }
 
@@ -144,15 +111,15 @@ std::string CComboBox::GetLBText(int index) const {
 
 int CComboBox::SetItemData(int index, uintptr_t data) {
     ComboState* s = StateOf(this);
-    if (!s || index < 0 || index >= GetCount()) return CB_ERR;
-    s->items[static_cast<size_t>(index)].data = data;
+    if (!s || !s->items.Has(index)) return CB_ERR;
+    s->items.At(index).data = data;
     return 0;
 }
 
 uintptr_t CComboBox::GetItemData(int index) const {
     const ComboState* s = StateOf(this);
-    if (!s || index < 0 || index >= GetCount()) return static_cast<uintptr_t>(CB_ERR);
-    return s->items[static_cast<size_t>(index)].data;
+    if (!s || !s->items.Has(index)) return static_cast<uintptr_t>(CB_ERR);
+    return s->items.At(index).data;
 }
 
 int CComboBox::SetItemHeight(int, UINT height) {
@@ -169,26 +136,18 @@ int CComboBox::GetItemHeight(int) const {
     if (s->itemHeight == 0) {
         MEASUREITEMSTRUCT mis;
         mis.CtlType = ODT_COMBOBOX;
-        mis.CtlID = GetDlgCtrlID();
-        mis.itemHeight = static_cast<UINT>(CControlSupport::LineHeight(this));
-        if (IsOwnerDrawn()) CControlSupport::Measure(const_cast<CComboBox*>(this), mis);
+        const int height =
+            CControlSupport::ItemHeight(const_cast<CComboBox*>(this), mis, IsOwnerDrawn());
         s = StateOf(this);
         if (!s) return CB_ERR;
-        s->itemHeight = std::clamp(static_cast<int>(mis.itemHeight), 1, 0xFFFF);
+        s->itemHeight = height;
     }
     return s->itemHeight;
 }
 
 int CComboBox::FindString(int startAfter, const std::string& prefix) const {
-    const int count = GetCount();
-    for (int k = 1; k <= count; ++k) {
-        const int i = ((startAfter < 0 ? -1 : startAfter) + k) % count;
-        const std::string text = GetLBText(i);
-        if (text.size() < prefix.size()) continue;
-        const std::string head = text.substr(0, prefix.size());
-        if (!LessNoCase(head, prefix) && !LessNoCase(prefix, head)) return i;
-    }
-    return CB_ERR;
+    const ComboState* s = StateOf(this);
+    return s ? s->items.Find(startAfter, prefix) : CB_ERR;
 }
 
 void CComboBox::FitBox() {
@@ -229,7 +188,7 @@ void CComboBox::ShowDropDown(BOOL show) {
     auto list = std::make_shared<CComboDropList>(this);
     s->list = list;
     if (!list->Open(CRect(box.left, box.bottom, box.right, box.bottom + room), GetItemHeight(0),
-                    GetCount(), s->curSel)) {
+                    GetCount(), s->items.Selected())) {
         s->list.reset();
     }
     Invalidate();
@@ -247,9 +206,9 @@ void CComboBox::ChooseFromList(int index) {
 
 void CComboBox::UserSelect(int index) {
     ComboState* s = StateOf(this);
-    if (!s || index < 0 || index >= GetCount()) return;
-    const bool changed = s->curSel != index;
-    s->curSel = index;
+    if (!s || !s->items.Has(index)) return;
+    const bool changed = s->items.Selected() != index;
+    s->items.Select(index);
     Invalidate();
     if (changed) CControlSupport::Command(this, CBN_SELCHANGE);
 }
@@ -264,18 +223,16 @@ void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
     if (message == WM_DRAWITEM) {
-        m_drawItemDefault = false;
-        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        if (m_drawItemDefault) return FALSE;
-    } else if (message == WM_MEASUREITEM) {
-        m_measureItemDefault = false;
-        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        if (m_measureItemDefault) return FALSE;
-    } else {
-        return FALSE;
+        return CControlSupport::OfferToSelf(m_drawItemDefault, result, [&] {
+            DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        });
     }
-    if (result) *result = TRUE;
-    return TRUE;
+    if (message == WM_MEASUREITEM) {
+        return CControlSupport::OfferToSelf(m_measureItemDefault, result, [&] {
+            MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+        });
+    }
+    return FALSE;
 }
 
 void CComboBox::PaintItem(CDC& dc, int index, const CRect& rect, bool selected, bool box) {
@@ -283,28 +240,22 @@ void CComboBox::PaintItem(CDC& dc, int index, const CRect& rect, bool selected, 
     if (!s) return;
     CFont* old = CControlSupport::SelectFont(this, dc);
     if (IsOwnerDrawn()) {
+        const bool valid = s->items.Has(index);
         DRAWITEMSTRUCT dis;
         dis.CtlType = ODT_COMBOBOX;
-        dis.itemID =
-            index >= 0 && index < GetCount() ? static_cast<UINT>(index) : static_cast<UINT>(-1);
+        dis.itemID = valid ? static_cast<UINT>(index) : static_cast<UINT>(-1);
         dis.itemAction = ODA_DRAWENTIRE;
         dis.itemState = (selected ? ODS_SELECTED : 0) | (box ? ODS_COMBOBOXEDIT : 0) |
                         (box && s->focused ? ODS_FOCUS : 0) |
                         (IsWindowEnabled() ? 0 : ODS_DISABLED);
-        dis.hDC = &dc;
         dis.rcItem = rect;
-        dis.itemData = dis.itemID != static_cast<UINT>(-1) ? s->items[dis.itemID].data : 0;
-        const int saved = dc.SaveDC();
-        CControlSupport::DrawItem(this, dis);
-        dc.RestoreDC(saved);
+        dis.itemData = valid ? s->items.At(index).data : 0;
+        CControlSupport::DrawListItem(this, dc, dis);
     } else {
         dc.FillSolidRect(rect, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-        if (index >= 0 && index < GetCount()) {
-            dc.SetBkMode(TRANSPARENT);
-            dc.SetTextColor(GetSysColor(!IsWindowEnabled() ? COLOR_GRAYTEXT
-                                        : selected         ? COLOR_HIGHLIGHTTEXT
-                                                           : COLOR_WINDOWTEXT));
-            dc.TextOut(rect.left + 2, rect.top, s->items[static_cast<size_t>(index)].text);
+        if (s->items.Has(index)) {
+            CControlSupport::ItemText(dc, rect, s->items.At(index).text, selected,
+                                      IsWindowEnabled() != FALSE);
         }
     }
     dc.SelectObject(old);
@@ -377,7 +328,7 @@ void CComboBox::OnPaint() {
     CControlSupport::ButtonFace(dc, arrow, s->list != nullptr, false);
     CControlSupport::Arrow(dc, arrow, 1, IsWindowEnabled() != FALSE);
     CRect item(client.left + 3, client.top + 3, arrow.left - 1, client.bottom - 3);
-    PaintItem(dc, s->curSel, item, s->focused && !IsOwnerDrawn(), true);
+    PaintItem(dc, s->items.Selected(), item, s->focused && !IsOwnerDrawn(), true);
     if (s->focused && !IsOwnerDrawn()) dc.DrawFocusRect(item);
 }
 
@@ -411,10 +362,10 @@ void CComboBox::OnKeyDown(UINT key, UINT, UINT) {
     if (count == 0) return;
     switch (key) {
         case VK_UP:
-            UserSelect(std::max(0, s->curSel - 1));
+            UserSelect(std::max(0, s->items.Selected() - 1));
             break;
         case VK_DOWN:
-            UserSelect(std::min(count - 1, s->curSel + 1));
+            UserSelect(std::min(count - 1, s->items.Selected() + 1));
             break;
         case VK_HOME:
             UserSelect(0);

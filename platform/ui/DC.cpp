@@ -348,24 +348,14 @@ public:
     // Every covered pixel of a mask over `bounds` gets the brush.
     void FillCoverage(const QImage& mask, const QRect& bounds, const CBrush* brush) {
         if (!brush || brush->GetKind() == CBrush::Kind::Null) return;
-        for (int y = 0; y < mask.height(); ++y) {
-            const uchar* row = mask.constScanLine(y);
-            for (int x = 0; x < mask.width(); ++x) {
-                if (row[x] > 127) PlotBrush(brush, bounds.left() + x, bounds.top() + y);
-            }
-        }
+        ForCovered(mask, bounds, [&](int sx, int sy) { PlotBrush(brush, sx, sy); });
     }
 
     void OutlineCoverage(const QImage& mask, const QRect& bounds) {
         const CPen* pen = m_impl.state.pen;
         if (!pen || pen->Style() == PS_NULL) return;
         const uint32_t color = m_impl.Pixel(pen->Color());
-        for (int y = 0; y < mask.height(); ++y) {
-            const uchar* row = mask.constScanLine(y);
-            for (int x = 0; x < mask.width(); ++x) {
-                if (row[x] > 127) Plot(bounds.left() + x, bounds.top() + y, color);
-            }
-        }
+        ForCovered(mask, bounds, [&](int sx, int sy) { Plot(sx, sy, color); });
     }
 
     // A rectangle of plain pixels (no drawing mode), surface coordinates.
@@ -381,6 +371,17 @@ public:
     void Touch() { CDC::Impl::Touched(m_t, m_t.clip); }
 
 private:
+    // Calls `plot` with the surface point of every covered pixel of a mask.
+    template <typename PlotAt>
+    static void ForCovered(const QImage& mask, const QRect& bounds, PlotAt plot) {
+        for (int y = 0; y < mask.height(); ++y) {
+            const uchar* row = mask.constScanLine(y);
+            for (int x = 0; x < mask.width(); ++x) {
+                if (row[x] > 127) plot(bounds.left() + x, bounds.top() + y);
+            }
+        }
+    }
+
     static bool Dash(int style, int step) {
         if (style == PS_DOT) return (step / 3) % 2 == 0;
         if (style == PS_DASH) return step % 24 < 18;
@@ -741,6 +742,15 @@ struct Transfer {
     int srcH = 0;
 };
 
+// A transfer to x, y of `width` by `height` (negative sizes mirror).
+Transfer To(int x, int y, int width, int height) {
+    Transfer tr;
+    tr.dst = QRect(x, y, 1, 1);
+    tr.dstW = width;
+    tr.dstH = height;
+    return tr;
+}
+
 int SourceOffset(int d, int dstSize, int srcSize, bool mirror) {
     const int s = static_cast<int>((static_cast<int64_t>(d) * srcSize) / dstSize);
     return mirror ? srcSize - 1 - s : s;
@@ -787,11 +797,7 @@ bool Run(const CDC::Impl& impl, CDCTarget& t, const Transfer& tr, DWORD rop) {
 BOOL CDC::PatBlt(int x, int y, int width, int height, DWORD rop) {
     CDCTarget t;
     if (!m_impl->Resolve(t)) return FALSE;
-    Transfer tr;
-    tr.dst = QRect(x, y, 1, 1);
-    tr.dstW = width;
-    tr.dstH = height;
-    return Run(*m_impl, t, tr, rop) ? TRUE : FALSE;
+    return Run(*m_impl, t, To(x, y, width, height), rop) ? TRUE : FALSE;
 }
 
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, DWORD rop) {
@@ -802,10 +808,7 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, in
                      int srcWidth, int srcHeight, DWORD rop) {
     CDCTarget t;
     if (!m_impl->Resolve(t)) return FALSE;
-    Transfer tr;
-    tr.dst = QRect(x, y, 1, 1);
-    tr.dstW = width;
-    tr.dstH = height;
+    Transfer tr = To(x, y, width, height);
     QImage copy;
     if (CRaster::UsesSource(static_cast<uint8_t>((rop >> 16) & 0xFF))) {
         CDCTarget st;
@@ -842,10 +845,7 @@ int CDC::StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, 
     // source rectangle can be made top-down and positive. The stored form
     // counts rows from the bottom for bottom-up bitmaps.
     const int sw = std::abs(srcWidth), sh = std::abs(srcHeight);
-    Transfer tr;
-    tr.dst = QRect(x, y, 1, 1);
-    tr.dstW = srcWidth < 0 ? -width : width;
-    tr.dstH = srcHeight < 0 ? -height : height;
+    Transfer tr = To(x, y, srcWidth < 0 ? -width : width, srcHeight < 0 ? -height : height);
     tr.source = &image;
     tr.valid = image.rect();
     tr.srcX = srcWidth < 0 ? xSrc - sw : xSrc;

@@ -409,32 +409,7 @@ void CEdit::OnVScroll(UINT code, UINT pos, CWnd*) {
     GetScrollInfo(SB_VERT, &si, SIF_ALL);
     const int page = std::max<int>(1, static_cast<int>(si.nPage));
     int first = s->firstLine;
-    switch (static_cast<int>(code)) {
-        case SB_LINEUP:
-            --first;
-            break;
-        case SB_LINEDOWN:
-            ++first;
-            break;
-        case SB_PAGEUP:
-            first -= page;
-            break;
-        case SB_PAGEDOWN:
-            first += page;
-            break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION:
-            first = static_cast<int>(pos);
-            break;
-        case SB_TOP:
-            first = 0;
-            break;
-        case SB_BOTTOM:
-            first = si.nMax;
-            break;
-        default:
-            return;
-    }
+    if (!CControlSupport::ScrollTarget(code, pos, s->firstLine, page, si.nMax, first)) return;
     first = std::clamp(first, 0, std::max(0, si.nMax - page + 1));
     if (first == s->firstLine) return;
     s->firstLine = first;
@@ -458,12 +433,8 @@ void CEdit::OnPaint() {
     CRect client;
     GetClientRect(&client);
     const bool grey = IsReadOnly() || !IsWindowEnabled();
-    CBrush* brush = CControlSupport::CtlColor(this, dc, CTLCOLOR_EDIT);
-    if (brush) {
-        dc.FillRect(client, brush);
-    } else {
-        dc.FillSolidRect(client, GetSysColor(grey ? COLOR_BTNFACE : COLOR_WINDOW));
-    }
+    CControlSupport::Background(this, dc, client, CTLCOLOR_EDIT,
+                                GetSysColor(grey ? COLOR_BTNFACE : COLOR_WINDOW));
     CFont* old = CControlSupport::SelectFont(this, dc);
     std::string text = GetWindowText();
     if (GetStyle() & ES_PASSWORD) text.assign(text.size(), '*');

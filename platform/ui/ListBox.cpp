@@ -1,28 +1,17 @@
 #include "platform/ui/ListBox.h"
 
 #include <algorithm>
-#include <cctype>
-#include <vector>
 
 #include "platform/ui/Brush.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/detail/ControlSupport.h"
+#include "platform/ui/detail/ItemList.h"
 
 namespace {
 
-// Items past this would only come from a runaway caller.
-constexpr int kMaxItems = 1 << 20;
-
-struct ListItem {
-    std::string text;
-    uintptr_t data = 0;
-    int height = 0;  // variable lists; 0 = not measured yet
-};
-
 struct ListState {
-    std::vector<ListItem> items;
-    int curSel = -1;
+    CItemList items;
     int top = 0;
     int fixedHeight = 0;  // 0 = not known yet
     bool focused = false;
@@ -33,13 +22,6 @@ struct ListState {
 
 ListState* StateOf(const CWnd* wnd) {
     return CControlSupport::State<ListState>(wnd);
-}
-
-bool LessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) <
-               std::tolower(static_cast<unsigned char>(y));
-    });
 }
 
 }  // namespace
@@ -59,45 +41,28 @@ bool CListBox::IsOwnerDrawn() const {
 
 int CListBox::GetCount() const {
     const ListState* s = StateOf(this);
-    return s ? static_cast<int>(s->items.size()) : 0;
+    return s ? s->items.Count() : 0;
 }
 
 int CListBox::AddString(const std::string& text) {
     ListState* s = StateOf(this);
     if (!s) return LB_ERR;
-    int index = static_cast<int>(s->items.size());
-    if ((GetStyle() & LBS_SORT) && !IsOwnerDrawn()) {
-        auto it = std::upper_bound(
-            s->items.begin(), s->items.end(), text,
-            [](const std::string& t, const ListItem& item) { return LessNoCase(t, item.text); });
-        index = static_cast<int>(it - s->items.begin());
-    }
-    return InsertString(index, text);
+    const bool sorted = (GetStyle() & LBS_SORT) && !IsOwnerDrawn();
+    return InsertString(sorted ? s->items.SortedIndex(text) : s->items.Count(), text);
 }
 
 int CListBox::InsertString(int index, const std::string& text) {
     ListState* s = StateOf(this);
-    if (!s || static_cast<int>(s->items.size()) >= kMaxItems) return LB_ERR;
-    const int count = static_cast<int>(s->items.size());
-    if (index == -1) index = count;
-    if (index < 0 || index > count) return LB_ERR;
-    s->items.insert(s->items.begin() + index, ListItem{text, 0, 0});
-    if (s->curSel >= index) ++s->curSel;
+    const int at = s ? s->items.Insert(index, text) : -1;
+    if (at < 0) return LB_ERR;
     UpdateScroll();
     Invalidate();
-    return index;
+    return at;
 }
 
 int CListBox::DeleteString(UINT index) {
     ListState* s = StateOf(this);
-    if (!s || index >= s->items.size()) return LB_ERR;
-    s->items.erase(s->items.begin() + static_cast<long>(index));
-    const int i = static_cast<int>(index);
-    if (s->curSel == i) {
-        s->curSel = -1;
-    } else if (s->curSel > i) {
-        --s->curSel;
-    }
+    if (!s || !s->items.Erase(index)) return LB_ERR;
     s->top = std::clamp(s->top, 0, std::max(0, GetCount() - 1));
     UpdateScroll();
     Invalidate();
@@ -107,8 +72,7 @@ int CListBox::DeleteString(UINT index) {
 void CListBox::ResetContent() {
     ListState* s = StateOf(this);
     if (!s) return;
-    s->items.clear();
-    s->curSel = -1;
+    s->items.Clear();
     s->top = 0;
     UpdateScroll();
     Invalidate();
@@ -116,23 +80,23 @@ void CListBox::ResetContent() {
 
 int CListBox::GetCurSel() const {
     const ListState* s = StateOf(this);
-    return s ? s->curSel : LB_ERR;
+    return s ? s->items.Selected() : LB_ERR;
 }
 
 int CListBox::SetCurSel(int index) {
     ListState* s = StateOf(this);
     if (!s) return LB_ERR;
-    const bool valid = index >= 0 && index < GetCount();
-    s->curSel = valid ? index : -1;
+    const bool valid = s->items.Has(index);
+    s->items.Select(valid ? index : -1);
     if (valid) EnsureVisible(index);
     Invalidate();
-    return valid || index == -1 ? s->curSel : LB_ERR;
+    return valid || index == -1 ? s->items.Selected() : LB_ERR;
 }
 
 int CListBox::GetText(int index, std::string& text) const {
     const ListState* s = StateOf(this);
-    if (!s || index < 0 || index >= GetCount()) return LB_ERR;
-    text = s->items[static_cast<size_t>(index)].text;
+    if (!s || !s->items.Has(index)) return LB_ERR;
+    text = s->items.At(index).text;
     return static_cast<int>(text.size());
 }
 
@@ -149,23 +113,23 @@ int CListBox::GetTextLen(int index) const {
 
 int CListBox::SetItemData(int index, uintptr_t data) {
     ListState* s = StateOf(this);
-    if (!s || index < 0 || index >= GetCount()) return LB_ERR;
-    s->items[static_cast<size_t>(index)].data = data;
+    if (!s || !s->items.Has(index)) return LB_ERR;
+    s->items.At(index).data = data;
     return 0;
 }
 
 uintptr_t CListBox::GetItemData(int index) const {
     const ListState* s = StateOf(this);
-    if (!s || index < 0 || index >= GetCount()) return static_cast<uintptr_t>(LB_ERR);
-    return s->items[static_cast<size_t>(index)].data;
+    if (!s || !s->items.Has(index)) return static_cast<uintptr_t>(LB_ERR);
+    return s->items.At(index).data;
 }
 
 int CListBox::SetItemHeight(int index, UINT height) {
     ListState* s = StateOf(this);
     if (!s || height == 0 || height > 0xFFFF) return LB_ERR;
     if (GetStyle() & LBS_OWNERDRAWVARIABLE) {
-        if (index < 0 || index >= GetCount()) return LB_ERR;
-        s->items[static_cast<size_t>(index)].height = static_cast<int>(height);
+        if (!s->items.Has(index)) return LB_ERR;
+        s->items.At(index).height = static_cast<int>(height);
     } else {
         s->fixedHeight = static_cast<int>(height);
     }
@@ -183,32 +147,27 @@ int CListBox::HeightOf(int index) const {
     ListState* s = StateOf(this);
     if (!s) return 1;
     const bool variable = (GetStyle() & LBS_OWNERDRAWVARIABLE) != 0;
-    if (variable && index >= 0 && index < GetCount()) {
-        ListItem& item = s->items[static_cast<size_t>(index)];
-        if (item.height == 0) {
+    if (variable && s->items.Has(index)) {
+        if (s->items.At(index).height == 0) {
             MEASUREITEMSTRUCT mis;
             mis.CtlType = ODT_LISTBOX;
-            mis.CtlID = GetDlgCtrlID();
             mis.itemID = static_cast<UINT>(index);
-            mis.itemData = item.data;
-            mis.itemHeight = static_cast<UINT>(CControlSupport::LineHeight(this));
-            CControlSupport::Measure(const_cast<CListBox*>(this), mis);
+            mis.itemData = s->items.At(index).data;
+            const int height = CControlSupport::ItemHeight(const_cast<CListBox*>(this), mis, true);
             s = StateOf(this);
             if (!s || index >= GetCount()) return 1;
-            s->items[static_cast<size_t>(index)].height =
-                std::clamp(static_cast<int>(mis.itemHeight), 1, 0xFFFF);
+            s->items.At(index).height = height;
         }
-        return s->items[static_cast<size_t>(index)].height;
+        return s->items.At(index).height;
     }
     if (s->fixedHeight == 0) {
         MEASUREITEMSTRUCT mis;
         mis.CtlType = ODT_LISTBOX;
-        mis.CtlID = GetDlgCtrlID();
-        mis.itemHeight = static_cast<UINT>(CControlSupport::LineHeight(this));
-        if (IsOwnerDrawn()) CControlSupport::Measure(const_cast<CListBox*>(this), mis);
+        const int height =
+            CControlSupport::ItemHeight(const_cast<CListBox*>(this), mis, IsOwnerDrawn());
         s = StateOf(this);
         if (!s) return 1;
-        s->fixedHeight = std::clamp(static_cast<int>(mis.itemHeight), 1, 0xFFFF);
+        s->fixedHeight = height;
     }
     return s->fixedHeight;
 }
@@ -243,17 +202,8 @@ int CListBox::GetItemRect(int index, RECT* rect) const {
 }
 
 int CListBox::FindString(int startAfter, const std::string& prefix) const {
-    const int count = GetCount();
-    for (int k = 1; k <= count; ++k) {
-        const int i = ((startAfter < 0 ? -1 : startAfter) + k) % count;
-        const std::string text = GetText(i);
-        if (text.size() < prefix.size()) continue;
-        if (!LessNoCase(text.substr(0, prefix.size()), prefix) &&
-            !LessNoCase(prefix, text.substr(0, prefix.size()))) {
-            return i;
-        }
-    }
-    return LB_ERR;
+    const ListState* s = StateOf(this);
+    return s ? s->items.Find(startAfter, prefix) : LB_ERR;
 }
 
 int CListBox::ItemFromPoint(CPoint point) const {
@@ -322,18 +272,16 @@ void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
     if (message == WM_DRAWITEM) {
-        m_drawItemDefault = false;
-        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        if (m_drawItemDefault) return FALSE;
-    } else if (message == WM_MEASUREITEM) {
-        m_measureItemDefault = false;
-        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        if (m_measureItemDefault) return FALSE;
-    } else {
-        return FALSE;
+        return CControlSupport::OfferToSelf(m_drawItemDefault, result, [&] {
+            DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        });
     }
-    if (result) *result = TRUE;
-    return TRUE;
+    if (message == WM_MEASUREITEM) {
+        return CControlSupport::OfferToSelf(m_measureItemDefault, result, [&] {
+            MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+        });
+    }
+    return FALSE;
 }
 
 LRESULT CListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -386,9 +334,9 @@ LRESULT CListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CListBox::UserSelect(int index) {
     ListState* s = StateOf(this);
-    if (!s || index < 0 || index >= GetCount()) return;
-    const bool changed = s->curSel != index;
-    s->curSel = index;
+    if (!s || !s->items.Has(index)) return;
+    const bool changed = s->items.Selected() != index;
+    s->items.Select(index);
     EnsureVisible(index);
     Invalidate();
     if (changed && (GetStyle() & LBS_NOTIFY)) CControlSupport::Command(this, LBN_SELCHANGE);
@@ -443,32 +391,7 @@ void CListBox::OnVScroll(UINT code, UINT pos, CWnd*) {
     const int page = VisibleFrom(s->top);
     const int last = std::max(0, GetCount() - page);
     int top = s->top;
-    switch (static_cast<int>(code)) {
-        case SB_LINEUP:
-            --top;
-            break;
-        case SB_LINEDOWN:
-            ++top;
-            break;
-        case SB_PAGEUP:
-            top -= page;
-            break;
-        case SB_PAGEDOWN:
-            top += page;
-            break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION:
-            top = static_cast<int>(pos);
-            break;
-        case SB_TOP:
-            top = 0;
-            break;
-        case SB_BOTTOM:
-            top = last;
-            break;
-        default:
-            return;
-    }
+    if (!CControlSupport::ScrollTarget(code, pos, s->top, page, last, top)) return;
     top = std::clamp(top, 0, last);
     if (top == s->top) return;
     s->top = top;
@@ -495,19 +418,15 @@ BOOL CListBox::OnEraseBkgnd(CDC* dc) {
     if (!dc) return FALSE;
     CRect client;
     GetClientRect(&client);
-    CBrush* brush = CControlSupport::CtlColor(this, *dc, CTLCOLOR_LISTBOX);
-    if (brush) {
-        dc->FillRect(client, brush);
-    } else {
-        dc->FillSolidRect(client, GetSysColor(COLOR_WINDOW));
-    }
+    CControlSupport::Background(this, *dc, client, CTLCOLOR_LISTBOX, GetSysColor(COLOR_WINDOW));
     return TRUE;
 }
 
 void CListBox::PaintItem(CDC& dc, int index, const CRect& rect) {
     const ListState* s = StateOf(this);
-    const bool selected = index == s->curSel;
-    const bool focus = s->focused && (index == s->curSel || (s->curSel < 0 && index == 0));
+    const int sel = s->items.Selected();
+    const bool selected = index == sel;
+    const bool focus = s->focused && (index == sel || (sel < 0 && index == 0));
     if (IsOwnerDrawn()) {
         DRAWITEMSTRUCT dis;
         dis.CtlType = ODT_LISTBOX;
@@ -515,20 +434,14 @@ void CListBox::PaintItem(CDC& dc, int index, const CRect& rect) {
         dis.itemAction = ODA_DRAWENTIRE;
         dis.itemState = (selected ? ODS_SELECTED : 0) | (focus ? ODS_FOCUS : 0) |
                         (IsWindowEnabled() ? 0 : ODS_DISABLED);
-        dis.hDC = &dc;
         dis.rcItem = rect;
-        dis.itemData = index < GetCount() ? s->items[static_cast<size_t>(index)].data : 0;
-        const int saved = dc.SaveDC();
-        CControlSupport::DrawItem(this, dis);
-        dc.RestoreDC(saved);
+        dis.itemData = index < GetCount() ? s->items.At(index).data : 0;
+        CControlSupport::DrawListItem(this, dc, dis);
         return;
     }
     if (selected) dc.FillSolidRect(rect, GetSysColor(COLOR_HIGHLIGHT));
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(GetSysColor(!IsWindowEnabled() ? COLOR_GRAYTEXT
-                                : selected         ? COLOR_HIGHLIGHTTEXT
-                                                   : COLOR_WINDOWTEXT));
-    dc.TextOut(rect.left + 2, rect.top, s->items[static_cast<size_t>(index)].text);
+    CControlSupport::ItemText(dc, rect, s->items.At(index).text, selected,
+                              IsWindowEnabled() != FALSE);
     if (focus) dc.DrawFocusRect(rect);
 }
 

@@ -39,11 +39,8 @@ void CStatic::DrawItem(LPDRAWITEMSTRUCT) {
 
 BOOL CStatic::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
     if (message != WM_DRAWITEM) return FALSE;
-    m_drawItemDefault = false;
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    if (m_drawItemDefault) return FALSE;
-    if (result) *result = TRUE;
-    return TRUE;
+    return CControlSupport::OfferToSelf(
+        m_drawItemDefault, result, [&] { DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)); });
 }
 
 LRESULT CStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -80,12 +77,7 @@ void CStatic::PaintKind(CDC& dc, const CRect& client) {
         CControlSupport::DrawItem(this, dis);
         return;
     }
-    CBrush* brush = CControlSupport::CtlColor(this, dc, CTLCOLOR_STATIC);
-    if (brush) {
-        dc.FillRect(client, brush);
-    } else {
-        dc.FillSolidRect(client, GetSysColor(COLOR_BTNFACE));
-    }
+    CControlSupport::Background(this, dc, client, CTLCOLOR_STATIC, GetSysColor(COLOR_BTNFACE));
     switch (kind) {
         case SS_BLACKRECT:
         case SS_GRAYRECT:
@@ -105,28 +97,14 @@ void CStatic::PaintKind(CDC& dc, const CRect& client) {
             dc.Draw3dRect(client, GetSysColor(colour), GetSysColor(colour));
             return;
         }
-        case SS_ETCHEDFRAME: {
-            CRect inner = client;
-            inner.DeflateRect(1, 1);
-            dc.Draw3dRect(client, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
-            dc.Draw3dRect(inner, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
+        case SS_ETCHEDFRAME:
+            CControlSupport::Etched(dc, client);
             return;
-        }
-        case SS_BITMAP: {
-            CBitmap* bitmap = GetBitmap();
-            if (!bitmap) return;
-            CDC mem;
-            mem.CreateCompatibleDC(&dc);
-            CBitmap* prev = mem.SelectObject(bitmap);
-            const CSize size = bitmap->GetSize();
-            CPoint at(0, 0);
-            if (GetStyle() & SS_CENTERIMAGE) {
-                at = CPoint((client.Width() - size.cx) / 2, (client.Height() - size.cy) / 2);
+        case SS_BITMAP:
+            if (CBitmap* bitmap = GetBitmap()) {
+                CControlSupport::Picture(dc, *bitmap, client, (GetStyle() & SS_CENTERIMAGE) != 0);
             }
-            dc.BitBlt(at.x, at.y, size.cx, size.cy, &mem, 0, 0, SRCCOPY);
-            mem.SelectObject(prev);
             return;
-        }
         default:
             break;
     }

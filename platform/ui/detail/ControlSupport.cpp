@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/ui/Bitmap.h"
 #include "platform/ui/Brush.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/GdiObject.h"
@@ -55,10 +56,64 @@ void CControlSupport::Measure(CWnd* control, MEASUREITEMSTRUCT& mis) {
     ToParent(control, WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis));
 }
 
+int CControlSupport::ItemHeight(CWnd* control, MEASUREITEMSTRUCT& mis, bool ask) {
+    mis.CtlID = control->GetDlgCtrlID();
+    mis.itemHeight = static_cast<UINT>(LineHeight(control));
+    if (ask) Measure(control, mis);
+    return std::clamp(static_cast<int>(mis.itemHeight), 1, 0xFFFF);
+}
+
+void CControlSupport::DrawListItem(CWnd* control, CDC& dc, DRAWITEMSTRUCT& dis) {
+    dis.hDC = &dc;
+    const int saved = dc.SaveDC();
+    DrawItem(control, dis);
+    dc.RestoreDC(saved);
+}
+
 CBrush* CControlSupport::CtlColor(CWnd* control, CDC& dc, UINT type) {
     CTLCOLORINFO info{control, type};
     return reinterpret_cast<CBrush*>(ToParent(control, WM_CTLCOLOR, reinterpret_cast<WPARAM>(&dc),
                                               reinterpret_cast<LPARAM>(&info)));
+}
+
+void CControlSupport::Background(CWnd* control, CDC& dc, const CRect& r, UINT type,
+                                 COLORREF fallback) {
+    CBrush* brush = CtlColor(control, dc, type);
+    if (brush) {
+        dc.FillRect(r, brush);
+    } else {
+        dc.FillSolidRect(r, fallback);
+    }
+}
+
+bool CControlSupport::ScrollTarget(UINT code, UINT thumb, int current, int page, int bottom,
+                                   int& target) {
+    switch (static_cast<int>(code)) {
+        case SB_LINEUP:
+            target = current - 1;
+            return true;
+        case SB_LINEDOWN:
+            target = current + 1;
+            return true;
+        case SB_PAGEUP:
+            target = current - page;
+            return true;
+        case SB_PAGEDOWN:
+            target = current + page;
+            return true;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+            target = static_cast<int>(thumb);
+            return true;
+        case SB_TOP:
+            target = 0;
+            return true;
+        case SB_BOTTOM:
+            target = bottom;
+            return true;
+        default:
+            return false;
+    }
 }
 
 CFont* CControlSupport::SelectFont(const CWnd* control, CDC& dc) {
@@ -89,6 +144,26 @@ void CControlSupport::Sunken(CDC& dc, const CRect& r) {
     CRect in = r;
     in.DeflateRect(1, 1);
     dc.Draw3dRect(in, GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_3DLIGHT));
+}
+
+void CControlSupport::Etched(CDC& dc, const CRect& r) {
+    CRect inner = r;
+    inner.DeflateRect(1, 1);
+    dc.Draw3dRect(r, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
+    dc.Draw3dRect(inner, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
+}
+
+void CControlSupport::Picture(CDC& dc, CBitmap& bitmap, const CRect& r, bool centred) {
+    CDC mem;
+    mem.CreateCompatibleDC(&dc);
+    CBitmap* prev = mem.SelectObject(&bitmap);
+    const CSize size = bitmap.GetSize();
+    CPoint at = r.TopLeft();
+    if (centred) {
+        at = CPoint(r.left + (r.Width() - size.cx) / 2, r.top + (r.Height() - size.cy) / 2);
+    }
+    dc.BitBlt(at.x, at.y, size.cx, size.cy, &mem, 0, 0, SRCCOPY);
+    mem.SelectObject(prev);
 }
 
 void CControlSupport::ButtonFace(CDC& dc, CRect r, bool pressed, bool isDefault) {
@@ -165,6 +240,15 @@ void CControlSupport::Arrow(CDC& dc, const CRect& r, int direction, bool enabled
                 break;
         }
     }
+}
+
+void CControlSupport::ItemText(CDC& dc, const CRect& r, const std::string& text, bool selected,
+                               bool enabled) {
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(GetSysColor(!enabled   ? COLOR_GRAYTEXT
+                                : selected ? COLOR_HIGHLIGHTTEXT
+                                           : COLOR_WINDOWTEXT));
+    dc.TextOut(r.left + 2, r.top, text);
 }
 
 std::string CControlSupport::StripMnemonic(const std::string& text) {

@@ -42,8 +42,30 @@ public:
     static bool DrawItem(CWnd* control, DRAWITEMSTRUCT& dis);
     // WM_MEASUREITEM (the control itself first, then the parent).
     static void Measure(CWnd* control, MEASUREITEMSTRUCT& mis);
+    // An item's height: the line height of the control's font, or what the
+    // owner answers to WM_MEASUREITEM when `ask`; kept within 1..0xFFFF.
+    static int ItemHeight(CWnd* control, MEASUREITEMSTRUCT& mis, bool ask);
+    // WM_DRAWITEM for one item of a list, on `dc`, whose state the owner may
+    // change freely: it is restored afterwards.
+    static void DrawListItem(CWnd* control, CDC& dc, DRAWITEMSTRUCT& dis);
+    // A control's own DrawItem / MeasureItem override gets the message it
+    // reflected: `call` runs the override, whose default implementation sets
+    // `declined`. TRUE (with *result TRUE) when the override took it.
+    template <typename Call>
+    static BOOL OfferToSelf(bool& declined, LRESULT* result, Call call) {
+        declined = false;
+        call();
+        if (declined) return FALSE;
+        if (result) *result = TRUE;
+        return TRUE;
+    }
     // The parent's (or the control's own, reflected) background brush.
     static CBrush* CtlColor(CWnd* control, CDC& dc, UINT type);
+    // Fills `r` with the WM_CTLCOLOR brush, or else with `fallback`.
+    static void Background(CWnd* control, CDC& dc, const CRect& r, UINT type, COLORREF fallback);
+    // The new first line or position a scroll code asks for; false for a
+    // code that moves nothing. `bottom` is where SB_BOTTOM goes.
+    static bool ScrollTarget(UINT code, UINT thumb, int current, int page, int bottom, int& target);
 
     // Selects the control's font into the context and returns the old one.
     static CFont* SelectFont(const CWnd* control, CDC& dc);
@@ -51,6 +73,10 @@ public:
 
     static void Raised(CDC& dc, const CRect& r);
     static void Sunken(CDC& dc, const CRect& r);
+    // A frame cut into the face: a shadow line with a light one inside.
+    static void Etched(CDC& dc, const CRect& r);
+    // A bitmap at the top left of `r`, or centred in it.
+    static void Picture(CDC& dc, CBitmap& bitmap, const CRect& r, bool centred);
     // A push button face, pressed or not, with the default button's frame.
     static void ButtonFace(CDC& dc, CRect r, bool pressed, bool isDefault);
     static void CheckBox(CDC& dc, const CRect& box, int state, bool enabled);
@@ -62,6 +88,10 @@ public:
     // vertically centred. '&' marks the next character and is not drawn.
     static void Text(CDC& dc, const CRect& r, const std::string& text, int align, bool wrap,
                      bool enabled);
+    // The text of a plain list item: highlighted when selected, grey when
+    // disabled.
+    static void ItemText(CDC& dc, const CRect& r, const std::string& text, bool selected,
+                         bool enabled);
     static std::string StripMnemonic(const std::string& text);
     // Doubles every '&', so that Text shows the text as it is.
     static std::string EscapeMnemonic(const std::string& text);
