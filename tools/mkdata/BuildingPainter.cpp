@@ -368,11 +368,9 @@ CScene DepartmentStore(int w, int h, uint64_t seed) {
     SRgb accent = Pick(kAccent, random);
     for (CSolid::SFace& f : block.faces) {
         if (!f.isWall) continue;
-        int banners = std::max(2, static_cast<int>(f.WallLength() * 2.0));
-        for (int i = 0; i < banners; ++i) {
-            double s = (i + 0.5) / banners;
+        CBuildingPainter::Spaced(f, 2, [&](double s, int) {
             f.AddWallRect(s - 0.02, s + 0.02, style.storey * 1.4, z - 6.0, accent);
-        }
+        });
     }
     scene.Add(block);
     double t = m + 0.2;
@@ -548,11 +546,9 @@ CScene Warehouse(int w, int h, uint64_t seed) {
     CSolid block = CBuildingPainter::Block(m, m, w - m, h - m - 0.2, 0.0, z, style, seed, -1);
     for (CSolid::SFace& f : block.faces) {
         if (!f.isWall) continue;
-        int doors = std::max(1, static_cast<int>(f.WallLength() * 2.0));
-        for (int i = 0; i < doors; ++i) {
-            double s = (i + 0.5) / doors;
+        CBuildingPainter::Spaced(f, 1, [&](double s, int doors) {
             f.AddWallRect(s - 0.12 / doors, s + 0.12 / doors, 0.0, 13.0, {96, 100, 108});
-        }
+        });
         f.AddWallRect(0.0, 1.0, z - 4.0, z - 2.0, {140, 60, 50});
     }
     scene.Add(block);

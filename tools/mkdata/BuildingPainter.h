@@ -4,6 +4,7 @@
 // sized to the type's footprint. Colours and heights vary with the seed so
 // that types of one kind still look apart.
 
+#include <algorithm>
 #include <cstdint>
 
 #include "tools/mkdata/ArtKind.h"
@@ -50,4 +51,11 @@ public:
     static void SetLot(CScene& scene, EArtKind surface, uint64_t seed);
     // A tree: trunk and a round or pointed crown.
     static void AddTree(CScene& scene, double x, double y, double size, uint64_t seed);
+    // Features spaced evenly along a wall, two a cell and at least `least`:
+    // `add(s, n)` adds the one centred at `s` (a share of the wall) of `n`.
+    template <typename Add>
+    static void Spaced(const CSolid::SFace& wall, int least, Add add) {
+        const int n = std::max(least, static_cast<int>(wall.WallLength() * 2.0));
+        for (int i = 0; i < n; ++i) add((i + 0.5) / n, n);
+    }
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "tools/mkdata/ArtRandom.h"
 #include "tools/mkdata/BuildingPainter.h"
@@ -23,6 +24,16 @@ void Lot(CScene& scene, EArtKind surface, uint64_t seed) {
 
 double Small(int w, int h) {
     return std::min(w, h);
+}
+
+// `n` points round an ellipse at height `z`, the first half a step past +x.
+std::vector<SVec3> Ring(double x, double y, double rx, double ry, double z, int n) {
+    std::vector<SVec3> ring;
+    for (int i = 0; i < n; ++i) {
+        double a = kTau * (i + 0.5) / n;
+        ring.push_back({x + rx * std::cos(a), y + ry * std::sin(a), z});
+    }
+    return ring;
 }
 
 CScene HeadOffice(int w, int h, uint64_t seed) {
@@ -288,12 +299,8 @@ CScene WastePlant(int w, int h, uint64_t seed) {
     for (int i = 0; i < 3; ++i) {
         double x = 0.4 + i * (w - 0.8) / 2.0;
         double y = h - 0.4 - random.Range(0.0, 0.15);
-        std::vector<SVec3> ring;
-        for (int k = 0; k < 7; ++k) {
-            double a = kTau * (k + 0.5) / 7.0;
-            ring.push_back({x + 0.22 * std::cos(a), y + 0.18 * std::sin(a), 0.0});
-        }
-        scene.Add(CSolid::Loft({ring, {{x, y, 14.0}}}, heaps[i], heaps[i]));
+        scene.Add(
+            CSolid::Loft({Ring(x, y, 0.22, 0.18, 0.0, 7), {{x, y, 14.0}}}, heaps[i], heaps[i]));
     }
     return scene;
 }
@@ -331,12 +338,10 @@ CScene Cinema(int w, int h, uint64_t seed) {
     for (CSolid::SFace& f : hall.faces) {
         if (!f.isWall) continue;
         f.AddWallRect(0.05, 0.95, 13.0, 17.0, {255, 236, 120}, false);
-        int posters = std::max(2, static_cast<int>(f.WallLength() * 2.0));
-        for (int i = 0; i < posters; ++i) {
-            double s = (i + 0.5) / posters;
+        CBuildingPainter::Spaced(f, 2, [&](double s, int posters) {
             f.AddWallRect(s - 0.08 / posters * 2.0, s + 0.08 / posters * 2.0, 20.0, z - 6.0,
                           random.Chance(0.5) ? SRgb{40, 110, 200} : SRgb{230, 170, 20});
-        }
+        });
     }
     scene.Add(hall);
     scene.Add(CSolid::Box(w / 2.0 - 0.3, h - m - 0.04, w / 2.0 + 0.3, h - m, z, z + 10.0,
@@ -426,12 +431,8 @@ CScene AmusementPark(int w, int h, uint64_t seed) {
     double cy = h * 0.65;
     scene.Add(
         CSolid::Cylinder(cx, cy, 0.32, 0.32, 0.0, 12.0, 12, {240, 220, 120}, {240, 220, 120}));
-    std::vector<SVec3> base;
-    for (int i = 0; i < 12; ++i) {
-        double a = kTau * (i + 0.5) / 12.0;
-        base.push_back({cx + 0.36 * std::cos(a), cy + 0.36 * std::sin(a), 12.0});
-    }
-    CSolid tent = CSolid::Loft({base, {{cx, cy, 30.0}}}, {220, 50, 60}, {220, 50, 60});
+    CSolid tent = CSolid::Loft({Ring(cx, cy, 0.36, 0.36, 12.0, 12), {{cx, cy, 30.0}}},
+                               {220, 50, 60}, {220, 50, 60});
     for (size_t i = 0; i < tent.faces.size(); ++i)
         if (i % 2) tent.faces[i].color = {244, 240, 230};
     scene.Add(tent);
@@ -498,14 +499,8 @@ CScene ObservationTower(int w, int h, uint64_t seed) {
     double cy = h / 2.0;
     double height = 110.0 + 50.0 * std::min(w, h);
     double base = 0.18 + 0.06 * std::min(w, h);
-    std::vector<SVec3> low;
-    std::vector<SVec3> high;
-    for (int i = 0; i < 8; ++i) {
-        double a = kTau * (i + 0.5) / 8.0;
-        low.push_back({cx + base * std::cos(a), cy + base * std::sin(a), 0.0});
-        high.push_back({cx + 0.06 * std::cos(a), cy + 0.06 * std::sin(a), height});
-    }
-    scene.Add(CSolid::Loft({low, high}, {226, 226, 230}, {226, 226, 230}));
+    scene.Add(CSolid::Loft({Ring(cx, cy, base, base, 0.0, 8), Ring(cx, cy, 0.06, 0.06, height, 8)},
+                           {226, 226, 230}, {226, 226, 230}));
     double pod = height * 0.78;
     CSolid deck =
         CSolid::Cylinder(cx, cy, 0.24, 0.24, pod, pod + 14.0, 12, {70, 110, 150}, {200, 200, 206});
