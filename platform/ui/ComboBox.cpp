@@ -222,17 +222,8 @@ void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {
 }
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
-    if (message == WM_DRAWITEM) {
-        return CControlSupport::OfferToSelf(m_drawItemDefault, result, [&] {
-            DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        });
-    }
-    if (message == WM_MEASUREITEM) {
-        return CControlSupport::OfferToSelf(m_measureItemDefault, result, [&] {
-            MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        });
-    }
-    return FALSE;
+    return CControlSupport::OfferItemToSelf(*this, message, lParam, result, m_drawItemDefault,
+                                            m_measureItemDefault);
 }
 
 void CComboBox::PaintItem(CDC& dc, int index, const CRect& rect, bool selected, bool box) {

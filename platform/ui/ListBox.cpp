@@ -271,17 +271,8 @@ void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {
 }
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM, LPARAM lParam, LRESULT* result) {
-    if (message == WM_DRAWITEM) {
-        return CControlSupport::OfferToSelf(m_drawItemDefault, result, [&] {
-            DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        });
-    }
-    if (message == WM_MEASUREITEM) {
-        return CControlSupport::OfferToSelf(m_measureItemDefault, result, [&] {
-            MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
-        });
-    }
-    return FALSE;
+    return CControlSupport::OfferItemToSelf(*this, message, lParam, result, m_drawItemDefault,
+                                            m_measureItemDefault);
 }
 
 LRESULT CListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

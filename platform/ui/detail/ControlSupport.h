@@ -59,6 +59,23 @@ public:
         if (result) *result = TRUE;
         return TRUE;
     }
+    // The same for the item messages of a list or combo box, which offers
+    // both WM_DRAWITEM and WM_MEASUREITEM.
+    template <typename Control>
+    static BOOL OfferItemToSelf(Control& control, UINT message, LPARAM lParam, LRESULT* result,
+                                bool& drawDeclined, bool& measureDeclined) {
+        if (message == WM_DRAWITEM) {
+            return OfferToSelf(drawDeclined, result, [&] {
+                control.DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+            });
+        }
+        if (message == WM_MEASUREITEM) {
+            return OfferToSelf(measureDeclined, result, [&] {
+                control.MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+            });
+        }
+        return FALSE;
+    }
     // The parent's (or the control's own, reflected) background brush.
     static CBrush* CtlColor(CWnd* control, CDC& dc, UINT type);
     // Fills `r` with the WM_CTLCOLOR brush, or else with `fallback`.
