@@ -29,9 +29,9 @@ std::string DataFolder() {
 }
 
 // The sources in data/, read once.
-const CMapSpec& Sources() {
-    static const CMapSpec spec = CMapSource::ReadFolder(DataFolder());
-    return spec;
+const CMapContent& Sources() {
+    static const CMapContent content = CMapSource::ReadFolder(DataFolder());
+    return content;
 }
 
 // The message of what a call throws; empty when it does not throw.
@@ -103,41 +103,41 @@ TEST_F(MapDataTest, WrittenFileLoadsThroughTheGamesLoaderAndPassesTheNewGameTest
 }
 
 TEST_F(MapDataTest, PersonsCoverWhatTheMapAsksOfThem) {
-    CMapSpec spec = Sources();
+    CMapContent content = Sources();
     CPersonSource persons;
     persons.ReadFile(DataFolder() + CPersonSource::kSourceName);
-    CPersonSource::SNeeds needs{spec.directorsNeeded, spec.governorsNeeded,
-                                static_cast<int>(spec.areas.size())};
+    CPersonSource::SNeeds needs{content.directorsNeeded, content.governorsNeeded,
+                                static_cast<int>(content.areas.size())};
     EXPECT_NO_THROW(persons.Check(needs));
-    EXPECT_GE(persons.CountFirstYear(), spec.directorsNeeded);
-    EXPECT_GE(persons.CountGovernors(), spec.governorsNeeded);
+    EXPECT_GE(persons.CountFirstYear(), content.directorsNeeded);
+    EXPECT_GE(persons.CountGovernors(), content.governorsNeeded);
 }
 
 // ---- Content the game would refuse ----
 
-using CMutation = std::function<void(CMapSpec&)>;
+using CMutation = std::function<void(CMapContent&)>;
 
-void EraseCode(CMapSpec& spec, int code) {
-    auto& types = spec.structures;
+void EraseCode(CMapContent& content, int code) {
+    auto& types = content.structures;
     types.erase(std::remove_if(types.begin(), types.end(),
-                               [&](const CMapSpec::SStructure& t) { return t.code == code; }),
+                               [&](const CMapContent::SStructure& t) { return t.code == code; }),
                 types.end());
 }
 
-CMapSpec::SStructure& TypeOfCode(CMapSpec& spec, int code) {
-    for (auto& t : spec.structures)
+CMapContent::SStructure& TypeOfCode(CMapContent& content, int code) {
+    for (auto& t : content.structures)
         if (t.code == code) return t;
     throw std::logic_error("no type of that code in data/");
 }
 
-size_t IndexOfCode(const CMapSpec& spec, int code) {
-    for (size_t i = 0; i < spec.structures.size(); ++i)
-        if (spec.structures[i].code == code) return i;
+size_t IndexOfCode(const CMapContent& content, int code) {
+    for (size_t i = 0; i < content.structures.size(); ++i)
+        if (content.structures[i].code == code) return i;
     throw std::logic_error("no type of that code in data/");
 }
 
-CMapSpec::SLand& LandOfCode(CMapSpec& spec, int code) {
-    for (auto& l : spec.lands)
+CMapContent::SLand& LandOfCode(CMapContent& content, int code) {
+    for (auto& l : content.lands)
         if (l.code == code) return l;
     throw std::logic_error("no land of that code in data/");
 }
@@ -149,116 +149,116 @@ struct SRefusal {
 };
 
 const SRefusal kRuleRefusals[] = {
-    {"no rubble", [](CMapSpec& s) { EraseCode(s, 35); }, "\"Rubble\" (code 35)"},
-    {"no fire", [](CMapSpec& s) { EraseCode(s, 40); }, "\"Fire\" (code 40)"},
-    {"no site marker", [](CMapSpec& s) { EraseCode(s, 45); }, "(code 45)"},
+    {"no rubble", [](CMapContent& s) { EraseCode(s, 35); }, "\"Rubble\" (code 35)"},
+    {"no fire", [](CMapContent& s) { EraseCode(s, 40); }, "\"Fire\" (code 40)"},
+    {"no site marker", [](CMapContent& s) { EraseCode(s, 45); }, "(code 45)"},
     {"two site markers",
-     [](CMapSpec& s) {
+     [](CMapContent& s) {
          auto copy = TypeOfCode(s, 45);
          copy.name = "Second Marker";
          s.structures.push_back(copy);
      },
      "exactly one construction-site marker"},
-    {"no housing", [](CMapSpec& s) { EraseCode(s, 55); }, "\"Residence\" (code 55)"},
-    {"head office without the second flag", [](CMapSpec& s) { TypeOfCode(s, 60).flags[1] = 0; },
+    {"no housing", [](CMapContent& s) { EraseCode(s, 55); }, "\"Residence\" (code 55)"},
+    {"head office without the second flag", [](CMapContent& s) { TypeOfCode(s, 60).flags[1] = 0; },
      "\"Head Office\" (code 60"},
-    {"branch office without the second flag", [](CMapSpec& s) { TypeOfCode(s, 61).flags[1] = 0; },
+    {"branch office without the second flag", [](CMapContent& s) { TypeOfCode(s, 61).flags[1] = 0; },
      "\"Branch Office\" (code 61"},
-    {"no project", [](CMapSpec& s) { EraseCode(s, 70); }, "(code 70)"},
-    {"no public building", [](CMapSpec& s) { EraseCode(s, 50); }, "(code 50)"},
-    {"no nuisance", [](CMapSpec& s) { EraseCode(s, 75); }, "(code 75)"},
-    {"no explosive", [](CMapSpec& s) { EraseCode(s, 76); }, "(code 76)"},
-    {"no small buildings", [](CMapSpec& s) { EraseCode(s, 30); }, "(code 30)"},
-    {"a 71 without its 72", [](CMapSpec& s) { EraseCode(s, 72); },
+    {"no project", [](CMapContent& s) { EraseCode(s, 70); }, "(code 70)"},
+    {"no public building", [](CMapContent& s) { EraseCode(s, 50); }, "(code 50)"},
+    {"no nuisance", [](CMapContent& s) { EraseCode(s, 75); }, "(code 75)"},
+    {"no explosive", [](CMapContent& s) { EraseCode(s, 76); }, "(code 76)"},
+    {"no small buildings", [](CMapContent& s) { EraseCode(s, 30); }, "(code 30)"},
+    {"a 71 without its 72", [](CMapContent& s) { EraseCode(s, 72); },
      "followed directly by its code-72"},
     {"a 72 of another size",
-     [](CMapSpec& s) {
+     [](CMapContent& s) {
          TypeOfCode(s, 72).width = 2;
          TypeOfCode(s, 72).height = 2;
      },
      "of the same size"},
     {"a crossing without its works",
-     [](CMapSpec& s) { s.structures.erase(s.structures.begin() + IndexOfCode(s, 26) + 1); },
+     [](CMapContent& s) { s.structures.erase(s.structures.begin() + IndexOfCode(s, 26) + 1); },
      "followed directly by its code-27"},
-    {"no code-80 stadium for a league", [](CMapSpec& s) { EraseCode(s, 80); }, "(code 80)"},
-    {"no code-85 stadium for a league", [](CMapSpec& s) { EraseCode(s, 85); }, "(code 85)"},
-    {"too few company names", [](CMapSpec& s) { s.companyNames.resize(12); },
+    {"no code-80 stadium for a league", [](CMapContent& s) { EraseCode(s, 80); }, "(code 80)"},
+    {"no code-85 stadium for a league", [](CMapContent& s) { EraseCode(s, 85); }, "(code 85)"},
+    {"too few company names", [](CMapContent& s) { s.companyNames.resize(12); },
      "too few company names"},
-    {"a company name twice", [](CMapSpec& s) { s.companyNames.push_back(s.companyNames.front()); },
+    {"a company name twice", [](CMapContent& s) { s.companyNames.push_back(s.companyNames.front()); },
      "given twice"},
-    {"no foundation", [](CMapSpec& s) { LandOfCode(s, 17).code = 5; }, "\"Foundation\""},
-    {"no water", [](CMapSpec& s) { LandOfCode(s, 31).code = 5; }, "water land (code 31)"},
+    {"no foundation", [](CMapContent& s) { LandOfCode(s, 17).code = 5; }, "\"Foundation\""},
+    {"no water", [](CMapContent& s) { LandOfCode(s, 31).code = 5; }, "water land (code 31)"},
     {"too few plain land types",
-     [](CMapSpec& s) {
+     [](CMapContent& s) {
          for (int i = 0; i < 3; ++i) LandOfCode(s, 0).code = 6;
      },
      "4 to 8 plain land types"},
-    {"plain land values that do not rise", [](CMapSpec& s) { s.lands[1].value = s.lands[0].value; },
+    {"plain land values that do not rise", [](CMapContent& s) { s.lands[1].value = s.lands[0].value; },
      "rise from type to type"},
-    {"the side picture not last", [](CMapSpec& s) { std::swap(s.lands.front(), s.lands.back()); },
+    {"the side picture not last", [](CMapContent& s) { std::swap(s.lands.front(), s.lands.back()); },
      "side picture belongs to the last land type"},
-    {"housing values that do not rise", [](CMapSpec& s) { TypeOfCode(s, 55).value = 1000; },
+    {"housing values that do not rise", [](CMapContent& s) { TypeOfCode(s, 55).value = 1000; },
      "housing (code 55) needs values"},
-    {"a house of 2x2", [](CMapSpec& s) { TypeOfCode(s, 55).width = 2; }, "must be 1x1"},
+    {"a house of 2x2", [](CMapContent& s) { TypeOfCode(s, 55).width = 2; }, "must be 1x1"},
     {"too few businesses",
-     [](CMapSpec& s) {
+     [](CMapContent& s) {
          for (int i = 0; i < 20; ++i) s.structures.erase(s.structures.begin() + IndexOfCode(s, 0));
      },
      "20 to 40 businesses"},
-    {"a business the computer may not build", [](CMapSpec& s) { TypeOfCode(s, 0).flags[2] = 0; },
+    {"a business the computer may not build", [](CMapContent& s) { TypeOfCode(s, 0).flags[2] = 0; },
      "the third flag must be set"},
-    {"rubble the computer may build", [](CMapSpec& s) { TypeOfCode(s, 35).flags[2] = 1; },
+    {"rubble the computer may build", [](CMapContent& s) { TypeOfCode(s, 35).flags[2] = 1; },
      "clear the third flag"},
     {"a neighbour that does not exist",
-     [](CMapSpec& s) {
+     [](CMapContent& s) {
          TypeOfCode(s, 0).near.push_back({"Nowhere Hall", 10.0});
      },
      "unknown structure type \"Nowhere Hall\""},
-    {"an unknown picture kind", [](CMapSpec& s) { TypeOfCode(s, 0).art = "castle"; },
+    {"an unknown picture kind", [](CMapContent& s) { TypeOfCode(s, 0).art = "castle"; },
      "unknown picture kind"},
-    {"a land picture for a structure", [](CMapSpec& s) { TypeOfCode(s, 0).art = "meadow"; },
+    {"a land picture for a structure", [](CMapContent& s) { TypeOfCode(s, 0).art = "meadow"; },
      "is not a structure picture"},
-    {"two leagues", [](CMapSpec& s) { s.leagues.pop_back(); }, "exactly three leagues"},
-    {"one sport", [](CMapSpec& s) { s.leagues[2].kind = s.leagues[0].kind; }, "two sports"},
-    {"a league of five teams", [](CMapSpec& s) { s.leagues[0].teams.resize(5); }, "6 to 8 teams"},
+    {"two leagues", [](CMapContent& s) { s.leagues.pop_back(); }, "exactly three leagues"},
+    {"one sport", [](CMapContent& s) { s.leagues[2].kind = s.leagues[0].kind; }, "two sports"},
+    {"a league of five teams", [](CMapContent& s) { s.leagues[0].teams.resize(5); }, "6 to 8 teams"},
     {"season games not a multiple of the rounds",
-     [](CMapSpec& s) { s.leagues[0].seasonGames += 1; }, "a multiple of the teams - 1"},
+     [](CMapContent& s) { s.leagues[0].seasonGames += 1; }, "a multiple of the teams - 1"},
     {"seasons that overlap",
-     [](CMapSpec& s) {
+     [](CMapContent& s) {
          s.leagues[0].startMonths = {2, 5};
      },
      "runs into the next start month"},
-    {"a price level above 200", [](CMapSpec& s) { s.areas[0].level = 201; }, "10..200"},
-    {"no population", [](CMapSpec& s) { s.areas[0].population = 0; }, "population"},
-    {"figure 19 of 150", [](CMapSpec& s) { s.areas[0].figure19 = 150; }, "0..149"},
+    {"a price level above 200", [](CMapContent& s) { s.areas[0].level = 201; }, "10..200"},
+    {"no population", [](CMapContent& s) { s.areas[0].population = 0; }, "population"},
+    {"figure 19 of 150", [](CMapContent& s) { s.areas[0].figure19 = 150; }, "0..149"},
     {"no earthquakes anywhere",
-     [](CMapSpec& s) {
+     [](CMapContent& s) {
          for (auto& a : s.areas) a.quake = 0;
      },
      "earthquake figure"},
-    {"fewer governors than areas", [](CMapSpec& s) { s.governorsNeeded = 3; },
+    {"fewer governors than areas", [](CMapContent& s) { s.governorsNeeded = 3; },
      "one governor per area"},
-    {"fewer directors than companies", [](CMapSpec& s) { s.directorsNeeded = 2; },
+    {"fewer directors than companies", [](CMapContent& s) { s.directorsNeeded = 2; },
      "one director per company"},
-    {"a land sign outside the legend", [](CMapSpec& s) { s.areas[0].land[0].second[0] = '?'; },
+    {"a land sign outside the legend", [](CMapContent& s) { s.areas[0].land[0].second[0] = '?'; },
      "not in the legend"},
-    {"a height above the highest level", [](CMapSpec& s) { s.areas[0].height[0].second[0] = '9'; },
+    {"a height above the highest level", [](CMapContent& s) { s.areas[0].height[0].second[0] = '9'; },
      "heights are digits"},
     {"the side land type on a cell",
-     [](CMapSpec& s) {
+     [](CMapContent& s) {
          s.landLegend['%'] = {{}, s.lands.back().name};
          s.areas[0].land[0].second[0] = '%';
      },
      "not for cells"},
-    {"a missing author", [](CMapSpec& s) { s.authors[2].name.clear(); }, "third author"},
+    {"a missing author", [](CMapContent& s) { s.authors[2].name.clear(); }, "third author"},
 };
 
 TEST_F(MapDataTest, RulesRefuseContentTheGameWouldRefuse) {
     ASSERT_EQ(ErrorOf([] { CMapRules::Check(Sources()); }), "");
     for (const SRefusal& r : kRuleRefusals) {
-        CMapSpec spec = Sources();
-        r.mutate(spec);
-        std::string error = ErrorOf([&] { CMapRules::Check(spec); });
+        CMapContent content = Sources();
+        r.mutate(content);
+        std::string error = ErrorOf([&] { CMapRules::Check(content); });
         EXPECT_NE(error.find(r.message), std::string::npos)
             << r.what << ": \"" << error << "\" does not say \"" << r.message << "\"";
     }
@@ -267,19 +267,19 @@ TEST_F(MapDataTest, RulesRefuseContentTheGameWouldRefuse) {
 // Refusals found while the areas and leagues are put on the map; they come
 // before any picture is drawn.
 const SRefusal kPlacementRefusals[] = {
-    {"a home field without a stadium", [](CMapSpec& s) { s.leagues[0].teams[0].homeStadium = 9; },
+    {"a home field without a stadium", [](CMapContent& s) { s.leagues[0].teams[0].homeStadium = 9; },
      "has no stadium 9 of code 80"},
-    {"an unknown home area", [](CMapSpec& s) { s.leagues[2].teams[0].homeArea = "atlantis"; },
+    {"an unknown home area", [](CMapContent& s) { s.leagues[2].teams[0].homeArea = "atlantis"; },
      "unknown home area \"atlantis\""},
     {"a building on water",
-     [](CMapSpec& s) {
+     [](CMapContent& s) {
          s.landLegend['%'] = {{}, "Open Water"};
          s.areas[0].build[0].second[0] = 'c';
          s.areas[0].land[0].second[0] = '%';
      },
      "cannot carry buildings"},
     {"a building on uneven ground",
-     [](CMapSpec& s) {
+     [](CMapContent& s) {
          auto& row = s.areas[0].build[0].second;
          row[0] = row[1] = 'M';
          s.areas[0].build[1].second[0] = s.areas[0].build[1].second[1] = 'M';
@@ -290,14 +290,14 @@ const SRefusal kPlacementRefusals[] = {
      },
      "uneven ground"},
     {"a footprint cut short",
-     [](CMapSpec& s) {
+     [](CMapContent& s) {
          auto& area = s.areas[0];
          area.build.back().second.back() = 'M';
          area.land.back().second.back() = '.';
      },
      "needs a whole 2x2 block"},
     {"a fire drawn on the map",
-     [](CMapSpec& s) {
+     [](CMapContent& s) {
          s.structureLegend['%'] = {{}, "Fire"};
          s.areas[0].build[0].second[0] = '%';
          s.areas[0].land[0].second[0] = '.';
@@ -308,9 +308,9 @@ const SRefusal kPlacementRefusals[] = {
 TEST_F(MapDataTest, BuilderRefusesAreasAndLeaguesThatDoNotFit) {
     CMapBuilder builder(palette);
     for (const SRefusal& r : kPlacementRefusals) {
-        CMapSpec spec = Sources();
-        r.mutate(spec);
-        std::string error = ErrorOf([&] { builder.Build(spec); });
+        CMapContent content = Sources();
+        r.mutate(content);
+        std::string error = ErrorOf([&] { builder.Build(content); });
         EXPECT_NE(error.find(r.message), std::string::npos)
             << r.what << ": \"" << error << "\" does not say \"" << r.message << "\"";
     }
@@ -351,9 +351,9 @@ TEST_F(MapDataTest, SourceMistakesNameTheirLine) {
          "map.txt:2: company name \"A Name Far Too Long For Any Company Register\" is longer"},
     };
     for (const auto& m : kMap) {
-        CMapSpec spec;
+        CMapContent content;
         std::string error =
-            ErrorOf([&] { CMapSource::ParseMap(CSourceText(m.text, "map.txt"), spec); });
+            ErrorOf([&] { CMapSource::ParseMap(CSourceText(m.text, "map.txt"), content); });
         EXPECT_NE(error.find(m.message), std::string::npos) << error;
     }
     const SSourceMistake kTypes[] = {
@@ -367,9 +367,9 @@ TEST_F(MapDataTest, SourceMistakesNameTheirLine) {
         {"[land]\nland 0 301 0 1 meadow Meadow\n", "types.txt:2: land value 301 is outside 0..300"},
     };
     for (const auto& m : kTypes) {
-        CMapSpec spec;
+        CMapContent content;
         std::string error =
-            ErrorOf([&] { CMapSource::ParseTypes(CSourceText(m.text, "types.txt"), spec); });
+            ErrorOf([&] { CMapSource::ParseTypes(CSourceText(m.text, "types.txt"), content); });
         EXPECT_NE(error.find(m.message), std::string::npos) << error;
     }
     const SSourceMistake kAreas[] = {
@@ -380,10 +380,10 @@ TEST_F(MapDataTest, SourceMistakesNameTheirLine) {
         {"[area a]\nfigures 1 2 3\n", "areas.txt:2: missing potential"},
     };
     for (const auto& m : kAreas) {
-        CMapSpec spec;
-        spec.gridWidth = spec.gridHeight = 3;
+        CMapContent content;
+        content.gridWidth = content.gridHeight = 3;
         std::string error =
-            ErrorOf([&] { CMapSource::ParseAreas(CSourceText(m.text, "areas.txt"), spec); });
+            ErrorOf([&] { CMapSource::ParseAreas(CSourceText(m.text, "areas.txt"), content); });
         EXPECT_NE(error.find(m.message), std::string::npos) << error;
     }
 }

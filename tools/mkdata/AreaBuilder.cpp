@@ -12,8 +12,8 @@ bool PlacedByGameOnly(int code) {
 }
 }  // namespace
 
-CAreaBuilder::CAreaBuilder(const CMapSpec& spec, const CMapSpec::SArea& area)
-    : m_spec(spec), m_area(area) {}
+CAreaBuilder::CAreaBuilder(const CMapContent& content, const CMapContent::SArea& area)
+    : m_spec(content), m_area(area) {}
 
 void CAreaBuilder::Fail(int line, const std::string& what) const {
     CMapRules::Fail({m_area.place.file, line}, what);
@@ -76,26 +76,26 @@ void CAreaBuilder::PlaceOne(CMapData& area, int x0, int y0, char sign, int line)
     if (type < 0)
         CMapRules::Fail(entry->second.place, "the legend names an unknown structure type \"" +
                                                  entry->second.name + "\"");
-    const CMapSpec::SStructure& spec = m_spec.structures[static_cast<size_t>(type)];
-    if (PlacedByGameOnly(spec.code))
-        Fail(line, "\"" + spec.name + "\" (code " + std::to_string(spec.code) +
+    const CMapContent::SStructure& content = m_spec.structures[static_cast<size_t>(type)];
+    if (PlacedByGameOnly(content.code))
+        Fail(line, "\"" + content.name + "\" (code " + std::to_string(content.code) +
                        ") is placed by the game, not by the map");
     std::string where = " at column " + std::to_string(x0) + " of area \"" + m_area.key + "\"";
-    for (int j = 0; j < spec.height; ++j)
-        for (int i = 0; i < spec.width; ++i) {
+    for (int j = 0; j < content.height; ++j)
+        for (int i = 0; i < content.width; ++i) {
             int x = x0 + i, y = y0 + j;
             if (x >= m_spec.gridWidth || y >= m_spec.gridHeight ||
                 m_claimed[static_cast<size_t>(y)][static_cast<size_t>(x)] ||
                 m_area.build[static_cast<size_t>(y)].second[static_cast<size_t>(x)] != sign)
-                Fail(line, "\"" + spec.name + "\" needs a whole " + std::to_string(spec.width) +
-                               "x" + std::to_string(spec.height) + " block of '" + sign + "'" +
+                Fail(line, "\"" + content.name + "\" needs a whole " + std::to_string(content.width) +
+                               "x" + std::to_string(content.height) + " block of '" + sign + "'" +
                                where);
             m_claimed[static_cast<size_t>(y)][static_cast<size_t>(x)] = true;
         }
     CheckFootprintGround(area, x0, y0, type, line);
-    int ax = x0 + spec.width - 1, ay = y0 + spec.height - 1;
-    for (int j = 0; j < spec.height; ++j)
-        for (int i = 0; i < spec.width; ++i) {
+    int ax = x0 + content.width - 1, ay = y0 + content.height - 1;
+    for (int j = 0; j < content.height; ++j)
+        for (int i = 0; i < content.width; ++i) {
             int x = x0 + i, y = y0 + j;
             if (x == ax && y == ay)
                 area.SetStructureNo(x, y, type + 1);
@@ -106,28 +106,28 @@ void CAreaBuilder::PlaceOne(CMapData& area, int x0, int y0, char sign, int line)
 
 void CAreaBuilder::CheckFootprintGround(const CMapData& area, int x0, int y0, int type,
                                         int line) const {
-    const CMapSpec::SStructure& spec = m_spec.structures[static_cast<size_t>(type)];
+    const CMapContent::SStructure& content = m_spec.structures[static_cast<size_t>(type)];
     int level = area.GetGroundHeight(x0, y0);
-    for (int j = 0; j < spec.height; ++j)
-        for (int i = 0; i < spec.width; ++i) {
+    for (int j = 0; j < content.height; ++j)
+        for (int i = 0; i < content.width; ++i) {
             int x = x0 + i, y = y0 + j;
             std::string where = " (column " + std::to_string(x) + ", row " + std::to_string(y) +
                                 " of area \"" + m_area.key + "\")";
             if (area.GetGroundHeight(x, y) != level)
-                Fail(line, "\"" + spec.name + "\" stands on uneven ground" + where);
-            const CMapSpec::SLand& land = m_spec.lands[static_cast<size_t>(area.GetLandType(x, y))];
+                Fail(line, "\"" + content.name + "\" stands on uneven ground" + where);
+            const CMapContent::SLand& land = m_spec.lands[static_cast<size_t>(area.GetLandType(x, y))];
             if (!land.usable)
-                Fail(line, "\"" + spec.name + "\" stands on " + land.name +
+                Fail(line, "\"" + content.name + "\" stands on " + land.name +
                                ", which cannot carry buildings" + where);
         }
 }
 
-bool CAreaBuilder::FindNthOfCode(const CMapSpec& spec, const CMapData& area, int code, int n,
+bool CAreaBuilder::FindNthOfCode(const CMapContent& content, const CMapData& area, int code, int n,
                                  int& x, int& y) {
     for (int cy = 0; cy < area.GetHeight(); ++cy)
         for (int cx = 0; cx < area.GetWidth(); ++cx) {
             int number = area.GetStructureAt(cx, cy, 0);
-            if (number < 1 || spec.structures[static_cast<size_t>(number - 1)].code != code)
+            if (number < 1 || content.structures[static_cast<size_t>(number - 1)].code != code)
                 continue;
             if (--n == 0) {
                 x = cx;

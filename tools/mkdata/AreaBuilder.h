@@ -7,17 +7,17 @@
 // can carry buildings. Complaints name the source line.
 
 #include "model/MapData.h"
-#include "tools/mkdata/MapSpec.h"
+#include "tools/mkdata/MapContent.h"
 
 class CAreaBuilder {
 public:
-    CAreaBuilder(const CMapSpec& spec, const CMapSpec::SArea& area);
+    CAreaBuilder(const CMapContent& content, const CMapContent::SArea& area);
 
     CMapData Build();
 
     // The anchor of the n-th (from 1) structure of a type code in row order;
     // false when the area has fewer.
-    static bool FindNthOfCode(const CMapSpec& spec, const CMapData& area, int code, int n, int& x,
+    static bool FindNthOfCode(const CMapContent& content, const CMapData& area, int code, int n, int& x,
                               int& y);
 
 private:
@@ -28,7 +28,7 @@ private:
     void CheckFootprintGround(const CMapData& area, int x0, int y0, int type, int line) const;
     [[noreturn]] void Fail(int line, const std::string& what) const;
 
-    const CMapSpec& m_spec;
-    const CMapSpec::SArea& m_area;
+    const CMapContent& m_spec;
+    const CMapContent::SArea& m_area;
     std::vector<std::vector<bool>> m_claimed;
 };

@@ -9,7 +9,7 @@
 #include "tools/mkdata/GroundPainter.h"
 #include "tools/mkdata/LandmarkPainter.h"
 #include "tools/mkdata/PictureBlock.h"
-#include "tools/mkdata/SpecialPainter.h"
+#include "tools/mkdata/SiteFeaturePainter.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ uint64_t SeedOf(EArtKind kind, uint64_t variant) {
 CScene SceneOf(EArtKind kind, int w, int h, uint64_t seed) {
     if (CArtCatalog::Info(kind).land) return CGroundPainter::Scene(kind, seed);
     if (CBuildingPainter::Draws(kind)) return CBuildingPainter::Scene(kind, w, h, seed);
-    if (CSpecialPainter::Draws(kind)) return CSpecialPainter::Scene(kind, w, h, seed);
+    if (CSiteFeaturePainter::Draws(kind)) return CSiteFeaturePainter::Scene(kind, w, h, seed);
     return CLandmarkPainter::Scene(kind, w, h, seed);
 }
 

@@ -19,9 +19,9 @@
 
 namespace {
 
-int AreaIndexOf(const CMapSpec& spec, const std::string& key) {
-    for (size_t i = 0; i < spec.areas.size(); ++i)
-        if (spec.areas[i].key == key) return static_cast<int>(i);
+int AreaIndexOf(const CMapContent& content, const std::string& key) {
+    for (size_t i = 0; i < content.areas.size(); ++i)
+        if (content.areas[i].key == key) return static_cast<int>(i);
     return -1;
 }
 
@@ -54,36 +54,36 @@ void CheckTableStrips(const CMapDoc& map, bool land) {
 
 }  // namespace
 
-std::unique_ptr<CMapDoc> CMapBuilder::Build(const CMapSpec& spec) const {
-    CMapRules::Check(spec);
+std::unique_ptr<CMapDoc> CMapBuilder::Build(const CMapContent& content) const {
+    CMapRules::Check(content);
     auto map = std::make_unique<CMapDoc>();
-    SetHeader(spec, *map);
+    SetHeader(content, *map);
     // Areas and leagues first: their mistakes show before the pictures are
     // drawn.
-    AddAreas(spec, *map);
-    AddLeagues(spec, *map);
-    SetAuthors(spec, *map);
-    AddLandTypes(spec, *map);
-    AddStructureTypes(spec, *map);
+    AddAreas(content, *map);
+    AddLeagues(content, *map);
+    SetAuthors(content, *map);
+    AddLandTypes(content, *map);
+    AddStructureTypes(content, *map);
     CheckStripWidths(*map);
     return map;
 }
 
-void CMapBuilder::SetHeader(const CMapSpec& spec, CMapDoc& map) const {
-    map.SetGridSize(spec.gridWidth, spec.gridHeight);
+void CMapBuilder::SetHeader(const CMapContent& content, CMapDoc& map) const {
+    map.SetGridSize(content.gridWidth, content.gridHeight);
     const int metrics[CMapDoc::kCellMetricCount] = {
         CIsoView::kColumnDx, CIsoView::kColumnDy,   CIsoView::kRowDx,     CIsoView::kRowDy,
-        CIsoView::kLevelDy,  CIsoView::kFaceOffset, spec.maxLevel,        spec.initialCompanies,
-        spec.maxCompanies,   spec.directorsNeeded,  spec.governorsNeeded,
+        CIsoView::kLevelDy,  CIsoView::kFaceOffset, content.maxLevel,        content.initialCompanies,
+        content.maxCompanies,   content.directorsNeeded,  content.governorsNeeded,
     };
     for (int m = 0; m < CMapDoc::kCellMetricCount; ++m)
         map.SetCellMetric(static_cast<CMapDoc::eCellMetric>(m), metrics[m]);
     for (int i = 0; i < 3; ++i) {
-        map.SetHeaderValue(i, spec.header[static_cast<size_t>(i)]);
-        map.SetMapValue(i, spec.values[static_cast<size_t>(i)]);
+        map.SetHeaderValue(i, content.header[static_cast<size_t>(i)]);
+        map.SetMapValue(i, content.values[static_cast<size_t>(i)]);
     }
-    map.SetMapValues12(spec.values12[0], spec.values12[1]);
-    for (const auto& name : spec.companyNames) map.AddCompanyName(name.name);
+    map.SetMapValues12(content.values12[0], content.values12[1]);
+    for (const auto& name : content.companyNames) map.AddCompanyName(name.name);
 }
 
 void CMapBuilder::DrawPictures(CBD& type, const std::string& art, int w, int h,
@@ -93,8 +93,8 @@ void CMapBuilder::DrawPictures(CBD& type, const std::string& art, int w, int h,
     CArtCatalog::ApplyToType(type, CArtCatalog::Draw(kind, w, h, variant, m_palette));
 }
 
-void CMapBuilder::AddLandTypes(const CMapSpec& spec, CMapDoc& map) const {
-    for (const CMapSpec::SLand& land : spec.lands) {
+void CMapBuilder::AddLandTypes(const CMapContent& content, CMapDoc& map) const {
+    for (const CMapContent::SLand& land : content.lands) {
         CBD type;
         type.SetName(land.name);
         type.SetTypeCode(land.code);
@@ -106,9 +106,9 @@ void CMapBuilder::AddLandTypes(const CMapSpec& spec, CMapDoc& map) const {
     }
 }
 
-void CMapBuilder::AddStructureTypes(const CMapSpec& spec, CMapDoc& map) const {
-    for (size_t i = 0; i < spec.structures.size(); ++i) {
-        const CMapSpec::SStructure& s = spec.structures[i];
+void CMapBuilder::AddStructureTypes(const CMapContent& content, CMapDoc& map) const {
+    for (size_t i = 0; i < content.structures.size(); ++i) {
+        const CMapContent::SStructure& s = content.structures[i];
         CBD type;
         type.SetName(s.name);
         type.SetSecondText(s.secondText);
@@ -129,50 +129,50 @@ void CMapBuilder::AddStructureTypes(const CMapSpec& spec, CMapDoc& map) const {
         for (int e = 1; e <= 6; ++e) type.SetEffectValue(e, s.effects[static_cast<size_t>(e - 1)]);
         std::vector<CEfct> effects;
         for (const auto& [name, factor] : s.near)
-            effects.emplace_back(CMapRules::FindStructure(spec, name), factor);
+            effects.emplace_back(CMapRules::FindStructure(content, name), factor);
         type.SetEffects(effects);
         // Types that share an art kind each get their own variant.
         uint64_t variant = static_cast<uint64_t>(
-            std::count_if(spec.structures.begin(), spec.structures.begin() + static_cast<long>(i),
-                          [&](const CMapSpec::SStructure& t) { return t.art == s.art; }));
+            std::count_if(content.structures.begin(), content.structures.begin() + static_cast<long>(i),
+                          [&](const CMapContent::SStructure& t) { return t.art == s.art; }));
         DrawPictures(type, s.art, s.width, s.height, variant);
         map.AddStructureType(type);
     }
 }
 
-void CMapBuilder::SetAuthors(const CMapSpec& spec, CMapDoc& map) const {
+void CMapBuilder::SetAuthors(const CMapContent& content, CMapDoc& map) const {
     // The first author's name and mark are the area text and block 3, the
     // second's the map title and block 1, the third's the map text and
     // block 2.
-    map.SetAreaText(spec.authors[0].name);
-    map.SetMapTitle(spec.authors[1].name);
-    map.SetMapText(spec.authors[2].name);
+    map.SetAreaText(content.authors[0].name);
+    map.SetMapTitle(content.authors[1].name);
+    map.SetMapText(content.authors[2].name);
     const int blocks[3] = {3, 1, 2};
     for (int i = 0; i < 3; ++i) {
         CMemBlock mark =
-            CAuthorMarkPainter::DrawBlock(spec.authors[static_cast<size_t>(i)].mark, m_palette);
+            CAuthorMarkPainter::DrawBlock(content.authors[static_cast<size_t>(i)].mark, m_palette);
         if (!map.SetRawBlock(blocks[i], static_cast<const uint8_t*>(mark.Lock()), mark.Size()))
             throw std::bad_alloc();
     }
 }
 
-void CMapBuilder::AddAreas(const CMapSpec& spec, CMapDoc& map) const {
-    for (const CMapSpec::SArea& area : spec.areas) map.AddArea(CAreaBuilder(spec, area).Build());
+void CMapBuilder::AddAreas(const CMapContent& content, CMapDoc& map) const {
+    for (const CMapContent::SArea& area : content.areas) map.AddArea(CAreaBuilder(content, area).Build());
 }
 
-void CMapBuilder::AddLeagues(const CMapSpec& spec, CMapDoc& map) const {
-    for (size_t l = 0; l < spec.leagues.size(); ++l) {
-        const CMapSpec::SLeague& source = spec.leagues[l];
+void CMapBuilder::AddLeagues(const CMapContent& content, CMapDoc& map) const {
+    for (size_t l = 0; l < content.leagues.size(); ++l) {
+        const CMapContent::SLeague& source = content.leagues[l];
         CLeague& league = map.GetLeague(static_cast<int>(l));
         league.SetRankedByRate(source.kind);
         league.SetPopularity(source.popularity);
         league.SetSchedule(source.seasonGames, source.gamesPerMonth, source.startMonths);
         int code = CLeague::GetStadiumTypeCode(league.GetStadiumKind());
-        for (const CMapSpec::STeam& t : source.teams) {
-            int area = AreaIndexOf(spec, t.homeArea);
+        for (const CMapContent::STeam& t : source.teams) {
+            int area = AreaIndexOf(content, t.homeArea);
             if (area < 0) CMapRules::Fail(t.place, "unknown home area \"" + t.homeArea + "\"");
             int x = -1, y = -1;
-            if (!CAreaBuilder::FindNthOfCode(spec, map.GetArea(area), code, t.homeStadium, x, y))
+            if (!CAreaBuilder::FindNthOfCode(content, map.GetArea(area), code, t.homeStadium, x, y))
                 CMapRules::Fail(t.place, "area \"" + t.homeArea + "\" has no stadium " +
                                              std::to_string(t.homeStadium) + " of code " +
                                              std::to_string(code) + " for this league");

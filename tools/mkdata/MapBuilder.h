@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/mkdata/MapSpec.h"
+#include "tools/mkdata/MapContent.h"
 
 class CBD;
 class CGamePalette;
@@ -27,7 +27,7 @@ public:
 
     // Checks the sources and builds the map; throws std::runtime_error
     // naming the source line and the rule it breaks.
-    std::unique_ptr<CMapDoc> Build(const CMapSpec& spec) const;
+    std::unique_ptr<CMapDoc> Build(const CMapContent& content) const;
     // The bytes of the map data file, after loading them back and running
     // the new game's tests of the map on them.
     std::vector<uint8_t> WriteVerified(CMapDoc& map) const;
@@ -44,12 +44,12 @@ public:
     static void CheckStripWidths(const CMapDoc& map);
 
 private:
-    void SetHeader(const CMapSpec& spec, CMapDoc& map) const;
-    void AddLandTypes(const CMapSpec& spec, CMapDoc& map) const;
-    void AddStructureTypes(const CMapSpec& spec, CMapDoc& map) const;
-    void SetAuthors(const CMapSpec& spec, CMapDoc& map) const;
-    void AddAreas(const CMapSpec& spec, CMapDoc& map) const;
-    void AddLeagues(const CMapSpec& spec, CMapDoc& map) const;
+    void SetHeader(const CMapContent& content, CMapDoc& map) const;
+    void AddLandTypes(const CMapContent& content, CMapDoc& map) const;
+    void AddStructureTypes(const CMapContent& content, CMapDoc& map) const;
+    void SetAuthors(const CMapContent& content, CMapDoc& map) const;
+    void AddAreas(const CMapContent& content, CMapDoc& map) const;
+    void AddLeagues(const CMapContent& content, CMapDoc& map) const;
     void DrawPictures(CBD& type, const std::string& art, int w, int h, uint64_t variant) const;
 
     const CGamePalette& m_palette;

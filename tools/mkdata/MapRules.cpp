@@ -11,16 +11,16 @@
 
 namespace {
 
-using SStructure = CMapSpec::SStructure;
+using SStructure = CMapContent::SStructure;
 
-int CountCode(const CMapSpec& spec, int code) {
-    return static_cast<int>(std::count_if(spec.structures.begin(), spec.structures.end(),
+int CountCode(const CMapContent& content, int code) {
+    return static_cast<int>(std::count_if(content.structures.begin(), content.structures.end(),
                                           [&](const SStructure& t) { return t.code == code; }));
 }
 
-bool HasLandCode(const CMapSpec& spec, int code) {
-    return std::any_of(spec.lands.begin(), spec.lands.end(),
-                       [&](const CMapSpec::SLand& l) { return l.code == code; });
+bool HasLandCode(const CMapContent& content, int code) {
+    return std::any_of(content.lands.begin(), content.lands.end(),
+                       [&](const CMapContent::SLand& l) { return l.code == code; });
 }
 
 // Codes the computer builds on its own sites: they need the third flag.
@@ -39,7 +39,7 @@ bool MustBeSingleCell(int code) {
            code == 26 || code == 27;
 }
 
-void CheckArt(const CMapSpec::SPlace& place, const std::string& art, bool land) {
+void CheckArt(const CMapContent::SPlace& place, const std::string& art, bool land) {
     auto kind = CArtCatalog::Find(art);
     if (!kind) CMapRules::Fail(place, "unknown picture kind \"" + art + "\"");
     if (CArtCatalog::Info(*kind).land != land)
@@ -49,50 +49,50 @@ void CheckArt(const CMapSpec::SPlace& place, const std::string& art, bool land) 
 
 // ---- Map ----
 
-void CheckMap(const CMapSpec& spec) {
-    if (spec.gridWidth < 1 || spec.gridHeight < 1 || spec.gridWidth > CMapData::kMaxSide ||
-        spec.gridHeight > CMapData::kMaxSide)
-        CMapRules::Fail(spec.place, "the map needs a grid size (grid W H)");
-    if (spec.maxCompanies < 1 || spec.maxCompanies > CMapDoc::kMaxCompanyLimit)
-        CMapRules::Fail(spec.place, "the maximum company count must lie in 1..32");
-    if (spec.initialCompanies < 1 || spec.initialCompanies > spec.maxCompanies)
-        CMapRules::Fail(spec.place, "the initial company count must lie in 1..maximum");
-    if (spec.directorsNeeded < spec.maxCompanies)
-        CMapRules::Fail(spec.place, "a game needs at least one director per company (" +
-                                        std::to_string(spec.maxCompanies) + ")");
+void CheckMap(const CMapContent& content) {
+    if (content.gridWidth < 1 || content.gridHeight < 1 || content.gridWidth > CMapData::kMaxSide ||
+        content.gridHeight > CMapData::kMaxSide)
+        CMapRules::Fail(content.place, "the map needs a grid size (grid W H)");
+    if (content.maxCompanies < 1 || content.maxCompanies > CMapDoc::kMaxCompanyLimit)
+        CMapRules::Fail(content.place, "the maximum company count must lie in 1..32");
+    if (content.initialCompanies < 1 || content.initialCompanies > content.maxCompanies)
+        CMapRules::Fail(content.place, "the initial company count must lie in 1..maximum");
+    if (content.directorsNeeded < content.maxCompanies)
+        CMapRules::Fail(content.place, "a game needs at least one director per company (" +
+                                        std::to_string(content.maxCompanies) + ")");
     // A new game gives every area its own governor and draws until it has.
-    if (spec.governorsNeeded < static_cast<int>(spec.areas.size()))
-        CMapRules::Fail(spec.place, "a game needs at least one governor per area (" +
-                                        std::to_string(spec.areas.size()) + ")");
+    if (content.governorsNeeded < static_cast<int>(content.areas.size()))
+        CMapRules::Fail(content.place, "a game needs at least one governor per area (" +
+                                        std::to_string(content.areas.size()) + ")");
     static const char* const kWhich[] = {"first", "second", "third"};
-    for (size_t i = 0; i < spec.authors.size(); ++i)
-        if (spec.authors[i].name.empty())
-            CMapRules::Fail(spec.place, std::string("the ") + kWhich[i] + " author is missing");
-    int wanted = spec.maxCompanies + CMapRules::kSpareCompanyNames;
-    if (static_cast<int>(spec.companyNames.size()) < wanted)
-        CMapRules::Fail(spec.place,
-                        "too few company names: " + std::to_string(spec.companyNames.size()) +
+    for (size_t i = 0; i < content.authors.size(); ++i)
+        if (content.authors[i].name.empty())
+            CMapRules::Fail(content.place, std::string("the ") + kWhich[i] + " author is missing");
+    int wanted = content.maxCompanies + CMapRules::kSpareCompanyNames;
+    if (static_cast<int>(content.companyNames.size()) < wanted)
+        CMapRules::Fail(content.place,
+                        "too few company names: " + std::to_string(content.companyNames.size()) +
                             ", the map needs " + std::to_string(wanted) +
                             " (the maximum company count and " +
                             std::to_string(CMapRules::kSpareCompanyNames) + " spare)");
     std::set<std::string> names;
-    for (const auto& name : spec.companyNames)
+    for (const auto& name : content.companyNames)
         if (!names.insert(name.name).second)
             CMapRules::Fail(name.place, "company name \"" + name.name + "\" given twice");
 }
 
 // ---- Types ----
 
-void CheckLands(const CMapSpec& spec) {
-    if (spec.lands.empty() || static_cast<int>(spec.lands.size()) > CMapDoc::kMaxTypes)
-        CMapRules::Fail(spec.place, "the map needs 1 to 256 land types");
+void CheckLands(const CMapContent& content) {
+    if (content.lands.empty() || static_cast<int>(content.lands.size()) > CMapDoc::kMaxTypes)
+        CMapRules::Fail(content.place, "the map needs 1 to 256 land types");
     int plain = 0, lastValue = -1;
-    for (size_t i = 0; i < spec.lands.size(); ++i) {
-        const CMapSpec::SLand& land = spec.lands[i];
+    for (size_t i = 0; i < content.lands.size(); ++i) {
+        const CMapContent::SLand& land = content.lands[i];
         CheckArt(land.place, land.art, true);
-        if (CMapRules::FindLand(spec, land.name) != static_cast<int>(i))
+        if (CMapRules::FindLand(content, land.name) != static_cast<int>(i))
             CMapRules::Fail(land.place, "land type \"" + land.name + "\" given twice");
-        bool last = i + 1 == spec.lands.size();
+        bool last = i + 1 == content.lands.size();
         if ((land.art == CMapRules::kSideArt) != last)
             CMapRules::Fail(land.place,
                             "the side picture belongs to the last land type, and only there");
@@ -105,15 +105,15 @@ void CheckLands(const CMapSpec& spec) {
         lastValue = land.value;
     }
     if (plain < CMapRules::kMinPlainLand || plain > CMapRules::kMaxPlainLand)
-        CMapRules::Fail(spec.place, "the map needs 4 to 8 plain land types (code 0), it has " +
+        CMapRules::Fail(content.place, "the map needs 4 to 8 plain land types (code 0), it has " +
                                         std::to_string(plain));
-    if (!HasLandCode(spec, 17))
-        CMapRules::Fail(spec.place,
+    if (!HasLandCode(content, 17))
+        CMapRules::Fail(content.place,
                         "\"Topography\" data does not include \"Foundation\" (code 17)");
-    if (!HasLandCode(spec, 31)) CMapRules::Fail(spec.place, "the map needs water land (code 31)");
+    if (!HasLandCode(content, 31)) CMapRules::Fail(content.place, "the map needs water land (code 31)");
 }
 
-void CheckRequiredCodes(const CMapSpec& spec) {
+void CheckRequiredCodes(const CMapContent& content) {
     struct SRequired {
         int code;
         const char* what;
@@ -132,25 +132,25 @@ void CheckRequiredCodes(const CMapSpec& spec) {
                                           {85, "a stadium"},
                                           {30, "a small building"}};
     for (const SRequired& r : kRequired)
-        if (CountCode(spec, r.code) == 0)
-            CMapRules::Fail(spec.place, "\"Building\" data does not include " +
+        if (CountCode(content, r.code) == 0)
+            CMapRules::Fail(content.place, "\"Building\" data does not include " +
                                             std::string(r.what) + " (code " +
                                             std::to_string(r.code) + ")");
-    if (CountCode(spec, 45) != 1)
-        CMapRules::Fail(spec.place, "the map needs exactly one construction-site marker (code 45)");
+    if (CountCode(content, 45) != 1)
+        CMapRules::Fail(content.place, "the map needs exactly one construction-site marker (code 45)");
     static const std::pair<int, const char*> kOffices[] = {{60, "\"Head Office\""},
                                                            {61, "\"Branch Office\""}};
     for (auto [code, what] : kOffices)
-        if (std::none_of(spec.structures.begin(), spec.structures.end(),
+        if (std::none_of(content.structures.begin(), content.structures.end(),
                          [&](const SStructure& t) { return t.code == code && t.flags[1] == 1; }))
-            CMapRules::Fail(spec.place, std::string("\"Building\" data does not include ") + what +
+            CMapRules::Fail(content.place, std::string("\"Building\" data does not include ") + what +
                                             " (code " + std::to_string(code) +
                                             " with the second flag)");
 }
 
-void CheckRising(const CMapSpec& spec, int code, int lo, int hi, const char* what) {
+void CheckRising(const CMapContent& content, int code, int lo, int hi, const char* what) {
     int count = 0, last = -1;
-    for (const SStructure& t : spec.structures) {
+    for (const SStructure& t : content.structures) {
         if (t.code != code) continue;
         ++count;
         if (t.value < 1 || t.value <= last)
@@ -159,7 +159,7 @@ void CheckRising(const CMapSpec& spec, int code, int lo, int hi, const char* wha
         last = t.value;
     }
     if (count < lo || count > hi)
-        CMapRules::Fail(spec.place, "the map needs " + std::to_string(lo) + " to " +
+        CMapRules::Fail(content.place, "the map needs " + std::to_string(lo) + " to " +
                                         std::to_string(hi) + " " + what + " types (code " +
                                         std::to_string(code) + "), it has " +
                                         std::to_string(count));
@@ -167,8 +167,8 @@ void CheckRising(const CMapSpec& spec, int code, int lo, int hi, const char* wha
 
 // A type that needs a partner directly after it, and a partner that needs
 // its leader directly before it.
-void CheckPairs(const CMapSpec& spec) {
-    const auto& types = spec.structures;
+void CheckPairs(const CMapContent& content) {
+    const auto& types = content.structures;
     for (size_t i = 0; i < types.size(); ++i) {
         const SStructure& t = types[i];
         const SStructure* next = i + 1 < types.size() ? &types[i + 1] : nullptr;
@@ -187,16 +187,16 @@ void CheckPairs(const CMapSpec& spec) {
         if (t.code == 27 && (!previous || (previous->code != 25 && previous->code != 26)))
             CMapRules::Fail(t.place, "a code-27 type must follow directly after a crossing");
     }
-    if (CountCode(spec, 26) > 0 && !HasLandCode(spec, 20))
-        CMapRules::Fail(spec.place, "crossings of code 26 need land of code 20");
-    if (CountCode(spec, 25) > 0 && !HasLandCode(spec, 21))
-        CMapRules::Fail(spec.place, "crossings of code 25 need land of code 21");
+    if (CountCode(content, 26) > 0 && !HasLandCode(content, 20))
+        CMapRules::Fail(content.place, "crossings of code 26 need land of code 20");
+    if (CountCode(content, 25) > 0 && !HasLandCode(content, 21))
+        CMapRules::Fail(content.place, "crossings of code 25 need land of code 21");
 }
 
-void CheckStructure(const CMapSpec& spec, size_t i) {
-    const SStructure& t = spec.structures[i];
+void CheckStructure(const CMapContent& content, size_t i) {
+    const SStructure& t = content.structures[i];
     CheckArt(t.place, t.art, false);
-    if (CMapRules::FindStructure(spec, t.name) != static_cast<int>(i))
+    if (CMapRules::FindStructure(content, t.name) != static_cast<int>(i))
         CMapRules::Fail(t.place, "structure type \"" + t.name + "\" given twice");
     if (MustBeSingleCell(t.code) && (t.width != 1 || t.height != 1))
         CMapRules::Fail(t.place, "a type of code " + std::to_string(t.code) + " must be 1x1");
@@ -213,54 +213,54 @@ void CheckStructure(const CMapSpec& spec, size_t i) {
     if (t.code == 0 && (t.basePrice < 1 || t.staff < 1 || t.durability < 1))
         CMapRules::Fail(t.place, "a business needs a base price, staff and durability");
     for (const auto& [name, factor] : t.near)
-        if (CMapRules::FindStructure(spec, name) < 0)
+        if (CMapRules::FindStructure(content, name) < 0)
             CMapRules::Fail(t.place, "\"near\" names an unknown structure type \"" + name + "\"");
     if (!t.near.empty() && t.radius < 1)
         CMapRules::Fail(t.place, "neighbours act only within a radius of 1 or more");
 }
 
-void CheckStructures(const CMapSpec& spec) {
-    if (static_cast<int>(spec.structures.size()) > CMapDoc::kMaxTypes)
-        CMapRules::Fail(spec.place, "the map holds at most 256 structure types");
+void CheckStructures(const CMapContent& content) {
+    if (static_cast<int>(content.structures.size()) > CMapDoc::kMaxTypes)
+        CMapRules::Fail(content.place, "the map holds at most 256 structure types");
     // What the table as a whole lacks first: a missing code says more than
     // the neighbour lists that named its types.
-    CheckRequiredCodes(spec);
-    int economy = CountCode(spec, 0);
+    CheckRequiredCodes(content);
+    int economy = CountCode(content, 0);
     if (economy < CMapRules::kMinEconomy || economy > CMapRules::kMaxEconomy)
-        CMapRules::Fail(spec.place, "the map needs 20 to 40 businesses (code 0), it has " +
+        CMapRules::Fail(content.place, "the map needs 20 to 40 businesses (code 0), it has " +
                                         std::to_string(economy));
-    CheckRising(spec, 55, CMapRules::kMinHousing, CMapRules::kMaxHousing, "housing");
-    CheckPairs(spec);
-    for (size_t i = 0; i < spec.structures.size(); ++i) CheckStructure(spec, i);
+    CheckRising(content, 55, CMapRules::kMinHousing, CMapRules::kMaxHousing, "housing");
+    CheckPairs(content);
+    for (size_t i = 0; i < content.structures.size(); ++i) CheckStructure(content, i);
 }
 
 // ---- Areas ----
 
-void CheckLandGrid(const CMapSpec& spec, const CMapSpec::SArea& area) {
-    if (static_cast<int>(area.land.size()) != spec.gridHeight)
+void CheckLandGrid(const CMapContent& content, const CMapContent::SArea& area) {
+    if (static_cast<int>(area.land.size()) != content.gridHeight)
         CMapRules::Fail(area.place, "area \"" + area.key + "\" has no land grid");
     for (const auto& [line, row] : area.land)
         for (char sign : row) {
-            auto entry = spec.landLegend.find(sign);
-            CMapSpec::SPlace place{area.place.file, line};
-            if (entry == spec.landLegend.end())
+            auto entry = content.landLegend.find(sign);
+            CMapContent::SPlace place{area.place.file, line};
+            if (entry == content.landLegend.end())
                 CMapRules::Fail(place,
                                 std::string("land sign '") + sign + "' is not in the legend");
-            int type = CMapRules::FindLand(spec, entry->second.name);
+            int type = CMapRules::FindLand(content, entry->second.name);
             if (type < 0)
                 CMapRules::Fail(entry->second.place, "the legend names an unknown land type \"" +
                                                          entry->second.name + "\"");
-            if (type + 1 == static_cast<int>(spec.lands.size()))
+            if (type + 1 == static_cast<int>(content.lands.size()))
                 CMapRules::Fail(place, "the side land type is not for cells");
         }
     for (const auto& [line, row] : area.height)
         for (char sign : row)
-            if (sign < '0' || sign - '0' > spec.maxLevel)
+            if (sign < '0' || sign - '0' > content.maxLevel)
                 CMapRules::Fail({area.place.file, line},
-                                "heights are digits 0.." + std::to_string(spec.maxLevel));
+                                "heights are digits 0.." + std::to_string(content.maxLevel));
 }
 
-void CheckFigures(const CMapSpec::SArea& area) {
+void CheckFigures(const CMapContent::SArea& area) {
     if (area.name.empty()) CMapRules::Fail(area.place, "the area needs a name");
     if (area.population < 5)
         CMapRules::Fail(area.place, "the population must be 5 or more (units of 10,000)");
@@ -270,21 +270,21 @@ void CheckFigures(const CMapSpec::SArea& area) {
         CMapRules::Fail(area.place, "figure 19 must lie in 0..149");
 }
 
-void CheckAreas(const CMapSpec& spec) {
-    if (spec.areas.empty() || static_cast<int>(spec.areas.size()) > CMapDoc::kMaxAreas)
-        CMapRules::Fail(spec.place, "the map needs 1 to 64 areas");
-    for (const CMapSpec::SArea& area : spec.areas) {
+void CheckAreas(const CMapContent& content) {
+    if (content.areas.empty() || static_cast<int>(content.areas.size()) > CMapDoc::kMaxAreas)
+        CMapRules::Fail(content.place, "the map needs 1 to 64 areas");
+    for (const CMapContent::SArea& area : content.areas) {
         CheckFigures(area);
-        CheckLandGrid(spec, area);
+        CheckLandGrid(content, area);
     }
-    if (std::none_of(spec.areas.begin(), spec.areas.end(),
-                     [](const CMapSpec::SArea& a) { return a.quake > 0; }))
-        CMapRules::Fail(spec.place, "no area has an earthquake figure above 0");
+    if (std::none_of(content.areas.begin(), content.areas.end(),
+                     [](const CMapContent::SArea& a) { return a.quake > 0; }))
+        CMapRules::Fail(content.place, "no area has an earthquake figure above 0");
 }
 
 // ---- Leagues ----
 
-void CheckSchedule(const CMapSpec::SLeague& league) {
+void CheckSchedule(const CMapContent::SLeague& league) {
     int n = static_cast<int>(league.teams.size());
     if (n < CMapRules::kMinTeams || n > CMapRules::kMaxTeams)
         CMapRules::Fail(league.place, "a league has 6 to 8 teams, this one " + std::to_string(n));
@@ -302,53 +302,53 @@ void CheckSchedule(const CMapSpec::SLeague& league) {
     }
 }
 
-void CheckLeagues(const CMapSpec& spec) {
-    if (static_cast<int>(spec.leagues.size()) != CMapRules::kLeagueCount)
-        CMapRules::Fail(spec.place, "the map needs exactly three leagues");
+void CheckLeagues(const CMapContent& content) {
+    if (static_cast<int>(content.leagues.size()) != CMapRules::kLeagueCount)
+        CMapRules::Fail(content.place, "the map needs exactly three leagues");
     std::set<int> kinds;
-    for (const CMapSpec::SLeague& league : spec.leagues) {
+    for (const CMapContent::SLeague& league : content.leagues) {
         kinds.insert(league.kind);
         CheckSchedule(league);
         int code = CLeague::GetStadiumTypeCode(league.kind);
-        if (CountCode(spec, code) == 0)
+        if (CountCode(content, code) == 0)
             CMapRules::Fail(league.place, "no stadium type (code " + std::to_string(code) +
                                               ") for this league's sport");
         std::set<std::string> names;
-        for (const CMapSpec::STeam& team : league.teams)
+        for (const CMapContent::STeam& team : league.teams)
             if (!names.insert(team.name).second)
                 CMapRules::Fail(team.place, "team name \"" + team.name + "\" given twice");
     }
     if (kinds.size() != 2)
-        CMapRules::Fail(spec.place, "the three leagues play two sports (kinds 0 and 1)");
+        CMapRules::Fail(content.place, "the three leagues play two sports (kinds 0 and 1)");
 }
 
 }  // namespace
 
-void CMapRules::Fail(const CMapSpec::SPlace& place, const std::string& what) {
+void CMapRules::Fail(const CMapContent::SPlace& place, const std::string& what) {
     throw std::runtime_error(place.file + ":" + std::to_string(place.line) + ": " + what);
 }
 
-int CMapRules::FindLand(const CMapSpec& spec, const std::string& name) {
-    for (size_t i = 0; i < spec.lands.size(); ++i)
-        if (spec.lands[i].name == name) return static_cast<int>(i);
+int CMapRules::FindLand(const CMapContent& content, const std::string& name) {
+    for (size_t i = 0; i < content.lands.size(); ++i)
+        if (content.lands[i].name == name) return static_cast<int>(i);
     return -1;
 }
 
-int CMapRules::FindStructure(const CMapSpec& spec, const std::string& name) {
-    for (size_t i = 0; i < spec.structures.size(); ++i)
-        if (spec.structures[i].name == name) return static_cast<int>(i);
+int CMapRules::FindStructure(const CMapContent& content, const std::string& name) {
+    for (size_t i = 0; i < content.structures.size(); ++i)
+        if (content.structures[i].name == name) return static_cast<int>(i);
     return -1;
 }
 
-int CMapRules::SeasonMonths(const CMapSpec::SLeague& league) {
+int CMapRules::SeasonMonths(const CMapContent::SLeague& league) {
     int perMonth = std::max(league.gamesPerMonth, 1);
     return (league.seasonGames + perMonth - 1) / perMonth;
 }
 
-void CMapRules::Check(const CMapSpec& spec) {
-    CheckMap(spec);
-    CheckLands(spec);
-    CheckStructures(spec);
-    CheckAreas(spec);
-    CheckLeagues(spec);
+void CMapRules::Check(const CMapContent& content) {
+    CheckMap(content);
+    CheckLands(content);
+    CheckStructures(content);
+    CheckAreas(content);
+    CheckLeagues(content);
 }

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "tools/mkdata/MapSpec.h"
+#include "tools/mkdata/MapContent.h"
 
 class CMapRules {
 public:
@@ -28,13 +28,13 @@ public:
     // The art kind of the map's last land type: the sides of raised cells.
     static constexpr const char* kSideArt = "side";
 
-    static void Check(const CMapSpec& spec);
+    static void Check(const CMapContent& content);
 
     // Index of the type of that name; -1 for none.
-    static int FindLand(const CMapSpec& spec, const std::string& name);
-    static int FindStructure(const CMapSpec& spec, const std::string& name);
+    static int FindLand(const CMapContent& content, const std::string& name);
+    static int FindStructure(const CMapContent& content, const std::string& name);
     // The season of a league in months: its games at its monthly pace.
-    static int SeasonMonths(const CMapSpec::SLeague& league);
+    static int SeasonMonths(const CMapContent::SLeague& league);
 
-    [[noreturn]] static void Fail(const CMapSpec::SPlace& place, const std::string& what);
+    [[noreturn]] static void Fail(const CMapContent::SPlace& place, const std::string& what);
 };

@@ -40,7 +40,7 @@ struct SSectionWalk {
     }
 };
 
-CMapSpec::SPlace Place(const CSourceText& source, int line) {
+CMapContent::SPlace Place(const CSourceText& source, int line) {
     return {source.GetName(), line};
 }
 
@@ -53,27 +53,27 @@ void TakeInts(const CSourceText& source, std::string_view& rest, int line, const
 
 // ---- map.txt ----
 
-void ParseMapLine(const CSourceText& s, CMapSpec& spec, int line, std::string_view key,
+void ParseMapLine(const CSourceText& s, CMapContent& content, int line, std::string_view key,
                   std::string_view rest) {
     if (key == "grid") {
-        spec.gridWidth = s.TakeInt(rest, line, "grid width", 1, 999);
-        spec.gridHeight = s.TakeInt(rest, line, "grid height", 1, 999);
+        content.gridWidth = s.TakeInt(rest, line, "grid width", 1, 999);
+        content.gridHeight = s.TakeInt(rest, line, "grid height", 1, 999);
     } else if (key == "companies") {
-        spec.initialCompanies = s.TakeInt(rest, line, "initial company count", 1, 32);
-        spec.maxCompanies = s.TakeInt(rest, line, "maximum company count", 1, 32);
+        content.initialCompanies = s.TakeInt(rest, line, "initial company count", 1, 32);
+        content.maxCompanies = s.TakeInt(rest, line, "maximum company count", 1, 32);
     } else if (key == "needs") {
-        spec.directorsNeeded = s.TakeInt(rest, line, "directors needed", 0, 9999);
-        spec.governorsNeeded = s.TakeInt(rest, line, "governors needed", 0, 9999);
+        content.directorsNeeded = s.TakeInt(rest, line, "directors needed", 0, 9999);
+        content.governorsNeeded = s.TakeInt(rest, line, "governors needed", 0, 9999);
     } else if (key == "max_level") {
-        spec.maxLevel = s.TakeInt(rest, line, "highest height level", 0, 9);
+        content.maxLevel = s.TakeInt(rest, line, "highest height level", 0, 9);
     } else if (key == "header") {
-        TakeInts(s, rest, line, "header value", spec.header, kMin6, kMax6);
+        TakeInts(s, rest, line, "header value", content.header, kMin6, kMax6);
         return;
     } else if (key == "values") {
-        TakeInts(s, rest, line, "map value", spec.values, kMin6, kMax6);
+        TakeInts(s, rest, line, "map value", content.values, kMin6, kMax6);
         return;
     } else if (key == "values12") {
-        TakeInts(s, rest, line, "map value", spec.values12, kMin6, kMax6);
+        TakeInts(s, rest, line, "map value", content.values12, kMin6, kMax6);
         return;
     } else {
         s.Fail(line, "unknown key \"" + std::string(key) +
@@ -82,14 +82,14 @@ void ParseMapLine(const CSourceText& s, CMapSpec& spec, int line, std::string_vi
     s.ExpectEnd(rest, line);
 }
 
-void ParseAuthorLine(const CSourceText& s, CMapSpec& spec, int line, std::string_view key,
+void ParseAuthorLine(const CSourceText& s, CMapContent& content, int line, std::string_view key,
                      std::string_view rest) {
     static const char* const kKeys[] = {"first", "second", "third"};
     for (int i = 0; i < 3; ++i) {
         if (key != kKeys[i]) continue;
         size_t bar = rest.find('|');
         if (bar == std::string_view::npos) s.Fail(line, "expected \"NAME | LETTERS\"");
-        CMapSpec::SAuthor& author = spec.authors[static_cast<size_t>(i)];
+        CMapContent::SAuthor& author = content.authors[static_cast<size_t>(i)];
         author.place = Place(s, line);
         author.name =
             s.TakeText(rest.substr(0, bar), line, "author name", CMapSource::kMaxNameLength);
@@ -99,9 +99,9 @@ void ParseAuthorLine(const CSourceText& s, CMapSpec& spec, int line, std::string
     s.Fail(line, "unknown author \"" + std::string(key) + "\" (known: first, second, third)");
 }
 
-void ParseTeamLine(const CSourceText& s, CMapSpec::SLeague& league, int line,
+void ParseTeamLine(const CSourceText& s, CMapContent::SLeague& league, int line,
                    std::string_view rest) {
-    CMapSpec::STeam team;
+    CMapContent::STeam team;
     team.place = Place(s, line);
     team.forSale = s.TakeInt(rest, line, "for-sale flag", 0, 1);
     team.power = s.TakeInt(rest, line, "winning power", 5, 30);
@@ -113,7 +113,7 @@ void ParseTeamLine(const CSourceText& s, CMapSpec::SLeague& league, int line,
     league.teams.push_back(std::move(team));
 }
 
-void ParseLeagueLine(const CSourceText& s, CMapSpec::SLeague& league, int line,
+void ParseLeagueLine(const CSourceText& s, CMapContent::SLeague& league, int line,
                      std::string_view key, std::string_view rest) {
     if (key == "team") return ParseTeamLine(s, league, line, rest);
     if (key == "kind") {
@@ -135,10 +135,10 @@ void ParseLeagueLine(const CSourceText& s, CMapSpec::SLeague& league, int line,
 
 // ---- types.txt ----
 
-void ParseLandLine(const CSourceText& s, CMapSpec& spec, int line, std::string_view key,
+void ParseLandLine(const CSourceText& s, CMapContent& content, int line, std::string_view key,
                    std::string_view rest) {
     if (key != "land") s.Fail(line, "expected \"land CODE VALUE PRICE USABLE ART NAME\"");
-    CMapSpec::SLand land;
+    CMapContent::SLand land;
     land.place = Place(s, line);
     land.code = s.TakeInt(rest, line, "type code", 0, kMaxCode);
     land.value = s.TakeInt(rest, line, "land value", 0, kMaxLandValue);
@@ -147,10 +147,10 @@ void ParseLandLine(const CSourceText& s, CMapSpec& spec, int line, std::string_v
     land.art = std::string(CSourceText::NextWord(rest));
     if (land.art.empty()) s.Fail(line, "missing picture kind");
     land.name = s.TakeText(rest, line, "type name", CMapSource::kMaxNameLength);
-    spec.lands.push_back(std::move(land));
+    content.lands.push_back(std::move(land));
 }
 
-void TakeSize(const CSourceText& s, std::string_view& rest, int line, CMapSpec::SStructure& type) {
+void TakeSize(const CSourceText& s, std::string_view& rest, int line, CMapContent::SStructure& type) {
     std::string_view size = CSourceText::NextWord(rest);
     if (size.size() != 3 || size[1] != 'x' || size[0] < '1' || size[0] > '3' || size[2] < '1' ||
         size[2] > '3')
@@ -159,15 +159,15 @@ void TakeSize(const CSourceText& s, std::string_view& rest, int line, CMapSpec::
     type.height = size[2] - '0';
 }
 
-void TakeFlags(const CSourceText& s, std::string_view& rest, int line, CMapSpec::SStructure& type) {
+void TakeFlags(const CSourceText& s, std::string_view& rest, int line, CMapContent::SStructure& type) {
     std::string_view flags = CSourceText::NextWord(rest);
     if (flags.size() != 3 || flags.find_first_not_of("01") != std::string_view::npos)
         s.Fail(line, "flags \"" + std::string(flags) + "\" are not three digits 0 or 1");
     for (size_t i = 0; i < 3; ++i) type.flags[i] = flags[i] - '0';
 }
 
-void ParseStructureHead(const CSourceText& s, CMapSpec& spec, int line, std::string_view rest) {
-    CMapSpec::SStructure type;
+void ParseStructureHead(const CSourceText& s, CMapContent& content, int line, std::string_view rest) {
+    CMapContent::SStructure type;
     type.place = Place(s, line);
     type.code = s.TakeInt(rest, line, "type code", 0, kMaxCode);
     TakeSize(s, rest, line, type);
@@ -180,10 +180,10 @@ void ParseStructureHead(const CSourceText& s, CMapSpec& spec, int line, std::str
     type.durability = s.TakeInt(rest, line, "durability", 0, kMax6);
     TakeFlags(s, rest, line, type);
     type.name = s.TakeText(rest, line, "type name", CMapSource::kMaxNameLength);
-    spec.structures.push_back(std::move(type));
+    content.structures.push_back(std::move(type));
 }
 
-void ParseNear(const CSourceText& s, CMapSpec::SStructure& type, int line, std::string_view rest) {
+void ParseNear(const CSourceText& s, CMapContent::SStructure& type, int line, std::string_view rest) {
     while (!CSourceText::Trim(rest).empty()) {
         size_t end = rest.find(';');
         std::string_view entry = rest.substr(0, end);
@@ -199,11 +199,11 @@ void ParseNear(const CSourceText& s, CMapSpec::SStructure& type, int line, std::
     }
 }
 
-void ParseStructureLine(const CSourceText& s, CMapSpec& spec, int line, std::string_view key,
+void ParseStructureLine(const CSourceText& s, CMapContent& content, int line, std::string_view key,
                         std::string_view rest) {
-    if (key == "type") return ParseStructureHead(s, spec, line, rest);
-    if (spec.structures.empty()) s.Fail(line, "\"" + std::string(key) + "\" before the first type");
-    CMapSpec::SStructure& type = spec.structures.back();
+    if (key == "type") return ParseStructureHead(s, content, line, rest);
+    if (content.structures.empty()) s.Fail(line, "\"" + std::string(key) + "\" before the first type");
+    CMapContent::SStructure& type = content.structures.back();
     if (key == "revenue") return TakeInts(s, rest, line, "revenue figure", type.revenue, 0, kMax6);
     if (key == "months") return TakeInts(s, rest, line, "monthly factor", type.months, 0, 999);
     if (key == "bonus") return TakeInts(s, rest, line, "bonus", type.bonus, kMin6, kMax6);
@@ -224,7 +224,7 @@ void ParseStructureLine(const CSourceText& s, CMapSpec& spec, int line, std::str
 
 // ---- areas.txt ----
 
-void ParseLegendLine(const CSourceText& s, std::map<char, CMapSpec::SName>& legend, int line,
+void ParseLegendLine(const CSourceText& s, std::map<char, CMapContent::SName>& legend, int line,
                      std::string_view key, std::string_view rest) {
     if (key.size() != 1)
         s.Fail(line, "a legend sign is one character, not \"" + std::string(key) + "\"");
@@ -237,18 +237,18 @@ void ParseLegendLine(const CSourceText& s, std::map<char, CMapSpec::SName>& lege
 // Reads the grids that follow a grid keyword, one row a line.
 class CAreaReader {
 public:
-    CAreaReader(const CSourceText& source, CMapSpec& spec) : s(source), m_spec(spec) {}
+    CAreaReader(const CSourceText& source, CMapContent& content) : s(source), m_spec(content) {}
 
     void Section(int line, const std::string& section) {
         FinishGrid();
         m_area = nullptr;
         if (section.rfind("area ", 0) != 0) return;
-        CMapSpec::SArea area;
+        CMapContent::SArea area;
         area.place = Place(s, line);
         area.key = std::string(CSourceText::Trim(std::string_view(section).substr(5)));
         if (area.key.empty() || area.key.find(' ') != std::string::npos)
             s.Fail(line, "an area key is one word");
-        for (const CMapSpec::SArea& other : m_spec.areas)
+        for (const CMapContent::SArea& other : m_spec.areas)
             if (other.key == area.key) s.Fail(line, "area key \"" + area.key + "\" given twice");
         m_spec.areas.push_back(std::move(area));
         m_area = &m_spec.areas.back();
@@ -311,48 +311,48 @@ private:
     }
 
     const CSourceText& s;
-    CMapSpec& m_spec;
-    CMapSpec::SArea* m_area = nullptr;
+    CMapContent& m_spec;
+    CMapContent::SArea* m_area = nullptr;
     std::vector<std::pair<int, std::string>>* m_grid = nullptr;
     int m_gridLine = 0;
 };
 
 }  // namespace
 
-CMapSpec CMapSource::ReadFolder(const std::string& folder) {
-    CMapSpec spec;
-    ParseMap(CSourceText::ReadFile(folder + kMapName), spec);
-    ParseTypes(CSourceText::ReadFile(folder + kTypesName), spec);
-    ParseAreas(CSourceText::ReadFile(folder + kAreasName), spec);
-    return spec;
+CMapContent CMapSource::ReadFolder(const std::string& folder) {
+    CMapContent content;
+    ParseMap(CSourceText::ReadFile(folder + kMapName), content);
+    ParseTypes(CSourceText::ReadFile(folder + kTypesName), content);
+    ParseAreas(CSourceText::ReadFile(folder + kAreasName), content);
+    return content;
 }
 
-void CMapSource::ParseMap(const CSourceText& source, CMapSpec& spec) {
-    spec.place = Place(source, 0);
+void CMapSource::ParseMap(const CSourceText& source, CMapContent& content) {
+    content.place = Place(source, 0);
     SSectionWalk walk{source, {}};
     walk.Run([&](int line, std::string_view key, std::string_view rest, bool opens) {
         const std::string& section = walk.section;
         if (opens) {
             if (section == "league") {
-                spec.leagues.emplace_back();
-                spec.leagues.back().place = Place(source, line);
+                content.leagues.emplace_back();
+                content.leagues.back().place = Place(source, line);
             } else if (section != "map" && section != "authors" && section != "companies") {
                 source.Fail(line, "unknown section [" + section +
                                       "] (known: [map], [authors], [companies], [league])");
             }
             return;
         }
-        if (section == "map") return ParseMapLine(source, spec, line, key, rest);
-        if (section == "authors") return ParseAuthorLine(source, spec, line, key, rest);
+        if (section == "map") return ParseMapLine(source, content, line, key, rest);
+        if (section == "authors") return ParseAuthorLine(source, content, line, key, rest);
         if (section == "league")
-            return ParseLeagueLine(source, spec.leagues.back(), line, key, rest);
+            return ParseLeagueLine(source, content.leagues.back(), line, key, rest);
         std::string whole = std::string(key) + std::string(rest);
-        spec.companyNames.push_back(
+        content.companyNames.push_back(
             {Place(source, line), source.TakeText(whole, line, "company name", kMaxCompanyName)});
     });
 }
 
-void CMapSource::ParseTypes(const CSourceText& source, CMapSpec& spec) {
+void CMapSource::ParseTypes(const CSourceText& source, CMapContent& content) {
     SSectionWalk walk{source, {}};
     walk.Run([&](int line, std::string_view key, std::string_view rest, bool opens) {
         const std::string& section = walk.section;
@@ -362,13 +362,13 @@ void CMapSource::ParseTypes(const CSourceText& source, CMapSpec& spec) {
                             "unknown section [" + section + "] (known: [land], [structures])");
             return;
         }
-        if (section == "land") return ParseLandLine(source, spec, line, key, rest);
-        ParseStructureLine(source, spec, line, key, rest);
+        if (section == "land") return ParseLandLine(source, content, line, key, rest);
+        ParseStructureLine(source, content, line, key, rest);
     });
 }
 
-void CMapSource::ParseAreas(const CSourceText& source, CMapSpec& spec) {
-    CAreaReader reader(source, spec);
+void CMapSource::ParseAreas(const CSourceText& source, CMapContent& content) {
+    CAreaReader reader(source, content);
     std::string section;
     for (const CSourceText::SLine& line : source.GetLines()) {
         std::string_view rest = line.text;
@@ -384,9 +384,9 @@ void CMapSource::ParseAreas(const CSourceText& source, CMapSpec& spec) {
         }
         std::string_view key = CSourceText::NextWord(rest);
         if (section == "legend land")
-            ParseLegendLine(source, spec.landLegend, line.number, key, rest);
+            ParseLegendLine(source, content.landLegend, line.number, key, rest);
         else if (section == "legend structures")
-            ParseLegendLine(source, spec.structureLegend, line.number, key, rest);
+            ParseLegendLine(source, content.structureLegend, line.number, key, rest);
         else
             reader.Line(line.number, line.text, key, rest);
     }

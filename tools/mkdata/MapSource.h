@@ -1,5 +1,5 @@
 #pragma once
-// Reads the map sources of data/ into a CMapSpec:
+// Reads the map sources of data/ into a CMapContent:
 //
 //   map.txt    [map] grid, companies, needs, max_level, header, values,
 //              values12; [authors] first/second/third NAME | LETTERS;
@@ -19,7 +19,7 @@
 
 #include <string>
 
-#include "tools/mkdata/MapSpec.h"
+#include "tools/mkdata/MapContent.h"
 #include "tools/mkdata/SourceText.h"
 
 class CMapSource {
@@ -31,9 +31,9 @@ public:
     static constexpr int kMaxTextLength = 400;
 
     // The three sources of a folder (ending in '/').
-    static CMapSpec ReadFolder(const std::string& folder);
+    static CMapContent ReadFolder(const std::string& folder);
 
-    static void ParseMap(const CSourceText& source, CMapSpec& spec);
-    static void ParseTypes(const CSourceText& source, CMapSpec& spec);
-    static void ParseAreas(const CSourceText& source, CMapSpec& spec);
+    static void ParseMap(const CSourceText& source, CMapContent& content);
+    static void ParseTypes(const CSourceText& source, CMapContent& content);
+    static void ParseAreas(const CSourceText& source, CMapContent& content);
 };

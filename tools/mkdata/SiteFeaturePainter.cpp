@@ -1,4 +1,4 @@
-#include "tools/mkdata/SpecialPainter.h"
+#include "tools/mkdata/SiteFeaturePainter.h"
 
 #include <cmath>
 
@@ -195,12 +195,12 @@ CScene Crossing(int w, int h, uint64_t seed, bool bridge) {
 
 }  // namespace
 
-bool CSpecialPainter::Draws(EArtKind kind) {
+bool CSiteFeaturePainter::Draws(EArtKind kind) {
     return kind == EArtKind::Rubble || kind == EArtKind::Fire || kind == EArtKind::SiteMarker ||
            kind == EArtKind::Scaffold || kind == EArtKind::Bridge || kind == EArtKind::Overpass;
 }
 
-CScene CSpecialPainter::Scene(EArtKind kind, int w, int h, uint64_t seed) {
+CScene CSiteFeaturePainter::Scene(EArtKind kind, int w, int h, uint64_t seed) {
     switch (kind) {
         case EArtKind::Rubble:
             return Rubble(w, h, seed);

@@ -9,7 +9,7 @@
 #include "tools/mkdata/ArtKind.h"
 #include "tools/mkdata/Scene.h"
 
-class CSpecialPainter {
+class CSiteFeaturePainter {
 public:
     static bool Draws(EArtKind kind);
     static CScene Scene(EArtKind kind, int w, int h, uint64_t seed);

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-struct CMapSpec {
+struct CMapContent {
     struct SPlace {
         std::string file;
         int line = 0;
