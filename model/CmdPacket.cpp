@@ -319,8 +319,9 @@ int CCmdPacket::MakeInvestmentPlan(int company, int area, int kind) {
     const CEnterprise* enterprise = Doc().GetCompany(company);
     if (!enterprise || kind < 0 || kind >= CEpMapData::kInvestmentKinds) return 0;
     int64_t spent = enterprise->GetMonthlyFigure(kind, -1, -1);
-    int64_t base = static_cast<int64_t>(
-        std::pow(static_cast<double>(enterprise->GetAnnualIncome()), 0.3) * 4.0);
+    // A year of losses has no income to invest from (and no real power).
+    double income = std::max(enterprise->GetAnnualIncome(), 0);
+    int64_t base = static_cast<int64_t>(std::pow(income, 0.3) * 4.0);
     const CPersonData* president = enterprise->GetPresident();
     int64_t ability = president ? president->GetAbility(0, false) : 0;
     int64_t budget = (ability + 70) * base / 100 - spent;

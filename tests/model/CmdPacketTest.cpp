@@ -158,6 +158,12 @@ TEST_F(CmdPacketTest, InvestmentBudgetFollowsIncomeAndPresident) {
     EXPECT_EQ(plan.GetStepCount(), 0);
     EXPECT_EQ(plan.GetPlanType(), CCmdPacket::ePLAN_INVESTMENT);
     EXPECT_EQ(plan.MakeInvestmentPlan(5, 1, 2), 0);  // no such company
+
+    // A year of losses counts as no income, not as an undefined power.
+    company.AddYearResult(0, 0, 0, 0, -400, 0);
+    ASSERT_LT(company.GetAnnualIncome(), 0);
+    EXPECT_EQ(plan.MakeInvestmentPlan(0, 1, 2), 0);
+    EXPECT_EQ(plan.GetStepCount(), 0);
 }
 
 TEST_F(CmdPacketTest, FirstGroupRunsUpToTheNextGroupStart) {
