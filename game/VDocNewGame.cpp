@@ -293,8 +293,8 @@ int CVDoc::DrawFreeCompanyName() const {
 
 int CVDoc::ChoosePresident(int /*c*/) {
     std::vector<int> candidates;
-    for (const CPersonData& person : m_game.directors)
-        if (person.GetEmployerNo() < 1) candidates.push_back(person.GetIndex());
+    for (int p = 0; p < GetDirectorTableSize(); ++p)
+        if (m_game.directors[static_cast<size_t>(p)].GetEmployerNo() < 1) candidates.push_back(p);
     if (candidates.empty()) return -1;
     int best = -1;
     int bestScore = 0;
@@ -323,7 +323,9 @@ int CVDoc::AssignCompanyName(int c, int nameIndex) {
 int CVDoc::AppointPresident(int c, int person) {
     CEnterprise* company = GetEnterprise(c);
     CPersonData* president = GetDirector(person);
-    if (!company || !president || president->GetEmployerNo() != 0) return 0;
+    // A person only tied to a former employer is free to be appointed, as
+    // the choice of presidents counts him.
+    if (!company || !president || president->GetEmployerNo() > 0) return 0;
     company->SetPresident(person + 1);
     company->SetPresidentName(president->GetName());
     president->SetEmployer(c + 1);

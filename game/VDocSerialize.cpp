@@ -212,11 +212,16 @@ void CVDoc::ValidateLoadedGame() const {
     limits.companyNameCount = map.GetCompanyNameCount();
     limits.companyCount = n;
     for (const CEnterprise& company : m_game.companies) company.Validate(limits);
-    for (const CPersonData& person : m_game.directors) {
+    // A person's own index is taken as its place in its table.
+    for (int i = 0; i < GetDirectorTableSize(); ++i) {
+        const CPersonData& person = m_game.directors[static_cast<size_t>(i)];
+        CheckIndex(person.GetIndex(), i, i + 1);
         CheckIndex(person.GetEmployerNo(), -n, n + 1);
         CheckIndex(person.GetRelationCount(), 0, map.GetMaxCompanyCount() + 1);
     }
-    for (const CPersonData& person : m_game.governors) {
+    for (int i = 0; i < GetGovernorTableSize(); ++i) {
+        const CPersonData& person = m_game.governors[static_cast<size_t>(i)];
+        CheckIndex(person.GetIndex(), i, i + 1);
         CheckIndex(person.GetEmployerNo(), 0, map.GetAreaCount() + 1);
         CheckIndex(person.GetRelationCount(), 0, map.GetMaxCompanyCount() + 1);
     }

@@ -188,6 +188,25 @@ TEST_F(GameTest, NamesAndPresidentsThatRunOutFailTheSetUp) {
     EXPECT_EQ(doc.GetEnterprise(1)->GetPresidentNumber(), 0);
 }
 
+// Persons tied to a former employer count as free: the one drawn is
+// appointed, whatever index the record itself carries.
+TEST_F(GameTest, PresidentsAreDrawnFromEveryPersonWithoutAnEmployer) {
+    WriteFiles(*MakeGameFixtureMap());
+    doc.SetEnterpriseCount(4);
+    ASSERT_EQ(Prepare(doc), 1);
+    for (int p = 0; p < doc.GetDirectorTableSize(); ++p) {
+        doc.GetDirector(p)->SetEmployer(-1);
+        doc.GetDirector(p)->SetIndex(p + 60000);
+    }
+    ASSERT_EQ(doc.SetupEnterprises(), 1);
+    for (int c = 0; c < 4; ++c) {
+        int p = doc.GetEnterprise(c)->GetPresidentNumber() - 1;
+        ASSERT_NE(doc.GetDirector(p), nullptr) << "company " << c;
+        EXPECT_EQ(doc.GetDirector(p)->GetEmployerNo(), c + 1);
+        EXPECT_EQ(doc.GetDirector(p)->GetPresidentFlag(), 1);
+    }
+}
+
 TEST(ColourHueTest, HuesOfTheTableColours) {
     EXPECT_EQ(CVDoc::GetColourHue(255, 0, 0), 0);
     EXPECT_EQ(CVDoc::GetColourHue(0, 255, 255), 180);

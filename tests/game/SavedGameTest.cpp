@@ -178,6 +178,14 @@ INSTANTIATE_TEST_SUITE_P(
         SDamage{"NoGovernors", Set(&SLayout::g, 0), eMERCAVO_ERROR_CONTENTS},
         SDamage{"NoCandidates", Set(&SLayout::firstYear, 0), eMERCAVO_ERROR_CONTENTS},
         SDamage{"HugeDirectorTable", Set(&SLayout::d, 200000000), eMERCAVO_ERROR_CONTENTS},
+        // The first director's own index (a word after five words and a
+        // byte) names a person beyond the table.
+        SDamage{"PersonIndexOutsideItsTable",
+                [](std::vector<uint8_t>& b, const SLayout& l) {
+                    b[l.firstYear + 4 + 15] = 0xFF;
+                    b[l.firstYear + 4 + 16] = 0xFF;
+                },
+                eMERCAVO_ERROR_CONTENTS},
         SDamage{"TurnPositionIsN", Set(&SLayout::turnPosition, 5), eMERCAVO_ERROR_CONTENTS},
         SDamage{"NegativeTurnPosition", Set(&SLayout::turnPosition, -1), eMERCAVO_ERROR_CONTENTS},
         SDamage{"TurnEntryIsN", Set(&SLayout::turnOrder, 5), eMERCAVO_ERROR_CONTENTS},
