@@ -59,6 +59,12 @@ int DrawPresident(std::vector<int>& candidates) {
     return best;
 }
 
+// The person of the table who presides; none when the player himself does
+// (president 0), whose own record stays his.
+CPersonData* PresidentPerson(int president) {
+    return president > 0 ? Services::Doc().GetDirector(president - 1) : nullptr;
+}
+
 void AddHoldings(CEpMapData& to, const CEpMapData& from) {
     to.SetLand(ClampToInt(int64_t{to.GetLand()} + from.GetLand()));
     to.SetBuildings(ClampToInt(int64_t{to.GetBuildings()} + from.GetBuildings()));
@@ -155,7 +161,7 @@ void CEnterprise::MergeInto(int absorber) {
             map->ReleaseCompanyLots(m_number, area, absorber);
         AddHoldings(heir->m_areas[e], m_areas[e]);
     }
-    if (CPersonData* president = GetPresident()) {
+    if (CPersonData* president = PresidentPerson(m_president)) {
         president->SetEmployer(0);
         president->SetPresidentFlag(0);
     }
@@ -185,7 +191,7 @@ void CEnterprise::ReleaseAllHoldings() {
             doc.RouteContractorBankrupt(director->GetTaskArea(), director->GetTaskTargetX(),
                                         director->GetTaskTargetY(), director->GetTaskParam(0));
     }
-    if (CPersonData* president = GetPresident()) {
+    if (CPersonData* president = PresidentPerson(m_president)) {
         president->SetEmployer(0);
         president->SetPresidentFlag(0);
         if (host) doc.SendPersonState(*president, ePERSON_STATUS);

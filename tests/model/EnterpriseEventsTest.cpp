@@ -261,4 +261,19 @@ TEST_F(MergerTest, LeavingReleasesLotsContractsAndStaff) {
                   "SendPersonState(" + s + ",RELATIONS)", "SendDirectorList(1)"}));
 }
 
+TEST_F(MergerTest, APlayerPresidedCompanyLeavesThePlayersOwnRecordAlone) {
+    // President 0 is the player himself: no person of the table presides.
+    CPersonData player;
+    player.SetEmployer(2);
+    player.SetPresidentFlag(1);
+    doc.playerPerson = &player;
+    company.SetPresident(0);
+    doc.networkHost = true;
+    company.MergeInto(0);
+    company.ReleaseAllHoldings();
+    EXPECT_EQ(player.GetEmployerNo(), 2);
+    EXPECT_EQ(player.GetPresidentFlag(), 1);
+    EXPECT_EQ(std::count(doc.calls.begin(), doc.calls.end(), "SendPersonState(0,STATUS)"), 0);
+}
+
 }  // namespace
