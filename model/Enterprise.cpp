@@ -497,7 +497,8 @@ void CEnterprise::RunMonthlyGradeUpdate() {
     std::vector<double> weights(static_cast<size_t>(m_areaCount));
     double total = 0;
     for (int a = 0; a < m_areaCount; ++a) total += weights[a] = GetAreaWeight(a);
-    double advertising = std::pow(double(m_advertisingCost) * 20.0, 0.8);
+    // A negative budget buys nothing (and has no real power).
+    double advertising = std::pow(std::max(m_advertisingCost, 0) * 20.0, 0.8);
     for (int a = 0; a < m_areaCount; ++a) {
         double share = total > 0 ? weights[a] / total : 0;
         double d = std::max(weights[a] - advertising * share, 0.0);

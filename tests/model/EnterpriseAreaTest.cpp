@@ -114,6 +114,13 @@ TEST_F(EnterpriseAreaTest, MonthlyDecayLosesTheAreaWeightUnlessAdvertisingCovers
     company.RunMonthlyGradeUpdate();
     EXPECT_EQ(company.GetAreaGrade(0), 294);
     EXPECT_EQ(company.GetAreaGrade(1), 181);
+
+    // A negative budget (as an order may carry) slows nothing: the loss is
+    // that of no advertising.
+    company.SetAdvertisingBudget(-10);
+    company.RunMonthlyGradeUpdate();
+    EXPECT_EQ(company.GetAreaGrade(0), 289);
+    EXPECT_EQ(company.GetAreaGrade(2), 100);
 }
 
 TEST_F(EnterpriseAreaTest, RatingsAndEffectsStayWithinTheirRanges) {
