@@ -48,8 +48,11 @@ constexpr const char* kUnknownName = "-----";
 // Structure type codes that the task tests look for.
 constexpr int kCodeHeadOffice = 60;
 constexpr int kCodeBranchOffice = 61;
-constexpr int kCodeStadium0 = 85;
-constexpr int kCodeStadium1 = 80;
+// The stadium a league plays in follows its kind (its ranking flag): kind 0
+// plays in code-80 stadiums, every other kind in code-85 ones, as everywhere
+// else in the game.
+constexpr int kCodeStadiumKind0 = 80;
+constexpr int kCodeStadiumOtherKinds = 85;
 
 // Truncates toward zero as the formulas do; values beyond int (stored data
 // can be extreme) are clamped and a NaN counts as 0, where a plain cast would
@@ -444,7 +447,7 @@ bool CPersonData::IsBuildingOffice(int area) const {
 bool CPersonData::IsBuildingSportsFacility(int league) const {
     if (m_taskKind != eTASK_CONSTRUCTION) return false;
     int code = Doc().GetStructureTypeCode(m_taskParams[0]);
-    return (league == 0 && code == kCodeStadium0) || (league == 1 && code == kCodeStadium1);
+    return code == (league == 0 ? kCodeStadiumKind0 : kCodeStadiumOtherKinds);
 }
 
 bool CPersonData::IsHuntingPerson(int person) const {

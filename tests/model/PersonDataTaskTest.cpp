@@ -304,7 +304,8 @@ TEST_F(PersonTaskTest, ExtendRelationsForNewCompanies) {
 }
 
 TEST_F(PersonTaskTest, TaskTests) {
-    doc.structureCodes = {{0, 60}, {1, 61}, {2, 85}, {3, 80}, {4, 10}};
+    // A league of kind 0 plays in code-80 stadiums, any other kind in code-85 ones.
+    doc.structureCodes = {{0, 60}, {1, 61}, {2, 80}, {3, 85}, {4, 10}};
     CPersonData person;
     person.AssignTask(CPersonData::eTASK_CONSTRUCTION, 100);
     person.SetTaskArea(2);
