@@ -438,14 +438,15 @@ int CBM::LoadFromFile(const std::string& fileName, int& expectedWidth, int& expe
     if (!header) return 0;
     int width = header->width;
     int height = header->height == INT32_MIN ? INT32_MAX : std::abs(header->height);
-    if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) {
-        ShowLoadMessage(FormatText(kTooBigMessage, width, height, kMaxSide, kMaxSide));
-        return 0;
-    }
+    // Both checks run; a wrong size overrides the size limit in the message.
+    std::string sizeMessage;
+    if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
+        sizeMessage = FormatText(kTooBigMessage, width, height, kMaxSide, kMaxSide);
     if ((expectedWidth > 0 || expectedHeight > 0) &&
-        (expectedWidth != width || expectedHeight != height)) {
-        ShowLoadMessage(
-            FormatText(kWrongSizeMessage, expectedWidth, expectedHeight, width, height));
+        (expectedWidth != width || expectedHeight != height))
+        sizeMessage = FormatText(kWrongSizeMessage, expectedWidth, expectedHeight, width, height);
+    if (!sizeMessage.empty()) {
+        ShowLoadMessage(sizeMessage);
         return 0;
     }
     if (header->compression != 0) {

@@ -139,6 +139,23 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+TEST_F(PictureTest, PictureWiderOrHigherThanAnyOfTheGameIsRefused) {
+    // A one-bit row of millions of pixels fits the byte limit, but its bitmap
+    // would take hundreds of megabytes.
+    struct {
+        int width, height;
+    } const cases[] = {{1281, 1}, {1, 1281}, {40000000, 1}};
+    for (const auto& c : cases) {
+        CBM picture;
+        EXPECT_THROW(Load(picture, StoredRecord(MakeTestImage(c.width, c.height, 1, 2))),
+                     eMERCAVO_ERROR)
+            << c.width << " x " << c.height;
+    }
+    CBM largest;
+    Load(largest, StoredRecord(MakeTestImage(1280, 1280, 1, 2)));
+    EXPECT_EQ(largest.GetWidth(), 1280);
+}
+
 TEST_F(PictureTest, ShortArchiveThrowsArchiveException) {
     std::vector<uint8_t> record = StoredRecord(MakeTestImage(10, 6, 8, 16));
     record.resize(record.size() - 1);
@@ -283,6 +300,14 @@ TEST_F(BmpFileTest, ExpectedSizeIsCheckedAndWrittenBack) {
     EXPECT_EQ(Load(picture, file, w, h), 0);
     ASSERT_EQ(frame.messages.size(), 1u);
     EXPECT_EQ(frame.messages[0], "Read the bitmap of 6 x 5.\nThis file is 6 x 4.");
+
+    // A file both too big and of another size than asked reports the size asked for.
+    std::vector<uint8_t> wide = MakeTestImage(1, 1, 24, 0);
+    Put32(wide, 4, 1281u);
+    frame.messages.clear();
+    EXPECT_EQ(Load(picture, MakeTestBmpFile(wide), w, h), 0);
+    ASSERT_EQ(frame.messages.size(), 1u);
+    EXPECT_EQ(frame.messages[0], "Read the bitmap of 6 x 5.\nThis file is 1281 x 1.");
 }
 
 TEST_F(BmpFileTest, TopDownFileIsStoredBottomUp) {
