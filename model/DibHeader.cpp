@@ -87,7 +87,10 @@ bool CDibHeader::HasUsableFormat() const {
         default:
             return false;
     }
-    if (width < 1 || height == 0) return false;
+    // No picture of the game is larger; a larger one from outside would only
+    // ask for a huge bitmap.
+    if (width < 1 || height == 0 || width > kMaxSide || height > kMaxSide || height < -kMaxSide)
+        return false;
     int colors = GetColorCount();
     return colors <= 256 && (bitCount > 8 || colors <= (1 << bitCount));
 }

@@ -233,7 +233,9 @@ TEST_F(PictureClipboardTest, SizeProblemsShowTheFileMessagesAndKeepThePicture) {
          }) {
         SCOPED_TRACE(c.name);
         frame.messages.clear();
-        CBM(MakeSolidPicture(c.pictureWidth, 1, kRed)).CopyToClipboard();
+        // Offered as another program would: no picture of ours is wider than 1280.
+        CMemBlock offered = MakeSolidPicture(c.pictureWidth, 1, kRed);
+        SetClipboardDib(std::vector<uint8_t>(offered.Lock(), offered.Lock() + offered.Size()));
         CBM picture(MakeSolidPicture(4, 4, kBlue));
         int width = c.expectedWidth, height = c.expectedHeight;
         EXPECT_EQ(picture.PasteFromClipboard(width, height), 0);
