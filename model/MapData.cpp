@@ -177,7 +177,8 @@ void CMapData::UpdatePotentialAndTrend(int flag, int strength) {
     AddPotential(m + Random(m));
     int root = static_cast<int>(std::sqrt(std::max(strength, 0)));
     int p = flag != 0 ? root / 4 : -root / 3;
-    SetTrend(m_trend + p + Random(p));
+    // The stored trend is taken as read and may be far outside its range.
+    SetTrend(static_cast<int>(std::clamp<int64_t>(int64_t{m_trend} + p + Random(p), -10, 10)));
 }
 
 void CMapData::InitPotential(int value) {
@@ -223,7 +224,8 @@ void CMapData::SetProjectFund(int value) {
 bool CMapData::IsProjectOpen() const {
     if (m_projectStart == -1) return false;
     int month = Services::Doc().GetCurrentMonthIndex();
-    return m_projectStart <= month && month < m_projectStart + kProjectOpenMonths;
+    // A stored start month may lie at the end of the int range.
+    return m_projectStart <= month && month < int64_t{m_projectStart} + kProjectOpenMonths;
 }
 
 bool CMapData::GrowProjectFund() {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <memory>
 
 #include "fakes/FakeServices.h"
@@ -325,6 +326,22 @@ TEST(MapData, LevelDeltaOnALowLevel) {
     area = Load(bytes);
     EXPECT_EQ(area.GetLevel(), 5);
     EXPECT_EQ(area.ClampLevelDelta(-100), 0);
+}
+
+TEST(MapData, FiguresAtTheEndOfTheIntRange) {
+    // Trend and project start are loaded as stored; the monthly arithmetic
+    // on them must not overflow.
+    CMapData area;
+    std::vector<uint8_t> bytes = Store(area);
+    SetInt(bytes, 4 * 10, std::numeric_limits<int>::max());
+    area = Load(bytes);
+    area.UpdatePotentialAndTrend(1, 50);
+    EXPECT_EQ(area.GetTrend(), 10);
+    area.SetProjectStart(std::numeric_limits<int>::max());
+    CFakeDocService doc;
+    auto scoped = ScopedDoc(&doc);
+    doc.currentMonthIndex = std::numeric_limits<int>::max();
+    EXPECT_TRUE(area.IsProjectOpen());
 }
 
 TEST_F(MapFixture, ProjectOpensForFourMonths) {
