@@ -2,6 +2,7 @@
 // directors' relations, the leagues, the computer plans and the governors.
 
 #include <cmath>
+#include <cstdint>
 
 #include "game/VDoc.h"
 #include "model/MapData.h"
@@ -48,14 +49,16 @@ void CVDoc::UpdatePersonRelations() {
 
 void CVDoc::UpdateRelationToward(CPersonData& person, int company) {
     int r = person.GetRelation(company);
-    int f = person.GetSociability();
+    // Relation and sociability are stored words: their product needs more
+    // than an int, its share of 200 or 300 does not.
+    int64_t f = person.GetSociability();
     if (person.GetEmployer() == company) {
         int e = person.GetSalary() - person.CalcSalary(true);
         int bonus = e > 0 ? static_cast<int>(5.0 * std::sqrt(static_cast<double>(e))) : 3 * e;
-        r += Random((2000 - r) * f / 200 + bonus);
+        r += Random(static_cast<int>((2000 - r) * f / 200) + bonus);
         if (Random(48) == 0) r -= Random(1000);
     } else {
-        r -= Random(r * f / 300);
+        r -= Random(static_cast<int>(r * f / 300));
         if (Random(100) == 0) r += Random(200);
     }
     person.SetRelation(company, r);

@@ -224,6 +224,32 @@ TEST_F(SavedGameTest, EdgeValuesThatLoad) {
     EXPECT_EQ(loaded.GetLoadCount(), 42);
 }
 
+// Relations and sociability are stored as words; the month's relation step
+// takes them as they were loaded.
+TEST_F(SavedGameTest, LargestStoredRelationsPassTheMonthsRelationStep) {
+    CPersonData& director = *doc.GetDirector(0);
+    director.SetPresidentFlag(0);
+    director.SetEmployer(2);
+    std::vector<uint8_t> bytes = doc.SaveBytes();
+    SLayout layout(doc);
+    const size_t record = layout.firstYear + 4;
+    // Sociability is the fourth word; the relations follow the relation
+    // count at 26.
+    bytes[record + 6] = bytes[record + 7] = 0xFF;
+    const size_t relations = record + 28;
+    for (int c = 0; c < director.GetRelationCount(); ++c)
+        bytes[relations + 2 * c] = bytes[relations + 2 * c + 1] = 0xFF;
+    CVDoc loaded;
+    auto scoped = ScopedDoc(&loaded);
+    ASSERT_EQ(loaded.LoadBytes(bytes), -1);
+    ASSERT_EQ(loaded.GetDirector(0)->GetRelation(3), 0xFFFF);
+    loaded.UpdatePersonRelations();
+    for (int c = 0; c < loaded.GetCompanyCount(); ++c) {
+        EXPECT_GE(loaded.GetDirector(0)->GetRelation(c), 0);
+        EXPECT_LE(loaded.GetDirector(0)->GetRelation(c), 2000);
+    }
+}
+
 TEST_F(GameTest, FacesArePackedInGroupsOfThreeOverBothTables) {
     SPersonFixtureOptions persons;
     persons.directors = 7;
