@@ -194,8 +194,9 @@ int CEnterprise::UpdateMorale() {
     int q = Random(Random(-t) * 3 / 2);
     if (q < 10) return 0;
     q = Random(Random(q) * 3 / 2 + 1) + 1;
-    q = std::min(q, m_employeesAtWork);
-    if (q <= 0) return 0;
+    // Nobody can leave beyond those at work (never a negative number); the
+    // grades suffer all the same.
+    q = std::max(0, std::min(q, m_employeesAtWork));
     m_employeesAtWork -= q;
     m_employees -= q;
     for (int area = 0; area < m_areaCount; ++area) {

@@ -218,6 +218,23 @@ TEST_F(StaffTest, WorstMoraleLosesNoMoreThanTheEmployeesAtWork) {
     EXPECT_GT(someLeft, 0);
 }
 
+TEST_F(StaffTest, WorstMoraleWithNobodyAtWorkStillCostsGrade) {
+    int gradeLost = 0;
+    for (uint32_t seed = 1; seed <= 50; ++seed) {
+        CRuntimeRandom::Seed(seed);
+        company.SetEmployees(1000);
+        company.SetEmployeesAtWork(0);
+        company.SetStandardSalary(10);
+        company.SetMorale(-100);
+        company.SetAreaGrade(-1, 300, 0);
+        ASSERT_EQ(company.UpdateMorale(), 0);
+        EXPECT_EQ(company.GetEmployees(), 1000);
+        EXPECT_EQ(company.GetEmployeesAtWork(), 0);
+        if (company.GetAreaGrade(0) < 300) ++gradeLost;
+    }
+    EXPECT_GT(gradeLost, 0);
+}
+
 TEST_F(StaffTest, MoraleIsClampedAndAccumulated) {
     company.SetMorale(250);
     EXPECT_EQ(company.GetRating(), 100);
