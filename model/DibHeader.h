@@ -36,8 +36,8 @@ public:
     uint64_t GetBitsOffset() const { return size + GetColorTableSize(); }
 
     // Whether the header describes a picture we can use: uncompressed, one
-    // plane, a known depth, at least one pixel and a colour table that the
-    // depth can index.
+    // plane, a known depth, at least one pixel and at most kMaxSide a side,
+    // and a colour table that the depth can index.
     bool HasUsableFormat() const;
     // The same, and header, table and bits all lie inside a block of
     // blockSize bytes.
