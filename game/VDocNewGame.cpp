@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <new>
 
 #include "game/VDoc.h"
@@ -410,14 +411,16 @@ int CVDoc::ChooseBestArea(int c, int tries) {
 
 int CVDoc::RateAreaForCompany(const CEnterprise& company, int area, int withOwn) const {
     if (area < 0 || area >= GetMap().GetAreaCount()) return 0;
-    int s = 200;
-    if (withOwn) s += 40 * company.GetAreaLevel(area);
+    // Presence levels have no upper bound: the sum is taken wide.
+    int64_t s = 200;
+    if (withOwn) s += int64_t{40} * company.GetAreaLevel(area);
     for (const CEnterprise& other : m_game.companies) {
         if (&other == &company) continue;
-        int level = other.GetAreaLevel(area);
+        int64_t level = other.GetAreaLevel(area);
         if (level > 0) s -= 20 * (level + 1);
     }
-    s = std::max(s, 0);
+    s = std::max<int64_t>(s, 0);
     int headroom = std::max(200 - GetMap().GetArea(area).GetLevel(), 0);
-    return s + static_cast<int>(std::pow(static_cast<double>(headroom), 1.1)) / 2;
+    s += static_cast<int>(std::pow(static_cast<double>(headroom), 1.1)) / 2;
+    return static_cast<int>(std::min<int64_t>(s, INT32_MAX));
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -221,6 +222,16 @@ TEST_F(GameTest, AreaRatingNeverFallsBelowThePriceTerm) {
     int floor = static_cast<int>(std::pow(200.0 - level, 1.1)) / 2;
     EXPECT_EQ(doc.RateAreaForCompany(*doc.GetEnterprise(0), 0, 0), floor);
     EXPECT_EQ(doc.RateAreaForCompany(*doc.GetEnterprise(0), 0, 1), floor + 60);
+}
+
+// A presence level has no upper bound; the rating stays a number.
+TEST_F(GameTest, AreaRatingOfTheLargestPresenceLevels) {
+    NewGame(4);
+    doc.GetEnterprise(1)->SetAreaLevel(0, INT32_MAX);
+    int level = doc.GetMap().GetArea(0).GetLevel();
+    int floor = static_cast<int>(std::pow(200.0 - level, 1.1)) / 2;
+    EXPECT_EQ(doc.RateAreaForCompany(*doc.GetEnterprise(0), 0, 0), floor);
+    EXPECT_EQ(doc.RateAreaForCompany(*doc.GetEnterprise(1), 0, 1), INT32_MAX);
 }
 
 }  // namespace
