@@ -99,6 +99,8 @@ bool CEnterprise::HasPlanForArea(int area) const {
 
 int CEnterprise::CountPlannedBuildings(int flag) const {
     IDocService& doc = Services::Doc();
+    // This flag is not the leagues' sport selector (kind 0 = code 80): here
+    // 1 counts code-80 stadiums and 0 code-85 ones, as the rating callers pass it.
     int code = flag ? kCodeStadium80 : kCodeStadium85;
     int count = 0;
     for (const CCmdPacket& plan : m_plans)
