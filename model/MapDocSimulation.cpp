@@ -9,6 +9,7 @@
 // month of an area is linear in its cell count.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -57,6 +58,22 @@ std::vector<uint8_t> ProjectMask(const CMapData& a) {
     for (const CCellPoint& c : a.GetProjectCells())
         if (a.IsInGrid(c.x, c.y)) mask[static_cast<size_t>(Key(a, c.x, c.y))] = 1;
     return mask;
+}
+
+// The weights of RateSite by the distance along each axis (0..6): the same
+// 49 figures for every cell rated, so they are worked out once.
+using CSiteWeights = std::array<std::array<double, 7>, 7>;
+const CSiteWeights& SiteWeights() {
+    static const CSiteWeights table = [] {
+        CSiteWeights t{};
+        const double reach = 6.0 * std::sqrt(2.0);
+        for (int dy = 0; dy <= 6; ++dy)
+            for (int dx = 0; dx <= 6; ++dx)
+                t[static_cast<size_t>(dy)][static_cast<size_t>(dx)] =
+                    reach - std::hypot(dx + 1.0, dy + 1.0);
+        return t;
+    }();
+    return table;
 }
 
 // Takes entry i out of the list in constant time.
@@ -119,11 +136,12 @@ int CMapDoc::RateSite(int area, int x, int y, int radius, int company, int curre
     const CMapData& a = GetArea(area);
     const int r = std::clamp(radius, 1, 6);
     const bool human = company >= 0 && Services::Doc().IsHumanPlayed(company);
-    const double reach = 6.0 * std::sqrt(2.0);
+    const CSiteWeights& table = SiteWeights();
     double sum = 0.0, weights = 0.0;
     for (int cy = std::max(y - r, 0); cy <= std::min(y + r, a.GetHeight() - 1); ++cy)
         for (int cx = std::max(x - r, 0); cx <= std::min(x + r, a.GetWidth() - 1); ++cx) {
-            double weight = reach - std::hypot(std::abs(cx - x) + 1.0, std::abs(cy - y) + 1.0);
+            double weight =
+                table[static_cast<size_t>(std::abs(cy - y))][static_cast<size_t>(std::abs(cx - x))];
             // The corners of the widest square lie beyond the reach of the
             // weights: they count for nothing.
             if (weight <= 0.0) continue;
@@ -171,12 +189,20 @@ void CMapDoc::DiffuseLandValue(int area) {
         const bool pull = diff < 1;
         int bestScore = pull ? 10000 : 0;
         const CCellPoint* best = nullptr;
+        // A candidate drawn again keeps its rating: nothing the rating reads
+        // changes within one sample.
+        std::array<int, 8> ratings{};
+        std::array<bool, 8> rated{};
         for (size_t k = 0; k < candidates.size(); ++k) {
-            const CCellPoint& c =
-                candidates[static_cast<size_t>(Random(static_cast<int>(candidates.size())))];
-            int price = GetLotPrice(area, c.x, c.y, 1);
-            int score =
-                ToInt(int64_t{RateSite(area, c.x, c.y, 2, -1, 0)} * 100 / (price != 0 ? price : 1));
+            const size_t i = static_cast<size_t>(Random(static_cast<int>(candidates.size())));
+            const CCellPoint& c = candidates[i];
+            if (!rated[i]) {
+                int price = GetLotPrice(area, c.x, c.y, 1);
+                ratings[i] = ToInt(int64_t{RateSite(area, c.x, c.y, 2, -1, 0)} * 100 /
+                                   (price != 0 ? price : 1));
+                rated[i] = true;
+            }
+            int score = ratings[i];
             score = Random(score / 2) + ToInt(int64_t{score} * 3 / 4);
             if (pull ? score < bestScore : score > bestScore) {
                 bestScore = score;
