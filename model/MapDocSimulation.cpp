@@ -292,7 +292,8 @@ bool CMapDoc::ApplyTrend(int area, CCellSet& changed) {
     RemoveHousesNearNuisance(area, changed);
     bool any = changed.size() != before;
     const int t = a.GetTrend();
-    if (t == 0 || Random(t + 1) == 0) return any;
+    // The stop roll comes first, even at trend 0: later draws stay in step.
+    if (Random(t + 1) == 0 || t == 0) return any;
     const int q = 3 * (t > 0 ? 1 : -1) + t;
     int m = Random(q) * Random(q) / q;
     if (std::abs(m) > std::abs(t)) m = t;
@@ -316,17 +317,20 @@ int CMapDoc::PickCode55Type(int target) const {
     auto value = [&](int type) {
         return m_structureTypes[static_cast<size_t>(type)]->GetLandValue();
     };
-    // The list is sorted by value: the first value at or above the target,
-    // or the largest of all.
+    // The list is sorted by value: the types of the target's value, else
+    // the first type above it alone, else the types of the largest value.
     int chosen = value(m_code55Types.back());
+    bool above = false;
     for (int type : m_code55Types)
         if (value(type) >= target) {
             chosen = value(type);
+            above = chosen > target;
             break;
         }
     std::vector<int> ties;
     for (int type : m_code55Types)
         if (value(type) == chosen) ties.push_back(type);
+    if (above) ties.resize(1);
     return ties[static_cast<size_t>(Random(static_cast<int>(ties.size())))];
 }
 

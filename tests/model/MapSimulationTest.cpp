@@ -14,6 +14,7 @@
 #include "fakes/MapFileFixture.h"
 #include "fakes/MapWorldFixtures.h"
 #include "model/MapDoc.h"
+#include "model/Random.h"
 #include "platform/core/RuntimeRandom.h"
 
 namespace {
@@ -81,6 +82,48 @@ TEST(AreaPasses, WithTrendZeroApplyTrendChangesNothing) {
     for (int i = 0; i < 50; ++i) EXPECT_FALSE(world.Map().ApplyTrend(0, changed));
     EXPECT_TRUE(changed.empty());
     EXPECT_EQ(a.GetPopulation(), population);
+}
+
+TEST(AreaPasses, ApplyTrendDrawsItsStopRollBeforeLookingAtTheTrend) {
+    CFakeMapWorld world(MakeBlankMap(10, 10));
+    world.Map().GetArea(0).SetTrend(0);
+    CMapDoc::CCellSet changed;
+    CRuntimeRandom::Seed(12);
+    world.Map().ApplyTrend(0, changed);
+    const int after = Random(1 << 30);
+    CRuntimeRandom::Seed(12);
+    Random(1);
+    EXPECT_EQ(Random(1 << 30), after);
+}
+
+// The house types of the fixture (Cottages 100, Flats 300) and two of
+// value 200, in table order after them.
+TEST(AreaPasses, TheHouseTypeForATargetIsAnEqualOneOrElseTheFirstAbove) {
+    auto map = MakeBlankMap(4, 4);
+    for (const char* name : {"Villas", "Mews"}) {
+        CBD type = *map->GetStructureType(kCottages);
+        type.SetName(name);
+        type.SetLandValue(200);
+        map->AddStructureType(type);
+    }
+    map->FinishLoad();
+    const int villas = map->GetStructureTypeCount() - 2, mews = villas + 1;
+    CRuntimeRandom::Seed(13);
+    struct SCase {
+        int target;
+        std::vector<int> allowed;
+    };
+    const SCase cases[] = {{50, {kCottages}},     {100, {kCottages}}, {150, {villas}},
+                           {200, {villas, mews}}, {250, {kFlats}},    {900, {kFlats}}};
+    for (const SCase& c : cases) {
+        std::vector<int> seen;
+        for (int i = 0; i < 40; ++i) {
+            int type = map->PickCode55Type(c.target);
+            if (std::find(seen.begin(), seen.end(), type) == seen.end()) seen.push_back(type);
+        }
+        std::sort(seen.begin(), seen.end());
+        EXPECT_EQ(seen, c.allowed) << "target " << c.target;
+    }
 }
 
 TEST(AreaPasses, GrowingBuildsHousesWithDurabilityOfAtLeastTen) {
