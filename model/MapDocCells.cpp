@@ -75,10 +75,10 @@ int CMapDoc::StructureCodeAt(const CMapData& a, int x, int y) const {
 int CMapDoc::CellBaseValue(const CMapData& a, int x, int y, int current) const {
     const CBD* land = LandTypeAt(a, x, y);
     const CBD* structure = StructureTypeAt(a, x, y);
-    int landValue = land ? land->GetLandValue() : 0;
-    int base = landValue + (structure ? structure->GetLandValue() : 0);
-    if (!current) return base;
-    return a.GetLandValue(x, y) - landValue + base;
+    int64_t landValue = land ? land->GetLandValue() : 0;
+    int64_t base = landValue + (structure ? structure->GetLandValue() : 0);
+    if (!current) return ToInt(base);
+    return ToInt(a.GetLandValue(x, y) - landValue + base);
 }
 
 // ---- Queries ----

@@ -170,7 +170,8 @@ void CMapDoc::DiffuseLandValue(int area) {
         int x = Random(w), y = Random(h);
         if (!IsPlainLand(area, x, y)) continue;
         const CBD* land = LandTypeAt(a, x, y);
-        int diff = a.GetLandValue(x, y) - land->GetLandValue();
+        // Stored land values are not held to 1..300 until written again.
+        int diff = ToInt(int64_t{a.GetLandValue(x, y)} - land->GetLandValue());
         if (diff == 0) continue;
         candidates.clear();
         for (int ny = y - 1; ny <= y + 1; ++ny)
@@ -212,10 +213,10 @@ void CMapDoc::DiffuseLandValue(int area) {
         if (!best) continue;
         int amount = Random(diff) / 2;
         if (amount == 0) amount = pull ? -1 : 1;
-        int target = a.GetLandValue(best->x, best->y);
-        amount = std::clamp(amount, kMinLandValue - target, kMaxLandValue - target);
-        a.SetLandValue(x, y, a.GetLandValue(x, y) - amount);
-        a.SetLandValue(best->x, best->y, target + amount);
+        int64_t target = a.GetLandValue(best->x, best->y);
+        amount = ToInt(std::clamp<int64_t>(amount, kMinLandValue - target, kMaxLandValue - target));
+        a.SetLandValue(x, y, ToInt(int64_t{a.GetLandValue(x, y)} - amount));
+        a.SetLandValue(best->x, best->y, ToInt(target + amount));
     }
 }
 
@@ -518,9 +519,9 @@ bool CMapDoc::CollapseStructure(int area, int x, int y, int amount, CCellSet& lo
     GetStructureExtent(area, x, y, anchor, first);
     // A structure lost already waits for its removal: it is not lost twice.
     if (lostAnchors.count(Key(a, anchor.x, anchor.y))) return false;
-    int d = a.GetCellLayer7(anchor.x, anchor.y) - amount;
+    const int64_t d = int64_t{a.GetCellLayer7(anchor.x, anchor.y)} - amount;
     if (d > 0) {
-        a.SetCellLayer7(anchor.x, anchor.y, d);
+        a.SetCellLayer7(anchor.x, anchor.y, ToInt(d));
         return false;
     }
     Add(lostAnchors, a, anchor.x, anchor.y);

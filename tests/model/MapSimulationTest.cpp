@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <limits>
 #include <sstream>
 #include <string>
 
@@ -193,6 +194,28 @@ TEST(AreaPasses, WornOutStructuresAreLostOnceWithTheirOwnersPenalty) {
     EXPECT_EQ(lostCells.size(), 4u);
     EXPECT_EQ(world.Company(1).GetAreaGrade(0), 300 - 14);
     EXPECT_FALSE(m.CollapseStructure(0, 1, 1, 3, lostAnchors, lostCells));  // nothing there
+}
+
+// Layers 7 and 9 come from the saved game as they were stored.
+TEST(AreaPasses, StoredLandValuesAndDurabilitiesAtTheIntLimitsDoNotOverflow) {
+    CFakeMapWorld world(MakeBusyMap(8, 8, 1, 14));
+    CMapDoc& m = world.Map();
+    CMapData& a = m.GetArea(0);
+    const int limits[] = {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) {
+            a.SetLayer(CMapData::layerLandValue, x, y, limits[(x + y) % 2]);
+            a.SetLayer(CMapData::layerDurability, x, y, limits[(x + y) % 2]);
+        }
+    CRuntimeRandom::Seed(14);
+    for (int month = 0; month < 24; ++month) m.RunAreaMonth(0);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) {
+            EXPECT_GE(m.RateSite(0, x, y, 3, 0, 1), 0);
+            if (!m.IsPlainLand(0, x, y)) continue;
+            CMapDoc::CCellSet lostAnchors, lostCells;
+            m.CollapseStructure(0, x, y, 4, lostAnchors, lostCells);
+        }
 }
 
 TEST(AreaPasses, NewGameValuesStayWithinThePlainRangeAndDurabilitiesAtTen) {
