@@ -438,7 +438,8 @@ double CMapDoc::RateStructureEnvironment(int area, int x, int y) const {
     const CMapData& a = GetArea(area);
     const CBD* type = StructureTypeAt(a, x, y);
     if (!type || type->GetEffectRadius() <= 0) return 0.0;
-    const int r = type->GetEffectRadius();
+    // The radius comes from the map file; no grid is wider than its side.
+    const int r = std::min(type->GetEffectRadius(), std::max(a.GetWidth(), a.GetHeight()));
     const double reach = 6.0 * std::sqrt(2.0);
     double sum = 0.0, weights = 0.0;
     for (int cy = std::max(y - r, 0); cy <= std::min(y + r, a.GetHeight() - 1); ++cy)

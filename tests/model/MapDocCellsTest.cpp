@@ -8,9 +8,9 @@
 #include <climits>
 #include <cmath>
 
-#include "fakes/MapWorldFixtures.h"
 #include "fakes/FakeMapWorld.h"
 #include "fakes/MapFileFixture.h"
+#include "fakes/MapWorldFixtures.h"
 #include "model/League.h"
 #include "model/MapDoc.h"
 #include "model/PersonData.h"
@@ -238,7 +238,7 @@ TEST_F(MapCellsTest, EnvironmentAverageSkipsCellsBeyondTheWeightsReach) {
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 8; ++x) map().SetStructureAt(0, x, y, kCottages + 1);
     map().SetStructureAt(0, 4, 5, kKiosk + 1);
-    for (int radius : {1, 5, 6, 9, 30}) {
+    for (int radius : {1, 5, 6, 9, 30, INT_MAX}) {
         kiosk.SetEffectRadius(radius);
         EXPECT_DOUBLE_EQ(map().RateStructureEnvironment(0, 4, 5), 40.0) << radius;
     }
