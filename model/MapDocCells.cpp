@@ -299,7 +299,7 @@ void CMapDoc::RemoveHousePopulation(int area, int structureType) {
     const CBD* type = GetStructureType(structureType);
     if (!type || type->GetTypeCode() != kCodeHouse) return;
     CMapData& a = GetArea(area);
-    a.SetPopulation(a.GetPopulation() - type->GetLandValue() / 10);
+    a.SetPopulation(ToInt(int64_t{a.GetPopulation()} - type->GetLandValue() / 10));
     Services::Frame().RefreshAreaButton(area);
 }
 

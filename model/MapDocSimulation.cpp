@@ -204,7 +204,7 @@ void CMapDoc::DiffuseLandValue(int area) {
                 rated[i] = true;
             }
             int score = ratings[i];
-            score = Random(score / 2) + ToInt(int64_t{score} * 3 / 4);
+            score = ToInt(int64_t{Random(score / 2)} + int64_t{score} * 3 / 4);
             if (pull ? score < bestScore : score > bestScore) {
                 bestScore = score;
                 best = &c;
@@ -252,11 +252,11 @@ void CMapDoc::StepLandTypes(int area, CCellSet& changed) {
         if (v < base) {
             if (lower == -1 || v > lower || at == m_plainLandTypes.begin()) continue;
             a.SetLandType(x, y, *(at - 1));
-            a.SetLandValue(x, y, v - (lower - base));
+            a.SetLandValue(x, y, ToInt(int64_t{v} - (int64_t{lower} - base)));
         } else {
             if (upper == -1 || v < upper || at + 1 == m_plainLandTypes.end()) continue;
             a.SetLandType(x, y, *(at + 1));
-            a.SetLandValue(x, y, v - (upper - base));
+            a.SetLandValue(x, y, ToInt(int64_t{v} - (int64_t{upper} - base)));
         }
         Add(changed, a, x, y);
     }
@@ -278,7 +278,7 @@ bool CMapDoc::DriftTrend(int area) {
     int d = 0;
     if (Random(10) >= 6) {
         if (Random(10) < 8) return false;
-        d = Random(Random(-trend));
+        d = Random(Random(ToInt(-int64_t{trend})));
     } else {
         d = Random(a.GetPotential());
     }
@@ -292,24 +292,25 @@ bool CMapDoc::ApplyTrend(int area, CCellSet& changed) {
     const size_t before = changed.size();
     RemoveHousesNearNuisance(area, changed);
     bool any = changed.size() != before;
+    // A stored trend is taken as read: the figures below are kept in 64 bits.
     const int t = a.GetTrend();
     // The stop roll comes first, even at trend 0: later draws stay in step.
-    if (Random(t + 1) == 0 || t == 0) return any;
-    const int q = 3 * (t > 0 ? 1 : -1) + t;
-    int m = Random(q) * Random(q) / q;
-    if (std::abs(m) > std::abs(t)) m = t;
+    if (Random(ToInt(int64_t{t} + 1)) == 0 || t == 0) return any;
+    const int64_t q = 3 * (t > 0 ? 1 : -1) + int64_t{t};
+    int64_t m = int64_t{Random(ToInt(q))} * Random(ToInt(q)) / q;
+    if (std::abs(m) > std::abs(int64_t{t})) m = t;
     if (m == 0) return any;
     int d = 0;
     if (m < 0) {
-        int n = std::max(Random(-m), 1);
+        int n = std::max(Random(ToInt(-m)), 1);
         ShrinkArea(area, n, changed);
         d = -n;
     } else {
-        int n = std::max(Random(m), 1);
+        int n = std::max(Random(ToInt(m)), 1);
         GrowArea(area, n, changed);
         d = n;
     }
-    a.SetTrend(t - d);
+    a.SetTrend(ToInt(int64_t{t} - d));
     return true;
 }
 
@@ -379,7 +380,8 @@ void CMapDoc::GrowArea(int area, int amount, CCellSet& changed) {
         }
     int min55 = 0, max55 = 0;
     GetCode55ValueRange(min55, max55);
-    int n = amount;
+    // Type values are any int: a house can take away as much as it adds.
+    int64_t n = amount;
     while (n >= 1 && !candidates.empty()) {
         CCellPoint c = TakeAt(candidates, Random(static_cast<int>(candidates.size())));
         const CBD* old = StructureTypeAt(a, c.x, c.y);
@@ -387,7 +389,8 @@ void CMapDoc::GrowArea(int area, int amount, CCellSet& changed) {
         const int cur = house ? old->GetLandValue() : 0;
         const int tenN = ToInt(10 * int64_t{n});
         const int base = std::clamp(ToInt(int64_t{tenN} + cur), min55, max55);
-        int target = base + Random(std::max(std::min(tenN, max55) - base, 0));
+        int target = ToInt(base + int64_t{Random(ToInt(std::max<int64_t>(
+                                      int64_t{std::min(tenN, max55)} - base, 0)))});
         if (house) target = ToInt(int64_t{target} + cur);
         int type = PickCode55Type(target);
         const CBD* chosen = GetStructureType(type);
@@ -395,9 +398,9 @@ void CMapDoc::GrowArea(int area, int amount, CCellSet& changed) {
             continue;
         SetStructureAt(area, c.x, c.y, type + 1);
         SetStructureLayer7(area, c.x, c.y, RollDurability(chosen->GetDurability()));
-        int grown = (chosen->GetLandValue() - cur) / 10;
+        const int64_t grown = (int64_t{chosen->GetLandValue()} - cur) / 10;
         n -= grown;
-        a.SetPopulation(ToInt(int64_t{a.GetPopulation()} + grown));
+        a.SetPopulation(ToInt(a.GetPopulation() + grown));
         Add(changed, a, c.x, c.y);
     }
 }
@@ -417,7 +420,7 @@ void CMapDoc::ShrinkArea(int area, int amount, CCellSet& changed) {
         if (!house || house->GetTypeCode() != kCodeHouse) continue;
         SetStructureAt(area, c.x, c.y, 0);
         n -= std::max(house->GetLandValue() / 10, 1);
-        a.SetPopulation(a.GetPopulation() - house->GetLandValue() / 10);
+        a.SetPopulation(ToInt(int64_t{a.GetPopulation()} - house->GetLandValue() / 10));
         Add(changed, a, c.x, c.y);
     }
 }
@@ -440,7 +443,7 @@ void CMapDoc::RemoveHousesNearNuisance(int area, CCellSet& changed) {
                     if (!house || house->GetTypeCode() != kCodeHouse || Random(odds) >= 10)
                         continue;
                     SetStructureAt(area, cx, cy, 0);
-                    a.SetPopulation(a.GetPopulation() - house->GetLandValue() / 10);
+                    a.SetPopulation(ToInt(int64_t{a.GetPopulation()} - house->GetLandValue() / 10));
                     Add(changed, a, cx, cy);
                 }
         }
@@ -484,11 +487,12 @@ bool CMapDoc::GrowCode30Structures(int area, CCellSet& changed) {
         for (int type : m_code30Types)
             if (value(type) == next) ties.push_back(type);
         int type = ties[static_cast<size_t>(Random(static_cast<int>(ties.size())))];
-        if (Random(next - cur) >= 1 || !FootprintFits(area, bx, by, type)) continue;
+        const int step = ToInt(int64_t{next} - cur);
+        if (Random(step) >= 1 || !FootprintFits(area, bx, by, type)) continue;
         SetStructureAt(area, bx, by, type + 1);
         SetStructureLayer7(area, bx, by, RollDurability(GetStructureType(type)->GetDurability()));
         Add(changed, a, bx, by);
-        if (a.GetTrend() < 0) a.SetTrend(a.GetTrend() + Random(next - cur) / 3 + 2);
+        if (a.GetTrend() < 0) a.SetTrend(a.GetTrend() + Random(step) / 3 + 2);
         return true;
     }
     return false;
@@ -528,7 +532,7 @@ bool CMapDoc::CollapseStructure(int area, int x, int y, int amount, CCellSet& lo
     for (int cy = std::max(first.y, 0); cy <= anchor.y; ++cy)
         for (int cx = std::max(first.x, 0); cx <= anchor.x; ++cx) Add(lostCells, a, cx, cy);
     if (type->GetTypeCode() == kCodeHouse)
-        a.SetPopulation(a.GetPopulation() - type->GetLandValue() / 10);
+        a.SetPopulation(ToInt(int64_t{a.GetPopulation()} - type->GetLandValue() / 10));
     int owner = a.GetCellOwner(anchor.x, anchor.y);
     CEnterprise* company = owner > 0 ? Services::Doc().GetCompany(owner - 1) : nullptr;
     if (company) {

@@ -16,6 +16,7 @@
 #include "fakes/MapWorldFixtures.h"
 #include "model/MapDoc.h"
 #include "model/Random.h"
+#include "platform/core/Archive.h"
 #include "platform/core/RuntimeRandom.h"
 
 namespace {
@@ -216,6 +217,59 @@ TEST(AreaPasses, StoredLandValuesAndDurabilitiesAtTheIntLimitsDoNotOverflow) {
             CMapDoc::CCellSet lostAnchors, lostCells;
             m.CollapseStructure(0, x, y, 4, lostAnchors, lostCells);
         }
+}
+
+// The area as stored, with population and trend replaced: a saved game
+// holds them as they were written.
+CMapData WithStoredFigures(CMapData area, int population, int trend) {
+    CMemoryStream out;
+    CArchive store(out, CArchive::store);
+    area.Serialize(store);
+    std::vector<uint8_t> bytes = out.Bytes();
+    // The 16 figures come before the four (empty) list counts.
+    const size_t figures = bytes.size() - 4 * 4 - 16 * 4;
+    auto set = [&](size_t at, int32_t v) {
+        for (int k = 0; k < 4; ++k) bytes.at(at + size_t(k)) = uint8_t(uint32_t(v) >> (8 * k));
+    };
+    set(figures, population);
+    set(figures + 5 * 4, trend);
+    CMemoryStream in(bytes);
+    CArchive load(in, CArchive::load);
+    CMapData loaded;
+    loaded.Serialize(load);
+    return loaded;
+}
+
+// Every figure of the type tables comes from the map data file, and the
+// population and trend from the saved game, as any int.
+TEST(AreaPasses, TypeAndAreaFiguresAtTheIntLimitsDoNotOverflow) {
+    for (int limit : {std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+        auto map = MakeBusyMap(8, 8, 1, 15);
+        for (int i = 0; i < map->GetLandTypeCount(); ++i)
+            map->GetLandTypeEntry(i)->SetLandValue(limit);
+        for (int i = 0; i < map->GetStructureTypeCount(); ++i) {
+            CBD* type = map->GetStructureType(i);
+            // Opposite signs for neighbouring types make the differences
+            // between them as wide as they go.
+            const int value = i % 2 ? limit : -(limit + 1);
+            type->SetLandValue(value);
+            type->SetDurability(value);
+            type->SetBonuses(value, value, value, value);
+            type->SetValueFigure(value);
+            type->SetEffectRadius(value);
+        }
+        map->FinishLoad();
+        CMapData& a = map->GetArea(0);
+        a = WithStoredFigures(a, std::numeric_limits<int>::max(), limit);
+        CFakeMapWorld world(std::move(map));
+        CRuntimeRandom::Seed(15);
+        for (int month = 0; month < 24; ++month) {
+            world.Map().RunAreaMonth(0);
+            ASSERT_GE(a.GetPopulation(), 5) << "month " << month;
+        }
+        EXPECT_GE(a.GetTrend(), -10);
+        EXPECT_LE(a.GetTrend(), 10);
+    }
 }
 
 TEST(AreaPasses, NewGameValuesStayWithinThePlainRangeAndDurabilitiesAtTen) {
