@@ -24,6 +24,13 @@ namespace {
 constexpr int kEffectLimit = 9999;
 constexpr int kStadiumCode0 = 80;
 constexpr int kStadiumCode1 = 85;
+// Cells that never held plain land keep the 0 they were made with.
+constexpr int kMaxLandValue = 300;
+
+int ToInt(int64_t value) {
+    return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(),
+                                                std::numeric_limits<int>::max()));
+}
 
 int ReadAtLeast(CArchive& ar, int lo) {
     int value = ar.ReadInt();
@@ -142,10 +149,11 @@ const CBD* CMapData::GetCellType(int x, int y, int land) const {
 int CMapData::GetCellBaseValue(int x, int y, int current) const {
     const CBD* land = GetCellType(x, y, 1);
     const CBD* structure = GetCellType(x, y, 0);
-    int landValue = land ? land->GetLandValue() : 0;
-    int base = landValue + (structure ? structure->GetLandValue() : 0);
-    if (!current) return base;
-    return GetLayer(layerLandValue, x, y) - landValue + base;
+    // Type values come from the map data file and may be any int.
+    int64_t landValue = land ? land->GetLandValue() : 0;
+    int64_t base = landValue + (structure ? structure->GetLandValue() : 0);
+    if (!current) return ToInt(base);
+    return ToInt(GetLayer(layerLandValue, x, y) - landValue + base);
 }
 
 // ---- Figures ----
@@ -397,6 +405,7 @@ void CMapData::Load(CArchive& ar) {
     a.SetGridSize(width, height);
     for (auto& layer : a.m_layers)
         for (int32_t& v : layer) v = ar.ReadInt();
+    for (int32_t v : a.m_layers[layerLandValue]) CheckRange(v, 0, kMaxLandValue);
     a.m_population = ReadAtLeast(ar, 0);
     a.m_priceLevel = ReadAtLeast(ar, 0);
     a.m_potential = ar.ReadInt();

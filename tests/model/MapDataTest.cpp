@@ -183,6 +183,9 @@ TEST_F(MapFixture, DamagedStoredFormsAreRefused) {
         {"anchor outside the grid", cell(3, 0, 0), 6},
         {"anchor on a plain cell", cell(4, 0, 0), 4},
         {"construction state 3", cell(5, 2, 2), 3},
+        {"land value 301", cell(9, 3, 2), 301},
+        {"land value -1", cell(9, 3, 2), -1},
+        {"land value at the int limit", cell(9, 0, 4), INT32_MAX},
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> bytes = good;
@@ -204,7 +207,9 @@ TEST_F(MapFixture, DamagedStoredFormsAreRefused) {
     // The edges of the ranges load; fire above 100 is held at 100.
     const Case accepted[] = {{"governor -1", figures + 24, -1},
                              {"effect 9999", figures + 32, 9999},
-                             {"fire 150", figures + 28, 150}};
+                             {"fire 150", figures + 28, 150},
+                             {"land value 300", cell(9, 3, 2), 300},
+                             {"land value 0 (never plain land)", cell(9, 3, 2), 0}};
     for (const Case& c : accepted) {
         std::vector<uint8_t> bytes = good;
         SetInt(bytes, c.at, c.value);
@@ -275,6 +280,15 @@ TEST_F(MapFixture, CellLayers) {
     EXPECT_EQ(area.GetCellBaseValue(0, 1, 0), 20 + 200);
     EXPECT_EQ(area.GetCellBaseValue(0, 1, 1), 11 - 20 + 20 + 200);
     EXPECT_THROW(area.GetLandType(6, 0), std::out_of_range);
+    // Type values from a map data file may be any int: the sums hold at the
+    // int limits instead of wrapping.
+    m_land[1].SetLandValue(std::numeric_limits<int>::min());
+    m_structures[kField].SetLandValue(std::numeric_limits<int>::min());
+    EXPECT_EQ(area.GetCellBaseValue(0, 1, 0), std::numeric_limits<int>::min());
+    m_land[1].SetLandValue(std::numeric_limits<int>::max());
+    m_structures[kField].SetLandValue(std::numeric_limits<int>::max());
+    EXPECT_EQ(area.GetCellBaseValue(0, 1, 0), std::numeric_limits<int>::max());
+    EXPECT_EQ(area.GetCellBaseValue(0, 1, 1), std::numeric_limits<int>::max());
 }
 
 TEST(MapData, FiguresStayInTheirRanges) {
