@@ -225,7 +225,10 @@ void CPersonData::MonthlyDrift() {
     m_amount = ToInt(int64_t{m_amount} + Random(ToInt(int64_t{m_figure3} + 3)));
     bool changed = false;
     for (int& relation : m_relations) {
-        int lowered = std::max(relation - Random(7 - m_sociability), 0);
+        // A sociability above 7 (damaged saved game) loses nothing rather
+        // than gaining.
+        int loss = Random(ToInt(std::max<int64_t>(7 - int64_t{m_sociability}, 0)));
+        int lowered = ToInt(std::max<int64_t>(int64_t{relation} - loss, 0));
         changed = changed || lowered != relation;
         relation = lowered;
     }

@@ -281,6 +281,24 @@ TEST_F(PersonTaskTest, MonthlyDriftLowersRelationsAndTellsThePlayers) {
     EXPECT_TRUE(doc.calls.empty());
 }
 
+TEST_F(PersonTaskTest, ASociabilityAboveSevenFromASavedGameLosesNothing) {
+    CPersonData person;
+    person.ResetRelations(2);
+    person.SetRelation(0, 2000);
+    person.SetRelation(1, 0);
+    std::vector<uint8_t> bytes = StorePerson(person);
+    for (int sociability : {8, 65535}) {
+        bytes.at(6) = uint8_t(sociability);
+        bytes.at(7) = uint8_t(sociability >> 8);
+        CPersonData loaded;
+        LoadPerson(loaded, bytes);
+        ASSERT_EQ(loaded.GetSociability(), sociability);
+        for (int month = 0; month < 50; ++month) loaded.MonthlyDrift();
+        EXPECT_EQ(loaded.GetRelation(0), 2000) << sociability;
+        EXPECT_EQ(loaded.GetRelation(1), 0) << sociability;
+    }
+}
+
 TEST_F(PersonTaskTest, ExtendRelationsForNewCompanies) {
     SRawPerson raw;
     raw.table = 1;
