@@ -2,8 +2,8 @@
 // couple of months: the bytes take the form MapFile's target gives them (bit
 // 0 of the first byte picks the map data file or the saved-game form, bit 1
 // mends the checksum first). A map data file is set up as a new game first.
-// Nothing a loaded map holds may make a month overflow, divide by zero or
-// index outside the grid.
+// Nothing a loaded map holds may make a month, or the cell rules it uses,
+// overflow, divide by zero or index outside the grid.
 
 #include <cstdint>
 #include <memory>
@@ -51,6 +51,26 @@ std::unique_ptr<CMapDoc> Load(const uint8_t* data, size_t size) {
     return map;
 }
 
+// The cell rules the months lean on, on every cell of the lived map.
+void RateCells(CMapDoc& m, int area) {
+    const CMapData& a = m.GetArea(area);
+    for (int y = 0; y < a.GetHeight(); ++y)
+        for (int x = 0; x < a.GetWidth(); ++x) {
+            m.GetLotPrice(area, x, y, 0);
+            m.GetLotPriceForDirector(area, x, y, nullptr);
+            m.RateSite(area, x, y, 3, 0, 1);
+            m.RateStructureEnvironment(area, x, y);
+            m.GetStructureLayer7(area, x, y);
+            a.GetCellBaseValue(x, y, 1);
+            const int number = a.GetStructureAt(x, y, 1);
+            if (number > 0 && a.IsAnchorOrFree(x, y)) {
+                m.RollCellLayer7(area, x, y, nullptr);
+                m.ApplyStructureInfluence(area, x, y, number - 1);
+                m.RemoveHousePopulation(area, number - 1);
+            }
+        }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -72,5 +92,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         world.doc.currentMonthIndex = month;
         for (int area = 0; area < m.GetAreaCount(); ++area) m.RunAreaMonth(area);
     }
+    for (int area = 0; area < m.GetAreaCount(); ++area) RateCells(m, area);
     return 0;
 }
