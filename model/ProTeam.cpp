@@ -151,3 +151,7 @@ bool CProTeam::ReadText(std::string_view text, int& consumed, const CHomeFieldBo
     *this = std::move(t);
     return true;
 }
+
+CEnterprise* CProTeam::GetOwner() const {
+    return m_owner < 0 ? nullptr : Services::Doc().GetCompany(m_owner);
+}

@@ -6,6 +6,7 @@
 #include <string_view>
 
 class CArchive;
+class CEnterprise;
 
 // The map a team is loaded with: its home field must lie inside it.
 struct CHomeFieldBounds {
@@ -51,6 +52,9 @@ public:
     // The owning company's index, -1 for none.
     int GetOwnerIndex() const { return m_owner; }
     void SetOwner(int company) { m_owner = company; }
+    // The owning company through the document's company lookup; null for
+    // none and for an index the document does not know.
+    CEnterprise* GetOwner() const;
 
     int GetHomeArea() const { return m_homeArea; }
     int GetHomeX() const { return m_homeX; }

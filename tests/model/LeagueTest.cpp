@@ -8,6 +8,7 @@
 #include <map>
 
 #include "fakes/FakeServices.h"
+#include "model/Enterprise.h"
 #include "model/League.h"
 #include "model/MercavoError.h"
 #include "model/Random.h"
@@ -514,5 +515,23 @@ TEST(LeagueNetwork, DamagedRecordsAreDroppedWhole) {
                                        : target.ReadTeams(c.text);
         EXPECT_FALSE(accepted) << c.what;
         EXPECT_TRUE(target == league) << c.what;
+    }
+}
+
+TEST(League, TeamOwnerIsTheDocumentsCompanyOrNone) {
+    CFakeDocService doc;
+    auto scopedDoc = ScopedDoc(&doc);
+    CEnterprise first, second;
+    doc.enterprises = {&first, &second};
+    CProTeam team;
+    struct Case {
+        int owner;
+        CEnterprise* expected;
+    };
+    for (Case c :
+         std::initializer_list<Case>{{-1, nullptr}, {0, &first}, {1, &second}, {2, nullptr}}) {
+        SCOPED_TRACE(c.owner);
+        team.SetOwner(c.owner);
+        EXPECT_EQ(team.GetOwner(), c.expected);
     }
 }
