@@ -151,16 +151,32 @@ TEST_F(MessageLoopTest, TimerIdsBelongToTheirWindow) {
     EXPECT_EQ(frame.Timers(), (std::vector<WPARAM>{100}));
 }
 
+// The first period has run out when the loop looks, the restarted one has
+// not. A loaded machine can oversleep the second period; such a try proves
+// nothing and is made again.
 TEST_F(MessageLoopTest, SettingATimerAgainRestartsIt) {
     CClock::SetTimeScale(1);
-    CRecorderWnd w;
-    ASSERT_TRUE(w.CreatePopup());
-    w.SetTimer(7, 150);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    w.SetTimer(7, 150);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    PumpPendingMessages();
-    EXPECT_TRUE(w.Timers().empty());
+    constexpr uint32_t kPeriod = 300;
+    bool decided = false;
+    for (int attempt = 0; attempt < 5 && !decided; ++attempt) {
+        CRecorderWnd w;
+        ASSERT_TRUE(w.CreatePopup());
+        const uint32_t first = CClock::GetTickCount();
+        w.SetTimer(7, kPeriod);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        const uint32_t again = CClock::GetTickCount();
+        w.SetTimer(7, kPeriod);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        const uint32_t look = CClock::GetTickCount();
+        PumpPendingMessages();
+        if (look - again >= kPeriod || look - first < kPeriod) continue;
+        decided = true;
+        EXPECT_TRUE(w.Timers().empty());
+        std::this_thread::sleep_for(std::chrono::milliseconds(kPeriod));
+        PumpPendingMessages();
+        EXPECT_EQ(w.Timers(), (std::vector<WPARAM>{7}));
+    }
+    if (!decided) GTEST_SKIP() << "the machine overslept every try";
 }
 
 TEST_F(MessageLoopTest, TimeScaleZeroFiresASixtySecondTimerAtOnce) {
