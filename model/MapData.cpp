@@ -449,7 +449,10 @@ void CMapData::AssignFromBaseRecord(const CBaseMapData& record) {
     a.m_figure19 = record.GetFigure(4);
     a.m_figure20 = record.GetFigure(5);
     // The same bounds as the stored form, so that a game started from the
-    // map data file can be saved and loaded again.
+    // map data file can be saved and loaded again. Width and height must
+    // equal the map's grid (the record checks that); the price level is
+    // clamped above and the other figures are taken as read by both forms.
+    CheckRange(a.m_spare, 0, std::numeric_limits<int>::max());
     CheckRange(a.m_population, 0, std::numeric_limits<int>::max());
     CheckRange(a.m_effects[4], -kEffectLimit, kEffectLimit);
     a.CheckCells();

@@ -5,6 +5,7 @@
 
 #include "fakes/TestPictures.h"
 #include "model/BD.h"
+#include "model/BaseMapData.h"
 #include "model/BM.h"
 #include "model/League.h"
 #include "model/MapData.h"
@@ -173,4 +174,12 @@ std::unique_ptr<CMapDoc> MakeFixtureMap(const SMapFixtureOptions& options) {
 
 std::vector<uint8_t> WriteFixtureMapFile(const SMapFixtureOptions& options) {
     return CMapFileWriter::Write(*MakeFixtureMap(options));
+}
+
+size_t FirstAreaCountOffset(const std::vector<uint8_t>& file) {
+    // The first area's population (1200) follows its interleaved cells.
+    const uint8_t population[] = {0xB0, 0x04, 0, 0};
+    auto at = std::search(file.begin(), file.end(), std::begin(population), std::end(population));
+    const size_t cells = size_t(kGridWidth) * size_t(kGridHeight);
+    return size_t(at - file.begin()) - 4 * CBaseMapData::kGridCount * cells - 4;
 }

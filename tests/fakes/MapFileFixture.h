@@ -5,6 +5,7 @@
 // pictures in every direction, three leagues, twelve company names and two
 // 6 x 5 areas with placed, covered, owned, building and burning cells.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -41,6 +42,9 @@ enum eFixtureLand { fixtureMeadow, fixtureScrub, fixtureFoundation, fixtureField
 std::unique_ptr<CMapDoc> MakeFixtureMap(const SMapFixtureOptions& options = {});
 // The map data file of MakeFixtureMap(options).
 std::vector<uint8_t> WriteFixtureMapFile(const SMapFixtureOptions& options = {});
+// Where a fixture map data file holds the count that follows the first
+// area's width and height.
+size_t FirstAreaCountOffset(const std::vector<uint8_t>& file);
 
 // The index of the first structure type of a code in the map; -1 for none.
 int FindStructureOfCode(const CMapDoc& map, int code);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -103,6 +104,40 @@ TEST_F(GameTest, DataFilesThatDoNotLoadNameTheirPath) {
     EXPECT_EQ(frame.messages[0],
               kFileError.substr(0, kFileError.size() - 2) + folder + "ORIGINAL.MQP");
     EXPECT_EQ(frame.messages[1], kFileError.substr(0, kFileError.size() - 2) + folder + "NONE.MQM");
+}
+
+// Whatever count a map data file carries after an area's size, a game it
+// starts must save and load again: a count the saved game would refuse
+// keeps the game from starting. Counts ending in 0 add nothing to the data
+// checksum, so the file's checksum stays right.
+TEST_F(GameTest, MapFileAreaCountThatASavedGameRefusesStartsNoGame) {
+    for (int32_t count : {-1, -10, 0, 70}) {
+        SCOPED_TRACE(count);
+        WriteFiles(*MakeGameFixtureMap());
+        std::vector<uint8_t> map = WriteFixtureMapFile();
+        std::memcpy(map.data() + FirstAreaCountOffset(map), &count, 4);
+        {
+            std::ofstream file(folder + "ORIGINAL.MQM", std::ios::binary | std::ios::trunc);
+            file.write(reinterpret_cast<const char*>(map.data()),
+                       static_cast<std::streamsize>(map.size()));
+        }
+        CVDoc game;
+        auto scoped = ScopedDoc(&game);
+        frame.messages.clear();
+        if (count < 0) {
+            EXPECT_EQ(Prepare(game), 0);
+            ASSERT_EQ(frame.messages.size(), 1u);
+            EXPECT_EQ(frame.messages[0],
+                      kFileError.substr(0, kFileError.size() - 2) + folder + "ORIGINAL.MQM");
+            continue;
+        }
+        ASSERT_EQ(Prepare(game), 1);
+        ASSERT_EQ(game.SetupEnterprises(), 1);
+        EXPECT_EQ(game.GetMap().GetArea(0).GetSpare(), count);
+        CVDoc loaded;
+        auto scopedLoaded = ScopedDoc(&loaded);
+        EXPECT_EQ(loaded.LoadBytes(game.SaveBytes()), -1);
+    }
 }
 
 TEST_F(GameTest, NewGameFromTheFixtureFilesPassesEveryCheck) {

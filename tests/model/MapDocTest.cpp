@@ -390,6 +390,37 @@ TEST_F(MapDocTest, RawAreaFiguresMustFitTheSavedForm) {
     EXPECT_EQ(LoadError(fine, true), -1);
 }
 
+// The count after an area's size must be one the saved form takes back:
+// a map that loads with any other would start games that never reload.
+// Every count here ends in the digit 0 and so adds nothing to the data
+// checksum: the file's own checksum stays right and only the range check
+// can refuse it.
+TEST_F(MapDocTest, RawAreaCountMustFitTheSavedForm) {
+    const Bytes file = WriteFixtureMapFile();
+    const size_t countAt = FirstAreaCountOffset(file);
+    ASSERT_EQ(GetInt(file, countAt), 0);
+    ASSERT_EQ(GetInt(file, countAt - 8), GetInt(file, kGridWidthAt));
+    struct Case {
+        int32_t count;
+        int error;  // -1: loads
+    };
+    for (const Case& c : {Case{-10, eMERCAVO_ERROR_CONTENTS}, Case{INT_MIN + 8, eMERCAVO_ERROR_CONTENTS},
+                          Case{0, -1}, Case{70, -1}, Case{INT_MAX - 7, -1}}) {
+        SCOPED_TRACE(c.count);
+        Bytes damaged = file;
+        SetInt(damaged, countAt, c.count);
+        ASSERT_EQ(LoadError(damaged, true), c.error);
+        if (c.error != -1) continue;
+        CMapDoc map;
+        Load(map, damaged, true);
+        EXPECT_EQ(map.GetArea(0).GetSpare(), c.count);
+        const Bytes saved = StoreSaved(map);
+        CMapDoc reloaded;
+        Load(reloaded, saved, false);
+        EXPECT_EQ(StoreSaved(reloaded), saved);
+    }
+}
+
 TEST_F(MapDocTest, FailedLoadKeepsTheAreasReadWhole) {
     auto map = MakeFixtureMap(FixtureWithAreas(6));
     map->GetArea(5).SetCellOwner(0, 0, 99);
