@@ -94,7 +94,8 @@ void BM_MaskedStructureSprites(benchmark::State& state) {
     }
     const std::vector<Sprite> sprites = StructureSprites(*map);
     int64_t pixels = 0;
-    for (const Sprite& s : sprites) pixels += s.picture->bitmap.GetSize().cx * s.picture->bitmap.GetSize().cy;
+    for (const Sprite& s : sprites)
+        pixels += s.picture->bitmap.GetSize().cx * s.picture->bitmap.GetSize().cy;
     Surface screen(1920, 1080);
     for (auto _ : state) {
         int x = 0;
@@ -111,9 +112,9 @@ void BM_MaskedStructureSprites(benchmark::State& state) {
     state.counters["sprites"] = static_cast<double>(sprites.size());
     // The inverted rate of thousands of millions of pixels: milliseconds per
     // million pixels.
-    state.counters["ms_per_Mpixel"] = benchmark::Counter(
-        static_cast<double>(state.iterations() * pixels) / 1e9,
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ms_per_Mpixel"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * pixels) / 1e9,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_MaskedStructureSprites)->Unit(benchmark::kMillisecond);
 

@@ -64,21 +64,21 @@ uint32_t PatternAt(const STransfer& tr, int x, int y) {
 // ---- Row loops ---------------------------------------------------------------
 
 // The specialised operations: p pattern, s source, d destination.
-#define MERCAVO_ROP(Name, usesSource, usesPattern, expr)                          \
-    struct Name {                                                                 \
-        static constexpr bool kSource = usesSource;                               \
-        static constexpr bool kPattern = usesPattern;                             \
+#define MERCAVO_ROP(Name, usesSource, usesPattern, expr)                              \
+    struct Name {                                                                     \
+        static constexpr bool kSource = usesSource;                                   \
+        static constexpr bool kPattern = usesPattern;                                 \
         uint32_t operator()([[maybe_unused]] uint32_t p, [[maybe_unused]] uint32_t s, \
-                            [[maybe_unused]] uint32_t d) const {                  \
-            return expr;                                                          \
-        }                                                                         \
+                            [[maybe_unused]] uint32_t d) const {                      \
+            return expr;                                                              \
+        }                                                                             \
     };
 MERCAVO_ROP(SrcCopy, true, false, s)
 MERCAVO_ROP(NotSrcCopy, true, false, ~s)
-MERCAVO_ROP(SrcAnd, true, false, s & d)
+MERCAVO_ROP(SrcAnd, true, false, (s & d))
 MERCAVO_ROP(SrcPaint, true, false, s | d)
 MERCAVO_ROP(SrcInvert, true, false, s ^ d)
-MERCAVO_ROP(NotSrcAnd, true, false, ~s & d)
+MERCAVO_ROP(NotSrcAnd, true, false, (~s & d))
 MERCAVO_ROP(PatCopy, false, true, p)
 MERCAVO_ROP(PatInvert, false, true, p ^ d)
 MERCAVO_ROP(DstInvert, false, false, ~d)
@@ -242,17 +242,28 @@ bool MakePlan(const STransfer& tr, const Geometry& g, Plan& plan) {
 
 void Dispatch(uint8_t code, const Geometry& g, const Plan& plan) {
     switch (code) {
-        case 0xCC: return Rows<SrcCopy>(plan);
-        case 0x33: return Rows<NotSrcCopy>(plan);
-        case 0x88: return Rows<SrcAnd>(plan);
-        case 0xEE: return Rows<SrcPaint>(plan);
-        case 0x66: return Rows<SrcInvert>(plan);
-        case 0x22: return Rows<NotSrcAnd>(plan);
-        case 0xF0: return Rows<PatCopy>(plan);
-        case 0x5A: return Rows<PatInvert>(plan);
-        case 0x55: return Rows<DstInvert>(plan);
-        case 0x00: return Rows<Blackness>(plan);
-        case 0xFF: return Rows<Whiteness>(plan);
+        case 0xCC:
+            return Rows<SrcCopy>(plan);
+        case 0x33:
+            return Rows<NotSrcCopy>(plan);
+        case 0x88:
+            return Rows<SrcAnd>(plan);
+        case 0xEE:
+            return Rows<SrcPaint>(plan);
+        case 0x66:
+            return Rows<SrcInvert>(plan);
+        case 0x22:
+            return Rows<NotSrcAnd>(plan);
+        case 0xF0:
+            return Rows<PatCopy>(plan);
+        case 0x5A:
+            return Rows<PatInvert>(plan);
+        case 0x55:
+            return Rows<DstInvert>(plan);
+        case 0x00:
+            return Rows<Blackness>(plan);
+        case 0xFF:
+            return Rows<Whiteness>(plan);
         default:
             if (g.useSource && g.usePattern) return Rows(plan, General<true, true>{code});
             if (g.useSource) return Rows(plan, General<true, false>{code});

@@ -5,16 +5,16 @@
 #include <utility>
 #include <vector>
 
-#include "platform/gfx/BlockTransfer.h"
-#include "platform/gfx/DibImage.h"
-#include "platform/gfx/Raster.h"
 #include "platform/gfx/Bitmap.h"
-#include "platform/gfx/Brush.h"
-#include "platform/gfx/Font.h"
 #include "platform/gfx/BitmapImpl.h"
+#include "platform/gfx/BlockTransfer.h"
+#include "platform/gfx/Brush.h"
 #include "platform/gfx/DCImpl.h"
+#include "platform/gfx/DibImage.h"
+#include "platform/gfx/Font.h"
 #include "platform/gfx/Palette.h"
 #include "platform/gfx/Pen.h"
+#include "platform/gfx/Raster.h"
 #include "platform/gfx/SystemColors.h"
 #include "platform/gfx/WindowSystem.h"
 
@@ -239,8 +239,8 @@ int CDC::IntersectClipRect(int left, int top, int right, int bottom) {
     const int64_t x = ok ? t.originX : 0, y = ok ? t.originY : 0;
     // A rectangle given right to left (or bottom to top) clips to the span
     // between its edges.
-    const SPixelBox r = SPixelBox::Spanning(left + x, top + y, int64_t{right} - left,
-                                            int64_t{bottom} - top);
+    const SPixelBox r =
+        SPixelBox::Spanning(left + x, top + y, int64_t{right} - left, int64_t{bottom} - top);
     if (!m_impl->state.clip) {
         m_impl->state.clip = r;
         return right <= left || bottom <= top ? 1 : 2;
@@ -365,8 +365,7 @@ public:
 private:
     // Calls `plot` with the surface point of every covered pixel of a mask.
     template <typename PlotAt>
-    static void ForCovered(const std::vector<uint8_t>& mask, const SPixelBox& bounds,
-                           PlotAt plot) {
+    static void ForCovered(const std::vector<uint8_t>& mask, const SPixelBox& bounds, PlotAt plot) {
         const int w = bounds.Width();
         for (int y = 0; y < bounds.Height(); ++y) {
             const uint8_t* row = mask.data() + static_cast<size_t>(y) * w;
@@ -574,9 +573,9 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
     Painter p(*m_impl, t);
     const CPen* pen = m_impl->state.pen;
     const bool noPen = !pen || pen->Style() == PS_NULL;
-    const SPixelBox inside =
-        noPen ? DeviceRect(t, r.left, r.top, r.right - 1, r.bottom - 1)
-              : DeviceRect(t, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
+    const SPixelBox inside = noPen
+                                 ? DeviceRect(t, r.left, r.top, r.right - 1, r.bottom - 1)
+                                 : DeviceRect(t, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
     const SPixelBox c = Clipped(t, inside);
     for (int y = c.top; y < c.bottom; ++y) {
         for (int x = c.left; x < c.right; ++x) p.PlotBrush(m_impl->state.brush, x, y);
@@ -740,9 +739,8 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, in
     if (CRaster::UsesSource(tr.code)) {
         CDCTarget st;
         if (!src || !src->m_impl->Resolve(st)) return FALSE;
-        const SPixelBox need =
-            SPixelBox::Spanning(int64_t{xSrc} + st.originX, int64_t{ySrc} + st.originY,
-                                srcWidth, srcHeight);
+        const SPixelBox need = SPixelBox::Spanning(int64_t{xSrc} + st.originX,
+                                                   int64_t{ySrc} + st.originY, srcWidth, srcHeight);
         const SPixelBox avail = need.Intersected(st.clip);
         if (avail.IsEmpty()) return TRUE;
         tr.srcX = xSrc + st.originX;
@@ -782,8 +780,8 @@ int CDC::StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, 
     // source rectangle can be made top-down and positive. The stored form
     // counts rows from the bottom for bottom-up bitmaps.
     const int sw = std::abs(srcWidth), sh = std::abs(srcHeight);
-    STransfer tr = To(*m_impl, t, x, y, srcWidth < 0 ? -width : width,
-                      srcHeight < 0 ? -height : height, rop);
+    STransfer tr =
+        To(*m_impl, t, x, y, srcWidth < 0 ? -width : width, srcHeight < 0 ? -height : height, rop);
     const SPixelRows rows = image.Rows();
     tr.src = rows.bits;
     tr.srcStride = rows.stride;

@@ -74,8 +74,7 @@ std::vector<uint32_t> FullTable(const uint8_t* info, const Layout& l) {
     return table;
 }
 
-void ConvertRow(const uint8_t* row, uint32_t* out, int64_t width, int bits,
-                const uint32_t* table) {
+void ConvertRow(const uint8_t* row, uint32_t* out, int64_t width, int bits, const uint32_t* table) {
     switch (bits) {
         case 24:
             for (int64_t x = 0; x < width; ++x)
@@ -85,7 +84,8 @@ void ConvertRow(const uint8_t* row, uint32_t* out, int64_t width, int bits,
             for (int64_t x = 0; x < width; ++x) out[x] = table[row[x]];
             break;
         case 4:
-            for (int64_t x = 0; x < width; ++x) out[x] = table[(row[x / 2] >> ((x % 2) ? 0 : 4)) & 0x0Fu];
+            for (int64_t x = 0; x < width; ++x)
+                out[x] = table[(row[x / 2] >> ((x % 2) ? 0 : 4)) & 0x0Fu];
             break;
         default:
             for (int64_t x = 0; x < width; ++x) out[x] = table[(row[x / 8] >> (7 - x % 8)) & 1u];
@@ -95,8 +95,7 @@ void ConvertRow(const uint8_t* row, uint32_t* out, int64_t width, int bits,
 
 }  // namespace
 
-bool CDibImage::Decode(const void* infoPtr, size_t infoSize, const void* bitsPtr,
-                       size_t bitsSize) {
+bool CDibImage::Decode(const void* infoPtr, size_t infoSize, const void* bitsPtr, size_t bitsSize) {
     *this = CDibImage();
     const auto* info = static_cast<const uint8_t*>(infoPtr);
     const auto* bits = static_cast<const uint8_t*>(bitsPtr);

@@ -5,8 +5,6 @@
 
 namespace {
 
-
-
 constexpr std::array<COLORREF, CSystemColors::kCount> kColors = {
     RGB(200, 200, 200),  // scroll bar
     RGB(58, 110, 165),   // desktop

@@ -1,8 +1,8 @@
 #include "platform/ui/ClientDC.h"
 
 #include "platform/gfx/DCImpl.h"
-#include "platform/ui/detail/WindowSurface.h"
 #include "platform/ui/detail/UiSystem.h"
+#include "platform/ui/detail/WindowSurface.h"
 
 CClientDC::CClientDC(CWnd* wnd) {
     CUiSystem::Ensure();

@@ -2,13 +2,13 @@
 
 #include <QBitmap>
 #include <QCursor>
-#include <cstring>
 #include <QPixmap>
+#include <cstring>
 #include <map>
 
+#include "platform/gfx/BitmapImpl.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Styles.h"
-#include "platform/gfx/BitmapImpl.h"
 #include "platform/ui/detail/InputRouter.h"
 #include "platform/ui/detail/UiSystem.h"
 

@@ -1,9 +1,9 @@
 #include "platform/ui/PaintDC.h"
 
 #include "platform/gfx/DCImpl.h"
-#include "platform/ui/detail/WindowSurface.h"
 #include "platform/ui/detail/UiSystem.h"
 #include "platform/ui/detail/WindowList.h"
+#include "platform/ui/detail/WindowSurface.h"
 #include "platform/ui/detail/WndImpl.h"
 
 CPaintDC::CPaintDC(CWnd* wnd) {

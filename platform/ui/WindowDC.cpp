@@ -1,8 +1,8 @@
 #include "platform/ui/WindowDC.h"
 
 #include "platform/gfx/DCImpl.h"
-#include "platform/ui/detail/WindowSurface.h"
 #include "platform/ui/detail/UiSystem.h"
+#include "platform/ui/detail/WindowSurface.h"
 
 CWindowDC::CWindowDC(CWnd* wnd) {
     CUiSystem::Ensure();

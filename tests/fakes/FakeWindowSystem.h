@@ -18,8 +18,7 @@ public:
                          std::vector<uint8_t>&) override {
         return false;
     }
-    bool EllipseCoverage(const SPixelBox&, const SPixelBox&, bool,
-                         std::vector<uint8_t>&) override {
+    bool EllipseCoverage(const SPixelBox&, const SPixelBox&, bool, std::vector<uint8_t>&) override {
         return false;
     }
     bool SavePng(const SPixelRows&, const std::string&) override { return false; }

@@ -326,8 +326,8 @@ bool CQtWindowSystem::PolygonCoverage(const SPixelBox& bounds, const std::vector
     });
 }
 
-bool CQtWindowSystem::EllipseCoverage(const SPixelBox& bounds, const SPixelBox& box,
-                                      bool outline, std::vector<uint8_t>& mask) {
+bool CQtWindowSystem::EllipseCoverage(const SPixelBox& bounds, const SPixelBox& box, bool outline,
+                                      std::vector<uint8_t>& mask) {
     CUiSystem::Ensure();
     // The box as given, even without pixels: Qt draws from its edges.
     const QRect rect(box.left, box.top, box.right - box.left, box.bottom - box.top);

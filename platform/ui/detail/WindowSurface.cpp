@@ -33,5 +33,6 @@ void CWindowSurface::Touched(const SPixelBox& area) const {
     if (!CWindowList::IsAlive(m_wnd)) return;
     CWnd::Impl& wi = m_wnd->PlatformImpl();
     if (wi.widget)
-        wi.widget->update(QRect(area.left, area.top, area.right - area.left, area.bottom - area.top));
+        wi.widget->update(
+            QRect(area.left, area.top, area.right - area.left, area.bottom - area.top));
 }

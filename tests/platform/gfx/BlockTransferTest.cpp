@@ -122,9 +122,9 @@ TEST(BlockTransferTest, FastPathWritesWhatThePerPixelReferenceWrites) {
 
         SCOPED_TRACE(testing::Message()
                      << "round " << round << " code " << std::hex << int(code) << std::dec
-                     << " dst " << dst.width << "x" << dst.height << " at " << tr.x << ","
-                     << tr.y << " size " << tr.width << "x" << tr.height << " src " << tr.srcX
-                     << "," << tr.srcY << " size " << tr.srcWidth << "x" << tr.srcHeight);
+                     << " dst " << dst.width << "x" << dst.height << " at " << tr.x << "," << tr.y
+                     << " size " << tr.width << "x" << tr.height << " src " << tr.srcX << ","
+                     << tr.srcY << " size " << tr.srcWidth << "x" << tr.srcHeight);
         ASSERT_EQ(fastOk, referenceOk);
         if (fastOk) {
             ASSERT_EQ(fastArea.left, referenceArea.left);
