@@ -21,7 +21,7 @@
 #include "model/PersonData.h"
 #include "model/services/DocService.h"
 #include "platform/core/MemBlock.h"
-#include "platform/ui/Bitmap.h"
+#include "platform/gfx/Bitmap.h"
 
 class CArchive;
 class CMapData;

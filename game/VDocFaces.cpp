@@ -5,7 +5,7 @@
 #include <new>
 
 #include "game/VDoc.h"
-#include "platform/ui/DC.h"
+#include "platform/gfx/DC.h"
 
 namespace {
 constexpr int kGroupSize = 3;

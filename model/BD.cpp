@@ -12,7 +12,7 @@
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
-#include "platform/ui/DC.h"
+#include "platform/gfx/DC.h"
 
 namespace {
 

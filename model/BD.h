@@ -15,7 +15,7 @@
 
 #include "model/BM.h"
 #include "model/Efct.h"
-#include "platform/ui/Bitmap.h"
+#include "platform/gfx/Bitmap.h"
 
 class CArchive;
 

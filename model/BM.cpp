@@ -15,8 +15,8 @@
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
 #include "platform/core/TextFormat.h"
-#include "platform/ui/Clipboard.h"
-#include "platform/ui/DC.h"
+#include "platform/gfx/Clipboard.h"
+#include "platform/gfx/DC.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "platform/core/MemBlock.h"
-#include "platform/ui/Bitmap.h"
-#include "platform/ui/Palette.h"
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Palette.h"
 
 class CArchive;
 class CDC;

@@ -16,7 +16,7 @@
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
-#include "platform/ui/DC.h"
+#include "platform/gfx/DC.h"
 
 namespace {
 // The picture slot that each view direction draws.

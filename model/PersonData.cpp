@@ -11,9 +11,9 @@
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
-#include "platform/ui/Bitmap.h"
-#include "platform/ui/DC.h"
-#include "platform/ui/Palette.h"
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/DC.h"
+#include "platform/gfx/Palette.h"
 
 namespace {
 

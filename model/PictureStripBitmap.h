@@ -3,7 +3,7 @@
 // side at the offsets the layout gave them, for the map view to blit from.
 
 #include "model/PictureStrip.h"
-#include "platform/ui/Bitmap.h"
+#include "platform/gfx/Bitmap.h"
 
 class CPictureStripBitmap : public CPictureStrip {
 public:

@@ -1,10 +1,11 @@
 #include "platform/ui/ClientDC.h"
 
-#include "platform/ui/detail/DCImpl.h"
+#include "platform/gfx/DCImpl.h"
 #include "platform/ui/detail/UiSystem.h"
+#include "platform/ui/detail/WindowSurface.h"
 
 CClientDC::CClientDC(CWnd* wnd) {
     CUiSystem::Ensure();
     m_impl->kind = wnd ? Impl::Kind::Window : Impl::Kind::None;
-    m_impl->wnd = wnd;
+    if (wnd) m_impl->window = std::make_unique<CWindowSurface>(wnd, false);
 }

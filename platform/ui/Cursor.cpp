@@ -3,11 +3,12 @@
 #include <QBitmap>
 #include <QCursor>
 #include <QPixmap>
+#include <cstring>
 #include <map>
 
+#include "platform/gfx/BitmapImpl.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Styles.h"
-#include "platform/ui/detail/BitmapImpl.h"
 #include "platform/ui/detail/InputRouter.h"
 #include "platform/ui/detail/UiSystem.h"
 
@@ -45,6 +46,16 @@ Qt::CursorShape ShapeFor(int id) {
 
 HCURSOR g_current = nullptr;
 
+// A copy of a bitmap's pixels (a null image for a bitmap not created).
+QImage ImageOf(const CBitmap& bitmap) {
+    const SPixelRows rows = bitmap.PlatformImpl().Rows();
+    if (!bitmap.IsCreated()) return QImage();
+    QImage image(rows.width, rows.height, QImage::Format_RGB32);
+    for (int y = 0; y < rows.height; ++y)
+        std::memcpy(image.scanLine(y), rows.Row(y), static_cast<size_t>(rows.width) * 4);
+    return image;
+}
+
 }  // namespace
 
 CCursor::CCursor(int standardId) : m_impl(std::make_unique<Impl>()) {
@@ -55,8 +66,8 @@ CCursor::CCursor(int standardId) : m_impl(std::make_unique<Impl>()) {
 CCursor::CCursor(const CBitmap& picture, const CBitmap& mask, CPoint hotSpot)
     : m_impl(std::make_unique<Impl>()) {
     CUiSystem::Ensure();
-    QImage image = picture.PlatformImpl().image.convertToFormat(QImage::Format_ARGB32);
-    const QImage& maskImage = mask.PlatformImpl().image;
+    QImage image = ImageOf(picture).convertToFormat(QImage::Format_ARGB32);
+    const QImage maskImage = ImageOf(mask);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const bool seeThrough = x < maskImage.width() && y < maskImage.height() &&

@@ -1,20 +1,20 @@
 #include "platform/ui/PaintDC.h"
 
-#include "platform/ui/detail/DCImpl.h"
+#include "platform/gfx/DCImpl.h"
 #include "platform/ui/detail/UiSystem.h"
 #include "platform/ui/detail/WindowList.h"
+#include "platform/ui/detail/WindowSurface.h"
 #include "platform/ui/detail/WndImpl.h"
 
 CPaintDC::CPaintDC(CWnd* wnd) {
     CUiSystem::Ensure();
     if (!wnd || !wnd->IsWindow()) return;
     m_impl->kind = Impl::Kind::Window;
-    m_impl->wnd = wnd;
     CWnd::Impl& wi = wnd->PlatformImpl();
     const QRect bounds = wi.invalid.boundingRect();
     m_ps.rcPaint = bounds.isEmpty() ? CRect() : CUiSystem::FromQRect(bounds);
     m_ps.fErase = FALSE;
-    m_impl->paintClip = bounds;
+    m_impl->window = std::make_unique<CWindowSurface>(wnd, false, bounds);
     const bool erase = wi.erasePending;
     wnd->ValidateRect(nullptr);
     if (erase) {

@@ -2,6 +2,7 @@
 // Window styles, class styles, show and placement flags, dialog answer ids,
 // standard cursor ids, system colour and metric indexes.
 
+#include "platform/gfx/SystemColors.h"
 #include "platform/ui/WinDefs.h"
 
 constexpr DWORD WS_OVERLAPPED = 0x00000000;
@@ -95,36 +96,7 @@ constexpr int IDC_SIZEALL = 32646;
 constexpr int IDC_HAND = 32649;
 
 // System colours.
-constexpr int COLOR_SCROLLBAR = 0;
-constexpr int COLOR_BACKGROUND = 1;
-constexpr int COLOR_ACTIVECAPTION = 2;
-constexpr int COLOR_INACTIVECAPTION = 3;
-constexpr int COLOR_MENU = 4;
-constexpr int COLOR_WINDOW = 5;
-constexpr int COLOR_WINDOWFRAME = 6;
-constexpr int COLOR_MENUTEXT = 7;
-constexpr int COLOR_WINDOWTEXT = 8;
-constexpr int COLOR_CAPTIONTEXT = 9;
-constexpr int COLOR_ACTIVEBORDER = 10;
-constexpr int COLOR_INACTIVEBORDER = 11;
-constexpr int COLOR_APPWORKSPACE = 12;
-constexpr int COLOR_HIGHLIGHT = 13;
-constexpr int COLOR_HIGHLIGHTTEXT = 14;
-constexpr int COLOR_BTNFACE = 15;
-constexpr int COLOR_BTNSHADOW = 16;
-constexpr int COLOR_GRAYTEXT = 17;
-constexpr int COLOR_BTNTEXT = 18;
-constexpr int COLOR_INACTIVECAPTIONTEXT = 19;
-constexpr int COLOR_BTNHIGHLIGHT = 20;
-constexpr int COLOR_3DDKSHADOW = 21;
-constexpr int COLOR_3DLIGHT = 22;
-constexpr int COLOR_INFOTEXT = 23;
-constexpr int COLOR_INFOBK = 24;
-constexpr int COLOR_3DFACE = COLOR_BTNFACE;
-constexpr int COLOR_3DSHADOW = COLOR_BTNSHADOW;
-constexpr int COLOR_3DHIGHLIGHT = COLOR_BTNHIGHLIGHT;
-constexpr int COLOR_3DHILIGHT = COLOR_BTNHIGHLIGHT;
-constexpr int COLOR_BTNHILIGHT = COLOR_BTNHIGHLIGHT;
+// The COLOR_... indexes live with the system colours (platform/gfx/SystemColors.h).
 
 // System metrics.
 constexpr int SM_CXSCREEN = 0;

@@ -1,11 +1,11 @@
 #include "platform/ui/WindowDC.h"
 
-#include "platform/ui/detail/DCImpl.h"
+#include "platform/gfx/DCImpl.h"
 #include "platform/ui/detail/UiSystem.h"
+#include "platform/ui/detail/WindowSurface.h"
 
 CWindowDC::CWindowDC(CWnd* wnd) {
     CUiSystem::Ensure();
     m_impl->kind = wnd ? Impl::Kind::Window : Impl::Kind::None;
-    m_impl->wnd = wnd;
-    m_impl->wholeWindow = true;
+    if (wnd) m_impl->window = std::make_unique<CWindowSurface>(wnd, true);
 }

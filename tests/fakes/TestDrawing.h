@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "platform/core/MemBlock.h"
-#include "platform/ui/Bitmap.h"
-#include "platform/ui/DC.h"
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/DC.h"
 
 // A memory context drawing on a bitmap of its own, filled with one colour.
 class CTestCanvas {

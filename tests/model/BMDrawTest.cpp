@@ -3,11 +3,12 @@
 #include <vector>
 
 #include "fakes/FakeServices.h"
+#include "fakes/FakeWindowSystem.h"
 #include "fakes/TestDrawing.h"
 #include "model/BM.h"
 #include "model/DibHeader.h"
-#include "platform/ui/Clipboard.h"
-#include "platform/ui/Palette.h"
+#include "platform/gfx/Clipboard.h"
+#include "platform/gfx/Palette.h"
 
 namespace {
 
@@ -182,6 +183,7 @@ TEST_F(PictureDrawTest, FromBitmapRefusesWhatItCannotMakeAndKeepsTheImage) {
 
 class PictureClipboardTest : public PictureDrawTest {
 protected:
+    CFakeWindowSystem windowSystem;
     void SetUp() override { CClipboard::Empty(); }
     void TearDown() override { CClipboard::Empty(); }
 };

@@ -4,6 +4,17 @@
 #include <cstdlib>
 
 #include "platform/ui/detail/InputRouter.h"
+#include "platform/ui/detail/QtWindowSystem.h"
+
+namespace {
+
+// A program that links the window layer draws text and shapes and reaches
+// the clipboard through Qt from the start, before its first window; the
+// headless programs never link this and have no window system.
+[[maybe_unused]] const bool g_windowSystemRegistered =
+    (IWindowSystem::Register(&CQtWindowSystem::Instance()), true);
+
+}  // namespace
 
 void CUiSystem::Ensure() {
     if (QCoreApplication::instance()) return;

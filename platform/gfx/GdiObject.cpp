@@ -1,8 +1,8 @@
-#include "platform/ui/GdiObject.h"
+#include "platform/gfx/GdiObject.h"
 
-#include "platform/ui/Brush.h"
-#include "platform/ui/Font.h"
-#include "platform/ui/Pen.h"
+#include "platform/gfx/Brush.h"
+#include "platform/gfx/Font.h"
+#include "platform/gfx/Pen.h"
 
 BOOL CGdiObject::DeleteObject() {
     if (!m_created) return FALSE;

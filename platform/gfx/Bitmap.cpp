@@ -1,7 +1,9 @@
-#include "platform/ui/Bitmap.h"
+#include "platform/gfx/Bitmap.h"
 
-#include "platform/ui/detail/BitmapImpl.h"
-#include "platform/ui/detail/UiSystem.h"
+#include <new>
+
+#include "platform/gfx/BitmapImpl.h"
+#include "platform/gfx/WindowSystem.h"
 
 namespace {
 
@@ -23,10 +25,13 @@ BOOL CBitmap::CreateBitmap(int width, int height) {
         return FALSE;
     }
     if (static_cast<int64_t>(width) * height > kMaxPixels) return FALSE;
-    QImage image(width, height, QImage::Format_RGB32);
-    if (image.isNull()) return FALSE;
-    image.fill(0xFF000000u);
-    m_impl->image = std::move(image);
+    try {
+        m_impl->pixels.assign(static_cast<size_t>(width) * height, 0xFF000000u);
+    } catch (const std::bad_alloc&) {
+        return FALSE;
+    }
+    m_impl->width = width;
+    m_impl->height = height;
     m_created = true;
     return TRUE;
 }
@@ -34,24 +39,25 @@ BOOL CBitmap::CreateBitmap(int width, int height) {
 int CBitmap::GetBitmap(BITMAP* info) const {
     if (!m_created || !info) return 0;
     info->bmType = 0;
-    info->bmWidth = m_impl->image.width();
-    info->bmHeight = m_impl->image.height();
-    info->bmWidthBytes = static_cast<LONG>(m_impl->image.bytesPerLine());
+    info->bmWidth = m_impl->width;
+    info->bmHeight = m_impl->height;
+    info->bmWidthBytes = m_impl->width * 4;
     info->bmPlanes = 1;
     info->bmBitsPixel = 32;
     return static_cast<int>(sizeof(BITMAP));
 }
 
 CSize CBitmap::GetSize() const {
-    return m_created ? CSize(m_impl->image.width(), m_impl->image.height()) : CSize();
+    return m_created ? CSize(m_impl->width, m_impl->height) : CSize();
 }
 
 bool CBitmap::SaveToPng(const std::string& path) const {
-    if (!m_created) return false;
-    CUiSystem::Ensure();
-    return m_impl->image.save(QString::fromStdString(path), "PNG");
+    IWindowSystem* system = IWindowSystem::Get();
+    return m_created && system && system->SavePng(m_impl->Rows(), path);
 }
 
 void CBitmap::Release() {
-    m_impl->image = QImage();
+    m_impl->pixels = std::vector<uint32_t>();
+    m_impl->width = 0;
+    m_impl->height = 0;
 }

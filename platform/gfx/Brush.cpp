@@ -1,4 +1,4 @@
-#include "platform/ui/Brush.h"
+#include "platform/gfx/Brush.h"
 
 #include <cstddef>
 

@@ -1,4 +1,4 @@
-#include "platform/ui/Pen.h"
+#include "platform/gfx/Pen.h"
 
 #include <algorithm>
 

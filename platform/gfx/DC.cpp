@@ -1,26 +1,22 @@
-#include "platform/ui/DC.h"
+#include "platform/gfx/DC.h"
 
-#include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
-#include "platform/ui/Bitmap.h"
-#include "platform/ui/Brush.h"
-#include "platform/ui/Font.h"
-#include "platform/ui/Palette.h"
-#include "platform/ui/Pen.h"
-#include "platform/ui/SystemMetrics.h"
-#include "platform/ui/Wnd.h"
-#include "platform/ui/detail/BitmapImpl.h"
-#include "platform/ui/detail/DCImpl.h"
-#include "platform/ui/detail/DibDecoder.h"
-#include "platform/ui/detail/FontImpl.h"
-#include "platform/ui/detail/Raster.h"
-#include "platform/ui/detail/UiSystem.h"
-#include "platform/ui/detail/WindowList.h"
-#include "platform/ui/detail/WndImpl.h"
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/BitmapImpl.h"
+#include "platform/gfx/BlockTransfer.h"
+#include "platform/gfx/Brush.h"
+#include "platform/gfx/DCImpl.h"
+#include "platform/gfx/DibImage.h"
+#include "platform/gfx/Font.h"
+#include "platform/gfx/Palette.h"
+#include "platform/gfx/Pen.h"
+#include "platform/gfx/Raster.h"
+#include "platform/gfx/SystemColors.h"
+#include "platform/gfx/WindowSystem.h"
 
 namespace {
 
@@ -42,27 +38,18 @@ CDCState DefaultState() {
     return s;
 }
 
-uint32_t& At(QImage& image, int x, int y) {
-    return reinterpret_cast<uint32_t*>(image.scanLine(y))[x];
+// 0x00BBGGRR <-> the 0xFFRRGGBB pixels of our 32-bit surfaces.
+uint32_t ToPixel(COLORREF c) {
+    return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
+
+COLORREF FromPixel(uint32_t p) {
+    return ((p >> 16) & 0xFFu) | (p & 0xFF00u) | ((p & 0xFFu) << 16);
 }
 
 // The part of a surface rectangle that may be drawn, or an empty one.
-QRect Clipped(const CDCTarget& t, const QRect& r) {
-    return r.normalized().intersected(t.clip);
-}
-
-// Renders a shape with Qt into a coverage mask over `bounds` (surface
-// coordinates) so that our own raster code can apply the drawing mode to
-// exactly the pixels the shape covers.
-template <typename Draw>
-QImage Coverage(const QRect& bounds, Draw draw) {
-    QImage mask(bounds.size(), QImage::Format_Alpha8);
-    mask.fill(0);
-    QPainter p(&mask);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.translate(-bounds.topLeft());
-    draw(p);
-    return mask;
+SPixelBox Clipped(const CDCTarget& t, const SPixelBox& r) {
+    return r.Intersected(t.clip);
 }
 
 }  // namespace
@@ -70,32 +57,27 @@ QImage Coverage(const QRect& bounds, Draw draw) {
 // ---- Surface -----------------------------------------------------------------
 
 bool CDC::Impl::Resolve(CDCTarget& t) const {
-    QPoint base(0, 0);
-    QRect area;
+    int baseX = 0, baseY = 0;
+    SPixelBox area;
     if (kind == Kind::Window) {
-        if (!CWindowList::IsAlive(wnd)) return false;
-        CWnd::Impl& wi = wnd->PlatformImpl();
-        if (!wi.widget || wi.widget->Surface().isNull()) return false;
-        t.widget = wi.widget;
-        t.image = &wi.widget->Surface();
-        area = wholeWindow ? t.image->rect() : wi.ClientInWidget();
-        base = area.topLeft();
-        if (paintClip) area = area.intersected(paintClip->translated(base));
+        if (!window || !window->Resolve(t.pixels, area, baseX, baseY)) return false;
+        t.window = window.get();
     } else if (kind == Kind::Memory) {
         if (!state.bitmap || !state.bitmap->IsCreated()) return false;
-        t.image = &state.bitmap->PlatformImpl().image;
-        area = t.image->rect();
+        t.pixels = state.bitmap->PlatformImpl().Rows();
+        area = t.pixels.Box();
     } else {
         return false;
     }
-    t.origin = base + QPoint(state.viewportOrg.x, state.viewportOrg.y);
-    t.clip = area.intersected(t.image->rect());
-    if (state.clip) t.clip = t.clip.intersected(*state.clip);
-    return !t.clip.isEmpty();
+    t.originX = baseX + state.viewportOrg.x;
+    t.originY = baseY + state.viewportOrg.y;
+    t.clip = area.Intersected(t.pixels.Box());
+    if (state.clip) t.clip = t.clip.Intersected(*state.clip);
+    return !t.clip.IsEmpty();
 }
 
-void CDC::Impl::Touched(const CDCTarget& t, const QRect& area) {
-    if (t.widget && !area.isEmpty()) t.widget->update(area);
+void CDC::Impl::Touched(const CDCTarget& t, const SPixelBox& area) {
+    if (t.window && !area.IsEmpty()) t.window->Touched(area);
 }
 
 COLORREF CDC::Impl::Resolve(COLORREF color) const {
@@ -110,7 +92,7 @@ COLORREF CDC::Impl::Resolve(COLORREF color) const {
 }
 
 uint32_t CDC::Impl::Pixel(COLORREF color) const {
-    return CUiSystem::ToPixel(Resolve(color));
+    return ToPixel(Resolve(color));
 }
 
 // ---- Life and selection --------------------------------------------------------
@@ -122,7 +104,6 @@ CDC::CDC() : m_impl(std::make_unique<Impl>()) {
 CDC::~CDC() = default;
 
 BOOL CDC::CreateCompatibleDC(CDC*) {
-    CUiSystem::Ensure();
     m_impl->kind = Impl::Kind::Memory;
     m_impl->state = DefaultState();
     return TRUE;
@@ -130,6 +111,7 @@ BOOL CDC::CreateCompatibleDC(CDC*) {
 
 BOOL CDC::DeleteDC() {
     m_impl->kind = Impl::Kind::None;
+    m_impl->window.reset();
     m_impl->state = DefaultState();
     return TRUE;
 }
@@ -254,10 +236,17 @@ CPoint CDC::GetViewportOrg() const {
 int CDC::IntersectClipRect(int left, int top, int right, int bottom) {
     CDCTarget t;
     const bool ok = m_impl->Resolve(t);
-    const QPoint origin = ok ? t.origin : QPoint();
-    QRect r = CUiSystem::ToQRect(CRect(left, top, right, bottom)).translated(origin);
-    m_impl->state.clip = m_impl->state.clip ? m_impl->state.clip->intersected(r) : r;
-    return m_impl->state.clip->isEmpty() ? 1 : 2;
+    const int64_t x = ok ? t.originX : 0, y = ok ? t.originY : 0;
+    // A rectangle given right to left (or bottom to top) clips to the span
+    // between its edges.
+    const SPixelBox r =
+        SPixelBox::Spanning(left + x, top + y, int64_t{right} - left, int64_t{bottom} - top);
+    if (!m_impl->state.clip) {
+        m_impl->state.clip = r;
+        return right <= left || bottom <= top ? 1 : 2;
+    }
+    m_impl->state.clip = m_impl->state.clip->Intersected(r);
+    return m_impl->state.clip->IsEmpty() ? 1 : 2;
 }
 
 int CDC::IntersectClipRect(const RECT& r) {
@@ -275,7 +264,9 @@ int CDC::GetClipBox(RECT* rect) const {
         if (rect) *rect = CRect();
         return 1;
     }
-    if (rect) *rect = CUiSystem::FromQRect(t.clip.translated(-t.origin));
+    if (rect)
+        *rect = CRect(t.clip.left - t.originX, t.clip.top - t.originY, t.clip.right - t.originX,
+                      t.clip.bottom - t.originY);
     return 2;
 }
 
@@ -294,12 +285,12 @@ public:
     // Applies the drawing mode with a pen or brush pixel.
     void Plot(int sx, int sy, uint32_t pen) {
         if (!m_t.Contains(sx, sy)) return;
-        uint32_t& d = At(*m_t.image, sx, sy);
+        uint32_t& d = m_t.At(sx, sy);
         d = m_impl.state.rop2 == R2_COPYPEN ? pen : CRaster::Rop2(m_impl.state.rop2, pen, d);
     }
 
     uint32_t BrushPixel(const CBrush& brush, int sx, int sy) const {
-        return m_impl.Pixel(brush.ColorAt(sx - m_t.origin.x(), sy - m_t.origin.y()));
+        return m_impl.Pixel(brush.ColorAt(sx - m_t.originX, sy - m_t.originY));
     }
 
     void PlotBrush(const CBrush* brush, int sx, int sy) {
@@ -322,7 +313,7 @@ public:
         while (x != x1 || y != y1) {
             const bool on = Dash(pen->Style(), step++);
             if (on || opaqueGaps)
-                Dot(x + m_t.origin.x(), y + m_t.origin.y(), on ? color : gap, pen->Width());
+                Dot(x + m_t.originX, y + m_t.originY, on ? color : gap, pen->Width());
             const int e2 = 2 * err;
             if (e2 >= dy) {
                 err += dy;
@@ -346,12 +337,13 @@ public:
     }
 
     // Every covered pixel of a mask over `bounds` gets the brush.
-    void FillCoverage(const QImage& mask, const QRect& bounds, const CBrush* brush) {
+    void FillCoverage(const std::vector<uint8_t>& mask, const SPixelBox& bounds,
+                      const CBrush* brush) {
         if (!brush || brush->GetKind() == CBrush::Kind::Null) return;
         ForCovered(mask, bounds, [&](int sx, int sy) { PlotBrush(brush, sx, sy); });
     }
 
-    void OutlineCoverage(const QImage& mask, const QRect& bounds) {
+    void OutlineCoverage(const std::vector<uint8_t>& mask, const SPixelBox& bounds) {
         const CPen* pen = m_impl.state.pen;
         if (!pen || pen->Style() == PS_NULL) return;
         const uint32_t color = m_impl.Pixel(pen->Color());
@@ -360,11 +352,11 @@ public:
 
     // A rectangle of plain pixels (no drawing mode), surface coordinates.
     template <typename ColorAt>
-    void Fill(const QRect& r, ColorAt colorAt) {
-        const QRect c = Clipped(m_t, r);
-        for (int y = c.top(); y <= c.bottom(); ++y) {
-            auto* row = reinterpret_cast<uint32_t*>(m_t.image->scanLine(y));
-            for (int x = c.left(); x <= c.right(); ++x) row[x] = colorAt(x, y);
+    void Fill(const SPixelBox& r, ColorAt colorAt) {
+        const SPixelBox c = Clipped(m_t, r);
+        for (int y = c.top; y < c.bottom; ++y) {
+            uint32_t* row = m_t.pixels.Row(y);
+            for (int x = c.left; x < c.right; ++x) row[x] = colorAt(x, y);
         }
     }
 
@@ -373,11 +365,12 @@ public:
 private:
     // Calls `plot` with the surface point of every covered pixel of a mask.
     template <typename PlotAt>
-    static void ForCovered(const QImage& mask, const QRect& bounds, PlotAt plot) {
-        for (int y = 0; y < mask.height(); ++y) {
-            const uchar* row = mask.constScanLine(y);
-            for (int x = 0; x < mask.width(); ++x) {
-                if (row[x] > 127) plot(bounds.left() + x, bounds.top() + y);
+    static void ForCovered(const std::vector<uint8_t>& mask, const SPixelBox& bounds, PlotAt plot) {
+        const int w = bounds.Width();
+        for (int y = 0; y < bounds.Height(); ++y) {
+            const uint8_t* row = mask.data() + static_cast<size_t>(y) * w;
+            for (int x = 0; x < w; ++x) {
+                if (row[x] > 127) plot(bounds.left + x, bounds.top + y);
             }
         }
     }
@@ -403,8 +396,11 @@ private:
     CDCTarget& m_t;
 };
 
-QRect DeviceRect(const CDCTarget& t, int left, int top, int right, int bottom) {
-    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).translated(t.origin);
+// A logical rectangle on the surface; given right to left (or bottom to
+// top) it covers the span between its edges.
+SPixelBox DeviceRect(const CDCTarget& t, int left, int top, int right, int bottom) {
+    return SPixelBox::Spanning(int64_t{left} + t.originX, int64_t{top} + t.originY,
+                               int64_t{right} - left, int64_t{bottom} - top);
 }
 
 }  // namespace
@@ -471,16 +467,16 @@ BOOL CDC::DrawEdge(RECT* rect, UINT edge, UINT flags) {
                   r.right - ((flags & BF_RIGHT) ? 1 : 0), r.bottom - ((flags & BF_BOTTOM) ? 1 : 0));
     };
     if (edge & BDR_RAISEDOUTER) {
-        ring(GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DDKSHADOW));
+        ring(CSystemColors::Color(COLOR_3DLIGHT), CSystemColors::Color(COLOR_3DDKSHADOW));
     } else if (edge & BDR_SUNKENOUTER) {
-        ring(GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
+        ring(CSystemColors::Color(COLOR_BTNSHADOW), CSystemColors::Color(COLOR_BTNHIGHLIGHT));
     }
     if (edge & BDR_RAISEDINNER) {
-        ring(GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
+        ring(CSystemColors::Color(COLOR_BTNHIGHLIGHT), CSystemColors::Color(COLOR_BTNSHADOW));
     } else if (edge & BDR_SUNKENINNER) {
-        ring(GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_3DLIGHT));
+        ring(CSystemColors::Color(COLOR_3DDKSHADOW), CSystemColors::Color(COLOR_3DLIGHT));
     }
-    if (flags & BF_MIDDLE) FillSolidRect(r, GetSysColor(COLOR_BTNFACE));
+    if (flags & BF_MIDDLE) FillSolidRect(r, CSystemColors::Color(COLOR_BTNFACE));
     if (flags & BF_ADJUST) *rect = r;
     SetBkColor(bk);
     return TRUE;
@@ -489,18 +485,20 @@ BOOL CDC::DrawEdge(RECT* rect, UINT edge, UINT flags) {
 void CDC::DrawFocusRect(const RECT& rect) {
     CDCTarget t;
     if (!m_impl->Resolve(t)) return;
-    const QRect r = DeviceRect(t, rect.left, rect.top, rect.right, rect.bottom);
-    if (r.isEmpty()) return;
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    const SPixelBox r = DeviceRect(t, rect.left, rect.top, rect.right, rect.bottom);
+    if (r.IsEmpty()) return;
     auto flip = [&](int x, int y) {
-        if (((x + y) & 1) == 0 && t.Contains(x, y)) At(*t.image, x, y) ^= 0x00FFFFFFu;
+        if (((x + y) & 1) == 0 && t.Contains(x, y)) t.At(x, y) ^= 0x00FFFFFFu;
     };
-    for (int x = r.left(); x <= r.right(); ++x) {
-        flip(x, r.top());
-        if (r.bottom() > r.top()) flip(x, r.bottom());
+    const int lastX = r.right - 1, lastY = r.bottom - 1;
+    for (int x = r.left; x <= lastX; ++x) {
+        flip(x, r.top);
+        if (lastY > r.top) flip(x, lastY);
     }
-    for (int y = r.top() + 1; y < r.bottom(); ++y) {
-        flip(r.left(), y);
-        if (r.right() > r.left()) flip(r.right(), y);
+    for (int y = r.top + 1; y < lastY; ++y) {
+        flip(r.left, y);
+        if (lastX > r.left) flip(lastX, y);
     }
     Impl::Touched(t, r);
 }
@@ -541,17 +539,23 @@ BOOL CDC::Polygon(const POINT* points, int count) {
     CDCTarget t;
     if (!m_impl->Resolve(t)) return TRUE;
     Painter p(*m_impl, t);
-    QPolygon shape;
-    for (int i = 0; i < count; ++i) shape << QPoint(points[i].x, points[i].y) + t.origin;
-    const QRect bounds = shape.boundingRect().intersected(t.clip);
-    if (!bounds.isEmpty()) {
-        const QImage mask = Coverage(bounds, [&](QPainter& qp) {
-            qp.setPen(Qt::NoPen);
-            qp.setBrush(Qt::black);
-            qp.drawPolygon(shape, Qt::OddEvenFill);
-        });
-        p.FillCoverage(mask, bounds, m_impl->state.brush);
+    IWindowSystem* system = IWindowSystem::Get();
+    if (!system) return FALSE;
+    std::vector<POINT> shape(static_cast<size_t>(count));
+    SPixelBox hull{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+    for (int i = 0; i < count; ++i) {
+        POINT& q = shape[static_cast<size_t>(i)];
+        q = {points[i].x + t.originX, points[i].y + t.originY};
+        hull = {std::min(hull.left, q.x), std::min(hull.top, q.y), std::max(hull.right, q.x),
+                std::max(hull.bottom, q.y)};
     }
+    const SPixelBox bounds =
+        SPixelBox::Spanning(hull.left, hull.top, int64_t{hull.right} - hull.left + 1,
+                            int64_t{hull.bottom} - hull.top + 1)
+            .Intersected(t.clip);
+    std::vector<uint8_t> mask;
+    if (!bounds.IsEmpty() && system->PolygonCoverage(bounds, shape, mask))
+        p.FillCoverage(mask, bounds, m_impl->state.brush);
     p.Figure(points, count, true);
     p.Touch();
     return TRUE;
@@ -569,11 +573,12 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
     Painter p(*m_impl, t);
     const CPen* pen = m_impl->state.pen;
     const bool noPen = !pen || pen->Style() == PS_NULL;
-    const QRect inside = noPen ? DeviceRect(t, r.left, r.top, r.right - 1, r.bottom - 1)
-                               : DeviceRect(t, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
-    const QRect c = Clipped(t, inside);
-    for (int y = c.top(); y <= c.bottom(); ++y) {
-        for (int x = c.left(); x <= c.right(); ++x) p.PlotBrush(m_impl->state.brush, x, y);
+    const SPixelBox inside = noPen
+                                 ? DeviceRect(t, r.left, r.top, r.right - 1, r.bottom - 1)
+                                 : DeviceRect(t, r.left + 1, r.top + 1, r.right - 1, r.bottom - 1);
+    const SPixelBox c = Clipped(t, inside);
+    for (int y = c.top; y < c.bottom; ++y) {
+        for (int x = c.left; x < c.right; ++x) p.PlotBrush(m_impl->state.brush, x, y);
     }
     if (!noPen && r.Width() > 0 && r.Height() > 0) {
         const POINT corners[4] = {{r.left, r.top},
@@ -599,22 +604,19 @@ BOOL CDC::Ellipse(const RECT& r) {
 BOOL CDC::Ellipse(int left, int top, int right, int bottom) {
     CDCTarget t;
     if (!m_impl->Resolve(t)) return TRUE;
-    const QRect box = DeviceRect(t, left, top, right, bottom).normalized();
-    const QRect bounds = box.adjusted(-1, -1, 1, 1).intersected(t.clip);
-    if (bounds.isEmpty()) return TRUE;
+    IWindowSystem* system = IWindowSystem::Get();
+    if (!system) return FALSE;
+    const SPixelBox box = DeviceRect(t, left, top, right, bottom);
+    const SPixelBox bounds =
+        SPixelBox::Spanning(int64_t{box.left} - 1, int64_t{box.top} - 1,
+                            int64_t{box.right} - box.left + 2, int64_t{box.bottom} - box.top + 2)
+            .Intersected(t.clip);
+    if (bounds.IsEmpty()) return TRUE;
     Painter p(*m_impl, t);
-    const QImage fill = Coverage(bounds, [&](QPainter& qp) {
-        qp.setPen(Qt::NoPen);
-        qp.setBrush(Qt::black);
-        qp.drawEllipse(box);
-    });
-    const QImage outline = Coverage(bounds, [&](QPainter& qp) {
-        QPen pen(Qt::black);
-        pen.setWidth(0);
-        qp.setPen(pen);
-        qp.setBrush(Qt::NoBrush);
-        qp.drawEllipse(box.adjusted(0, 0, -1, -1));
-    });
+    std::vector<uint8_t> fill, outline;
+    if (!system->EllipseCoverage(bounds, box, false, fill) ||
+        !system->EllipseCoverage(bounds, box, true, outline))
+        return FALSE;
     p.FillCoverage(fill, bounds, m_impl->state.brush);
     p.OutlineCoverage(outline, bounds);
     p.Touch();
@@ -625,27 +627,13 @@ BOOL CDC::Ellipse(int left, int top, int right, int bottom) {
 
 namespace {
 
-const CFont::Impl& FontOf(const CDCState& state) {
+// The selected font as the window system draws it, else the stock font's;
+// nullptr without a window system.
+const CFontFace* FaceOf(const CDCState& state) {
     const CFont* font = state.font;
-    if (!font || !font->IsCreated() || !font->PlatformImpl().metrics) {
-        font = static_cast<CFont*>(CGdiObject::GetStockObject(SYSTEM_FONT));
-    }
-    return font->PlatformImpl();
-}
-
-QPoint TextTopLeft(const CDCState& state, const QFontMetrics& fm, int x, int y, int width) {
-    const UINT align = state.textAlign;
-    if ((align & TA_CENTER) == TA_CENTER) {
-        x -= width / 2;
-    } else if (align & TA_RIGHT) {
-        x -= width;
-    }
-    if ((align & TA_BASELINE) == TA_BASELINE) {
-        y -= fm.ascent();
-    } else if (align & TA_BOTTOM) {
-        y -= fm.height();
-    }
-    return QPoint(x, y);
+    const CFontFace* face = font && font->IsCreated() ? font->Face() : nullptr;
+    if (face) return face;
+    return static_cast<CFont*>(CGdiObject::GetStockObject(SYSTEM_FONT))->Face();
 }
 
 }  // namespace
@@ -659,135 +647,73 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const RECT* rect, const std::st
     CDCTarget t;
     if (!m_impl->Resolve(t)) return TRUE;
     const CDCState& s = m_impl->state;
-    const CFont::Impl& font = FontOf(s);
-    const QFontMetrics& fm = *font.metrics;
-    const QColor bk = CUiSystem::ToQColor(m_impl->Resolve(s.bkColor));
-    QPainter p(t.image);
-    QRect clip = t.clip;
+    const CFontFace* face = FaceOf(s);
+    if (!face) return FALSE;
+    STextJob job;
+    job.surface = t.pixels;
+    job.clip = t.clip;
+    job.x = x + t.originX;
+    job.y = y + t.originY;
+    job.options = options;
     if (rect) {
-        const QRect r = DeviceRect(t, rect->left, rect->top, rect->right, rect->bottom);
-        if (options & ETO_OPAQUE) p.fillRect(Clipped(t, r), bk);
-        if (options & ETO_CLIPPED) clip = clip.intersected(r);
+        job.hasRect = true;
+        job.rect = DeviceRect(t, rect->left, rect->top, rect->right, rect->bottom);
     }
-    const QList<uint> chars =
-        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUcs4();
-    int width = 0;
-    if (dx) {
-        for (qsizetype i = 0; i < chars.size(); ++i) width += dx[i];
-    } else {
-        width = fm.horizontalAdvance(
-            QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.data()), chars.size()));
-    }
-    const QPoint topLeft = TextTopLeft(s, fm, x, y, width) + t.origin;
-    if (!clip.isEmpty() && !chars.isEmpty()) {
-        p.setClipRect(clip);
-        if (s.bkMode == OPAQUE) p.fillRect(QRect(topLeft, QSize(width, fm.height())), bk);
-        p.setFont(font.font);
-        p.setPen(CUiSystem::ToQColor(m_impl->Resolve(s.textColor)));
-        const QPoint baseline = topLeft + QPoint(0, fm.ascent());
-        if (dx) {
-            int advance = 0;
-            for (qsizetype i = 0; i < chars.size(); ++i) {
-                const char32_t c = chars[i];
-                p.drawText(baseline + QPoint(advance, 0), QString::fromUcs4(&c, 1));
-                advance += dx[i];
-            }
-        } else {
-            p.drawText(baseline, QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.data()),
-                                                   chars.size()));
-        }
-    }
-    p.end();
+    job.text = text;
+    job.dx = dx;
+    job.align = s.textAlign;
+    job.textColor = m_impl->Resolve(s.textColor);
+    job.bkColor = m_impl->Resolve(s.bkColor);
+    job.bkMode = s.bkMode;
+    if (!IWindowSystem::Get()->DrawText(*face, job)) return FALSE;
     Impl::Touched(t, t.clip);
     return TRUE;
 }
 
 CSize CDC::GetTextExtent(const std::string& text) const {
-    const CFont::Impl& font = FontOf(m_impl->state);
-    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return CSize(font.metrics->horizontalAdvance(s), font.metrics->height());
+    const CFontFace* face = FaceOf(m_impl->state);
+    return face ? IWindowSystem::Get()->TextExtent(*face, text) : CSize(0, 0);
 }
 
 BOOL CDC::GetTextMetrics(TEXTMETRIC* tm) const {
     if (!tm) return FALSE;
-    const CFont::Impl& font = FontOf(m_impl->state);
-    const QFontMetrics& fm = *font.metrics;
-    tm->tmAscent = fm.ascent();
-    tm->tmDescent = fm.descent();
-    tm->tmHeight = fm.ascent() + fm.descent();
-    tm->tmInternalLeading = std::max(0, tm->tmHeight - font.font.pixelSize());
-    tm->tmExternalLeading = std::max(0, fm.leading());
-    tm->tmAveCharWidth = fm.horizontalAdvance(QLatin1Char('x'));
-    tm->tmMaxCharWidth = fm.maxWidth();
-    tm->tmWeight = font.log.lfWeight;
-    return TRUE;
+    const CFontFace* face = FaceOf(m_impl->state);
+    return face && IWindowSystem::Get()->TextMetrics(*face, tm) ? TRUE : FALSE;
 }
 
 // ---- Block transfers -----------------------------------------------------------------
 
 namespace {
 
-// One transfer: destination rectangle in device coordinates (negative sizes
-// mirror), source rectangle inside `source` (pixels outside `valid` are left
-// alone), nearest-pixel stretching.
-struct Transfer {
-    QRect dst;  // x, y, signed width and height kept separately
-    int dstW = 0;
-    int dstH = 0;
-    const QImage* source = nullptr;
-    QRect valid;
-    int srcX = 0;
-    int srcY = 0;
-    int srcW = 0;
-    int srcH = 0;
-};
-
-// A transfer to x, y of `width` by `height` (negative sizes mirror).
-Transfer To(int x, int y, int width, int height) {
-    Transfer tr;
-    tr.dst = QRect(x, y, 1, 1);
-    tr.dstW = width;
-    tr.dstH = height;
+// The destination side of a transfer to x, y of `width` by `height`
+// (negative sizes mirror), with the brush laid out as the pattern.
+STransfer To(const CDC::Impl& impl, CDCTarget& t, int x, int y, int width, int height, DWORD rop) {
+    STransfer tr;
+    tr.dst = t.pixels;
+    tr.clip = t.clip;
+    tr.x = x + t.originX;
+    tr.y = y + t.originY;
+    tr.width = width;
+    tr.height = height;
+    tr.code = static_cast<uint8_t>((rop >> 16) & 0xFF);
+    tr.patternX = t.originX;
+    tr.patternY = t.originY;
+    const CBrush* brush = impl.state.brush;
+    if (!CRaster::UsesPattern(tr.code) || !brush || brush->GetKind() == CBrush::Kind::Null)
+        return tr;
+    if (brush->GetKind() == CBrush::Kind::Solid) {
+        tr.pattern.fill(impl.Pixel(brush->Color()));
+        return tr;
+    }
+    for (int j = 0; j < 8; ++j)
+        for (int i = 0; i < 8; ++i)
+            tr.pattern[static_cast<size_t>(j * 8 + i)] = impl.Pixel(brush->ColorAt(i, j));
     return tr;
 }
 
-int SourceOffset(int d, int dstSize, int srcSize, bool mirror) {
-    const int s = static_cast<int>((static_cast<int64_t>(d) * srcSize) / dstSize);
-    return mirror ? srcSize - 1 - s : s;
-}
-
-bool Run(const CDC::Impl& impl, CDCTarget& t, const Transfer& tr, DWORD rop) {
-    const uint8_t code = static_cast<uint8_t>((rop >> 16) & 0xFF);
-    const bool useSource = CRaster::UsesSource(code);
-    if (useSource && (!tr.source || tr.srcW == 0 || tr.srcH == 0)) return false;
-    const int w = std::abs(tr.dstW), h = std::abs(tr.dstH);
-    const int sw = std::abs(tr.srcW), sh = std::abs(tr.srcH);
-    const bool mirrorX = (tr.dstW < 0) != (tr.srcW < 0);
-    const bool mirrorY = (tr.dstH < 0) != (tr.srcH < 0);
-    const int left = (tr.dstW < 0 ? tr.dst.x() + tr.dstW : tr.dst.x()) + t.origin.x();
-    const int top = (tr.dstH < 0 ? tr.dst.y() + tr.dstH : tr.dst.y()) + t.origin.y();
-    const int srcLeft = tr.srcW < 0 ? tr.srcX + tr.srcW : tr.srcX;
-    const int srcTop = tr.srcH < 0 ? tr.srcY + tr.srcH : tr.srcY;
-    const CBrush* brush = impl.state.brush;
-    const bool usePattern = CRaster::UsesPattern(code);
-    const QRect area = QRect(left, top, w, h).intersected(t.clip);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const int sy = useSource ? srcTop + SourceOffset(y - top, h, sh, mirrorY) : 0;
-        auto* row = reinterpret_cast<uint32_t*>(t.image->scanLine(y));
-        for (int x = area.left(); x <= area.right(); ++x) {
-            uint32_t s = 0;
-            if (useSource) {
-                const int sx = srcLeft + SourceOffset(x - left, w, sw, mirrorX);
-                if (!tr.valid.contains(sx, sy)) continue;
-                s = reinterpret_cast<const uint32_t*>(tr.source->constScanLine(sy))[sx];
-            }
-            uint32_t p = 0;
-            if (usePattern && brush && brush->GetKind() != CBrush::Kind::Null) {
-                p = impl.Pixel(brush->ColorAt(x - t.origin.x(), y - t.origin.y()));
-            }
-            row[x] = CRaster::Rop3(code, p, s, row[x]);
-        }
-    }
+bool Run(CDCTarget& t, const STransfer& tr) {
+    SPixelBox area;
+    if (!CBlockTransfer::Run(tr, &area)) return false;
     CDC::Impl::Touched(t, area);
     return true;
 }
@@ -797,7 +723,7 @@ bool Run(const CDC::Impl& impl, CDCTarget& t, const Transfer& tr, DWORD rop) {
 BOOL CDC::PatBlt(int x, int y, int width, int height, DWORD rop) {
     CDCTarget t;
     if (!m_impl->Resolve(t)) return FALSE;
-    return Run(*m_impl, t, To(x, y, width, height), rop) ? TRUE : FALSE;
+    return Run(t, To(*m_impl, t, x, y, width, height, rop)) ? TRUE : FALSE;
 }
 
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, DWORD rop) {
@@ -808,52 +734,64 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, in
                      int srcWidth, int srcHeight, DWORD rop) {
     CDCTarget t;
     if (!m_impl->Resolve(t)) return FALSE;
-    Transfer tr = To(x, y, width, height);
-    QImage copy;
-    if (CRaster::UsesSource(static_cast<uint8_t>((rop >> 16) & 0xFF))) {
+    STransfer tr = To(*m_impl, t, x, y, width, height, rop);
+    std::vector<uint32_t> copy;
+    if (CRaster::UsesSource(tr.code)) {
         CDCTarget st;
         if (!src || !src->m_impl->Resolve(st)) return FALSE;
-        // Read the source before writing, so a copy onto itself sees the old
-        // pixels wherever the rectangles overlap.
-        const QRect need =
-            QRect(QPoint(xSrc, ySrc), QSize(std::abs(srcWidth), std::abs(srcHeight)))
-                .translated(srcWidth < 0 ? srcWidth : 0, srcHeight < 0 ? srcHeight : 0)
-                .translated(st.origin);
-        const QRect avail = need.intersected(st.clip);
-        if (avail.isEmpty()) return TRUE;
-        copy = st.image->copy(avail);
-        tr.source = &copy;
-        tr.valid = QRect(QPoint(0, 0), avail.size());
-        tr.srcX = xSrc + st.origin.x() - avail.left();
-        tr.srcY = ySrc + st.origin.y() - avail.top();
-        tr.srcW = srcWidth;
-        tr.srcH = srcHeight;
+        const SPixelBox need = SPixelBox::Spanning(int64_t{xSrc} + st.originX,
+                                                   int64_t{ySrc} + st.originY, srcWidth, srcHeight);
+        const SPixelBox avail = need.Intersected(st.clip);
+        if (avail.IsEmpty()) return TRUE;
+        tr.srcX = xSrc + st.originX;
+        tr.srcY = ySrc + st.originY;
+        tr.srcWidth = srcWidth;
+        tr.srcHeight = srcHeight;
+        tr.src = st.pixels.bits;
+        tr.srcStride = st.pixels.stride;
+        tr.srcValid = avail;
+        if (st.pixels.bits == t.pixels.bits) {
+            // A copy onto the same surface reads the old pixels wherever the
+            // rectangles overlap.
+            const int w = avail.Width(), h = avail.Height();
+            copy.resize(static_cast<size_t>(w) * h);
+            for (int row = 0; row < h; ++row)
+                std::copy_n(tr.src + (avail.top + row) * tr.srcStride + avail.left, w,
+                            copy.data() + static_cast<size_t>(row) * w);
+            tr.src = copy.data();
+            tr.srcStride = w;
+            tr.srcValid = {0, 0, w, h};
+            tr.srcX -= avail.left;
+            tr.srcY -= avail.top;
+        }
     }
-    return Run(*m_impl, t, tr, rop) ? TRUE : FALSE;
+    return Run(t, tr) ? TRUE : FALSE;
 }
 
 int CDC::StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, int srcWidth,
                        int srcHeight, const void* bits, size_t bitsSize, const void* info,
                        size_t infoSize, UINT usage, DWORD rop) {
     if (usage != DIB_RGB_COLORS) return 0;
-    bool bottomUp = true;
-    const QImage image = CDibDecoder::Decode(info, infoSize, bits, bitsSize, &bottomUp);
-    if (image.isNull()) return 0;
+    CDibImage image;
+    if (!image.Decode(info, infoSize, bits, bitsSize)) return 0;
     CDCTarget t;
     if (!m_impl->Resolve(t)) return 0;
     // Mirroring asked for by the source size moves to the destination, so the
     // source rectangle can be made top-down and positive. The stored form
     // counts rows from the bottom for bottom-up bitmaps.
     const int sw = std::abs(srcWidth), sh = std::abs(srcHeight);
-    Transfer tr = To(x, y, srcWidth < 0 ? -width : width, srcHeight < 0 ? -height : height);
-    tr.source = &image;
-    tr.valid = image.rect();
+    STransfer tr =
+        To(*m_impl, t, x, y, srcWidth < 0 ? -width : width, srcHeight < 0 ? -height : height, rop);
+    const SPixelRows rows = image.Rows();
+    tr.src = rows.bits;
+    tr.srcStride = rows.stride;
+    tr.srcValid = rows.Box();
     tr.srcX = srcWidth < 0 ? xSrc - sw : xSrc;
     const int bottom = srcHeight < 0 ? ySrc - sh : ySrc;
-    tr.srcY = bottomUp ? image.height() - bottom - sh : bottom;
-    tr.srcW = sw;
-    tr.srcH = sh;
-    return Run(*m_impl, t, tr, rop) ? std::abs(srcHeight) : 0;
+    tr.srcY = image.BottomUp() ? image.Height() - bottom - sh : bottom;
+    tr.srcWidth = sw;
+    tr.srcHeight = sh;
+    return Run(t, tr) ? std::abs(srcHeight) : 0;
 }
 
 int CDC::SetDIBitsToDevice(int x, int y, int width, int height, int xSrc, int ySrc,
@@ -868,18 +806,18 @@ int CDC::SetDIBitsToDevice(int x, int y, int width, int height, int xSrc, int yS
 COLORREF CDC::GetPixel(int x, int y) const {
     CDCTarget t;
     if (!m_impl->Resolve(t)) return CLR_INVALID;
-    const QPoint s = QPoint(x, y) + t.origin;
-    if (!t.Contains(s.x(), s.y())) return CLR_INVALID;
-    return CUiSystem::FromPixel(At(*t.image, s.x(), s.y()));
+    const int sx = x + t.originX, sy = y + t.originY;
+    if (!t.Contains(sx, sy)) return CLR_INVALID;
+    return FromPixel(t.At(sx, sy));
 }
 
 COLORREF CDC::SetPixel(int x, int y, COLORREF color) {
     CDCTarget t;
     if (!m_impl->Resolve(t)) return CLR_INVALID;
-    const QPoint s = QPoint(x, y) + t.origin;
-    if (!t.Contains(s.x(), s.y())) return CLR_INVALID;
-    At(*t.image, s.x(), s.y()) = m_impl->Pixel(color);
-    Impl::Touched(t, QRect(s, QSize(1, 1)));
+    const int sx = x + t.originX, sy = y + t.originY;
+    if (!t.Contains(sx, sy)) return CLR_INVALID;
+    t.At(sx, sy) = m_impl->Pixel(color);
+    Impl::Touched(t, {sx, sy, sx + 1, sy + 1});
     return m_impl->Resolve(color);
 }
 

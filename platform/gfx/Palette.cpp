@@ -1,4 +1,4 @@
-#include "platform/ui/Palette.h"
+#include "platform/gfx/Palette.h"
 
 #include <algorithm>
 

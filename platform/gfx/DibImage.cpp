@@ -1,11 +1,11 @@
-#include "platform/ui/detail/DibDecoder.h"
+#include "platform/gfx/DibImage.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
-#include "platform/ui/GdiDefs.h"
+#include "platform/gfx/GdiDefs.h"
 
 namespace {
 
@@ -59,54 +59,70 @@ bool Plausible(const Layout& l) {
     return l.width * l.height <= kMaxPixels;
 }
 
-uint32_t Index(const uint8_t* row, int64_t x, int bits) {
+uint32_t Opaque(uint8_t r, uint8_t g, uint8_t b) {
+    return 0xFF000000u | (uint32_t{r} << 16) | (uint32_t{g} << 8) | b;
+}
+
+// Indexed rows go through a full table of 2^bits entries, looked up once:
+// an index past a shortened colour table shows black.
+std::vector<uint32_t> FullTable(const uint8_t* info, const Layout& l) {
+    std::vector<uint32_t> table(size_t{1} << l.bits, Opaque(0, 0, 0));
+    for (size_t i = 0; i < l.tableEntries; ++i) {
+        const uint8_t* e = info + l.headerSize + i * l.entrySize;
+        table[i] = Opaque(e[2], e[1], e[0]);
+    }
+    return table;
+}
+
+void ConvertRow(const uint8_t* row, uint32_t* out, int64_t width, int bits, const uint32_t* table) {
     switch (bits) {
-        case 1:
-            return (row[x / 8] >> (7 - x % 8)) & 1u;
+        case 24:
+            for (int64_t x = 0; x < width; ++x)
+                out[x] = Opaque(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]);
+            break;
+        case 8:
+            for (int64_t x = 0; x < width; ++x) out[x] = table[row[x]];
+            break;
         case 4:
-            return (row[x / 2] >> ((x % 2) ? 0 : 4)) & 0x0Fu;
+            for (int64_t x = 0; x < width; ++x)
+                out[x] = table[(row[x / 2] >> ((x % 2) ? 0 : 4)) & 0x0Fu];
+            break;
         default:
-            return row[x];
+            for (int64_t x = 0; x < width; ++x) out[x] = table[(row[x / 8] >> (7 - x % 8)) & 1u];
+            break;
     }
 }
 
 }  // namespace
 
-QImage CDibDecoder::Decode(const void* infoPtr, size_t infoSize, const void* bitsPtr,
-                           size_t bitsSize, bool* bottomUp) {
+bool CDibImage::Decode(const void* infoPtr, size_t infoSize, const void* bitsPtr, size_t bitsSize) {
+    *this = CDibImage();
     const auto* info = static_cast<const uint8_t*>(infoPtr);
     const auto* bits = static_cast<const uint8_t*>(bitsPtr);
     Layout l;
-    if (!info || !bits || !ReadLayout(info, infoSize, l) || !Plausible(l)) return QImage();
+    if (!info || !bits || !ReadLayout(info, infoSize, l) || !Plausible(l)) return false;
     const size_t tableBytes = l.tableEntries * l.entrySize;
-    if (infoSize - l.headerSize < tableBytes) return QImage();
-    std::vector<QRgb> table(l.tableEntries);
-    for (size_t i = 0; i < l.tableEntries; ++i) {
-        const uint8_t* e = info + l.headerSize + i * l.entrySize;
-        table[i] = qRgb(e[2], e[1], e[0]);
-    }
+    if (infoSize - l.headerSize < tableBytes) return false;
     const int64_t stride = ((l.width * l.bits + 31) / 32) * 4;
-    if (static_cast<int64_t>(bitsSize) / stride < l.height) return QImage();
-    QImage image(static_cast<int>(l.width), static_cast<int>(l.height), QImage::Format_RGB32);
-    if (image.isNull()) return QImage();
+    if (static_cast<int64_t>(bitsSize) / stride < l.height) return false;
+    const std::vector<uint32_t> table = l.bits <= 8 ? FullTable(info, l) : std::vector<uint32_t>();
+    m_pixels.resize(static_cast<size_t>(l.width * l.height));
     for (int64_t y = 0; y < l.height; ++y) {
         const uint8_t* row = bits + (l.bottomUp ? l.height - 1 - y : y) * stride;
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y)));
-        for (int64_t x = 0; x < l.width; ++x) {
-            if (l.bits == 24) {
-                out[x] = qRgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]);
-                continue;
-            }
-            const uint32_t index = Index(row, x, l.bits);
-            // An index past a shortened colour table shows black.
-            out[x] = index < table.size() ? table[index] : qRgb(0, 0, 0);
-        }
+        ConvertRow(row, m_pixels.data() + y * l.width, l.width, l.bits, table.data());
     }
-    if (bottomUp) *bottomUp = l.bottomUp;
-    return image;
+    m_width = static_cast<int>(l.width);
+    m_height = static_cast<int>(l.height);
+    m_bottomUp = l.bottomUp;
+    return true;
 }
 
-size_t CDibDecoder::PackedInfoSize(const void* dib, size_t size) {
+SPixelRows CDibImage::Rows() const {
+    // The view is read-only in use; SPixelRows serves sources and surfaces alike.
+    return {const_cast<uint32_t*>(m_pixels.data()), m_width, m_height, m_width};
+}
+
+size_t CDibImage::PackedInfoSize(const void* dib, size_t size) {
     Layout l;
     if (!dib || !ReadLayout(static_cast<const uint8_t*>(dib), size, l)) return 0;
     const size_t info = l.headerSize + l.tableEntries * l.entrySize;
