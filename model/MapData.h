@@ -9,8 +9,9 @@
 // coordinates. Structure number n >= 1 stands for structure type n - 1.
 //
 // Stadium list k holds the stadiums of the leagues of stadium kind k
-// (CLeague::GetStadiumKind): list 0 the code-80 stadiums of the leagues
-// ranked by points, list 1 the code-85 stadiums of the others.
+// (CLeague::GetStadiumKind), of type code StructureCode::StadiumTypeCode(k):
+// list 0 the code-80 stadiums of the leagues ranked by points, list 1 the
+// code-85 stadiums of the others.
 
 #include <array>
 #include <cstdint>
@@ -44,10 +45,9 @@ public:
     // Construction states of layer 5.
     static constexpr int kConstructionNone = 0;
     static constexpr int kConstructionUnderWay = 1;
-    // A burning cell: layer 6 holds the structure number of a fire picture.
+    // A burning cell: layer 6 holds the structure number of a fire picture
+    // (a type of code StructureCode::kFire).
     static constexpr int kConstructionBurning = 2;
-    static constexpr int kFireTypeCode = 40;
-    static constexpr int kProjectTypeCode = 70;
     static constexpr int kEffectCount = 6;
     // The exhibition is open this many months from its start.
     static constexpr int kProjectOpenMonths = 4;
@@ -171,9 +171,6 @@ public:
     CCellPoint GetPairListCell(int list, int i) const;
     int AddStadiumCell(int list, CCellPoint point);
     int RemoveStadiumCell(int list, CCellPoint point);
-    // The stadium list of a structure type code: 0 for code 80, 1 for code
-    // 85, -1 for any other code.
-    static int GetStadiumListOfCode(int typeCode);
     // Rebuilt from the anchors of the cells; structureTypeCode gives the type
     // code of a structure type index.
     void RebuildStadiumLists(const std::function<int(int)>& structureTypeCode);

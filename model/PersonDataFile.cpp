@@ -2,6 +2,7 @@
 
 #include "model/DataChecksum.h"
 #include "model/MercavoError.h"
+#include "model/StoredForm.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
@@ -12,11 +13,6 @@ CDataChecksum& Checksum() {
     return Services::App().DataChecksum();
 }
 
-int32_t ReadFed(CArchive& ar) {
-    int32_t value = ar.ReadInt();
-    Checksum().Add(value);
-    return value;
-}
 }  // namespace
 
 // ---- Loading ----
