@@ -224,26 +224,23 @@ void CVDoc::ValidateLoadedGame() const {
 // ---------------------------------------------------------------- files
 
 int CVDoc::LoadFrom(CArchive& ar) {
-    // The game is read into a fresh document, which the records reach as
-    // the game's document while it loads; only a whole game replaces the
-    // one running here.
+    // The game is read into a fresh document, and only a whole game replaces
+    // the one running here. What it reads reaches its own map and tables,
+    // never the registered document.
     auto fresh = std::make_unique<CVDoc>();
     int error = -1;
-    {
-        auto scoped = ScopedDoc(fresh.get());
-        try {
-            fresh->Load(ar);
-        } catch (eMERCAVO_ERROR e) {
-            error = e;
-        } catch (const CArchiveException&) {
-            error = eMERCAVO_ERROR_FAILED;
-        } catch (const std::bad_alloc&) {
-            error = eMERCAVO_ERROR_MEMORY;
-        } catch (const std::length_error&) {
-            error = eMERCAVO_ERROR_MEMORY;
-        } catch (const std::out_of_range&) {
-            error = eMERCAVO_ERROR_CONTENTS;
-        }
+    try {
+        fresh->Load(ar);
+    } catch (eMERCAVO_ERROR e) {
+        error = e;
+    } catch (const CArchiveException&) {
+        error = eMERCAVO_ERROR_FAILED;
+    } catch (const std::bad_alloc&) {
+        error = eMERCAVO_ERROR_MEMORY;
+    } catch (const std::length_error&) {
+        error = eMERCAVO_ERROR_MEMORY;
+    } catch (const std::out_of_range&) {
+        error = eMERCAVO_ERROR_CONTENTS;
     }
     if (error != -1) return error;
     std::swap(m_game, fresh->m_game);

@@ -12,6 +12,7 @@
 #include "model/FixedField.h"
 #include "model/FixedFieldFormat.h"
 #include "model/Formatting.h"
+#include "model/MapDoc.h"
 #include "model/MercavoError.h"
 #include "model/PersonData.h"
 #include "model/Random.h"
@@ -121,10 +122,24 @@ CCellPoint CMapData::GetAnchorCell(int x, int y) const {
     return {x, y};
 }
 
+const CBD* CMapData::LandTypeEntry(int index) const {
+    return m_map.map ? m_map.map->GetLandTypeEntry(index) : Services::Map().GetLandType(index);
+}
+
+const CBD* CMapData::StructureTypeEntry(int index) const {
+    return m_map.map ? m_map.map->GetStructureType(index) : Services::Map().GetStructureType(index);
+}
+
+int CMapData::StructureTypeCode(int index) const {
+    if (!m_map.map) return Services::Map().GetStructureTypeCode(index);
+    const CBD* type = m_map.map->GetStructureType(index);
+    return type ? type->GetTypeCode() : 0;
+}
+
 const CBD* CMapData::GetCellType(int x, int y, int land) const {
-    if (land) return Services::Map().GetLandType(GetLayer(layerLandType, x, y));
+    if (land) return LandTypeEntry(GetLayer(layerLandType, x, y));
     int number = GetStructureAt(x, y, 1);
-    return number > 0 ? Services::Map().GetStructureType(number - 1) : nullptr;
+    return number > 0 ? StructureTypeEntry(number - 1) : nullptr;
 }
 
 int CMapData::GetCellBaseValue(int x, int y, int current) const {
@@ -269,9 +284,7 @@ int CMapData::GetProjectCompletion() const {
     for (const CCellPoint& cell : m_projectCells) {
         if (!IsInGrid(cell.x, cell.y)) continue;
         int number = GetStructureAt(cell.x, cell.y, 1);
-        if (number > 0 &&
-            Services::Map().GetStructureTypeCode(number - 1) == StructureCode::kProject)
-            ++done;
+        if (number > 0 && StructureTypeCode(number - 1) == StructureCode::kProject) ++done;
     }
     return 100 * done / static_cast<int>(m_projectCells.size());
 }
@@ -325,7 +338,7 @@ void CMapData::RebuildStadiumLists(const std::function<int(int)>& structureTypeC
 }
 
 void CMapData::RebuildStadiumLists() {
-    RebuildStadiumLists([](int type) { return Services::Map().GetStructureTypeCode(type); });
+    RebuildStadiumLists([this](int type) { return StructureTypeCode(type); });
 }
 
 // ---- Stored form ----
@@ -369,6 +382,7 @@ void CMapData::Store(CArchive& ar) const {
 
 void CMapData::Load(CArchive& ar) {
     CMapData a;
+    a.m_map = m_map;
     a.m_name = ar.ReadRecordText();
     a.m_explanation = ar.ReadRecordText();
     int width = ReadAtLeast(ar, 0);
@@ -407,6 +421,7 @@ void CMapData::Load(CArchive& ar) {
 
 void CMapData::AssignFromBaseRecord(const CBaseMapData& record) {
     CMapData a;
+    a.m_map = m_map;
     a.m_name = record.GetName();
     a.m_explanation = record.GetExplanation();
     a.SetGridSize(record.GetWidth(), record.GetHeight());

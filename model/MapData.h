@@ -26,6 +26,7 @@ class CArchive;
 class CAreaLimits;
 class CBaseMapData;
 class CBD;
+class CMapDoc;
 
 class CMapData {
 public:
@@ -104,8 +105,13 @@ public:
     int GetLandValue(int x, int y) const { return GetLayer(layerLandValue, x, y); }
     CCellPoint GetAnchorCell(int x, int y) const;
     bool IsAnchorOrFree(int x, int y) const { return GetLayer(layerStructure, x, y) >= 0; }
+    // The map whose type tables the area's cells refer to; the map sets
+    // itself on every area it holds. An area outside any map (the data
+    // tools, tests) looks its types up in the registered document.
+    void SetMap(const CMapDoc* map) { m_map.map = map; }
+    const CMapDoc* GetMap() const { return m_map.map; }
     // land 0: the structure type on the cell (null without one); land 1:
-    // its land type; from the tables of the game's map.
+    // its land type; from the tables of the area's map.
     const CBD* GetCellType(int x, int y, int land) const;
     // The land type's value plus the structure type's; with current, the
     // drifting land value of layer 9 in place of the land type's value.
@@ -224,6 +230,9 @@ public:
     bool ReadStadiumCells(std::string_view text, int list);
 
 private:
+    const CBD* LandTypeEntry(int index) const;
+    const CBD* StructureTypeEntry(int index) const;
+    int StructureTypeCode(int index) const;
     size_t Index(int x, int y) const;
     int LayerBytes() const { return m_width * m_height * 4; }
     std::vector<CCellPoint>& Stadiums(int list);
@@ -260,4 +269,11 @@ private:
     std::vector<int> m_siteFlags;
     std::vector<CCellPoint> m_projectCells;
     std::array<std::vector<CCellPoint>, 2> m_stadiums;
+    // Where the area lives is no part of what it holds: two areas with the
+    // same contents compare equal whatever map holds them.
+    struct SMapLink {
+        const CMapDoc* map = nullptr;
+        bool operator==(const SMapLink&) const { return true; }
+    };
+    SMapLink m_map;
 };

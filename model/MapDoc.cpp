@@ -244,6 +244,7 @@ void CMapDoc::LoadAreas(CArchive& ar) {
     const CAreaLimits limits = GetAreaLimits();
     for (int i = 0; i < m_headAreaCount; ++i) {
         auto area = std::make_unique<CMapData>();
+        area->SetMap(this);
         if (m_mapFileMode) {
             CBaseMapData record;
             record.SetExpectedGrid(m_gridWidth, m_gridHeight);
@@ -432,6 +433,7 @@ void CMapDoc::SetGridSize(int width, int height) {
 bool CMapDoc::AddArea(const CMapData& area) {
     if (GetAreaCount() >= kMaxAreas) return false;
     m_areas.push_back(std::make_unique<CMapData>(area));
+    m_areas.back()->SetMap(this);
     return true;
 }
 
