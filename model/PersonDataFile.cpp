@@ -84,8 +84,7 @@ void CPersonDataFile::LoadAuthor(CArchive& ar) {
     int32_t size = ReadFed(ar);
     m_authorMark.clear();
     if (size <= 0) return;
-    if (static_cast<uint64_t>(size) > ar.Stream().Remaining())
-        throw CArchiveException(CArchiveException::endOfFile, "author mark ends early");
+    CheckRemaining(ar, size, 1);
     m_authorMark.resize(static_cast<size_t>(size));
     ar.Read(m_authorMark.data(), m_authorMark.size());
     Checksum().AddBlock(m_authorMark.data(), size);
