@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "model/MercavoError.h"
+#include "model/StoredForm.h"
 #include "platform/core/Archive.h"
 
 namespace {
@@ -11,10 +12,6 @@ namespace {
 constexpr uint32_t kMaxTextLength = 511;
 // The smallest stored peer: seven ints and four empty strings.
 constexpr uint64_t kMinPeerBytes = 7 * 4 + 4;
-
-int ReadChecked(CArchive& ar, int lo, int hi) {
-    return CheckRange<int>(ar.ReadInt(), lo, hi);
-}
 
 std::string ReadText(CArchive& ar) {
     return ar.ReadString(kMaxTextLength);
@@ -69,8 +66,7 @@ void CFrameState::Load(CArchive& ar) {
     int count = ReadChecked(ar, 0, INT_MAX);
     // A count the rest of the file cannot hold is refused before anything
     // is sized for it.
-    if (static_cast<uint64_t>(count) > ar.Stream().Remaining() / kMinPeerBytes)
-        throw eMERCAVO_ERROR_CONTENTS;
+    CheckFits(ar, count, kMinPeerBytes);
     m_peers.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         SPeer peer = LoadPeer(ar);

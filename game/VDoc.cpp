@@ -6,6 +6,7 @@
 
 #include "model/MapData.h"
 #include "model/Random.h"
+#include "model/Saturate.h"
 #include "model/TempMem.h"
 #include "model/services/Services.h"
 
@@ -154,7 +155,7 @@ int CVDoc::SumAreaRatings(int rating, int area, int damped) const {
         int value = company.GetAreaRating(rating, area);
         sum += damped ? static_cast<int>(std::pow(static_cast<double>(value), 0.6)) : value;
     }
-    return static_cast<int>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
+    return ClampToInt(sum);
 }
 
 // ---------------------------------------------------------------- turn order

@@ -7,9 +7,11 @@
 // is saved and loaded in the saved-game file (VDocSerialize.cpp), and the
 // document runs its own steps of every month (VDocMonth.cpp).
 //
-// The records reach the document through IDocService (VDocServices.cpp);
-// the document reaches the frame, the report composer and the network
-// through the other services of model/services.
+// The records reach the document through the role interfaces that
+// IDocService gathers (game state, map, companies, computer player, reports
+// to the players, network play, orders; VDocServices.cpp); the document
+// reaches the frame, the report composer and the network through the other
+// services of model/services.
 
 #include <memory>
 #include <string>
@@ -193,7 +195,7 @@ public:
     void RunAreaGovernorMonth();
     void BroadcastGameData();
 
-    // ---- IDocService (VDocServices.cpp)
+    // ---- the roles of IDocService (VDocServices.cpp)
     int GetCurrentMonthIndex() override { return GetMonthIndex(); }
     int GetAnnualIncome(int company) override;
     int GetFunds(int company) override;

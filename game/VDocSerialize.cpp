@@ -10,6 +10,7 @@
 #include "game/VDoc.h"
 #include "model/EnterpriseLimits.h"
 #include "model/MercavoError.h"
+#include "model/StoredForm.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
@@ -23,20 +24,6 @@ constexpr uint64_t kMinPersonBytes = 200;
 // The smallest company record.
 constexpr uint64_t kMinCompanyBytes = 64;
 
-int ReadInt(CArchive& ar, int lo, int hi, eMERCAVO_ERROR error = eMERCAVO_ERROR_CONTENTS) {
-    int value = ar.ReadInt();
-    if (value < lo || value > hi) throw error;
-    return value;
-}
-
-void CheckFits(CArchive& ar, int64_t count, uint64_t bytesEach) {
-    if (count < 0 || static_cast<uint64_t>(count) > ar.Stream().Remaining() / bytesEach)
-        throw eMERCAVO_ERROR_CONTENTS;
-}
-
-void CheckIndex(int value, int lo, int end) {
-    if (value < lo || value >= end) throw eMERCAVO_ERROR_CONTENTS;
-}
 }  // namespace
 
 void CVDoc::Serialize(CArchive& ar) {
@@ -92,8 +79,8 @@ void CVDoc::Store(CArchive& ar) {
 void CVDoc::Load(CArchive& ar) {
     char header[kFileHeaderSize];
     ar.Read(header, sizeof header);
-    ReadInt(ar, kFormatVersion, kFormatVersion, eMERCAVO_ERROR_VERSION);
-    ReadInt(ar, 0, 0, eMERCAVO_ERROR_VERSION);
+    ReadChecked(ar, kFormatVersion, kFormatVersion, eMERCAVO_ERROR_VERSION);
+    ReadChecked(ar, 0, 0, eMERCAVO_ERROR_VERSION);
     m_frame->Serialize(ar);
     LoadCalendar(ar);
     GetMap().Serialize(ar);
@@ -109,20 +96,20 @@ void CVDoc::Load(CArchive& ar) {
 
 void CVDoc::LoadCalendar(CArchive& ar) {
     // One below the largest value, so that counting this load stays in range.
-    m_game.loadCount = ReadInt(ar, 0, INT_MAX - 1, eMERCAVO_ERROR_VERSION) + 1;
+    m_game.loadCount = ReadChecked(ar, 0, INT_MAX - 1, eMERCAVO_ERROR_VERSION) + 1;
     m_game.personChecksum = ar.ReadInt();
-    m_game.playYears = ReadInt(ar, 0, INT_MAX);
-    m_game.year = ReadInt(ar, 0, m_game.playYears - 1);
-    m_game.month = ReadInt(ar, 0, 11);
+    m_game.playYears = ReadChecked(ar, 0, INT_MAX);
+    m_game.year = ReadChecked(ar, 0, m_game.playYears - 1);
+    m_game.month = ReadChecked(ar, 0, 11);
 }
 
 void CVDoc::LoadCompanies(CArchive& ar) {
-    m_game.startingPlayers = ReadInt(ar, 0, INT_MAX);
-    m_game.humanPlayers = ReadInt(ar, 0, INT_MAX);
+    m_game.startingPlayers = ReadChecked(ar, 0, INT_MAX);
+    m_game.humanPlayers = ReadChecked(ar, 0, INT_MAX);
     // No game has more companies than its map offers names, relations and
     // colours for.
     int limit = std::min(GetMap().GetMaxCompanyCount(), CMapDoc::kMaxCompanyLimit);
-    int n = ReadInt(ar, m_game.humanPlayers, limit);
+    int n = ReadChecked(ar, m_game.humanPlayers, limit);
     CheckFits(ar, n, kMinCompanyBytes);
     m_game.companies.clear();
     m_game.companies.resize(static_cast<size_t>(n));
@@ -134,9 +121,9 @@ void CVDoc::LoadCompanies(CArchive& ar) {
 }
 
 void CVDoc::LoadPersons(CArchive& ar) {
-    int d = ReadInt(ar, 1, INT_MAX);
-    int g = ReadInt(ar, 1, INT_MAX);
-    m_game.firstYearCandidates = ReadInt(ar, 1, INT_MAX);
+    int d = ReadChecked(ar, 1, INT_MAX);
+    int g = ReadChecked(ar, 1, INT_MAX);
+    m_game.firstYearCandidates = ReadChecked(ar, 1, INT_MAX);
     m_game.faceStrips.clear();
     int stripCounter = 0;
     LoadPersonTable(ar, false, d, stripCounter);
@@ -163,19 +150,19 @@ void CVDoc::LoadTurnsAndStock(CArchive& ar) {
     const int n = CompanyCount();
     // Every turn handler takes the entries as company indexes: the table
     // must name every company exactly once.
-    m_game.turnPosition = ReadInt(ar, 0, std::max(n - 1, 0));
+    m_game.turnPosition = ReadChecked(ar, 0, std::max(n - 1, 0));
     m_game.turnOrder.assign(static_cast<size_t>(n), 0);
     std::vector<bool> seen(static_cast<size_t>(n), false);
     for (int& entry : m_game.turnOrder) {
-        entry = ReadInt(ar, 0, n - 1);
+        entry = ReadChecked(ar, 0, n - 1);
         if (seen[static_cast<size_t>(entry)]) throw eMERCAVO_ERROR_CONTENTS;
         seen[static_cast<size_t>(entry)] = true;
     }
-    m_game.interestRate = ReadInt(ar, 0, INT_MAX);
+    m_game.interestRate = ReadChecked(ar, 0, INT_MAX);
     int64_t entries = (int64_t{n} + 1) * n;
     CheckFits(ar, entries, 4);
     m_game.stock.assign(static_cast<size_t>(entries), 0);
-    for (int& v : m_game.stock) v = ReadInt(ar, 0, INT_MAX);
+    for (int& v : m_game.stock) v = ReadChecked(ar, 0, INT_MAX);
 }
 
 void CVDoc::LoadAuthor(CArchive& ar) {
@@ -189,14 +176,14 @@ void CVDoc::LoadAuthor(CArchive& ar) {
 }
 
 void CVDoc::LoadSettings(CArchive& ar) {
-    m_game.viewDirection = ReadInt(ar, 0, 3);
+    m_game.viewDirection = ReadChecked(ar, 0, 3);
     // A damaged file must not make every wait last hours: the Options
     // dialog's range holds.
-    m_game.waitTime = std::min(ReadInt(ar, 0, INT_MAX), kMaxWaitTime);
+    m_game.waitTime = std::min(ReadChecked(ar, 0, INT_MAX), kMaxWaitTime);
     m_game.activityReport = ar.ReadByte();
     if (m_game.activityReport > 1) throw eMERCAVO_ERROR_CONTENTS;
     // -1: no area to show; the view is handed nothing below that.
-    m_game.savedArea = ReadInt(ar, -1, GetMap().GetAreaCount() - 1);
+    m_game.savedArea = ReadChecked(ar, -1, GetMap().GetAreaCount() - 1);
 }
 
 // The indexes that the companies, the persons and the map hold into each
@@ -237,26 +224,23 @@ void CVDoc::ValidateLoadedGame() const {
 // ---------------------------------------------------------------- files
 
 int CVDoc::LoadFrom(CArchive& ar) {
-    // The game is read into a fresh document, which the records reach as
-    // the game's document while it loads; only a whole game replaces the
-    // one running here.
+    // The game is read into a fresh document, and only a whole game replaces
+    // the one running here. What it reads reaches its own map and tables,
+    // never the registered document.
     auto fresh = std::make_unique<CVDoc>();
     int error = -1;
-    {
-        auto scoped = ScopedDoc(fresh.get());
-        try {
-            fresh->Load(ar);
-        } catch (eMERCAVO_ERROR e) {
-            error = e;
-        } catch (const CArchiveException&) {
-            error = eMERCAVO_ERROR_FAILED;
-        } catch (const std::bad_alloc&) {
-            error = eMERCAVO_ERROR_MEMORY;
-        } catch (const std::length_error&) {
-            error = eMERCAVO_ERROR_MEMORY;
-        } catch (const std::out_of_range&) {
-            error = eMERCAVO_ERROR_CONTENTS;
-        }
+    try {
+        fresh->Load(ar);
+    } catch (eMERCAVO_ERROR e) {
+        error = e;
+    } catch (const CArchiveException&) {
+        error = eMERCAVO_ERROR_FAILED;
+    } catch (const std::bad_alloc&) {
+        error = eMERCAVO_ERROR_MEMORY;
+    } catch (const std::length_error&) {
+        error = eMERCAVO_ERROR_MEMORY;
+    } catch (const std::out_of_range&) {
+        error = eMERCAVO_ERROR_CONTENTS;
     }
     if (error != -1) return error;
     std::swap(m_game, fresh->m_game);

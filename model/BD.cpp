@@ -9,6 +9,7 @@
 #include "model/FixedFieldFormat.h"
 #include "model/Formatting.h"
 #include "model/MercavoError.h"
+#include "model/StoredForm.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
@@ -18,12 +19,6 @@ namespace {
 
 constexpr int kRecordClass = 300;
 constexpr int kRecordGroup = 3;
-
-int32_t ReadFed(CArchive& ar) {
-    int32_t value = ar.ReadInt();
-    Services::App().DataChecksum().Add(value);
-    return value;
-}
 
 // A text of the type record: length L, then L + 1 bytes when L > 0. A length
 // below 1 is no text at all.
@@ -66,6 +61,14 @@ bool Overran(std::string_view text, int pos) {
     return pos > static_cast<int>(text.size());
 }
 
+// One visitor out of a lambda for the figures and one for the blocks.
+template <typename... F>
+struct SOverload : F... {
+    using F::operator()...;
+};
+template <typename... F>
+SOverload(F...) -> SOverload<F...>;
+
 }  // namespace
 
 CBD::CBD() {
@@ -83,33 +86,10 @@ CBD& CBD::operator=(const CBD& other) {
     if (this == &other) return *this;
     m_tag = other.m_tag;
     m_evenness = other.m_evenness;
-    m_landValue = other.m_landValue;
-    m_fixedLandPrice = other.m_fixedLandPrice;
-    m_basePrice = other.m_basePrice;
-    m_valueFigure = other.m_valueFigure;
-    m_priceStep = other.m_priceStep;
-    m_durability = other.m_durability;
-    m_usableFlag = other.m_usableFlag;
-    m_secondFlag = other.m_secondFlag;
-    m_thirdFlag = other.m_thirdFlag;
-    m_typeCode = other.m_typeCode;
-    m_revenue = other.m_revenue;
+    CopyFigures(other);
     m_effects = other.m_effects;
-    m_effectRadius = other.m_effectRadius;
-    m_monthFactors = other.m_monthFactors;
     m_firstPictures = other.m_firstPictures;
     m_secondPictures = other.m_secondPictures;
-    m_viewValueA = other.m_viewValueA;
-    m_viewValueB = other.m_viewValueB;
-    m_viewOffset = other.m_viewOffset;
-    m_viewExtent = other.m_viewExtent;
-    m_width = other.m_width;
-    m_height = other.m_height;
-    m_gradeBonus = other.m_gradeBonus;
-    m_areaBonus = other.m_areaBonus;
-    m_extraFigure4 = other.m_extraFigure4;
-    m_influenceRange = other.m_influenceRange;
-    m_effectValues = other.m_effectValues;
     m_name = other.m_name;
     m_secondText = other.m_secondText;
     m_stripCellWidth = 0;
@@ -120,69 +100,98 @@ CBD& CBD::operator=(const CBD& other) {
     return *this;
 }
 
+template <typename Self, typename Visitor>
+void CBD::VisitFields(Self& bd, Visitor&& visit) {
+    constexpr eFigure plain = eFigure::plain;
+    visit(bd.m_landValue, 6, plain);
+    visit(bd.m_fixedLandPrice, 8, plain);
+    visit(bd.m_basePrice, 8, plain);
+    visit(bd.m_valueFigure, 6, plain);
+    visit(bd.m_priceStep, 4, plain);
+    visit(bd.m_durability, 6, plain);
+    visit(bd.m_usableFlag, 1, eFigure::flag);
+    visit(bd.m_secondFlag, 1, eFigure::flag);
+    visit(bd.m_thirdFlag, 1, eFigure::flag);
+    visit(bd.m_typeCode, 4, plain);
+    for (auto& revenue : bd.m_revenue) visit(revenue, 6, plain);
+    visit(eBlock::effectCount);
+    visit(eBlock::effects);
+    visit(bd.m_effectRadius, 4, plain);
+    for (auto& factor : bd.m_monthFactors) visit(factor, 3, plain);
+    visit(eBlock::pictures);
+    for (int d = 0; d < kDirections; ++d) {
+        visit(bd.m_viewValueA[d], 2, plain);
+        visit(bd.m_viewValueB[d], 2, plain);
+        visit(bd.m_viewOffset[d].x, 4, plain);
+        visit(bd.m_viewOffset[d].y, 4, plain);
+        visit(bd.m_viewExtent[d].x, 4, plain);
+        visit(bd.m_viewExtent[d].y, 4, plain);
+    }
+    visit(bd.m_width, 3, eFigure::size);
+    visit(bd.m_height, 3, eFigure::size);
+    for (auto* bonus :
+         {&bd.m_gradeBonus, &bd.m_areaBonus, &bd.m_extraFigure4, &bd.m_influenceRange})
+        visit(*bonus, 6, plain);
+    for (auto& value : bd.m_effectValues) visit(value, 6, plain);
+    visit(eBlock::texts);
+}
+
+void CBD::CopyFigures(const CBD& other) {
+    std::vector<int32_t*> mine;
+    VisitFields(*this, SOverload{[&](int32_t& figure, int, eFigure) { mine.push_back(&figure); },
+                                 [](eBlock) {}});
+    size_t next = 0;
+    VisitFields(other,
+                SOverload{[&](const int32_t& figure, int, eFigure) { *mine[next++] = figure; },
+                          [](eBlock) {}});
+}
+
 void CBD::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
-        for (int32_t value :
-             {m_landValue, m_fixedLandPrice, m_basePrice, m_valueFigure, m_priceStep, m_durability,
-              m_usableFlag, m_secondFlag, m_thirdFlag, m_typeCode, m_revenue[0], m_revenue[1],
-              m_revenue[2], m_revenue[3], static_cast<int32_t>(m_effects.size())}) {
-            ar.WriteInt(value);
-        }
-        for (CEfct& effect : m_effects) effect.Serialize(ar);
-        ar.WriteInt(m_effectRadius);
-        for (int32_t factor : m_monthFactors) ar.WriteInt(factor);
-        for (int d = 0; d < kDirections; ++d) {
-            m_firstPictures[d].Serialize(ar);
-            m_secondPictures[d].Serialize(ar);
-        }
-        for (int d = 0; d < kDirections; ++d) {
-            for (int32_t value : {m_viewValueA[d], m_viewValueB[d], m_viewOffset[d].x,
-                                  m_viewOffset[d].y, m_viewExtent[d].x, m_viewExtent[d].y}) {
-                ar.WriteInt(value);
-            }
-        }
-        for (int32_t value :
-             {m_width, m_height, m_gradeBonus, m_areaBonus, m_extraFigure4, m_influenceRange}) {
-            ar.WriteInt(value);
-        }
-        for (int32_t value : m_effectValues) ar.WriteInt(value);
-        ar.WriteRecordText(m_name);
-        ar.WriteRecordText(m_secondText);
+        VisitFields(*this, SOverload{[&](int32_t figure, int, eFigure) { ar.WriteInt(figure); },
+                                     [&](eBlock block) { SerializeBlock(ar, block); }});
         return;
     }
-
-    for (int32_t* field :
-         {&m_landValue, &m_fixedLandPrice, &m_basePrice, &m_valueFigure, &m_priceStep,
-          &m_durability, &m_usableFlag, &m_secondFlag, &m_thirdFlag, &m_typeCode, &m_revenue[0],
-          &m_revenue[1], &m_revenue[2], &m_revenue[3]}) {
-        *field = ReadFed(ar);
-    }
-    int32_t effectCount = CheckRange(ReadFed(ar), 0, kMaxEffects);
-    m_effects.assign(static_cast<size_t>(effectCount), CEfct());
-    for (CEfct& effect : m_effects) effect.Serialize(ar);
-    m_effectRadius = ReadFed(ar);
-    for (int32_t& factor : m_monthFactors) factor = ReadFed(ar);
-    for (int d = 0; d < kDirections; ++d) {
-        m_firstPictures[d].Serialize(ar);
-        m_secondPictures[d].Serialize(ar);
-    }
-    for (int d = 0; d < kDirections; ++d) {
-        for (int32_t* field : {&m_viewValueA[d], &m_viewValueB[d], &m_viewOffset[d].x,
-                               &m_viewOffset[d].y, &m_viewExtent[d].x, &m_viewExtent[d].y}) {
-            *field = ReadFed(ar);
-        }
-    }
-    m_width = CheckRange(ReadFed(ar), 1, kMaxSize);
-    m_height = CheckRange(ReadFed(ar), 1, kMaxSize);
-    for (int32_t* field : {&m_gradeBonus, &m_areaBonus, &m_extraFigure4, &m_influenceRange}) {
-        *field = ReadFed(ar);
-    }
-    for (int32_t& value : m_effectValues) value = ReadFed(ar);
-    m_name.clear();
-    m_secondText.clear();
-    m_name = ReadTypeText(ar);
-    m_secondText = ReadTypeText(ar);
+    VisitFields(*this, SOverload{[&](int32_t& figure, int, eFigure kind) {
+                                     figure = kind == eFigure::size
+                                                  ? CheckRange(ReadFed(ar), 1, kMaxSize)
+                                                  : ReadFed(ar);
+                                 },
+                                 [&](eBlock block) { SerializeBlock(ar, block); }});
     ComputeEvenness();
+}
+
+void CBD::SerializeBlock(CArchive& ar, eBlock block) {
+    const bool storing = ar.IsStoring();
+    switch (block) {
+        case eBlock::effectCount:
+            if (storing)
+                ar.WriteInt(static_cast<int32_t>(m_effects.size()));
+            else
+                m_effects.assign(static_cast<size_t>(CheckRange(ReadFed(ar), 0, kMaxEffects)),
+                                 CEfct());
+            break;
+        case eBlock::effects:
+            for (CEfct& effect : m_effects) effect.Serialize(ar);
+            break;
+        case eBlock::pictures:
+            for (int d = 0; d < kDirections; ++d) {
+                m_firstPictures[d].Serialize(ar);
+                m_secondPictures[d].Serialize(ar);
+            }
+            break;
+        case eBlock::texts:
+            if (storing) {
+                ar.WriteRecordText(m_name);
+                ar.WriteRecordText(m_secondText);
+            } else {
+                m_name.clear();
+                m_secondText.clear();
+                m_name = ReadTypeText(ar);
+                m_secondText = ReadTypeText(ar);
+            }
+            break;
+    }
 }
 
 void CBD::ComputeEvenness() {
@@ -212,16 +221,17 @@ void CBD::GetViewSize(int direction, int& width, int& height) const {
 }
 
 bool CBD::IsType60(bool strict) const {
-    return m_typeCode == 60 || (!strict && m_typeCode == 61);
+    return strict ? m_typeCode == StructureCode::kHeadOffice
+                  : StructureCode::IsOfficeCode(m_typeCode);
 }
 
 bool CBD::CanBeBuiltOver() const {
     switch (m_typeCode) {
-        case 45:
-        case 50:
-        case 51:
-        case 60:
-        case 61:
+        case StructureCode::kMast:
+        case StructureCode::kFixed50:
+        case StructureCode::kFixed51:
+        case StructureCode::kHeadOffice:
+        case StructureCode::kBranchOffice:
             return false;
         default:
             return true;
@@ -229,7 +239,7 @@ bool CBD::CanBeBuiltOver() const {
 }
 
 bool CBD::IsDestructible() const {
-    return m_typeCode != 35 && CanBeBuiltOver();
+    return m_typeCode != StructureCode::kRubble && CanBeBuiltOver();
 }
 
 double CBD::GetEffect(int structureNumber) const {
@@ -325,25 +335,15 @@ void CBD::SendAll(int player, int landFlag, int tableIndex) const {
 void CBD::SendTypeRecord(int player, int landFlag, int tableIndex) const {
     std::string text = RecordHead(kCodeTypeRecord, landFlag, tableIndex);
     text += FormatFixedInt(m_tag, 4) + FormatDoubleBytes(m_evenness);
-    const std::pair<int32_t, int> fields[] = {
-        {m_landValue, 6},       {m_fixedLandPrice, 8},  {m_basePrice, 8},
-        {m_valueFigure, 6},     {m_priceStep, 4},       {m_durability, 6},
-        {m_usableFlag != 0, 1}, {m_secondFlag != 0, 1}, {m_thirdFlag != 0, 1},
-        {m_typeCode, 4},        {m_revenue[0], 6},      {m_revenue[1], 6},
-        {m_revenue[2], 6},      {m_revenue[3], 6},      {static_cast<int32_t>(m_effects.size()), 6},
-        {m_effectRadius, 4}};
-    for (const auto& [value, width] : fields) text += FormatFixedInt(value, width);
-    for (int32_t factor : m_monthFactors) text += FormatFixedInt(factor, 3);
-    for (int d = 0; d < kDirections; ++d) {
-        text += FormatFixedInt(m_viewValueA[d], 2) + FormatFixedInt(m_viewValueB[d], 2) +
-                FormatFixedInt(m_viewOffset[d].x, 4) + FormatFixedInt(m_viewOffset[d].y, 4) +
-                FormatFixedInt(m_viewExtent[d].x, 4) + FormatFixedInt(m_viewExtent[d].y, 4);
-    }
-    text += FormatFixedInt(m_width, 3) + FormatFixedInt(m_height, 3);
-    for (int32_t value : {m_gradeBonus, m_areaBonus, m_extraFigure4, m_influenceRange}) {
-        text += FormatFixedInt(value, 6);
-    }
-    for (int32_t value : m_effectValues) text += FormatFixedInt(value, 6);
+    VisitFields(*this, SOverload{[&](int32_t figure, int width, eFigure kind) {
+                                     text += FormatFixedInt(
+                                         kind == eFigure::flag ? figure != 0 : figure, width);
+                                 },
+                                 [&](eBlock block) {
+                                     if (block == eBlock::effectCount)
+                                         text += FormatFixedInt(
+                                             static_cast<int32_t>(m_effects.size()), 6);
+                                 }});
     Services::Net().SendRecord(player, text);
 }
 
@@ -389,67 +389,25 @@ void CBD::ReceiveTypeRecord(std::string_view text) {
     std::optional<double> evenness = ParseDoubleBytes(text, pos);
     if (!evenness) return;
     received.m_evenness = *evenness;
-    const std::pair<int32_t*, int> fields[] = {
-        {&received.m_landValue, 6},   {&received.m_fixedLandPrice, 8}, {&received.m_basePrice, 8},
-        {&received.m_valueFigure, 6}, {&received.m_priceStep, 4},      {&received.m_durability, 6},
-        {&received.m_usableFlag, 1},  {&received.m_secondFlag, 1},     {&received.m_thirdFlag, 1},
-        {&received.m_typeCode, 4},    {&received.m_revenue[0], 6},     {&received.m_revenue[1], 6},
-        {&received.m_revenue[2], 6},  {&received.m_revenue[3], 6}};
-    for (const auto& [field, width] : fields) *field = ParseFixedInt(text, pos, width);
-    for (int32_t* flag : {&received.m_usableFlag, &received.m_secondFlag, &received.m_thirdFlag}) {
-        *flag = *flag == 1 ? 1 : 0;
-    }
-    int effectCount = ParseFixedInt(text, pos, 6);
-    received.m_effectRadius = ParseFixedInt(text, pos, 4);
-    for (int32_t& factor : received.m_monthFactors) factor = ParseFixedInt(text, pos, 3);
-    for (int d = 0; d < kDirections; ++d) {
-        received.m_viewValueA[d] = ParseFixedInt(text, pos, 2);
-        received.m_viewValueB[d] = ParseFixedInt(text, pos, 2);
-        received.m_viewOffset[d].x = ParseFixedInt(text, pos, 4);
-        received.m_viewOffset[d].y = ParseFixedInt(text, pos, 4);
-        received.m_viewExtent[d].x = ParseFixedInt(text, pos, 4);
-        received.m_viewExtent[d].y = ParseFixedInt(text, pos, 4);
-    }
-    received.m_width = ParseFixedInt(text, pos, 3);
-    received.m_height = ParseFixedInt(text, pos, 3);
-    for (int32_t* field : {&received.m_gradeBonus, &received.m_areaBonus, &received.m_extraFigure4,
-                           &received.m_influenceRange}) {
-        *field = ParseFixedInt(text, pos, 6);
-    }
-    for (int32_t& value : received.m_effectValues) value = ParseFixedInt(text, pos, 6);
-    if (Overran(text, pos) || effectCount < 0 || effectCount > kMaxEffects) return;
-    if (received.m_width < 1 || received.m_width > kMaxSize || received.m_height < 1 ||
-        received.m_height > kMaxSize) {
-        return;
-    }
+    int effectCount = -1;
+    bool sizeInRange = true;
+    VisitFields(received, SOverload{[&](int32_t& figure, int width, eFigure kind) {
+                                        figure = ParseFixedInt(text, pos, width);
+                                        if (kind == eFigure::flag) figure = figure == 1 ? 1 : 0;
+                                        if (kind == eFigure::size)
+                                            sizeInRange =
+                                                sizeInRange && figure >= 1 && figure <= kMaxSize;
+                                    },
+                                    [&](eBlock block) {
+                                        if (block == eBlock::effectCount)
+                                            effectCount = ParseFixedInt(text, pos, 6);
+                                    }});
+    if (Overran(text, pos) || effectCount < 0 || effectCount > kMaxEffects || !sizeInRange) return;
 
     m_tag = received.m_tag;
     m_evenness = received.m_evenness;
-    m_landValue = received.m_landValue;
-    m_fixedLandPrice = received.m_fixedLandPrice;
-    m_basePrice = received.m_basePrice;
-    m_valueFigure = received.m_valueFigure;
-    m_priceStep = received.m_priceStep;
-    m_durability = received.m_durability;
-    m_usableFlag = received.m_usableFlag;
-    m_secondFlag = received.m_secondFlag;
-    m_thirdFlag = received.m_thirdFlag;
-    m_typeCode = received.m_typeCode;
-    m_revenue = received.m_revenue;
+    CopyFigures(received);
     m_effects.assign(static_cast<size_t>(effectCount), CEfct());
-    m_effectRadius = received.m_effectRadius;
-    m_monthFactors = received.m_monthFactors;
-    m_viewValueA = received.m_viewValueA;
-    m_viewValueB = received.m_viewValueB;
-    m_viewOffset = received.m_viewOffset;
-    m_viewExtent = received.m_viewExtent;
-    m_width = received.m_width;
-    m_height = received.m_height;
-    m_gradeBonus = received.m_gradeBonus;
-    m_areaBonus = received.m_areaBonus;
-    m_extraFigure4 = received.m_extraFigure4;
-    m_influenceRange = received.m_influenceRange;
-    m_effectValues = received.m_effectValues;
 }
 
 void CBD::ReceiveEffects(std::string_view text) {

@@ -15,6 +15,7 @@
 
 #include "model/BM.h"
 #include "model/Efct.h"
+#include "model/StructureCodes.h"
 #include "platform/gfx/Bitmap.h"
 
 class CArchive;
@@ -59,11 +60,11 @@ public:
     // the outputs untouched.
     void GetViewSize(int direction, int& width, int& height) const;
     int GetTypeCode() const { return m_typeCode; }
-    bool IsType71() const { return m_typeCode == 71; }
+    bool IsType71() const { return m_typeCode == StructureCode::kTwoPart; }
     // The "mistaken construction" partner that follows a code-71 type.
-    bool IsType72() const { return m_typeCode == 72; }
-    bool IsType80() const { return m_typeCode == 80; }
-    bool IsType85() const { return m_typeCode == 85; }
+    bool IsType72() const { return m_typeCode == StructureCode::kMistakenPart; }
+    bool IsType80() const { return m_typeCode == StructureCode::kStadiumKind0; }
+    bool IsType85() const { return m_typeCode == StructureCode::kStadiumKind1; }
     // Code 60, or also 61 unless strict.
     bool IsType60(bool strict) const;
     bool CanBeBuiltOver() const;
@@ -185,6 +186,23 @@ public:
     static constexpr int kEffectsPerRecord = 15;
 
 private:
+    // What a field visitor is told besides the plain figures.
+    enum class eFigure { plain, flag, size };
+    enum class eBlock { effectCount, effects, pictures, texts };
+
+    // The one description of a type's stored form and of its network type
+    // record: every figure in their order, with the width of its network
+    // field, and where the blocks that only the stored form carries (the
+    // effects, the pictures and the texts) or that both carry in their own
+    // way (the effect count) stand. visit(int32_t& figure, int width,
+    // eFigure kind) and visit(eBlock block) are called in that order; flags
+    // travel as 0/1, sizes must lie in 1..kMaxSize.
+    template <typename Self, typename Visitor>
+    static void VisitFields(Self& bd, Visitor&& visit);
+    // The figures of VisitFields copied from other.
+    void CopyFigures(const CBD& other);
+    void SerializeBlock(CArchive& ar, eBlock block);
+
     void ComputeEvenness();
     std::string RecordHead(int code, int landFlag, int tableIndex) const;
 

@@ -11,6 +11,7 @@
 #include "model/FixedField.h"
 #include "model/FixedFieldFormat.h"
 #include "model/MercavoError.h"
+#include "model/StoredForm.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
@@ -173,9 +174,7 @@ void CBM::Serialize(CArchive& ar) {
     if (size < 0 || static_cast<uint64_t>(size) > CDibHeader::kMaxImageBytes) {
         throw eMERCAVO_ERROR_CONTENTS;
     }
-    if (static_cast<uint64_t>(size) > ar.Stream().Remaining()) {
-        throw CArchiveException(CArchiveException::endOfFile, "picture ends early");
-    }
+    CheckRemaining(ar, size, 1);
     CMemBlock block;
     if (!block.Alloc(static_cast<size_t>(size))) throw std::bad_alloc();
     ar.Read(block.Lock(), block.Size());

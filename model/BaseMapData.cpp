@@ -3,6 +3,7 @@
 #include "model/DataChecksum.h"
 #include "model/MercavoError.h"
 #include "model/RawText.h"
+#include "model/StoredForm.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
@@ -44,8 +45,7 @@ void CBaseMapData::CheckSize() const {
 void CBaseMapData::ReadCells(CArchive& ar) {
     uint64_t cells = static_cast<uint64_t>(m_width) * static_cast<uint64_t>(m_height);
     // Nothing is allocated for cells the data cannot hold.
-    if (cells * kGridCount * sizeof(int32_t) > ar.Stream().Remaining())
-        throw CArchiveException(CArchiveException::endOfFile, "area cells run past the end");
+    CheckRemaining(ar, static_cast<int64_t>(cells), kGridCount * sizeof(int32_t));
     for (auto& grid : m_grids) grid.assign(static_cast<size_t>(cells), 0);
     CDataChecksum& checksum = Services::App().DataChecksum();
     for (size_t cell = 0; cell < cells; ++cell) {

@@ -9,17 +9,18 @@
 #include "model/BD.h"
 #include "model/Enterprise.h"
 #include "model/FixedField.h"
+#include "model/FixedFieldFormat.h"
 #include "model/MercavoError.h"
 #include "model/PersonData.h"
 #include "model/Random.h"
+#include "model/Saturate.h"
+#include "model/StructureCodes.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/TextFormat.h"
 
 namespace {
 
-constexpr int kCodeHeadOffice = 60;
-constexpr int kCodeBranchOffice = 61;
 // Whatever the income, an investment plan below this is not worth a step.
 constexpr int kMinInvestmentBudget = 5;
 
@@ -27,20 +28,15 @@ constexpr int kMinInvestmentBudget = 5;
 constexpr int kTaskOfKind[eCOM_LAST + 1] = {0,  2,  1,  6,  3,  4,  5, 8, 9,
                                             10, 10, 10, 10, 12, 11, 0, 13};
 
-IDocService& Doc() {
-    return Services::Doc();
-}
-
 bool IsOffice(int structureType) {
-    int code = Doc().GetStructureTypeCode(structureType);
-    return code == kCodeHeadOffice || code == kCodeBranchOffice;
+    return StructureCode::IsOfficeCode(Services::Map().GetStructureTypeCode(structureType));
 }
 
 // The size of structure type index type; 1 x 1 for an index outside the
 // table.
 void GetTypeSize(int type, int& width, int& height) {
     width = height = 1;
-    if (const CBD* bd = Doc().GetStructureType(type)) bd->GetSize(width, height);
+    if (const CBD* bd = Services::Map().GetStructureType(type)) bd->GetSize(width, height);
 }
 
 // ---------------------------------------------------------------- text
@@ -53,16 +49,10 @@ constexpr int kParam1Width = 4;
 constexpr int kParam2Width = 6;
 constexpr int kShortWidth = 4;
 
-bool Fits(int value, int width) {
-    int64_t top = 1;
-    for (int i = 0; i < width; ++i) top *= 10;
-    return value > -(top / 10) && value < top;
-}
-
 bool StepFits(const CCmdPacket::SStep& step) {
-    return Fits(step.kind, kKindWidth) && Fits(step.param1, kParam1Width) &&
-           Fits(step.param2, kParam2Width) && Fits(step.param3, kShortWidth) &&
-           Fits(step.point.x, kShortWidth) && Fits(step.point.y, kShortWidth) &&
+    return FitsFixedInt(step.kind, kKindWidth) && FitsFixedInt(step.param1, kParam1Width) &&
+           FitsFixedInt(step.param2, kParam2Width) && FitsFixedInt(step.param3, kShortWidth) &&
+           FitsFixedInt(step.point.x, kShortWidth) && FitsFixedInt(step.point.y, kShortWidth) &&
            (step.group == 0 || step.group == 1) && (step.done == 0 || step.done == 1);
 }
 
@@ -141,14 +131,14 @@ int CCmdPacket::GetStepAptitude(int i, const CPersonData& person) const {
 int CCmdPacket::GetStepStaff(int i) const {
     const SStep& step = GetStep(i);
     if (step.kind != eCOM_CONSTRUCTION || step.param2 < 0) return 0;
-    const CBD* type = Doc().GetStructureType(step.param2);
+    const CBD* type = Services::Map().GetStructureType(step.param2);
     return type ? type->GetValueFigure() : 0;
 }
 
 int CCmdPacket::GetPlanStaff() const {
     int64_t sum = 0;
     for (int i = 0; i < GetStepCount(); ++i) sum += GetStepStaff(i);
-    return static_cast<int>(std::clamp<int64_t>(sum, INT_MIN, INT_MAX));
+    return ClampToInt(sum);
 }
 
 int CCmdPacket::GetConstructionTarget() const {
@@ -181,7 +171,8 @@ int CCmdPacket::RemoveDirectorSteps(int person) {
 
 void CCmdPacket::GetFootprint(const SStep& step, int& width, int& height) const {
     int type = step.param2;
-    if (type < 0) type = Doc().GetCellStructure(step.param3, step.point.x, step.point.y) - 1;
+    if (type < 0)
+        type = Services::Map().GetCellStructure(step.param3, step.point.x, step.point.y) - 1;
     GetTypeSize(type, width, height);
 }
 
@@ -208,7 +199,6 @@ bool CCmdPacket::HasOfficePlanIn(int area) const {
 
 int CCmdPacket::CountOwnedFreeCells(int company, int area) const {
     if (m_planType != ePLAN_BUILD) return 0;
-    IDocService& doc = Doc();
     int count = 0;
     for (const SStep& step : m_steps) {
         if (step.kind != eCOM_CONSTRUCTION || step.param3 != area) continue;
@@ -216,8 +206,8 @@ int CCmdPacket::CountOwnedFreeCells(int company, int area) const {
         if (step.param2 != -1) GetTypeSize(step.param2, width, height);
         for (int y = step.point.y - height + 1; y <= step.point.y; ++y)
             for (int x = step.point.x - width + 1; x <= step.point.x; ++x)
-                if (doc.GetCellOwner(area, x, y) == company + 1 &&
-                    doc.GetCellStructure(area, x, y) == 0)
+                if (Services::Map().GetCellOwner(area, x, y) == company + 1 &&
+                    Services::Map().GetCellStructure(area, x, y) == 0)
                     ++count;
     }
     return count;
@@ -249,14 +239,13 @@ void CCmdPacket::MakeAcquireLand(int area) {
 }
 
 bool CCmdPacket::AddFootprintPurchases(int company, int area, const CCellPoint& cell, int s) {
-    IDocService& doc = Doc();
     int width = 1, height = 1;
     GetTypeSize(s, width, height);
     bool office = IsOffice(s);
     int left = cell.x - width + 1, top = cell.y - height + 1;
     for (int y = top; y <= cell.y; ++y) {
         for (int x = left; x <= cell.x; ++x) {
-            int owner = doc.GetCellOwner(area, x, y);
+            int owner = Services::Map().GetCellOwner(area, x, y);
             if (owner == company + 1) continue;
             SStep step;
             step.kind = office ? eCOM_ACQUIRE_LAND : eCOM_DESIGNATED_PURCHASE;
@@ -277,8 +266,8 @@ int CCmdPacket::MakeBuildPlan(int company, int area, const CCellPoint& cell, int
             AddFootprintPurchases(company, area, cell, s);
             AddSingleStep(eCOM_CONSTRUCTION, s, area, cell);
         } else {
-            AddSingleStep(eCOM_DESIGNATED_PURCHASE, Doc().GetCellStructure(area, cell.x, cell.y),
-                          area, cell);
+            AddSingleStep(eCOM_DESIGNATED_PURCHASE,
+                          Services::Map().GetCellStructure(area, cell.x, cell.y), area, cell);
         }
     } catch (const std::bad_alloc&) {
         return 0;
@@ -316,7 +305,7 @@ void CCmdPacket::MakeAdvertising(int area, int budget) {
 
 int CCmdPacket::MakeInvestmentPlan(int company, int area, int kind) {
     Start(ePLAN_INVESTMENT);
-    const CEnterprise* enterprise = Doc().GetCompany(company);
+    const CEnterprise* enterprise = Services::Companies().GetCompany(company);
     if (!enterprise || kind < 0 || kind >= CEpMapData::kInvestmentKinds) return 0;
     int64_t spent = enterprise->GetMonthlyFigure(kind, -1, -1);
     // A year of losses has no income to invest from (and no real power).
@@ -397,7 +386,7 @@ void CCmdPacket::Serialize(CArchive& ar) {
 // ---------------------------------------------------------------- network text
 
 bool CCmdPacket::AppendText(std::string& out, size_t room) const {
-    if (!Fits(m_planType, kPlanTypeWidth) || !Fits(m_age, kAgeWidth) ||
+    if (!FitsFixedInt(m_planType, kPlanTypeWidth) || !FitsFixedInt(m_age, kAgeWidth) ||
         m_steps.size() > static_cast<size_t>(kMaxSteps))
         return false;
     if (!std::all_of(m_steps.begin(), m_steps.end(), StepFits)) return false;

@@ -14,27 +14,20 @@
 #include "model/MapDoc.h"
 #include "model/PersonData.h"
 #include "model/Random.h"
+#include "model/Saturate.h"
+#include "model/StructureCodes.h"
 #include "model/services/Services.h"
 
 namespace {
 
 constexpr int kDemolitionCost = 10;
 // Rubble: nothing to reinforce.
-constexpr int kCodeRubble = 35;
 // Land bought without a director is reckoned at this multiple of the area's
 // price level.
 constexpr double kLandLevelFactor = 1.3;
 
-IDocService& Doc() {
-    return Services::Doc();
-}
-
-int ClampToInt(int64_t value) {
-    return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX));
-}
-
 const CMapDoc* Map() {
-    return Doc().GetMapDoc();
+    return Services::Map().GetMapDoc();
 }
 
 bool IsAreaOnMap(int area) {
@@ -47,7 +40,8 @@ bool IsCellOnMap(int area, int x, int y) {
 }
 
 const CLeague* LeagueOf(int league) {
-    return league >= 0 && league < CEnterprise::kLeagueCount ? Doc().GetLeague(league) : nullptr;
+    return league >= 0 && league < CEnterprise::kLeagueCount ? Services::Map().GetLeague(league)
+                                                             : nullptr;
 }
 
 bool HasTeam(const CLeague* league, int team) {
@@ -56,7 +50,7 @@ bool HasTeam(const CLeague* league, int team) {
 
 // The step's director, when one is assigned.
 const CPersonData* DirectorOf(const CCmdPacket::SStep& step) {
-    return step.param1 >= 0 ? Doc().GetDirector(step.param1) : nullptr;
+    return step.param1 >= 0 ? Services::Companies().GetDirector(step.param1) : nullptr;
 }
 
 int LandCost(const CCmdPacket::SStep& step) {
@@ -79,7 +73,7 @@ int PurchaseCost(const CCmdPacket::SStep& step) {
 
 int ConstructionCost(int structureType) {
     if (structureType < 0) return kDemolitionCost;
-    const CBD* type = Doc().GetStructureType(structureType);
+    const CBD* type = Services::Map().GetStructureType(structureType);
     return type ? type->GetBasePrice() : 0;
 }
 
@@ -98,12 +92,13 @@ int SupportCost(int league, int team) {
 void CheckedFootprint(const CCmdPacket::SStep& step, int& width, int& height) {
     width = height = 1;
     if (step.param2 < 0) return;
-    if (const CBD* type = Doc().GetStructureType(step.param2)) type->GetSize(width, height);
+    if (const CBD* type = Services::Map().GetStructureType(step.param2))
+        type->GetSize(width, height);
 }
 
 int StructureCodeAt(int area, int x, int y) {
-    int number = Doc().GetCellStructure(area, x, y);
-    return number > 0 ? Doc().GetStructureTypeCode(number - 1) : 0;
+    int number = Services::Map().GetCellStructure(area, x, y);
+    return number > 0 ? Services::Map().GetStructureTypeCode(number - 1) : 0;
 }
 
 // One feasibility check of one plan for one company.
@@ -159,29 +154,29 @@ private:
     }
 
     bool PurchaseStillOpen(const CCmdPacket::SStep& step) const {
-        IDocService& doc = Doc();
         int area = step.param3, x = step.point.x, y = step.point.y;
-        if (!doc.IsCellUsable(area, x, y)) return false;
-        if (step.param2 < 1) return !(step.param2 == -2 && doc.GetCellOwner(area, x, y) != 0);
-        return doc.GetCellOwner(area, x, y) != m_owner &&
-               doc.GetCellStructure(area, x, y) == step.param2;
+        if (!Services::Map().IsCellUsable(area, x, y)) return false;
+        if (step.param2 < 1)
+            return !(step.param2 == -2 && Services::Map().GetCellOwner(area, x, y) != 0);
+        return Services::Map().GetCellOwner(area, x, y) != m_owner &&
+               Services::Map().GetCellStructure(area, x, y) == step.param2;
     }
 
     bool ConstructionPossible(const CCmdPacket::SStep& step, int i) const {
-        IDocService& doc = Doc();
         bool building = step.param2 != -1;
         bool ownershipMatters = !m_wholePlan || i == 0;
         int width = 1, height = 1;
         CheckedFootprint(step, width, height);
         for (int y = step.point.y - height + 1; y <= step.point.y; ++y)
             for (int x = step.point.x - width + 1; x <= step.point.x; ++x) {
-                if (ownershipMatters && doc.GetCellOwner(step.param3, x, y) != m_owner)
+                if (ownershipMatters && Services::Map().GetCellOwner(step.param3, x, y) != m_owner)
                     return false;
-                if (building && doc.GetCellStructure(step.param3, x, y) != 0) return false;
+                if (building && Services::Map().GetCellStructure(step.param3, x, y) != 0)
+                    return false;
             }
         if (m_wholePlan) return true;
         if (!building) return m_company.GetFunds() >= kDemolitionCost;
-        const CBD* type = doc.GetStructureType(step.param2);
+        const CBD* type = Services::Map().GetStructureType(step.param2);
         int cost = type ? type->GetBasePrice() : 0;
         int staff = type ? type->GetValueFigure() : 0;
         return m_company.GetFunds() >= cost && m_company.GetEmployeesAtWork() >= staff;
@@ -189,8 +184,8 @@ private:
 
     bool CanReinforce(const CCmdPacket::SStep& step) const {
         int area = step.param3, x = step.point.x, y = step.point.y;
-        return Doc().GetCellOwner(area, x, y) == m_owner &&
-               StructureCodeAt(area, x, y) != kCodeRubble;
+        return Services::Map().GetCellOwner(area, x, y) == m_owner &&
+               StructureCodeAt(area, x, y) != StructureCode::kRubble;
     }
 
     bool TeamAvailable(const CCmdPacket::SStep& step) const {

@@ -1,6 +1,7 @@
 #include "model/CmdSet.h"
 
 #include "model/FixedField.h"
+#include "model/FixedFieldFormat.h"
 #include "model/MercavoError.h"
 #include "model/services/Services.h"
 #include "platform/core/TextFormat.h"
@@ -11,12 +12,6 @@ namespace {
 constexpr int kShortWidth = 4;
 constexpr int kCountWidth = 3;
 constexpr int kValueWidth = 11;
-constexpr int kShortMin = -999;
-constexpr int kShortMax = 9999;
-
-bool FitsShort(int value) {
-    return value >= kShortMin && value <= kShortMax;
-}
 
 bool FitsCount(size_t count) {
     return count <= static_cast<size_t>(CCmdSet::kMaxListSize);
@@ -24,7 +19,7 @@ bool FitsCount(size_t count) {
 
 bool AllFitShort(const std::vector<int>& list) {
     for (int value : list)
-        if (!FitsShort(value)) return false;
+        if (!FitsFixedInt(value, kShortWidth)) return false;
     return true;
 }
 
@@ -53,7 +48,7 @@ void AppendList(std::string& out, const std::vector<int>& list, const char* form
 
 void CCmdSet::Init(int orderType, int monthIndex) {
     m_orderType = orderType;
-    m_monthIndex = monthIndex == -1 ? Services::Doc().GetCurrentMonthIndex() : monthIndex;
+    m_monthIndex = monthIndex == -1 ? Services::Game().GetCurrentMonthIndex() : monthIndex;
 }
 
 int CCmdSet::AddKind(int kind) {
@@ -84,13 +79,15 @@ CCellPoint& CCmdSet::GetPoint(CCellPoint& point, int i) const {
 void CCmdSet::Serialize(CArchive&) {}
 
 bool CCmdSet::AppendText(std::string& out, size_t room) const {
-    if (!FitsShort(m_orderType) || !FitsShort(m_monthIndex)) return false;
+    if (!FitsFixedInt(m_orderType, kShortWidth) || !FitsFixedInt(m_monthIndex, kShortWidth))
+        return false;
     if (!FitsCount(m_kinds.size()) || !FitsCount(m_params.size()) || !FitsCount(m_points.size()) ||
         !FitsCount(m_values.size()))
         return false;
     if (!AllFitShort(m_kinds) || !AllFitShort(m_params)) return false;
     for (const CCellPoint& point : m_points)
-        if (!FitsShort(point.x) || !FitsShort(point.y)) return false;
+        if (!FitsFixedInt(point.x, kShortWidth) || !FitsFixedInt(point.y, kShortWidth))
+            return false;
 
     std::string text = FormatText("%04d%04d", m_orderType, m_monthIndex);
     AppendList(text, m_kinds, "%04d");

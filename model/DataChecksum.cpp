@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 
+#include "model/Saturate.h"
+
 namespace {
 // Sums of many bytes cannot overflow int in practice, but a wrap-around must
 // stay defined: add as unsigned and convert back.
@@ -35,15 +37,7 @@ CDataChecksum& CDataChecksum::Add(int value) {
 }
 
 CDataChecksum& CDataChecksum::AddDouble(double value) {
-    // A truncation that does not fit an int is undefined in C++; clamp it
-    // (a NaN counts as 0).
-    constexpr double lo = std::numeric_limits<int>::min();
-    constexpr double hi = std::numeric_limits<int>::max();
-    int truncated = std::isnan(value) ? 0
-                    : value <= lo     ? std::numeric_limits<int>::min()
-                    : value >= hi     ? std::numeric_limits<int>::max()
-                                      : static_cast<int>(value);
-    return Add(truncated);
+    return Add(TruncToInt(value));
 }
 
 CDataChecksum& CDataChecksum::AddString(const std::string& text) {

@@ -11,18 +11,12 @@
 #include "model/MercavoError.h"
 #include "model/PersonData.h"
 #include "model/Random.h"
+#include "model/Saturate.h"
+#include "model/StoredForm.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 
 namespace {
-
-IDocService& Doc() {
-    return Services::Doc();
-}
-
-int ClampToInt(int64_t value) {
-    return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX));
-}
 
 // Counts and amounts stay where loading accepts them again.
 int AddCount(int value, int n) {
@@ -46,10 +40,6 @@ int SetText(std::optional<std::string>& target, const std::string& text) {
 }
 
 // ---------------------------------------------------------------- stored form
-
-int ReadAtLeast(CArchive& ar, int lo) {
-    return CheckRange(ar.ReadInt(), lo, INT_MAX);
-}
 
 int ReadFlagByte(CArchive& ar) {
     return CheckRange<int>(ar.ReadByte(), 0, 1);
@@ -123,10 +113,6 @@ std::vector<T> ReadList(CArchive& ar) {
     return list;
 }
 
-void CheckIndex(int value, int lo, int count) {
-    CheckRange(value, lo, count - 1);
-}
-
 }  // namespace
 
 CEnterprise::CEnterprise() : m_areas(1) {
@@ -173,7 +159,7 @@ void CEnterprise::RenumberAfterRemoval(int removed) {
 }
 
 bool CEnterprise::IsHumanPlayed() const {
-    return Doc().GetPlayState() != 0 && m_president == 0;
+    return Services::Game().GetPlayState() != 0 && m_president == 0;
 }
 
 int CEnterprise::SetName(const std::string& name) {
@@ -193,8 +179,8 @@ const std::string& CEnterprise::GetPresidentName() const {
 }
 
 CPersonData* CEnterprise::GetPresident() const {
-    if (m_president == 0) return Doc().GetPlayerPerson();
-    return Doc().GetDirector(m_president - 1);
+    if (m_president == 0) return Services::Companies().GetPlayerPerson();
+    return Services::Companies().GetDirector(m_president - 1);
 }
 
 // ---------------------------------------------------------------- money
@@ -224,9 +210,8 @@ int CEnterprise::SetAdvertisingBudget(int amount) {
 }
 
 bool CEnterprise::HasDirectorInArea(int area) const {
-    IDocService& doc = Doc();
     return std::any_of(m_directors.begin(), m_directors.end(), [&](int person) {
-        const CPersonData* director = doc.GetDirector(person);
+        const CPersonData* director = Services::Companies().GetDirector(person);
         return director && director->IsBuildingOffice(area);
     });
 }
@@ -430,15 +415,14 @@ int CEnterprise::SumAreaLevels(int flag) const {
 }
 
 void CEnterprise::RaiseBestAreaLevel() {
-    IDocService& doc = Doc();
-    if (m_areaCount < 1 || !doc.CanManageMoreAreas(m_number)) return;
+    if (m_areaCount < 1 || !Services::ComputerPlayer().CanManageMoreAreas(m_number)) return;
     int best = -1000;
     int bestArea = -1;
     for (int draw = 0; draw < 2 * m_areaCount; ++draw) {
         int area = Random(m_areaCount);
         int level = GetAreaLevel(area);
         if (level == 2 || level == 4) continue;
-        int r = Random(doc.RateAreaForCompany(area, m_number));
+        int r = Random(Services::ComputerPlayer().RateAreaForCompany(area, m_number));
         if (r > best) {
             best = r;
             bestArea = area;
@@ -533,14 +517,13 @@ void CEnterprise::ConvertLandToBuilding(int area, int n) {
 }
 
 int CEnterprise::CountOwnedCells(int area, bool anchors) const {
-    IDocService& doc = Doc();
     int width = 0, height = 0;
-    if (!doc.GetAreaSize(area, width, height)) return 0;
+    if (!Services::Map().GetAreaSize(area, width, height)) return 0;
     int count = 0;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            if (doc.GetCellOwner(area, x, y) != m_number + 1) continue;
-            int structure = doc.GetCellStructure(area, x, y);
+            if (Services::Map().GetCellOwner(area, x, y) != m_number + 1) continue;
+            int structure = Services::Map().GetCellStructure(area, x, y);
             if (anchors ? structure > 0 : structure == 0) ++count;
         }
     return count;
@@ -592,7 +575,7 @@ void CEnterprise::SetAreaValue(int which, int area, int value) {
 }
 
 void CEnterprise::AddBuildingEffects(int area, int structureType) {
-    const CBD* type = Doc().GetStructureType(structureType);
+    const CBD* type = Services::Map().GetStructureType(structureType);
     if (!type) return;
     SetAreaGrade(area, ClampToInt(int64_t{GetAreaGrade(area)} + type->GetGradeBonus()), 1);
     const int values[] = {type->GetEffectValue1(), type->GetEffectValue2(),

@@ -10,6 +10,7 @@
 #include "model/Enterprise.h"
 #include "model/PersonData.h"
 #include "model/Random.h"
+#include "model/Saturate.h"
 #include "model/services/Services.h"
 
 namespace {
@@ -21,16 +22,12 @@ constexpr int kContractDirectorChoice = 8;
 constexpr int kProblemFunds = 0;
 constexpr int kProblemNoDirector = 1;
 
-int ClampToInt(int64_t value) {
-    return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX));
-}
-
 }  // namespace
 
 void CEnterprise::SetContractBid(int contractor, int area, int x, int y, int structureType,
                                  int price) {
     m_contractBid = {contractor, area, x, y, structureType, price};
-    Services::Doc().SetModified();
+    Services::Game().SetModified();
 }
 
 int CEnterprise::GetContractBid(SContractBid& out) const {
@@ -40,7 +37,7 @@ int CEnterprise::GetContractBid(SContractBid& out) const {
 
 void CEnterprise::PlaceContractBid(int contractor, int area, int x, int y, int structureType,
                                    int price, int send) {
-    if (send && Services::Doc().IsNetworkGame()) {
+    if (send && Services::NetPlay().IsNetworkGame()) {
         CCmdSet order;
         order.Init(kOrderContract, -1);
         order.AddValue(contractor);
@@ -55,7 +52,7 @@ void CEnterprise::PlaceContractBid(int contractor, int area, int x, int y, int s
 
 void CEnterprise::SetAuctionBid(int minimalBid, int area, int x, int y, int buyer) {
     m_lotSale = {minimalBid, area, x, y, buyer};
-    Services::Doc().SetModified();
+    Services::Game().SetModified();
 }
 
 int CEnterprise::GetAuctionBid(SLotSale& out) const {
@@ -65,7 +62,7 @@ int CEnterprise::GetAuctionBid(SLotSale& out) const {
 
 void CEnterprise::PlaceAuctionBid(int minimalBid, int area, int x, int y, int buyer, int send) {
     SetAuctionBid(minimalBid, area, x, y, buyer);
-    if (!send || !Services::Doc().IsNetworkGame()) return;
+    if (!send || !Services::NetPlay().IsNetworkGame()) return;
     CCmdSet order;
     order.Init(kOrderLotSale, -1);
     order.AddParam(area);
@@ -79,7 +76,7 @@ bool CEnterprise::IsContractBidTargetIn(int area, int left, int top, int right, 
     const SContractBid& c = m_contractBid;
     if (c.contractor == -1 || c.area != area) return false;
     int width = 1, height = 1;
-    if (const CBD* type = Services::Doc().GetStructureType(c.structureType))
+    if (const CBD* type = Services::Map().GetStructureType(c.structureType))
         type->GetSize(width, height);
     int64_t footLeft = int64_t{c.x} - width + 1;
     int64_t footTop = int64_t{c.y} - height + 1;
@@ -99,27 +96,30 @@ bool CEnterprise::IsBidTargetIn(int area, int left, int top, int right, int bott
 
 CPersonData* CEnterprise::ChooseContractDirector(int structureType, int price, int offering,
                                                  int& takeover, int area, int x, int y) {
-    IDocService& doc = Services::Doc();
-    const CBD* type = doc.GetStructureType(structureType);
+    const CBD* type = Services::Map().GetStructureType(structureType);
     if (!type) return nullptr;
     int64_t cost = type->GetBasePrice();
-    takeover = offering >= 0 ? doc.ShareholderPressureRoll(m_number, offering) : 0;
+    takeover =
+        offering >= 0 ? Services::Companies().ShareholderPressureRoll(m_number, offering) : 0;
     bool affordable = cost <= int64_t{m_funds} + price / 2;
 
     if (IsHumanPlayed()) {
         // An absent player takes no decision.
-        if (doc.IsRemotePlayerAway(m_number)) return nullptr;
+        if (Services::NetPlay().IsRemotePlayerAway(m_number)) return nullptr;
         int problem = !affordable                 ? kProblemFunds
                       : CountFreeDirectors() == 0 ? kProblemNoDirector
                                                   : -1;
         if (problem >= 0) {
-            doc.ReportContractProblem(m_number, area, x, y, offering, structureType, problem);
+            Services::PlayerReports().ReportContractProblem(m_number, area, x, y, offering,
+                                                            structureType, problem);
             return nullptr;
         }
-        if (!doc.AskAcceptContract(m_number, area, x, y, offering, structureType, price, takeover))
+        if (!Services::PlayerReports().AskAcceptContract(m_number, area, x, y, offering,
+                                                         structureType, price, takeover))
             return nullptr;
         if (GetDirectorCount() == 1) return GetDirector(0);
-        return doc.GetDirector(doc.AskDirectorChoice(m_number, kContractDirectorChoice));
+        return Services::Companies().GetDirector(
+            Services::PlayerReports().AskDirectorChoice(m_number, kContractDirectorChoice));
     }
 
     if (!affordable || CountFreeDirectors() == 0) return nullptr;

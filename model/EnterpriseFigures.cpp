@@ -7,6 +7,7 @@
 #include "model/CmdSet.h"
 #include "model/Enterprise.h"
 #include "model/PersonData.h"
+#include "model/Saturate.h"
 #include "model/services/Services.h"
 #include "platform/core/TextFormat.h"
 
@@ -15,10 +16,6 @@ namespace {
 constexpr int kOrderSalary = 11;
 constexpr int kOrderAdvertising = 18;
 constexpr int kReportEffect = 4;
-
-int ClampToInt(int64_t value) {
-    return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX));
-}
 
 // Series whose stored form refuses negative values stay at 0 or above, so
 // that a saved game always loads again.
@@ -37,7 +34,7 @@ int SumSeries(const std::array<int, CEnterprise::kMonths>& series) {
 }
 
 int CurrentMonth() {
-    int index = Services::Doc().GetCurrentMonthIndex();
+    int index = Services::Game().GetCurrentMonthIndex();
     return ((index % CEnterprise::kMonths) + CEnterprise::kMonths) % CEnterprise::kMonths;
 }
 
@@ -63,12 +60,12 @@ int CEnterprise::SetSalary(int d, int amount, int fixedFlag) {
         return 0;
     }
     Services::Frame().RefreshInfoPanels();
-    Services::Doc().SetModified();
+    Services::Game().SetModified();
     return 1;
 }
 
 void CEnterprise::IssueDirectorSalary(int d, int amount, int fixedFlag, int send) {
-    if (!SetSalary(d, amount, fixedFlag) || !send || !Services::Doc().IsNetworkGame()) return;
+    if (!SetSalary(d, amount, fixedFlag) || !send || !Services::NetPlay().IsNetworkGame()) return;
     CCmdSet order;
     order.Init(kOrderSalary, -1);
     order.AddValue(d);
@@ -84,12 +81,12 @@ int CEnterprise::SetAdvertisingCost(int amount) {
         Services::Frame().AddInfoMessage("  The advertising budget changed.");
     }
     Services::Frame().RefreshInfoPanels();
-    Services::Doc().SetModified();
+    Services::Game().SetModified();
     return changed;
 }
 
 void CEnterprise::IssueAdvertisingCost(int amount, int send) {
-    if (!SetAdvertisingCost(amount) || !send || !Services::Doc().IsNetworkGame()) return;
+    if (!SetAdvertisingCost(amount) || !send || !Services::NetPlay().IsNetworkGame()) return;
     CCmdSet order;
     order.Init(kOrderAdvertising, -1);
     order.AddValue(amount);
@@ -100,11 +97,11 @@ void CEnterprise::IssueAdvertisingCost(int amount, int send) {
 // (hostKeepsOwn: whatever company it is); everything else goes out for the
 // company.
 void CEnterprise::RouteOrder(const CCmdSet& order, bool hostKeepsOwn) const {
-    IDocService& doc = Services::Doc();
-    if (doc.IsNetworkHost() && (hostKeepsOwn || doc.IsLocallyPlayed(m_number)))
-        doc.StorePlayerCmdSet(order);
+    if (Services::NetPlay().IsNetworkHost() &&
+        (hostKeepsOwn || Services::NetPlay().IsLocallyPlayed(m_number)))
+        Services::Orders().StorePlayerCmdSet(order);
     else
-        doc.SendCmdSet(order, m_number);
+        Services::Orders().SendCmdSet(order, m_number);
 }
 
 void CEnterprise::BeginReport() {
@@ -115,8 +112,7 @@ void CEnterprise::BeginReport() {
 }
 
 void CEnterprise::SetProcessedFlag(int flag) {
-    IDocService& doc = Services::Doc();
-    if (doc.IsNetworkHost()) doc.SendProcessedFlag(m_number, flag);
+    if (Services::NetPlay().IsNetworkHost()) Services::NetPlay().SendProcessedFlag(m_number, flag);
     m_reportHeadingWritten = flag;
 }
 

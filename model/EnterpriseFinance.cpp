@@ -9,20 +9,12 @@
 #include "model/Enterprise.h"
 #include "model/PersonData.h"
 #include "model/Random.h"
+#include "model/Saturate.h"
 #include "model/services/Services.h"
 
 namespace {
 
 constexpr int kRecallBase = 5000;
-
-int ClampToInt(int64_t value) {
-    return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX));
-}
-
-int64_t Trunc64(double value) {
-    if (std::isnan(value)) return 0;
-    return static_cast<int64_t>(std::clamp(std::trunc(value), -9.0e18, 9.0e18));
-}
 
 struct SLot {
     int area, x, y, halfPrice;
@@ -37,17 +29,17 @@ int CEnterprise::CalcEstimatedTax(int thisYear) const {
         profit = GetAnnualProfit(-1);
     } else {
         // A year the array does not reach has no profit to tax.
-        profit = GetAnnualProfit(Services::Doc().GetCurrentMonthIndex() / kMonths);
+        profit = GetAnnualProfit(Services::Game().GetCurrentMonthIndex() / kMonths);
     }
     if (profit <= 0) return 0;
-    int64_t byRate = Trunc64(double(profit) * 0.65);
-    int64_t byCurve = Trunc64(std::pow(double(profit / 10), 1.2) * 0.9);
+    int64_t byRate = TruncToInt64(double(profit) * 0.65);
+    int64_t byCurve = TruncToInt64(std::pow(double(profit / 10), 1.2) * 0.9);
     return ClampToInt(std::max<int64_t>(std::min(byRate, byCurve), 0));
 }
 
 int CEnterprise::CalcIncomeAllowance() const {
     int64_t x = std::max<int64_t>(30, int64_t{GetAnnualIncome()} / 4 * 5);
-    int64_t a = Trunc64(std::pow(double(x), 0.7)) * 5;
+    int64_t a = TruncToInt64(std::pow(double(x), 0.7)) * 5;
     int64_t allowance = a / 12;
     if (GetDirectorCount() > 0) allowance /= GetDirectorCount();
     return ClampToInt(std::max<int64_t>(allowance, 1));
@@ -57,7 +49,7 @@ int CEnterprise::CalcLoanAmount(const CPersonData* director) const {
     if (m_debt == kDebtCeiling) return 0;
     int64_t headroom = std::max<int64_t>(int64_t{kDebtCeiling} - m_debt, 0);
     int64_t ability = director ? std::max(director->GetAbility(2, false), 100) : 35;
-    int64_t y = Trunc64(std::pow(double(headroom * 100 / kDebtCeiling), 0.8) * 3.5);
+    int64_t y = TruncToInt64(std::pow(double(headroom * 100 / kDebtCeiling), 0.8) * 3.5);
     int64_t z = (ability + 20) * y / 70;
     return ClampToInt(std::min(headroom, std::max<int64_t>(10, z)));
 }
@@ -65,13 +57,13 @@ int CEnterprise::CalcLoanAmount(const CPersonData* director) const {
 int CEnterprise::CalcStandingScore() const {
     double debt = m_debt;
     int64_t directors = GetDirectorCount();
-    int64_t score = Trunc64(debt * debt) / 5000 + directors * directors;
+    int64_t score = TruncToInt64(debt * debt) / 5000 + directors * directors;
     int64_t income = GetAnnualIncome();
     if (income > 0) {
-        score += Trunc64(double(income) * double(income)) / 5000;
+        score += TruncToInt64(double(income) * double(income)) / 5000;
     } else {
         income = std::max<int64_t>(income, -500);
-        score -= Trunc64(std::pow(double(-income), 0.6));
+        score -= TruncToInt64(std::pow(double(-income), 0.6));
     }
     return ClampToInt(score);
 }
@@ -102,7 +94,7 @@ int CEnterprise::CalcSpendableFunds(int early) const {
     int64_t reach = t / 5;
     int64_t reserve = 0;
     if (early) {
-        int year = Services::Doc().GetCurrentMonthIndex() / kMonths;
+        int year = Services::Game().GetCurrentMonthIndex() / kMonths;
         if (year < 4) reach = int64_t{4 - year} * 15 + t / 5;
         reserve = reach / 2;
     }
@@ -112,16 +104,16 @@ int CEnterprise::CalcSpendableFunds(int early) const {
 }
 
 int CEnterprise::RunLoanRecall() {
-    IDocService& doc = Services::Doc();
-    int64_t spare = int64_t{doc.GetMaxCompanyCount()} - doc.GetInitialCompanyCount();
-    int64_t missing =
-        std::max<int64_t>(0, int64_t{doc.GetInitialCompanyCount()} - doc.GetCompanyCount());
+    int64_t spare =
+        int64_t{Services::Map().GetMaxCompanyCount()} - Services::Map().GetInitialCompanyCount();
+    int64_t missing = std::max<int64_t>(0, int64_t{Services::Map().GetInitialCompanyCount()} -
+                                               Services::Companies().GetCompanyCount());
     int64_t tolerance = kRecallBase;
     // A map that allows no companies beyond its initial ones has no term for
     // missing companies (it would divide by zero).
     if (!IsHumanPlayed() && spare > 0)
-        tolerance += Trunc64(std::pow(double(missing), 2.1)) *
-                     Trunc64(kRecallBase / std::pow(double(spare), 2.1));
+        tolerance += TruncToInt64(std::pow(double(missing), 2.1)) *
+                     TruncToInt64(kRecallBase / std::pow(double(spare), 2.1));
     int t = ClampToInt(tolerance);
     if (m_debt <= 0) return 1;
     int s = ClampToInt(std::max<int64_t>(t, int64_t{CalcStandingScore()} + t));
@@ -131,44 +123,44 @@ int CEnterprise::RunLoanRecall() {
     if (m_funds < q) q /= 3;
     if (m_funds < q) {
         if (!RaiseFundsBySale(q)) {
-            doc.DropEnterprise(m_number);
+            Services::Companies().DropEnterprise(m_number);
             return 0;
         }
     } else if (IsHumanPlayed()) {
-        doc.ShowPaymentNotice(m_number, q, 0);
+        Services::PlayerReports().ShowPaymentNotice(m_number, q, 0);
     }
     SetProcessedFlag(0);
-    doc.IssueRepayLoan(m_number, q, 1, 0);
+    Services::Orders().IssueRepayLoan(m_number, q, 1, 0);
     return 1;
 }
 
 int CEnterprise::RaiseFundsBySale(int amount) {
-    IDocService& doc = Services::Doc();
     bool human = IsHumanPlayed();
     std::vector<SLot> lots;
     int64_t total = 0;
     if (GetAnnualIncome() >= 0) {
         for (int area = 0; area < m_areaCount; ++area) {
             int width = 0, height = 0;
-            if (!doc.GetAreaSize(area, width, height)) continue;
+            if (!Services::Map().GetAreaSize(area, width, height)) continue;
             for (int y = 0; y < height; ++y)
                 for (int x = 0; x < width; ++x) {
-                    if (doc.GetCellOwner(area, x, y) != m_number + 1 ||
-                        doc.GetCellStructure(area, x, y) <= 0 || !doc.IsCellUsable(area, x, y))
+                    if (Services::Map().GetCellOwner(area, x, y) != m_number + 1 ||
+                        Services::Map().GetCellStructure(area, x, y) <= 0 ||
+                        !Services::Map().IsCellUsable(area, x, y))
                         continue;
-                    int half = doc.GetLotPrice(area, x, y, 0) / 2;
+                    int half = Services::Map().GetLotPrice(area, x, y, 0) / 2;
                     lots.push_back({area, x, y, half});
                     total += half;
                 }
         }
     }
     if (GetAnnualIncome() < 0 || total < amount) {
-        if (human) doc.ShowPaymentNotice(m_number, amount, 0);
+        if (human) Services::PlayerReports().ShowPaymentNotice(m_number, amount, 0);
         return 0;
     }
     if (human) {
-        doc.ShowPaymentNotice(m_number, amount, 1);
-        doc.AnnounceForcedSale(m_number);
+        Services::PlayerReports().ShowPaymentNotice(m_number, amount, 1);
+        Services::PlayerReports().AnnounceForcedSale(m_number);
     }
     // The auctions may raise less than the half prices summed: when every
     // structure is gone the sale is over, and the repayment then leaves the
@@ -178,7 +170,7 @@ int CEnterprise::RaiseFundsBySale(int amount) {
         size_t pick = static_cast<size_t>(Random(static_cast<int>(lots.size())));
         SLot lot = lots[pick];
         lots.erase(lots.begin() + static_cast<std::ptrdiff_t>(pick));
-        left -= doc.RunAuction(lot.area, lot.x, lot.y, lot.halfPrice);
+        left -= Services::Map().RunAuction(lot.area, lot.x, lot.y, lot.halfPrice);
     }
     return 1;
 }

@@ -31,12 +31,12 @@ std::string PersonName(CPersonData* person) {
 }
 
 std::string StructureName(std::optional<int> type) {
-    const CBD* bd = type ? Services::Doc().GetStructureType(*type) : nullptr;
+    const CBD* bd = type ? Services::Map().GetStructureType(*type) : nullptr;
     return bd ? bd->GetName() : kUnknown;
 }
 
 std::string TeamName(std::optional<int> league, std::optional<int> team) {
-    const CLeague* l = league ? Services::Doc().GetLeague(*league) : nullptr;
+    const CLeague* l = league ? Services::Map().GetLeague(*league) : nullptr;
     if (!l || !team || *team < 0 || *team >= l->GetTeamCount()) return kUnknown;
     return l->GetTeam(*team).GetName();
 }
@@ -119,9 +119,9 @@ std::string CEnterprise::BuildHistoryText(int64_t utcTime) const {
 }
 
 std::string CEnterprise::HistoryLine(const CHistory& entry) const {
-    IDocService& doc = Services::Doc();
     std::optional<int> p0 = Param(entry, 0), p1 = Param(entry, 1), p2 = Param(entry, 2);
-    std::string area = p0 && *p0 >= 0 && *p0 < m_areaCount ? doc.GetAreaName(*p0) : kUnknown;
+    std::string area =
+        p0 && *p0 >= 0 && *p0 < m_areaCount ? Services::Map().GetAreaName(*p0) : kUnknown;
     switch (entry.GetKind()) {
         case CHistory::kindEnteredMarket:
             return "Entered " + area + "'s market.";
@@ -132,7 +132,7 @@ std::string CEnterprise::HistoryLine(const CHistory& entry) const {
         case CHistory::kindEmployeesPassed:
             return "Exceeded " + Thousands(p0) + " employees.";
         case CHistory::kindDirectorChange: {
-            std::string name = PersonName(p0 ? doc.GetDirector(*p0) : nullptr);
+            std::string name = PersonName(p0 ? Services::Companies().GetDirector(*p0) : nullptr);
             if (p1 == 0) return "Recruited " + name + ".";
             if (p1 == 1) return name + " resigned.";
             return name + " " + kUnknown;
@@ -151,7 +151,8 @@ std::string CEnterprise::HistoryLine(const CHistory& entry) const {
             if (p1 == 1) return "Exhibition was not held in " + area + ".";
             return area + " " + kUnknown;
         case CHistory::kindDonationScandal:
-            return area + " Governor " + PersonName(p1 ? doc.GetGovernor(*p1) : nullptr) +
+            return area + " Governor " +
+                   PersonName(p1 ? Services::Companies().GetGovernor(*p1) : nullptr) +
                    "'s illegal donations was uncovered.";
         case CHistory::kindTeamTrade: {
             static const char* const kVerbs[] = {"Purchased ", "Sold "};

@@ -7,16 +7,11 @@
 
 #include "model/Enterprise.h"
 #include "model/PersonData.h"
+#include "model/Saturate.h"
+#include "model/StructureCodes.h"
 #include "model/services/Services.h"
 
 namespace {
-
-constexpr int kCodeStadium85 = 85;
-constexpr int kCodeStadium80 = 80;
-
-int ClampToInt(int64_t value) {
-    return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX));
-}
 
 bool IsAt(const CCmdPacket::SStep& step, int area, int x, int y) {
     return step.param3 == area && step.point.x == x && step.point.y == y;
@@ -98,15 +93,14 @@ bool CEnterprise::HasPlanForArea(int area) const {
 }
 
 int CEnterprise::CountPlannedBuildings(int flag) const {
-    IDocService& doc = Services::Doc();
     // This flag is not the leagues' sport selector (kind 0 = code 80): here
     // 1 counts code-80 stadiums and 0 code-85 ones, as the rating callers pass it.
-    int code = flag ? kCodeStadium80 : kCodeStadium85;
+    int code = StructureCode::StadiumTypeCode(flag ? 0 : 1);
     int count = 0;
     for (const CCmdPacket& plan : m_plans)
         for (const CCmdPacket::SStep& step : plan.GetSteps())
             if (step.kind == eCOM_CONSTRUCTION && step.param2 >= 0 &&
-                doc.GetStructureTypeCode(step.param2) == code)
+                Services::Map().GetStructureTypeCode(step.param2) == code)
                 ++count;
     return count;
 }

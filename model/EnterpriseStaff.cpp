@@ -11,18 +11,10 @@
 #include "model/Enterprise.h"
 #include "model/PersonData.h"
 #include "model/Random.h"
+#include "model/Saturate.h"
 #include "model/services/Services.h"
 
 namespace {
-
-int ClampToInt(int64_t value) {
-    return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX));
-}
-
-int TruncToInt(double value) {
-    if (std::isnan(value)) return 0;
-    return static_cast<int>(std::clamp(std::trunc(value), double(INT_MIN), double(INT_MAX)));
-}
 
 constexpr int kMinMorale = -100;
 constexpr int kMaxMorale = 100;
@@ -56,9 +48,8 @@ int CEnterprise::GetMonthlyPayroll(int withDirectors, int atFairRate) const {
         if (rate != 0 && m_employees - pay * 1000 / rate > 0) ++pay;
     }
     if (withDirectors) {
-        IDocService& doc = Services::Doc();
         for (int person : m_directors) {
-            const CPersonData* director = doc.GetDirector(person);
+            const CPersonData* director = Services::Companies().GetDirector(person);
             if (director) pay += atFairRate ? director->CalcSalary(false) : director->GetSalary();
         }
     }
@@ -156,7 +147,7 @@ bool CEnterprise::TestStrike(int harsh) const {
     int a = RandomVary(p, p / 3);
     int b = RandomVary(f, f / 3);
     if (Random(ClampToInt(int64_t{a} - b)) >= 3) return false;
-    int now = Services::Doc().GetCurrentMonthIndex();
+    int now = Services::Game().GetCurrentMonthIndex();
     if (m_previousStrikeMonth >= 0 && int64_t{now} - m_strikeMonth == 1) return false;
     int64_t t = (std::clamp(m_morale, kMinMorale, kMaxMorale) + int64_t{100}) * 10;
     if (harsh) t = t * t * 3;
@@ -169,7 +160,7 @@ void CEnterprise::SetStrike(int flag) {
         return;
     }
     m_previousStrikeMonth = m_strikeMonth;
-    m_strikeMonth = Services::Doc().GetCurrentMonthIndex();
+    m_strikeMonth = Services::Game().GetCurrentMonthIndex();
     m_strike = 1;
     m_strikeCount = ClampToInt(int64_t{m_strikeCount} + 1);
 }
@@ -213,7 +204,7 @@ int CEnterprise::UpdateMorale() {
 
 CPersonData* CEnterprise::GetDirector(int i) const {
     if (i < 0 || i >= GetDirectorCount()) return nullptr;
-    return Services::Doc().GetDirector(m_directors[static_cast<size_t>(i)]);
+    return Services::Companies().GetDirector(m_directors[static_cast<size_t>(i)]);
 }
 
 int CEnterprise::AddDirector(int person) {
@@ -224,7 +215,7 @@ int CEnterprise::AddDirector(int person) {
     } catch (const std::bad_alloc&) {
         return 0;
     }
-    if (CPersonData* director = Services::Doc().GetDirector(person)) {
+    if (CPersonData* director = Services::Companies().GetDirector(person)) {
         director->SetSalary(1);
         director->GrowEmployerRelation();
     }
@@ -304,21 +295,19 @@ CPersonData* CEnterprise::FindDesignatedPurchaseDirector(int area, int x, int y)
 }
 
 int CEnterprise::CountPersonsOfCompany() const {
-    IDocService& doc = Services::Doc();
     int formerEmployer = -(m_number + 1);
     int count = 0;
-    for (int i = 0; i < doc.GetPersonCount(); ++i) {
-        const CPersonData* person = doc.GetDirector(i);
+    for (int i = 0; i < Services::Companies().GetPersonCount(); ++i) {
+        const CPersonData* person = Services::Companies().GetDirector(i);
         if (person && person->GetEmployerNo() == formerEmployer) ++count;
     }
     return count;
 }
 
 int CEnterprise::CalcRecruitValue(int wide) const {
-    IDocService& doc = Services::Doc();
-    int64_t month = int64_t{doc.GetCurrentMonthIndex()} + 1;
+    int64_t month = int64_t{Services::Game().GetCurrentMonthIndex()} + 1;
     // A game always lasts a year or more; a length of 0 would divide by zero.
-    int64_t years = std::max(doc.GetGameYears(), 1);
+    int64_t years = std::max(Services::Game().GetGameYears(), 1);
     int64_t v = month * (wide ? 400 : 230) / (12 * years) + 30;
     int64_t d = GetDirectorCount();
     int s = ClampToInt((d + 1) * (d + 1) * 10);
@@ -327,11 +316,10 @@ int CEnterprise::CalcRecruitValue(int wide) const {
 
 CPersonData* CEnterprise::FindHeadhuntTarget(int aptitude) const {
     if (m_employeesAtWork <= 0) return nullptr;
-    IDocService& doc = Services::Doc();
     int formerEmployer = -(m_number + 1);
     std::vector<int> candidates;
-    for (int i = 0; i < doc.GetPersonCount(); ++i) {
-        const CPersonData* person = doc.GetDirector(i);
+    for (int i = 0; i < Services::Companies().GetPersonCount(); ++i) {
+        const CPersonData* person = Services::Companies().GetDirector(i);
         if (person && person->GetEmployerNo() == formerEmployer) candidates.push_back(i);
     }
     if (candidates.empty()) return nullptr;
@@ -344,7 +332,7 @@ CPersonData* CEnterprise::FindHeadhuntTarget(int aptitude) const {
     CPersonData* best = nullptr;
     int bestValue = 0;
     for (int index : candidates) {
-        CPersonData* person = doc.GetDirector(index);
+        CPersonData* person = Services::Companies().GetDirector(index);
         int v = ClampToInt(int64_t{person->GetBaseAbility(-1)} * 10);
         if (aptitude > 0) v = RandomVary(v, ClampToInt(int64_t{v} * spread / 100));
         if (v > bestValue) {
@@ -362,13 +350,12 @@ double CEnterprise::RatePersonForRecruit(int& person, int headhunt, int spread) 
         if (const CPersonData* director = GetDirector(i))
             for (int a = 0; a < CPersonData::kAbilityCount; ++a)
                 bestOwn[a] = std::max(bestOwn[a], director->GetAbility(a, false));
-    IDocService& doc = Services::Doc();
     std::optional<double> best;
-    for (int i = 0; i < doc.GetPersonCount(); ++i) {
-        const CPersonData* p = doc.GetDirector(i);
+    for (int i = 0; i < Services::Companies().GetPersonCount(); ++i) {
+        const CPersonData* p = Services::Companies().GetDirector(i);
         if (!p || p->GetEmployerNo() <= 0 || p->GetPresidentFlag()) continue;
         int employer = p->GetEmployer();
-        if (employer == m_number || doc.GetDirectorCount(employer) <= 1) continue;
+        if (employer == m_number || Services::Companies().GetDirectorCount(employer) <= 1) continue;
         double base = headhunt ? 1000.0 - p->GetRelationMargin(m_number) : 400.0;
         base /= 6;
         base = base * 0.875 + Random(TruncToInt(base) / 4);
@@ -412,7 +399,7 @@ int CEnterprise::ChooseAdviser() const {
 int CEnterprise::FindAdviser() {
     int person = ChooseAdviser();
     if (person < 0) return 0;
-    const CPersonData* adviser = Services::Doc().GetDirector(person);
+    const CPersonData* adviser = Services::Companies().GetDirector(person);
     if (!adviser) return 0;
     int a = adviser->GetAbility(1, true);
     if (Random(Random(a) + a / 2) < 10) return 0;
@@ -424,7 +411,7 @@ int CEnterprise::FindAdviser() {
 
 void CEnterprise::PrepareAdvice() {
     if (FindAdviser())
-        Services::Doc().BuildAdvice(m_number);
+        Services::ComputerPlayer().BuildAdvice(m_number);
     else
         m_adviser = -1;
 }

@@ -9,16 +9,14 @@
 #include "model/League.h"
 #include "model/MapData.h"
 #include "model/MapDoc.h"
+#include "model/Saturate.h"
+#include "model/StructureCodes.h"
 #include "model/services/Services.h"
 
 namespace {
 
 constexpr int kMaxGrade = 500;
 constexpr int kGradeSpan = 400;
-
-int ClampToInt(int64_t value) {
-    return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX));
-}
 
 bool IsLeague(int league) {
     return league >= 0 && league < CEnterprise::kLeagueCount;
@@ -30,7 +28,7 @@ bool IsHomeFieldInOrder(const CMapDoc& map, const CLeague& league, const CProTea
     int area = team.GetHomeArea(), x = team.GetHomeX(), y = team.GetHomeY();
     if (area < 0 || area >= map.GetAreaCount() || !map.GetArea(area).IsInGrid(x, y)) return false;
     return map.GetCellTypeCode(area, x, y, 0) ==
-           CLeague::GetStadiumTypeCode(league.GetStadiumKind());
+           StructureCode::StadiumTypeCode(league.GetStadiumKind());
 }
 
 }  // namespace
@@ -58,9 +56,8 @@ void CEnterprise::AddTeamInvestment(int league, int value) {
 }
 
 void CEnterprise::ApplyChampionship(int league) {
-    IDocService& doc = Services::Doc();
     if (!IsLeague(league)) return;
-    const CLeague* l = doc.GetLeague(league);
+    const CLeague* l = Services::Map().GetLeague(league);
     int team = GetLeagueTeam(league);
     if (!l || team < 0 || team >= l->GetTeamCount()) return;
     int64_t q = int64_t{l->GetTeamCount()} * l->GetTeam(team).GetPopularity();
@@ -73,15 +70,14 @@ void CEnterprise::ApplyChampionship(int league) {
     entry.SetChampions(league, team, GetChampionships(league));
     m_history.push_back(std::move(entry));
     IncChampionships(league);
-    if (doc.IsNetworkHost()) {
-        doc.SendCompanyState(m_number, eCOMPANY_AREA_RECORDS);
-        doc.SendCompanyState(m_number, eCOMPANY_TEAM_HOLDINGS);
+    if (Services::NetPlay().IsNetworkHost()) {
+        Services::NetPlay().SendCompanyState(m_number, eCOMPANY_AREA_RECORDS);
+        Services::NetPlay().SendCompanyState(m_number, eCOMPANY_TEAM_HOLDINGS);
     }
 }
 
 int CEnterprise::ProcessLeagueTeams() {
-    IDocService& doc = Services::Doc();
-    const CMapDoc* map = doc.GetMapDoc();
+    const CMapDoc* map = Services::Map().GetMapDoc();
     if (!map) return 0;
     for (int l = 0; l < kLeagueCount; ++l) {
         int team = GetLeagueTeam(l);
@@ -91,12 +87,12 @@ int CEnterprise::ProcessLeagueTeams() {
         bool siteLeft = map->CountQualifyingListCells(m_number, league.GetStadiumKind(), -1, -1,
                                                       CCellPoint(-1, -1)) > 0;
         if (siteLeft) {
-            if (IsHumanPlayed()) return doc.AskNewHomeField(m_number, l);
-            doc.ChooseHomeField(m_number, l);
+            if (IsHumanPlayed()) return Services::PlayerReports().AskNewHomeField(m_number, l);
+            Services::ComputerPlayer().ChooseHomeField(m_number, l);
             return 1;
         }
-        if (IsHumanPlayed()) doc.ReportTeamLostStadium(m_number, l);
-        doc.IssueTeamSale(m_number, l);
+        if (IsHumanPlayed()) Services::PlayerReports().ReportTeamLostStadium(m_number, l);
+        Services::Orders().IssueTeamSale(m_number, l);
         return 1;
     }
     return 0;

@@ -3,15 +3,10 @@
 #include <climits>
 
 #include "model/MercavoError.h"
+#include "model/StoredForm.h"
 #include "platform/core/Archive.h"
 
-namespace {
-
-int ReadCount(CArchive& ar) {
-    return CheckRange(ar.ReadInt(), 0, INT_MAX);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void CEpMapData::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
@@ -26,11 +21,11 @@ void CEpMapData::Serialize(CArchive& ar) {
         return;
     }
     for (int* field : {&m_grade, &m_level, &m_land, &m_buildings, &m_contracts, &m_contribution})
-        *field = ReadCount(ar);
+        *field = ReadAtLeast(ar, 0);
     for (int& effect : m_effects) effect = CheckRange(ar.ReadInt(), -kEffectLimit, kEffectLimit);
     for (int kind = 0; kind < kInvestmentKinds; ++kind) {
-        m_investments[kind] = ReadCount(ar);
-        m_ratings[kind] = ReadCount(ar);
-        m_monthFigures[kind] = ReadCount(ar);
+        m_investments[kind] = ReadAtLeast(ar, 0);
+        m_ratings[kind] = ReadAtLeast(ar, 0);
+        m_monthFigures[kind] = ReadAtLeast(ar, 0);
     }
 }

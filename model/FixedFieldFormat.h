@@ -9,6 +9,8 @@
 // width ("%0*d"); values outside -(10^(width-1) - 1) .. 10^width - 1 are held
 // at those limits.
 std::string FormatFixedInt(int value, int width);
+// Whether value fits width characters as FormatFixedInt writes it, unheld.
+bool FitsFixedInt(int value, int width);
 
 // The header of a record: "_MERCAVO", the class (3 digits), the group (2)
 // and the code (3).

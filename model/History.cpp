@@ -35,7 +35,7 @@ int ReadRawInt(std::string_view text, size_t pos) {
 }  // namespace
 
 void CHistory::StampMonth(Kind kind) {
-    m_monthIndex = Services::Doc().GetCurrentMonthIndex();
+    m_monthIndex = Services::Game().GetCurrentMonthIndex();
     m_kind = kind;
     m_params.clear();
 }

@@ -9,6 +9,7 @@
 #include "model/Formatting.h"
 #include "model/MercavoError.h"
 #include "model/Random.h"
+#include "model/StoredForm.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 
@@ -23,11 +24,6 @@ constexpr int kRecordGroup = 3;
 // Head of a league record: header word, class, group, code, league.
 constexpr int kHeadLength = 18;
 constexpr int kPairFlagsPerRecord = 400;
-
-int Checked(int value, int lo, int hi) {
-    Services::App().DataChecksum().Add(value);
-    return CheckRange(value, lo, hi);
-}
 
 int64_t FullPairCount(int64_t teams) {
     return teams * (teams - 1) / 2;
@@ -253,16 +249,16 @@ void CLeague::Serialize(CArchive& ar) {
     }
     CLeague l;
     l.m_bounds = m_bounds;
-    l.m_rankByRate = Checked(ar.ReadByte(), 0, 1);
-    l.m_popularity = Checked(ar.ReadInt(), 5, 20);
-    l.m_seasonGames = Checked(ar.ReadInt(), 0, kMaxScheduleFigure);
-    l.m_gamesPerMonth = Checked(ar.ReadInt(), 0, kMaxScheduleFigure);
-    l.m_gamesCompleted = Checked(ar.ReadInt(), 0, kMaxScheduleFigure);
-    int pairCount = Checked(ar.ReadInt(), 0, kNoLimit);
-    for (int i = 0; i < pairCount; ++i) l.m_pairs.push_back(Checked(ar.ReadByte(), 0, 1));
-    int startCount = Checked(ar.ReadInt(), 0, kNoLimit);
-    for (int i = 0; i < startCount; ++i) l.m_startMonths.push_back(Checked(ar.ReadByte(), 0, 11));
-    int teamCount = Checked(ar.ReadInt(), 0, kNoLimit);
+    l.m_rankByRate = CheckFed(ar.ReadByte(), 0, 1);
+    l.m_popularity = CheckFed(ar.ReadInt(), 5, 20);
+    l.m_seasonGames = CheckFed(ar.ReadInt(), 0, kMaxScheduleFigure);
+    l.m_gamesPerMonth = CheckFed(ar.ReadInt(), 0, kMaxScheduleFigure);
+    l.m_gamesCompleted = CheckFed(ar.ReadInt(), 0, kMaxScheduleFigure);
+    int pairCount = CheckFed(ar.ReadInt(), 0, kNoLimit);
+    for (int i = 0; i < pairCount; ++i) l.m_pairs.push_back(CheckFed(ar.ReadByte(), 0, 1));
+    int startCount = CheckFed(ar.ReadInt(), 0, kNoLimit);
+    for (int i = 0; i < startCount; ++i) l.m_startMonths.push_back(CheckFed(ar.ReadByte(), 0, 11));
+    int teamCount = CheckFed(ar.ReadInt(), 0, kNoLimit);
     if (!IsPlayableTeamCount(teamCount)) throw eMERCAVO_ERROR_CONTENTS;
     for (int i = 0; i < teamCount; ++i) {
         CProTeam team;

@@ -7,7 +7,8 @@
 // its teams play in: a league whose flag is 0 (ranked by points) plays in
 // stadiums of structure type code 80, any other in code-85 stadiums. Every
 // place that speaks of the stadiums of "league kind 0 / 1" means this
-// selector (GetStadiumKind); see GetStadiumTypeCode.
+// selector (GetStadiumKind); StructureCode::StadiumTypeCode maps it to the
+// type code.
 
 #include <string>
 #include <string_view>
@@ -42,7 +43,6 @@ public:
     int IsRankedByRate() const { return m_rankByRate; }
     void SetRankedByRate(int flag) { m_rankByRate = flag ? 1 : 0; }
     int GetStadiumKind() const { return m_rankByRate ? 1 : 0; }
-    static int GetStadiumTypeCode(int stadiumKind) { return stadiumKind == 0 ? 80 : 85; }
 
     int GetPopularity() const { return m_popularity; }
     void SetPopularity(int value);

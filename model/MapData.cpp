@@ -12,9 +12,13 @@
 #include "model/FixedField.h"
 #include "model/FixedFieldFormat.h"
 #include "model/Formatting.h"
+#include "model/MapDoc.h"
 #include "model/MercavoError.h"
 #include "model/PersonData.h"
 #include "model/Random.h"
+#include "model/Saturate.h"
+#include "model/StoredForm.h"
+#include "model/StructureCodes.h"
 #include "model/services/NetService.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
@@ -22,30 +26,8 @@
 
 namespace {
 constexpr int kEffectLimit = 9999;
-constexpr int kStadiumCode0 = 80;
-constexpr int kStadiumCode1 = 85;
 // Cells that never held plain land keep the 0 they were made with.
 constexpr int kMaxLandValue = 300;
-
-int ToInt(int64_t value) {
-    return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(),
-                                                std::numeric_limits<int>::max()));
-}
-
-int ReadAtLeast(CArchive& ar, int lo) {
-    int value = ar.ReadInt();
-    if (value < lo) throw eMERCAVO_ERROR_CONTENTS;
-    return value;
-}
-
-// A count of entries of entryBytes each that must all still be in the data:
-// a larger count would only end in a failed read after a large allocation.
-int ReadCount(CArchive& ar, uint64_t entryBytes) {
-    int count = ReadAtLeast(ar, 0);
-    if (static_cast<uint64_t>(count) * entryBytes > ar.Stream().Remaining())
-        throw CArchiveException(CArchiveException::endOfFile, "unexpected end of data");
-    return count;
-}
 
 CCellPoint ReadPoint(CArchive& ar) {
     int x = ar.ReadInt();
@@ -140,10 +122,24 @@ CCellPoint CMapData::GetAnchorCell(int x, int y) const {
     return {x, y};
 }
 
+const CBD* CMapData::LandTypeEntry(int index) const {
+    return m_map.map ? m_map.map->GetLandTypeEntry(index) : Services::Map().GetLandType(index);
+}
+
+const CBD* CMapData::StructureTypeEntry(int index) const {
+    return m_map.map ? m_map.map->GetStructureType(index) : Services::Map().GetStructureType(index);
+}
+
+int CMapData::StructureTypeCode(int index) const {
+    if (!m_map.map) return Services::Map().GetStructureTypeCode(index);
+    const CBD* type = m_map.map->GetStructureType(index);
+    return type ? type->GetTypeCode() : 0;
+}
+
 const CBD* CMapData::GetCellType(int x, int y, int land) const {
-    if (land) return Services::Doc().GetLandType(GetLayer(layerLandType, x, y));
+    if (land) return LandTypeEntry(GetLayer(layerLandType, x, y));
     int number = GetStructureAt(x, y, 1);
-    return number > 0 ? Services::Doc().GetStructureType(number - 1) : nullptr;
+    return number > 0 ? StructureTypeEntry(number - 1) : nullptr;
 }
 
 int CMapData::GetCellBaseValue(int x, int y, int current) const {
@@ -152,8 +148,8 @@ int CMapData::GetCellBaseValue(int x, int y, int current) const {
     // Type values come from the map data file and may be any int.
     int64_t landValue = land ? land->GetLandValue() : 0;
     int64_t base = landValue + (structure ? structure->GetLandValue() : 0);
-    if (!current) return ToInt(base);
-    return ToInt(GetLayer(layerLandValue, x, y) - landValue + base);
+    if (!current) return ClampToInt(base);
+    return ClampToInt(GetLayer(layerLandValue, x, y) - landValue + base);
 }
 
 // ---- Figures ----
@@ -231,14 +227,14 @@ void CMapData::SetProjectFund(int value) {
 
 bool CMapData::IsProjectOpen() const {
     if (m_projectStart == -1) return false;
-    int month = Services::Doc().GetCurrentMonthIndex();
+    int month = Services::Game().GetCurrentMonthIndex();
     // A stored start month may lie at the end of the int range.
     return m_projectStart <= month && month < int64_t{m_projectStart} + kProjectOpenMonths;
 }
 
 bool CMapData::GrowProjectFund() {
     const CPersonData* governor =
-        m_governor >= 0 ? Services::Doc().GetGovernor(m_governor) : nullptr;
+        m_governor >= 0 ? Services::Companies().GetGovernor(m_governor) : nullptr;
     int64_t g = governor ? governor->GetFigure3() : 0;
     int grow = Random(Random(static_cast<int>(std::clamp<int64_t>(2 * g + 2, -1000000, 1000000))));
     if (Random(1200) < 1) grow += Random(500);
@@ -288,8 +284,7 @@ int CMapData::GetProjectCompletion() const {
     for (const CCellPoint& cell : m_projectCells) {
         if (!IsInGrid(cell.x, cell.y)) continue;
         int number = GetStructureAt(cell.x, cell.y, 1);
-        if (number > 0 && Services::Doc().GetStructureTypeCode(number - 1) == kProjectTypeCode)
-            ++done;
+        if (number > 0 && StructureTypeCode(number - 1) == StructureCode::kProject) ++done;
     }
     return 100 * done / static_cast<int>(m_projectCells.size());
 }
@@ -331,25 +326,19 @@ int CMapData::RemoveStadiumCell(int list, CCellPoint point) {
     return 1;
 }
 
-int CMapData::GetStadiumListOfCode(int typeCode) {
-    if (typeCode == kStadiumCode0) return 0;
-    if (typeCode == kStadiumCode1) return 1;
-    return -1;
-}
-
 void CMapData::RebuildStadiumLists(const std::function<int(int)>& structureTypeCode) {
     for (auto& list : m_stadiums) list.clear();
     for (int y = 0; y < m_height; ++y)
         for (int x = 0; x < m_width; ++x) {
             int number = GetLayer(layerStructure, x, y);
             if (number <= 0) continue;
-            int list = GetStadiumListOfCode(structureTypeCode(number - 1));
+            int list = StructureCode::StadiumKindOfCode(structureTypeCode(number - 1));
             if (list >= 0) Stadiums(list).push_back({x, y});
         }
 }
 
 void CMapData::RebuildStadiumLists() {
-    RebuildStadiumLists([](int type) { return Services::Doc().GetStructureTypeCode(type); });
+    RebuildStadiumLists([this](int type) { return StructureTypeCode(type); });
 }
 
 // ---- Stored form ----
@@ -393,6 +382,7 @@ void CMapData::Store(CArchive& ar) const {
 
 void CMapData::Load(CArchive& ar) {
     CMapData a;
+    a.m_map = m_map;
     a.m_name = ar.ReadRecordText();
     a.m_explanation = ar.ReadRecordText();
     int width = ReadAtLeast(ar, 0);
@@ -400,8 +390,7 @@ void CMapData::Load(CArchive& ar) {
     a.m_spare = ReadAtLeast(ar, 0);
     if (width > kMaxSide || height > kMaxSide) throw eMERCAVO_ERROR_CONTENTS;
     uint64_t cells = static_cast<uint64_t>(width) * static_cast<uint64_t>(height);
-    if (cells * 4 * kLayerCount > ar.Stream().Remaining())
-        throw CArchiveException(CArchiveException::endOfFile, "unexpected end of data");
+    CheckRemaining(ar, static_cast<int64_t>(cells), 4 * kLayerCount);
     a.SetGridSize(width, height);
     for (auto& layer : a.m_layers)
         for (int32_t& v : layer) v = ar.ReadInt();
@@ -432,6 +421,7 @@ void CMapData::Load(CArchive& ar) {
 
 void CMapData::AssignFromBaseRecord(const CBaseMapData& record) {
     CMapData a;
+    a.m_map = m_map;
     a.m_name = record.GetName();
     a.m_explanation = record.GetExplanation();
     a.SetGridSize(record.GetWidth(), record.GetHeight());
@@ -501,7 +491,7 @@ void CMapData::Validate(const CAreaLimits& limits) const {
                     break;
                 case kConstructionBurning:
                     CheckRange(type, 1, types);
-                    if (code(type - 1) != kFireTypeCode) throw eMERCAVO_ERROR_CONTENTS;
+                    if (code(type - 1) != StructureCode::kFire) throw eMERCAVO_ERROR_CONTENTS;
                     break;
                 default:
                     CheckRange(type, -1, types);

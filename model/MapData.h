@@ -9,8 +9,9 @@
 // coordinates. Structure number n >= 1 stands for structure type n - 1.
 //
 // Stadium list k holds the stadiums of the leagues of stadium kind k
-// (CLeague::GetStadiumKind): list 0 the code-80 stadiums of the leagues
-// ranked by points, list 1 the code-85 stadiums of the others.
+// (CLeague::GetStadiumKind), of type code StructureCode::StadiumTypeCode(k):
+// list 0 the code-80 stadiums of the leagues ranked by points, list 1 the
+// code-85 stadiums of the others.
 
 #include <array>
 #include <cstdint>
@@ -25,6 +26,7 @@ class CArchive;
 class CAreaLimits;
 class CBaseMapData;
 class CBD;
+class CMapDoc;
 
 class CMapData {
 public:
@@ -44,10 +46,9 @@ public:
     // Construction states of layer 5.
     static constexpr int kConstructionNone = 0;
     static constexpr int kConstructionUnderWay = 1;
-    // A burning cell: layer 6 holds the structure number of a fire picture.
+    // A burning cell: layer 6 holds the structure number of a fire picture
+    // (a type of code StructureCode::kFire).
     static constexpr int kConstructionBurning = 2;
-    static constexpr int kFireTypeCode = 40;
-    static constexpr int kProjectTypeCode = 70;
     static constexpr int kEffectCount = 6;
     // The exhibition is open this many months from its start.
     static constexpr int kProjectOpenMonths = 4;
@@ -104,8 +105,13 @@ public:
     int GetLandValue(int x, int y) const { return GetLayer(layerLandValue, x, y); }
     CCellPoint GetAnchorCell(int x, int y) const;
     bool IsAnchorOrFree(int x, int y) const { return GetLayer(layerStructure, x, y) >= 0; }
+    // The map whose type tables the area's cells refer to; the map sets
+    // itself on every area it holds. An area outside any map (the data
+    // tools, tests) looks its types up in the registered document.
+    void SetMap(const CMapDoc* map) { m_map.map = map; }
+    const CMapDoc* GetMap() const { return m_map.map; }
     // land 0: the structure type on the cell (null without one); land 1:
-    // its land type; from the tables of the game's map.
+    // its land type; from the tables of the area's map.
     const CBD* GetCellType(int x, int y, int land) const;
     // The land type's value plus the structure type's; with current, the
     // drifting land value of layer 9 in place of the land type's value.
@@ -171,9 +177,6 @@ public:
     CCellPoint GetPairListCell(int list, int i) const;
     int AddStadiumCell(int list, CCellPoint point);
     int RemoveStadiumCell(int list, CCellPoint point);
-    // The stadium list of a structure type code: 0 for code 80, 1 for code
-    // 85, -1 for any other code.
-    static int GetStadiumListOfCode(int typeCode);
     // Rebuilt from the anchors of the cells; structureTypeCode gives the type
     // code of a structure type index.
     void RebuildStadiumLists(const std::function<int(int)>& structureTypeCode);
@@ -227,6 +230,9 @@ public:
     bool ReadStadiumCells(std::string_view text, int list);
 
 private:
+    const CBD* LandTypeEntry(int index) const;
+    const CBD* StructureTypeEntry(int index) const;
+    int StructureTypeCode(int index) const;
     size_t Index(int x, int y) const;
     int LayerBytes() const { return m_width * m_height * 4; }
     std::vector<CCellPoint>& Stadiums(int list);
@@ -263,4 +269,11 @@ private:
     std::vector<int> m_siteFlags;
     std::vector<CCellPoint> m_projectCells;
     std::array<std::vector<CCellPoint>, 2> m_stadiums;
+    // Where the area lives is no part of what it holds: two areas with the
+    // same contents compare equal whatever map holds them.
+    struct SMapLink {
+        const CMapDoc* map = nullptr;
+        bool operator==(const SMapLink&) const { return true; }
+    };
+    SMapLink m_map;
 };

@@ -13,6 +13,9 @@
 #include "model/MapFileWriter.h"
 #include "model/MercavoError.h"
 #include "model/PictureStripBitmap.h"
+#include "model/Saturate.h"
+#include "model/StoredForm.h"
+#include "model/StructureCodes.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
@@ -28,25 +31,8 @@ CDataChecksum& Checksum() {
     return Services::App().DataChecksum();
 }
 
-int32_t ReadFed(CArchive& ar) {
-    int32_t value = ar.ReadInt();
-    Checksum().Add(value);
-    return value;
-}
-
-void CheckRemaining(CArchive& ar, uint64_t bytes) {
-    if (bytes > ar.Stream().Remaining())
-        throw CArchiveException(CArchiveException::endOfFile, "map data end early");
-}
-
-// Differences of values from the file may not fit an int.
-int32_t Saturate(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
-
 void Raise(int32_t& entry, int64_t value) {
-    entry = std::max(entry, Saturate(value));
+    entry = std::max(entry, ClampToInt(value));
 }
 
 void StoreBlock(CArchive& ar, const CMemBlock& block) {
@@ -196,7 +182,7 @@ void CMapDoc::CheckHead() const {
 
 void CMapDoc::LoadCompanyNames(CArchive& ar) {
     int32_t count = CheckRange(ReadFed(ar), 0, std::numeric_limits<int32_t>::max());
-    CheckRemaining(ar, static_cast<uint64_t>(count) * kMinNameBytes);
+    CheckRemaining(ar, count, kMinNameBytes);
     m_companyNames.clear();
     m_companyNameUsers.clear();
     for (int i = 0; i < count; ++i) {
@@ -240,7 +226,7 @@ void CMapDoc::LoadRawBlock(CArchive& ar, CMemBlock& block, bool dropAreas) {
     int32_t size = ReadFed(ar);
     CMemBlock fresh;
     if (size > 0) {
-        CheckRemaining(ar, static_cast<uint64_t>(size));
+        CheckRemaining(ar, size, 1);
         if (!fresh.Alloc(static_cast<size_t>(size))) {
             m_landTypes.clear();
             m_structureTypes.clear();
@@ -258,6 +244,7 @@ void CMapDoc::LoadAreas(CArchive& ar) {
     const CAreaLimits limits = GetAreaLimits();
     for (int i = 0; i < m_headAreaCount; ++i) {
         auto area = std::make_unique<CMapData>();
+        area->SetMap(this);
         if (m_mapFileMode) {
             CBaseMapData record;
             record.SetExpectedGrid(m_gridWidth, m_gridHeight);
@@ -379,9 +366,9 @@ void CMapDoc::BuildPairLists() {
     m_pairTypes25.clear();
     for (size_t i = 0; i + 1 < m_structureTypes.size(); ++i) {
         int code = m_structureTypes[i]->GetTypeCode();
-        if (m_structureTypes[i + 1]->GetTypeCode() != 27) continue;
-        if (code == 26) m_pairTypes26.push_back(static_cast<int>(i));
-        if (code == 25) m_pairTypes25.push_back(static_cast<int>(i));
+        if (m_structureTypes[i + 1]->GetTypeCode() != StructureCode::kCrossingPartner) continue;
+        if (code == StructureCode::kCrossingRoad) m_pairTypes26.push_back(static_cast<int>(i));
+        if (code == StructureCode::kCrossingRail) m_pairTypes25.push_back(static_cast<int>(i));
     }
 }
 
@@ -393,17 +380,17 @@ bool CMapDoc::FinishLoad() {
         for (int i : m_plainLandTypes) sum += m_landTypes[static_cast<size_t>(i)]->GetLandValue();
         m_averagePlainLandValue =
             static_cast<int32_t>(sum / static_cast<int64_t>(m_plainLandTypes.size()));
-        m_code55Types = TypesByValue(m_structureTypes, 55);
-        m_code30Types = TypesByValue(m_structureTypes, 30);
+        m_code55Types = TypesByValue(m_structureTypes, StructureCode::kHouse);
+        m_code30Types = TypesByValue(m_structureTypes, StructureCode::kKiosk);
         ValueRange(m_structureTypes, m_code55Types, m_code55ValueMin, m_code55ValueMax);
         ValueRange(m_structureTypes, m_code30Types, m_code30ValueMin, m_code30ValueMax);
         m_monthFigures.fill(0);
-        std::vector<int> foundations = TypesOfCode(m_landTypes, 17);
+        std::vector<int> foundations = TypesOfCode(m_landTypes, StructureCode::kFoundation);
         m_code17LandType = foundations.empty() ? -1 : foundations.back();
-        m_code35Types = TypesOfCode(m_structureTypes, 35);
-        m_code40Types = TypesOfCode(m_structureTypes, 40);
-        m_code70Types = TypesOfCode(m_structureTypes, 70);
-        std::vector<int> code45 = TypesOfCode(m_structureTypes, 45);
+        m_code35Types = TypesOfCode(m_structureTypes, StructureCode::kRubble);
+        m_code40Types = TypesOfCode(m_structureTypes, StructureCode::kFire);
+        m_code70Types = TypesOfCode(m_structureTypes, StructureCode::kProject);
+        std::vector<int> code45 = TypesOfCode(m_structureTypes, StructureCode::kMast);
         m_code45Type = code45.empty() ? -1 : code45.back();
         if (m_code35Types.empty() || m_code40Types.empty() || m_code70Types.empty() ||
             m_code45Type == -1)
@@ -446,6 +433,7 @@ void CMapDoc::SetGridSize(int width, int height) {
 bool CMapDoc::AddArea(const CMapData& area) {
     if (GetAreaCount() >= kMaxAreas) return false;
     m_areas.push_back(std::make_unique<CMapData>(area));
+    m_areas.back()->SetMap(this);
     return true;
 }
 

@@ -214,7 +214,7 @@ public:
     // outside the map or a cell outside its grid throws std::out_of_range).
     //
     // Stadiums of kind g are those of the leagues with CLeague::GetStadiumKind
-    // g, i.e. structure type code CLeague::GetStadiumTypeCode(g), kept in the
+    // g, i.e. structure type code StructureCode::StadiumTypeCode(g), kept in the
     // area's stadium list g.
 
     // A structure number (following anchors) above 0, or a covered cell.

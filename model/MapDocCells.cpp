@@ -13,46 +13,15 @@
 #include "model/MapDoc.h"
 #include "model/PersonData.h"
 #include "model/Random.h"
+#include "model/Saturate.h"
+#include "model/StructureCodes.h"
 #include "model/services/Services.h"
 
 namespace {
-constexpr int kCodePlain = 0;
-constexpr int kCodeRoad = 20;
-constexpr int kCodeRail = 21;
-constexpr int kCodeCrossingRail = 25;
-constexpr int kCodeCrossingRoad = 26;
-constexpr int kCodeKiosk = 30;
-constexpr int kCodeJunction = 31;
-constexpr int kCodeRubble = 35;
-constexpr int kCodeMast = 45;
-constexpr int kCodeHouse = 55;
-constexpr int kCodeHeadOffice = 60;
-constexpr int kCodeBranchOffice = 61;
-constexpr int kCodeStadium0 = 80;
-constexpr int kCodeStadium1 = 85;
-
-int ToInt(int64_t value) {
-    return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(),
-                                                std::numeric_limits<int>::max()));
-}
-
-int ToInt(double value) {
-    if (std::isnan(value)) return 0;
-    return static_cast<int>(std::clamp(value, double(std::numeric_limits<int>::min()),
-                                       double(std::numeric_limits<int>::max())));
-}
-
-bool IsStadiumCode(int code) {
-    return code == kCodeStadium0 || code == kCodeStadium1;
-}
-
-bool IsOfficeCode(int code) {
-    return code == kCodeHeadOffice || code == kCodeBranchOffice;
-}
 
 CEnterprise* CompanyOfOwner(int owner) {
     if (owner <= 0 || !Services::HasDoc()) return nullptr;
-    return Services::Doc().GetCompany(owner - 1);
+    return Services::Companies().GetCompany(owner - 1);
 }
 }  // namespace
 
@@ -77,8 +46,8 @@ int CMapDoc::CellBaseValue(const CMapData& a, int x, int y, int current) const {
     const CBD* structure = StructureTypeAt(a, x, y);
     int64_t landValue = land ? land->GetLandValue() : 0;
     int64_t base = landValue + (structure ? structure->GetLandValue() : 0);
-    if (!current) return ToInt(base);
-    return ToInt(a.GetLandValue(x, y) - landValue + base);
+    if (!current) return ClampToInt(base);
+    return ClampToInt(a.GetLandValue(x, y) - landValue + base);
 }
 
 // ---- Queries ----
@@ -121,35 +90,36 @@ int CMapDoc::GetCellTypeCode(int area, int x, int y, int land) const {
 
 bool CMapDoc::IsPlainLand(int area, int x, int y) const {
     const CBD* land = GetCellStructureType(area, x, y, 1);
-    return land && land->GetTypeCode() == kCodePlain;
+    return land && land->GetTypeCode() == StructureCode::kPlain;
 }
 
 bool CMapDoc::IsLandCode31(int area, int x, int y) const {
     const CBD* land = GetCellStructureType(area, x, y, 1);
-    return land && land->GetTypeCode() == kCodeJunction;
+    return land && land->GetTypeCode() == StructureCode::kJunction;
 }
 
 bool CMapDoc::IsCellKind30(int area, int x, int y) const {
-    return GetCellTypeCode(area, x, y, 0) == kCodeKiosk;
+    return GetCellTypeCode(area, x, y, 0) == StructureCode::kKiosk;
 }
 
 bool CMapDoc::IsCellKind35(int area, int x, int y) const {
-    return GetCellTypeCode(area, x, y, 0) == kCodeRubble;
+    return GetCellTypeCode(area, x, y, 0) == StructureCode::kRubble;
 }
 
 bool CMapDoc::IsCellKind45(int area, int x, int y) const {
-    return GetCellTypeCode(area, x, y, 0) == kCodeMast;
+    return GetCellTypeCode(area, x, y, 0) == StructureCode::kMast;
 }
 
 bool CMapDoc::IsCode55At(int area, int x, int y) const {
-    return GetCellTypeCode(area, x, y, 0) == kCodeHouse;
+    return GetCellTypeCode(area, x, y, 0) == StructureCode::kHouse;
 }
 
 bool CMapDoc::IsSpecialCell(int area, int x, int y) const {
     const CMapData& a = GetArea(area);
     if (a.GetConstructionState(x, y) == CMapData::kConstructionUnderWay) return true;
     int land = GetCellTypeCode(area, x, y, 1);
-    return (land == kCodeRoad || land == kCodeRail) && StructureCodeAt(a, x, y) == kCodeMast;
+    return (land == StructureCode::kRoadLand || land == StructureCode::kRailLand) &&
+           StructureCodeAt(a, x, y) == StructureCode::kMast;
 }
 
 int CMapDoc::GetGroundHeight(int area, int x, int y) const {
@@ -240,9 +210,9 @@ void CMapDoc::SetStructureAt(int area, int x, int y, int number) {
     const int newCode = type ? type->GetTypeCode() : 0;
     CCellPoint anchor, first;
     if (GetStructureExtent(area, x, y, anchor, first)) {
-        int list = CMapData::GetStadiumListOfCode(StructureCodeAt(a, anchor.x, anchor.y));
+        int list = StructureCode::StadiumKindOfCode(StructureCodeAt(a, anchor.x, anchor.y));
         if (list >= 0) a.RemoveStadiumCell(list, anchor);
-        int fill = newCode == kCodeRubble ? number : 0;
+        int fill = newCode == StructureCode::kRubble ? number : 0;
         for (int cy = std::max(first.y, 0); cy <= anchor.y; ++cy)
             for (int cx = std::max(first.x, 0); cx <= anchor.x; ++cx)
                 a.SetStructureNo(cx, cy, fill);
@@ -251,7 +221,7 @@ void CMapDoc::SetStructureAt(int area, int x, int y, int number) {
         a.SetStructureNo(x, y, 0);
         return;
     }
-    if (newCode == kCodeCrossingRail || newCode == kCodeCrossingRoad) {
+    if (newCode == StructureCode::kCrossingRail || newCode == StructureCode::kCrossingRoad) {
         // A crossing is built as a site, not placed.
         a.SetStructureNo(x, y, 0);
         a.SetConstruction(x, y, CMapData::kConstructionUnderWay, number - 1);
@@ -266,7 +236,7 @@ void CMapDoc::SetStructureAt(int area, int x, int y, int number) {
             else
                 a.SetCovered(cx, cy, x, y);
         }
-    int list = CMapData::GetStadiumListOfCode(newCode);
+    int list = StructureCode::StadiumKindOfCode(newCode);
     if (list >= 0) a.AddStadiumCell(list, {x, y});
 }
 
@@ -297,9 +267,9 @@ void CMapDoc::MarkSiteRect(int area, int x0, int y0, int x1, int y1) {
 
 void CMapDoc::RemoveHousePopulation(int area, int structureType) {
     const CBD* type = GetStructureType(structureType);
-    if (!type || type->GetTypeCode() != kCodeHouse) return;
+    if (!type || type->GetTypeCode() != StructureCode::kHouse) return;
     CMapData& a = GetArea(area);
-    a.SetPopulation(ToInt(int64_t{a.GetPopulation()} - type->GetLandValue() / 10));
+    a.SetPopulation(ClampToInt(int64_t{a.GetPopulation()} - type->GetLandValue() / 10));
     Services::Frame().RefreshAreaButton(area);
 }
 
@@ -310,8 +280,8 @@ int CMapDoc::RollCellLayer7(int area, int x, int y, const CPersonData* director)
                           : StructureTypeAt(a, x, y);
     int64_t d = 10 * int64_t{type ? type->GetDurability() : 0};
     int ability = director ? director->GetAbility(4, true) : 0;
-    int v = ToInt(d / 2 + d * ability / 60);
-    int value = std::max(ToInt(int64_t{v} * 3 / 4 + Random(v) / 2), 1);
+    int v = ClampToInt(d / 2 + d * ability / 60);
+    int value = std::max(ClampToInt(int64_t{v} * 3 / 4 + Random(v) / 2), 1);
     return SetStructureLayer7(area, x, y, value) ? 1 : 0;
 }
 
@@ -326,20 +296,21 @@ void CMapDoc::ApplyStructureInfluence(int area, int x, int y, int structureType)
     int x1 = std::min(x + 1, a.GetWidth() - 1), y1 = std::min(y + 1, a.GetHeight() - 1);
     const int inner = w * h;
     const int ring = (x1 - x0 + 1) * (y1 - y0 + 1) - inner;
-    const int innerShare = ToInt(std::max<int64_t>(2 * total / inner, 1));
+    const int innerShare = ClampToInt(std::max<int64_t>(2 * total / inner, 1));
     // A rectangle cut down to the footprint by the grid has no ring to share.
-    const int ringShare = ring > 0 ? ToInt(std::max<int64_t>(total / ring, 1)) : 0;
+    const int ringShare = ring > 0 ? ClampToInt(std::max<int64_t>(total / ring, 1)) : 0;
     for (int cy = y0; cy <= y1; ++cy)
         for (int cx = x0; cx <= x1; ++cx) {
             bool inside = cx > x - w && cx <= x && cy > y - h && cy <= y;
             int share = inside ? innerShare : ringShare;
-            if (share != 0) a.SetLandValue(cx, cy, ToInt(int64_t{a.GetLandValue(cx, cy)} + share));
+            if (share != 0)
+                a.SetLandValue(cx, cy, ClampToInt(int64_t{a.GetLandValue(cx, cy)} + share));
         }
     int bonus = type->GetAreaBonus();
-    a.AddPotential(ToInt(int64_t{bonus} + Random(bonus / 2)));
-    a.SetTrend(ToInt(int64_t{a.GetTrend()} + type->GetInfluenceRange()));
-    if (type->GetTypeCode() == kCodeHouse)
-        a.SetPopulation(ToInt(int64_t{a.GetPopulation()} + type->GetLandValue() / 10));
+    a.AddPotential(ClampToInt(int64_t{bonus} + Random(bonus / 2)));
+    a.SetTrend(ClampToInt(int64_t{a.GetTrend()} + type->GetInfluenceRange()));
+    if (type->GetTypeCode() == StructureCode::kHouse)
+        a.SetPopulation(ClampToInt(int64_t{a.GetPopulation()} + type->GetLandValue() / 10));
     const int effects[CMapData::kEffectCount] = {type->GetEffectValue1(), type->GetEffectValue2(),
                                                  type->GetEffectValue3(), type->GetEffectValue4(),
                                                  type->GetEffectValue5(), type->GetEffectValue6()};
@@ -352,11 +323,11 @@ bool CMapDoc::WearByDisaster(int area, int strength, std::map<int, CCellPoint>& 
     bool lost = false;
     for (int y = 0; y < a.GetHeight(); ++y)
         for (int x = 0; x < a.GetWidth(); ++x) {
-            if (Random(ToInt(int64_t{strength} + 4)) < 4) continue;
-            int amount = Random(ToInt(2 * int64_t{strength} + 5));
+            if (Random(ClampToInt(int64_t{strength} + 4)) < 4) continue;
+            int amount = Random(ClampToInt(2 * int64_t{strength} + 5));
             if (CollapseStructure(area, x, y, amount, lostAnchors, lostCells)) lost = true;
         }
-    if (lost && Services::HasDoc() && Services::Doc().IsNetworkHost()) {
+    if (lost && Services::HasDoc() && Services::NetPlay().IsNetworkHost()) {
         std::vector<CCellPoint> cells;
         for (const auto& entry : lostCells) cells.push_back(entry.second);
         a.SendCellValues(-1, area, "0101111100", cells);
@@ -382,12 +353,12 @@ int CMapDoc::GetLotPrice(int area, int x, int y, int landOnly) const {
         for (int cx = std::max(first.x, 0); cx <= anchor.x; ++cx) {
             const CBD* land = LandTypeAt(a, cx, cy);
             if (!land) continue;
-            if (land->GetTypeCode() == kCodePlain)
+            if (land->GetTypeCode() == StructureCode::kPlain)
                 price += int64_t{a.GetLevel()} * a.GetLandValue(cx, cy) / 50;
             else
                 price += land->GetFixedLandPrice();
         }
-    return std::max(ToInt(price), 1);
+    return std::max(ClampToInt(price), 1);
 }
 
 int CMapDoc::GetLotPriceForDirector(int area, int x, int y, const CPersonData* director) const {
@@ -396,17 +367,17 @@ int CMapDoc::GetLotPriceForDirector(int area, int x, int y, const CPersonData* d
         divisor = int64_t{director->GetAbility(0, true)} +
                   4 * int64_t{director->GetAbility(2, true)} + 500;
     // Abilities are never negative in sane data; keep the divisor positive.
-    return ToInt(int64_t{GetLotPrice(area, x, y, 0)} * 650 / std::max<int64_t>(divisor, 1));
+    return ClampToInt(int64_t{GetLotPrice(area, x, y, 0)} * 650 / std::max<int64_t>(divisor, 1));
 }
 
 int CMapDoc::GetPurchaseWork(int area, int x, int y) const {
     int price = std::max(GetLotPrice(area, x, y, 0), 0);
-    return ToInt(int64_t{ToInt(std::pow(static_cast<double>(price), 0.4))} * 100 + 900);
+    return ClampToInt(int64_t{TruncToInt(std::pow(static_cast<double>(price), 0.4))} * 100 + 900);
 }
 
 int CMapDoc::GetLotValueForOwner(int area, int x, int y) const {
     double factor = GetArea(area).GetCellOwner(x, y) > 0 ? 3.0 : 1.5;
-    return ToInt(GetLotPrice(area, x, y, 0) * factor);
+    return TruncToInt(GetLotPrice(area, x, y, 0) * factor);
 }
 
 bool CMapDoc::CanPlaceCrossing(int area, int x, int y, int structureType) const {
@@ -417,13 +388,15 @@ bool CMapDoc::CanPlaceCrossing(int area, int x, int y, int structureType) const 
     auto sideOk = [&](int cx, int cy, int road) {
         if (!a.IsInGrid(cx, cy)) return true;
         int c = landCode(cx, cy);
-        return c == road || c == kCodeJunction;
+        return c == road || c == StructureCode::kJunction;
     };
-    if (code == kCodeCrossingRail && (landCode(x, y) != kCodeRail || !sideOk(x - 1, y, kCodeRail) ||
-                                      !sideOk(x + 1, y, kCodeRail)))
+    if (code == StructureCode::kCrossingRail && (landCode(x, y) != StructureCode::kRailLand ||
+                                                 !sideOk(x - 1, y, StructureCode::kRailLand) ||
+                                                 !sideOk(x + 1, y, StructureCode::kRailLand)))
         return false;
-    if (code == kCodeCrossingRoad && (landCode(x, y) != kCodeRoad || !sideOk(x, y - 1, kCodeRoad) ||
-                                      !sideOk(x, y + 1, kCodeRoad)))
+    if (code == StructureCode::kCrossingRoad && (landCode(x, y) != StructureCode::kRoadLand ||
+                                                 !sideOk(x, y - 1, StructureCode::kRoadLand) ||
+                                                 !sideOk(x, y + 1, StructureCode::kRoadLand)))
         return false;
     const int dx[] = {0, -1, 1, 0, 0};
     const int dy[] = {0, 0, 0, -1, 1};
@@ -472,17 +445,21 @@ int CMapDoc::CountCompanyCells(int area, int company, int mode) const {
 int CMapDoc::ScoreLot(int area, int x, int y, const CPersonData& director, int priceLimit,
                       int& price) const {
     int ability = director.GetAbility(1, true);
-    int spread = ToInt(std::pow(std::max(150 - ability, 0), 1.4) / 15);
+    int spread = TruncToInt(std::pow(std::max(150 - ability, 0), 1.4) / 15);
     int radius = std::clamp(3 * ability / 80, 1, 3);
     int directorPrice = GetLotPriceForDirector(area, x, y, &director);
     price = RandomVary(directorPrice, directorPrice / 10);
     if (priceLimit > 0 && price > priceLimit) return 0;
-    int c =
-        RandomVary(ToInt(10 * int64_t{directorPrice}), ToInt(3 * int64_t{directorPrice})) / 10 + 10;
-    int denominator = std::max(ToInt(std::pow(10.0 * std::max(c, 0), 0.35) * 5), 1);
+    int c = RandomVary(ClampToInt(10 * int64_t{directorPrice}),
+                       ClampToInt(3 * int64_t{directorPrice})) /
+                10 +
+            10;
+    int denominator = std::max(TruncToInt(std::pow(10.0 * std::max(c, 0), 0.35) * 5), 1);
     int rating = RateSite(area, x, y, radius, director.GetEmployer(), 1);
-    rating = RandomVary(ToInt(10 * int64_t{rating}), ToInt(int64_t{rating} * spread / 10)) / 10;
-    return ToInt(int64_t{rating} * 100 / denominator);
+    rating =
+        RandomVary(ClampToInt(10 * int64_t{rating}), ClampToInt(int64_t{rating} * spread / 10)) /
+        10;
+    return ClampToInt(int64_t{rating} * 100 / denominator);
 }
 
 int CMapDoc::RateLotForDirector(int area, int x, int y, const CPersonData& director) const {
@@ -513,8 +490,9 @@ int CMapDoc::FindLotForDirector(const CPersonData& director, int priceLimit,
     }
     if (best <= 0) return 0;
     int q = std::max(100 - director.GetAbility(1, false), 20);
-    int income = Services::HasDoc() ? Services::Doc().GetAnnualIncome(director.GetEmployer()) : 0;
-    if (Random(ToInt(int64_t{q} * q)) < 400 && Random(income) > 50) {
+    int income =
+        Services::HasDoc() ? Services::Companies().GetAnnualIncome(director.GetEmployer()) : 0;
+    if (Random(ClampToInt(int64_t{q} * q)) < 400 && Random(income) > 50) {
         const int dx[] = {0, 1, 0, -1};
         const int dy[] = {-1, 0, 1, 0};
         for (int i = 0; i < 5; ++i) {
@@ -547,11 +525,11 @@ int CMapDoc::FindTeamsWithHomeAt(int area, int x, int y, std::vector<int>& leagu
             ++count;
         }
     }
-    return IsStadiumCode(GetCellTypeCode(area, x, y, 0)) ? count : -count;
+    return StructureCode::StadiumKindOfCode(GetCellTypeCode(area, x, y, 0)) >= 0 ? count : -count;
 }
 
 int CMapDoc::StadiumUseCount(int kind, int area, int x, int y) const {
-    int sign = GetCellTypeCode(area, x, y, 0) == CLeague::GetStadiumTypeCode(kind) ? 1 : -1;
+    int sign = GetCellTypeCode(area, x, y, 0) == StructureCode::StadiumTypeCode(kind) ? 1 : -1;
     int count = 0;
     for (const CLeague& league : m_leagues) {
         if (league.GetStadiumKind() != kind) continue;
@@ -612,7 +590,7 @@ int CMapDoc::CountListCellsAll(int list, int company) const {
 int CMapDoc::RateHomeFieldSite(int area, int x, int y, int league, int team, int useCount) const {
     const CLeague& l = GetLeague(league);
     const CBD* stadium = GetCellStructureType(area, x, y, 0);
-    if (!stadium || stadium->GetTypeCode() != CLeague::GetStadiumTypeCode(l.GetStadiumKind()))
+    if (!stadium || stadium->GetTypeCode() != StructureCode::StadiumTypeCode(l.GetStadiumKind()))
         return 0;
     if (useCount == -1) useCount = StadiumUseCount(l.GetStadiumKind(), area, x, y);
     int64_t base = int64_t{l.GetTeamCount()} * l.GetTeam(team).GetPopularity() *
@@ -623,7 +601,7 @@ int CMapDoc::RateHomeFieldSite(int area, int x, int y, int league, int team, int
                300.0;
     f = f * (100.0 + RateStructureEnvironment(area, x, y)) / 100.0;
     // A count of another kind's stadium comes in negative.
-    return ToInt(static_cast<double>(base) * (f + 10.0) / (std::max(useCount, 0) + 1) / 5.0);
+    return TruncToInt(static_cast<double>(base) * (f + 10.0) / (std::max(useCount, 0) + 1) / 5.0);
 }
 
 // ---- Companies leaving ----
@@ -649,14 +627,15 @@ void CMapDoc::ReleaseCompanyLots(int company, int area, int successor) {
             if (type) GetStructureExtent(area, x, y, anchor, first);
             const int code = type ? type->GetTypeCode() : 0;
             if (successor < 0) {
-                if (code == kCodeMast || code == kCodeRubble || IsOfficeCode(code))
+                if (code == StructureCode::kMast || code == StructureCode::kRubble ||
+                    StructureCode::IsOfficeCode(code))
                     SetStructureAt(area, anchor.x, anchor.y, 0);
-            } else if (IsOfficeCode(code)) {
+            } else if (StructureCode::IsOfficeCode(code)) {
                 int staff = type->GetValueFigure();
                 std::vector<int> branches = [&] {
                     std::vector<int> list;
                     for (int i = 0; i < GetStructureTypeCount(); ++i)
-                        if (GetStructureType(i)->GetTypeCode() == kCodeBranchOffice)
+                        if (GetStructureType(i)->GetTypeCode() == StructureCode::kBranchOffice)
                             list.push_back(i);
                     return list;
                 }();

@@ -17,24 +17,17 @@
 #include "model/MapData.h"
 #include "model/MapDoc.h"
 #include "model/Random.h"
+#include "model/Saturate.h"
+#include "model/StructureCodes.h"
 #include "model/services/Services.h"
 
 namespace {
-constexpr int kCodePlain = 0;
-constexpr int kCodeKiosk = 30;
-constexpr int kCodeHouse = 55;
-constexpr int kCodeNuisance = 75;
 constexpr int kMinDurability = 10;
 constexpr int kMinLandValue = 1;
 constexpr int kMaxLandValue = 300;
 constexpr char kMaskDurability[] = "0000000100";
 constexpr char kMaskStructures[] = "1101111000";
 constexpr char kMaskLandType[] = "1000000000";
-
-int ToInt(int64_t value) {
-    return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(),
-                                                std::numeric_limits<int>::max()));
-}
 
 int Key(const CMapData& a, int x, int y) {
     return y * a.GetWidth() + x;
@@ -107,7 +100,7 @@ void CMapDoc::RunAreaMonth(int area) {
     a.GrowFire();
     const bool fundGrew = a.GrowProjectFund();
 
-    const bool host = Services::Doc().IsNetworkHost();
+    const bool host = Services::NetPlay().IsNetworkHost();
     if (host) {
         a.SendAreaState(-1, area);
         worn.insert(lostCells.begin(), lostCells.end());
@@ -116,7 +109,7 @@ void CMapDoc::RunAreaMonth(int area) {
             a.SendCellValues(-1, area, structuresChanged ? kMaskStructures : kMaskLandType,
                              CellsOf(changed));
         if (fundGrew) a.SendProjectLists(-1, area);
-        Services::Doc().SendRefreshInfo();
+        Services::NetPlay().SendRefreshInfo();
     }
     IFrameService& frame = Services::Frame();
     if (frame.GetShownArea() == area && !changed.empty()) {
@@ -135,7 +128,7 @@ void CMapDoc::RunAreaMonth(int area) {
 int CMapDoc::RateSite(int area, int x, int y, int radius, int company, int current) const {
     const CMapData& a = GetArea(area);
     const int r = std::clamp(radius, 1, 6);
-    const bool human = company >= 0 && Services::Doc().IsHumanPlayed(company);
+    const bool human = company >= 0 && Services::Companies().IsHumanPlayed(company);
     const CSiteWeights& table = SiteWeights();
     double sum = 0.0, weights = 0.0;
     for (int cy = std::max(y - r, 0); cy <= std::min(y + r, a.GetHeight() - 1); ++cy)
@@ -171,7 +164,7 @@ void CMapDoc::DiffuseLandValue(int area) {
         if (!IsPlainLand(area, x, y)) continue;
         const CBD* land = LandTypeAt(a, x, y);
         // Stored land values are not held to 1..300 until written again.
-        int diff = ToInt(int64_t{a.GetLandValue(x, y)} - land->GetLandValue());
+        int diff = ClampToInt(int64_t{a.GetLandValue(x, y)} - land->GetLandValue());
         if (diff == 0) continue;
         candidates.clear();
         for (int ny = y - 1; ny <= y + 1; ++ny)
@@ -199,12 +192,12 @@ void CMapDoc::DiffuseLandValue(int area) {
             const CCellPoint& c = candidates[i];
             if (!rated[i]) {
                 int price = GetLotPrice(area, c.x, c.y, 1);
-                ratings[i] = ToInt(int64_t{RateSite(area, c.x, c.y, 2, -1, 0)} * 100 /
-                                   (price != 0 ? price : 1));
+                ratings[i] = ClampToInt(int64_t{RateSite(area, c.x, c.y, 2, -1, 0)} * 100 /
+                                        (price != 0 ? price : 1));
                 rated[i] = true;
             }
             int score = ratings[i];
-            score = ToInt(int64_t{Random(score / 2)} + int64_t{score} * 3 / 4);
+            score = ClampToInt(int64_t{Random(score / 2)} + int64_t{score} * 3 / 4);
             if (pull ? score < bestScore : score > bestScore) {
                 bestScore = score;
                 best = &c;
@@ -214,9 +207,10 @@ void CMapDoc::DiffuseLandValue(int area) {
         int amount = Random(diff) / 2;
         if (amount == 0) amount = pull ? -1 : 1;
         int64_t target = a.GetLandValue(best->x, best->y);
-        amount = ToInt(std::clamp<int64_t>(amount, kMinLandValue - target, kMaxLandValue - target));
-        a.SetLandValue(x, y, ToInt(int64_t{a.GetLandValue(x, y)} - amount));
-        a.SetLandValue(best->x, best->y, ToInt(target + amount));
+        amount =
+            ClampToInt(std::clamp<int64_t>(amount, kMinLandValue - target, kMaxLandValue - target));
+        a.SetLandValue(x, y, ClampToInt(int64_t{a.GetLandValue(x, y)} - amount));
+        a.SetLandValue(best->x, best->y, ClampToInt(target + amount));
     }
 }
 
@@ -252,11 +246,11 @@ void CMapDoc::StepLandTypes(int area, CCellSet& changed) {
         if (v < base) {
             if (lower == -1 || v > lower || at == m_plainLandTypes.begin()) continue;
             a.SetLandType(x, y, *(at - 1));
-            a.SetLandValue(x, y, ToInt(int64_t{v} - (int64_t{lower} - base)));
+            a.SetLandValue(x, y, ClampToInt(int64_t{v} - (int64_t{lower} - base)));
         } else {
             if (upper == -1 || v < upper || at + 1 == m_plainLandTypes.end()) continue;
             a.SetLandType(x, y, *(at + 1));
-            a.SetLandValue(x, y, ToInt(int64_t{v} - (int64_t{upper} - base)));
+            a.SetLandValue(x, y, ClampToInt(int64_t{v} - (int64_t{upper} - base)));
         }
         Add(changed, a, x, y);
     }
@@ -278,13 +272,13 @@ bool CMapDoc::DriftTrend(int area) {
     int d = 0;
     if (Random(10) >= 6) {
         if (Random(10) < 8) return false;
-        d = Random(Random(ToInt(-int64_t{trend})));
+        d = Random(Random(ClampToInt(-int64_t{trend})));
     } else {
         d = Random(a.GetPotential());
     }
     if (Random(12) < 6) ++d;
     if (a.IsProjectOpen()) d += Random(5) + 3;
-    return a.SetTrend(ToInt(int64_t{trend} + d)) != 0;
+    return a.SetTrend(ClampToInt(int64_t{trend} + d)) != 0;
 }
 
 bool CMapDoc::ApplyTrend(int area, CCellSet& changed) {
@@ -295,22 +289,22 @@ bool CMapDoc::ApplyTrend(int area, CCellSet& changed) {
     // A stored trend is taken as read: the figures below are kept in 64 bits.
     const int t = a.GetTrend();
     // The stop roll comes first, even at trend 0: later draws stay in step.
-    if (Random(ToInt(int64_t{t} + 1)) == 0 || t == 0) return any;
+    if (Random(ClampToInt(int64_t{t} + 1)) == 0 || t == 0) return any;
     const int64_t q = 3 * (t > 0 ? 1 : -1) + int64_t{t};
-    int64_t m = int64_t{Random(ToInt(q))} * Random(ToInt(q)) / q;
+    int64_t m = int64_t{Random(ClampToInt(q))} * Random(ClampToInt(q)) / q;
     if (std::abs(m) > std::abs(int64_t{t})) m = t;
     if (m == 0) return any;
     int d = 0;
     if (m < 0) {
-        int n = std::max(Random(ToInt(-m)), 1);
+        int n = std::max(Random(ClampToInt(-m)), 1);
         ShrinkArea(area, n, changed);
         d = -n;
     } else {
-        int n = std::max(Random(ToInt(m)), 1);
+        int n = std::max(Random(ClampToInt(m)), 1);
         GrowArea(area, n, changed);
         d = n;
     }
-    a.SetTrend(ToInt(int64_t{t} - d));
+    a.SetTrend(ClampToInt(int64_t{t} - d));
     return true;
 }
 
@@ -337,7 +331,7 @@ int CMapDoc::PickCode55Type(int target) const {
 }
 
 int CMapDoc::RollDurability(int figure) const {
-    return std::max({figure, Random(ToInt(int64_t{figure} * 3 / 2)), kMinDurability});
+    return std::max({figure, Random(ClampToInt(int64_t{figure} * 3 / 2)), kMinDurability});
 }
 
 // Whether a structure of the type can stand with its anchor at (x, y) in
@@ -375,7 +369,7 @@ void CMapDoc::GrowArea(int area, int amount, CCellSet& changed) {
             if (project[static_cast<size_t>(Key(a, x, y))] || a.GetCellOwner(x, y) != 0 ||
                 !IsPlainLand(area, x, y))
                 continue;
-            if (!HasStructureAt(area, x, y) || StructureCodeAt(a, x, y) == kCodeHouse)
+            if (!HasStructureAt(area, x, y) || StructureCodeAt(a, x, y) == StructureCode::kHouse)
                 candidates.push_back({x, y});
         }
     int min55 = 0, max55 = 0;
@@ -385,13 +379,13 @@ void CMapDoc::GrowArea(int area, int amount, CCellSet& changed) {
     while (n >= 1 && !candidates.empty()) {
         CCellPoint c = TakeAt(candidates, Random(static_cast<int>(candidates.size())));
         const CBD* old = StructureTypeAt(a, c.x, c.y);
-        const bool house = old && old->GetTypeCode() == kCodeHouse;
+        const bool house = old && old->GetTypeCode() == StructureCode::kHouse;
         const int cur = house ? old->GetLandValue() : 0;
-        const int tenN = ToInt(10 * int64_t{n});
-        const int base = std::clamp(ToInt(int64_t{tenN} + cur), min55, max55);
-        int target = ToInt(base + int64_t{Random(ToInt(std::max<int64_t>(
-                                      int64_t{std::min(tenN, max55)} - base, 0)))});
-        if (house) target = ToInt(int64_t{target} + cur);
+        const int tenN = ClampToInt(10 * int64_t{n});
+        const int base = std::clamp(ClampToInt(int64_t{tenN} + cur), min55, max55);
+        int target = ClampToInt(base + int64_t{Random(ClampToInt(std::max<int64_t>(
+                                           int64_t{std::min(tenN, max55)} - base, 0)))});
+        if (house) target = ClampToInt(int64_t{target} + cur);
         int type = PickCode55Type(target);
         const CBD* chosen = GetStructureType(type);
         if (!chosen || chosen->GetLandValue() == cur || !FootprintFits(area, c.x, c.y, type))
@@ -400,7 +394,7 @@ void CMapDoc::GrowArea(int area, int amount, CCellSet& changed) {
         SetStructureLayer7(area, c.x, c.y, RollDurability(chosen->GetDurability()));
         const int64_t grown = (int64_t{chosen->GetLandValue()} - cur) / 10;
         n -= grown;
-        a.SetPopulation(ToInt(a.GetPopulation() + grown));
+        a.SetPopulation(ClampToInt(a.GetPopulation() + grown));
         Add(changed, a, c.x, c.y);
     }
 }
@@ -411,16 +405,16 @@ void CMapDoc::ShrinkArea(int area, int amount, CCellSet& changed) {
     for (int y = 0; y < a.GetHeight(); ++y)
         for (int x = 0; x < a.GetWidth(); ++x)
             if (a.GetCellOwner(x, y) == 0 && a.IsAnchorOrFree(x, y) &&
-                StructureCodeAt(a, x, y) == kCodeHouse)
+                StructureCodeAt(a, x, y) == StructureCode::kHouse)
                 candidates.push_back({x, y});
     int n = amount;
     while (n >= 1 && !candidates.empty()) {
         CCellPoint c = TakeAt(candidates, Random(static_cast<int>(candidates.size())));
         const CBD* house = StructureTypeAt(a, c.x, c.y);
-        if (!house || house->GetTypeCode() != kCodeHouse) continue;
+        if (!house || house->GetTypeCode() != StructureCode::kHouse) continue;
         SetStructureAt(area, c.x, c.y, 0);
         n -= std::max(house->GetLandValue() / 10, 1);
-        a.SetPopulation(ToInt(int64_t{a.GetPopulation()} - house->GetLandValue() / 10));
+        a.SetPopulation(ClampToInt(int64_t{a.GetPopulation()} - house->GetLandValue() / 10));
         Add(changed, a, c.x, c.y);
     }
 }
@@ -430,20 +424,23 @@ void CMapDoc::RemoveHousesNearNuisance(int area, CCellSet& changed) {
     const int W = a.GetWidth(), H = a.GetHeight();
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
-            if (!a.IsAnchorOrFree(x, y) || StructureCodeAt(a, x, y) != kCodeNuisance) continue;
+            if (!a.IsAnchorOrFree(x, y) || StructureCodeAt(a, x, y) != StructureCode::kNuisance)
+                continue;
             const CBD* nuisance = StructureTypeAt(a, x, y);
             int w = 1, h = 1;
             nuisance->GetSize(w, h);
-            const int odds = ToInt(1000 - 3 * int64_t{nuisance->GetInfluenceRange()});
+            const int odds = ClampToInt(1000 - 3 * int64_t{nuisance->GetInfluenceRange()});
             for (int cy = std::max(y - h, 0); cy <= std::min(y + 1, H - 1); ++cy)
                 for (int cx = std::max(x - w, 0); cx <= std::min(x + 1, W - 1); ++cx) {
                     bool inside = cx > x - w && cx <= x && cy > y - h && cy <= y;
                     if (inside || a.GetCellOwner(cx, cy) != 0) continue;
                     const CBD* house = StructureTypeAt(a, cx, cy);
-                    if (!house || house->GetTypeCode() != kCodeHouse || Random(odds) >= 10)
+                    if (!house || house->GetTypeCode() != StructureCode::kHouse ||
+                        Random(odds) >= 10)
                         continue;
                     SetStructureAt(area, cx, cy, 0);
-                    a.SetPopulation(ToInt(int64_t{a.GetPopulation()} - house->GetLandValue() / 10));
+                    a.SetPopulation(
+                        ClampToInt(int64_t{a.GetPopulation()} - house->GetLandValue() / 10));
                     Add(changed, a, cx, cy);
                 }
         }
@@ -462,7 +459,8 @@ bool CMapDoc::GrowCode30Structures(int area, CCellSet& changed) {
         for (int k = 0; k < 3; ++k) {
             int x = Random(w), y = Random(h);
             int code = StructureCodeAt(a, x, y);
-            if (!IsPlainLand(area, x, y) || (HasStructureAt(area, x, y) && code != kCodeKiosk) ||
+            if (!IsPlainLand(area, x, y) ||
+                (HasStructureAt(area, x, y) && code != StructureCode::kKiosk) ||
                 a.GetCellOwner(x, y) != 0 || a.IsProjectCell(x, y))
                 continue;
             int rating = RateSite(area, x, y, 3, -1, 1);
@@ -487,7 +485,7 @@ bool CMapDoc::GrowCode30Structures(int area, CCellSet& changed) {
         for (int type : m_code30Types)
             if (value(type) == next) ties.push_back(type);
         int type = ties[static_cast<size_t>(Random(static_cast<int>(ties.size())))];
-        const int step = ToInt(int64_t{next} - cur);
+        const int step = ClampToInt(int64_t{next} - cur);
         if (Random(step) >= 1 || !FootprintFits(area, bx, by, type)) continue;
         SetStructureAt(area, bx, by, type + 1);
         SetStructureLayer7(area, bx, by, RollDurability(GetStructureType(type)->GetDurability()));
@@ -506,7 +504,8 @@ void CMapDoc::WearStructures(int area, CCellSet& lostAnchors, CCellSet& lostCell
         for (int x = 0; x < a.GetWidth(); ++x) {
             if (a.GetCellOwner(x, y) == 0 || !a.IsAnchorOrFree(x, y)) continue;
             const CBD* type = StructureTypeAt(a, x, y);
-            if (!type || type->GetTypeCode() == kCodeKiosk || !type->IsDestructible()) continue;
+            if (!type || type->GetTypeCode() == StructureCode::kKiosk || !type->IsDestructible())
+                continue;
             int amount = Random(Random(5));
             if (amount > 0) Add(worn, a, x, y);
             CollapseStructure(area, x, y, amount, lostAnchors, lostCells);
@@ -525,19 +524,20 @@ bool CMapDoc::CollapseStructure(int area, int x, int y, int amount, CCellSet& lo
     if (lostAnchors.count(Key(a, anchor.x, anchor.y))) return false;
     const int64_t d = int64_t{a.GetCellLayer7(anchor.x, anchor.y)} - amount;
     if (d > 0) {
-        a.SetCellLayer7(anchor.x, anchor.y, ToInt(d));
+        a.SetCellLayer7(anchor.x, anchor.y, ClampToInt(d));
         return false;
     }
     Add(lostAnchors, a, anchor.x, anchor.y);
     for (int cy = std::max(first.y, 0); cy <= anchor.y; ++cy)
         for (int cx = std::max(first.x, 0); cx <= anchor.x; ++cx) Add(lostCells, a, cx, cy);
-    if (type->GetTypeCode() == kCodeHouse)
-        a.SetPopulation(ToInt(int64_t{a.GetPopulation()} - type->GetLandValue() / 10));
+    if (type->GetTypeCode() == StructureCode::kHouse)
+        a.SetPopulation(ClampToInt(int64_t{a.GetPopulation()} - type->GetLandValue() / 10));
     int owner = a.GetCellOwner(anchor.x, anchor.y);
-    CEnterprise* company = owner > 0 ? Services::Doc().GetCompany(owner - 1) : nullptr;
+    CEnterprise* company = owner > 0 ? Services::Companies().GetCompany(owner - 1) : nullptr;
     if (company) {
         company->SetAreaGrade(
-            area, ToInt(int64_t{company->GetAreaGrade(area)} - 2 * int64_t{type->GetGradeBonus()}),
+            area,
+            ClampToInt(int64_t{company->GetAreaGrade(area)} - 2 * int64_t{type->GetGradeBonus()}),
             1);
         company->AddBusyEmployees(type->GetValueFigure());
     }
@@ -593,6 +593,7 @@ void CMapDoc::SetDurabilities(int area) {
             else if (a.IsAnchorOrFree(x, y) && IsSpecialCell(area, x, y))
                 type = GetStructureType(a.GetConstructionType(x, y));
             if (type)
-                a.SetCellLayer7(x, y, RollDurability(ToInt(10 * int64_t{type->GetDurability()})));
+                a.SetCellLayer7(x, y,
+                                RollDurability(ClampToInt(10 * int64_t{type->GetDurability()})));
         }
 }

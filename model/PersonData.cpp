@@ -8,6 +8,8 @@
 #include "model/BasePerson.h"
 #include "model/MercavoError.h"
 #include "model/Random.h"
+#include "model/Saturate.h"
+#include "model/StructureCodes.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
@@ -45,30 +47,6 @@ constexpr STaskKind kTaskKinds[CPersonData::kTaskKindCount] = {
 // A task kind that only old files carry has no row in the tables.
 constexpr const char* kUnknownName = "-----";
 
-// Structure type codes that the task tests look for.
-constexpr int kCodeHeadOffice = 60;
-constexpr int kCodeBranchOffice = 61;
-// The stadium a league plays in follows its kind (its ranking flag): kind 0
-// plays in code-80 stadiums, every other kind in code-85 ones, as everywhere
-// else in the game.
-constexpr int kCodeStadiumKind0 = 80;
-constexpr int kCodeStadiumOtherKinds = 85;
-
-// Truncates toward zero as the formulas do; values beyond int (stored data
-// can be extreme) are clamped and a NaN counts as 0, where a plain cast would
-// be undefined.
-int ToInt(double value) {
-    if (std::isnan(value)) return 0;
-    if (value <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
-    if (value >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-    return static_cast<int>(value);
-}
-
-int ToInt(int64_t value) {
-    return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(),
-                                                std::numeric_limits<int>::max()));
-}
-
 bool IsKnownTask(int kind) {
     return kind >= 0 && kind < CPersonData::kTaskKindCount;
 }
@@ -77,10 +55,6 @@ int TaskWeightSum(int kind) {
     int sum = 0;
     for (int i = 0; i < CPersonData::kAbilityCount; ++i) sum += CPersonData::GetTaskWeight(kind, i);
     return sum;
-}
-
-IDocService& Doc() {
-    return Services::Doc();
 }
 
 // A stored text ends at its first zero byte, as the C string it was.
@@ -135,7 +109,7 @@ int CPersonData::GetRelation(int company) const {
 }
 
 int CPersonData::GetRelationLevel(int company) const {
-    if (company != -1) return ToInt(std::sqrt(5.0 * GetRelation(company)));
+    if (company != -1) return TruncToInt(std::sqrt(5.0 * GetRelation(company)));
     int sum = 0;
     for (int c = 0; c < GetRelationCount(); ++c) sum += GetRelationLevel(c);
     return sum;
@@ -143,8 +117,8 @@ int CPersonData::GetRelationLevel(int company) const {
 
 int CPersonData::GetRelationMargin(int company) const {
     int employer = CurrentEmployer();
-    int ownCount = employer >= 0 ? Doc().GetDirectorCount(employer) : 0;
-    int divisor = std::max(Doc().GetDirectorCount(company) - ownCount + 1, 1);
+    int ownCount = employer >= 0 ? Services::Companies().GetDirectorCount(employer) : 0;
+    int divisor = std::max(Services::Companies().GetDirectorCount(company) - ownCount + 1, 1);
     return GetRelation(employer) - GetRelation(company) / divisor;
 }
 
@@ -152,12 +126,12 @@ void CPersonData::GrowEmployerRelation() {
     int employer = CurrentEmployer();
     if (employer < 0) return;
     int relation = GetRelation(employer);
-    int gain = ToInt(std::pow(std::clamp(kMaxRelation - relation, 0, kMaxRelation), 0.8)) / 2;
+    int gain = TruncToInt(std::pow(std::clamp(kMaxRelation - relation, 0, kMaxRelation), 0.8)) / 2;
     SetRelation(employer, relation + gain);
 }
 
 void CPersonData::ExtendRelations() {
-    int count = Doc().GetCompanyCount();
+    int count = Services::Companies().GetCompanyCount();
     size_t old = m_relations.size();
     m_relations.resize(static_cast<size_t>(std::max(count, 0)));
     for (size_t c = old; c < m_relations.size(); ++c)
@@ -173,7 +147,7 @@ void CPersonData::RemoveCompanyIndex(int company) {
         ++m_employerNo;
     if (company >= 0 && company < GetRelationCount())
         m_relations.erase(m_relations.begin() + company);
-    int count = Doc().GetCompanyCount();
+    int count = Services::Companies().GetCompanyCount();
     if (count >= 0 && count < GetRelationCount()) m_relations.resize(static_cast<size_t>(count));
     if (m_taskKind == eTASK_STOCK_PURCHASE && m_taskParams[0] >= company) --m_taskParams[0];
 }
@@ -183,7 +157,7 @@ void CPersonData::RemoveCompanyIndex(int company) {
 int CPersonData::SetEmployer(int employerNo) {
     int previous = m_employerNo;
     m_employerNo = employerNo;
-    m_hireMonth = employerNo != 0 ? Doc().GetCurrentMonthIndex() : 0;
+    m_hireMonth = employerNo != 0 ? Services::Game().GetCurrentMonthIndex() : 0;
     return previous;
 }
 
@@ -198,13 +172,14 @@ bool CPersonData::IsEmployed(bool strict) const {
 }
 
 int CPersonData::GetFormerEmployerNo() const {
-    return m_employerNo < 0 ? ToInt(-int64_t{m_employerNo}) : -1;
+    return m_employerNo < 0 ? ClampToInt(-int64_t{m_employerNo}) : -1;
 }
 
 int CPersonData::GetAge(bool baseOnly) const {
     if (baseOnly) return m_baseAge;
-    int years = m_tableFlag != 0 ? m_electionMonth / 12 : Doc().GetCurrentMonthIndex() / 12;
-    return ToInt(int64_t{m_baseAge} + years);
+    int years =
+        m_tableFlag != 0 ? m_electionMonth / 12 : Services::Game().GetCurrentMonthIndex() / 12;
+    return ClampToInt(int64_t{m_baseAge} + years);
 }
 
 void CPersonData::Reset() {
@@ -216,19 +191,19 @@ void CPersonData::Reset() {
 // ---------------------------------------------------------------- monthly steps
 
 void CPersonData::NotifyHost(std::initializer_list<int> states) const {
-    IDocService& doc = Doc();
-    if (!doc.IsNetworkHost()) return;
-    for (int state : states) doc.SendPersonState(*this, static_cast<ePERSON_STATE>(state));
+    if (!Services::NetPlay().IsNetworkHost()) return;
+    for (int state : states)
+        Services::NetPlay().SendPersonState(*this, static_cast<ePERSON_STATE>(state));
 }
 
 void CPersonData::MonthlyDrift() {
-    m_amount = ToInt(int64_t{m_amount} + Random(ToInt(int64_t{m_figure3} + 3)));
+    m_amount = ClampToInt(int64_t{m_amount} + Random(ClampToInt(int64_t{m_figure3} + 3)));
     bool changed = false;
     for (int& relation : m_relations) {
         // A sociability above 7 (damaged saved game) loses nothing rather
         // than gaining.
-        int loss = Random(ToInt(std::max<int64_t>(7 - int64_t{m_sociability}, 0)));
-        int lowered = ToInt(std::max<int64_t>(int64_t{relation} - loss, 0));
+        int loss = Random(ClampToInt(std::max<int64_t>(7 - int64_t{m_sociability}, 0)));
+        int lowered = ClampToInt(std::max<int64_t>(int64_t{relation} - loss, 0));
         changed = changed || lowered != relation;
         relation = lowered;
     }
@@ -236,20 +211,19 @@ void CPersonData::MonthlyDrift() {
 }
 
 bool CPersonData::IsSpareDirector() const {
-    return !HasTask() && Doc().GetDirectorCount(CurrentEmployer()) != 1;
+    return !HasTask() && Services::Companies().GetDirectorCount(CurrentEmployer()) != 1;
 }
 
 int CPersonData::TryResign() {
     int company = CurrentEmployer();
     if (company < 0) return 0;
-    IDocService& doc = Doc();
-    if (int64_t{doc.GetCurrentMonthIndex()} - m_hireMonth < 4) return 0;
+    if (int64_t{Services::Game().GetCurrentMonthIndex()} - m_hireMonth < 4) return 0;
     int r = GetRelation(company);
-    if (Random(ToInt(std::pow(r, 1.4)) + 30) >= 6 || !IsSpareDirector()) return 0;
-    doc.ReportResignation(company, m_index);
-    doc.RemoveDirector(company, m_index);
+    if (Random(TruncToInt(std::pow(r, 1.4)) + 30) >= 6 || !IsSpareDirector()) return 0;
+    Services::PlayerReports().ReportResignation(company, m_index);
+    Services::Companies().RemoveDirector(company, m_index);
     Dismiss();
-    if (doc.IsNetworkHost()) doc.SendDirectorList(company);
+    if (Services::NetPlay().IsNetworkHost()) Services::NetPlay().SendDirectorList(company);
     NotifyHost({ePERSON_RELATIONS, ePERSON_EXPERIENCE, ePERSON_STATUS});
     return 1;
 }
@@ -295,7 +269,7 @@ int CPersonData::GetBaseAbility(int ability) const {
     if (ability == -1) {
         int64_t sum = 0;
         for (int value : m_baseAbility) sum += value;
-        return ToInt(sum);
+        return ClampToInt(sum);
     }
     return ability >= 0 && ability < kAbilityCount ? m_baseAbility[ability] : 0;
 }
@@ -312,16 +286,16 @@ int CPersonData::GetAbility(int ability, bool withRelation) const {
     if (ability == -1) {
         int64_t sum = 0;
         for (int i = 0; i < kAbilityCount; ++i) sum += GetAbility(i, withRelation);
-        return ToInt(sum);
+        return ClampToInt(sum);
     }
     if (ability < 0 || ability >= kAbilityCount) return 0;
-    int64_t value =
-        int64_t{m_baseAbility[ability]} * 10 + ToInt(std::pow(m_experience[ability], 0.65) / 10);
+    int64_t value = int64_t{m_baseAbility[ability]} * 10 +
+                    TruncToInt(std::pow(m_experience[ability], 0.65) / 10);
     if (withRelation && m_employerNo > 0) {
         int r = GetRelation(CurrentEmployer());
-        value = ((ToInt(std::pow(r, 0.65)) * int64_t{2} + 850) * value) / 1000;
+        value = ((TruncToInt(std::pow(r, 0.65)) * int64_t{2} + 850) * value) / 1000;
     }
-    return ToInt(value);
+    return ClampToInt(value);
 }
 
 int CPersonData::CompareAbility(const CPersonData& other, int ability) const {
@@ -329,7 +303,7 @@ int CPersonData::CompareAbility(const CPersonData& other, int ability) const {
 }
 
 int CPersonData::GetBaseRating() const {
-    return ToInt((int64_t{m_baseAbility[0]} + GetBaseAbility(-1)) * 5);
+    return ClampToInt((int64_t{m_baseAbility[0]} + GetBaseAbility(-1)) * 5);
 }
 
 void CPersonData::GainExperience() {
@@ -339,30 +313,30 @@ void CPersonData::GainExperience() {
     int64_t effort = int64_t{m_taskWork} + int64_t{150} * m_taskProgress;
     for (int i = 0; i < kAbilityCount; ++i) {
         int64_t share = effort * GetTaskWeight(m_taskKind, i) / total;
-        int gain = Random(ToInt(share * m_growth[i])) / 5;
-        m_experience[i] = ToInt(int64_t{m_experience[i]} + gain);
+        int gain = Random(ClampToInt(share * m_growth[i])) / 5;
+        m_experience[i] = ClampToInt(int64_t{m_experience[i]} + gain);
     }
 }
 
 int CPersonData::CalcSalary(bool withEmployerFactor) const {
-    IDocService& doc = Doc();
     // A hiring month after the current one (only from damaged data) counts
     // as no service at all rather than feeding pow a negative base.
-    double m = std::max<double>(static_cast<double>(doc.GetCurrentMonthIndex()) - m_hireMonth, 0);
+    double m = std::max<double>(
+        static_cast<double>(Services::Game().GetCurrentMonthIndex()) - m_hireMonth, 0);
     int64_t a = GetAbility(-1, false) / 10 + 5;
     double g = static_cast<double>(m_grade) + 5;
-    int s = std::max(ToInt(a * (g * std::pow(m, 1.4) / 10) / 1000), 1);
+    int s = std::max(TruncToInt(a * (g * std::pow(m, 1.4) / 10) / 1000), 1);
     if (a / 160 < g * a * 1.4 * std::pow(m, 0.4) / 10000) {
-        int m0 = ToInt(std::pow(10000.0 / (g * 200 * 1.4), 2.5));
+        int m0 = TruncToInt(std::pow(10000.0 / (g * 200 * 1.4), 2.5));
         int64_t straight = (static_cast<int64_t>(m) - m0) * a / 160;
-        s = ToInt(a * (g * std::pow(m0, 1.4) / 10) / 1000 + static_cast<double>(straight));
+        s = TruncToInt(a * (g * std::pow(m0, 1.4) / 10) / 1000 + static_cast<double>(straight));
     }
     int employer = CurrentEmployer();
     if (withEmployerFactor && employer >= 0) {
-        double income = doc.GetAnnualIncome(employer);
+        double income = Services::Companies().GetAnnualIncome(employer);
         double f = income >= 0 ? 100 + std::pow(income, 0.2) : 100 - std::pow(-income, 0.7);
         f = std::clamp(f, 55.0, 150.0);
-        s = ToInt(s * f / 100);
+        s = TruncToInt(s * f / 100);
     }
     return std::max(s, 1);
 }
@@ -419,10 +393,10 @@ int CPersonData::GetTaskArea() const {
 int CPersonData::GetTaskAptitude(int kind, bool randomised) const {
     int64_t sum = 0;
     for (int i = 0; i < kAbilityCount; ++i) {
-        int term = ToInt(int64_t{GetAbility(i, false)} * GetTaskWeight(kind, i));
+        int term = ClampToInt(int64_t{GetAbility(i, false)} * GetTaskWeight(kind, i));
         sum += randomised ? RandomVary(term, term / 10) : term;
     }
-    return ToInt(sum);
+    return ClampToInt(sum);
 }
 
 int CPersonData::GetMonthlyWork(int kind) const {
@@ -432,25 +406,25 @@ int CPersonData::GetMonthlyWork(int kind) const {
     if (kind == eTASK_CONSTRUCTION) a = a / 2 + 1000;
     // Stored abilities need not be sane: every task makes some progress, so
     // that the months left stay finite.
-    return std::max(ToInt((a + 1000) / 10), 1);
+    return std::max(ClampToInt((a + 1000) / 10), 1);
 }
 
 int CPersonData::GetMonthsLeft() const {
     if (!HasTask()) return 0;
     int64_t work = GetMonthlyWork(0);
-    return ToInt((int64_t{m_taskWorkLeft} + work - 1) / work);
+    return ClampToInt((int64_t{m_taskWorkLeft} + work - 1) / work);
 }
 
 bool CPersonData::IsBuildingOffice(int area) const {
     if (m_taskKind != eTASK_CONSTRUCTION || m_taskArea != area) return false;
-    int code = Doc().GetStructureTypeCode(m_taskParams[0]);
-    return code == kCodeHeadOffice || code == kCodeBranchOffice;
+    return StructureCode::IsOfficeCode(Services::Map().GetStructureTypeCode(m_taskParams[0]));
 }
 
 bool CPersonData::IsBuildingSportsFacility(int league) const {
     if (m_taskKind != eTASK_CONSTRUCTION) return false;
-    int code = Doc().GetStructureTypeCode(m_taskParams[0]);
-    return code == (league == 0 ? kCodeStadiumKind0 : kCodeStadiumOtherKinds);
+    // The league number stands for its stadium kind here.
+    return Services::Map().GetStructureTypeCode(m_taskParams[0]) ==
+           StructureCode::StadiumTypeCode(league);
 }
 
 bool CPersonData::IsHuntingPerson(int person) const {
@@ -460,18 +434,18 @@ bool CPersonData::IsHuntingPerson(int person) const {
 // ---------------------------------------------------------------- one month of a task
 
 void CPersonData::EndTaskAndNotify(int company) {
-    IDocService& doc = Doc();
     AssignTask(eTASK_NONE, 0);
     Services::Frame().RefreshInfoPanels();
-    if (doc.IsNetworkHost()) {
-        doc.SendPersonState(*this, ePERSON_RECORD);
-        doc.SendRefreshInfo();
+    if (Services::NetPlay().IsNetworkHost()) {
+        Services::NetPlay().SendPersonState(*this, ePERSON_RECORD);
+        Services::NetPlay().SendRefreshInfo();
     }
-    if (company >= 0 && !doc.IsHumanPlayed(company)) doc.DropDirectorPlan(company, m_index);
+    if (company >= 0 && !Services::Companies().IsHumanPlayed(company))
+        Services::ComputerPlayer().DropDirectorPlan(company, m_index);
 }
 
 int CPersonData::AdvanceTask() {
-    m_taskProgress = ToInt(int64_t{m_taskProgress} + 1);
+    m_taskProgress = ClampToInt(int64_t{m_taskProgress} + 1);
     m_taskWorkLeft -= std::min(m_taskWorkLeft, GetMonthlyWork(0));
     switch (m_taskKind) {
         case eTASK_DESIGNATED_PURCHASE:
@@ -484,7 +458,7 @@ int CPersonData::AdvanceTask() {
             if (HeadHuntStep()) return 0;
             break;
         case eTASK_REINFORCEMENT:
-            if (!Doc().CheckReinforcementTask(*this)) return 0;
+            if (!Services::Companies().CheckReinforcementTask(*this)) return 0;
             break;
         default:
             break;
@@ -493,31 +467,31 @@ int CPersonData::AdvanceTask() {
 }
 
 bool CPersonData::CheckDesignatedLot() {
-    IDocService& doc = Doc();
     int reason = -1;
-    if (doc.GetCellOwner(m_taskArea, m_targetX, m_targetY) == m_employerNo)
+    if (Services::Map().GetCellOwner(m_taskArea, m_targetX, m_targetY) == m_employerNo)
         reason = 0;
-    else if (doc.GetCellStructure(m_taskArea, m_targetX, m_targetY) != m_taskParams[0])
+    else if (Services::Map().GetCellStructure(m_taskArea, m_targetX, m_targetY) != m_taskParams[0])
         reason = 1;
-    else if (doc.IsProjectCell(m_taskArea, m_targetX, m_targetY))
+    else if (Services::Map().IsProjectCell(m_taskArea, m_targetX, m_targetY))
         reason = 2;
     if (reason < 0) return true;
     int company = CurrentEmployer();
-    doc.ReportPurchaseFailure(company, m_index, m_taskArea, m_targetX, m_targetY, reason);
+    Services::PlayerReports().ReportPurchaseFailure(company, m_index, m_taskArea, m_targetX,
+                                                    m_targetY, reason);
     EndTaskAndNotify(company);
     return false;
 }
 
 void CPersonData::SearchLot() {
-    IDocService& doc = Doc();
-    if (m_taskParams[1] > 0 && (doc.GetCellOwner(m_taskArea, m_targetX, m_targetY) != 0 ||
-                                doc.GetCellStructure(m_taskArea, m_targetX, m_targetY) != 0 ||
-                                doc.IsProjectCell(m_taskArea, m_targetX, m_targetY))) {
+    if (m_taskParams[1] > 0 &&
+        (Services::Map().GetCellOwner(m_taskArea, m_targetX, m_targetY) != 0 ||
+         Services::Map().GetCellStructure(m_taskArea, m_targetX, m_targetY) != 0 ||
+         Services::Map().IsProjectCell(m_taskArea, m_targetX, m_targetY))) {
         m_targetX = m_targetY = -1;
         std::fill(m_taskParams.begin() + 1, m_taskParams.begin() + 5, 0);
     }
     SLotFound found;
-    int score = doc.FindLotForDirector(*this, m_taskParams[0], found);
+    int score = Services::Map().FindLotForDirector(*this, m_taskParams[0], found);
     if (score <= m_taskParams[1]) return;
     m_targetX = found.x;
     m_targetY = found.y;
@@ -528,12 +502,12 @@ void CPersonData::SearchLot() {
 }
 
 int CPersonData::HeadHuntStep() {
-    IDocService& doc = Doc();
     int company = CurrentEmployer();
-    CPersonData* target = doc.GetDirector(m_taskParams[0]);
+    CPersonData* target = Services::Companies().GetDirector(m_taskParams[0]);
     if (!target || !target->IsEmployed(false) ||
         int64_t{target->m_employerNo} != int64_t{m_taskParams[1]} + 1) {
-        if (doc.IsHumanPlayed(company)) doc.ReportHeadhuntFailed(company, m_index);
+        if (Services::Companies().IsHumanPlayed(company))
+            Services::PlayerReports().ReportHeadhuntFailed(company, m_index);
         EndTaskAndNotify(company);
         return 1;
     }
@@ -543,13 +517,13 @@ int CPersonData::HeadHuntStep() {
     int64_t pull = (int64_t{GetTaskAptitude(eTASK_HEAD_HUNTING, false)} +
                     int64_t{500} * m_sociability + 1000) /
                    resistance;
-    int x = RandomVary(ToInt(pull), ToInt(pull / 3)) / 2;
-    int n = ToInt(std::pow(std::max(doc.GetDirectorCount(company), 0), 1.6));
-    x = ToInt(int64_t{x} * 10 / (int64_t{n} + 5));
-    target->SetRelation(company, ToInt(int64_t{target->GetRelation(company)} + x));
+    int x = RandomVary(ClampToInt(pull), ClampToInt(pull / 3)) / 2;
+    int n = TruncToInt(std::pow(std::max(Services::Companies().GetDirectorCount(company), 0), 1.6));
+    x = ClampToInt(int64_t{x} * 10 / (int64_t{n} + 5));
+    target->SetRelation(company, ClampToInt(int64_t{target->GetRelation(company)} + x));
     int targetCompany = target->CurrentEmployer();
-    if (doc.GetDirectorCount(targetCompany) <= 1 || target->GetRelationMargin(company) >= 0 ||
-        target->HasTask())
+    if (Services::Companies().GetDirectorCount(targetCompany) <= 1 ||
+        target->GetRelationMargin(company) >= 0 || target->HasTask())
         return 0;
     TakeOver(*target, company, targetCompany);
     EndTaskAndNotify(company);
@@ -557,26 +531,28 @@ int CPersonData::HeadHuntStep() {
 }
 
 void CPersonData::TakeOver(CPersonData& target, int company, int targetCompany) {
-    IDocService& doc = Doc();
     int person = target.m_index;
-    if (doc.IsHumanPlayed(company)) doc.ReportHeadhuntSucceeded(company, m_index, person);
-    if (doc.IsHumanPlayed(targetCompany)) doc.ReportHeadhuntLoss(targetCompany, person, company);
-    doc.ReportHeadhuntNotice(m_index, person);
+    if (Services::Companies().IsHumanPlayed(company))
+        Services::PlayerReports().ReportHeadhuntSucceeded(company, m_index, person);
+    if (Services::Companies().IsHumanPlayed(targetCompany))
+        Services::PlayerReports().ReportHeadhuntLoss(targetCompany, person, company);
+    Services::PlayerReports().ReportHeadhuntNotice(m_index, person);
     target.ChangeEmployer(company);
-    doc.RemoveDirector(targetCompany, person);
-    doc.AddDirector(company, person);
+    Services::Companies().RemoveDirector(targetCompany, person);
+    Services::Companies().AddDirector(company, person);
     GainExperience();
-    if (!doc.IsNetworkHost()) return;
-    doc.SendPersonState(target, ePERSON_SALARY);
-    doc.SendPersonState(target, ePERSON_RELATIONS);
-    doc.SendDirectorList(company);
-    doc.SendDirectorList(targetCompany);
+    if (!Services::NetPlay().IsNetworkHost()) return;
+    Services::NetPlay().SendPersonState(target, ePERSON_SALARY);
+    Services::NetPlay().SendPersonState(target, ePERSON_RELATIONS);
+    Services::NetPlay().SendDirectorList(company);
+    Services::NetPlay().SendDirectorList(targetCompany);
 }
 
 // ---------------------------------------------------------------- formulas
 
 int CPersonData::CalcSearchPower() const {
-    return std::max(1, GetAbility(0, true) / 4 + ToInt(std::pow(GetAbility(1, true), 1.2) / 3));
+    return std::max(1,
+                    GetAbility(0, true) / 4 + TruncToInt(std::pow(GetAbility(1, true), 1.2) / 3));
 }
 
 int CPersonData::CalcSearchDivisor() const {
@@ -590,76 +566,76 @@ int CPersonData::CalcRecruitableEmployees(int company) const {
     int64_t s = m_index < 0
                     ? 590
                     : int64_t{GetAbility(3, true)} * 10 + int64_t{GetAbility(0, true)} * 3 + 200;
-    int64_t grade = company >= 0 ? Doc().GetTotalAreaGrade(company) : 0;
+    int64_t grade = company >= 0 ? Services::Companies().GetTotalAreaGrade(company) : 0;
     int64_t e = (grade + 100) / 5;
     double factor = std::clamp(std::pow(static_cast<double>(s), 0.9) / 200, 0.5, 2.5);
-    return ToInt(static_cast<double>(e) * factor / 2);
+    return TruncToInt(static_cast<double>(e) * factor / 2);
 }
 
 int CPersonData::RateFoundTalent(const CPersonData& found) const {
     int a = GetAbility(1, true);
     int r = RandomVary(a, std::max(a, 30));
     if (r < 0) return 0;
-    int q = std::max(160 - ToInt(std::pow(int64_t{r} + 30, 1.1)), 0);
+    int q = std::max(160 - TruncToInt(std::pow(int64_t{r} + 30, 1.1)), 0);
     if (q > 40) return 0;
-    int sum = ToInt(int64_t{found.GetBaseAbility(-1)} * 10);
-    int s = RandomVary(sum, ToInt(int64_t{sum} * q / 100));
+    int sum = ClampToInt(int64_t{found.GetBaseAbility(-1)} * 10);
+    int s = RandomVary(sum, ClampToInt(int64_t{sum} * q / 100));
     if (s > 250) return 1;
     int best = 0;
     for (int i = 0; i < kAbilityCount; ++i) best = std::max(best, found.GetAbility(i, false));
-    int m = RandomVary(best, ToInt(int64_t{best} * q / 100));
+    int m = RandomVary(best, ClampToInt(int64_t{best} * q / 100));
     if (m > 50) return 2;
     return s > 190 ? 3 : 0;
 }
 
 int CPersonData::CalcAdvertisingEffect(int n) const {
     double area = (int64_t{GetAbility(3, false)} + 40) * std::max(int64_t{n} - 4, int64_t{1});
-    return std::min(80, ToInt(std::sqrt(area)));
+    return std::min(80, TruncToInt(std::sqrt(area)));
 }
 
 int CPersonData::CalcInvestmentEffect(int n) const {
     int64_t base = int64_t{n} * (int64_t{GetTaskAptitude(eTASK_INVESTING, false)} + 2000) / 100;
-    return ToInt(std::pow(static_cast<double>(base), 0.6) / 2);
+    return TruncToInt(std::pow(static_cast<double>(base), 0.6) / 2);
 }
 
 int CPersonData::EstimateBudget(bool exact) const {
     int employer = CurrentEmployer();
-    int64_t income = employer >= 0 ? Doc().GetAnnualIncome(employer) : 0;
-    int t = ToInt(std::max(income + 20, int64_t{1000}) / 3);
-    int v = ToInt(std::pow(100 - std::min(GetAbility(1, false), 100), 1.1) * t / 100);
-    return exact ? ToInt(int64_t{t} + v) : RandomVary(t, v);
+    int64_t income = employer >= 0 ? Services::Companies().GetAnnualIncome(employer) : 0;
+    int t = ClampToInt(std::max(income + 20, int64_t{1000}) / 3);
+    int v = TruncToInt(std::pow(100 - std::min(GetAbility(1, false), 100), 1.1) * t / 100);
+    return exact ? ClampToInt(int64_t{t} + v) : RandomVary(t, v);
 }
 
 int CPersonData::PlanStockPurchase(int company, int& shares, int& price) const {
     shares = price = 0;
-    IDocService& doc = Doc();
-    int64_t issued = doc.GetStockHolding(company, -1);
-    int64_t held = doc.GetStockHolding(company, -2);
+    int64_t issued = Services::Companies().GetStockHolding(company, -1);
+    int64_t held = Services::Companies().GetStockHolding(company, -2);
     if (issued == held || issued < 1) return 0;
     int apt = GetTaskAptitude(eTASK_STOCK_PURCHASE, true) / 100;
     if (Random(apt) < 4) return 0;
-    int want = Random(ToInt((issued - held) * apt / 100));
+    int want = Random(ClampToInt((issued - held) * apt / 100));
     if (want < 10) return 0;
     int employer = CurrentEmployer();
-    int64_t own = employer >= 0 ? doc.GetStockHolding(company, employer) : 0;
-    int p = ToInt(own * 1000 / issued);
+    int64_t own = employer >= 0 ? Services::Companies().GetStockHolding(company, employer) : 0;
+    int p = ClampToInt(own * 1000 / issued);
     for (int i = 0; i < 3; ++i) p = Random(p);
     if (p > 125) return 0;
     int64_t count = std::min<int64_t>(want / 20, issued - held);
     if (count < 1) return 0;
-    int64_t unit = int64_t{doc.GetStockPrice(company)} * (150 - std::clamp(apt, 20, 90)) / 100;
+    int64_t unit = int64_t{Services::Companies().GetStockPrice(company)} *
+                   (150 - std::clamp(apt, 20, 90)) / 100;
     // A stock priced below 2 gives a unit price of 0: nothing can be bought.
     if (unit < 1) return 0;
-    int64_t funds = employer >= 0 ? doc.GetFunds(employer) : 0;
+    int64_t funds = employer >= 0 ? Services::Companies().GetFunds(employer) : 0;
     if (funds / unit < count) count = funds / unit;
     if (count <= 0) return 0;
-    shares = ToInt(count);
-    price = ToInt(unit);
+    shares = ClampToInt(count);
+    price = ClampToInt(unit);
     return 1;
 }
 
 int CPersonData::CalcReinforcement() const {
-    return ToInt((int64_t{GetTaskAptitude(eTASK_REINFORCEMENT, true)} + 500) / 100);
+    return ClampToInt((int64_t{GetTaskAptitude(eTASK_REINFORCEMENT, true)} + 500) / 100);
 }
 
 // ---------------------------------------------------------------- files
@@ -783,20 +759,20 @@ bool CPersonData::GetFaceTarget(int face, int left, int top, int right, int bott
     double source = static_cast<double>(sourceH) / sourceW;
     int64_t drawW = w, drawH = h;
     if (target < source)
-        drawW = ToInt(static_cast<double>(w) * target / source);
+        drawW = TruncToInt(static_cast<double>(w) * target / source);
     else
-        drawH = ToInt(static_cast<double>(h) * source / target);
-    out.left = ToInt(left + (w - drawW) / 2);
-    out.top = ToInt(top + (h - drawH) / 2);
-    out.right = ToInt(out.left + drawW);
-    out.bottom = ToInt(out.top + drawH);
+        drawH = TruncToInt(static_cast<double>(h) * source / target);
+    out.left = ClampToInt(left + (w - drawW) / 2);
+    out.top = ClampToInt(top + (h - drawH) / 2);
+    out.right = ClampToInt(out.left + drawW);
+    out.bottom = ClampToInt(out.top + drawH);
     return true;
 }
 
 void CPersonData::DrawFace(CDC& dc, int left, int top, int right, int bottom, int face) const {
     SFaceRect target;
     if (!GetFaceTarget(face, left, top, right, bottom, target)) return;
-    CBitmap* strip = Services::Doc().GetFaceStrip(m_faceStrip);
+    CBitmap* strip = Services::Game().GetFaceStrip(m_faceStrip);
     if (strip == nullptr) return;
     const CBM& picture = m_faces[static_cast<size_t>(face)];
     CDC memory;

@@ -2,6 +2,7 @@
 
 #include "model/DataChecksum.h"
 #include "model/MercavoError.h"
+#include "model/StoredForm.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
@@ -12,11 +13,6 @@ CDataChecksum& Checksum() {
     return Services::App().DataChecksum();
 }
 
-int32_t ReadFed(CArchive& ar) {
-    int32_t value = ar.ReadInt();
-    Checksum().Add(value);
-    return value;
-}
 }  // namespace
 
 // ---- Loading ----
@@ -88,8 +84,7 @@ void CPersonDataFile::LoadAuthor(CArchive& ar) {
     int32_t size = ReadFed(ar);
     m_authorMark.clear();
     if (size <= 0) return;
-    if (static_cast<uint64_t>(size) > ar.Stream().Remaining())
-        throw CArchiveException(CArchiveException::endOfFile, "author mark ends early");
+    CheckRemaining(ar, size, 1);
     m_authorMark.resize(static_cast<size_t>(size));
     ar.Read(m_authorMark.data(), m_authorMark.size());
     Checksum().AddBlock(m_authorMark.data(), size);

@@ -6,6 +6,7 @@
 #include "model/FixedFieldFormat.h"
 #include "model/MercavoError.h"
 #include "model/Random.h"
+#include "model/StoredForm.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 
@@ -15,15 +16,6 @@ constexpr int kPowerMax = 30;
 
 int HeldPower(int value) {
     return std::clamp(value, kPowerMin, kPowerMax);
-}
-
-int Checked(int value, int lo, int hi) {
-    Services::App().DataChecksum().Add(value);
-    return CheckRange(value, lo, hi);
-}
-
-int CheckedInt(CArchive& ar, int lo, int hi) {
-    return Checked(ar.ReadInt(), lo, hi);
 }
 
 constexpr int kNoLimit = 0x7FFFFFFF;
@@ -86,19 +78,20 @@ void CProTeam::Store(CArchive& ar) const {
 
 void CProTeam::Load(CArchive& ar, const CHomeFieldBounds& bounds) {
     CProTeam t;
-    t.m_forSale = Checked(ar.ReadByte(), 0, 1);
+    t.m_forSale = CheckFed(ar.ReadByte(), 0, 1);
     t.m_name = ar.ReadString();
     Services::App().DataChecksum().AddString(t.m_name);
-    t.m_winPower = CheckedInt(ar, kPowerMin, kPowerMax);
-    t.m_strength = CheckedInt(ar, kPowerMin, kPowerMax);
-    t.m_popularity = CheckedInt(ar, kPowerMin, kPowerMax);
-    t.m_owner = CheckedInt(ar, -1, kNoLimit);
+    t.m_winPower = CheckFed(ar.ReadInt(), kPowerMin, kPowerMax);
+    t.m_strength = CheckFed(ar.ReadInt(), kPowerMin, kPowerMax);
+    t.m_popularity = CheckFed(ar.ReadInt(), kPowerMin, kPowerMax);
+    t.m_owner = CheckFed(ar.ReadInt(), -1, kNoLimit);
     for (int* v : {&t.m_wins, &t.m_losses, &t.m_draws, &t.m_points, &t.m_rank})
-        *v = CheckedInt(ar, 0, kNoLimit);
-    t.m_homeArea = CheckedInt(ar, -1, bounds.areaCount - 1);
-    t.m_homeX = CheckedInt(ar, -1, bounds.gridWidth - 1);
-    t.m_homeY = CheckedInt(ar, -1, bounds.gridHeight - 1);
-    for (int* v : {&t.m_attendance, &t.m_sales, &t.m_expenses}) *v = CheckedInt(ar, 0, kNoLimit);
+        *v = CheckFed(ar.ReadInt(), 0, kNoLimit);
+    t.m_homeArea = CheckFed(ar.ReadInt(), -1, bounds.areaCount - 1);
+    t.m_homeX = CheckFed(ar.ReadInt(), -1, bounds.gridWidth - 1);
+    t.m_homeY = CheckFed(ar.ReadInt(), -1, bounds.gridHeight - 1);
+    for (int* v : {&t.m_attendance, &t.m_sales, &t.m_expenses})
+        *v = CheckFed(ar.ReadInt(), 0, kNoLimit);
     *this = std::move(t);
 }
 
@@ -153,5 +146,5 @@ bool CProTeam::ReadText(std::string_view text, int& consumed, const CHomeFieldBo
 }
 
 CEnterprise* CProTeam::GetOwner() const {
-    return m_owner < 0 ? nullptr : Services::Doc().GetCompany(m_owner);
+    return m_owner < 0 ? nullptr : Services::Companies().GetCompany(m_owner);
 }

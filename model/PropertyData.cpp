@@ -7,21 +7,17 @@
 #include "model/Enterprise.h"
 #include "model/MapData.h"
 #include "model/MapDoc.h"
+#include "model/Saturate.h"
 #include "model/services/Services.h"
 
 namespace {
 
 constexpr int kYear = 12;
 
-int TruncToInt(double value) {
-    if (std::isnan(value)) return 0;
-    return static_cast<int>(std::clamp(std::trunc(value), -2147483648.0, 2147483647.0));
-}
-
 }  // namespace
 
 void CPropertyData::SetFromLot(int area, int x, int y) {
-    const CMapDoc* map = Services::Doc().GetMapDoc();
+    const CMapDoc* map = Services::Map().GetMapDoc();
     if (!map || area < 0 || area >= map->GetAreaCount() || !map->GetArea(area).IsInGrid(x, y))
         return;
     const CBD* land = map->GetCellStructureType(area, x, y, 1);
@@ -37,16 +33,15 @@ void CPropertyData::SetFromLot(int area, int x, int y) {
 }
 
 void CPropertyData::AddStructureFigures(int area, int x, int y) {
-    IDocService& doc = Services::Doc();
-    const CMapDoc& map = *doc.GetMapDoc();
+    const CMapDoc& map = *Services::Map().GetMapDoc();
     CCellPoint anchor, first;
     if (!map.GetStructureExtent(area, x, y, anchor, first)) return;
     double income = 0.0, expense = 0.0;
     for (int cy = first.y; cy <= anchor.y; ++cy)
         for (int cx = first.x; cx <= anchor.x; ++cx)
-            doc.CalcLotValue(area, cx, cy, -1, income, expense, 0);
+            Services::Map().CalcLotValue(area, cx, cy, -1, income, expense, 0);
     // On an observer's machine nobody's staff is paid here.
-    const CEnterprise* own = doc.GetOwnCompany();
+    const CEnterprise* own = Services::Companies().GetOwnCompany();
     const CBD* type = map.GetCellStructureType(area, x, y, 0);
     int pay = own && type ? own->CalcSalaryCost(type->GetValueFigure(), kYear) : 0;
     m_proceeds = TruncToInt(income);

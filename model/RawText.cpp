@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "model/DataChecksum.h"
+#include "model/StoredForm.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
 
@@ -13,8 +14,7 @@ std::string ReadRawText(CArchive& ar, CDataChecksum& checksum) {
     if (length > CArchive::kMaxTextLength)
         throw CArchiveException(CArchiveException::badLength, "text length out of range");
     uint64_t bytes = static_cast<uint64_t>(length) + 1;
-    if (bytes > ar.Stream().Remaining())
-        throw CArchiveException(CArchiveException::endOfFile, "text runs past the end of data");
+    CheckRemaining(ar, static_cast<int64_t>(bytes), 1);
     std::string text(static_cast<size_t>(bytes), '\0');
     ar.Read(text.data(), text.size());
     // The text ends at its first zero byte, as the C string it was written from.

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "model/MercavoError.h"
+#include "model/StoredForm.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
@@ -57,9 +58,7 @@ void CStrcDoc::Serialize(CArchive& ar) {
     int32_t size = ar.ReadInt();
     CMemBlock block;
     if (size > 0) {
-        if (static_cast<uint64_t>(size) > ar.Stream().Remaining()) {
-            throw CArchiveException(CArchiveException::endOfFile, "block ends early");
-        }
+        CheckRemaining(ar, size, 1);
         if (!block.Alloc(static_cast<size_t>(size))) {
             m_types.clear();
             throw std::bad_alloc();

@@ -42,7 +42,7 @@ int WaitLoop(int64_t target, int noPump, int allowSkip) {
 }  // namespace
 
 int Wait(double tenths, int noPump, int allowSkip) {
-    int waitTime = Services::Doc().GetWaitTime();
+    int waitTime = Services::Game().GetWaitTime();
     if (waitTime < 1) return 0;
     IFrameService& frame = Services::Frame();
     frame.SetPumping(1);
@@ -53,7 +53,7 @@ int Wait(double tenths, int noPump, int allowSkip) {
 }
 
 int WaitMilliseconds(int ms, int noPump, int allowSkip) {
-    int waitTime = Services::Doc().GetWaitTime();
+    int waitTime = Services::Game().GetWaitTime();
     if (waitTime < 1) return 0;
     return Wait(ms * 10.0 / waitTime, noPump, allowSkip);
 }

@@ -31,6 +31,28 @@ bool HasDoc() {
     return g_doc != nullptr;
 }
 
+IGameStateService& Game() {
+    return Doc();
+}
+IMapService& Map() {
+    return Doc();
+}
+ICompanyService& Companies() {
+    return Doc();
+}
+IComputerPlayerService& ComputerPlayer() {
+    return Doc();
+}
+IPlayerReportService& PlayerReports() {
+    return Doc();
+}
+INetPlayService& NetPlay() {
+    return Doc();
+}
+IOrderService& Orders() {
+    return Doc();
+}
+
 INetService& Net() {
     if (!g_net) throw std::logic_error("no network layer is registered");
     return *g_net;

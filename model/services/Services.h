@@ -16,8 +16,18 @@ namespace Services {
 
 IAppService& App();
 IFrameService& Frame();
+// The game document as a whole (to register it, or to hand it on).
 IDocService& Doc();
 bool HasDoc();
+// The document by role: what the records need of it. Each throws
+// std::logic_error while no document is registered.
+IGameStateService& Game();
+IMapService& Map();
+ICompanyService& Companies();
+IComputerPlayerService& ComputerPlayer();
+IPlayerReportService& PlayerReports();
+INetPlayService& NetPlay();
+IOrderService& Orders();
 // The network layer; none outside network play (asking then throws).
 INetService& Net();
 bool HasNet();

@@ -82,11 +82,37 @@ public:
 
 class CFakeDocService : public IDocService {
 public:
+    // ---- game state (IGameStateService)
     int GetWaitTime() override { return waitTime; }
     int waitTime = 0;
     int GetCurrentMonthIndex() override { return currentMonthIndex; }
     int currentMonthIndex = 0;
+    int GetPlayState() override { return playState; }
+    int GetGameYears() override { return gameYears; }
+    void SetModified() override { calls.push_back("SetModified"); }
+    CBitmap* GetFaceStrip(int strip) override;
 
+    // ---- map (IMapService)
+    CMapDoc* GetMapDoc() override { return map; }
+    int GetCellOwner(int area, int x, int y) override { return Cell(area, x, y).owner; }
+    int GetCellStructure(int area, int x, int y) override { return Cell(area, x, y).structure; }
+    bool IsProjectCell(int area, int x, int y) override { return Cell(area, x, y).project; }
+    int GetStructureTypeCode(int type) override;
+    const CBD* GetLandType(int index) override { return Entry(landTypes, index); }
+    const CBD* GetStructureType(int index) override { return Entry(structureTypes, index); }
+    bool GetAreaSize(int area, int& width, int& height) override;
+    std::string GetAreaName(int area) override;
+    const CLeague* GetLeague(int league) override;
+    int GetInitialCompanyCount() override { return initialCompanyCount; }
+    int GetMaxCompanyCount() override { return maxCompanyCount; }
+    bool IsCellUsable(int area, int x, int y) override { return Cell(area, x, y).usable; }
+    int GetLotPrice(int area, int x, int y, int landOnly) override;
+    int RunAuction(int area, int x, int y, int minimum) override;
+    int CalcLotValue(int area, int x, int y, int month, double& income, double& expense,
+                     int withSalary) override;
+    int FindLotForDirector(const CPersonData& director, int priceLimit, SLotFound& found) override;
+
+    // ---- companies and persons (ICompanyService)
     int GetCompanyCount() override { return static_cast<int>(companies.size()); }
     int GetAnnualIncome(int company) override { return Company(company).annualIncome; }
     int GetFunds(int company) override { return Company(company).funds; }
@@ -95,19 +121,33 @@ public:
     bool IsHumanPlayed(int company) override { return Company(company).human; }
     int GetStockPrice(int company) override { return Company(company).stockPrice; }
     int GetStockHolding(int company, int holder) override;
+    void SetStockHolding(int company, int holder, int value) override;
+    CEnterprise* GetCompany(int index) override {
+        return index >= 0 && index < static_cast<int>(enterprises.size())
+                   ? enterprises[size_t(index)]
+                   : nullptr;
+    }
+    CEnterprise* GetOwnCompany() override { return GetCompany(ownCompany); }
+    void DropEnterprise(int company) override;
+    void ChooseCompanyColour(int company) override;
+    void ChooseStartArea(int company) override;
+    int ShareholderPressureRoll(int company, int holder) override;
+    int GetPersonCount() override;
     CPersonData* GetDirector(int index) override;
+    CPersonData* GetGovernor(int index) override;
+    CPersonData* GetPlayerPerson() override { return playerPerson; }
     void AddDirector(int company, int person) override;
     void RemoveDirector(int company, int person) override;
-    void DropDirectorPlan(int company, int person) override;
-    int GetCellOwner(int area, int x, int y) override { return Cell(area, x, y).owner; }
-    int GetCellStructure(int area, int x, int y) override { return Cell(area, x, y).structure; }
-    bool IsProjectCell(int area, int x, int y) override { return Cell(area, x, y).project; }
-    int GetStructureTypeCode(int type) override;
-    const CBD* GetLandType(int index) override { return Entry(landTypes, index); }
-    const CBD* GetStructureType(int index) override { return Entry(structureTypes, index); }
-    CBitmap* GetFaceStrip(int strip) override;
-    int FindLotForDirector(const CPersonData& director, int priceLimit, SLotFound& found) override;
     bool CheckReinforcementTask(CPersonData& director) override;
+
+    // ---- computer player (IComputerPlayerService)
+    bool CanManageMoreAreas(int company) override;
+    int RateAreaForCompany(int area, int company) override;
+    void BuildAdvice(int company) override;
+    void DropDirectorPlan(int company, int person) override;
+    void ChooseHomeField(int company, int league) override;
+
+    // ---- reports to the players (IPlayerReportService)
     void ReportPurchaseFailure(int company, int person, int area, int x, int y,
                                int reason) override;
     void ReportResignation(int company, int person) override;
@@ -115,62 +155,34 @@ public:
     void ReportHeadhuntSucceeded(int company, int hunter, int target) override;
     void ReportHeadhuntLoss(int company, int target, int hunterCompany) override;
     void ReportHeadhuntNotice(int hunter, int target) override;
-    bool IsNetworkHost() override { return networkHost; }
-    void SendPersonState(const CPersonData& person, ePERSON_STATE what) override;
-    void SendDirectorList(int company) override;
-    void SendRefreshInfo() override { calls.push_back("SendRefreshInfo"); }
-    int GetPlayState() override { return playState; }
-    CPersonData* GetPlayerPerson() override { return playerPerson; }
-    CEnterprise* GetCompany(int index) override {
-        return index >= 0 && index < static_cast<int>(enterprises.size())
-                   ? enterprises[size_t(index)]
-                   : nullptr;
-    }
-    bool GetAreaSize(int area, int& width, int& height) override;
-    bool CanManageMoreAreas(int company) override;
-    int RateAreaForCompany(int area, int company) override;
-    int GetPersonCount() override;
-    CPersonData* GetGovernor(int index) override;
-    int GetGameYears() override { return gameYears; }
-    std::string GetAreaName(int area) override;
-    const CLeague* GetLeague(int league) override;
-    void SetModified() override { calls.push_back("SetModified"); }
-    int GetInitialCompanyCount() override { return initialCompanyCount; }
-    int GetMaxCompanyCount() override { return maxCompanyCount; }
-    bool IsCellUsable(int area, int x, int y) override { return Cell(area, x, y).usable; }
-    int GetLotPrice(int area, int x, int y, int landOnly) override;
-    int RunAuction(int area, int x, int y, int minimum) override;
     void ShowPaymentNotice(int company, int amount, int flag) override;
     void AnnounceForcedSale(int company) override;
-    void DropEnterprise(int company) override;
-    void IssueRepayLoan(int company, int amount, int send, int local) override;
-    void SendProcessedFlag(int company, int flag) override;
-    int ShareholderPressureRoll(int company, int holder) override;
-    bool IsNetworkGame() override { return networkGame; }
-    bool IsLocallyPlayed(int company) override { return localCompanies.count(company) > 0; }
-    bool IsRemotePlayerAway(int company) override { return awayCompanies.count(company) > 0; }
-    void StorePlayerCmdSet(const CCmdSet& order) override;
-    void SendCmdSet(const CCmdSet& order, int company) override;
     void ReportContractProblem(int company, int area, int x, int y, int offering, int structureType,
                                int reason) override;
     int AskAcceptContract(int company, int area, int x, int y, int offering, int structureType,
                           int price, int takeover) override;
     int AskDirectorChoice(int company, int orderKind) override;
-    void BuildAdvice(int company) override;
-    CMapDoc* GetMapDoc() override { return map; }
-    CEnterprise* GetOwnCompany() override { return GetCompany(ownCompany); }
-    int CalcLotValue(int area, int x, int y, int month, double& income, double& expense,
-                     int withSalary) override;
+    int AskNewHomeField(int company, int league) override;
+    void ReportTeamLostStadium(int company, int league) override;
+
+    // ---- network play (INetPlayService)
+    bool IsNetworkGame() override { return networkGame; }
+    bool IsNetworkHost() override { return networkHost; }
+    bool IsLocallyPlayed(int company) override { return localCompanies.count(company) > 0; }
+    bool IsRemotePlayerAway(int company) override { return awayCompanies.count(company) > 0; }
+    void SendPersonState(const CPersonData& person, ePERSON_STATE what) override;
+    void SendDirectorList(int company) override;
+    void SendRefreshInfo() override { calls.push_back("SendRefreshInfo"); }
+    void SendProcessedFlag(int company, int flag) override;
     void SendCompanyState(int company, eCOMPANY_STATE what) override;
     void SendAreaOwners(int area) override;
-    void RouteContractorBankrupt(int area, int x, int y, int param) override;
-    int AskNewHomeField(int company, int league) override;
-    void ChooseHomeField(int company, int league) override;
-    void ReportTeamLostStadium(int company, int league) override;
+
+    // ---- orders (IOrderService)
+    void StorePlayerCmdSet(const CCmdSet& order) override;
+    void SendCmdSet(const CCmdSet& order, int company) override;
+    void IssueRepayLoan(int company, int amount, int send, int local) override;
     void IssueTeamSale(int company, int league) override;
-    void ChooseCompanyColour(int company) override;
-    void ChooseStartArea(int company) override;
-    void SetStockHolding(int company, int holder, int value) override;
+    void RouteContractorBankrupt(int area, int x, int y, int param) override;
 
     int playState = 1;
     CPersonData* playerPerson = nullptr;    // not owned

@@ -131,6 +131,22 @@ TEST_F(SavedGameTest, TheFirst64BytesAreNotRead) {
     EXPECT_EQ(loaded.LoadBytes(bytes), -1);
 }
 
+// A game being loaded reads into its own map and tables: it loads whole
+// with no document registered, and the registered one stays in place.
+TEST_F(SavedGameTest, LoadingLeavesTheRegisteredDocumentAlone) {
+    std::vector<uint8_t> bytes = doc.SaveBytes();
+    {
+        auto none = ScopedDoc(nullptr);
+        CVDoc loaded;
+        ASSERT_EQ(loaded.LoadBytes(bytes), -1);
+        EXPECT_EQ(loaded.GetEnterprise(3)->GetName(), doc.GetEnterprise(3)->GetName());
+        EXPECT_EQ(Services::RegisteredDoc(), nullptr);
+    }
+    CVDoc loaded;
+    ASSERT_EQ(loaded.LoadBytes(bytes), -1);
+    EXPECT_EQ(Services::RegisteredDoc(), &doc);
+}
+
 struct SDamage {
     const char* name;
     std::function<void(std::vector<uint8_t>&, const SLayout&)> damage;

@@ -17,6 +17,7 @@
 #include "model/FixedFieldFormat.h"
 #include "model/MapData.h"
 #include "model/MercavoError.h"
+#include "model/StructureCodes.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
 #include "platform/core/RuntimeRandom.h"
@@ -398,9 +399,9 @@ TEST_F(MapFixture, StadiumListsFollowTheSportSelector) {
     EXPECT_EQ(area.GetPairListCell(0, 0), CCellPoint(1, 1));
     EXPECT_EQ(area.GetPairListCell(0, 1), CCellPoint(3, 4));
     EXPECT_EQ(area.GetPairListCell(1, 0), CCellPoint(4, 0));
-    EXPECT_EQ(CMapData::GetStadiumListOfCode(80), 0);
-    EXPECT_EQ(CMapData::GetStadiumListOfCode(85), 1);
-    EXPECT_EQ(CMapData::GetStadiumListOfCode(70), -1);
+    EXPECT_EQ(StructureCode::StadiumKindOfCode(80), 0);
+    EXPECT_EQ(StructureCode::StadiumKindOfCode(85), 1);
+    EXPECT_EQ(StructureCode::StadiumKindOfCode(70), -1);
     EXPECT_EQ(area.CountListCellsOwnedBy(0, -1), 2);
     EXPECT_EQ(area.CountListCellsOwnedBy(0, 2), 1);
     EXPECT_EQ(area.CountListCellsOwnedBy(1, 2), 0);

@@ -14,6 +14,7 @@
 #include "model/League.h"
 #include "model/MapDoc.h"
 #include "model/PersonData.h"
+#include "model/StructureCodes.h"
 #include "model/services/DocService.h"
 #include "platform/core/RuntimeRandom.h"
 
@@ -104,8 +105,8 @@ TEST_F(MapCellsTest, ACrossingBecomesASiteInsteadOfAStructure) {
 }
 
 TEST_F(MapCellsTest, StadiumListsFollowPlacingReplacingAndRemoving) {
-    const int ballparkList = CMapData::GetStadiumListOfCode(80);
-    const int arenaList = CMapData::GetStadiumListOfCode(85);
+    const int ballparkList = StructureCode::StadiumKindOfCode(80);
+    const int arenaList = StructureCode::StadiumKindOfCode(85);
     map().SetStructureAt(0, 1, 1, kBallpark + 1);
     map().SetStructureAt(0, 5, 5, kArena + 1);
     EXPECT_EQ(area().GetStadiumCount(ballparkList), 1);

@@ -142,6 +142,20 @@ TEST_F(MapDocTest, AreasTakeTheirCellsFromTheRawRecords) {
     EXPECT_EQ(map.GetArea(1).GetStadiumCount(0), 1);
 }
 
+// An area held by a map looks its cells' types up in that map's tables,
+// whatever document is registered (here a fake with empty tables).
+TEST_F(MapDocTest, AreasFindTheirTypesInTheirOwnMap) {
+    CMapDoc map;
+    Load(map, WriteFixtureMapFile(), true);
+    const CMapData& harbor = map.GetArea(0);
+    int office = FindStructureOfCode(map, 60);
+    ASSERT_NE(map.GetStructureType(office), nullptr);
+    EXPECT_EQ(harbor.GetCellType(1, 1, 0), map.GetStructureType(office));
+    EXPECT_EQ(harbor.GetCellType(1, 1, 1), map.GetLandTypeEntry(harbor.GetLandType(1, 1)));
+    EXPECT_NE(harbor.GetCellType(1, 1, 1), nullptr);
+    EXPECT_EQ(harbor.GetMap(), &map);
+}
+
 TEST_F(MapDocTest, OneFlippedByteGivesTheChecksumRefusal) {
     const Bytes file = WriteFixtureMapFile();
     // Bytes whose values the loader takes as they are: a map value, a

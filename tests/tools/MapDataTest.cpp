@@ -13,6 +13,7 @@
 #include "model/BD.h"
 #include "model/MapDoc.h"
 #include "model/PersonDataFile.h"
+#include "model/StructureCodes.h"
 #include "tools/mkdata/GamePalette.h"
 #include "tools/mkdata/MapBuilder.h"
 #include "tools/mkdata/MapFileReport.h"
@@ -79,7 +80,7 @@ TEST_F(MapDataTest, WrittenFileLoadsThroughTheGamesLoaderAndPassesTheNewGameTest
     for (int l = 0; l < CMapDoc::kLeagueCount; ++l) {
         const CLeague& league = map->GetLeague(l);
         EXPECT_TRUE(league.IsRunning());
-        int code = CLeague::GetStadiumTypeCode(league.GetStadiumKind());
+        int code = StructureCode::StadiumTypeCode(league.GetStadiumKind());
         for (int t = 0; t < league.GetTeamCount(); ++t) {
             const CProTeam& team = league.GetTeam(t);
             const CMapData& area = map->GetArea(team.GetHomeArea());
@@ -162,8 +163,8 @@ const SRefusal kRuleRefusals[] = {
     {"no housing", [](CMapContent& s) { EraseCode(s, 55); }, "\"Residence\" (code 55)"},
     {"head office without the second flag", [](CMapContent& s) { TypeOfCode(s, 60).flags[1] = 0; },
      "\"Head Office\" (code 60"},
-    {"branch office without the second flag", [](CMapContent& s) { TypeOfCode(s, 61).flags[1] = 0; },
-     "\"Branch Office\" (code 61"},
+    {"branch office without the second flag",
+     [](CMapContent& s) { TypeOfCode(s, 61).flags[1] = 0; }, "\"Branch Office\" (code 61"},
     {"no project", [](CMapContent& s) { EraseCode(s, 70); }, "(code 70)"},
     {"no public building", [](CMapContent& s) { EraseCode(s, 50); }, "(code 50)"},
     {"no nuisance", [](CMapContent& s) { EraseCode(s, 75); }, "(code 75)"},
@@ -184,8 +185,8 @@ const SRefusal kRuleRefusals[] = {
     {"no code-85 stadium for a league", [](CMapContent& s) { EraseCode(s, 85); }, "(code 85)"},
     {"too few company names", [](CMapContent& s) { s.companyNames.resize(12); },
      "too few company names"},
-    {"a company name twice", [](CMapContent& s) { s.companyNames.push_back(s.companyNames.front()); },
-     "given twice"},
+    {"a company name twice",
+     [](CMapContent& s) { s.companyNames.push_back(s.companyNames.front()); }, "given twice"},
     {"no foundation", [](CMapContent& s) { LandOfCode(s, 17).code = 5; }, "\"Foundation\""},
     {"no water", [](CMapContent& s) { LandOfCode(s, 31).code = 5; }, "water land (code 31)"},
     {"too few plain land types",
@@ -193,9 +194,10 @@ const SRefusal kRuleRefusals[] = {
          for (int i = 0; i < 3; ++i) LandOfCode(s, 0).code = 6;
      },
      "4 to 8 plain land types"},
-    {"plain land values that do not rise", [](CMapContent& s) { s.lands[1].value = s.lands[0].value; },
-     "rise from type to type"},
-    {"the side picture not last", [](CMapContent& s) { std::swap(s.lands.front(), s.lands.back()); },
+    {"plain land values that do not rise",
+     [](CMapContent& s) { s.lands[1].value = s.lands[0].value; }, "rise from type to type"},
+    {"the side picture not last",
+     [](CMapContent& s) { std::swap(s.lands.front(), s.lands.back()); },
      "side picture belongs to the last land type"},
     {"housing values that do not rise", [](CMapContent& s) { TypeOfCode(s, 55).value = 1000; },
      "housing (code 55) needs values"},
@@ -220,7 +222,8 @@ const SRefusal kRuleRefusals[] = {
      "is not a structure picture"},
     {"two leagues", [](CMapContent& s) { s.leagues.pop_back(); }, "exactly three leagues"},
     {"one sport", [](CMapContent& s) { s.leagues[2].kind = s.leagues[0].kind; }, "two sports"},
-    {"a league of five teams", [](CMapContent& s) { s.leagues[0].teams.resize(5); }, "6 to 8 teams"},
+    {"a league of five teams", [](CMapContent& s) { s.leagues[0].teams.resize(5); },
+     "6 to 8 teams"},
     {"season games not a multiple of the rounds",
      [](CMapContent& s) { s.leagues[0].seasonGames += 1; }, "a multiple of the teams - 1"},
     {"seasons that overlap",
@@ -242,8 +245,8 @@ const SRefusal kRuleRefusals[] = {
      "one director per company"},
     {"a land sign outside the legend", [](CMapContent& s) { s.areas[0].land[0].second[0] = '?'; },
      "not in the legend"},
-    {"a height above the highest level", [](CMapContent& s) { s.areas[0].height[0].second[0] = '9'; },
-     "heights are digits"},
+    {"a height above the highest level",
+     [](CMapContent& s) { s.areas[0].height[0].second[0] = '9'; }, "heights are digits"},
     {"the side land type on a cell",
      [](CMapContent& s) {
          s.landLegend['%'] = {{}, s.lands.back().name};
@@ -267,8 +270,8 @@ TEST_F(MapDataTest, RulesRefuseContentTheGameWouldRefuse) {
 // Refusals found while the areas and leagues are put on the map; they come
 // before any picture is drawn.
 const SRefusal kPlacementRefusals[] = {
-    {"a home field without a stadium", [](CMapContent& s) { s.leagues[0].teams[0].homeStadium = 9; },
-     "has no stadium 9 of code 80"},
+    {"a home field without a stadium",
+     [](CMapContent& s) { s.leagues[0].teams[0].homeStadium = 9; }, "has no stadium 9 of code 80"},
     {"an unknown home area", [](CMapContent& s) { s.leagues[2].teams[0].homeArea = "atlantis"; },
      "unknown home area \"atlantis\""},
     {"a building on water",

@@ -8,6 +8,7 @@
 #include "model/League.h"
 #include "model/MapDoc.h"
 #include "model/MapFileWriter.h"
+#include "model/StructureCodes.h"
 #include "platform/core/ArchiveStream.h"
 #include "tools/mkdata/AreaBuilder.h"
 #include "tools/mkdata/ArtCatalog.h"
@@ -72,9 +73,10 @@ std::unique_ptr<CMapDoc> CMapBuilder::Build(const CMapContent& content) const {
 void CMapBuilder::SetHeader(const CMapContent& content, CMapDoc& map) const {
     map.SetGridSize(content.gridWidth, content.gridHeight);
     const int metrics[CMapDoc::kCellMetricCount] = {
-        CIsoView::kColumnDx, CIsoView::kColumnDy,   CIsoView::kRowDx,     CIsoView::kRowDy,
-        CIsoView::kLevelDy,  CIsoView::kFaceOffset, content.maxLevel,        content.initialCompanies,
-        content.maxCompanies,   content.directorsNeeded,  content.governorsNeeded,
+        CIsoView::kColumnDx,     CIsoView::kColumnDy,      CIsoView::kRowDx,
+        CIsoView::kRowDy,        CIsoView::kLevelDy,       CIsoView::kFaceOffset,
+        content.maxLevel,        content.initialCompanies, content.maxCompanies,
+        content.directorsNeeded, content.governorsNeeded,
     };
     for (int m = 0; m < CMapDoc::kCellMetricCount; ++m)
         map.SetCellMetric(static_cast<CMapDoc::eCellMetric>(m), metrics[m]);
@@ -132,9 +134,9 @@ void CMapBuilder::AddStructureTypes(const CMapContent& content, CMapDoc& map) co
             effects.emplace_back(CMapRules::FindStructure(content, name), factor);
         type.SetEffects(effects);
         // Types that share an art kind each get their own variant.
-        uint64_t variant = static_cast<uint64_t>(
-            std::count_if(content.structures.begin(), content.structures.begin() + static_cast<long>(i),
-                          [&](const CMapContent::SStructure& t) { return t.art == s.art; }));
+        uint64_t variant = static_cast<uint64_t>(std::count_if(
+            content.structures.begin(), content.structures.begin() + static_cast<long>(i),
+            [&](const CMapContent::SStructure& t) { return t.art == s.art; }));
         DrawPictures(type, s.art, s.width, s.height, variant);
         map.AddStructureType(type);
     }
@@ -157,7 +159,8 @@ void CMapBuilder::SetAuthors(const CMapContent& content, CMapDoc& map) const {
 }
 
 void CMapBuilder::AddAreas(const CMapContent& content, CMapDoc& map) const {
-    for (const CMapContent::SArea& area : content.areas) map.AddArea(CAreaBuilder(content, area).Build());
+    for (const CMapContent::SArea& area : content.areas)
+        map.AddArea(CAreaBuilder(content, area).Build());
 }
 
 void CMapBuilder::AddLeagues(const CMapContent& content, CMapDoc& map) const {
@@ -167,7 +170,7 @@ void CMapBuilder::AddLeagues(const CMapContent& content, CMapDoc& map) const {
         league.SetRankedByRate(source.kind);
         league.SetPopularity(source.popularity);
         league.SetSchedule(source.seasonGames, source.gamesPerMonth, source.startMonths);
-        int code = CLeague::GetStadiumTypeCode(league.GetStadiumKind());
+        int code = StructureCode::StadiumTypeCode(league.GetStadiumKind());
         for (const CMapContent::STeam& t : source.teams) {
             int area = AreaIndexOf(content, t.homeArea);
             if (area < 0) CMapRules::Fail(t.place, "unknown home area \"" + t.homeArea + "\"");

@@ -8,6 +8,7 @@
 
 #include "model/MapDoc.h"
 #include "model/MercavoError.h"
+#include "model/StructureCodes.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
@@ -49,7 +50,7 @@ std::string Leagues(const CMapDoc& map) {
         text += FormatText(
             "  league %d: kind %d (code-%d stadiums), %d teams, popularity %d, "
             "%d games at %d a month, starts",
-            l, league.GetStadiumKind(), CLeague::GetStadiumTypeCode(league.GetStadiumKind()),
+            l, league.GetStadiumKind(), StructureCode::StadiumTypeCode(league.GetStadiumKind()),
             league.GetTeamCount(), league.GetPopularity(), league.GetSeasonGames(),
             league.GetGamesPerMonth());
         for (int i = 0; i < league.GetSeasonStartCount(); ++i)

@@ -7,6 +7,7 @@
 #include "model/League.h"
 #include "model/MapData.h"
 #include "model/MapDoc.h"
+#include "model/StructureCodes.h"
 #include "tools/mkdata/ArtCatalog.h"
 
 namespace {
@@ -59,11 +60,11 @@ void CheckMap(const CMapContent& content) {
         CMapRules::Fail(content.place, "the initial company count must lie in 1..maximum");
     if (content.directorsNeeded < content.maxCompanies)
         CMapRules::Fail(content.place, "a game needs at least one director per company (" +
-                                        std::to_string(content.maxCompanies) + ")");
+                                           std::to_string(content.maxCompanies) + ")");
     // A new game gives every area its own governor and draws until it has.
     if (content.governorsNeeded < static_cast<int>(content.areas.size()))
         CMapRules::Fail(content.place, "a game needs at least one governor per area (" +
-                                        std::to_string(content.areas.size()) + ")");
+                                           std::to_string(content.areas.size()) + ")");
     static const char* const kWhich[] = {"first", "second", "third"};
     for (size_t i = 0; i < content.authors.size(); ++i)
         if (content.authors[i].name.empty())
@@ -106,11 +107,12 @@ void CheckLands(const CMapContent& content) {
     }
     if (plain < CMapRules::kMinPlainLand || plain > CMapRules::kMaxPlainLand)
         CMapRules::Fail(content.place, "the map needs 4 to 8 plain land types (code 0), it has " +
-                                        std::to_string(plain));
+                                           std::to_string(plain));
     if (!HasLandCode(content, 17))
         CMapRules::Fail(content.place,
                         "\"Topography\" data does not include \"Foundation\" (code 17)");
-    if (!HasLandCode(content, 31)) CMapRules::Fail(content.place, "the map needs water land (code 31)");
+    if (!HasLandCode(content, 31))
+        CMapRules::Fail(content.place, "the map needs water land (code 31)");
 }
 
 void CheckRequiredCodes(const CMapContent& content) {
@@ -134,18 +136,19 @@ void CheckRequiredCodes(const CMapContent& content) {
     for (const SRequired& r : kRequired)
         if (CountCode(content, r.code) == 0)
             CMapRules::Fail(content.place, "\"Building\" data does not include " +
-                                            std::string(r.what) + " (code " +
-                                            std::to_string(r.code) + ")");
+                                               std::string(r.what) + " (code " +
+                                               std::to_string(r.code) + ")");
     if (CountCode(content, 45) != 1)
-        CMapRules::Fail(content.place, "the map needs exactly one construction-site marker (code 45)");
+        CMapRules::Fail(content.place,
+                        "the map needs exactly one construction-site marker (code 45)");
     static const std::pair<int, const char*> kOffices[] = {{60, "\"Head Office\""},
                                                            {61, "\"Branch Office\""}};
     for (auto [code, what] : kOffices)
         if (std::none_of(content.structures.begin(), content.structures.end(),
                          [&](const SStructure& t) { return t.code == code && t.flags[1] == 1; }))
-            CMapRules::Fail(content.place, std::string("\"Building\" data does not include ") + what +
-                                            " (code " + std::to_string(code) +
-                                            " with the second flag)");
+            CMapRules::Fail(content.place, std::string("\"Building\" data does not include ") +
+                                               what + " (code " + std::to_string(code) +
+                                               " with the second flag)");
 }
 
 void CheckRising(const CMapContent& content, int code, int lo, int hi, const char* what) {
@@ -160,9 +163,9 @@ void CheckRising(const CMapContent& content, int code, int lo, int hi, const cha
     }
     if (count < lo || count > hi)
         CMapRules::Fail(content.place, "the map needs " + std::to_string(lo) + " to " +
-                                        std::to_string(hi) + " " + what + " types (code " +
-                                        std::to_string(code) + "), it has " +
-                                        std::to_string(count));
+                                           std::to_string(hi) + " " + what + " types (code " +
+                                           std::to_string(code) + "), it has " +
+                                           std::to_string(count));
 }
 
 // A type that needs a partner directly after it, and a partner that needs
@@ -228,7 +231,7 @@ void CheckStructures(const CMapContent& content) {
     int economy = CountCode(content, 0);
     if (economy < CMapRules::kMinEconomy || economy > CMapRules::kMaxEconomy)
         CMapRules::Fail(content.place, "the map needs 20 to 40 businesses (code 0), it has " +
-                                        std::to_string(economy));
+                                           std::to_string(economy));
     CheckRising(content, 55, CMapRules::kMinHousing, CMapRules::kMaxHousing, "housing");
     CheckPairs(content);
     for (size_t i = 0; i < content.structures.size(); ++i) CheckStructure(content, i);
@@ -309,7 +312,7 @@ void CheckLeagues(const CMapContent& content) {
     for (const CMapContent::SLeague& league : content.leagues) {
         kinds.insert(league.kind);
         CheckSchedule(league);
-        int code = CLeague::GetStadiumTypeCode(league.kind);
+        int code = StructureCode::StadiumTypeCode(league.kind);
         if (CountCode(content, code) == 0)
             CMapRules::Fail(league.place, "no stadium type (code " + std::to_string(code) +
                                               ") for this league's sport");
