@@ -25,20 +25,8 @@ int Renumbered(int h, int removed, int target) {
 }  // namespace
 
 void CVDoc::RenumberPersons(int removed) {
-    // Owners are company + 1; the removed company's cells were cleared or
-    // passed on by the caller, and any left over become nobody's.
     CMapDoc& map = GetMap();
-    for (int a = 0; a < map.GetAreaCount(); ++a) {
-        CMapData& area = map.GetArea(a);
-        for (int y = 0; y < area.GetHeight(); ++y)
-            for (int x = 0; x < area.GetWidth(); ++x) {
-                int owner = area.GetCellOwner(x, y);
-                if (owner == removed + 1)
-                    area.SetCellOwner(x, y, 0);
-                else if (owner > removed + 1)
-                    area.SetCellOwner(x, y, owner - 1);
-            }
-    }
+    map.RemoveCompanyFromMap(removed);
     for (bool governors : {false, true})
         for (CPersonData& person : Table(governors)) person.RemoveCompanyIndex(removed);
     // The names in use follow their companies; the removed company's own
