@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "game/FrameState.h"
+#include "model/AreaLimits.h"
 #include "model/Enterprise.h"
 #include "model/MapDoc.h"
 #include "model/PersonData.h"
@@ -108,6 +109,9 @@ public:
     int GetInterestRate() const { return m_game.interestRate; }
     void SetInterestRate(int rate) { m_game.interestRate = rate; }
     int GetReservedWord() const { return m_game.reservedWord; }
+    // What a cell of the running game must keep to: the map's grid and
+    // tables, owners among the game's companies.
+    CAreaLimits GetCellLimits() const;
     // 1 when the area's governor changed.
     int ChangeAreaGovernor(int area, int person);
     int SumAreaRatings(int rating, int area, int damped) const;
