@@ -156,7 +156,8 @@ public:
     virtual void ShowPaymentNotice(int company, int amount, int flag) = 0;
     // Tells the company's player that its structures go to auction.
     virtual void AnnounceForcedSale(int company) = 0;
-    // The bankrupt company leaves the game; its record is gone afterwards.
+    // The bankrupt company gives up its holdings now and leaves the game at
+    // the month's next safe point; its record stays until then.
     virtual void DropEnterprise(int company) = 0;
     // The repayment order: issued (sent with send) and applied.
     virtual void IssueRepayLoan(int company, int amount, int send, int local) = 0;

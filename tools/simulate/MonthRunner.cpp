@@ -49,18 +49,16 @@ void CMonthRunner::Settle() {
     m_doc.BroadcastGameData();
 }
 
-// The bank's recall, company by company in turn order; a company that
-// leaves moves the later indexes down.
+// The bank's recall, company by company in turn order. A company that
+// fails it keeps its index until the safe point after the last recall.
 void CMonthRunner::RemoveBankruptCompanies() {
     if (m_doc.CompanyCount() < 2) return;
     std::vector<int> order;
     for (int p = 0; p < m_doc.CompanyCount(); ++p) order.push_back(m_doc.GetTurnEnterprise(p));
-    for (size_t k = 0; k < order.size(); ++k) {
-        CEnterprise* company = m_doc.GetEnterprise(order[k]);
-        if (!company || company->RunLoanRecall()) continue;
-        for (size_t later = k + 1; later < order.size(); ++later)
-            if (order[later] >= order[k]) --order[later];
-    }
+    for (int c : order)
+        if (CEnterprise* company = m_doc.GetEnterprise(c); company && !m_doc.IsLeaving(c))
+            company->RunLoanRecall();
+    m_doc.RemoveLeavingCompanies();
 }
 
 void CMonthRunner::AdvanceCalendar() {
