@@ -1,22 +1,52 @@
 #include "MonthRunner.h"
 
+#include <exception>
 #include <vector>
 
 #include "game/VDoc.h"
+#include "model/MercavoError.h"
 
 bool CMonthRunner::IsGameOver() const {
     return m_doc.GetYear() >= m_doc.GetGameYears() || m_doc.CompanyCount() == 0;
 }
 
 bool CMonthRunner::RunMonth() {
-    if (IsGameOver()) return false;
-    StartMonth();
-    RunTurns();
-    RunAreas();
-    Settle();
-    RemoveBankruptCompanies();
-    AdvanceCalendar();
+    if (IsGameOver() || m_failure) return false;
+    struct SStep {
+        const char* name;
+        Step run;
+    };
+    static constexpr SStep kSteps[] = {
+        {"month start", &CMonthRunner::StartMonth},
+        {"turns", &CMonthRunner::RunTurns},
+        {"areas", &CMonthRunner::RunAreas},
+        {"settlement", &CMonthRunner::Settle},
+        {"bankruptcies", &CMonthRunner::RemoveBankruptCompanies},
+        {"calendar", &CMonthRunner::AdvanceCalendar},
+    };
+    const int year = m_doc.GetYear(), month = m_doc.GetMonth();
+    for (const SStep& step : kSteps)
+        if (!RunStep(step.name, step.run, year, month)) return false;
     return !IsGameOver();
+}
+
+// A phase that throws has left the game in a state nobody checked: the run
+// stops here rather than carry it into the next phase or a saved file.
+bool CMonthRunner::RunStep(const char* name, Step step, int year, int month) {
+    std::string what;
+    try {
+        if (m_beforeStep) m_beforeStep(name);
+        (this->*step)();
+        return true;
+    } catch (const std::exception& e) {
+        what = e.what();
+    } catch (eMERCAVO_ERROR e) {
+        what = GetMercavoErrorText(e);
+    } catch (...) {
+        what = "an unknown exception";
+    }
+    m_failure = SFailure{year, month, name, what};
+    return false;
 }
 
 // Month start: a new turn order.
