@@ -481,22 +481,36 @@ bool CMapData::CellHangsTogether(int x, int y) const {
     return state >= kConstructionNone && state <= kConstructionBurning;
 }
 
+bool CMapData::LayerValueFits(int layer, int value, const CAreaLimits& limits) {
+    auto within = [value](int lo, int hi) { return value >= lo && value <= hi; };
+    switch (layer) {
+        case layerLandType:
+            return within(0, limits.landTypeCount - 1);
+        case layerStructure:
+        case layerConstructionType:
+            return within(-1, limits.structureTypeCount);
+        case layerConstructionState:
+            return within(kConstructionNone, kConstructionBurning);
+        case layerOwner:
+            return within(0, limits.maxCompanies);
+        default:
+            return true;
+    }
+}
+
 bool CMapData::CellFits(int x, int y, const CAreaLimits& limits) const {
-    auto within = [](int value, int lo, int hi) { return value >= lo && value <= hi; };
+    for (int layer = 0; layer < kLayerCount; ++layer)
+        if (!LayerValueFits(layer, GetLayer(layer, x, y), limits)) return false;
     const int types = limits.structureTypeCount;
-    if (!within(GetLayer(layerLandType, x, y), 0, limits.landTypeCount - 1) ||
-        !within(GetLayer(layerStructure, x, y), -1, types) ||
-        !within(GetLayer(layerOwner, x, y), 0, limits.maxCompanies))
-        return false;
-    int type = GetLayer(layerConstructionType, x, y);
+    const int type = GetLayer(layerConstructionType, x, y);
     switch (GetLayer(layerConstructionState, x, y)) {
         case kConstructionUnderWay:
-            return within(type, 0, types - 1);
+            return type >= 0 && type < types;
         case kConstructionBurning:
-            return within(type, 1, types) && limits.structureTypeCode &&
+            return type >= 1 && limits.structureTypeCode &&
                    limits.structureTypeCode(type - 1) == kFireTypeCode;
         default:
-            return within(type, -1, types);
+            return true;
     }
 }
 
@@ -765,7 +779,7 @@ bool CMapData::ReadTexts(std::string_view text) {
     return true;
 }
 
-bool CMapData::ReadLayerChunk(std::string_view text, int layer) {
+bool CMapData::ReadLayerChunk(std::string_view text, int layer, const CAreaLimits& limits) {
     if (layer < 0 || layer >= kLayerCount) return false;
     int pos = 0;
     int start = ParseFixedInt(text, pos, 8);
@@ -773,11 +787,21 @@ bool CMapData::ReadLayerChunk(std::string_view text, int layer) {
     if (pos > static_cast<int>(text.size()) || start < 0 || start > end || end >= LayerBytes() ||
         end - start + 1 > Left(text, pos))
         return false;
+    // The values the chunk touches, written into a copy first. The layers
+    // of one area arrive one after the other, so only each value's own
+    // range can be checked here, not how the layers hang together.
     std::vector<int32_t>& values = m_layers[static_cast<size_t>(layer)];
+    const size_t first = static_cast<size_t>(start / 4);
+    std::vector<int32_t> touched(values.begin() + static_cast<std::ptrdiff_t>(first),
+                                 values.begin() + end / 4 + 1);
     for (int b = start; b <= end; ++b) {
-        int32_t& v = values[static_cast<size_t>(b / 4)];
+        int32_t& v = touched[static_cast<size_t>(b / 4) - first];
         v = WithByte(v, b % 4, static_cast<uint8_t>(text[static_cast<size_t>(pos + b - start)]));
     }
+    if (!std::all_of(touched.begin(), touched.end(),
+                     [&](int32_t v) { return LayerValueFits(layer, v, limits); }))
+        return false;
+    std::copy(touched.begin(), touched.end(), values.begin() + static_cast<std::ptrdiff_t>(first));
     return true;
 }
 

@@ -218,7 +218,9 @@ public:
     // them) or that ends early is dropped whole: false, nothing written.
     bool ReadAreaState(std::string_view text);
     bool ReadTexts(std::string_view text);
-    bool ReadLayerChunk(std::string_view text, int layer);
+    // Every value the chunk touches must lie in its layer's range (owners
+    // up to limits.maxCompanies).
+    bool ReadLayerChunk(std::string_view text, int layer, const CAreaLimits& limits);
     // Every value is checked as Validate checks a saved game, owners against
     // limits.maxCompanies (the game's company count): one bad value and
     // none is applied.
@@ -242,6 +244,7 @@ private:
     bool CellHangsTogether(int x, int y) const;
     // The cell's layers against the map's tables and the companies.
     bool CellFits(int x, int y, const CAreaLimits& limits) const;
+    static bool LayerValueFits(int layer, int value, const CAreaLimits& limits);
     bool CellUpdateFits(int x, int y, const CAreaLimits& limits) const;
     static std::string Head(int code, int area);
     std::vector<std::string> BuildPointChunks(int code, int area,

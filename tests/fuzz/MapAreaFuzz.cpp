@@ -54,7 +54,8 @@ void Read(CMapData& area, int code, std::string_view text) {
                                 CAreaLimits{area.GetWidth(), area.GetHeight(), 4, 8, 6, Code});
             break;
         default:
-            area.ReadLayerChunk(text, code - 80);
+            area.ReadLayerChunk(text, code - 80,
+                                CAreaLimits{area.GetWidth(), area.GetHeight(), 4, 8, 6, Code});
             break;
     }
 }

@@ -472,7 +472,7 @@ bool Deliver(CMapData& area, const std::string& record, const CAreaLimits& limit
         case CMapData::kCodeCellValues:
             return area.ReadCellValues(fields, limits);
         default:
-            return area.ReadLayerChunk(fields, code - CMapData::kCodeLayer0);
+            return area.ReadLayerChunk(fields, code - CMapData::kCodeLayer0, limits);
     }
 }
 
@@ -575,6 +575,29 @@ TEST_F(MapFixture, HostileCellValuesAreRefusedWithNothingApplied) {
         ASSERT_EQ(records.size(), 1u);
         CMapData target = source;
         EXPECT_FALSE(Deliver(target, records[0], limits)) << c.what;
+        EXPECT_TRUE(target == source) << c.what;
+    }
+    // Whole layers: each value in its layer's range.
+    struct LayerCase {
+        const char* what;
+        int layer;
+        int value;
+    };
+    const LayerCase layerCases[] = {
+        {"land type 3", CMapData::layerLandType, 3},
+        {"structure -2", CMapData::layerStructure, -2},
+        {"structure 6", CMapData::layerStructure, 6},
+        {"construction state 3", CMapData::layerConstructionState, 3},
+        {"construction type 6", CMapData::layerConstructionType, 6},
+        {"owner past the game's companies", CMapData::layerOwner, 4},
+        {"owner -1", CMapData::layerOwner, -1},
+    };
+    for (const LayerCase& c : layerCases) {
+        CMapData damaged = source;
+        damaged.SetLayer(c.layer, 2, 2, c.value);
+        CMapData target = source;
+        for (const std::string& record : damaged.BuildLayer(0, c.layer))
+            EXPECT_FALSE(Deliver(target, record, limits)) << c.what;
         EXPECT_TRUE(target == source) << c.what;
     }
     // The last company's cell is taken.
@@ -684,7 +707,7 @@ TEST_F(MapFixture, DamagedStateTextsAreDroppedWhole) {
     }
     // The other layers and a layer number outside the ten.
     CMapData target = source;
-    EXPECT_FALSE(target.ReadLayerChunk(layer, 10));
+    EXPECT_FALSE(target.ReadLayerChunk(layer, 10, Limits()));
     EXPECT_FALSE(target.ReadStadiumCells(list0, 2));
 }
 
