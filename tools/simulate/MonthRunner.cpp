@@ -37,6 +37,9 @@ bool CMonthRunner::RunStep(const char* name, Step step, int year, int month) {
     try {
         if (m_beforeStep) m_beforeStep(name);
         (this->*step)();
+        // Every phase ends at a safe point: the companies that left during
+        // it go before the next phase walks the companies.
+        m_doc.RemoveLeavingCompanies();
         return true;
     } catch (const std::exception& e) {
         what = e.what();
@@ -80,7 +83,7 @@ void CMonthRunner::Settle() {
 }
 
 // The bank's recall, company by company in turn order. A company that
-// fails it keeps its index until the safe point after the last recall.
+// fails it keeps its index until the phase ends.
 void CMonthRunner::RemoveBankruptCompanies() {
     if (m_doc.CompanyCount() < 2) return;
     std::vector<int> order;
@@ -88,7 +91,6 @@ void CMonthRunner::RemoveBankruptCompanies() {
     for (int c : order)
         if (CEnterprise* company = m_doc.GetEnterprise(c); company && !m_doc.IsLeaving(c))
             company->RunLoanRecall();
-    m_doc.RemoveLeavingCompanies();
 }
 
 void CMonthRunner::AdvanceCalendar() {
