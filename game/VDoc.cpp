@@ -124,6 +124,12 @@ int CVDoc::GetViewPictureIndex() const {
     }
 }
 
+CAreaLimits CVDoc::GetCellLimits() const {
+    CAreaLimits limits = GetMap().GetAreaLimits();
+    limits.maxCompanies = std::min(limits.maxCompanies, CompanyCount());
+    return limits;
+}
+
 int CVDoc::ChangeAreaGovernor(int area, int person) {
     CMapData* record = GetArea(area);
     CPersonData* governor = GetGovernor(person);

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "game/FrameState.h"
+#include "model/AreaLimits.h"
 #include "model/Enterprise.h"
 #include "model/MapDoc.h"
 #include "model/PersonData.h"
@@ -110,6 +111,9 @@ public:
     int GetInterestRate() const { return m_game.interestRate; }
     void SetInterestRate(int rate) { m_game.interestRate = rate; }
     int GetReservedWord() const { return m_game.reservedWord; }
+    // What a cell of the running game must keep to: the map's grid and
+    // tables, owners among the game's companies.
+    CAreaLimits GetCellLimits() const;
     // 1 when the area's governor changed.
     int ChangeAreaGovernor(int area, int person);
     int SumAreaRatings(int rating, int area, int damped) const;
@@ -130,8 +134,21 @@ public:
     void InitIssuedShares();
 
     // ---- companies leaving the game
-    void RemoveEnterprise(int i);
-    void MergeEnterprise(int absorbed, int absorber);
+    // Remove or merge at once: false (nothing changed) for a bad index or
+    // when memory ran out. No company record may be in use while they run;
+    // the rules ask through DropEnterprise and RequestMerger instead.
+    bool RemoveEnterprise(int i);
+    bool MergeEnterprise(int absorbed, int absorber);
+    // The absorbed company is to pass its holdings to the absorber and leave
+    // at the next safe point; false for a bad pair.
+    bool RequestMerger(int absorbed, int absorber);
+    // A company dropped or asked to merge keeps its record and index until
+    // the safe point.
+    bool IsLeaving(int company) const;
+    // The month's safe point: carries out the removals and mergers asked
+    // for, in the order asked, and draws a new turn order when a company
+    // left; the number of companies that left.
+    int RemoveLeavingCompanies();
 
     // ---- face strips
     // Copies the faces of persons first..last of a table side by side into
@@ -306,6 +323,13 @@ private:
         // Strip s holds the faces of one group of three persons.
         std::vector<std::unique_ptr<CBitmap>> faceStrips;
         bool loadedGame = false;
+        // Not saved: companies asked to leave (absorber -1: dropped), kept
+        // until the month's safe point.
+        struct SLeaving {
+            int company;
+            int absorber;
+        };
+        std::vector<SLeaving> leaving;
     };
 
     size_t StockIndex(int company, int holder) const;
@@ -338,6 +362,9 @@ private:
     // Moves every company but the removed one into companies (memory reserved
     // by the caller) and takes that array.
     void ReplaceCompanies(int removed, std::vector<CEnterprise>& companies);
+    // After company i left: the requests naming it are void, later indexes
+    // move down.
+    void RenumberLeaving(int removed);
 
     // Month steps.
     void UpdateRelationToward(CPersonData& person, int company);

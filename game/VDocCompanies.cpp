@@ -25,20 +25,8 @@ int Renumbered(int h, int removed, int target) {
 }  // namespace
 
 void CVDoc::RenumberPersons(int removed) {
-    // Owners are company + 1; the removed company's cells were cleared or
-    // passed on by the caller, and any left over become nobody's.
     CMapDoc& map = GetMap();
-    for (int a = 0; a < map.GetAreaCount(); ++a) {
-        CMapData& area = map.GetArea(a);
-        for (int y = 0; y < area.GetHeight(); ++y)
-            for (int x = 0; x < area.GetWidth(); ++x) {
-                int owner = area.GetCellOwner(x, y);
-                if (owner == removed + 1)
-                    area.SetCellOwner(x, y, 0);
-                else if (owner > removed + 1)
-                    area.SetCellOwner(x, y, owner - 1);
-            }
-    }
+    map.RemoveCompanyFromMap(removed);
     for (bool governors : {false, true})
         for (CPersonData& person : Table(governors)) person.RemoveCompanyIndex(removed);
     // The names in use follow their companies; the removed company's own
@@ -76,9 +64,9 @@ void CVDoc::ReplaceCompanies(int removed, std::vector<CEnterprise>& companies) {
     }
 }
 
-void CVDoc::RemoveEnterprise(int i) {
+bool CVDoc::RemoveEnterprise(int i) {
     const int n = CompanyCount();
-    if (i < 0 || i >= n) return;
+    if (i < 0 || i >= n) return false;
     const std::string name = m_game.companies[static_cast<size_t>(i)].GetName();
     std::vector<int> stock;
     std::vector<CEnterprise> companies;
@@ -86,7 +74,7 @@ void CVDoc::RemoveEnterprise(int i) {
         stock.assign(static_cast<size_t>(n) * static_cast<size_t>(n - 1), 0);
         companies.reserve(static_cast<size_t>(n - 1));
     } catch (const std::bad_alloc&) {
-        return;
+        return false;
     }
     // Its staff and president would otherwise be renumbered into the
     // company before it.
@@ -119,12 +107,13 @@ void CVDoc::RemoveEnterprise(int i) {
     ReplaceCompanies(i, companies);
     m_game.stock.swap(stock);
     for (CEnterprise& company : m_game.companies) company.OnCompanyRemoved(i, name);
+    return true;
 }
 
-void CVDoc::MergeEnterprise(int absorbed, int absorber) {
+bool CVDoc::MergeEnterprise(int absorbed, int absorber) {
     const int n = CompanyCount();
     const int i = absorbed;
-    if (i < 0 || i >= n || absorber < 0 || absorber >= n || absorber == i) return;
+    if (i < 0 || i >= n || absorber < 0 || absorber >= n || absorber == i) return false;
     const int j = absorber > i ? absorber - 1 : absorber;
     std::vector<int> stock;
     std::vector<CEnterprise> companies;
@@ -132,7 +121,7 @@ void CVDoc::MergeEnterprise(int absorbed, int absorber) {
         stock.assign(static_cast<size_t>(n) * static_cast<size_t>(n - 1), 0);
         companies.reserve(static_cast<size_t>(n - 1));
     } catch (const std::bad_alloc&) {
-        return;
+        return false;
     }
     RenumberPersons(i);
     const size_t newRow = static_cast<size_t>(n);
@@ -174,4 +163,51 @@ void CVDoc::MergeEnterprise(int absorbed, int absorber) {
     // The absorber's cells carry its new number + 1 now: its recount finds
     // exactly them.
     m_game.companies[static_cast<size_t>(j)].RecountAllHoldings();
+    return true;
+}
+
+bool CVDoc::RequestMerger(int absorbed, int absorber) {
+    if (!GetEnterprise(absorbed) || !GetEnterprise(absorber) || absorbed == absorber ||
+        IsLeaving(absorbed) || IsLeaving(absorber))
+        return false;
+    m_game.leaving.push_back({absorbed, absorber});
+    return true;
+}
+
+bool CVDoc::IsLeaving(int company) const {
+    return std::any_of(m_game.leaving.begin(), m_game.leaving.end(),
+                       [company](const SGame::SLeaving& l) { return l.company == company; });
+}
+
+void CVDoc::RenumberLeaving(int removed) {
+    std::vector<SGame::SLeaving>& leaving = m_game.leaving;
+    std::erase_if(leaving, [removed](const SGame::SLeaving& l) {
+        return l.company == removed || l.absorber == removed;
+    });
+    for (SGame::SLeaving& l : leaving) {
+        if (l.company > removed) --l.company;
+        if (l.absorber > removed) --l.absorber;
+    }
+}
+
+int CVDoc::RemoveLeavingCompanies() {
+    int left = 0;
+    while (!m_game.leaving.empty()) {
+        const SGame::SLeaving next = m_game.leaving.front();
+        m_game.leaving.erase(m_game.leaving.begin());
+        bool gone = false;
+        if (next.absorber < 0) {
+            gone = RemoveEnterprise(next.company);
+        } else if (CEnterprise* company = GetEnterprise(next.company)) {
+            // The record's own part of the merger ends before the document
+            // replaces the company array.
+            company->MergeInto(next.absorber);
+            gone = MergeEnterprise(next.company, next.absorber);
+        }
+        if (!gone) continue;
+        RenumberLeaving(next.company);
+        ++left;
+    }
+    if (left > 0) ShuffleTurnOrder();
+    return left;
 }

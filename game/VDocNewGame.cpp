@@ -186,9 +186,15 @@ std::string CVDoc::CheckGameData() const {
 int CVDoc::SetupNewGame() {
     CMapDoc& map = GetMap();
     int n = m_requestedCompanies > 0 ? m_requestedCompanies : map.GetInitialCompanyCount();
-    // Names, relation lists and colours exist for this many companies.
-    n = std::clamp(n, m_game.humanPlayers,
-                   std::min(map.GetMaxCompanyCount(), CMapDoc::kMaxCompanyLimit));
+    // Names, relation lists and colours exist for this many companies. A
+    // document used before may keep more human players than this map has
+    // room for.
+    const int most = std::min(map.GetMaxCompanyCount(), CMapDoc::kMaxCompanyLimit);
+    if (m_game.humanPlayers > most) {
+        ShowWarning(Insufficient("\"Company Names\""));
+        return 0;
+    }
+    n = std::clamp(n, m_game.humanPlayers, most);
     try {
         m_game.companies.assign(static_cast<size_t>(n), CEnterprise());
         for (int i = 0; i < n; ++i)

@@ -212,8 +212,13 @@ void CVDoc::ValidateLoadedGame() const {
         CheckIndex(person.GetEmployerNo(), 0, map.GetAreaCount() + 1);
         CheckIndex(person.GetRelationCount(), 0, map.GetMaxCompanyCount() + 1);
     }
-    for (int a = 0; a < map.GetAreaCount(); ++a)
+    // The map checked its cells against its own maximum; their owners must
+    // be companies of this game.
+    const CAreaLimits cells = GetCellLimits();
+    for (int a = 0; a < map.GetAreaCount(); ++a) {
         CheckIndex(map.GetArea(a).GetGovernor(), -1, GetGovernorTableSize());
+        map.GetArea(a).Validate(cells);
+    }
     for (int l = 0; l < CMapDoc::kLeagueCount; ++l)
         for (int t = 0; t < map.GetLeague(l).GetTeamCount(); ++t)
             CheckIndex(map.GetLeague(l).GetTeam(t).GetOwnerIndex(), -1, n);

@@ -102,16 +102,15 @@ int CVDoc::RateAreaForCompany(int area, int company) {
 
 void CVDoc::DropEnterprise(int company) {
     CEnterprise* c = GetEnterprise(company);
-    if (!c) return;
-    // Its map cells go back to nobody and its staff and president are free.
-    CMapDoc& map = GetMap();
-    for (int a = 0; a < map.GetAreaCount(); ++a) {
-        CMapData& area = map.GetArea(a);
-        for (int y = 0; y < area.GetHeight(); ++y)
-            for (int x = 0; x < area.GetWidth(); ++x)
-                if (area.GetCellOwner(x, y) == company + 1) area.SetCellOwner(x, y, 0);
-    }
-    RemoveEnterprise(company);
+    if (!c || IsLeaving(company)) return;
+    // Its offices and sites leave the map and its staff and president are
+    // free now; the record itself goes at the month's safe point, since the
+    // company's own loan recall is still running.
+    c->ReleaseAllHoldings();
+    // A merger into it would hand a company's holdings to one that leaves.
+    std::erase_if(m_game.leaving,
+                  [company](const SGame::SLeaving& l) { return l.absorber == company; });
+    m_game.leaving.push_back({company, -1});
 }
 
 // The repayment order applied here; the network play records and sends it.

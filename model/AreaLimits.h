@@ -10,7 +10,8 @@ public:
     int gridHeight = 0;
     int landTypeCount = 0;
     int structureTypeCount = 0;
-    // The largest company count of a game on this map (owners 0..this).
+    // Owners 0..this: the map's largest company count, or once a game runs
+    // its company count (CVDoc::GetCellLimits).
     int maxCompanies = 0;
     // The type code of structure type index i (0..structureTypeCount - 1).
     std::function<int(int)> structureTypeCode;

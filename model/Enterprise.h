@@ -340,11 +340,12 @@ public:
     // What the computer player may spend beyond its plans; early: keeps a
     // reserve, larger in the first game years.
     int CalcSpendableFunds(int early) const;
-    // The month-end recall; 0 when the company left the game (the record is
-    // then gone: the caller must not touch it).
+    // The month-end recall; 0 when the company was dropped from the game
+    // (the record stays, with nothing left to hold, until the document
+    // removes it at the month's next safe point).
     int RunLoanRecall();
     // Auctions structures until amount is raised; 1, or 0 when they are not
-    // worth enough.
+    // worth enough or the auctions raised nothing.
     int RaiseFundsBySale(int amount);
 
     // ---- pending deals (EnterpriseDeals.cpp)

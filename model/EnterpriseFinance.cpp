@@ -163,14 +163,21 @@ int CEnterprise::RaiseFundsBySale(int amount) {
         Services::PlayerReports().AnnounceForcedSale(m_number);
     }
     // The auctions may raise less than the half prices summed: when every
-    // structure is gone the sale is over, and the repayment then leaves the
-    // rest as debt.
+    // structure is gone the sale is over. A sale that raised nothing did not
+    // happen, and no repayment may be made on it.
     int64_t left = amount;
+    int64_t raised = 0;
     while (left >= 1 && !lots.empty()) {
         size_t pick = static_cast<size_t>(Random(static_cast<int>(lots.size())));
         SLot lot = lots[pick];
         lots.erase(lots.begin() + static_cast<std::ptrdiff_t>(pick));
-        left -= Services::Map().RunAuction(lot.area, lot.x, lot.y, lot.halfPrice);
+        int money = Services::Map().RunAuction(lot.area, lot.x, lot.y, lot.halfPrice);
+        left -= money;
+        raised += money;
+    }
+    if (raised <= 0) {
+        if (human) Services::PlayerReports().ShowPaymentNotice(m_number, amount, 0);
+        return 0;
     }
     return 1;
 }

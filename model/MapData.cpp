@@ -459,46 +459,61 @@ void CMapData::CheckCells() const {
         for (const CCellPoint& p : *list)
             if (!IsInGrid(p.x, p.y)) throw eMERCAVO_ERROR_CONTENTS;
     for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x) {
-            if (GetLayer(layerStructure, x, y) < -1) throw eMERCAVO_ERROR_CONTENTS;
-            if (GetLayer(layerStructure, x, y) == -1) {
-                int ax = GetLayer(layerAnchorX, x, y), ay = GetLayer(layerAnchorY, x, y);
-                if (!IsInGrid(ax, ay) || GetLayer(layerStructure, ax, ay) <= 0)
-                    throw eMERCAVO_ERROR_CONTENTS;
-            }
-            int state = GetLayer(layerConstructionState, x, y);
-            if (state < kConstructionNone || state > kConstructionBurning)
-                throw eMERCAVO_ERROR_CONTENTS;
-        }
+        for (int x = 0; x < m_width; ++x)
+            if (!CellHangsTogether(x, y)) throw eMERCAVO_ERROR_CONTENTS;
+}
+
+bool CMapData::CellHangsTogether(int x, int y) const {
+    const int structure = GetLayer(layerStructure, x, y);
+    if (structure < -1) return false;
+    if (structure == -1) {
+        int ax = GetLayer(layerAnchorX, x, y), ay = GetLayer(layerAnchorY, x, y);
+        if (!IsInGrid(ax, ay) || GetLayer(layerStructure, ax, ay) <= 0) return false;
+    }
+    int state = GetLayer(layerConstructionState, x, y);
+    return state >= kConstructionNone && state <= kConstructionBurning;
+}
+
+bool CMapData::LayerValueFits(int layer, int value, const CAreaLimits& limits) {
+    auto within = [value](int lo, int hi) { return value >= lo && value <= hi; };
+    switch (layer) {
+        case layerLandType:
+            return within(0, limits.landTypeCount - 1);
+        case layerStructure:
+        case layerConstructionType:
+            return within(-1, limits.structureTypeCount);
+        case layerConstructionState:
+            return within(kConstructionNone, kConstructionBurning);
+        case layerOwner:
+            return within(0, limits.maxCompanies);
+        default:
+            return true;
+    }
+}
+
+bool CMapData::CellFits(int x, int y, const CAreaLimits& limits) const {
+    for (int layer = 0; layer < kLayerCount; ++layer)
+        if (!LayerValueFits(layer, GetLayer(layer, x, y), limits)) return false;
+    const int types = limits.structureTypeCount;
+    const int type = GetLayer(layerConstructionType, x, y);
+    switch (GetLayer(layerConstructionState, x, y)) {
+        case kConstructionUnderWay:
+            return type >= 0 && type < types;
+        case kConstructionBurning:
+            return type >= 1 && limits.structureTypeCode &&
+                   limits.structureTypeCode(type - 1) == StructureCode::kFire;
+        default:
+            return true;
+    }
 }
 
 void CMapData::Validate(const CAreaLimits& limits) const {
     if (m_width != limits.gridWidth || m_height != limits.gridHeight) throw eMERCAVO_ERROR_CONTENTS;
     CheckCells();
-    const int types = limits.structureTypeCount;
-    auto code = [&](int type) {
-        return limits.structureTypeCode ? limits.structureTypeCode(type) : 0;
-    };
     for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x) {
-            CheckRange(GetLayer(layerLandType, x, y), 0, limits.landTypeCount - 1);
-            CheckRange(GetLayer(layerStructure, x, y), -1, types);
-            CheckRange(GetLayer(layerOwner, x, y), 0, limits.maxCompanies);
-            int type = GetLayer(layerConstructionType, x, y);
-            switch (GetLayer(layerConstructionState, x, y)) {
-                case kConstructionUnderWay:
-                    CheckRange(type, 0, types - 1);
-                    break;
-                case kConstructionBurning:
-                    CheckRange(type, 1, types);
-                    if (code(type - 1) != StructureCode::kFire) throw eMERCAVO_ERROR_CONTENTS;
-                    break;
-                default:
-                    CheckRange(type, -1, types);
-                    break;
-            }
-        }
-    for (int v : m_siteValues) CheckRange(v, 0, types - 1);
+        for (int x = 0; x < m_width; ++x)
+            if (!CellFits(x, y, limits)) throw eMERCAVO_ERROR_CONTENTS;
+    for (int v : m_siteValues) CheckRange(v, 0, limits.structureTypeCount - 1);
 }
 
 // ---- Network texts ----
@@ -757,7 +772,7 @@ bool CMapData::ReadTexts(std::string_view text) {
     return true;
 }
 
-bool CMapData::ReadLayerChunk(std::string_view text, int layer) {
+bool CMapData::ReadLayerChunk(std::string_view text, int layer, const CAreaLimits& limits) {
     if (layer < 0 || layer >= kLayerCount) return false;
     int pos = 0;
     int start = ParseFixedInt(text, pos, 8);
@@ -765,15 +780,25 @@ bool CMapData::ReadLayerChunk(std::string_view text, int layer) {
     if (pos > static_cast<int>(text.size()) || start < 0 || start > end || end >= LayerBytes() ||
         end - start + 1 > Left(text, pos))
         return false;
+    // The values the chunk touches, written into a copy first. The layers
+    // of one area arrive one after the other, so only each value's own
+    // range can be checked here, not how the layers hang together.
     std::vector<int32_t>& values = m_layers[static_cast<size_t>(layer)];
+    const size_t first = static_cast<size_t>(start / 4);
+    std::vector<int32_t> touched(values.begin() + static_cast<std::ptrdiff_t>(first),
+                                 values.begin() + end / 4 + 1);
     for (int b = start; b <= end; ++b) {
-        int32_t& v = values[static_cast<size_t>(b / 4)];
+        int32_t& v = touched[static_cast<size_t>(b / 4) - first];
         v = WithByte(v, b % 4, static_cast<uint8_t>(text[static_cast<size_t>(pos + b - start)]));
     }
+    if (!std::all_of(touched.begin(), touched.end(),
+                     [&](int32_t v) { return LayerValueFits(layer, v, limits); }))
+        return false;
+    std::copy(touched.begin(), touched.end(), values.begin() + static_cast<std::ptrdiff_t>(first));
     return true;
 }
 
-bool CMapData::ReadCellValues(std::string_view text) {
+bool CMapData::ReadCellValues(std::string_view text, const CAreaLimits& limits) {
     std::vector<int> layers;
     if (!SelectedLayers(text, layers)) return false;
     int pos = kLayerCount;
@@ -789,14 +814,39 @@ bool CMapData::ReadCellValues(std::string_view text) {
         if (!IsInGrid(x, y)) return false;
         cells.push_back({x, y});
     }
+    // Written first and checked after, since an anchor may come in the same
+    // record as the cells it covers; what the cells held is put back in
+    // reverse order when any of them does not fit.
+    std::vector<int32_t> previous;
     for (int i = 0; i < count; ++i) {
         int at = pos + i * recordSize + 8;
         const CCellPoint& c = cells[static_cast<size_t>(i)];
         for (int layer : layers) {
+            previous.push_back(GetLayer(layer, c.x, c.y));
             SetLayer(layer, c.x, c.y, ReadRaw(text, at));
             at += 4;
         }
     }
+    if (std::all_of(cells.begin(), cells.end(),
+                    [&](const CCellPoint& c) { return CellUpdateFits(c.x, c.y, limits); }))
+        return true;
+    for (int i = count - 1; i >= 0; --i) {
+        const CCellPoint& c = cells[static_cast<size_t>(i)];
+        for (auto layer = layers.rbegin(); layer != layers.rend(); ++layer) {
+            SetLayer(*layer, c.x, c.y, previous.back());
+            previous.pop_back();
+        }
+    }
+    return false;
+}
+
+// The cell itself, and the cells that may be covered by a structure
+// anchored at it (an anchor is the bottom-right cell of its footprint).
+bool CMapData::CellUpdateFits(int x, int y, const CAreaLimits& limits) const {
+    if (!CellFits(x, y, limits)) return false;
+    for (int cy = std::max(y - CBD::kMaxSize + 1, 0); cy <= y; ++cy)
+        for (int cx = std::max(x - CBD::kMaxSize + 1, 0); cx <= x; ++cx)
+            if (!CellHangsTogether(cx, cy)) return false;
     return true;
 }
 

@@ -221,8 +221,13 @@ public:
     // them) or that ends early is dropped whole: false, nothing written.
     bool ReadAreaState(std::string_view text);
     bool ReadTexts(std::string_view text);
-    bool ReadLayerChunk(std::string_view text, int layer);
-    bool ReadCellValues(std::string_view text);
+    // Every value the chunk touches must lie in its layer's range (owners
+    // up to limits.maxCompanies).
+    bool ReadLayerChunk(std::string_view text, int layer, const CAreaLimits& limits);
+    // Every value is checked as Validate checks a saved game, owners against
+    // limits.maxCompanies (the game's company count): one bad value and
+    // none is applied.
+    bool ReadCellValues(std::string_view text, const CAreaLimits& limits);
     bool ReadProjectHeader(std::string_view text);
     bool ReadProjectSites(std::string_view text);
     bool ReadProjectCells(std::string_view text);
@@ -240,6 +245,13 @@ private:
     void Store(CArchive& ar) const;
     void Load(CArchive& ar);
     void CheckCells() const;
+    // A covered cell points at an anchor in the grid that holds a structure,
+    // and its construction state is known.
+    bool CellHangsTogether(int x, int y) const;
+    // The cell's layers against the map's tables and the companies.
+    bool CellFits(int x, int y, const CAreaLimits& limits) const;
+    static bool LayerValueFits(int layer, int value, const CAreaLimits& limits);
+    bool CellUpdateFits(int x, int y, const CAreaLimits& limits) const;
     static std::string Head(int code, int area);
     std::vector<std::string> BuildPointChunks(int code, int area,
                                               const std::vector<CCellPoint>& points,

@@ -301,7 +301,9 @@ public:
     // area -1: every area; skipArea -1: no cell skipped.
     int CountQualifyingListCells(int company, int kind, int area, int skipArea,
                                  CCellPoint skip) const;
-    // Company c has left the game: higher owner values move down by one.
+    // Company c leaves the game: higher owner values move down by one and
+    // any cell c still owns becomes nobody's. The one renumbering of the
+    // owner layer.
     void RemoveCompanyFromMap(int company);
     // Company c leaves the area; its lots go to successor d (-1: nobody).
     void ReleaseCompanyLots(int company, int area, int successor);

@@ -610,8 +610,14 @@ void CMapDoc::RemoveCompanyFromMap(int company) {
     for (auto& area : m_areas)
         for (int y = 0; y < area->GetHeight(); ++y)
             for (int x = 0; x < area->GetWidth(); ++x) {
+                // The leaving company's cells were released or passed on by
+                // the caller; one left over is nobody's rather than the
+                // company's before it.
                 int owner = area->GetCellOwner(x, y);
-                if (owner >= company + 1) area->SetCellOwner(x, y, owner - 1);
+                if (owner == company + 1)
+                    area->SetCellOwner(x, y, 0);
+                else if (owner > company + 1)
+                    area->SetCellOwner(x, y, owner - 1);
             }
 }
 

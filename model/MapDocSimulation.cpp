@@ -233,6 +233,8 @@ void CMapDoc::StepLandTypes(int area, CCellSet& changed) {
     CMapData& a = GetArea(area);
     const int w = a.GetWidth(), h = a.GetHeight();
     const int cells = w * h;
+    // The draws below divide by the cell count.
+    if (cells <= 0) return;
     for (int i = std::max(cells / 20, 1); i > 0; --i) {
         int x = Random(w), y = Random(h);
         if (!IsPlainLand(area, x, y)) continue;

@@ -32,7 +32,8 @@ public:
     virtual CEnterprise* GetCompany(int index) = 0;
     // The company played at this machine; nullptr on an observer's machine.
     virtual CEnterprise* GetOwnCompany() = 0;
-    // The bankrupt company leaves the game; its record is gone afterwards.
+    // The bankrupt company gives up its holdings now and leaves the game at
+    // the month's next safe point; its record stays until then.
     virtual void DropEnterprise(int company) = 0;
     // A new company's colour and start area, chosen by the document.
     virtual void ChooseCompanyColour(int company) = 0;

@@ -19,6 +19,10 @@
 namespace {
 const int kCodes[] = {70, 71, 72, 73, 74, 75, 76, 77, 80, 81, 82, 83, 84, 85, 86, 87, 88, 89, 110};
 
+int Code(int i) {
+    return i < 0 || i > 7 ? 0 : (i == 3 ? 40 : (i == 1 ? 80 : 85));
+}
+
 void Read(CMapData& area, int code, std::string_view text) {
     switch (code) {
         case 70:
@@ -46,10 +50,12 @@ void Read(CMapData& area, int code, std::string_view text) {
             area.ReadStadiumCells(text, 1);
             break;
         case 110:
-            area.ReadCellValues(text);
+            area.ReadCellValues(text,
+                                CAreaLimits{area.GetWidth(), area.GetHeight(), 4, 8, 6, Code});
             break;
         default:
-            area.ReadLayerChunk(text, code - 80);
+            area.ReadLayerChunk(text, code - 80,
+                                CAreaLimits{area.GetWidth(), area.GetHeight(), 4, 8, 6, Code});
             break;
     }
 }
@@ -66,9 +72,6 @@ void Exercise(const CMapData& area) {
     (void)sum;
 }
 
-int Code(int i) {
-    return i < 0 || i > 7 ? 0 : (i == 3 ? 40 : (i == 1 ? 80 : 85));
-}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -170,6 +170,104 @@ TEST_F(RemovalTest, TheAbsorberTakesATeamOrSellsIt) {
     EXPECT_EQ(doc.GetEnterprise(1)->GetLeagueTeam(2), 1);
 }
 
+// Companies leave at the month's safe point: a rule that drops or merges a
+// company, even from inside one of the company's own methods, leaves the
+// record in place until then.
+class LeavingTest : public RemovalTest {
+protected:
+    // Company 1 holds a head office at (4, 4) and a bare lot at (1, 2) of
+    // area 0.
+    void SetUp() override {
+        RemovalTest::SetUp();
+        CMapDoc& map = doc.GetMap();
+        const int office = FindStructureOfCode(map, 60);
+        ASSERT_GE(office, 0);
+        map.SetStructureAt(0, 4, 4, office + 1);
+        map.SetStructureOwner(0, 4, 4, 2);
+        map.GetArea(0).SetCellOwner(1, 2, 2);
+        held = CellsOwnedBy(2);
+    }
+    int CellsOwnedBy(int owner) {
+        int cells = 0;
+        CMapData& area = doc.GetMap().GetArea(0);
+        for (int y = 0; y < area.GetHeight(); ++y)
+            for (int x = 0; x < area.GetWidth(); ++x) cells += area.GetCellOwner(x, y) == owner;
+        return cells;
+    }
+    // Draws until the company's loan recall fails: its forced sale has
+    // nothing to sell.
+    bool FailRecall(CEnterprise& company) {
+        company.SetDebt(100000);
+        company.SetFunds(0);
+        for (uint32_t seed = 1; seed <= 500; ++seed) {
+            CRuntimeRandom::Seed(seed * 2654435761u);
+            if (company.RunLoanRecall() == 0) return true;
+        }
+        return false;
+    }
+    std::set<int> TurnOrder() {
+        std::set<int> order;
+        for (int p = 0; p < doc.GetCompanyCount(); ++p) order.insert(doc.GetTurnEnterprise(p));
+        return order;
+    }
+    int held = 0;
+};
+
+TEST_F(LeavingTest, ACompanyDroppedInItsOwnLoanRecallLeavesAtTheSafePoint) {
+    CEnterprise& company = *doc.GetEnterprise(1);
+    const int president = company.GetPresidentNumber() - 1;
+    const std::string third = doc.GetEnterprise(2)->GetName();
+    ASSERT_TRUE(FailRecall(company));
+    // Still there, with nothing left to hold: its offices left the map.
+    EXPECT_EQ(company.GetNumber(), 1);
+    EXPECT_TRUE(doc.IsLeaving(1));
+    EXPECT_EQ(doc.GetCompanyCount(), 4);
+    EXPECT_EQ(CellsOwnedBy(2), 0);
+    EXPECT_FALSE(doc.GetMap().HasStructureAt(0, 4, 4));
+    EXPECT_EQ(doc.GetDirector(president)->GetEmployerNo(), 0);
+    EXPECT_EQ(company.GetDirectorCount(), 0);
+    // A second drop of a leaving company changes nothing.
+    doc.DropEnterprise(1);
+
+    EXPECT_EQ(doc.RemoveLeavingCompanies(), 1);
+    ASSERT_EQ(doc.GetCompanyCount(), 3);
+    EXPECT_FALSE(doc.IsLeaving(1));
+    EXPECT_EQ(doc.GetEnterprise(1)->GetName(), third);
+    EXPECT_EQ(TurnOrder(), (std::set<int>{0, 1, 2}));
+    EXPECT_EQ(doc.RemoveLeavingCompanies(), 0);
+}
+
+TEST_F(LeavingTest, MergersPassTheHoldingsAndRenumberTheRequestsAfterThem) {
+    const int directors = doc.GetEnterprise(1)->GetDirectorCount();
+    const int absorberDirectors = doc.GetEnterprise(3)->GetDirectorCount();
+    ASSERT_TRUE(doc.RequestMerger(1, 3));
+    ASSERT_TRUE(doc.RequestMerger(0, 3));
+    EXPECT_FALSE(doc.RequestMerger(1, 2));  // already leaving
+    EXPECT_FALSE(doc.RequestMerger(2, 0));  // its absorber is leaving
+    EXPECT_FALSE(doc.RequestMerger(2, 2));
+    EXPECT_EQ(doc.GetCompanyCount(), 4);
+
+    EXPECT_EQ(doc.RemoveLeavingCompanies(), 2);
+    ASSERT_EQ(doc.GetCompanyCount(), 2);
+    // The absorber, once company 3, is company 1 now and holds company 1's
+    // office and lot and its staff.
+    CEnterprise& absorber = *doc.GetEnterprise(1);
+    EXPECT_EQ(CellsOwnedBy(2), held);
+    EXPECT_TRUE(doc.GetMap().HasStructureAt(0, 4, 4));
+    EXPECT_GE(absorber.GetDirectorCount(), absorberDirectors + directors);
+    EXPECT_EQ(TurnOrder(), (std::set<int>{0, 1}));
+}
+
+TEST_F(LeavingTest, ACompanyDroppedWhileAMergerIntoItWaitsCancelsTheMerger) {
+    const std::string absorbed = doc.GetEnterprise(2)->GetName();
+    ASSERT_TRUE(doc.RequestMerger(2, 1));
+    ASSERT_TRUE(FailRecall(*doc.GetEnterprise(1)));
+    EXPECT_EQ(doc.RemoveLeavingCompanies(), 1);
+    ASSERT_EQ(doc.GetCompanyCount(), 3);
+    EXPECT_EQ(doc.GetEnterprise(1)->GetName(), absorbed);
+    EXPECT_EQ(CellsOwnedBy(2), 0);
+}
+
 TEST_F(GameTest, ANewGovernorTakesOfficeAndTheOldOneLeaves) {
     NewGame(3);
     int old = doc.GetMap().GetArea(0).GetGovernor();

@@ -224,6 +224,17 @@ TEST_F(GameTest, NamesAndPresidentsThatRunOutFailTheSetUp) {
     EXPECT_EQ(doc.GetEnterprise(1)->GetPresidentNumber(), 0);
 }
 
+TEST_F(GameTest, AReusedDocumentWithMorePlayersThanTheNewMapHoldsIsRefused) {
+    NewGame(6, 5);
+    auto small = MakeGameFixtureMap();
+    small->SetCellMetric(CMapDoc::metricInitialCompanies, 3);
+    small->SetCellMetric(CMapDoc::metricMaxCompanies, 3);
+    WriteFiles(*small);
+    doc.SetEnterpriseCount(0);
+    EXPECT_EQ(Prepare(doc), 0);
+    EXPECT_EQ(frame.messages.back(), "Insufficient \"Company Names\".\nORIGINAL.MQM");
+}
+
 // Persons tied to a former employer count as free: the one drawn is
 // appointed, whatever index the record itself carries.
 TEST_F(GameTest, PresidentsAreDrawnFromEveryPersonWithoutAnEmployer) {

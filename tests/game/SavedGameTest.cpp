@@ -225,6 +225,23 @@ INSTANTIATE_TEST_SUITE_P(
                 eMERCAVO_ERROR_FAILED}),
     [](const auto& info) { return info.param.name; });
 
+TEST_F(SavedGameTest, CellOwnersMustBeCompaniesOfTheGame) {
+    ASSERT_LT(doc.GetCompanyCount(), doc.GetMap().GetMaxCompanyCount());
+    CMapData& area = doc.GetMap().GetArea(1);
+    struct Case {
+        int owner;
+        int result;
+    };
+    // Owner values are company + 1: five companies own 1..5; 6 lies within
+    // the map's maximum but names no company of this game.
+    for (const Case c : {Case{5, -1}, Case{6, eMERCAVO_ERROR_CONTENTS}}) {
+        area.SetCellOwner(2, 1, c.owner);
+        CVDoc loaded;
+        auto scoped = ScopedDoc(&loaded);
+        EXPECT_EQ(loaded.LoadBytes(doc.SaveBytes()), c.result) << c.owner;
+    }
+}
+
 TEST_F(SavedGameTest, EdgeValuesThatLoad) {
     std::vector<uint8_t> bytes = doc.SaveBytes();
     SLayout layout(doc);

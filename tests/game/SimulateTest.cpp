@@ -114,4 +114,22 @@ TEST_F(SimulateTest, FailuresEndWithAMessage) {
     EXPECT_NE(Output().find("\n7   "), std::string::npos) << Output();
 }
 
+TEST_F(SimulateTest, APhaseThatThrowsStopsTheRunWithoutSavingOverTheGoodFile) {
+    const std::string good = folder + "good.mqd";
+    ASSERT_EQ(Run("--companies 4 --months 2 --seed 3 --save " + good), 0) << Output();
+    const std::vector<uint8_t> before = ReadAll(good);
+    // The game was saved in March of the first year: the failure comes in
+    // the first month the loaded game runs.
+    for (const std::string step : {"month start", "settlement", "bankruptcies"}) {
+        SCOPED_TRACE(step);
+        setenv("MERCAVO_SIMULATE_FAIL_STEP", step.c_str(), 1);
+        int status = Run("--load " + good + " --months 3 --save " + good);
+        unsetenv("MERCAVO_SIMULATE_FAIL_STEP");
+        EXPECT_EQ(status, 1) << Output();
+        EXPECT_NE(Output().find("year 1, March, step \"" + step + "\" failed"), std::string::npos)
+            << Output();
+        EXPECT_TRUE(ReadAll(good) == before);
+    }
+}
+
 }  // namespace

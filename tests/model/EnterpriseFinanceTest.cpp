@@ -247,11 +247,34 @@ TEST_F(ForcedSaleTest, SellsOwnStructuresAtHalfTheirLotPrice) {
 
 TEST_F(ForcedSaleTest, AuctionsThatRaiseTooLittleEndWithTheLastStructure) {
     MakeComputer();
-    doc.auctionResults = {0, 0};
+    doc.auctionResults = {10, 0};
     EXPECT_EQ(company.RaiseFundsBySale(80), 1);
     EXPECT_EQ(Auctions(),
               (std::vector<std::string>{"RunAuction(0,1,1,50)", "RunAuction(2,2,0,30)"}));
     EXPECT_EQ(Count(doc.calls, "ShowPaymentNotice"), 0);  // computer-played
+}
+
+TEST_F(ForcedSaleTest, AuctionsThatRaiseNothingAreAFailedSale) {
+    doc.auctionResults = {0, 0};
+    EXPECT_EQ(company.RaiseFundsBySale(80), 0);
+    EXPECT_EQ(Auctions().size(), 2u);
+    EXPECT_EQ(doc.calls.back(), "ShowPaymentNotice(1,80,0)");
+}
+
+TEST_F(ForcedSaleTest, RecallWhoseSaleRaisesNothingDropsTheCompanyWithoutRepaying) {
+    company.SetDebt(800);
+    company.SetFunds(0);
+    doc.auctionResults = {0, 0};
+    for (uint32_t seed = 1; seed <= 500 && Count(doc.calls, "RunAuction") == 0; ++seed) {
+        CRuntimeRandom::Seed(seed * 2654435761u);
+        doc.calls.clear();
+        int result = company.RunLoanRecall();
+        EXPECT_EQ(result, Count(doc.calls, "RunAuction") ? 0 : 1);
+    }
+    ASSERT_GT(Count(doc.calls, "RunAuction"), 0);
+    EXPECT_EQ(Count(doc.calls, "DropEnterprise"), 1);
+    EXPECT_EQ(Count(doc.calls, "IssueRepayLoan"), 0);
+    EXPECT_EQ(company.GetFunds(), 0);
 }
 
 TEST_F(ForcedSaleTest, FailsWhenTheStructuresAreWorthTooLittle) {

@@ -450,7 +450,7 @@ TEST_F(MapFixture, ConversionOfTheAreaRecord) {
 namespace {
 // Hands a record to its reader as the map document's dispatcher does: the
 // code after the class and group, the area index, then the fields.
-bool Deliver(CMapData& area, const std::string& record) {
+bool Deliver(CMapData& area, const std::string& record, const CAreaLimits& limits) {
     int code = std::stoi(record.substr(13, 3));
     std::string_view fields = std::string_view(record).substr(20);
     switch (code) {
@@ -471,9 +471,9 @@ bool Deliver(CMapData& area, const std::string& record) {
         case CMapData::kCodeStadiumList1:
             return area.ReadStadiumCells(fields, 1);
         case CMapData::kCodeCellValues:
-            return area.ReadCellValues(fields);
+            return area.ReadCellValues(fields, limits);
         default:
-            return area.ReadLayerChunk(fields, code - CMapData::kCodeLayer0);
+            return area.ReadLayerChunk(fields, code - CMapData::kCodeLayer0, limits);
     }
 }
 
@@ -496,7 +496,7 @@ TEST_F(MapFixture, StateTextsCopyAnArea) {
         EXPECT_LE(r.size(), 511u);
         EXPECT_EQ(r.substr(0, 13), "_MERCAVO30003");
         EXPECT_EQ(r.substr(16, 4), "0005");
-        EXPECT_TRUE(Deliver(copy, r)) << r.substr(0, 40);
+        EXPECT_TRUE(Deliver(copy, r, Limits())) << r.substr(0, 40);
     }
     EXPECT_TRUE(copy == area);
 
@@ -514,7 +514,7 @@ TEST_F(MapFixture, CellValuesCopySelectedLayers) {
     copy.SetGridSize(6, 5);
     const std::vector<CCellPoint> cells = {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {5, 4}, {3, 3}};
     for (const std::string& r : area.BuildCellValues(1, "1101111000", cells))
-        EXPECT_TRUE(Deliver(copy, r));
+        EXPECT_TRUE(Deliver(copy, r, Limits()));
     for (const CCellPoint& c : cells)
         for (int layer = 0; layer < CMapData::kLayerCount; ++layer) {
             bool selected = std::string("1101111000")[size_t(layer)] == '1';
@@ -534,6 +534,79 @@ TEST_F(MapFixture, CellValuesCopySelectedLayers) {
         for (size_t i = 0; i < records.size(); ++i)
             EXPECT_EQ(std::stoi(records[i].substr(30, 4)), c.counts[i]);
     }
+}
+
+TEST_F(MapFixture, HostileCellValuesAreRefusedWithNothingApplied) {
+    const CMapData source = MakeArea();
+    // The game runs with three companies although the map allows eight.
+    CAreaLimits limits = Limits();
+    limits.maxCompanies = 3;
+    struct Case {
+        const char* what;
+        CCellPoint cell;
+        std::function<void(CMapData&)> damage;
+    };
+    const Case cases[] = {
+        {"land type 3", {2, 2}, [](CMapData& a) { a.SetLandType(2, 2, 3); }},
+        {"land type -1", {2, 2}, [](CMapData& a) { a.SetLandType(2, 2, -1); }},
+        {"structure 6", {2, 2}, [](CMapData& a) { a.SetStructureNo(2, 2, 6); }},
+        {"structure -2",
+         {2, 2},
+         [](CMapData& a) { a.SetLayer(CMapData::layerStructure, 2, 2, -2); }},
+        {"anchor outside the grid", {2, 2}, [](CMapData& a) { a.SetCovered(2, 2, 9, 0); }},
+        {"anchor on a plain cell", {2, 2}, [](CMapData& a) { a.SetCovered(2, 2, 3, 2); }},
+        {"anchor taken from its covered cells",
+         {1, 1},
+         [](CMapData& a) { a.SetStructureNo(1, 1, 0); }},
+        {"construction state 3", {2, 2}, [](CMapData& a) { a.SetConstruction(2, 2, 3, 0); }},
+        {"building type 5", {2, 2}, [](CMapData& a) { a.SetConstruction(2, 2, 1, 5); }},
+        {"burning a house", {2, 2}, [](CMapData& a) { a.SetConstruction(2, 2, 2, kHouse + 1); }},
+        {"burning type 0", {2, 2}, [](CMapData& a) { a.SetConstruction(2, 2, 2, 0); }},
+        {"owner -1", {2, 2}, [](CMapData& a) { a.SetCellOwner(2, 2, -1); }},
+        {"owner past the map's companies", {2, 2}, [](CMapData& a) { a.SetCellOwner(2, 2, 9); }},
+        {"owner past the game's companies", {2, 2}, [](CMapData& a) { a.SetCellOwner(2, 2, 4); }},
+    };
+    for (const Case& c : cases) {
+        // A good change to another cell travels in the same record.
+        CMapData damaged = source;
+        damaged.SetLandValue(0, 4, 77);
+        c.damage(damaged);
+        const std::vector<std::string> records =
+            damaged.BuildCellValues(0, "1111111111", {{0, 4}, c.cell});
+        ASSERT_EQ(records.size(), 1u);
+        CMapData target = source;
+        EXPECT_FALSE(Deliver(target, records[0], limits)) << c.what;
+        EXPECT_TRUE(target == source) << c.what;
+    }
+    // Whole layers: each value in its layer's range.
+    struct LayerCase {
+        const char* what;
+        int layer;
+        int value;
+    };
+    const LayerCase layerCases[] = {
+        {"land type 3", CMapData::layerLandType, 3},
+        {"structure -2", CMapData::layerStructure, -2},
+        {"structure 6", CMapData::layerStructure, 6},
+        {"construction state 3", CMapData::layerConstructionState, 3},
+        {"construction type 6", CMapData::layerConstructionType, 6},
+        {"owner past the game's companies", CMapData::layerOwner, 4},
+        {"owner -1", CMapData::layerOwner, -1},
+    };
+    for (const LayerCase& c : layerCases) {
+        CMapData damaged = source;
+        damaged.SetLayer(c.layer, 2, 2, c.value);
+        CMapData target = source;
+        for (const std::string& record : damaged.BuildLayer(0, c.layer))
+            EXPECT_FALSE(Deliver(target, record, limits)) << c.what;
+        EXPECT_TRUE(target == source) << c.what;
+    }
+    // The last company's cell is taken.
+    CMapData owned = source;
+    owned.SetCellOwner(2, 2, 3);
+    CMapData target = source;
+    EXPECT_TRUE(Deliver(target, owned.BuildCellValues(0, "0000000010", {{2, 2}})[0], limits));
+    EXPECT_EQ(target.GetCellOwner(2, 2), 3);
 }
 
 TEST(MapStateTexts, FieldFormsOfTheEdgeCases) {
@@ -630,12 +703,12 @@ TEST_F(MapFixture, DamagedStateTextsAreDroppedWhole) {
     for (const Case& c : cases) {
         CMapData target = source;
         std::string record = "_MERCAVO30003" + FormatFixedInt(c.code, 3) + "0000" + c.text;
-        EXPECT_FALSE(Deliver(target, record)) << c.what;
+        EXPECT_FALSE(Deliver(target, record, Limits())) << c.what;
         EXPECT_TRUE(target == source) << c.what;
     }
     // The other layers and a layer number outside the ten.
     CMapData target = source;
-    EXPECT_FALSE(target.ReadLayerChunk(layer, 10));
+    EXPECT_FALSE(target.ReadLayerChunk(layer, 10, Limits()));
     EXPECT_FALSE(target.ReadStadiumCells(list0, 2));
 }
 

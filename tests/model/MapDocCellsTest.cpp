@@ -406,10 +406,11 @@ TEST_F(MapCellsTest, DemolishingUnownedCellsRemovesStructuresAndSites) {
     EXPECT_FALSE(map().IsSpecialCell(0, 3, 3));
 }
 
-TEST_F(MapCellsTest, RemovingACompanyMovesTheHigherOwnersDown) {
+TEST_F(MapCellsTest, RemovingACompanyMovesTheHigherOwnersDownAndFreesItsOwn) {
     for (int owner = 0; owner <= 5; ++owner) area().SetCellOwner(owner, 0, owner);
     map().RemoveCompanyFromMap(2);
-    const int expected[] = {0, 1, 2, 2, 3, 4};
+    // A cell the leaving company still held never passes to company 1.
+    const int expected[] = {0, 1, 2, 0, 3, 4};
     for (int x = 0; x <= 5; ++x) EXPECT_EQ(area().GetCellOwner(x, 0), expected[x]);
 }
 

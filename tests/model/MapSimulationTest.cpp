@@ -74,6 +74,14 @@ TEST(AreaPasses, LandClimbsToTheNextPlainTypeWhenItsValueReachesIt) {
     EXPECT_GE(stepped + 1, changed.size());
 }
 
+TEST(AreaPasses, AnAreaWithoutCellsHasNoLandTypesToStep) {
+    CFakeMapWorld world(MakeBlankMap(10, 10));
+    world.Map().GetArea(0).SetGridSize(0, 0);
+    CMapDoc::CCellSet changed;
+    world.Map().StepLandTypes(0, changed);
+    EXPECT_TRUE(changed.empty());
+}
+
 TEST(AreaPasses, WithTrendZeroApplyTrendChangesNothing) {
     CFakeMapWorld world(MakeBlankMap(10, 10));
     CRuntimeRandom::Seed(5);

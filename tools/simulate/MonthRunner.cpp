@@ -1,22 +1,55 @@
 #include "MonthRunner.h"
 
+#include <exception>
 #include <vector>
 
 #include "game/VDoc.h"
+#include "model/MercavoError.h"
 
 bool CMonthRunner::IsGameOver() const {
     return m_doc.GetYear() >= m_doc.GetGameYears() || m_doc.CompanyCount() == 0;
 }
 
 bool CMonthRunner::RunMonth() {
-    if (IsGameOver()) return false;
-    StartMonth();
-    RunTurns();
-    RunAreas();
-    Settle();
-    RemoveBankruptCompanies();
-    AdvanceCalendar();
+    if (IsGameOver() || m_failure) return false;
+    struct SStep {
+        const char* name;
+        Step run;
+    };
+    static constexpr SStep kSteps[] = {
+        {"month start", &CMonthRunner::StartMonth},
+        {"turns", &CMonthRunner::RunTurns},
+        {"areas", &CMonthRunner::RunAreas},
+        {"settlement", &CMonthRunner::Settle},
+        {"bankruptcies", &CMonthRunner::RemoveBankruptCompanies},
+        {"calendar", &CMonthRunner::AdvanceCalendar},
+    };
+    const int year = m_doc.GetYear(), month = m_doc.GetMonth();
+    for (const SStep& step : kSteps)
+        if (!RunStep(step.name, step.run, year, month)) return false;
     return !IsGameOver();
+}
+
+// A phase that throws has left the game in a state nobody checked: the run
+// stops here rather than carry it into the next phase or a saved file.
+bool CMonthRunner::RunStep(const char* name, Step step, int year, int month) {
+    std::string what;
+    try {
+        if (m_beforeStep) m_beforeStep(name);
+        (this->*step)();
+        // Every phase ends at a safe point: the companies that left during
+        // it go before the next phase walks the companies.
+        m_doc.RemoveLeavingCompanies();
+        return true;
+    } catch (const std::exception& e) {
+        what = e.what();
+    } catch (eMERCAVO_ERROR e) {
+        what = GetMercavoErrorText(e);
+    } catch (...) {
+        what = "an unknown exception";
+    }
+    m_failure = SFailure{year, month, name, what};
+    return false;
 }
 
 // Month start: a new turn order.
@@ -49,18 +82,15 @@ void CMonthRunner::Settle() {
     m_doc.BroadcastGameData();
 }
 
-// The bank's recall, company by company in turn order; a company that
-// leaves moves the later indexes down.
+// The bank's recall, company by company in turn order. A company that
+// fails it keeps its index until the phase ends.
 void CMonthRunner::RemoveBankruptCompanies() {
     if (m_doc.CompanyCount() < 2) return;
     std::vector<int> order;
     for (int p = 0; p < m_doc.CompanyCount(); ++p) order.push_back(m_doc.GetTurnEnterprise(p));
-    for (size_t k = 0; k < order.size(); ++k) {
-        CEnterprise* company = m_doc.GetEnterprise(order[k]);
-        if (!company || company->RunLoanRecall()) continue;
-        for (size_t later = k + 1; later < order.size(); ++later)
-            if (order[later] >= order[k]) --order[later];
-    }
+    for (int c : order)
+        if (CEnterprise* company = m_doc.GetEnterprise(c); company && !m_doc.IsLeaving(c))
+            company->RunLoanRecall();
 }
 
 void CMonthRunner::AdvanceCalendar() {

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,10 @@
 #include "platform/core/RuntimeRandom.h"
 
 namespace {
+
+// Names a month phase that is to fail: lets the end-to-end tests check what
+// a failing phase does to the run.
+constexpr const char* kFailStepVariable = "MERCAVO_SIMULATE_FAIL_STEP";
 
 // A game without human players steps with the shortest wait.
 constexpr int kComputerGameWait = 3;
@@ -111,9 +117,23 @@ int main(int argc, char** argv) {
     }
 
     CMonthRunner runner(doc);
+    if (const char* step = std::getenv(kFailStepVariable))
+        runner.SetBeforeStep([want = std::string(step)](const std::string& name) {
+            if (name == want)
+                throw std::out_of_range("failure asked for by " + std::string(kFailStepVariable));
+        });
     int months = options.months.value_or(-1);
     for (int m = 0; months < 0 || m < months; ++m)
         if (!runner.RunMonth()) break;
+
+    if (const auto& failure = runner.GetFailure()) {
+        // The game in memory is not to be trusted: the file named by --save
+        // keeps what it held.
+        std::fprintf(stderr, "simulate: year %d, %s, step \"%s\" failed: %s; nothing saved\n",
+                     failure->year + 1, GetMonthName(failure->month), failure->step.c_str(),
+                     failure->what.c_str());
+        return 1;
+    }
 
     int status = 0;
     if (!options.saveFile.empty() && !doc.SaveFile(options.saveFile)) {
