@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <functional>
 #include <map>
 
@@ -535,3 +536,40 @@ TEST(League, TeamOwnerIsTheDocumentsCompanyOrNone) {
         EXPECT_EQ(team.GetOwner(), c.expected);
     }
 }
+
+namespace {
+
+int MatchesPlayed(const CLeague& league) {
+    int games = 0;
+    for (int t = 0; t < league.GetTeamCount(); ++t) {
+        const CProTeam& team = league.GetTeam(t);
+        games += team.GetWins() + team.GetLosses() + team.GetDraws();
+    }
+    return games / 2;
+}
+
+// A saved game may ask for any number of games a month: the month plays
+// what the season has left (6 teams x 10 games / 2 = 30 matches) and ends
+// it; none a month plays nothing.
+TEST(LeagueSeasonBound, AMonthPlaysAtMostTheGamesLeftInTheSeason) {
+    for (int perMonth : {INT_MAX, 1 << 24, 11}) {
+        SCOPED_TRACE(perMonth);
+        CRuntimeRandom::Seed(31);
+        CLeague league = MakeLeague(6, 0, 10, 2);
+        league.StartSeason();
+        int tookPart = 0;
+        EXPECT_EQ(league.PlaySeasonMonth(tookPart), 0);
+        EXPECT_EQ(MatchesPlayed(league), 6);
+        league.SetSchedule(10, perMonth, {3});
+        EXPECT_EQ(league.PlaySeasonMonth(tookPart), 1);
+        EXPECT_EQ(MatchesPlayed(league), 30);
+        EXPECT_EQ(league.GetGamesCompleted(), 10);
+    }
+    CLeague idle = MakeLeague(6, 0, 10, 0);
+    idle.StartSeason();
+    int tookPart = 0;
+    EXPECT_EQ(idle.PlaySeasonMonth(tookPart), 0);
+    EXPECT_EQ(MatchesPlayed(idle), 0);
+}
+
+}  // namespace
