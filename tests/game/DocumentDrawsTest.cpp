@@ -282,6 +282,27 @@ TEST_F(NewGameDrawsTest, NamesAreDrawnUntilAFreeOneComesAndTheFirstColourIsTheLa
     EXPECT_EQ(doc.GetEnterprise(0)->GetColor(), 17);
 }
 
+// The draw for a free name is bounded: should it keep missing, the first
+// free name is taken after 65536 draws.
+TEST_F(NewGameDrawsTest, ANameDrawThatKeepsMissingTakesTheFirstFreeName) {
+    WriteFiles(*MakeGameFixtureMap());
+    doc.SetEnterpriseCount(4);
+    ASSERT_EQ(Prepare(doc), 1);
+    ASSERT_EQ(doc.SetPlayerCount(0, 1), 1);
+    CMapDoc& map = doc.GetMap();
+    const int names = map.GetCompanyNameCount();
+    for (int i = 0; i < names; ++i)
+        if (i != 4 && i != 6) map.SetCompanyNameUser(i, 3);
+    doc.GetEnterprise(0)->SetPresident(1);
+    CDraws draws(size_t{1} << 16, SScriptedDraw{names, 0});
+    draws.resize(draws.size() + 32, SScriptedDraw{32, 1});  // the colours
+    {
+        CScriptedDraws script(draws);
+        ASSERT_EQ(doc.SetupEnterprise(0, 0), 1);
+    }
+    EXPECT_EQ(map.GetCompanyNameUser(4), 0);
+}
+
 // Three draws among the persons without employer, each scored
 // RandomVary(s, s / 2) of the person's base rating s; the highest (the
 // first of equal scores) becomes president.
