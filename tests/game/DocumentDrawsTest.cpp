@@ -303,6 +303,34 @@ TEST_F(NewGameDrawsTest, ANameDrawThatKeepsMissingTakesTheFirstFreeName) {
     EXPECT_EQ(map.GetCompanyNameUser(4), 0);
 }
 
+// A start area: max(4 x areas, 5) tries, each Random(areas) and the rating v
+// of that area drawn as Random(v) + v; the strictly highest wins.
+TEST_F(NewGameDrawsTest, TheStartAreaIsTheBestOfItsTries) {
+    WriteFiles(*MakeGameFixtureMap());
+    doc.SetEnterpriseCount(4);
+    ASSERT_EQ(Prepare(doc), 1);
+    ASSERT_EQ(doc.SetPlayerCount(0, 1), 1);
+    const int areas = doc.GetMap().GetAreaCount();
+    ASSERT_EQ(areas, 2);
+    const CEnterprise& company = *doc.GetEnterprise(2);
+    const int v0 = doc.RateAreaForCompany(company, 0, 0);
+    const int v1 = doc.RateAreaForCompany(company, 1, 0);
+    ASSERT_GE(v1, 2);
+    // Area 0 at its lowest, then area 1 at its highest once: area 1 wins
+    // unless area 0's lowest is higher still.
+    CDraws draws;
+    for (int t = 0; t < 8; ++t)
+        draws = JoinDraws({draws, t == 5 ? CDraws{{areas, 1}, {v1, v1 - 1}}
+                                         : CDraws{{areas, 0}, {v0, 0}}});
+    {
+        CScriptedDraws script(draws);
+        doc.ChooseStartArea(2);
+    }
+    const int best = v1 - 1 + v1 > v0 ? 1 : 0;
+    EXPECT_EQ(doc.GetEnterprise(2)->GetAreaLevel(best), 1);
+    EXPECT_EQ(doc.GetEnterprise(2)->GetAreaLevel(1 - best), 0);
+}
+
 // Three draws among the persons without employer, each scored
 // RandomVary(s, s / 2) of the person's base rating s; the highest (the
 // first of equal scores) becomes president.

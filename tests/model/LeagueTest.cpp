@@ -9,6 +9,7 @@
 #include <map>
 
 #include "fakes/FakeServices.h"
+#include "fakes/ScriptedDraws.h"
 #include "model/Enterprise.h"
 #include "model/League.h"
 #include "model/MercavoError.h"
@@ -570,6 +571,50 @@ TEST(LeagueSeasonBound, AMonthPlaysAtMostTheGamesLeftInTheSeason) {
     int tookPart = 0;
     EXPECT_EQ(idle.PlaySeasonMonth(tookPart), 0);
     EXPECT_EQ(MatchesPlayed(idle), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Each team draws Random((strength - 5 + 2) x 2) in a league ranked by
+// points, Random((strength - 5 + 3) x 6) in one ranked by winning rate;
+// the higher number wins, by points 3 (2 when one apart, 1 each for a draw).
+TEST(LeagueMatchDraws, TheHigherDrawWins) {
+    struct SCase {
+        const char* name;
+        int rankByRate, strength0, strength1;
+        CDraws draws;
+        int wins0, wins1, draws0, points0, points1;
+    };
+    const SCase cases[] = {
+        {"points, weakest against strongest", 0, 5, 30, {{4, 3}, {54, 5}}, 0, 1, 0, 0, 3},
+        {"points, one apart", 0, 5, 5, {{4, 2}, {4, 1}}, 1, 0, 0, 2, 0},
+        {"points, a draw", 0, 5, 5, {{4, 1}, {4, 1}}, 0, 0, 1, 1, 1},
+        {"rate, weakest against strongest", 1, 5, 30, {{18, 17}, {168, 0}}, 1, 0, 0, 0, 0},
+        {"rate, a draw", 1, 5, 5, {{18, 9}, {18, 9}}, 0, 0, 1, 0, 0},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        CLeague league = MakeLeague(2, c.rankByRate, 2, 1);
+        league.GetTeam(0).SetStrength(c.strength0);
+        league.GetTeam(1).SetStrength(c.strength1);
+        league.NewRound();
+        {
+            CScriptedDraws script(c.draws);
+            league.PlayMatch(0, 1);
+        }
+        const CProTeam& a = league.GetTeam(0);
+        const CProTeam& b = league.GetTeam(1);
+        EXPECT_EQ(a.GetWins(), c.wins0);
+        EXPECT_EQ(b.GetWins(), c.wins1);
+        EXPECT_EQ(a.GetDraws(), c.draws0);
+        EXPECT_EQ(b.GetDraws(), c.draws0);
+        EXPECT_EQ(a.GetLosses(), c.wins1);
+        EXPECT_EQ(a.GetPoints(), c.points0);
+        EXPECT_EQ(b.GetPoints(), c.points1);
+        EXPECT_TRUE(league.IsPairPlayed(0, 1));
+    }
 }
 
 }  // namespace
