@@ -219,7 +219,17 @@ TEST_F(DocumentDrawsTest, PlansAgeAndTheProcessedFlagsClear) {
 
 // ---- New game ----
 
-class NewGameDrawsTest : public GameTest {};
+class NewGameDrawsTest : public GameTest {
+protected:
+    // The fixture files read and checked for four computer companies, not
+    // yet named.
+    void PrepareComputerGame() {
+        WriteFiles(*MakeGameFixtureMap());
+        doc.SetEnterpriseCount(4);
+        ASSERT_EQ(Prepare(doc), 1);
+        ASSERT_EQ(doc.SetPlayerCount(0, 1), 1);
+    }
+};
 
 // Area 0 first: its potential RandomVary(potential, 20); governors drawn
 // with Random(G) until a free one comes; his last election Random(-48);
@@ -260,10 +270,8 @@ TEST_F(NewGameDrawsTest, TheFirstAreaDrawsItsPotentialAndItsGovernor) {
 // A company name is drawn from the whole list until a free one comes; the
 // first company (no earlier colours) keeps the colour of its last draw.
 TEST_F(NewGameDrawsTest, NamesAreDrawnUntilAFreeOneComesAndTheFirstColourIsTheLastDrawn) {
-    WriteFiles(*MakeGameFixtureMap());
-    doc.SetEnterpriseCount(4);
-    ASSERT_EQ(Prepare(doc), 1);
-    ASSERT_EQ(doc.SetPlayerCount(0, 1), 1);
+    PrepareComputerGame();
+    if (HasFatalFailure()) return;
     CMapDoc& map = doc.GetMap();
     const int names = map.GetCompanyNameCount();
     ASSERT_GE(names, 8);
@@ -285,10 +293,8 @@ TEST_F(NewGameDrawsTest, NamesAreDrawnUntilAFreeOneComesAndTheFirstColourIsTheLa
 // The draw for a free name is bounded: should it keep missing, the first
 // free name is taken after 65536 draws.
 TEST_F(NewGameDrawsTest, ANameDrawThatKeepsMissingTakesTheFirstFreeName) {
-    WriteFiles(*MakeGameFixtureMap());
-    doc.SetEnterpriseCount(4);
-    ASSERT_EQ(Prepare(doc), 1);
-    ASSERT_EQ(doc.SetPlayerCount(0, 1), 1);
+    PrepareComputerGame();
+    if (HasFatalFailure()) return;
     CMapDoc& map = doc.GetMap();
     const int names = map.GetCompanyNameCount();
     for (int i = 0; i < names; ++i)
@@ -306,10 +312,8 @@ TEST_F(NewGameDrawsTest, ANameDrawThatKeepsMissingTakesTheFirstFreeName) {
 // A start area: max(4 x areas, 5) tries, each Random(areas) and the rating v
 // of that area drawn as Random(v) + v; the strictly highest wins.
 TEST_F(NewGameDrawsTest, TheStartAreaIsTheBestOfItsTries) {
-    WriteFiles(*MakeGameFixtureMap());
-    doc.SetEnterpriseCount(4);
-    ASSERT_EQ(Prepare(doc), 1);
-    ASSERT_EQ(doc.SetPlayerCount(0, 1), 1);
+    PrepareComputerGame();
+    if (HasFatalFailure()) return;
     const int areas = doc.GetMap().GetAreaCount();
     ASSERT_EQ(areas, 2);
     const CEnterprise& company = *doc.GetEnterprise(2);
@@ -335,10 +339,8 @@ TEST_F(NewGameDrawsTest, TheStartAreaIsTheBestOfItsTries) {
 // RandomVary(s, s / 2) of the person's base rating s; the highest (the
 // first of equal scores) becomes president.
 TEST_F(NewGameDrawsTest, ThePresidentIsTheBestOfThreeDraws) {
-    WriteFiles(*MakeGameFixtureMap());
-    doc.SetEnterpriseCount(4);
-    ASSERT_EQ(Prepare(doc), 1);
-    ASSERT_EQ(doc.SetPlayerCount(0, 1), 1);
+    PrepareComputerGame();
+    if (HasFatalFailure()) return;
     const int persons = doc.GetDirectorTableSize();
     auto rating = [&](int p) { return doc.GetDirector(p)->GetBaseRating(); };
     const int s2 = rating(2), s5 = rating(5), s8 = rating(8);
