@@ -62,7 +62,9 @@ int CVDoc::PackFaceStrips(int& counter, bool governors, int first, int last) {
 
 void CVDoc::RepackFaceGroup(int i, bool governors) {
     std::vector<CPersonData>& table = Table(governors);
-    if (i < 0 || i >= static_cast<int>(table.size())) return;
+    // Only the update of a group's last person packs the group: the persons
+    // before it arrive first.
+    if (i < 0 || i >= static_cast<int>(table.size()) || i % kGroupSize != kGroupSize - 1) return;
     int first = i / kGroupSize * kGroupSize;
     int last = std::min(first + kGroupSize, static_cast<int>(table.size())) - 1;
     // The group keeps its strip number, so that the other persons of the

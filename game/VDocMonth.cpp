@@ -91,15 +91,19 @@ void CVDoc::RunLeagueMonth() {
             if (owned) Services::Report().ShowChampion(l, champion);
         }
         bool mark = false;
+        // Two passes, the offers first, then the popularity: a replayed seed
+        // draws in this order.
         for (int t = 0; t < league.GetTeamCount(); ++t) {
             CProTeam& team = league.GetTeam(t);
-            if (team.GetOwnerIndex() < 0) {
-                int flag = Random(team.GetWinPower()) > 5 ? 1 : 0;
-                if (flag != team.IsForSale() && Random(12) == 0) {
-                    team.SetForSale(flag);
-                    mark = true;
-                }
+            if (team.GetOwnerIndex() >= 0) continue;
+            int flag = Random(team.GetWinPower()) > 5 ? 1 : 0;
+            if (flag != team.IsForSale() && Random(12) == 0) {
+                team.SetForSale(flag);
+                mark = true;
             }
+        }
+        for (int t = 0; t < league.GetTeamCount(); ++t) {
+            CProTeam& team = league.GetTeam(t);
             if (Random(36) == 0) {
                 team.SetPopularity(team.GetPopularity() + (Random(10) >= 7 ? 1 : -1));
                 mark = true;

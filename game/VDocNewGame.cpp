@@ -29,6 +29,8 @@ constexpr const char* kNoMemoryText = "読み込むのに必要なﾒﾓﾘが�
 constexpr const char* kBadFileText = "次のﾌｧｲﾙが正しく読み込めませんでした。\n%s";
 // A start area is chosen from this many draws at the least.
 constexpr int kMinStartAreaTries = 5;
+// The draws of a company name before the first free one is taken instead.
+constexpr int kMaxCompanyNameDraws = 1 << 16;
 
 void ShowWarning(const std::string& text) {
     Services::Frame().ShowMessageBox(text, kMessageBoxOk | kMessageIconExclamation);
@@ -288,14 +290,22 @@ int CVDoc::SetupEnterprise(int c, int keepName) {
     return 1;
 }
 
-// Only free names are drawn from, so that a map whose names are all taken
-// ends the draw.
+// Draws from the whole list until a free name comes, as a replayed seed
+// expects. A map whose names are all taken ends the draw at once, and a list
+// longer than the generator reaches ends it after a bounded number of draws
+// with the first free name.
 int CVDoc::DrawFreeCompanyName() const {
-    std::vector<int> free;
-    for (int i = 0; i < GetMap().GetCompanyNameCount(); ++i)
-        if (GetMap().GetCompanyNameUser(i) == -1) free.push_back(i);
-    if (free.empty()) return -1;
-    return free[static_cast<size_t>(Random(static_cast<int>(free.size())))];
+    const CMapDoc& map = GetMap();
+    const int count = map.GetCompanyNameCount();
+    int firstFree = -1;
+    for (int i = 0; i < count && firstFree < 0; ++i)
+        if (map.GetCompanyNameUser(i) == -1) firstFree = i;
+    if (firstFree < 0) return -1;
+    for (int tries = 0; tries < kMaxCompanyNameDraws; ++tries) {
+        int drawn = Random(count);
+        if (map.GetCompanyNameUser(drawn) == -1) return drawn;
+    }
+    return firstFree;
 }
 
 int CVDoc::ChoosePresident(int /*c*/) {

@@ -135,8 +135,14 @@ int CLeague::PlaySeasonMonth(int& tookPart) {
     int left = CountUnplayedPairs();
     int64_t played = cyclePairs + static_cast<int64_t>(m_gamesCompleted) * n / 2 - left;
     int64_t teamGames = static_cast<int64_t>(m_gamesPerMonth) * n;
-    int64_t matches =
-        teamGames / 2 + (teamGames % 2 != 0 ? 1 : 0) - ((2 * played) % teamGames != 0 ? 1 : 0);
+    int64_t matches = teamGames == 0 ? 0
+                                     : teamGames / 2 + (teamGames % 2 != 0 ? 1 : 0) -
+                                           ((2 * played) % teamGames != 0 ? 1 : 0);
+    // A month never plays more than the season has left, whatever games per
+    // month a saved game asks for.
+    const int64_t seasonLeft = static_cast<int64_t>(n) * (int64_t{g} - m_gamesCompleted) / 2 -
+                               (cyclePairs - left);
+    matches = std::clamp<int64_t>(matches, 0, std::max<int64_t>(seasonLeft, 0));
     for (int64_t k = 0; k < matches; ++k) {
         if (left == 0) {
             m_gamesCompleted += n - 1;

@@ -133,11 +133,10 @@ int CMapDoc::RateSite(int area, int x, int y, int radius, int company, int curre
     double sum = 0.0, weights = 0.0;
     for (int cy = std::max(y - r, 0); cy <= std::min(y + r, a.GetHeight() - 1); ++cy)
         for (int cx = std::max(x - r, 0); cx <= std::min(x + r, a.GetWidth() - 1); ++cx) {
+            // The corners of the widest square lie beyond the reach of the
+            // weights: their weight is below 0 and they count against the sum.
             double weight =
                 table[static_cast<size_t>(std::abs(cy - y))][static_cast<size_t>(std::abs(cx - x))];
-            // The corners of the widest square lie beyond the reach of the
-            // weights: they count for nothing.
-            if (weight <= 0.0) continue;
             double value = CellBaseValue(a, cx, cy, current);
             if (company >= 0) {
                 int owner = a.GetCellOwner(cx, cy);

@@ -11,7 +11,10 @@ void SeedRandom() {
 }
 
 int Random(int n) {
-    int x = CRuntimeRandom::Next();
+    return ScaleDraw(CRuntimeRandom::NextFor(n), n);
+}
+
+int ScaleDraw(int x, int n) {
     // 64-bit product: identical to the 32-bit one wherever that did not
     // overflow, and defined for the large n some callers pass.
     int64_t scaled = (static_cast<int64_t>(x) - 1) * n / CRuntimeRandom::kMax;

@@ -14,6 +14,9 @@ void SeedRandom();
 // 0..n-1; n = 0 gives 0; a negative n gives n + 1..0.
 int Random(int n);
 
+// The scaling of Random: what Random(n) gives for the raw draw x (0..32767).
+int ScaleDraw(int x, int n);
+
 // v moved up or down by Random(Random(spread + 1)), which leans towards
 // small amounts.
 int RandomVary(int v, int spread);

@@ -225,8 +225,7 @@ const CLeague* CFakeDocService::GetLeague(int league) {
 }
 
 int CFakeDocService::GetLotPrice(int area, int x, int y, int landOnly) {
-    (void)landOnly;
-    auto found = lotPrices.find({area, x, y});
+    auto found = lotPrices.find({area, x, y, landOnly});
     return found == lotPrices.end() ? -1 : found->second;
 }
 

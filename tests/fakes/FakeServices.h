@@ -230,7 +230,8 @@ public:
     int initialCompanyCount = 7, maxCompanyCount = 10;
     // Lot prices by cell (others -1), and what each auction raises, in order
     // (0 once the list is used up).
-    std::map<std::tuple<int, int, int>, int> lotPrices;
+    // Keyed by area, x, y and the land-only flag.
+    std::map<std::tuple<int, int, int, int>, int> lotPrices;
     std::deque<int> auctionResults;
     int pressureRoll = 0;
     bool networkGame = false;

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "GameFixture.h"
+#include "fakes/Golden.h"
 #include "platform/core/Archive.h"
 
 namespace {
@@ -30,10 +31,22 @@ protected:
 
     // The exit status of simulate with the fixture's data files.
     int Run(const std::string& arguments) {
-        std::string command = program + " --map " + folder + "ORIGINAL.MQM --persons " + folder +
-                              "ORIGINAL.MQP " + arguments + " > " + folder + "out.txt 2>&1";
+        return RunWithData("--map " + folder + "ORIGINAL.MQM --persons " + folder +
+                           "ORIGINAL.MQP " + arguments);
+    }
+    // The exit status of simulate, which reads the program folder's data
+    // files unless the arguments name others.
+    int RunWithData(const std::string& arguments) {
+        std::string command = program + " " + arguments + " > " + folder + "out.txt 2>&1";
         int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    // The game checksum of the last run's summary.
+    std::string GameChecksum() {
+        const std::string out = Output();
+        const std::string label = "game checksum ";
+        size_t at = out.find(label);
+        return at == std::string::npos ? "none" : out.substr(at + label.size(), 8);
     }
     std::string Output() {
         std::vector<uint8_t> bytes = ReadAll(folder + "out.txt");
@@ -100,6 +113,33 @@ TEST_F(SimulateTest, TheSameSeedGivesTheSameGame) {
     EXPECT_TRUE(ReadAll(folder + "one.txt") == ReadAll(folder + "two.txt"));
     ASSERT_EQ(Run("--companies 5 --months 14 --seed 10 --save " + folder + "three.mqd"), 0);
     EXPECT_FALSE(ReadAll(folder + "one.mqd") == ReadAll(folder + "three.mqd"));
+}
+
+// Seeded games pinned: any change of a rule's draws or figures moves a
+// checksum. The expected values live in tests/golden (see its README for
+// rewriting them when a change is meant).
+TEST_F(SimulateTest, GoldenSeededGamesOnTheFixtureData) {
+    std::string pinned;
+    for (int seed : {1, 2, 3}) {
+        const std::string run = "--companies 5 --months 24 --seed " + std::to_string(seed);
+        ASSERT_EQ(Run(run), 0) << Output();
+        pinned += run + ": " + GameChecksum() + "\n";
+    }
+    ExpectGolden("simulate-fixture", pinned);
+}
+
+TEST_F(SimulateTest, GoldenSeededGamesOnTheAuthoredData) {
+    const std::string home = std::getenv("MERCAVO_HOME");
+    if (!std::filesystem::exists(home + "/ORIGINAL.MQM") ||
+        !std::filesystem::exists(home + "/ORIGINAL.MQP"))
+        GTEST_SKIP() << "no authored data files in " << home;
+    std::string pinned;
+    for (int seed : {1, 2}) {
+        const std::string run = "--companies 7 --months 12 --seed " + std::to_string(seed);
+        ASSERT_EQ(RunWithData(run), 0) << Output();
+        pinned += run + ": " + GameChecksum() + "\n";
+    }
+    ExpectGolden("simulate-authored", pinned);
 }
 
 TEST_F(SimulateTest, FailuresEndWithAMessage) {

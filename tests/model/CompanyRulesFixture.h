@@ -60,6 +60,13 @@ protected:
             company.AddYearResult(0, m, 0, 0, perMonth, 0);
     }
 
+    // The company as Init leaves it (no strike history, no staff).
+    void FreshCompany() {
+        CEnterprise fresh;
+        ASSERT_EQ(fresh.Init(kNumber, kAreas), 1);
+        company = fresh;
+    }
+
     void Staff(int employees, int salary) {
         company.SetEmployees(employees);
         company.SetEmployeesAtWork(employees);

@@ -123,9 +123,7 @@ TEST_F(StaffTest, StrikeTest) {
     };
     for (const SStrikeCase& c : cases) {
         SCOPED_TRACE(c.name);
-        CEnterprise fresh;
-        ASSERT_EQ(fresh.Init(kNumber, kAreas), 1);
-        company = fresh;
+        FreshCompany();
         Staff(1000, c.salary);
         company.SetMorale(c.morale);
         if (c.earlierStrike) {

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <functional>
 #include <map>
 
 #include "fakes/FakeServices.h"
+#include "fakes/ScriptedDraws.h"
 #include "model/Enterprise.h"
 #include "model/League.h"
 #include "model/MercavoError.h"
@@ -535,3 +537,84 @@ TEST(League, TeamOwnerIsTheDocumentsCompanyOrNone) {
         EXPECT_EQ(team.GetOwner(), c.expected);
     }
 }
+
+namespace {
+
+int MatchesPlayed(const CLeague& league) {
+    int games = 0;
+    for (int t = 0; t < league.GetTeamCount(); ++t) {
+        const CProTeam& team = league.GetTeam(t);
+        games += team.GetWins() + team.GetLosses() + team.GetDraws();
+    }
+    return games / 2;
+}
+
+// A saved game may ask for any number of games a month: the month plays
+// what the season has left (6 teams x 10 games / 2 = 30 matches) and ends
+// it; none a month plays nothing.
+TEST(LeagueSeasonBound, AMonthPlaysAtMostTheGamesLeftInTheSeason) {
+    for (int perMonth : {INT_MAX, 1 << 24, 11}) {
+        SCOPED_TRACE(perMonth);
+        CRuntimeRandom::Seed(31);
+        CLeague league = MakeLeague(6, 0, 10, 2);
+        league.StartSeason();
+        int tookPart = 0;
+        EXPECT_EQ(league.PlaySeasonMonth(tookPart), 0);
+        EXPECT_EQ(MatchesPlayed(league), 6);
+        league.SetSchedule(10, perMonth, {3});
+        EXPECT_EQ(league.PlaySeasonMonth(tookPart), 1);
+        EXPECT_EQ(MatchesPlayed(league), 30);
+        EXPECT_EQ(league.GetGamesCompleted(), 10);
+    }
+    CLeague idle = MakeLeague(6, 0, 10, 0);
+    idle.StartSeason();
+    int tookPart = 0;
+    EXPECT_EQ(idle.PlaySeasonMonth(tookPart), 0);
+    EXPECT_EQ(MatchesPlayed(idle), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Each team draws Random((strength - 5 + 2) x 2) in a league ranked by
+// points, Random((strength - 5 + 3) x 6) in one ranked by winning rate;
+// the higher number wins, by points 3 (2 when one apart, 1 each for a draw).
+TEST(LeagueMatchDraws, TheHigherDrawWins) {
+    struct SCase {
+        const char* name;
+        int rankByRate, strength0, strength1;
+        CDraws draws;
+        int wins0, wins1, draws0, points0, points1;
+    };
+    const SCase cases[] = {
+        {"points, weakest against strongest", 0, 5, 30, {{4, 3}, {54, 5}}, 0, 1, 0, 0, 3},
+        {"points, one apart", 0, 5, 5, {{4, 2}, {4, 1}}, 1, 0, 0, 2, 0},
+        {"points, a draw", 0, 5, 5, {{4, 1}, {4, 1}}, 0, 0, 1, 1, 1},
+        {"rate, weakest against strongest", 1, 5, 30, {{18, 17}, {168, 0}}, 1, 0, 0, 0, 0},
+        {"rate, a draw", 1, 5, 5, {{18, 9}, {18, 9}}, 0, 0, 1, 0, 0},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        CLeague league = MakeLeague(2, c.rankByRate, 2, 1);
+        league.GetTeam(0).SetStrength(c.strength0);
+        league.GetTeam(1).SetStrength(c.strength1);
+        league.NewRound();
+        {
+            CScriptedDraws script(c.draws);
+            league.PlayMatch(0, 1);
+        }
+        const CProTeam& a = league.GetTeam(0);
+        const CProTeam& b = league.GetTeam(1);
+        EXPECT_EQ(a.GetWins(), c.wins0);
+        EXPECT_EQ(b.GetWins(), c.wins1);
+        EXPECT_EQ(a.GetDraws(), c.draws0);
+        EXPECT_EQ(b.GetDraws(), c.draws0);
+        EXPECT_EQ(a.GetLosses(), c.wins1);
+        EXPECT_EQ(a.GetPoints(), c.points0);
+        EXPECT_EQ(b.GetPoints(), c.points1);
+        EXPECT_TRUE(league.IsPairPlayed(0, 1));
+    }
+}
+
+}  // namespace

@@ -224,7 +224,7 @@ TEST_P(SiteRatingTest, Rating) {
 INSTANTIATE_TEST_SUITE_P(Cells, SiteRatingTest,
                          // Values of 50 everywhere: trunc(sqrt(50 x 100)) = 70.
                          ::testing::Values(SSiteCase{"radius_2", 2, -1, 0, false, 70},
-                                           // Corner weights are negative at radius 6: skipped.
+                                           // Corner weights are negative at radius 6.
                                            SSiteCase{"radius_6", 6, -1, 0, false, 70},
                                            SSiteCase{"radius_clamped_low", -3, -1, 0, false, 70},
                                            SSiteCase{"radius_clamped_high", 40, -1, 0, false, 70},
@@ -232,6 +232,20 @@ INSTANTIATE_TEST_SUITE_P(Cells, SiteRatingTest,
                                            SSiteCase{"own_land_human", 3, 1, 2, true, 132},
                                            SSiteCase{"other_company_land", 3, 1, 3, false, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// At radius 6 the corners of the square weigh -sqrt(2): flats (330 with
+// their meadow) in the four corners lower the mean of meadow 30 (rating
+// trunc(sqrt(3000)) = 54) to 50; at radius 5 the corners are outside.
+TEST(SiteRatingCorners, TheCornersOfTheWidestSquareCountAgainstTheSum) {
+    constexpr int kFlats = 3;
+    CFakeMapWorld world(MakeBlankMap(13, 13));
+    CMapDoc& m = world.Map();
+    EXPECT_EQ(m.RateSite(0, 6, 6, 6, -1, 0), 54);
+    for (int y : {0, 12})
+        for (int x : {0, 12}) m.SetStructureAt(0, x, y, kFlats + 1);
+    EXPECT_EQ(m.RateSite(0, 6, 6, 6, -1, 0), 50);
+    EXPECT_EQ(m.RateSite(0, 6, 6, 5, -1, 0), 54);
+}
 
 TEST_F(MapCellsTest, EnvironmentAverageSkipsCellsBeyondTheWeightsReach) {
     CBD& kiosk = *map().GetStructureType(kKiosk);

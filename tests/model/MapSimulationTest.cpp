@@ -12,6 +12,7 @@
 #include <string>
 
 #include "fakes/FakeMapWorld.h"
+#include "fakes/Golden.h"
 #include "fakes/MapFileFixture.h"
 #include "fakes/MapWorldFixtures.h"
 #include "model/MapDoc.h"
@@ -398,6 +399,21 @@ std::string CheckArea(const CMapDoc& map, int area) {
     return fault.str();
 }
 
+// One line per area: the hash of the area's stored form, which holds every
+// layer and every figure.
+std::string AreaHashes(const CMapDoc& map, int areas) {
+    std::string text;
+    for (int area = 0; area < areas; ++area) {
+        CMapData copy = map.GetArea(area);
+        CMemoryStream out;
+        CArchive store(out, CArchive::store);
+        copy.Serialize(store);
+        text += (area ? "\n" : "") + std::string("area ") + std::to_string(area) + " " +
+                HashText(out.Bytes());
+    }
+    return text;
+}
+
 void Soak(CFakeMapWorld& world, int areas, int months) {
     CMapDoc& map = world.Map();
     map.InitAreaValues();
@@ -426,6 +442,7 @@ TEST(AreaSoak, TwentyYearsOnTheFixtureMap) {
     m.GetArea(1).InitPotential(-60);
     CRuntimeRandom::Seed(20260);
     Soak(world, m.GetAreaCount(), 240);
+    ExpectGolden("area-soak-fixture", AreaHashes(m, m.GetAreaCount()));
     // Twenty years of wear take the company structures down.
     EXPECT_FALSE(world.frame.lostStructures.empty());
 }
@@ -435,6 +452,7 @@ TEST(AreaSoak, TwentyYearsOnBusyAreas) {
     world.Map().GetArea(1).SetGovernor(2);
     CRuntimeRandom::Seed(20262);
     Soak(world, 3, 240);
+    ExpectGolden("area-soak-busy", AreaHashes(world.Map(), 3));
     EXPECT_FALSE(world.frame.lostStructures.empty());
 }
 
@@ -452,6 +470,7 @@ TEST(AreaSoak, TwentyYearsOnTheAuthoredMap) {
     }
     CRuntimeRandom::Seed(20261);
     Soak(world, areas, 240);
+    ExpectGolden("area-soak-authored", AreaHashes(world.Map(), areas));
 }
 
 }  // namespace
