@@ -5,6 +5,8 @@ function(mercavo_layer name)
   cmake_parse_arguments(L "QT" "DIR" "DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${PROJECT_SOURCE_DIR}/${L_DIR}/*.cpp)
+  # A layer's program (its main) lives in main/ and is built on its own.
+  list(FILTER sources EXCLUDE REGEX "/${L_DIR}/main/")
   if(NOT sources)
     return()
   endif()

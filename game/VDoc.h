@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "game/FrameState.h"
+#include "model/FrameState.h"
 #include "model/Enterprise.h"
 #include "model/MapDoc.h"
 #include "model/PersonData.h"

@@ -10,6 +10,7 @@
 #include "game/VDoc.h"
 #include "model/EnterpriseLimits.h"
 #include "model/MercavoError.h"
+#include "model/StoredCount.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ArchiveException.h"
@@ -22,17 +23,6 @@ namespace {
 constexpr uint64_t kMinPersonBytes = 200;
 // The smallest company record.
 constexpr uint64_t kMinCompanyBytes = 64;
-
-int ReadInt(CArchive& ar, int lo, int hi, eMERCAVO_ERROR error = eMERCAVO_ERROR_CONTENTS) {
-    int value = ar.ReadInt();
-    if (value < lo || value > hi) throw error;
-    return value;
-}
-
-void CheckFits(CArchive& ar, int64_t count, uint64_t bytesEach) {
-    if (count < 0 || static_cast<uint64_t>(count) > ar.Stream().Remaining() / bytesEach)
-        throw eMERCAVO_ERROR_CONTENTS;
-}
 
 void CheckIndex(int value, int lo, int end) {
     if (value < lo || value >= end) throw eMERCAVO_ERROR_CONTENTS;
@@ -92,8 +82,8 @@ void CVDoc::Store(CArchive& ar) {
 void CVDoc::Load(CArchive& ar) {
     char header[kFileHeaderSize];
     ar.Read(header, sizeof header);
-    ReadInt(ar, kFormatVersion, kFormatVersion, eMERCAVO_ERROR_VERSION);
-    ReadInt(ar, 0, 0, eMERCAVO_ERROR_VERSION);
+    ReadStoredInt(ar, kFormatVersion, kFormatVersion, eMERCAVO_ERROR_VERSION);
+    ReadStoredInt(ar, 0, 0, eMERCAVO_ERROR_VERSION);
     m_frame->Serialize(ar);
     LoadCalendar(ar);
     GetMap().Serialize(ar);
@@ -109,21 +99,21 @@ void CVDoc::Load(CArchive& ar) {
 
 void CVDoc::LoadCalendar(CArchive& ar) {
     // One below the largest value, so that counting this load stays in range.
-    m_game.loadCount = ReadInt(ar, 0, INT_MAX - 1, eMERCAVO_ERROR_VERSION) + 1;
+    m_game.loadCount = ReadStoredInt(ar, 0, INT_MAX - 1, eMERCAVO_ERROR_VERSION) + 1;
     m_game.personChecksum = ar.ReadInt();
-    m_game.playYears = ReadInt(ar, 0, INT_MAX);
-    m_game.year = ReadInt(ar, 0, m_game.playYears - 1);
-    m_game.month = ReadInt(ar, 0, 11);
+    m_game.playYears = ReadStoredInt(ar, 0, INT_MAX);
+    m_game.year = ReadStoredInt(ar, 0, m_game.playYears - 1);
+    m_game.month = ReadStoredInt(ar, 0, 11);
 }
 
 void CVDoc::LoadCompanies(CArchive& ar) {
-    m_game.startingPlayers = ReadInt(ar, 0, INT_MAX);
-    m_game.humanPlayers = ReadInt(ar, 0, INT_MAX);
+    m_game.startingPlayers = ReadStoredInt(ar, 0, INT_MAX);
+    m_game.humanPlayers = ReadStoredInt(ar, 0, INT_MAX);
     // No game has more companies than its map offers names, relations and
     // colours for.
     int limit = std::min(GetMap().GetMaxCompanyCount(), CMapDoc::kMaxCompanyLimit);
-    int n = ReadInt(ar, m_game.humanPlayers, limit);
-    CheckFits(ar, n, kMinCompanyBytes);
+    int n = ReadStoredInt(ar, m_game.humanPlayers, limit);
+    CheckStoredFits(ar, n, kMinCompanyBytes);
     m_game.companies.clear();
     m_game.companies.resize(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
@@ -134,9 +124,9 @@ void CVDoc::LoadCompanies(CArchive& ar) {
 }
 
 void CVDoc::LoadPersons(CArchive& ar) {
-    int d = ReadInt(ar, 1, INT_MAX);
-    int g = ReadInt(ar, 1, INT_MAX);
-    m_game.firstYearCandidates = ReadInt(ar, 1, INT_MAX);
+    int d = ReadStoredInt(ar, 1, INT_MAX);
+    int g = ReadStoredInt(ar, 1, INT_MAX);
+    m_game.firstYearCandidates = ReadStoredInt(ar, 1, INT_MAX);
     m_game.faceStrips.clear();
     int stripCounter = 0;
     LoadPersonTable(ar, false, d, stripCounter);
@@ -144,7 +134,7 @@ void CVDoc::LoadPersons(CArchive& ar) {
 }
 
 void CVDoc::LoadPersonTable(CArchive& ar, bool governors, int count, int& stripCounter) {
-    CheckFits(ar, count, kMinPersonBytes);
+    CheckStoredFits(ar, count, kMinPersonBytes);
     std::vector<CPersonData>& table = Table(governors);
     table.clear();
     table.resize(static_cast<size_t>(count));
@@ -163,19 +153,19 @@ void CVDoc::LoadTurnsAndStock(CArchive& ar) {
     const int n = CompanyCount();
     // Every turn handler takes the entries as company indexes: the table
     // must name every company exactly once.
-    m_game.turnPosition = ReadInt(ar, 0, std::max(n - 1, 0));
+    m_game.turnPosition = ReadStoredInt(ar, 0, std::max(n - 1, 0));
     m_game.turnOrder.assign(static_cast<size_t>(n), 0);
     std::vector<bool> seen(static_cast<size_t>(n), false);
     for (int& entry : m_game.turnOrder) {
-        entry = ReadInt(ar, 0, n - 1);
+        entry = ReadStoredInt(ar, 0, n - 1);
         if (seen[static_cast<size_t>(entry)]) throw eMERCAVO_ERROR_CONTENTS;
         seen[static_cast<size_t>(entry)] = true;
     }
-    m_game.interestRate = ReadInt(ar, 0, INT_MAX);
+    m_game.interestRate = ReadStoredInt(ar, 0, INT_MAX);
     int64_t entries = (int64_t{n} + 1) * n;
-    CheckFits(ar, entries, 4);
+    CheckStoredFits(ar, entries, 4);
     m_game.stock.assign(static_cast<size_t>(entries), 0);
-    for (int& v : m_game.stock) v = ReadInt(ar, 0, INT_MAX);
+    for (int& v : m_game.stock) v = ReadStoredInt(ar, 0, INT_MAX);
 }
 
 void CVDoc::LoadAuthor(CArchive& ar) {
@@ -183,20 +173,20 @@ void CVDoc::LoadAuthor(CArchive& ar) {
     int size = ar.ReadInt();
     m_game.authorMark.Free();
     if (size <= 0) return;
-    CheckFits(ar, size, 1);
+    CheckStoredFits(ar, size, 1);
     if (!m_game.authorMark.Alloc(static_cast<size_t>(size))) throw eMERCAVO_ERROR_MEMORY;
     ar.Read(m_game.authorMark.Lock(), static_cast<size_t>(size));
 }
 
 void CVDoc::LoadSettings(CArchive& ar) {
-    m_game.viewDirection = ReadInt(ar, 0, 3);
+    m_game.viewDirection = ReadStoredInt(ar, 0, 3);
     // A damaged file must not make every wait last hours: the Options
     // dialog's range holds.
-    m_game.waitTime = std::min(ReadInt(ar, 0, INT_MAX), kMaxWaitTime);
+    m_game.waitTime = std::min(ReadStoredInt(ar, 0, INT_MAX), kMaxWaitTime);
     m_game.activityReport = ar.ReadByte();
     if (m_game.activityReport > 1) throw eMERCAVO_ERROR_CONTENTS;
     // -1: no area to show; the view is handed nothing below that.
-    m_game.savedArea = ReadInt(ar, -1, GetMap().GetAreaCount() - 1);
+    m_game.savedArea = ReadStoredInt(ar, -1, GetMap().GetAreaCount() - 1);
 }
 
 // The indexes that the companies, the persons and the map hold into each
