@@ -127,8 +127,15 @@ void SLayout::MeasureMap(CMapDoc& mapDoc, size_t end) {
     at -= 8 + (4 + mapDoc.GetRawBlock(2).Size()) + (4 + mapDoc.GetRawBlock(1).Size()) +
           2 * CMapDoc::kTextSize;
     structureTypes.assign(static_cast<size_t>(mapDoc.GetStructureTypeCount()), 0);
+    structureTypeSizes.assign(structureTypes.size(), 0);
     for (int i = mapDoc.GetStructureTypeCount() - 1; i >= 0; --i) {
         CBD& type = *mapDoc.GetStructureType(i);
+        // The size, four figures and six effect values come before the two
+        // texts at the end.
+        structureTypeSizes[static_cast<size_t>(i)] = at - 48 - StoredSize([&](CArchive& ar) {
+                                                         ar.WriteRecordText(type.GetName());
+                                                         ar.WriteRecordText(type.GetSecondText());
+                                                     });
         at -= StoredSize([&](CArchive& ar) { type.Serialize(ar); });
         structureTypes[static_cast<size_t>(i)] = at;
     }

@@ -48,6 +48,8 @@ struct SLayout {
     // area record starts.
     size_t mapAreaCount;
     std::vector<size_t> structureTypes;
+    // Where each structure type's size in cells (width, height) is.
+    std::vector<size_t> structureTypeSizes;
     std::vector<size_t> areas;
     std::vector<size_t> areaLayers;
     std::vector<std::pair<int, int>> areaSizes;

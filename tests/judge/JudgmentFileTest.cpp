@@ -176,6 +176,18 @@ INSTANTIATE_TEST_SUITE_P(
                                   Put(bytes, layout.structureTypes.at(0) - 4, 257);
                               },
                               kBad},
+                      SDamage{"StructureTypeWiderThan3",
+                              [](std::vector<uint8_t>& bytes, const SLayout& layout) {
+                                  EXPECT_EQ(Get(bytes, layout.structureTypeSizes.at(0)), 1);
+                    Put(bytes, layout.structureTypeSizes.at(0), 4);
+                              },
+                              kBad},
+                      SDamage{"StructureTypeOfNoSize",
+                              [](std::vector<uint8_t>& bytes, const SLayout& layout) {
+                                  EXPECT_EQ(Get(bytes, layout.structureTypeSizes.at(1) + 4), 1);
+                    Put(bytes, layout.structureTypeSizes.at(1) + 4, 0);
+                              },
+                              kBad},
                       SDamage{"OwnerBeyondTheCompanies",
                               [](std::vector<uint8_t>& bytes, const SLayout& layout) {
                                   Put(bytes, layout.Cell(0, CMapData::layerOwner, 0, 0), 4);
