@@ -44,6 +44,25 @@ TEST_F(JudgmentFileTest, AGameWithoutHumansAtItsEndHasNoActiveCompany) {
     EXPECT_FALSE(doc.GetCompany(0)->IsActive());
 }
 
+TEST_F(JudgmentFileTest, ANetworkGameIsJudgedAsALocalOneAndKeepsItsPeers) {
+    MakeGame();
+    CFrameState& frame = game->Doc().GetFrameState();
+    frame.SetNetworkRoles(1, 0, 0);
+    CFrameState::SPeer peer;
+    peer.playerId = 6;
+    peer.company = 0;
+    peer.role = 2;
+    frame.GetPeers().push_back(peer);
+    ASSERT_TRUE(LoadAndPrepare());
+    EXPECT_EQ(doc.GetFrameState().IsNetworkGame(), 1);
+    ASSERT_EQ(doc.GetFrameState().GetPeers().size(), 1u);
+    EXPECT_EQ(doc.GetFrameState().GetPeers()[0].role, 4);
+    EXPECT_EQ(doc.GetFrameState().GetNextPlayerId(), 7);
+    EXPECT_EQ(doc.GetFrameState().GetRole4Count(), 1);
+    JudgeAll();
+    EXPECT_TRUE(doc.IsFinalRanked());
+}
+
 TEST_F(JudgmentFileTest, TheWaitIsHeldToTheGamesRange) {
     MakeGame();
     std::vector<uint8_t> bytes = game->Bytes();
@@ -179,13 +198,13 @@ INSTANTIATE_TEST_SUITE_P(
                       SDamage{"StructureTypeWiderThan3",
                               [](std::vector<uint8_t>& bytes, const SLayout& layout) {
                                   EXPECT_EQ(Get(bytes, layout.structureTypeSizes.at(0)), 1);
-                    Put(bytes, layout.structureTypeSizes.at(0), 4);
+                                  Put(bytes, layout.structureTypeSizes.at(0), 4);
                               },
                               kBad},
                       SDamage{"StructureTypeOfNoSize",
                               [](std::vector<uint8_t>& bytes, const SLayout& layout) {
                                   EXPECT_EQ(Get(bytes, layout.structureTypeSizes.at(1) + 4), 1);
-                    Put(bytes, layout.structureTypeSizes.at(1) + 4, 0);
+                                  Put(bytes, layout.structureTypeSizes.at(1) + 4, 0);
                               },
                               kBad},
                       SDamage{"OwnerBeyondTheCompanies",
