@@ -44,6 +44,8 @@ function(mercavo_tests name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
   mercavo_link(${name} ${T_DEPS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+  # Tests run in the build folder, against which the compiler (and ccache
+  # with a base folder) names the sources that tests find files beside.
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
                        PROPERTIES ENVIRONMENT "MERCAVO_HOME=${CMAKE_BINARY_DIR}/bin")
 endfunction()
