@@ -5,6 +5,8 @@ function(mercavo_layer name)
   cmake_parse_arguments(L "QT" "DIR" "DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${PROJECT_SOURCE_DIR}/${L_DIR}/*.cpp)
+  # A layer's program (its main) lives in main/ and is built on its own.
+  list(FILTER sources EXCLUDE REGEX "/${L_DIR}/main/")
   if(NOT sources)
     return()
   endif()
@@ -42,6 +44,8 @@ function(mercavo_tests name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
   mercavo_link(${name} ${T_DEPS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+  # Tests run in the build folder, against which the compiler (and ccache
+  # with a base folder) names the sources that tests find files beside.
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
                        PROPERTIES ENVIRONMENT "MERCAVO_HOME=${CMAKE_BINARY_DIR}/bin")
 endfunction()

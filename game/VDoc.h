@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "game/FrameState.h"
 #include "model/AreaLimits.h"
+#include "model/FrameState.h"
 #include "model/Enterprise.h"
 #include "model/MapDoc.h"
 #include "model/PersonData.h"

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "game/VDoc.h"
+#include "model/FaceStrip.h"
 #include "platform/gfx/DC.h"
 
 namespace {
@@ -15,49 +16,16 @@ int CVDoc::PackFaceStrips(int& counter, bool governors, int first, int last) {
     std::vector<CPersonData>& table = Table(governors);
     first = std::max(first, 0);
     last = std::min(last, static_cast<int>(table.size()) - 1);
-    int64_t width = 0;
-    int height = 0;
-    for (int i = first; i <= last; ++i)
-        for (int f = 0; f < CPersonData::kFaceCount; ++f) {
-            const CBM& face = table[static_cast<size_t>(i)].GetFace(f);
-            if (!face.HasImage()) continue;
-            width += face.GetWidth();
-            height = std::max(height, face.GetHeight());
-        }
-    if (width == 0 || height == 0) return 1;
-    try {
-        auto strip = std::make_unique<CBitmap>();
-        if (width > INT32_MAX || !strip->CreateBitmap(static_cast<int>(width), height)) return 0;
-        CDC memory;
-        if (!memory.CreateCompatibleDC(nullptr)) return 0;
-        CBitmap* previous = memory.SelectObject(strip.get());
-        int x = 0;
-        for (int i = first; i <= last; ++i) {
-            CPersonData& person = table[static_cast<size_t>(i)];
-            for (int f = 0; f < CPersonData::kFaceCount; ++f) {
-                const CBM& face = person.GetFace(f);
-                if (!face.HasImage()) {
-                    person.SetFaceOffset(f, -1);
-                    continue;
-                }
-                face.Draw(memory, x, 0, face.GetWidth(), face.GetHeight());
-                person.SetFaceStrip(counter);
-                person.SetFaceOffset(f, x);
-                // The faces are drawn from the strip from now on.
-                const_cast<CBM&>(face).ReleaseGdiObjects();
-                x += face.GetWidth();
-            }
-        }
-        memory.SelectObject(previous);
-        auto& strips = m_game.faceStrips;
-        if (counter >= static_cast<int>(strips.size()))
-            strips.resize(static_cast<size_t>(counter) + 1);
-        strips[static_cast<size_t>(counter)] = std::move(strip);
-        ++counter;
-        return 1;
-    } catch (const std::bad_alloc&) {
-        return 0;
-    }
+    std::vector<CPersonData*> group;
+    for (int i = first; i <= last; ++i) group.push_back(&table[static_cast<size_t>(i)]);
+    std::unique_ptr<CBitmap> strip;
+    if (!CFaceStrip::Pack(group, counter, strip)) return 0;
+    if (!strip) return 1;
+    auto& strips = m_game.faceStrips;
+    if (counter >= static_cast<int>(strips.size())) strips.resize(static_cast<size_t>(counter) + 1);
+    strips[static_cast<size_t>(counter)] = std::move(strip);
+    ++counter;
+    return 1;
 }
 
 void CVDoc::RepackFaceGroup(int i, bool governors) {

@@ -5,80 +5,17 @@
 #include <functional>
 
 #include "GameFixture.h"
+#include "fakes/SavedGameLayout.h"
 #include "model/MapData.h"
 #include "model/MercavoError.h"
 #include "platform/core/Archive.h"
 
 namespace {
 
-size_t SizeOf(const std::function<void(CArchive&)>& store) {
-    CMemoryStream stream;
-    CArchive ar(stream, CArchive::store);
-    store(ar);
-    return stream.Bytes().size();
-}
-
-// Offsets of the fields of a saved game, measured by storing its parts.
-struct SLayout {
-    size_t version = 64, reserved = 68, frame = 72;
-    size_t sessionState, loadCount, playYears, year, month, starting, humans, count, d, g,
-        firstYear;
-    size_t reservedWord, turnPosition, turnOrder, interest, stock, markSize, view, wait, flag, area;
-
-    explicit SLayout(CVDoc& doc) {
-        size_t at = frame + SizeOf([&](CArchive& ar) { doc.GetFrameState().Serialize(ar); });
-        loadCount = at;
-        sessionState = at - 4 - SizeOf([&](CArchive& ar) {
-                           ar.WriteString(doc.GetFrameState().GetPlayerName());
-                       });
-        playYears = at + 8;
-        year = at + 12;
-        month = at + 16;
-        at += 20 + SizeOf([&](CArchive& ar) { doc.GetMap().Serialize(ar); });
-        starting = at;
-        humans = at + 4;
-        count = at + 8;
-        at += 12;
-        for (int c = 0; c < doc.GetCompanyCount(); ++c)
-            at += SizeOf([&](CArchive& ar) { doc.GetEnterprise(c)->Serialize(ar); });
-        d = at;
-        g = at + 4;
-        firstYear = at + 8;
-        at += 12;
-        for (int p = 0; p < doc.GetDirectorTableSize(); ++p)
-            at += SizeOf([&](CArchive& ar) { doc.GetDirector(p)->Serialize(ar); });
-        for (int p = 0; p < doc.GetGovernorTableSize(); ++p)
-            at += SizeOf([&](CArchive& ar) { doc.GetGovernor(p)->Serialize(ar); });
-        reservedWord = at;
-        turnPosition = at + 4;
-        turnOrder = at + 8;
-        const size_t n = static_cast<size_t>(doc.GetCompanyCount());
-        interest = turnOrder + 4 * n;
-        stock = interest + 4;
-        at = stock + 4 * (n + 1) * n;
-        at += SizeOf([&](CArchive& ar) { ar.WriteString(doc.GetAuthorName(0)); });
-        markSize = at;
-        view = at + 4 + doc.GetAuthorMark(0)->Size();
-        wait = view + 4;
-        flag = wait + 4;
-        area = flag + 1;
-    }
-};
-
-void Put(std::vector<uint8_t>& bytes, size_t at, int32_t value) {
-    std::memcpy(bytes.data() + at, &value, 4);
-}
-
 // The offset of the first byte that differs; -1 for equal files.
 long FirstDifference(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
     auto [ia, ib] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
     return ia == a.end() && ib == b.end() ? -1 : static_cast<long>(ia - a.begin());
-}
-
-int32_t Get(const std::vector<uint8_t>& bytes, size_t at) {
-    int32_t value;
-    std::memcpy(&value, bytes.data() + at, 4);
-    return value;
 }
 
 class SavedGameTest : public GameTest {

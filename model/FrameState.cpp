@@ -1,4 +1,4 @@
-#include "game/FrameState.h"
+#include "model/FrameState.h"
 
 #include <algorithm>
 #include <climits>

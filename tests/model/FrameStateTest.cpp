@@ -1,4 +1,4 @@
-#include "game/FrameState.h"
+#include "model/FrameState.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,130 @@
+// The report of a simulated game, compared with the golden JUDGE.TXT: once
+// through the program as the game's end starts it, once in process with the
+// clock fixed. And the program refusing damaged files without touching an
+// earlier report.
+
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+#include <sstream>
+
+#include "JudgeFixture.h"
+#include "judge/ReportOnlyRun.h"
+#include "platform/core/ArchiveStream.h"
+#include "platform/core/TextFormat.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class JudgeReportTest : public JudgeTest {
+protected:
+    void SetUp() override {
+        JudgeTest::SetUp();
+        const char* home = std::getenv("MERCAVO_HOME");
+        if (!home) GTEST_SKIP() << "MERCAVO_HOME names no program folder";
+        bin = std::string(home) + "/";
+        if (!fs::exists(bin + "qordin") || !fs::exists(bin + "simulate"))
+            GTEST_SKIP() << "qordin or simulate is not built";
+    }
+    // The golden game: seven computer companies, three years, seed 1, saved
+    // at the end of the last year into the test's program folder.
+    void Simulate() {
+        for (const char* file : {"ORIGINAL.MQM", "ORIGINAL.MQP"})
+            fs::copy_file(bin + file, folder + file, fs::copy_options::overwrite_existing);
+        std::string command = "MERCAVO_HOME=" + folder + " " + bin +
+                              "simulate --companies 7 --years 3 --seed 1 --save " + folder +
+                              "QORDIN.mqd >/dev/null";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    }
+    // qordin --report-only in the program folder: its exit status.
+    int RunQordin(const std::string& file) {
+        std::string command = "cd " + folder + " && MERCAVO_HOME=" + folder +
+                              " QT_QPA_PLATFORM=offscreen " + bin + "qordin --report-only " + file +
+                              " 2>" + folder + "errors.txt";
+        int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Errors() { return ReadWholeFile(folder + "errors.txt"); }
+
+    std::string bin;
+};
+
+// The number after "label:" on a line of the text.
+std::string NumberAfter(const std::string& text, const std::string& label) {
+    std::smatch match;
+    std::regex pattern(label + " *:([0-9-]+)");
+    return std::regex_search(text, match, pattern) ? match[1].str() : "";
+}
+
+TEST_F(JudgeReportTest, TheSimulatedGamesReportThroughTheProgram) {
+    Simulate();
+    ASSERT_EQ(RunQordin("QORDIN.mqd"), 0) << Errors();
+    std::string report = ReadWholeFile(folder + "JUDGE.TXT");
+    // All but the stamp.
+    ExpectGolden(report, "JUDGE.TXT", 1);
+    std::string check = NumberAfter(report, "Judgment data");
+    ASSERT_FALSE(check.empty());
+    for (int c = 1; c <= 7; ++c) {
+        std::string history = ReadWholeFile(folder + FormatText("HIST_%d.TXT", c));
+        ASSERT_FALSE(history.empty()) << c;
+        EXPECT_EQ(NumberAfter(history, "Judge"), check) << c;
+    }
+    EXPECT_FALSE(fs::exists(folder + "HIST_8.TXT"));
+    // The input stays.
+    EXPECT_TRUE(fs::exists(folder + "QORDIN.mqd"));
+}
+
+TEST_F(JudgeReportTest, TheWholeReportInProcessWithTheClockFixed) {
+    Simulate();
+    std::ostringstream errors;
+    // No file named: QORDIN.mqd in the program folder.
+    ASSERT_EQ(judge::CReportOnlyRun::Run("", errors), 0) << errors.str();
+    ExpectGolden(ReadWholeFile(folder + "JUDGE.TXT"), "JUDGE.TXT");
+}
+
+struct SRefusal {
+    const char* name;
+    size_t SLayout::*field;
+    int value;
+    const char* text;
+};
+
+class RefusedFileTest : public JudgeReportTest, public ::testing::WithParamInterface<SRefusal> {};
+
+TEST_P(RefusedFileTest, ShowsItsTextExitsWith1AndLeavesTheReport) {
+    MakeGame();
+    std::vector<uint8_t> bytes = game->Bytes();
+    Put(bytes, game->Layout().*GetParam().field, GetParam().value);
+    ASSERT_TRUE(CFileStream::WriteWholeFile(folder + "bad.mqd", bytes));
+    ASSERT_TRUE(WriteTextFileForTest(folder + "JUDGE.TXT", "earlier report"));
+    EXPECT_EQ(RunQordin("bad.mqd"), 1);
+    EXPECT_NE(Errors().find(GetParam().text), std::string::npos) << Errors();
+    EXPECT_EQ(ReadWholeFile(folder + "JUDGE.TXT"), "earlier report");
+    EXPECT_FALSE(fs::exists(folder + "HIST_1.TXT"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Judgment, RefusedFileTest,
+    ::testing::Values(SRefusal{"Version2", &SLayout::version, 2,
+                               "The file (QORDIN.MQD) is not available."},
+                      SRefusal{"NoPlayYears", &SLayout::playYears, 0,
+                               "The file(QORDIN.MQD) contents are incorrect."},
+                      SRefusal{"ViewDirection4", &SLayout::view, 4,
+                               "The file(QORDIN.MQD) contents are incorrect."}),
+    [](const ::testing::TestParamInfo<SRefusal>& info) { return std::string(info.param.name); });
+
+TEST_F(JudgeReportTest, AMissingFileIsNamed) {
+    EXPECT_EQ(RunQordin("nothing.mqd"), 1);
+    EXPECT_NE(Errors().find("nothing.mqd could not be opened"), std::string::npos) << Errors();
+}
+
+TEST_F(JudgeReportTest, AReportThatCannotBeWrittenFails) {
+    MakeGame();
+    ASSERT_TRUE(game->Write(folder + "QORDIN.mqd"));
+    fs::create_directory(folder + "JUDGE.TXT");
+    EXPECT_EQ(RunQordin(""), 1);
+    EXPECT_NE(Errors().find("could not be written"), std::string::npos) << Errors();
+}
+
+}  // namespace
