@@ -2,6 +2,7 @@
 // program folder when there is one, else the small fixture map; and busy
 // generated areas of 64 x 64 cells for a figure per cell at a realistic
 // size. Items processed are cells, so the rate gives the time per cell.
+// Also the site rating on its own, per call, at the radii its callers use.
 
 #include <benchmark/benchmark.h>
 
@@ -58,5 +59,28 @@ void BM_BusyMapMonth(benchmark::State& state) {
     RunMonths(state, world);
 }
 BENCHMARK(BM_BusyMapMonth)->Arg(64)->Unit(benchmark::kMillisecond);
+
+// RateSite at every cell of a busy 64 x 64 area in turn: for no company on
+// the land types' values (as the land values seep) and for a company on
+// the current land values (as a director searches a lot).
+void BM_RateSite(benchmark::State& state) {
+    const int radius = static_cast<int>(state.range(0));
+    const bool forCompany = state.range(1) != 0;
+    CFakeMapWorld world(MakeBusyMap(64, 64, 1, 5));
+    CMapDoc& map = world.Map();
+    CRuntimeRandom::Seed(1);
+    map.InitAreaValues();
+    const int company = forCompany ? 0 : -1, current = forCompany ? 1 : 0;
+    int cell = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(map.RateSite(0, cell % 64, cell / 64, radius, company, current));
+        cell = (cell + 1) % (64 * 64);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_RateSite)
+    ->ArgNames({"radius", "company"})
+    ->ArgsProduct({{1, 3, 6}, {0, 1}})
+    ->Unit(benchmark::kNanosecond);
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The map document's cell operations: footprints and stadium lists, lot
 // prices and purchase work, site and environment ratings (also at radii
 // where the weights turn negative), stadium availability, the influence of
-// a new structure, demolition and the release of a company's lots.
+// a new structure, demolition and the release of a company's lots; and the
+// answers of the queries at every cell of busy areas, held to recorded
+// hashes so that a faster way to the same answers cannot drift from them.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,7 @@
 #include <cmath>
 
 #include "fakes/FakeMapWorld.h"
+#include "fakes/Golden.h"
 #include "fakes/MapFileFixture.h"
 #include "fakes/MapWorldFixtures.h"
 #include "model/League.h"
@@ -473,6 +476,86 @@ TEST_F(MapCellsTest, LotSearchFindsAFreeLotWithinThePriceLimit) {
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 8; ++x) area().SetCellOwner(x, y, 1);
     EXPECT_EQ(map().FindLotForDirector(director, 0, found), 0);
+}
+
+// ---- Every cell of busy areas ----
+
+// Busy areas after half a year of their monthly step, with a strip of track
+// bed under radio masts and a few construction sites, so that every kind of
+// cell the queries tell apart is there.
+class BusyCellsTest : public ::testing::Test {
+protected:
+    static constexpr int kW = 24, kH = 20, kAreas = 2;
+
+    BusyCellsTest() : world(MakeBusyMap(kW, kH, kAreas, 31)) {
+        world.doc.companies[1].human = true;
+        CMapDoc& m = world.Map();
+        for (int a = 0; a < kAreas; ++a) {
+            CMapData& area = m.GetArea(a);
+            for (int y = 0; y < kH; y += 3) {
+                area.SetLandType(7, y, fixtureTrackBed);
+                m.SetStructureAt(a, 7, y, kMast + 1);
+                area.SetConstruction(kW - 5, y, CMapData::kConstructionUnderWay, kCottages);
+            }
+        }
+        CRuntimeRandom::Seed(2028);
+        m.InitAreaValues();
+        for (int month = 0; month < 6; ++month)
+            for (int a = 0; a < kAreas; ++a) m.RunAreaMonth(a);
+    }
+
+    // Each answer as four bytes, hashed.
+    struct SAnswers {
+        std::vector<uint8_t> bytes;
+        void Add(int64_t v) {
+            for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<uint8_t>(v >> (8 * i)));
+        }
+    };
+
+    CFakeMapWorld world;
+};
+
+// Radii 0 and 7 are clamped; company 0 is played by the computer, 1 by a
+// person.
+TEST_F(BusyCellsTest, SiteRatingsMatchTheRecordedOnes) {
+    const CMapDoc& m = world.Map();
+    SAnswers answers;
+    for (int a = 0; a < kAreas; ++a)
+        for (int y = 0; y < kH; ++y)
+            for (int x = 0; x < kW; ++x)
+                for (int radius = 0; radius <= 7; ++radius)
+                    for (int company : {-1, 0, 1})
+                        for (int current : {0, 1})
+                            answers.Add(m.RateSite(a, x, y, radius, company, current));
+    ExpectGolden("busy-site-ratings", HashText(answers.bytes));
+}
+
+TEST_F(BusyCellsTest, CellQueriesMatchTheRecordedAnswers) {
+    const CMapDoc& m = world.Map();
+    SAnswers answers;
+    for (int a = 0; a < kAreas; ++a)
+        for (int y = 0; y < kH; ++y)
+            for (int x = 0; x < kW; ++x) {
+                CCellPoint anchor{-1, -1}, first{-1, -1};
+                answers.Add(m.GetStructureExtent(a, x, y, anchor, first));
+                for (int v : {anchor.x, anchor.y, first.x, first.y}) answers.Add(v);
+                for (bool v :
+                     {m.HasStructureAt(a, x, y), m.IsAnchorCell(a, x, y), m.IsPlainLand(a, x, y),
+                      m.IsLandCode31(a, x, y), m.IsCellKind30(a, x, y), m.IsCellKind35(a, x, y),
+                      m.IsCellKind45(a, x, y), m.IsCode55At(a, x, y), m.IsSpecialCell(a, x, y),
+                      m.IsCellUsable(a, x, y), m.IsCellFreeForSale(a, x, y)})
+                    answers.Add(v);
+                for (int land : {0, 1}) {
+                    answers.Add(m.GetCellStructureNo(a, x, y, land));
+                    answers.Add(m.GetCellTypeCode(a, x, y, land));
+                    answers.Add(m.GetLotPrice(a, x, y, land));
+                }
+                answers.Add(m.GetStructureLayer7(a, x, y));
+                answers.Add(m.GetLotValueForOwner(a, x, y));
+                answers.Add(std::llround(m.RateStructureEnvironment(a, x, y) * 1e6));
+                answers.Add(m.IsRectFree(a, x, y, std::min(x + 1, kW - 1), std::min(y + 1, kH - 1)));
+            }
+    ExpectGolden("busy-cell-queries", HashText(answers.bytes));
 }
 
 }  // namespace
