@@ -38,9 +38,8 @@ CCellPoint ReadPoint(CArchive& ar) {
 
 CMapData::CMapData() = default;
 
-size_t CMapData::Index(int x, int y) const {
-    if (!IsInGrid(x, y)) throw std::out_of_range("cell outside the area");
-    return static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x);
+void CMapData::ThrowOutsideGrid() {
+    throw std::out_of_range("cell outside the area");
 }
 
 void CMapData::SetGridSize(int width, int height) {
@@ -51,25 +50,7 @@ void CMapData::SetGridSize(int width, int height) {
     for (auto& layer : m_layers) layer.assign(static_cast<size_t>(width) * height, 0);
 }
 
-int CMapData::GetLayer(int layer, int x, int y) const {
-    return m_layers.at(static_cast<size_t>(layer))[Index(x, y)];
-}
-
-void CMapData::SetLayer(int layer, int x, int y, int value) {
-    m_layers.at(static_cast<size_t>(layer))[Index(x, y)] = value;
-}
-
 // ---- Cells ----
-
-int CMapData::GetStructureAt(int x, int y, int follow) const {
-    int number = GetLayer(layerStructure, x, y);
-    if (number >= 0 || !follow) return number;
-    CCellPoint anchor = GetAnchorCell(x, y);
-    // Anchors are checked when an area is loaded; one that still points
-    // outside (or at another covered cell) stands for no structure.
-    if (!IsInGrid(anchor.x, anchor.y)) return 0;
-    return std::max(GetLayer(layerStructure, anchor.x, anchor.y), 0);
-}
 
 void CMapData::SetStructureNo(int x, int y, int number) {
     SetLayer(layerStructure, x, y, number);
@@ -116,12 +97,6 @@ void CMapData::SetLandValue(int x, int y, int value) {
     SetLayer(layerLandValue, x, y, std::clamp(value, 1, 300));
 }
 
-CCellPoint CMapData::GetAnchorCell(int x, int y) const {
-    if (GetLayer(layerStructure, x, y) < 0)
-        return {GetLayer(layerAnchorX, x, y), GetLayer(layerAnchorY, x, y)};
-    return {x, y};
-}
-
 const CBD* CMapData::LandTypeEntry(int index) const {
     return m_map.map ? m_map.map->GetLandTypeEntry(index) : Services::Map().GetLandType(index);
 }
@@ -143,13 +118,8 @@ const CBD* CMapData::GetCellType(int x, int y, int land) const {
 }
 
 int CMapData::GetCellBaseValue(int x, int y, int current) const {
-    const CBD* land = GetCellType(x, y, 1);
-    const CBD* structure = GetCellType(x, y, 0);
-    // Type values come from the map data file and may be any int.
-    int64_t landValue = land ? land->GetLandValue() : 0;
-    int64_t base = landValue + (structure ? structure->GetLandValue() : 0);
-    if (!current) return ClampToInt(base);
-    return ClampToInt(GetLayer(layerLandValue, x, y) - landValue + base);
+    return CMapDoc::CellBaseValueOf(GetCellType(x, y, 1), GetCellType(x, y, 0),
+                                    GetLayer(layerLandValue, x, y), current);
 }
 
 // ---- Figures ----

@@ -13,9 +13,11 @@
 // list 0 the code-80 stadiums of the leagues ranked by points, list 1 the
 // code-85 stadiums of the others.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -82,12 +84,19 @@ public:
     bool IsInGrid(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
 
     // Cell layers. x and y must lie in the grid (std::out_of_range otherwise).
-    int GetLayer(int layer, int x, int y) const;
-    void SetLayer(int layer, int x, int y, int value);
+    int GetLayer(int layer, int x, int y) const {
+        return m_layers.at(static_cast<size_t>(layer))[Index(x, y)];
+    }
+    void SetLayer(int layer, int x, int y, int value) {
+        m_layers.at(static_cast<size_t>(layer))[Index(x, y)] = value;
+    }
     int GetLandType(int x, int y) const { return GetLayer(layerLandType, x, y); }
     void SetLandType(int x, int y, int value) { SetLayer(layerLandType, x, y, value); }
     // With follow, a covered cell answers its anchor's structure number.
-    int GetStructureAt(int x, int y, int follow) const;
+    int GetStructureAt(int x, int y, int follow) const {
+        const size_t i = Index(x, y);
+        return follow ? StructureNoAt(i) : m_layers[layerStructure][i];
+    }
     void SetStructureNo(int x, int y, int number);
     void SetCovered(int x, int y, int anchorX, int anchorY);
     // 0: land type; 1: structure following anchors; 2: height; other: 0.
@@ -103,8 +112,33 @@ public:
     int GetCellLayer7(int x, int y) const { return GetLayer(layerDurability, x, y); }
     void SetLandValue(int x, int y, int value);
     int GetLandValue(int x, int y) const { return GetLayer(layerLandValue, x, y); }
-    CCellPoint GetAnchorCell(int x, int y) const;
+    CCellPoint GetAnchorCell(int x, int y) const {
+        const size_t i = Index(x, y);
+        if (m_layers[layerStructure][i] >= 0) return {x, y};
+        return {m_layers[layerAnchorX][i], m_layers[layerAnchorY][i]};
+    }
     bool IsAnchorOrFree(int x, int y) const { return GetLayer(layerStructure, x, y) >= 0; }
+
+    // ---- Unchecked cell access ----
+    // For loops over cells known to lie in the grid: the accessors above
+    // check each cell that comes from outside, the rules' loops check their
+    // bounds once and then read the layers through these, without a bounds
+    // test or a throw per cell. Cell (x, y) is entry y x width + x of every
+    // layer; the spans stay valid until the grid is resized.
+    size_t CellIndex(int x, int y) const {
+        return static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x);
+    }
+    std::span<const int32_t> Cells(eLayer layer) const { return m_layers[layer]; }
+    // The structure number of cell i, a covered cell followed to its anchor.
+    // Anchors are checked when an area is loaded; one that still points
+    // outside (or at another covered cell) stands for no structure.
+    int StructureNoAt(size_t i) const {
+        const int number = m_layers[layerStructure][i];
+        if (number >= 0) return number;
+        const int ax = m_layers[layerAnchorX][i], ay = m_layers[layerAnchorY][i];
+        if (!IsInGrid(ax, ay)) return 0;
+        return std::max(m_layers[layerStructure][CellIndex(ax, ay)], 0);
+    }
     // The map whose type tables the area's cells refer to; the map sets
     // itself on every area it holds. An area outside any map (the data
     // tools, tests) looks its types up in the registered document.
@@ -238,7 +272,12 @@ private:
     const CBD* LandTypeEntry(int index) const;
     const CBD* StructureTypeEntry(int index) const;
     int StructureTypeCode(int index) const;
-    size_t Index(int x, int y) const;
+    size_t Index(int x, int y) const {
+        if (!IsInGrid(x, y)) [[unlikely]]
+            ThrowOutsideGrid();
+        return CellIndex(x, y);
+    }
+    [[noreturn]] static void ThrowOutsideGrid();
     int LayerBytes() const { return m_width * m_height * 4; }
     std::vector<CCellPoint>& Stadiums(int list);
     const std::vector<CCellPoint>& Stadiums(int list) const;

@@ -451,15 +451,6 @@ CAreaLimits CMapDoc::GetAreaLimits() const {
     return limits;
 }
 
-const CBD* CMapDoc::GetLandTypeEntry(int i) const {
-    return i >= 0 && i < GetLandTypeCount() ? m_landTypes[static_cast<size_t>(i)].get() : nullptr;
-}
-
-const CBD* CMapDoc::GetStructureType(int i) const {
-    return i >= 0 && i < GetStructureTypeCount() ? m_structureTypes[static_cast<size_t>(i)].get()
-                                                 : nullptr;
-}
-
 CBD* CMapDoc::GetLandTypeEntry(int i) {
     return const_cast<CBD*>(static_cast<const CMapDoc*>(this)->GetLandTypeEntry(i));
 }

@@ -22,6 +22,8 @@
 #include "model/League.h"
 #include "model/MapData.h"
 #include "model/PictureStripBitmap.h"
+#include "model/Saturate.h"
+#include "model/StructureCodes.h"
 #include "platform/core/MemBlock.h"
 
 class CArchive;
@@ -130,8 +132,16 @@ public:
     // Type tables; nullptr outside them.
     int GetLandTypeCount() const { return static_cast<int>(m_landTypes.size()); }
     int GetStructureTypeCount() const { return static_cast<int>(m_structureTypes.size()); }
-    const CBD* GetLandTypeEntry(int i) const;
-    const CBD* GetStructureType(int i) const;
+    const CBD* GetLandTypeEntry(int i) const {
+        return static_cast<size_t>(i) < m_landTypes.size()
+                   ? m_landTypes[static_cast<size_t>(i)].get()
+                   : nullptr;
+    }
+    const CBD* GetStructureType(int i) const {
+        return static_cast<size_t>(i) < m_structureTypes.size()
+                   ? m_structureTypes[static_cast<size_t>(i)].get()
+                   : nullptr;
+    }
     CBD* GetLandTypeEntry(int i);
     CBD* GetStructureType(int i);
     // false when the table is full.
@@ -308,6 +318,34 @@ public:
     // Company c leaves the area; its lots go to successor d (-1: nobody).
     void ReleaseCompanyLots(int company, int area, int successor);
 
+    // ---- Rules of one cell, from its types and layers ----
+    // Shared by the checked cell queries and the passes over many cells.
+
+    // The land type's value plus the structure type's (either may be null);
+    // with current, the cell's drifting land value in place of the land
+    // type's. Type values come from the map data file and may be any int.
+    static int CellBaseValueOf(const CBD* land, const CBD* structure, int landValue, int current) {
+        const int64_t landTypeValue = land ? land->GetLandValue() : 0;
+        const int64_t base = landTypeValue + (structure ? structure->GetLandValue() : 0);
+        return ClampToInt(current ? landValue - landTypeValue + base : base);
+    }
+    // A cell can be traded: usable land under no structure or a usable one.
+    static bool AreTypesUsable(const CBD* land, const CBD* structure) {
+        return land && land->GetUsableFlag() && (!structure || structure->GetUsableFlag());
+    }
+    // The price of one cell's land: plain land by the area's price level and
+    // the cell's land value, other land at its fixed price.
+    static int64_t LandCellPrice(const CBD& land, int level, int landValue) {
+        return land.GetTypeCode() == StructureCode::kPlain ? int64_t{level} * landValue / 50
+                                                           : land.GetFixedLandPrice();
+    }
+    // Under construction, or road or rail land under a mast.
+    static bool IsSpecialKind(int constructionState, int landCode, int structureCode) {
+        return constructionState == CMapData::kConstructionUnderWay ||
+               ((landCode == StructureCode::kRoadLand || landCode == StructureCode::kRailLand) &&
+                structureCode == StructureCode::kMast);
+    }
+
     // ---- The area's monthly simulation (MapDocSimulation.cpp) ----
     // Cells by key y x width + x.
     using CCellSet = std::map<int, CCellPoint>;
@@ -319,6 +357,8 @@ public:
     // The distance-weighted value of the cells around (x, y); company -1
     // for none.
     int RateSite(int area, int x, int y, int radius, int company, int current) const;
+    // RateSite for no company at every cell of the area, by cell index.
+    std::vector<int> RateAllSites(int area, int radius, int current) const;
     void DiffuseLandValue(int area);
     void StepLandTypes(int area, CCellSet& changed);
     bool DriftTrend(int area);
@@ -365,7 +405,8 @@ private:
     const CBD* LandTypeAt(const CMapData& a, int x, int y) const;
     const CBD* StructureTypeAt(const CMapData& a, int x, int y) const;
     int StructureCodeAt(const CMapData& a, int x, int y) const;
-    int CellBaseValue(const CMapData& a, int x, int y, int current) const;
+    // CellBaseValueOf for cell i of the area, from the map's type tables.
+    int BaseValueAt(const CMapData& a, size_t i, int current) const;
     bool FootprintFits(int area, int x, int y, int structureType) const;
     int RollDurability(int figure) const;
     int ScoreLot(int area, int x, int y, const CPersonData& director, int priceLimit,

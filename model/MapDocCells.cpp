@@ -41,15 +41,6 @@ int CMapDoc::StructureCodeAt(const CMapData& a, int x, int y) const {
     return type ? type->GetTypeCode() : 0;
 }
 
-int CMapDoc::CellBaseValue(const CMapData& a, int x, int y, int current) const {
-    const CBD* land = LandTypeAt(a, x, y);
-    const CBD* structure = StructureTypeAt(a, x, y);
-    int64_t landValue = land ? land->GetLandValue() : 0;
-    int64_t base = landValue + (structure ? structure->GetLandValue() : 0);
-    if (!current) return ClampToInt(base);
-    return ClampToInt(a.GetLandValue(x, y) - landValue + base);
-}
-
 // ---- Queries ----
 
 bool CMapDoc::HasStructureAt(int area, int x, int y) const {
@@ -116,10 +107,8 @@ bool CMapDoc::IsCode55At(int area, int x, int y) const {
 
 bool CMapDoc::IsSpecialCell(int area, int x, int y) const {
     const CMapData& a = GetArea(area);
-    if (a.GetConstructionState(x, y) == CMapData::kConstructionUnderWay) return true;
-    int land = GetCellTypeCode(area, x, y, 1);
-    return (land == StructureCode::kRoadLand || land == StructureCode::kRailLand) &&
-           StructureCodeAt(a, x, y) == StructureCode::kMast;
+    return IsSpecialKind(a.GetConstructionState(x, y), GetCellTypeCode(area, x, y, 1),
+                         StructureCodeAt(a, x, y));
 }
 
 int CMapDoc::GetGroundHeight(int area, int x, int y) const {
@@ -152,10 +141,7 @@ void CMapDoc::SetStructureOwner(int area, int x, int y, int value) {
 
 bool CMapDoc::IsCellUsable(int area, int x, int y) const {
     const CMapData& a = GetArea(area);
-    const CBD* land = LandTypeAt(a, x, y);
-    if (!land || !land->GetUsableFlag()) return false;
-    const CBD* structure = StructureTypeAt(a, x, y);
-    return !structure || structure->GetUsableFlag();
+    return AreTypesUsable(LandTypeAt(a, x, y), StructureTypeAt(a, x, y));
 }
 
 bool CMapDoc::IsCellFreeForSale(int area, int x, int y) const {
@@ -351,12 +337,8 @@ int CMapDoc::GetLotPrice(int area, int x, int y, int landOnly) const {
     }
     for (int cy = std::max(first.y, 0); cy <= anchor.y; ++cy)
         for (int cx = std::max(first.x, 0); cx <= anchor.x; ++cx) {
-            const CBD* land = LandTypeAt(a, cx, cy);
-            if (!land) continue;
-            if (land->GetTypeCode() == StructureCode::kPlain)
-                price += int64_t{a.GetLevel()} * a.GetLandValue(cx, cy) / 50;
-            else
-                price += land->GetFixedLandPrice();
+            if (const CBD* land = LandTypeAt(a, cx, cy))
+                price += LandCellPrice(*land, a.GetLevel(), a.GetLandValue(cx, cy));
         }
     return std::max(ClampToInt(price), 1);
 }

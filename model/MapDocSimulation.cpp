@@ -6,13 +6,20 @@
 // site rating that the lot search and the computer player share.
 //
 // Every pass samples a bounded number of cells or walks the grid once: a
-// month of an area is linear in its cell count.
+// month of an area is linear in its cell count. The passes read the cells
+// through a view over the layers and a table of the types built when the
+// pass starts (CAreaCellView, CCellTypeTable): the bounds of a loop are
+// checked once, not at every cell and neighbour.
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
+#include <span>
+#include <vector>
 
+#include "model/AreaCellView.h"
+#include "model/CellTypeTable.h"
 #include "model/Enterprise.h"
 #include "model/MapData.h"
 #include "model/MapDoc.h"
@@ -67,6 +74,41 @@ const CSiteWeights& SiteWeights() {
         return t;
     }();
     return table;
+}
+
+// The rating from the weighted sums of RateSite.
+int SiteRatingOf(double sum, double weights) {
+    if (weights <= 0.0) return 0;
+    double mean = sum * 100.0 / weights;
+    return mean > 0.0 ? static_cast<int>(std::min(std::sqrt(mean), 2.0e9)) : 0;
+}
+
+// sums[x] += values[x] x weight along a row: one sum per cell, so each keeps
+// its own order of additions however the loop is compiled.
+void AddWeighted(std::span<double> sums, const double* values, double weight) {
+    for (size_t x = 0; x < sums.size(); ++x) sums[x] += values[x] * weight;
+}
+
+// The cells that plain land at (x, y) may give value to or take it from:
+// its plain neighbours in the grid, or, past a special cell, the cell two
+// steps away in that direction. Land of code 31 would stop the flow, but it
+// is never plain.
+void FindDiffusionCandidates(const CAreaCellView& cells, int x, int y,
+                             std::vector<CCellPoint>& candidates) {
+    candidates.clear();
+    const int w = cells.Width(), h = cells.Height();
+    auto inGrid = [&](int cx, int cy) { return cx >= 0 && cy >= 0 && cx < w && cy < h; };
+    for (int ny = y - 1; ny <= y + 1; ++ny)
+        for (int nx = x - 1; nx <= x + 1; ++nx) {
+            if ((nx == x && ny == y) || !inGrid(nx, ny)) continue;
+            int cx = nx, cy = ny;
+            if (cells.IsSpecial(cells.Index(nx, ny))) {
+                cx = 2 * nx - x;
+                cy = 2 * ny - y;
+                if (!inGrid(cx, cy)) continue;
+            }
+            if (cells.Land(cells.Index(cx, cy)).IsPlain()) candidates.push_back({cx, cy});
+        }
 }
 
 // Takes entry i out of the list in constant time.
@@ -125,77 +167,123 @@ void CMapDoc::RunAreaMonth(int area) {
 
 // ---- Land values ----
 
+int CMapDoc::BaseValueAt(const CMapData& a, size_t i, int current) const {
+    const int number = a.StructureNoAt(i);
+    return CellBaseValueOf(GetLandTypeEntry(a.Cells(CMapData::layerLandType)[i]),
+                           number > 0 ? GetStructureType(number - 1) : nullptr,
+                           a.Cells(CMapData::layerLandValue)[i], current);
+}
+
 int CMapDoc::RateSite(int area, int x, int y, int radius, int company, int current) const {
     const CMapData& a = GetArea(area);
     const int r = std::clamp(radius, 1, 6);
+    // The square of cells within r, cut to the grid; the bounds are worked
+    // out once (in 64 bits, for a cell far outside) and every cell inside
+    // them is read without a check.
+    const int y0 = ClampToInt(std::max<int64_t>(int64_t{y} - r, 0));
+    const int y1 = ClampToInt(std::min<int64_t>(int64_t{y} + r, a.GetHeight() - 1));
+    const int x0 = ClampToInt(std::max<int64_t>(int64_t{x} - r, 0));
+    const int x1 = ClampToInt(std::min<int64_t>(int64_t{x} + r, a.GetWidth() - 1));
     const bool human = company >= 0 && Services::Companies().IsHumanPlayed(company);
+    const double ownFactor = human ? 1.5 : 3.0;
+    const std::span<const int32_t> owners = a.Cells(CMapData::layerOwner);
     const CSiteWeights& table = SiteWeights();
+    // Summed in rows and columns as ever: a double sum in another order
+    // could round differently and move a rating across a whole number.
     double sum = 0.0, weights = 0.0;
-    for (int cy = std::max(y - r, 0); cy <= std::min(y + r, a.GetHeight() - 1); ++cy)
-        for (int cx = std::max(x - r, 0); cx <= std::min(x + r, a.GetWidth() - 1); ++cx) {
-            // The corners of the widest square lie beyond the reach of the
-            // weights: their weight is below 0 and they count against the sum.
-            double weight =
-                table[static_cast<size_t>(std::abs(cy - y))][static_cast<size_t>(std::abs(cx - x))];
-            double value = CellBaseValue(a, cx, cy, current);
+    for (int cy = y0; cy <= y1; ++cy) {
+        // The corners of the widest square lie beyond the reach of the
+        // weights: their weight is below 0 and they count against the sum.
+        const auto& row = table[static_cast<size_t>(std::abs(cy - y))];
+        for (int cx = x0; cx <= x1; ++cx) {
+            const size_t i = a.CellIndex(cx, cy);
+            const double weight = row[static_cast<size_t>(std::abs(cx - x))];
+            double value = BaseValueAt(a, i, current);
             if (company >= 0) {
-                int owner = a.GetCellOwner(cx, cy);
+                const int owner = owners[i];
                 if (owner == company + 1)
-                    value = value * (human ? 1.5 : 3.0) + 100.0;
+                    value = value * ownFactor + 100.0;
                 else if (owner > 0)
                     value = 0.0;
             }
             sum += value * weight;
             weights += weight;
         }
-    if (weights <= 0.0) return 0;
-    double mean = sum * 100.0 / weights;
-    return mean > 0.0 ? static_cast<int>(std::min(std::sqrt(mean), 2.0e9)) : 0;
+    }
+    return SiteRatingOf(sum, weights);
+}
+
+std::vector<int> CMapDoc::RateAllSites(int area, int radius, int current) const {
+    const CMapData& a = GetArea(area);
+    const int r = std::clamp(radius, 1, 6);
+    const int w = a.GetWidth(), h = a.GetHeight();
+    // The cells' values on a grid widened by r on every side: a cell of the
+    // margin is 0 in values and in the inside mask, so a square that reaches
+    // past the grid adds exactly 0.0 to both sums where RateSite adds nothing
+    // (x + 0.0 is x, and the sums start at +0.0).
+    const size_t pw = static_cast<size_t>(w) + 2 * static_cast<size_t>(r);
+    const size_t ph = static_cast<size_t>(h) + 2 * static_cast<size_t>(r);
+    std::vector<double> values(pw * ph, 0.0), inside(pw * ph, 0.0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const size_t p = (static_cast<size_t>(y) + r) * pw + static_cast<size_t>(x) + r;
+            values[p] = BaseValueAt(a, a.CellIndex(x, y), current);
+            inside[p] = 1.0;
+        }
+    const CSiteWeights& table = SiteWeights();
+    std::vector<int> ratings(static_cast<size_t>(w) * static_cast<size_t>(h));
+    std::vector<double> sums(static_cast<size_t>(w)), weights(static_cast<size_t>(w));
+    for (int y = 0; y < h; ++y) {
+        std::fill(sums.begin(), sums.end(), 0.0);
+        std::fill(weights.begin(), weights.end(), 0.0);
+        // The square's cells in RateSite's order, rows then columns, each
+        // added to the sums of a whole row of cells at once.
+        for (int dy = -r; dy <= r; ++dy)
+            for (int dx = -r; dx <= r; ++dx) {
+                const double weight =
+                    table[static_cast<size_t>(std::abs(dy))][static_cast<size_t>(std::abs(dx))];
+                const size_t from =
+                    static_cast<size_t>(y + r + dy) * pw + static_cast<size_t>(r + dx);
+                AddWeighted(sums, &values[from], weight);
+                AddWeighted(weights, &inside[from], weight);
+            }
+        for (int x = 0; x < w; ++x)
+            ratings[a.CellIndex(x, y)] =
+                SiteRatingOf(sums[static_cast<size_t>(x)], weights[static_cast<size_t>(x)]);
+    }
+    return ratings;
 }
 
 void CMapDoc::DiffuseLandValue(int area) {
     CMapData& a = GetArea(area);
+    const CCellTypeTable types(*this);
+    const CAreaCellView cells(a, types);
     const int w = a.GetWidth(), h = a.GetHeight();
     const int samples = std::max(w * h / 3, 1);
+    // The rating of a candidate reads the land and structure types around
+    // it, which this pass leaves alone (it moves land values only): every
+    // cell is rated once, before the first sample.
+    const std::vector<int> ratings = RateAllSites(area, 2, 0);
     std::vector<CCellPoint> candidates;
     for (int i = 0; i < samples; ++i) {
         int x = Random(w), y = Random(h);
-        if (!IsPlainLand(area, x, y)) continue;
-        const CBD* land = LandTypeAt(a, x, y);
+        const size_t cell = cells.Index(x, y);
+        const CCellTypeTable::SLand& land = cells.Land(cell);
+        if (!land.IsPlain()) continue;
         // Stored land values are not held to 1..300 until written again.
-        int diff = ClampToInt(int64_t{a.GetLandValue(x, y)} - land->GetLandValue());
+        int diff = ClampToInt(int64_t{cells.LandValue(cell)} - land.value);
         if (diff == 0) continue;
-        candidates.clear();
-        for (int ny = y - 1; ny <= y + 1; ++ny)
-            for (int nx = x - 1; nx <= x + 1; ++nx) {
-                if ((nx == x && ny == y) || !a.IsInGrid(nx, ny)) continue;
-                int cx = nx, cy = ny;
-                if (IsSpecialCell(area, nx, ny)) {
-                    cx = 2 * nx - x;
-                    cy = 2 * ny - y;
-                    if (!a.IsInGrid(cx, cy)) continue;
-                }
-                if (IsPlainLand(area, cx, cy) && !IsLandCode31(area, cx, cy))
-                    candidates.push_back({cx, cy});
-            }
+        FindDiffusionCandidates(cells, x, y, candidates);
         if (candidates.empty()) continue;
         const bool pull = diff < 1;
         int bestScore = pull ? 10000 : 0;
         const CCellPoint* best = nullptr;
-        // A candidate drawn again keeps its rating: nothing the rating reads
-        // changes within one sample.
-        std::array<int, 8> ratings{};
-        std::array<bool, 8> rated{};
         for (size_t k = 0; k < candidates.size(); ++k) {
-            const size_t i = static_cast<size_t>(Random(static_cast<int>(candidates.size())));
-            const CCellPoint& c = candidates[i];
-            if (!rated[i]) {
-                int price = GetLotPrice(area, c.x, c.y, 1);
-                ratings[i] = ClampToInt(int64_t{RateSite(area, c.x, c.y, 2, -1, 0)} * 100 /
-                                        (price != 0 ? price : 1));
-                rated[i] = true;
-            }
-            int score = ratings[i];
+            const CCellPoint& c =
+                candidates[static_cast<size_t>(Random(static_cast<int>(candidates.size())))];
+            const size_t at = cells.Index(c.x, c.y);
+            int price = cells.LandLotPrice(at);
+            int score = ClampToInt(int64_t{ratings[at]} * 100 / (price != 0 ? price : 1));
             score = ClampToInt(int64_t{Random(score / 2)} + int64_t{score} * 3 / 4);
             if (pull ? score < bestScore : score > bestScore) {
                 bestScore = score;
@@ -234,12 +322,15 @@ void CMapDoc::StepLandTypes(int area, CCellSet& changed) {
     const int cells = w * h;
     // The draws below divide by the cell count.
     if (cells <= 0) return;
+    const CCellTypeTable types(*this);
+    const CAreaCellView view(a, types);
     for (int i = std::max(cells / 20, 1); i > 0; --i) {
         int x = Random(w), y = Random(h);
-        if (!IsPlainLand(area, x, y)) continue;
+        const size_t cell = view.Index(x, y);
+        if (!view.Land(cell).IsPlain()) continue;
         int landType = a.GetLandType(x, y);
-        int base = GetLandTypeEntry(landType)->GetLandValue();
-        int v = a.GetLandValue(x, y);
+        int base = view.Land(cell).value;
+        int v = view.LandValue(cell);
         int lower = PlainNeighbourValue(landType, -1);
         int upper = PlainNeighbourValue(landType, 1);
         auto at = std::find(m_plainLandTypes.begin(), m_plainLandTypes.end(), landType);
@@ -259,7 +350,7 @@ void CMapDoc::StepLandTypes(int area, CCellSet& changed) {
     if (m == 0) m = Random(1000 / cells) <= 10 ? 1 : 0;
     for (; m > 0; --m) {
         int x = Random(w), y = Random(h);
-        if (!IsPlainLand(area, x, y)) continue;
+        if (!view.Land(view.Index(x, y)).IsPlain()) continue;
         int lower = PlainNeighbourValue(a.GetLandType(x, y), -1);
         if (lower != -1) a.SetLandValue(x, y, lower);
     }
@@ -364,13 +455,14 @@ void CMapDoc::GrowArea(int area, int amount, CCellSet& changed) {
     if (m_code55Types.empty()) return;
     CMapData& a = GetArea(area);
     const std::vector<uint8_t> project = ProjectMask(a);
+    const CCellTypeTable types(*this);
+    const CAreaCellView cells(a, types);
     std::vector<CCellPoint> candidates;
     for (int y = 0; y < a.GetHeight(); ++y)
         for (int x = 0; x < a.GetWidth(); ++x) {
-            if (project[static_cast<size_t>(Key(a, x, y))] || a.GetCellOwner(x, y) != 0 ||
-                !IsPlainLand(area, x, y))
-                continue;
-            if (!HasStructureAt(area, x, y) || StructureCodeAt(a, x, y) == StructureCode::kHouse)
+            const size_t i = cells.Index(x, y);
+            if (project[i] || cells.Owner(i) != 0 || !cells.Land(i).IsPlain()) continue;
+            if (!cells.HasStructure(i) || cells.Structure(i).code == StructureCode::kHouse)
                 candidates.push_back({x, y});
         }
     int min55 = 0, max55 = 0;
@@ -402,12 +494,16 @@ void CMapDoc::GrowArea(int area, int amount, CCellSet& changed) {
 
 void CMapDoc::ShrinkArea(int area, int amount, CCellSet& changed) {
     CMapData& a = GetArea(area);
+    const CCellTypeTable types(*this);
+    const CAreaCellView cells(a, types);
     std::vector<CCellPoint> candidates;
     for (int y = 0; y < a.GetHeight(); ++y)
-        for (int x = 0; x < a.GetWidth(); ++x)
-            if (a.GetCellOwner(x, y) == 0 && a.IsAnchorOrFree(x, y) &&
-                StructureCodeAt(a, x, y) == StructureCode::kHouse)
+        for (int x = 0; x < a.GetWidth(); ++x) {
+            const size_t i = cells.Index(x, y);
+            if (cells.Owner(i) == 0 && cells.IsAnchorOrFree(i) &&
+                cells.Structure(i).code == StructureCode::kHouse)
                 candidates.push_back({x, y});
+        }
     int n = amount;
     while (n >= 1 && !candidates.empty()) {
         CCellPoint c = TakeAt(candidates, Random(static_cast<int>(candidates.size())));
@@ -422,26 +518,27 @@ void CMapDoc::ShrinkArea(int area, int amount, CCellSet& changed) {
 
 void CMapDoc::RemoveHousesNearNuisance(int area, CCellSet& changed) {
     CMapData& a = GetArea(area);
+    const CCellTypeTable types(*this);
+    const CAreaCellView cells(a, types);
     const int W = a.GetWidth(), H = a.GetHeight();
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
-            if (!a.IsAnchorOrFree(x, y) || StructureCodeAt(a, x, y) != StructureCode::kNuisance)
+            const size_t i = cells.Index(x, y);
+            if (!cells.IsAnchorOrFree(i) || cells.Structure(i).code != StructureCode::kNuisance)
                 continue;
-            const CBD* nuisance = StructureTypeAt(a, x, y);
+            const CBD* nuisance = cells.Structure(i).type;
             int w = 1, h = 1;
             nuisance->GetSize(w, h);
             const int odds = ClampToInt(1000 - 3 * int64_t{nuisance->GetInfluenceRange()});
             for (int cy = std::max(y - h, 0); cy <= std::min(y + 1, H - 1); ++cy)
                 for (int cx = std::max(x - w, 0); cx <= std::min(x + 1, W - 1); ++cx) {
                     bool inside = cx > x - w && cx <= x && cy > y - h && cy <= y;
-                    if (inside || a.GetCellOwner(cx, cy) != 0) continue;
-                    const CBD* house = StructureTypeAt(a, cx, cy);
-                    if (!house || house->GetTypeCode() != StructureCode::kHouse ||
-                        Random(odds) >= 10)
-                        continue;
+                    const size_t c = cells.Index(cx, cy);
+                    if (inside || cells.Owner(c) != 0) continue;
+                    const CCellTypeTable::SStructure& house = cells.Structure(c);
+                    if (house.code != StructureCode::kHouse || Random(odds) >= 10) continue;
                     SetStructureAt(area, cx, cy, 0);
-                    a.SetPopulation(
-                        ClampToInt(int64_t{a.GetPopulation()} - house->GetLandValue() / 10));
+                    a.SetPopulation(ClampToInt(int64_t{a.GetPopulation()} - house.value / 10));
                     Add(changed, a, cx, cy);
                 }
         }
@@ -454,15 +551,17 @@ bool CMapDoc::GrowCode30Structures(int area, CCellSet& changed) {
     auto value = [&](int type) {
         return m_structureTypes[static_cast<size_t>(type)]->GetLandValue();
     };
+    const CCellTypeTable types(*this);
+    const CAreaCellView cells(a, types);
     for (int attempt = 0; attempt < 60; ++attempt) {
         bool found = false;
         int bx = 0, by = 0, bestRating = 0;
         for (int k = 0; k < 3; ++k) {
             int x = Random(w), y = Random(h);
-            int code = StructureCodeAt(a, x, y);
-            if (!IsPlainLand(area, x, y) ||
-                (HasStructureAt(area, x, y) && code != StructureCode::kKiosk) ||
-                a.GetCellOwner(x, y) != 0 || a.IsProjectCell(x, y))
+            const size_t i = cells.Index(x, y);
+            if (!cells.Land(i).IsPlain() ||
+                (cells.HasStructure(i) && cells.Structure(i).code != StructureCode::kKiosk) ||
+                cells.Owner(i) != 0 || a.IsProjectCell(x, y))
                 continue;
             int rating = RateSite(area, x, y, 3, -1, 1);
             if (!found || rating < bestRating) {
@@ -501,12 +600,14 @@ bool CMapDoc::GrowCode30Structures(int area, CCellSet& changed) {
 
 void CMapDoc::WearStructures(int area, CCellSet& lostAnchors, CCellSet& lostCells, CCellSet& worn) {
     CMapData& a = GetArea(area);
+    const CCellTypeTable types(*this);
+    const CAreaCellView cells(a, types);
     for (int y = 0; y < a.GetHeight(); ++y)
         for (int x = 0; x < a.GetWidth(); ++x) {
-            if (a.GetCellOwner(x, y) == 0 || !a.IsAnchorOrFree(x, y)) continue;
-            const CBD* type = StructureTypeAt(a, x, y);
-            if (!type || type->GetTypeCode() == StructureCode::kKiosk || !type->IsDestructible())
-                continue;
+            const size_t i = cells.Index(x, y);
+            if (cells.Owner(i) == 0 || !cells.IsAnchorOrFree(i)) continue;
+            const CCellTypeTable::SStructure& type = cells.Structure(i);
+            if (!type.type || type.code == StructureCode::kKiosk || !type.destructible) continue;
             int amount = Random(Random(5));
             if (amount > 0) Add(worn, a, x, y);
             CollapseStructure(area, x, y, amount, lostAnchors, lostCells);

@@ -530,6 +530,28 @@ TEST_F(BusyCellsTest, SiteRatingsMatchTheRecordedOnes) {
     ExpectGolden("busy-site-ratings", HashText(answers.bytes));
 }
 
+// The whole-area rating adds each cell's terms in rows at once; it must
+// give RateSite's answer bit for bit, also where the square reaches past
+// the grid on every side.
+TEST_F(BusyCellsTest, RatingsOfTheWholeAreaAreRateSitesAtEveryCell) {
+    CFakeMapWorld small(MakeBusyMap(4, 5, 1, 9));
+    for (CFakeMapWorld* w : {&world, &small}) {
+        const CMapDoc& m = w->Map();
+        const CMapData& a = m.GetArea(0);
+        for (int radius : {0, 2, 3, 6})
+            for (int current : {0, 1}) {
+                SCOPED_TRACE(testing::Message() << a.GetWidth() << "x" << a.GetHeight()
+                                                << " radius " << radius << " current " << current);
+                const std::vector<int> all = m.RateAllSites(0, radius, current);
+                ASSERT_EQ(all.size(), static_cast<size_t>(a.GetWidth() * a.GetHeight()));
+                for (int y = 0; y < a.GetHeight(); ++y)
+                    for (int x = 0; x < a.GetWidth(); ++x)
+                        ASSERT_EQ(all[a.CellIndex(x, y)], m.RateSite(0, x, y, radius, -1, current))
+                            << x << "," << y;
+            }
+    }
+}
+
 TEST_F(BusyCellsTest, CellQueriesMatchTheRecordedAnswers) {
     const CMapDoc& m = world.Map();
     SAnswers answers;
@@ -553,7 +575,8 @@ TEST_F(BusyCellsTest, CellQueriesMatchTheRecordedAnswers) {
                 answers.Add(m.GetStructureLayer7(a, x, y));
                 answers.Add(m.GetLotValueForOwner(a, x, y));
                 answers.Add(std::llround(m.RateStructureEnvironment(a, x, y) * 1e6));
-                answers.Add(m.IsRectFree(a, x, y, std::min(x + 1, kW - 1), std::min(y + 1, kH - 1)));
+                answers.Add(
+                    m.IsRectFree(a, x, y, std::min(x + 1, kW - 1), std::min(y + 1, kH - 1)));
             }
     ExpectGolden("busy-cell-queries", HashText(answers.bytes));
 }
