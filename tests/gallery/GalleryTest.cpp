@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fakes/FakeServices.h"
+#include "fakes/GalleryFolder.h"
 #include "model/AppFonts.h"
 #include "model/ColorTable.h"
 #include "model/DrawingHelpers.h"
@@ -23,13 +24,6 @@
 #include "platform/ui/ClientDC.h"
 
 namespace {
-
-std::filesystem::path GalleryFolder() {
-    std::filesystem::path folder =
-        std::filesystem::read_symlink("/proc/self/exe").parent_path() / "gallery";
-    std::filesystem::create_directories(folder);
-    return folder;
-}
 
 COLORREF Sys(int index) {
     return CSystemColors::Color(index);
