@@ -65,7 +65,7 @@ protected:
     // A caption in the message font's bold cousin.
     void Caption(int x, int y, const char* text) {
         CFont* old = dc.SelectObject(fonts.GetMessageFont2());
-        DrawTextInRect(dc, text, CRect(x, y, x + 400, y + fonts.GetCharSize().cy), 0, FALSE, 0, -1);
+        DrawTextInRect(dc, text, CRect(x, y, x + 740, y + fonts.GetCharSize().cy), 0, FALSE, 0, -1);
         dc.SelectObject(old);
     }
 
@@ -84,16 +84,23 @@ TEST_F(GalleryTest, DrawingHelpers) {
     const int line = fonts.GetLayoutSize().cy;
 
     Caption(10, 6, "DrawColoredText: states 0-3, without and with colour index 4");
+    const COLORREF fillColour = dc.GetBkColor();
     for (int state = 0; state < 4; ++state) {
         for (int coloured = 0; coloured < 2; ++coloured) {
             const CRect clip(10 + coloured * 270, 30 + state * line, 270 + coloured * 270,
                              30 + (state + 1) * line);
             const std::string text = "State " + std::to_string(state) +
                                      (coloured ? ", colour 4" : ", no colour");
+            // Rows of states 1 and 3 lie on the caption colours, as in the
+            // owner-drawn lists.
+            const int backgrounds[] = {COLOR_BTNFACE, COLOR_ACTIVECAPTION, COLOR_BTNFACE,
+                                       COLOR_INACTIVECAPTION};
+            dc.FillSolidRect(clip, Sys(backgrounds[state]));
             DrawColoredText(dc, text, clip, clip.TopLeft(), state, FALSE, 0, coloured ? 4 : -1);
         }
     }
 
+    dc.SetBkColor(fillColour);
     Caption(10, 112, "DrawTextInRect: left, centred, right; without and with fill");
     const char* alignments[] = {"Left", "Centred", "Right"};
     for (int fill = 0; fill < 2; ++fill) {
@@ -163,8 +170,11 @@ TEST_F(GalleryTest, Marks) {
     strips.DrawEtchedFrame(dc, 10, 410, 300, 70);
     // The heading's background interrupts the frame's top edge.
     dc.SetBkColor(Sys(COLOR_BTNFACE));
-    DrawTextInRect(dc, " Realestate", CRect(20, 402, 20 + 10 * layout.cx, 402 + layout.cy), 0,
-                   TRUE, 0, -1);
+    CFont* old = dc.SelectObject(fonts.GetMessageFont());
+    const CSize heading = dc.GetTextExtent(" Realestate ");
+    DrawTextInRect(dc, " Realestate ", CRect(20, 402, 20 + heading.cx, 402 + layout.cy), 0, TRUE,
+                   0, -1);
+    dc.SelectObject(old);
     Save("marks.png");
 }
 
