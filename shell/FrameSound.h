@@ -10,6 +10,7 @@
 // OnNotify. Files are looked up in the program folder.
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
