@@ -222,7 +222,8 @@ int CVView::SetDirection(int direction) {
 }
 
 void CVView::AnimateTurn(int step, int mode) {
-    m_map.AnimateTurn(step, mode);
+    // Before the panes exist there is nothing to turn.
+    if (m_map.IsWindow()) m_map.AnimateTurn(step, mode);
 }
 
 int CVView::OwnCompanyIndex() const {
