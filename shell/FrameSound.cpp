@@ -37,6 +37,8 @@ std::array<std::string, CFrameSound::kSoundFiles> CFrameSound::DefaultSoundFiles
     return files;
 }
 
+CFrameSound::CFrameSound(CWnd* notify) : CFrameSound(notify, nullptr, nullptr) {}
+
 CFrameSound::CFrameSound(CWnd* notify, std::unique_ptr<CMusicDevice> music,
                          std::unique_ptr<CEffectDevice> effect)
     : m_notify(notify),
