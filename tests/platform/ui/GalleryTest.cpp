@@ -147,7 +147,7 @@ TEST_F(GalleryTest, ColouredMarksAndEdges) {
         dc.Polygon(band, 4);
         dc.SetROP2(R2_COPYPEN);
     };
-    Save(w, "marks.png");
+    Save(w, "shapes.png");
 }
 
 // A picture with its mask over a drawn background, and an 8-bit bitmap
