@@ -373,6 +373,9 @@ private:
     // Not saved.
     int m_requestedCompanies = 0;
     bool m_modified = false;
+    // The size of the saved form when the game was last loaded or saved: a
+    // save makes room for that much at once.
+    size_t m_storedSize = 0;
     CPersonData m_sparePerson;
     CFrameState m_ownFrame;
     CFrameState* m_frame = &m_ownFrame;

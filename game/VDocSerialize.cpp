@@ -233,6 +233,7 @@ int CVDoc::LoadFrom(CArchive& ar) {
     // the one running here. What it reads reaches its own map and tables,
     // never the registered document.
     auto fresh = std::make_unique<CVDoc>();
+    const uint64_t size = ar.Stream().Remaining();
     int error = -1;
     try {
         fresh->Load(ar);
@@ -252,6 +253,8 @@ int CVDoc::LoadFrom(CArchive& ar) {
     *m_frame = fresh->GetFrameState();
     m_game.loadedGame = true;
     m_modified = false;
+    // What the game took of the data, not what followed it.
+    m_storedSize = static_cast<size_t>(size - ar.Stream().Remaining());
     return -1;
 }
 
@@ -270,9 +273,11 @@ int CVDoc::LoadFile(const std::string& path) {
 
 std::vector<uint8_t> CVDoc::SaveBytes() {
     CMemoryStream stream;
+    stream.Reserve(m_storedSize);
     CArchive ar(stream, CArchive::store);
     Serialize(ar);
-    return stream.Bytes();
+    m_storedSize = stream.Bytes().size();
+    return stream.TakeBytes();
 }
 
 bool CVDoc::SaveFile(const std::string& path) {

@@ -196,8 +196,19 @@ int CBM::CreateGdiObjects() {
         Services::Frame().Beep();
         return 0;
     }
-    CreateBitmap();
+    m_bitmapDue = true;
     return 1;
+}
+
+CBitmap* CBM::GetBitmap() const {
+    if (m_bitmapDue) {
+        // Made from the image as CreateGdiObjects would have made it; a
+        // failure leaves no bitmap, as it did there.
+        CBM& self = const_cast<CBM&>(*this);
+        self.m_bitmapDue = false;
+        self.CreateBitmap();
+    }
+    return m_bitmap.get();
 }
 
 int CBM::CreatePalette() {
@@ -205,22 +216,21 @@ int CBM::CreatePalette() {
     m_gdiPalette.reset();
     auto header = CDibHeader::Read(m_image.Lock(), m_image.Size());
     if (!header) return 0;
-    int count = header->GetColorCount();
-    if (count == 0) {
-        // A true-colour image.
-        for (uint32_t i = 0; i < 256; ++i) m_palette.push_back(FixedPaletteColor(i));
-    } else {
-        const uint8_t* table = m_image.Lock() + header->size;
-        size_t entrySize = header->size == CDibHeader::kCoreHeaderSize ? 3 : 4;
-        for (int i = 0; i < count; ++i) {
+    // Without a colour table (a true-colour image) the fixed spread stands in.
+    const int count = header->GetColorCount();
+    const size_t size = count == 0 ? 256 : static_cast<size_t>(count);
+    const uint8_t* table = m_image.Lock() + header->size;
+    const size_t entrySize = header->size == CDibHeader::kCoreHeaderSize ? 3 : 4;
+    m_palette.resize(size);
+    std::vector<PALETTEENTRY> entries(size);
+    for (size_t i = 0; i < size; ++i) {
+        uint32_t color = FixedPaletteColor(static_cast<uint32_t>(i));
+        if (count != 0) {
             const uint8_t* entry = table + i * entrySize;  // blue, green, red
-            m_palette.push_back(uint32_t{entry[2]} | uint32_t{entry[1]} << 8 |
-                                uint32_t{entry[0]} << 16);
+            color = uint32_t{entry[2]} | uint32_t{entry[1]} << 8 | uint32_t{entry[0]} << 16;
         }
-    }
-    std::vector<PALETTEENTRY> entries;
-    for (uint32_t color : m_palette) {
-        entries.push_back({GetRValue(color), GetGValue(color), GetBValue(color), 0});
+        m_palette[i] = color;
+        entries[i] = {GetRValue(color), GetGValue(color), GetBValue(color), 0};
     }
     auto palette = std::make_unique<CPalette>();
     if (!palette->CreatePalette(entries.data(), static_cast<int>(entries.size()))) {
@@ -233,6 +243,7 @@ int CBM::CreatePalette() {
 
 int CBM::CreateBitmap() {
     auto header = CDibHeader::Read(m_image.Lock(), m_image.Size());
+    m_bitmapDue = false;
     if (!header) return 0;
     m_width = header->width;
     m_height = header->height;
@@ -254,6 +265,7 @@ void CBM::ReleaseGdiObjects() {
     m_palette.clear();
     m_gdiPalette.reset();
     m_bitmap.reset();
+    m_bitmapDue = false;
 }
 
 bool CBM::DrawImage(CDC& dc, int x, int y, int width, int height) const {
@@ -277,6 +289,7 @@ bool CBM::DrawImage(CDC& dc, int x, int y, int width, int height) const {
 
 bool CBM::Draw(CDC& dc, int x, int y, int width, int height) const {
     if (!HasImage()) return false;
+    // A bitmap not made yet would hold exactly what the image draws.
     if (!m_bitmap) return DrawImage(dc, x, y, width, height);
     CSize size = m_bitmap->GetSize();
     width = std::min(width, static_cast<int>(size.cx));

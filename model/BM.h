@@ -43,7 +43,9 @@ public:
 
     // Frees the image, the bitmap and the palette; the size becomes 0 x 0.
     void Clear();
-    // The palette, then the bitmap: 0 (after a beep) without a palette.
+    // The palette, then the bitmap: 0 (after a beep) without a palette. The
+    // bitmap is made when it is first asked for: a picture that goes
+    // straight into a strip is drawn from its image and never needs one.
     int CreateGdiObjects();
     // 1 when a palette was made from the image's colour table (or the fixed
     // 256-colour one for an image without a table); 0 without an image.
@@ -53,13 +55,14 @@ public:
     int CreateBitmap();
     // Drops the bitmap and the palette; the image data stays.
     void ReleaseGdiObjects();
-    // Made by CreateGdiObjects; nullptr before and after ReleaseGdiObjects.
-    CBitmap* GetBitmap() const { return m_bitmap.get(); }
+    // Made after CreateGdiObjects (on this first call); nullptr before and
+    // after ReleaseGdiObjects.
+    CBitmap* GetBitmap() const;
     CPalette* GetPalette() const { return m_gdiPalette.get(); }
 
     // Copies the top-left width x height of the picture (cut to its size) to
     // (x, y) on the context: from the bitmap, or straight from the image when
-    // the bitmap was released. false without an image.
+    // the bitmap was released or not made yet. false without an image.
     bool Draw(CDC& dc, int x, int y, int width, int height) const;
     // Rebuilds the image from a device bitmap: uncompressed only (any other
     // compression gives 0); bitsPerPixel 8, 24 or 32, 0 for the bitmap's own
@@ -131,6 +134,8 @@ private:
     std::vector<uint32_t> m_palette;
     std::unique_ptr<CPalette> m_gdiPalette;
     std::unique_ptr<CBitmap> m_bitmap;
+    // CreateGdiObjects asked for a bitmap that GetBitmap has not made yet.
+    bool m_bitmapDue = false;
     // A picture arriving over the network, until its last part is in.
     CMemBlock m_incoming;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 size_t CMemoryStream::Read(void* data, size_t size) {
     size_t count = std::min<size_t>(size, m_bytes.size() - m_position);
@@ -21,6 +22,11 @@ bool CMemoryStream::Write(const void* data, size_t size) {
     }
     m_position += size;
     return true;
+}
+
+std::vector<uint8_t> CMemoryStream::TakeBytes() {
+    m_position = 0;
+    return std::exchange(m_bytes, {});
 }
 
 CFileStream::~CFileStream() {

@@ -31,6 +31,11 @@ public:
     uint64_t Remaining() const override { return m_bytes.size() - m_position; }
 
     const std::vector<uint8_t>& Bytes() const { return m_bytes; }
+    // Hands the bytes over; the stream is empty afterwards.
+    std::vector<uint8_t> TakeBytes();
+    // Room for this many bytes in all, so that a writer that knows roughly
+    // how much is coming does not grow the buffer step by step.
+    void Reserve(size_t size) { m_bytes.reserve(size); }
     size_t Position() const { return m_position; }
     void Rewind() { m_position = 0; }
 

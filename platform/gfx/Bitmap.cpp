@@ -57,7 +57,7 @@ bool CBitmap::SaveToPng(const std::string& path) const {
 }
 
 void CBitmap::Release() {
-    m_impl->pixels = std::vector<uint32_t>();
+    m_impl->pixels = {};
     m_impl->width = 0;
     m_impl->height = 0;
 }

@@ -1,5 +1,6 @@
 #include "platform/gfx/BlockTransfer.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -30,7 +31,8 @@ struct Geometry {
 bool Prepare(const STransfer& tr, Geometry& g) {
     g.useSource = CRaster::UsesSource(tr.code);
     g.usePattern = CRaster::UsesPattern(tr.code);
-    if (g.useSource && (!tr.src || tr.srcWidth == 0 || tr.srcHeight == 0)) return false;
+    if (g.useSource && ((!tr.src && !tr.srcRows) || tr.srcWidth == 0 || tr.srcHeight == 0))
+        return false;
     g.w = std::abs(int64_t{tr.width});
     g.h = std::abs(int64_t{tr.height});
     g.sw = std::abs(int64_t{tr.srcWidth});
@@ -111,20 +113,36 @@ struct Plan {
     int64_t dy = 0;
     const uint32_t* src = nullptr;
     ptrdiff_t stride = 0;
-    // Stretched or mirrored: the source column of every column from x0, and
-    // the source row of every row from y0 (-1 where it is not readable).
+    // Stretched or mirrored: the source column of every column from x0
+    // (counted from columnBase, the leftmost one read), and the source row
+    // of every row from y0 (-1 where it is not readable).
     std::vector<int> columns;
+    int columnBase = 0;
+    int columnSpan = 0;
     std::vector<int64_t> rows;
+    // A source converted row by row: the row last converted, from dx + x0
+    // (unscaled) or columnBase (stretched).
+    const ISourceRows* converter = nullptr;
+    std::vector<uint32_t> converted;
+    int64_t convertedRow = -1;
     // Rows of the pattern laid out from x0, by (y - patternY) & 7.
     std::vector<uint32_t> pattern;
     int patternY = 0;
 
     int Width() const { return x1 - x0; }
 
-    const uint32_t* SourceRow(int y) const {
-        if (!indexed) return src + (y + dy) * stride + x0 + dx;
-        const int64_t sy = rows[static_cast<size_t>(y - y0)];
-        return sy < 0 ? nullptr : src + sy * stride;
+    const uint32_t* SourceRow(int y) {
+        const int64_t sy = indexed ? rows[static_cast<size_t>(y - y0)] : y + dy;
+        if (indexed && sy < 0) return nullptr;
+        const int64_t sx = indexed ? columnBase : x0 + dx;
+        if (!converter) return src + sy * stride + sx;
+        // Stretched rows repeat a source row: it is converted once.
+        if (sy != convertedRow) {
+            converter->ReadRow(static_cast<int>(sy), static_cast<int>(sx),
+                               static_cast<int>(converted.size()), converted.data());
+            convertedRow = sy;
+        }
+        return converted.data();
     }
     const uint32_t* PatternRow(int y) const {
         return pattern.data() + static_cast<size_t>((y - patternY) & 7) * Width();
@@ -153,7 +171,7 @@ void IndexedRow(const Op& op, uint32_t* __restrict d, const uint32_t* __restrict
 }
 
 template <class Op>
-void Rows(const Plan& plan, const Op& op = Op()) {
+void Rows(Plan& plan, const Op& op = Op()) {
     const int n = plan.Width();
     for (int y = plan.y0; y < plan.y1; ++y) {
         const uint32_t* s = nullptr;
@@ -201,6 +219,12 @@ void PlanScaled(const STransfer& tr, const Geometry& g, Plan& plan) {
     plan.columns.resize(static_cast<size_t>(plan.Width()));
     for (int x = plan.x0; x < plan.x1; ++x)
         plan.columns[static_cast<size_t>(x - plan.x0)] = static_cast<int>(columnAt(x));
+    // Columns run one way, so the ends are the extremes.
+    const int low = std::min(plan.columns.front(), plan.columns.back());
+    const int high = std::max(plan.columns.front(), plan.columns.back());
+    plan.columnBase = low;
+    plan.columnSpan = high - low + 1;
+    for (int& column : plan.columns) column -= low;
     plan.rows.resize(static_cast<size_t>(plan.y1 - plan.y0));
     for (int y = plan.y0; y < plan.y1; ++y) {
         const int64_t sy = g.srcTop + SourceOffset(y - g.top, g.h, g.sh, g.mirrorY);
@@ -230,17 +254,20 @@ bool MakePlan(const STransfer& tr, const Geometry& g, Plan& plan) {
     if (g.useSource) {
         plan.src = tr.src;
         plan.stride = tr.srcStride;
+        plan.converter = tr.srcRows;
         if (g.w == g.sw && g.h == g.sh && !g.mirrorX && !g.mirrorY)
             PlanUnscaled(tr, g, plan);
         else
             PlanScaled(tr, g, plan);
     }
     if (plan.x1 <= plan.x0 || plan.y1 <= plan.y0) return false;
+    if (plan.converter)
+        plan.converted.resize(static_cast<size_t>(plan.indexed ? plan.columnSpan : plan.Width()));
     if (g.usePattern) PlanPattern(tr, plan);
     return true;
 }
 
-void Dispatch(uint8_t code, const Geometry& g, const Plan& plan) {
+void Dispatch(uint8_t code, const Geometry& g, Plan& plan) {
     switch (code) {
         case 0xCC:
             return Rows<SrcCopy>(plan);
@@ -298,7 +325,10 @@ bool CBlockTransfer::Reference(const STransfer& tr, SPixelBox* touched) {
                 if (!Within(sx, tr.srcValid.left, tr.srcValid.right) ||
                     !Within(sy, tr.srcValid.top, tr.srcValid.bottom))
                     continue;
-                s = tr.src[sy * tr.srcStride + sx];
+                if (tr.srcRows)
+                    tr.srcRows->ReadRow(static_cast<int>(sy), static_cast<int>(sx), 1, &s);
+                else
+                    s = tr.src[sy * tr.srcStride + sx];
             }
             const uint32_t p = g.usePattern ? PatternAt(tr, x, y) : 0;
             row[x] = CRaster::Rop3(tr.code, p, s, row[x]);

@@ -12,6 +12,7 @@
 
 #include "platform/gfx/PixelBox.h"
 #include "platform/gfx/PixelRows.h"
+#include "platform/gfx/SourceRows.h"
 
 struct STransfer {
     SPixelRows dst;
@@ -30,6 +31,9 @@ struct STransfer {
     // not share memory with the destination rectangle.
     const uint32_t* src = nullptr;
     ptrdiff_t srcStride = 0;
+    // Or a source converted row by row as it is read (src and srcStride are
+    // then not used); only rows and columns inside `srcValid` are asked for.
+    const ISourceRows* srcRows = nullptr;
     SPixelBox srcValid;
     int srcX = 0;
     int srcY = 0;

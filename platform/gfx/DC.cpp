@@ -10,7 +10,7 @@
 #include "platform/gfx/BlockTransfer.h"
 #include "platform/gfx/Brush.h"
 #include "platform/gfx/DCImpl.h"
-#include "platform/gfx/DibImage.h"
+#include "platform/gfx/DibRows.h"
 #include "platform/gfx/Font.h"
 #include "platform/gfx/Palette.h"
 #include "platform/gfx/Pen.h"
@@ -772,8 +772,10 @@ int CDC::StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, 
                        int srcHeight, const void* bits, size_t bitsSize, const void* info,
                        size_t infoSize, UINT usage, DWORD rop) {
     if (usage != DIB_RGB_COLORS) return 0;
-    CDibImage image;
-    if (!image.Decode(info, infoSize, bits, bitsSize)) return 0;
+    // The rows are converted as the transfer reads them: only the part that
+    // shows is converted, and no 32-bit copy of the picture is made.
+    CDibRows image;
+    if (!image.Open(info, infoSize, bits, bitsSize)) return 0;
     CDCTarget t;
     if (!m_impl->Resolve(t)) return 0;
     // Mirroring asked for by the source size moves to the destination, so the
@@ -782,10 +784,8 @@ int CDC::StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, 
     const int sw = std::abs(srcWidth), sh = std::abs(srcHeight);
     STransfer tr =
         To(*m_impl, t, x, y, srcWidth < 0 ? -width : width, srcHeight < 0 ? -height : height, rop);
-    const SPixelRows rows = image.Rows();
-    tr.src = rows.bits;
-    tr.srcStride = rows.stride;
-    tr.srcValid = rows.Box();
+    tr.srcRows = &image;
+    tr.srcValid = {0, 0, image.Width(), image.Height()};
     tr.srcX = srcWidth < 0 ? xSrc - sw : xSrc;
     const int bottom = srcHeight < 0 ? ySrc - sh : ySrc;
     tr.srcY = image.BottomUp() ? image.Height() - bottom - sh : bottom;

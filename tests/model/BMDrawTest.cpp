@@ -66,6 +66,10 @@ TEST_F(PictureDrawTest, EveryFormatDrawsItsColoursFromBitmapAndFromImage) {
         }
         CBM picture(ToBlock(MakeDib(c.layout)));
         ASSERT_TRUE(picture.HasImage());
+        // The bitmap is made when first asked for; until then the picture
+        // draws from its image.
+        CTestCanvas beforeBitmap(4, 4, kGrey);
+        ASSERT_TRUE(picture.Draw(beforeBitmap.DC(), 1, 1, 2, 2));
         ASSERT_NE(picture.GetBitmap(), nullptr);
         EXPECT_EQ(picture.GetBitmap()->GetSize(), CSize(2, 2));
 
@@ -74,6 +78,7 @@ TEST_F(PictureDrawTest, EveryFormatDrawsItsColoursFromBitmapAndFromImage) {
         EXPECT_EQ(fromBitmap.Pixels(1, 1, 2, 2), Expected(c.name));
         EXPECT_EQ(fromBitmap.At(0, 0), kGrey);
         EXPECT_EQ(fromBitmap.At(3, 3), kGrey);
+        EXPECT_EQ(beforeBitmap.Pixels(0, 0, 4, 4), fromBitmap.Pixels(0, 0, 4, 4));
 
         picture.ReleaseGdiObjects();
         EXPECT_EQ(picture.GetBitmap(), nullptr);

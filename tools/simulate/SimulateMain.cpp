@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
+#include "HashStream.h"
 #include "MonthRunner.h"
 #include "SimulateOptions.h"
 #include "game/HeadlessFrameService.h"
@@ -23,6 +23,7 @@
 #include "model/PersonDataFile.h"
 #include "model/Random.h"
 #include "model/services/Services.h"
+#include "platform/core/Archive.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/RuntimeRandom.h"
 
@@ -35,10 +36,12 @@ constexpr const char* kFailStepVariable = "MERCAVO_SIMULATE_FAIL_STEP";
 // A game without human players steps with the shortest wait.
 constexpr int kComputerGameWait = 3;
 
-uint32_t Fnv1a(const std::vector<uint8_t>& bytes) {
-    uint32_t hash = 2166136261u;
-    for (uint8_t b : bytes) hash = (hash ^ b) * 16777619u;
-    return hash;
+// The hash of the game's saved form.
+uint32_t GameChecksum(CVDoc& doc) {
+    CHashStream hash;
+    CArchive ar(hash, CArchive::store);
+    doc.Serialize(ar);
+    return hash.Hash();
 }
 
 bool NewGame(CVDoc& doc, const CSimulateOptions& options) {
@@ -75,7 +78,7 @@ void PrintSummary(CVDoc& doc) {
     std::printf("population %lld in %d areas\n", static_cast<long long>(population),
                 doc.GetMap().GetAreaCount());
     std::printf("character data checksum %d, game checksum %08x\n", doc.GetPersonChecksum(),
-                Fnv1a(doc.SaveBytes()));
+                GameChecksum(doc));
 }
 
 }  // namespace

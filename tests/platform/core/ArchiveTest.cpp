@@ -162,3 +162,19 @@ TEST(Archive, FileStreamRoundTrip) {
     EXPECT_FALSE(
         missing.Open((path.parent_path() / "no/such/file").string(), CFileStream::modeRead));
 }
+
+// Bytes handed over leave an empty stream behind that writes from the start
+// again; room made beforehand changes nothing that is written.
+TEST(Archive, MemoryStreamHandsOverItsBytes) {
+    CMemoryStream stream;
+    stream.Reserve(64);
+    CArchive ar(stream, CArchive::store);
+    ar.WriteInt(7);
+    ar.WriteRecordText("ab");
+    const std::vector<uint8_t> expected = {7, 0, 0, 0, 2, 0, 0, 0, 'a', 'b', 0};
+    EXPECT_EQ(stream.TakeBytes(), expected);
+    EXPECT_TRUE(stream.Bytes().empty());
+    EXPECT_EQ(stream.Position(), 0u);
+    ar.WriteByte(9);
+    EXPECT_EQ(stream.Bytes(), std::vector<uint8_t>{9});
+}

@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <random>
 #include <vector>
 
 #include "platform/gfx/BlockTransfer.h"
 #include "platform/gfx/DibImage.h"
+#include "platform/gfx/DibRows.h"
 #include "platform/gfx/GdiDefs.h"
 
 namespace {
@@ -23,31 +25,40 @@ struct Surface {
     SPixelRows Rows() { return {pixels.data(), width, height, width}; }
 };
 
-// An 8-bit bottom-up picture with a colour table of `entries` colours and
-// indexes that may run past it.
-CDibImage RandomEightBitPicture(int w, int h, int entries, std::mt19937& rng) {
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = w;
-    header.biHeight = h;
-    header.biPlanes = 1;
-    header.biBitCount = 8;
-    header.biCompression = BI_RGB;
-    header.biClrUsed = static_cast<DWORD>(entries);
-    std::vector<uint8_t> info(sizeof header + size_t(entries) * 4);
-    std::memcpy(info.data(), &header, sizeof header);
-    for (size_t i = sizeof header; i < info.size(); ++i) info[i] = static_cast<uint8_t>(rng());
-    const size_t stride = (size_t(w) + 3) / 4 * 4;
-    std::vector<uint8_t> bits(stride * h);
-    for (uint8_t& b : bits) b = static_cast<uint8_t>(rng());
-    CDibImage image;
-    EXPECT_TRUE(image.Decode(info.data(), info.size(), bits.data(), bits.size()));
-    return image;
-}
-
 int Between(std::mt19937& rng, int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(rng);
 }
+
+// A stored picture with random pixels: 1, 4 or 8 bits through a colour
+// table of `entries` colours with indexes that may run past it, or 24 bits;
+// bottom-up or top-down. Held whole as decoded pixels, and as rows converted
+// on demand from the same bytes.
+struct StoredPicture {
+    std::vector<uint8_t> info;
+    std::vector<uint8_t> bits;
+    CDibImage decoded;
+    CDibRows rows;
+
+    StoredPicture(int w, int h, int bitCount, bool topDown, std::mt19937& rng) {
+        const int entries = bitCount == 24 ? 0 : Between(rng, 1, 1 << bitCount);
+        BITMAPINFOHEADER header{};
+        header.biSize = sizeof header;
+        header.biWidth = w;
+        header.biHeight = topDown ? -h : h;
+        header.biPlanes = 1;
+        header.biBitCount = static_cast<WORD>(bitCount);
+        header.biCompression = BI_RGB;
+        header.biClrUsed = static_cast<DWORD>(entries);
+        info.resize(sizeof header + size_t(entries) * 4);
+        std::memcpy(info.data(), &header, sizeof header);
+        for (size_t i = sizeof header; i < info.size(); ++i) info[i] = static_cast<uint8_t>(rng());
+        const size_t stride = (size_t(w) * bitCount + 31) / 32 * 4;
+        bits.resize(stride * h);
+        for (uint8_t& b : bits) b = static_cast<uint8_t>(rng());
+        EXPECT_TRUE(decoded.Decode(info.data(), info.size(), bits.data(), bits.size()));
+        EXPECT_TRUE(rows.Open(info.data(), info.size(), bits.data(), bits.size()));
+    }
+};
 
 SPixelBox RandomBoxIn(int width, int height, std::mt19937& rng) {
     const int left = Between(rng, 0, width - 1), top = Between(rng, 0, height - 1);
@@ -81,15 +92,19 @@ TEST(BlockTransferTest, FastPathWritesWhatThePerPixelReferenceWrites) {
         const uint32_t solidPixel = rng();
         for (uint32_t& p : tr.pattern) p = solid ? solidPixel : rng();
 
-        // The source: a 32-bit surface or an 8-bit picture, readable only in
-        // part; unscaled, mirrored or stretched.
+        // The source: a 32-bit surface or a stored picture, readable only
+        // in part; unscaled, mirrored or stretched. Every other picture is
+        // read through rows converted on demand, and the reference reads the
+        // whole decoded picture.
         Surface source(Between(rng, 1, 60), Between(rng, 1, 60), rng);
-        CDibImage picture;
+        std::unique_ptr<StoredPicture> picture;
         SPixelRows src = source.Rows();
-        if (round % 4 == 1) {
-            picture = RandomEightBitPicture(Between(rng, 1, 61), Between(rng, 1, 40),
-                                            Between(rng, 1, 256), rng);
-            src = picture.Rows();
+        if (round % 4 == 1 || round % 4 == 3) {
+            constexpr int kBitCounts[] = {1, 4, 8, 8, 24};
+            picture = std::make_unique<StoredPicture>(
+                Between(rng, 1, 61), Between(rng, 1, 40),
+                kBitCounts[rng() % std::size(kBitCounts)], rng() % 4 == 0, rng);
+            src = picture->decoded.Rows();
         }
         tr.src = src.bits;
         tr.srcStride = src.stride;
@@ -116,12 +131,19 @@ TEST(BlockTransferTest, FastPathWritesWhatThePerPixelReferenceWrites) {
         Surface expected = dst;
         STransfer reference = tr;
         reference.dst = expected.Rows();
+        const bool converted = round % 4 == 3 && tr.src;
+        if (converted) {
+            tr.src = nullptr;
+            tr.srcStride = 0;
+            tr.srcRows = &picture->rows;
+        }
         SPixelBox fastArea, referenceArea;
         const bool fastOk = CBlockTransfer::Run(tr, &fastArea);
         const bool referenceOk = CBlockTransfer::Reference(reference, &referenceArea);
 
         SCOPED_TRACE(testing::Message()
-                     << "round " << round << " code " << std::hex << int(code) << std::dec
+                     << "round " << round << (converted ? " converted rows" : "") << " code "
+                     << std::hex << int(code) << std::dec
                      << " dst " << dst.width << "x" << dst.height << " at " << tr.x << "," << tr.y
                      << " size " << tr.width << "x" << tr.height << " src " << tr.srcX << ","
                      << tr.srcY << " size " << tr.srcWidth << "x" << tr.srcHeight);
