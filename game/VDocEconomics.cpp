@@ -198,8 +198,8 @@ int CVDoc::CalcLotValue(int area, int x, int y, int month, double& income, doubl
     type->GetSize(width, height);
     // The map loader refuses sizes below 1; a type that has one anyway
     // earns and costs nothing rather than divide by zero.
+    if (width < 1 || height < 1) return 0;
     const double cells = static_cast<double>(width) * height;
-    if (cells < 1) return 0;
     const CEnterprise* owner = GetEnterprise(record->GetCellOwner(x, y) - 1);
     const SLotBases k = CalcLotBases(map, area, x, y, *type, owner, cells);
     std::vector<SHomeTeam> teams;

@@ -593,11 +593,14 @@ TEST_F(LotValueTest, CellsWithoutFiguresAddNothing) {
         EXPECT_EQ(income, 5);
         EXPECT_EQ(expense, 7);
     }
-    Type(StructureCode::kBranchOffice).SetSize(0, 1);
-    double income = 5, expense = 7;
-    EXPECT_EQ(doc.CalcLotValue(1, 4, 4, 1, income, expense, 1), 0);
-    EXPECT_EQ(income, 5);
-    EXPECT_EQ(expense, 7);
+    for (auto [width, height] : {std::pair{0, 1}, std::pair{1, 0}, std::pair{-1, -1}}) {
+        SCOPED_TRACE("size " + std::to_string(width) + " x " + std::to_string(height));
+        Type(StructureCode::kBranchOffice).SetSize(width, height);
+        double income = 5, expense = 7;
+        EXPECT_EQ(doc.CalcLotValue(1, 4, 4, 1, income, expense, 1), 0);
+        EXPECT_EQ(income, 5);
+        EXPECT_EQ(expense, 7);
+    }
 }
 
 // ---------------------------------------------------------------- areas and sites
