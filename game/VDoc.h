@@ -424,6 +424,15 @@ private:
     void SumTeamRevenue(std::vector<SRevenueFigures>& work);
     bool SumRunningCosts(std::vector<SRevenueFigures>& work);
     void AddSalesMilestones(CEnterprise& company);
+    // What a lot's figures share with the other lots of its area and owner:
+    // (population x 10)^0.7, and G(a)^0.8 + G(all)^0.8 of the owner (0
+    // without one).
+    struct SLotTerms {
+        double population = 0, grades = 0;
+    };
+    // CalcLotValue for a cell known to lie in the map and a month in -1..11.
+    int AddLotValue(int area, int x, int y, int month, const SLotTerms& terms, double& income,
+                    double& expense, int withSalary);
     // The draw of team t of the league at its home field; 0 without one.
     int RateHomeField(const CProTeam& team, int league, int t) const;
 

@@ -37,21 +37,28 @@ struct SLotBases {
     double k1 = 0, k2 = 0, k3 = 0, k4 = 0;
 };
 
+// The parts of k2 and k3 that do not depend on the cell: the area's
+// population term and the owner's grades.
+double PopulationTerm(const CMapData& area) {
+    return std::pow(std::max(area.GetPopulation(), 0) * 10.0, 0.7);
+}
+
+// A company without a record of the area (a game whose companies and map
+// disagree) has no grade there.
+double GradeTerm(const CEnterprise& owner, int area) {
+    if (area >= owner.GetAreaCount()) return 0.0;
+    return std::pow(owner.GetAreaGrade(area), 0.8) + std::pow(owner.GetAreaGrade(-1), 0.8);
+}
+
 SLotBases CalcLotBases(const CMapDoc& map, int area, int x, int y, const CBD& type,
-                       const CEnterprise* owner, double cells) {
+                       double population, double grades, double cells) {
     SLotBases k;
     k.k1 = type.GetRevenueFigure(1) / cells / 10;
     const double price = map.GetLotPrice(area, x, y, 1);
-    const double population = std::max(map.GetArea(area).GetPopulation(), 0);
     const double environment = map.RateStructureEnvironment(area, x, y);
-    k.k2 = type.GetRevenueFigure(2) * (200 + price + std::pow(population * 10, 0.7)) / 300 / cells;
+    k.k2 = type.GetRevenueFigure(2) * (200 + price + population) / 300 / cells;
     k.k2 = k.k2 * (100 + environment) / 100 / 10;
-    // The grade part belongs to the owner; a lot nobody owns has none.
-    if (owner) {
-        const double grades =
-            std::pow(owner->GetAreaGrade(area), 0.8) + std::pow(owner->GetAreaGrade(-1), 0.8);
-        k.k3 = grades * type.GetRevenueFigure(3) / 200 / cells / 10;
-    }
+    k.k3 = grades * type.GetRevenueFigure(3) / 200 / cells / 10;
     k.k4 = type.GetRevenueFigure(0) / cells;
     return k;
 }
@@ -108,18 +115,28 @@ bool CVDoc::SumBuildingRevenue(std::vector<SRevenueFigures>& work) {
     CMapDoc& map = GetMap();
     const int month = m_game.month;
     bool changed = false;
+    // The owners' grade terms of the area, worked out when first needed
+    // (NaN: not yet) and again after rubble lowered a grade.
+    std::vector<double> grades(work.size());
     for (int a = 0; a < map.GetAreaCount(); ++a) {
         const CMapData& area = map.GetArea(a);
+        const double population = PopulationTerm(area);
+        std::fill(grades.begin(), grades.end(), std::nan(""));
         for (int y = 0; y < area.GetHeight(); ++y)
             for (int x = 0; x < area.GetWidth(); ++x) {
                 const int owner = area.GetCellOwner(x, y);
                 CEnterprise* company = GetEnterprise(owner - 1);
                 if (!company || !map.HasStructureAt(a, x, y)) continue;
+                double& grade = grades[static_cast<size_t>(owner - 1)];
                 if (map.GetCellTypeCode(a, x, y, 0) == StructureCode::kRubble &&
-                    a < company->GetAreaCount())
+                    a < company->GetAreaCount()) {
                     company->SetAreaGrade(a, company->GetAreaGrade(a) - 1, 1);
+                    grade = std::nan("");
+                }
+                if (std::isnan(grade)) grade = GradeTerm(*company, a);
                 double income = 0, expense = 0;
-                if (CalcLotValue(a, x, y, month, income, expense, 0)) changed = true;
+                if (AddLotValue(a, x, y, month, {population, grade}, income, expense, 0))
+                    changed = true;
                 SRevenueFigures& figures = work[static_cast<size_t>(owner - 1)];
                 figures.sales += income;
                 figures.profit += income - expense;
@@ -191,6 +208,14 @@ int CVDoc::CalcLotValue(int area, int x, int y, int month, double& income, doubl
                         int withSalary) {
     CMapData* record = area >= 0 ? GetArea(area) : nullptr;
     if (!record || !record->IsInGrid(x, y) || month < -1 || month >= kMonths) return 0;
+    // A lot nobody owns has no grade part.
+    const CEnterprise* owner = GetEnterprise(record->GetCellOwner(x, y) - 1);
+    const SLotTerms terms{PopulationTerm(*record), owner ? GradeTerm(*owner, area) : 0.0};
+    return AddLotValue(area, x, y, month, terms, income, expense, withSalary);
+}
+
+int CVDoc::AddLotValue(int area, int x, int y, int month, const SLotTerms& terms, double& income,
+                       double& expense, int withSalary) {
     const CMapDoc& map = GetMap();
     const CBD* type = map.GetCellStructureType(area, x, y, 0);
     if (!type) return 0;
@@ -200,8 +225,8 @@ int CVDoc::CalcLotValue(int area, int x, int y, int month, double& income, doubl
     // earns and costs nothing rather than divide by zero.
     if (width < 1 || height < 1) return 0;
     const double cells = static_cast<double>(width) * height;
-    const CEnterprise* owner = GetEnterprise(record->GetCellOwner(x, y) - 1);
-    const SLotBases k = CalcLotBases(map, area, x, y, *type, owner, cells);
+    const SLotBases k =
+        CalcLotBases(map, area, x, y, *type, terms.population, terms.grades, cells);
     std::vector<SHomeTeam> teams;
     if (type->GetTypeCode() == StructureCode::kStadiumKind0 ||
         type->GetTypeCode() == StructureCode::kStadiumKind1)
@@ -218,6 +243,7 @@ int CVDoc::CalcLotValue(int area, int x, int y, int month, double& income, doubl
         in += f * k.k1 + f * k.k2 + f * k.k3 + t;
         out += k.k4;
     }
+    const CEnterprise* owner = GetEnterprise(map.GetArea(area).GetCellOwner(x, y) - 1);
     if (withSalary && owner)
         out += owner->CalcSalaryCost(type->GetValueFigure(), last - first + 1) / cells;
     income += in;
