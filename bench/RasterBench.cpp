@@ -8,10 +8,7 @@
 #include <vector>
 
 #include "fakes/FakeMapWorld.h"
-#include "game/HeadlessFrameService.h"
-#include "game/HeadlessNetService.h"
-#include "game/HeadlessReportService.h"
-#include "game/Transcript.h"
+#include "game/HeadlessServices.h"
 #include "game/VDoc.h"
 #include "model/BD.h"
 #include "model/MapDoc.h"
@@ -121,13 +118,7 @@ BENCHMARK(BM_MaskedStructureSprites)->Unit(benchmark::kMillisecond);
 void BM_LoadAuthoredDataFiles(benchmark::State& state) {
     const std::string map = CProgramFolder::File(CVDoc::kDefaultMapFile);
     const std::string persons = CProgramFolder::File(CPersonDataFile::kFileName);
-    CTranscript transcript;
-    CHeadlessFrameService frame(transcript);
-    CHeadlessReportService report(transcript);
-    CHeadlessNetService net;
-    auto scopedFrame = ScopedFrame(&frame);
-    auto scopedReport = ScopedReport(&report);
-    auto scopedNet = ScopedNet(&net);
+    CHeadlessServices services;
     for (auto _ : state) {
         CVDoc doc;
         auto scopedDoc = ScopedDoc(&doc);

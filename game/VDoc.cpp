@@ -225,8 +225,9 @@ double CVDoc::GetShareRatio(int company, int holder) const {
     int n = CompanyCount();
     if (company < 0 || company >= n || holder < 0 || holder >= n) return 0.0;
     int issued = m_game.stock[StockIndex(company, -1)];
-    // A company that has issued nothing has nobody holding a share of it.
-    if (issued == 0) return 0.0;
+    // A company that has issued nothing (its count is set from its funds,
+    // which may be negative) has nobody holding a share of it.
+    if (issued <= 0) return 0.0;
     return static_cast<double>(m_game.stock[StockIndex(company, holder)]) / issued;
 }
 

@@ -13,6 +13,7 @@
 // reaches the frame, the report composer and the network through the other
 // services of model/services.
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,6 +40,9 @@ public:
     // The Options dialog's range of the wait time.
     static constexpr int kMaxWaitTime = 100;
     static constexpr const char* kDefaultMapFile = "ORIGINAL.MQM";
+    // The loan interest rate in percent.
+    static constexpr int kMinInterestRate = 8;
+    static constexpr int kMaxInterestRate = 30;
 
     CVDoc();
     ~CVDoc() override;
@@ -109,7 +113,9 @@ public:
     int IsActivityReportOn() const { return m_game.activityReport; }
     void SetActivityReport(int flag) { m_game.activityReport = flag ? 1 : 0; }
     int GetInterestRate() const { return m_game.interestRate; }
-    void SetInterestRate(int rate) { m_game.interestRate = rate; }
+    void SetInterestRate(int rate) {
+        m_game.interestRate = std::clamp(rate, kMinInterestRate, kMaxInterestRate);
+    }
     int GetReservedWord() const { return m_game.reservedWord; }
     // What a cell of the running game must keep to: the map's grid and
     // tables, owners among the game's companies.
@@ -285,9 +291,50 @@ public:
     void ChooseHomeField(int company, int league) override;
     void ReportTeamLostStadium(int company, int league) override;
     void IssueTeamSale(int company, int league) override;
+
+    // ---- economics (VDocEconomics.cpp); GetStockPrice,
+    // ShareholderPressureRoll and CalcLotValue above are also here.
+    // One company's figures of the last revenue step.
+    struct SRevenueFigures {
+        double sales = 0, profit = 0, cash = 0;
+        int payroll = 0, advertising = 0;
+    };
+    // The month's revenue of every company from its buildings and teams,
+    // less payroll and advertising, into its funds: 1 when applied, 0 when
+    // nothing was earned or paid (nothing is applied then).
+    int CalcMonthlyRevenue();
+    // Empty until the first revenue step of the session; one entry per
+    // company then.
+    const std::vector<SRevenueFigures>& GetRevenueFigures() const { return m_game.revenue; }
+    // The December step of the interest rate, announced with every
+    // company's debt; in any other month nothing happens.
+    void AdjustInterestRate();
+    // min(2 x the holder's share of the company, 1)^0.8.
+    double GetHoldingWeight(int holder, int company) const;
+    // Funds and debt both fall by the amount.
+    void RepayLoan(int company, int amount);
+    // The seller sells quantity of its shares of the company (at most those
+    // it holds) back at the stock price, into its funds, sales and profit.
+    void ApplyStockSale(int seller, int company, int quantity);
+    // The company becomes the team's owner and pays the price (in network
+    // play only when its player sits at another machine).
+    void ApplyProTeamPurchase(int company, int league, int team, int price);
     // The company sells its team of the league: half the team's price, at
     // least 1, into its funds, sales and profit.
     void ApplyProTeamSale(int company, int league);
+    // The area's project fund and governor donations; 0 outside the map.
+    int GetAreaValue(int area);
+    // Companies at level 3 or more in the area.
+    int CountStrongCompanies(int area) const;
+    // Spreads a loss of amount over the governor's amount and the companies'
+    // investments in the area; none of them goes below 0.
+    void DiluteAreaInvestments(int area, int amount);
+    // How the strongest company's size compares with the builder's, plus
+    // the cell's ground height; 0 for a cell outside the map.
+    int CalcSiteFactor(int area, int x, int y, int company);
+    // The lot price the negotiating director (may be null) pays; -1 outside
+    // the map or for a lot that cannot be traded.
+    int CalcLotPriceFor(const CPersonData* director, int area, int x, int y) const;
 
 private:
     // Everything a saved game holds, kept together so that a loaded game
@@ -330,6 +377,8 @@ private:
             int absorber;
         };
         std::vector<SLeaving> leaving;
+        // Not saved: the figures of the last revenue step.
+        std::vector<SRevenueFigures> revenue;
     };
 
     size_t StockIndex(int company, int holder) const;
@@ -368,6 +417,24 @@ private:
 
     // Month steps.
     void UpdateRelationToward(CPersonData& person, int company);
+
+    // Economics: the parts of the revenue step. A true result says that
+    // the month's figures are worth applying.
+    bool SumBuildingRevenue(std::vector<SRevenueFigures>& work);
+    void SumTeamRevenue(std::vector<SRevenueFigures>& work);
+    bool SumRunningCosts(std::vector<SRevenueFigures>& work);
+    void AddSalesMilestones(CEnterprise& company);
+    // What a lot's figures share with the other lots of its area and owner:
+    // (population x 10)^0.7, and G(a)^0.8 + G(all)^0.8 of the owner (0
+    // without one).
+    struct SLotTerms {
+        double population = 0, grades = 0;
+    };
+    // CalcLotValue for a cell known to lie in the map and a month in -1..11.
+    int AddLotValue(int area, int x, int y, int month, const SLotTerms& terms, double& income,
+                    double& expense, int withSalary);
+    // The draw of team t of the league at its home field; 0 without one.
+    int RateHomeField(const CProTeam& team, int league, int t) const;
 
     SGame m_game;
     // Not saved.

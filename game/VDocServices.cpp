@@ -44,25 +44,6 @@ bool CVDoc::IsHumanPlayed(int company) {
     return c && c->IsHumanPlayed();
 }
 
-int CVDoc::GetStockPrice(int company) {
-    const CEnterprise* c = GetEnterprise(company);
-    int issued = GetStockHolding(company, -1);
-    // Before the founding phase has issued shares there is no price.
-    if (!c || issued <= 0) return 0;
-    int held = GetStockHolding(company, -2);
-    double s = std::max(c->GetAnnualIncome(), 80);
-    double base = (std::pow(s, 0.9) + 1500) * 10 / issued;
-    int64_t ratio = int64_t{held} * 1000 / issued;
-    double price = base * static_cast<double>(ratio + 300) / 300;
-    return static_cast<int>(std::min(price, 2147483647.0));
-}
-
-int CVDoc::ShareholderPressureRoll(int company, int holder) {
-    int v = static_cast<int>(GetShareRatio(company, holder) * 1000);
-    if (v < 10) return 0;
-    return Random(Random(v)) + Random(Random(Random(100))) >= 61 ? 1 : 0;
-}
-
 void CVDoc::AddDirector(int company, int person) {
     if (CEnterprise* c = GetEnterprise(company)) c->AddDirector(person);
 }
@@ -115,10 +96,7 @@ void CVDoc::DropEnterprise(int company) {
 
 // The repayment order applied here; the network play records and sends it.
 void CVDoc::IssueRepayLoan(int company, int amount, int /*send*/, int /*local*/) {
-    CEnterprise* c = GetEnterprise(company);
-    if (!c) return;
-    c->Borrow(-amount);
-    SetModified();
+    RepayLoan(company, amount);
 }
 
 // ---------------------------------------------------------------- map
@@ -257,40 +235,12 @@ void CVDoc::IssueTeamSale(int company, int league) {
     ApplyProTeamSale(company, league);
 }
 
-void CVDoc::ApplyProTeamSale(int company, int league) {
-    CEnterprise* c = GetEnterprise(company);
-    if (!c || league < 0 || league >= CMapDoc::kLeagueCount) return;
-    CLeague& l = GetMap().GetLeague(league);
-    int team = c->GetLeagueTeam(league);
-    if (team < 0 || team >= l.GetTeamCount()) return;
-    int proceeds = std::max(l.GetTeamPrice(team) / 2, 1);
-    c->SetLeagueTeam(league, -1);
-    c->AddFunds(proceeds);
-    c->AddMonthlySales(m_game.month, proceeds);
-    c->AddMonthlyProfit(m_game.month, proceeds);
-    for (int d = 0; d < c->GetDirectorCount(); ++d) {
-        CPersonData* director = c->GetDirector(d);
-        if (director && director->GetTaskKind() == CPersonData::eTASK_TEAM_SUPPORT &&
-            director->GetTaskParam(0) == league)
-            director->AssignTask(CPersonData::eTASK_NONE, 0);
-    }
-    l.GetTeam(team).SetOwner(-1);
-    SetModified();
-}
-
 CMapDoc* CVDoc::GetMapDoc() {
     return m_game.map.get();
 }
 
 CEnterprise* CVDoc::GetOwnCompany() {
     return GetEnterprise(GetTurnEnterprise(-1));
-}
-
-// A lot's monthly income and expenses are the economic calculations; until
-// they come, a lot earns and costs nothing.
-int CVDoc::CalcLotValue(int /*area*/, int /*x*/, int /*y*/, int /*month*/, double& /*income*/,
-                        double& /*expense*/, int /*withSalary*/) {
-    return 0;
 }
 
 // Cancelling the contracts of a bankrupt contractor belongs to the

@@ -389,18 +389,49 @@ bool CMapDoc::CanPlaceCrossing(int area, int x, int y, int structureType) const 
     return !HasStructureAt(area, x, y);
 }
 
+namespace {
+
+// A neighbour's weight in a structure's environment: 6 sqrt(2) less its
+// distance, so that no cell 9 or more columns or rows away counts. The
+// revenue and the site ratings ask for every owned cell each month, so the
+// weights are worked out once.
+class CEnvironmentWeights {
+public:
+    static constexpr int kReach = 8;
+
+    CEnvironmentWeights() {
+        const double reach = 6.0 * std::sqrt(2.0);
+        for (int dy = -kReach; dy <= kReach; ++dy)
+            for (int dx = -kReach; dx <= kReach; ++dx)
+                m_weights[dy + kReach][dx + kReach] = reach - std::hypot(double(dx), double(dy));
+    }
+    // |dx|, |dy| <= kReach.
+    double At(int dx, int dy) const { return m_weights[dy + kReach][dx + kReach]; }
+
+private:
+    double m_weights[2 * kReach + 1][2 * kReach + 1];
+};
+
+const CEnvironmentWeights& EnvironmentWeights() {
+    static const CEnvironmentWeights weights;
+    return weights;
+}
+
+}  // namespace
+
 double CMapDoc::RateStructureEnvironment(int area, int x, int y) const {
     const CMapData& a = GetArea(area);
     const CBD* type = StructureTypeAt(a, x, y);
     if (!type || type->GetEffectRadius() <= 0) return 0.0;
-    // The radius comes from the map file; no grid is wider than its side.
-    const int r = std::min(type->GetEffectRadius(), std::max(a.GetWidth(), a.GetHeight()));
-    const double reach = 6.0 * std::sqrt(2.0);
+    // The radius comes from the map file; beyond the weights' reach no cell
+    // counts.
+    const int r = std::min(type->GetEffectRadius(), int{CEnvironmentWeights::kReach});
+    const CEnvironmentWeights& table = EnvironmentWeights();
     double sum = 0.0, weights = 0.0;
     for (int cy = std::max(y - r, 0); cy <= std::min(y + r, a.GetHeight() - 1); ++cy)
         for (int cx = std::max(x - r, 0); cx <= std::min(x + r, a.GetWidth() - 1); ++cx) {
             if (cx == x && cy == y) continue;
-            double weight = reach - std::hypot(double(cx - x), double(cy - y));
+            double weight = table.At(cx - x, cy - y);
             // Beyond the reach of the weights a cell counts for nothing.
             if (weight <= 0.0) continue;
             sum += type->GetEffect(a.GetStructureAt(cx, cy, 1)) * weight;

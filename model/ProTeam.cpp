@@ -6,6 +6,7 @@
 #include "model/FixedFieldFormat.h"
 #include "model/MercavoError.h"
 #include "model/Random.h"
+#include "model/Saturate.h"
 #include "model/StoredForm.h"
 #include "model/services/Services.h"
 #include "platform/core/Archive.h"
@@ -58,6 +59,12 @@ void CProTeam::AddDraw(int points) {
 void CProTeam::ResetSeason() {
     m_wins = m_losses = m_draws = m_points = m_rank = 0;
     SetStrength(-1);
+}
+
+void CProTeam::AddSeasonFigures(int attendance, int sales, int expenses) {
+    m_attendance = ClampToInt(int64_t{m_attendance} + attendance);
+    m_sales = ClampToInt(int64_t{m_sales} + sales);
+    m_expenses = ClampToInt(int64_t{m_expenses} + expenses);
 }
 
 void CProTeam::Serialize(CArchive& ar, const CHomeFieldBounds& bounds) {

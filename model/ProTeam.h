@@ -79,6 +79,9 @@ public:
     int GetAttendance() const { return m_attendance; }
     int GetSales() const { return m_sales; }
     int GetExpenses() const { return m_expenses; }
+    // A month in season adds to the season's attendance, sales and
+    // expenses (each held to the int range).
+    void AddSeasonFigures(int attendance, int sales, int expenses);
 
     bool operator==(const CProTeam&) const = default;
 

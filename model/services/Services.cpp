@@ -8,6 +8,7 @@ IFrameService* g_frame = nullptr;
 IDocService* g_doc = nullptr;
 INetService* g_net = nullptr;
 IReportService* g_report = nullptr;
+IDialogService* g_dialogs = nullptr;
 }  // namespace
 
 namespace Services {
@@ -67,6 +68,11 @@ IReportService& Report() {
     return g_report ? *g_report : detached;
 }
 
+IDialogService& Dialogs() {
+    static CDetachedDialogService detached;
+    return g_dialogs ? *g_dialogs : detached;
+}
+
 void SetApp(IAppService* app) {
     g_app = app;
 }
@@ -81,6 +87,9 @@ void SetNet(INetService* net) {
 }
 void SetReport(IReportService* report) {
     g_report = report;
+}
+void SetDialogs(IDialogService* dialogs) {
+    g_dialogs = dialogs;
 }
 
 IAppService* RegisteredApp() {
@@ -97,6 +106,9 @@ INetService* RegisteredNet() {
 }
 IReportService* RegisteredReport() {
     return g_report;
+}
+IDialogService* RegisteredDialogs() {
+    return g_dialogs;
 }
 
 }  // namespace Services

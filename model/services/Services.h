@@ -7,6 +7,7 @@
 // throws std::logic_error.
 
 #include "model/services/AppService.h"
+#include "model/services/DialogService.h"
 #include "model/services/DocService.h"
 #include "model/services/FrameService.h"
 #include "model/services/NetService.h"
@@ -33,6 +34,8 @@ INetService& Net();
 bool HasNet();
 // The report composer; a detached default answers every question no.
 IReportService& Report();
+// The dialogs the rules open themselves; a detached default shows nothing.
+IDialogService& Dialogs();
 
 // nullptr goes back to the default (or to none, for the document).
 void SetApp(IAppService* app);
@@ -40,6 +43,7 @@ void SetFrame(IFrameService* frame);
 void SetDoc(IDocService* doc);
 void SetNet(INetService* net);
 void SetReport(IReportService* report);
+void SetDialogs(IDialogService* dialogs);
 
 }  // namespace Services
 
@@ -68,6 +72,7 @@ IFrameService* RegisteredFrame();
 IDocService* RegisteredDoc();
 INetService* RegisteredNet();
 IReportService* RegisteredReport();
+IDialogService* RegisteredDialogs();
 }  // namespace Services
 
 inline CScopedService<IAppService> ScopedApp(IAppService* app) {
@@ -84,4 +89,7 @@ inline CScopedService<INetService> ScopedNet(INetService* net) {
 }
 inline CScopedService<IReportService> ScopedReport(IReportService* report) {
     return {report, &Services::RegisteredReport, &Services::SetReport};
+}
+inline CScopedService<IDialogService> ScopedDialogs(IDialogService* dialogs) {
+    return {dialogs, &Services::RegisteredDialogs, &Services::SetDialogs};
 }

@@ -46,6 +46,12 @@ std::string Args(std::initializer_list<int> values) {
 }
 }  // namespace
 
+void CFakeDialogService::ShowInterest(int rate, const std::vector<int>& debts, int autoCloseMs) {
+    std::string text = "ShowInterest(" + std::to_string(rate) + "," + std::to_string(autoCloseMs);
+    for (int debt : debts) text += "," + std::to_string(debt);
+    calls.push_back(text + ")");
+}
+
 CFakeDocService::SCompany CFakeDocService::Company(int company) const {
     if (company < 0 || company >= static_cast<int>(companies.size())) return {};
     return companies[static_cast<size_t>(company)];

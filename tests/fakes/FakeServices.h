@@ -98,6 +98,14 @@ public:
     std::vector<Sent> sent;
 };
 
+// The dialogs the rules open, each recorded as "ShowInterest(rate,autoCloseMs,
+// debt,debt,...)".
+class CFakeDialogService : public IDialogService {
+public:
+    void ShowInterest(int rate, const std::vector<int>& debts, int autoCloseMs) override;
+    std::vector<std::string> calls;
+};
+
 class CFakeDocService : public IDocService {
 public:
     // ---- game state (IGameStateService)

@@ -28,18 +28,6 @@ protected:
         NewGame(4, 4);
     }
     CEnterprise& Company(int c) { return *doc.GetEnterprise(c); }
-    // A director of the table without employer, hired by company c.
-    int HireDirector(int c) {
-        for (int p = 0; p < doc.GetDirectorTableSize(); ++p) {
-            CPersonData& person = *doc.GetDirector(p);
-            if (person.GetEmployerNo() != 0 || person.GetPresidentFlag()) continue;
-            person.SetEmployer(c + 1);
-            Company(c).AddDirector(p);
-            return p;
-        }
-        ADD_FAILURE() << "no free director";
-        return -1;
-    }
 };
 
 // Strike ends, next month's expense cleared, grades decay, the sanction

@@ -11,6 +11,7 @@
 #include "fakes/FakeServices.h"
 #include "fakes/GameFilesFixture.h"
 #include "game/VDoc.h"
+#include "model/PersonData.h"
 #include "model/services/Services.h"
 #include "platform/core/RuntimeRandom.h"
 
@@ -52,6 +53,19 @@ protected:
             doc.GetEnterprise(c)->SetColor(c);
         }
         ASSERT_EQ(doc.SetupEnterprises(), 1);
+    }
+
+    // A director of the table without employer, hired by company c.
+    int HireDirector(int c) {
+        for (int p = 0; p < doc.GetDirectorTableSize(); ++p) {
+            CPersonData& person = *doc.GetDirector(p);
+            if (person.GetEmployerNo() != 0 || person.GetPresidentFlag()) continue;
+            person.SetEmployer(c + 1);
+            doc.GetEnterprise(c)->AddDirector(p);
+            return p;
+        }
+        ADD_FAILURE() << "no free director";
+        return -1;
     }
 
     std::string folder;

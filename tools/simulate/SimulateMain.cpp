@@ -12,9 +12,7 @@
 #include "HashStream.h"
 #include "MonthRunner.h"
 #include "SimulateOptions.h"
-#include "game/HeadlessFrameService.h"
-#include "game/HeadlessNetService.h"
-#include "game/HeadlessReportService.h"
+#include "game/HeadlessServices.h"
 #include "game/Transcript.h"
 #include "game/VDoc.h"
 #include "model/Formatting.h"
@@ -95,13 +93,8 @@ int main(int argc, char** argv) {
     else
         SeedRandom();
 
-    CTranscript transcript;
-    CHeadlessFrameService frame(transcript);
-    CHeadlessReportService report(transcript);
-    CHeadlessNetService net;
-    auto scopedFrame = ScopedFrame(&frame);
-    auto scopedReport = ScopedReport(&report);
-    auto scopedNet = ScopedNet(&net);
+    CHeadlessServices services;
+    CTranscript& transcript = services.GetTranscript();
     CVDoc doc;
     auto scopedDoc = ScopedDoc(&doc);
 
