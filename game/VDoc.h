@@ -28,6 +28,7 @@
 
 class CArchive;
 class CMapData;
+class COrderService;
 class CPersonDataFile;
 
 class CVDoc : public IDocService {
@@ -49,6 +50,10 @@ public:
     // its own.
     void SetFrameState(CFrameState* frame) { m_frame = frame ? frame : &m_ownFrame; }
     CFrameState& GetFrameState() { return *m_frame; }
+
+    // The order catalogue: every order a company gives is issued and applied
+    // there.
+    COrderService& GetOrders() { return *m_orders; }
 
     // ---- calendar
     int GetYear() const { return m_game.year; }
@@ -92,6 +97,10 @@ public:
     const CMapDoc& GetMap() const { return *m_game.map; }
     // Areas -1..count-1 (-1: all; nullptr there and outside).
     CMapData* GetArea(int area);
+    // Makes the area the one the view shows (a network client first ends the
+    // map window's highlighting of changed cells); 0 when the view could not
+    // select it.
+    int SelectArea(int area);
     // "All" for -1; nullptr outside -1..count-1.
     const char* GetAreaNameText(int area) const;
     std::string GetAreaName(int area) override;
@@ -289,6 +298,13 @@ public:
     // least 1, into its funds, sales and profit.
     void ApplyProTeamSale(int company, int league);
 
+    // ---- economics the orders apply (VDocEconomicsForOrders.cpp until the
+    // economic calculations bring theirs)
+    void RepayLoan(int company, int amount);
+    void ApplyStockSale(int seller, int company, int quantity);
+    void ApplyProTeamPurchase(int company, int league, int team, int price);
+    void DiluteAreaInvestments(int area, int amount);
+
 private:
     // Everything a saved game holds, kept together so that a loaded game
     // replaces the running one in one step.
@@ -376,4 +392,5 @@ private:
     CPersonData m_sparePerson;
     CFrameState m_ownFrame;
     CFrameState* m_frame = &m_ownFrame;
+    std::unique_ptr<COrderService> m_orders;
 };
