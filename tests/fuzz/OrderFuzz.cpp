@@ -14,8 +14,7 @@
 #include <vector>
 
 #include "fakes/OrderGameFixture.h"
-#include "game/HeadlessFrameService.h"
-#include "game/HeadlessReportService.h"
+#include "HeadlessServices.h"
 #include "game/OrderService.h"
 #include "game/VDoc.h"
 #include "model/CmdSet.h"
@@ -23,16 +22,6 @@
 #include "model/services/Services.h"
 
 namespace {
-
-struct SServices {
-    SServices() : frame(transcript), report(transcript) {
-        Services::SetFrame(&frame);
-        Services::SetReport(&report);
-    }
-    CTranscript transcript;
-    CHeadlessFrameService frame;
-    CHeadlessReportService report;
-};
 
 const std::vector<uint8_t>& FixtureGame() {
     static const std::vector<uint8_t> bytes =
@@ -46,7 +35,7 @@ const std::vector<uint8_t>& FixtureGame() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static SServices services;
+    static SHeadlessServices services;
     const std::vector<uint8_t>& game = FixtureGame();
     if (game.empty()) std::abort();
     if (size < 1) return 0;
