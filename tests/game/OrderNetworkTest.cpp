@@ -176,4 +176,33 @@ TEST_F(OrderSeatTest, AHomeFieldMoveIsOnlyAnnouncedByItsIssuer) {
     EXPECT_EQ(team.GetHomeArea(), 1);
 }
 
+TEST_F(OrderSeatTest, AClientEndsTheHighlightingOfChangedCellsBeforeSelectingAnArea) {
+    struct SCase {
+        const char* name;
+        bool host, selected;
+        std::vector<std::string> calls;
+        int result;
+    };
+    const std::vector<SCase> cases = {
+        {"client", false, true, {"FlushChangedCells(1)", "SelectAreaButton(1)"}, 1},
+        {"host", true, true, {"SelectAreaButton(1)"}, 1},
+        {"view cannot select", true, false, {"SelectAreaButton(1)"}, 0},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        seat.networkHost = c.host;
+        frame.selectAreaAnswer = c.selected;
+        frame.calls.clear();
+        EXPECT_EQ(seatDoc.SelectArea(1), c.result);
+        EXPECT_EQ(frame.calls, c.calls);
+    }
+}
+
+TEST_F(OrderSeatTest, AnOrderWhoseFieldsDoNotFitItsRecordIsNotSent) {
+    // A field wider than its place would shift every later field.
+    SeatOrders().IssueAcquireLand(game.Director(0), 0, 700, CCellPoint(-1000, -1), 1);
+    SeatOrders().IssueLayoff(0, 0, 5, 1);
+    EXPECT_EQ(seat.orderRoutes, std::vector<std::string>{"Send(0)"});
+}
+
 }  // namespace
