@@ -37,3 +37,22 @@ void CHeadlessFrameService::HandleLostStructures(CMapDoc& map, int area,
     }
     AddInfoMessage(FormatText("The building broke in %s.", record.GetName().c_str()));
 }
+
+bool CHeadlessFrameService::SelectAreaButton(int area) {
+    m_transcript.Add(FormatText("map: area %d selected", area));
+    return true;
+}
+
+void CHeadlessFrameService::MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) {
+    m_transcript.Add(FormatText("map: cells %d,%d-%d,%d marked (%d ms)", x1, y1, x2, y2, periodMs));
+}
+
+void CHeadlessFrameService::FlushChangedCells(int redraw) {
+    m_transcript.Add(FormatText("map: marked cells flushed%s", redraw ? " and redrawn" : ""));
+}
+
+void CHeadlessFrameService::PaintStructurePreview(int area, int x1, int y1, int x2, int y2,
+                                                  int structureType) {
+    m_transcript.Add(FormatText("map: structure type %d shown at %d,%d-%d,%d of area %d",
+                                structureType, x1, y1, x2, y2, area));
+}

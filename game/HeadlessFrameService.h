@@ -21,6 +21,12 @@ public:
     // window to redraw.
     void HandleLostStructures(CMapDoc& map, int area,
                               const std::vector<CCellPoint>& anchors) override;
+    // Without a view the area is taken as selected.
+    bool SelectAreaButton(int area) override;
+    void MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) override;
+    void FlushChangedCells(int redraw) override;
+    void PaintStructurePreview(int area, int x1, int y1, int x2, int y2,
+                               int structureType) override;
 
 private:
     CTranscript& m_transcript;

@@ -64,3 +64,12 @@ void CHeadlessReportService::ShowChampion(int league, int team) {
 void CHeadlessReportService::ShowTeamLostStadium(int company, int league) {
     Add("team lost its stadium", {company, league});
 }
+
+void CHeadlessReportService::ShowTeamPurchased(int company, int league, int team) {
+    Add("team purchased", {company, league, team});
+}
+
+void CHeadlessReportService::ShowTeamPurchaseRefused(int company, int league, int team,
+                                                     int reason) {
+    Add("team purchase refused", {company, league, team, reason});
+}

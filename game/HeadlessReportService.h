@@ -24,6 +24,8 @@ public:
     int AskDirectorChoice(int company, int orderKind) override;
     void ShowChampion(int league, int team) override;
     void ShowTeamLostStadium(int company, int league) override;
+    void ShowTeamPurchased(int company, int league, int team) override;
+    void ShowTeamPurchaseRefused(int company, int league, int team, int reason) override;
 
 private:
     void Add(const char* what, std::initializer_list<int> values);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "game/OrderService.h"
 #include "model/MapData.h"
 #include "model/Random.h"
 #include "model/Saturate.h"
@@ -12,7 +13,7 @@
 
 CVDoc::SGame::SGame() : map(std::make_unique<CMapDoc>()) {}
 
-CVDoc::CVDoc() = default;
+CVDoc::CVDoc() : m_orders(std::make_unique<COrderService>(*this)) {}
 
 CVDoc::~CVDoc() = default;
 

@@ -29,6 +29,7 @@
 
 class CArchive;
 class CMapData;
+class COrderService;
 class CPersonDataFile;
 
 class CVDoc : public IDocService {
@@ -53,6 +54,10 @@ public:
     // its own.
     void SetFrameState(CFrameState* frame) { m_frame = frame ? frame : &m_ownFrame; }
     CFrameState& GetFrameState() { return *m_frame; }
+
+    // The order catalogue: every order a company gives is issued and applied
+    // there.
+    COrderService& GetOrders() { return *m_orders; }
 
     // ---- calendar
     int GetYear() const { return m_game.year; }
@@ -96,6 +101,10 @@ public:
     const CMapDoc& GetMap() const { return *m_game.map; }
     // Areas -1..count-1 (-1: all; nullptr there and outside).
     CMapData* GetArea(int area);
+    // Makes the area the one the view shows (a network client first ends the
+    // map window's highlighting of changed cells); 0 when the view could not
+    // select it.
+    int SelectArea(int area);
     // "All" for -1; nullptr outside -1..count-1.
     const char* GetAreaNameText(int area) const;
     std::string GetAreaName(int area) override;
@@ -446,4 +455,5 @@ private:
     CPersonData m_sparePerson;
     CFrameState m_ownFrame;
     CFrameState* m_frame = &m_ownFrame;
+    std::unique_ptr<COrderService> m_orders;
 };

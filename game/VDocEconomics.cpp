@@ -304,7 +304,7 @@ int CVDoc::ShareholderPressureRoll(int company, int holder) {
 void CVDoc::RepayLoan(int company, int amount) {
     CEnterprise* c = GetEnterprise(company);
     if (!c) return;
-    c->Borrow(-amount);
+    c->Borrow(ClampToInt(-int64_t{amount}));
     SetModified();
 }
 
@@ -334,8 +334,9 @@ void CVDoc::ApplyProTeamPurchase(int company, int league, int team, int price) {
     // In network play the issuing machine has taken the payment already,
     // unless the company's player sits at another machine.
     if (!IsNetworkGame() || (c->IsHumanPlayed() && !IsLocallyPlayed(company))) {
-        c->AddFunds(-price);
-        c->AddMonthlyProfit(m_game.month, -price);
+        const int charge = ClampToInt(-int64_t{price});
+        c->AddFunds(charge);
+        c->AddMonthlyProfit(m_game.month, charge);
     }
     CHistory entry;
     entry.SetTeamTrade(league, team, true);

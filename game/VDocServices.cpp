@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/OrderService.h"
 #include "game/VDoc.h"
 #include "model/MapData.h"
 #include "model/Random.h"
@@ -94,12 +95,19 @@ void CVDoc::DropEnterprise(int company) {
     m_game.leaving.push_back({company, -1});
 }
 
-// The repayment order applied here; the network play records and sends it.
-void CVDoc::IssueRepayLoan(int company, int amount, int /*send*/, int /*local*/) {
-    RepayLoan(company, amount);
+// The repayment order: recorded and sent in network play, applied here.
+void CVDoc::IssueRepayLoan(int company, int amount, int send, int local) {
+    m_orders->IssueRepayLoan(company, amount, send, local);
 }
 
 // ---------------------------------------------------------------- map
+
+int CVDoc::SelectArea(int area) {
+    IFrameService& frame = Services::Frame();
+    // A client's map window may still highlight cells a peer changed.
+    if (IsNetworkGame() && !IsNetworkHost()) frame.FlushChangedCells(1);
+    return frame.SelectAreaButton(area) ? 1 : 0;
+}
 
 int CVDoc::GetCellOwner(int area, int x, int y) {
     CMapData* record = GetArea(area);
@@ -230,9 +238,9 @@ int CVDoc::AskNewHomeField(int /*company*/, int /*league*/) {
 // The computer player's choice of a new home field comes with its planner.
 void CVDoc::ChooseHomeField(int /*company*/, int /*league*/) {}
 
-// The sale of a team (order 7) applied here.
+// The sale is an order given here for the company.
 void CVDoc::IssueTeamSale(int company, int league) {
-    ApplyProTeamSale(company, league);
+    m_orders->IssueSellProTeam(company, league, 1);
 }
 
 CMapDoc* CVDoc::GetMapDoc() {

@@ -8,6 +8,7 @@
 #include "model/BD.h"
 #include "model/CmdSet.h"
 #include "model/Enterprise.h"
+#include "model/OrderType.h"
 #include "model/PersonData.h"
 #include "model/Random.h"
 #include "model/Saturate.h"
@@ -15,8 +16,6 @@
 
 namespace {
 
-constexpr int kOrderLotSale = 3;
-constexpr int kOrderContract = 9;
 // The order kind under which the player picks the building director.
 constexpr int kContractDirectorChoice = 8;
 constexpr int kProblemFunds = 0;
@@ -39,7 +38,7 @@ void CEnterprise::PlaceContractBid(int contractor, int area, int x, int y, int s
                                    int price, int send) {
     if (send && Services::NetPlay().IsNetworkGame()) {
         CCmdSet order;
-        order.Init(kOrderContract, -1);
+        order.Init(eORDER_CONTRACT, -1);
         order.AddValue(contractor);
         order.AddParam(area);
         order.AddPoint(CCellPoint(x, y));
@@ -64,7 +63,7 @@ void CEnterprise::PlaceAuctionBid(int minimalBid, int area, int x, int y, int bu
     SetAuctionBid(minimalBid, area, x, y, buyer);
     if (!send || !Services::NetPlay().IsNetworkGame()) return;
     CCmdSet order;
-    order.Init(kOrderLotSale, -1);
+    order.Init(eORDER_LOT_SALE, -1);
     order.AddParam(area);
     order.AddPoint(CCellPoint(x, y));
     order.AddValue(minimalBid);

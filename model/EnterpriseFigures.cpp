@@ -6,6 +6,7 @@
 
 #include "model/CmdSet.h"
 #include "model/Enterprise.h"
+#include "model/OrderType.h"
 #include "model/PersonData.h"
 #include "model/Saturate.h"
 #include "model/services/Services.h"
@@ -13,8 +14,6 @@
 
 namespace {
 
-constexpr int kOrderSalary = 11;
-constexpr int kOrderAdvertising = 18;
 constexpr int kReportEffect = 4;
 
 // Series whose stored form refuses negative values stay at 0 or above, so
@@ -67,7 +66,7 @@ int CEnterprise::SetSalary(int d, int amount, int fixedFlag) {
 void CEnterprise::IssueDirectorSalary(int d, int amount, int fixedFlag, int send) {
     if (!SetSalary(d, amount, fixedFlag) || !send || !Services::NetPlay().IsNetworkGame()) return;
     CCmdSet order;
-    order.Init(kOrderSalary, -1);
+    order.Init(eORDER_SALARY, -1);
     order.AddValue(d);
     order.AddValue(amount);
     order.AddValue(fixedFlag ? 1 : 0);
@@ -88,7 +87,7 @@ int CEnterprise::SetAdvertisingCost(int amount) {
 void CEnterprise::IssueAdvertisingCost(int amount, int send) {
     if (!SetAdvertisingCost(amount) || !send || !Services::NetPlay().IsNetworkGame()) return;
     CCmdSet order;
-    order.Init(kOrderAdvertising, -1);
+    order.Init(eORDER_ADVERTISING_COST, -1);
     order.AddValue(amount);
     RouteOrder(order, false);
 }

@@ -67,6 +67,20 @@ public:
     virtual void DrawMapCell(int x, int y) = 0;
     // Repaints the area's button when it is visible.
     virtual void RefreshAreaButton(int area) = 0;
+
+    // ---- the map window while an order is carried out
+    // The view's area buttons select the area and the map window shows it;
+    // false when it could not be selected.
+    virtual bool SelectAreaButton(int area) = 0;
+    // Marks the cells of the rectangle (corners in any order) as changed and
+    // blinks them with the period in milliseconds.
+    virtual void MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) = 0;
+    // Ends the highlighting of the changed cells; redraw: and redraws them.
+    virtual void FlushChangedCells(int redraw) = 0;
+    // Shows a structure of the type over the rectangle of the area until the
+    // map is rebuilt; only the picture changes, never the map.
+    virtual void PaintStructurePreview(int area, int x1, int y1, int x2, int y2,
+                                       int structureType) = 0;
 };
 
 // A frame with no window: nothing to pump, no keys, no close requests.
@@ -91,4 +105,8 @@ public:
     void RebuildMap() override {}
     void DrawMapCell(int, int) override {}
     void RefreshAreaButton(int) override {}
+    bool SelectAreaButton(int) override { return false; }
+    void MarkCellRect(int, int, int, int, int) override {}
+    void FlushChangedCells(int) override {}
+    void PaintStructurePreview(int, int, int, int, int, int) override {}
 };

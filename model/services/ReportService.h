@@ -34,6 +34,10 @@ public:
     virtual void ShowChampion(int league, int team) = 0;
     // The company's team of the league lost its stadium and is sold.
     virtual void ShowTeamLostStadium(int company, int league) = 0;
+    // The company bought the league's team; or it could not (reason 1: the
+    // team is already owned; any other: its stadium is not available).
+    virtual void ShowTeamPurchased(int company, int league, int team) = 0;
+    virtual void ShowTeamPurchaseRefused(int company, int league, int team, int reason) = 0;
 };
 
 // Nobody to show anything to: results vanish and questions are answered no.
@@ -52,4 +56,6 @@ public:
     int AskDirectorChoice(int, int) override { return -1; }
     void ShowChampion(int, int) override {}
     void ShowTeamLostStadium(int, int) override {}
+    void ShowTeamPurchased(int, int, int) override {}
+    void ShowTeamPurchaseRefused(int, int, int, int) override {}
 };

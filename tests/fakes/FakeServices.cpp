@@ -358,3 +358,90 @@ void CFakeDocService::SetStockHolding(int company, int holder, int value) {
     if (row.size() <= column) row.resize(column + 1, 0);
     row[column] = value;
 }
+
+bool CFakeFrameService::SelectAreaButton(int area) {
+    calls.push_back("SelectAreaButton" + Args({area}));
+    return selectAreaAnswer;
+}
+
+void CFakeFrameService::MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) {
+    calls.push_back("MarkCellRect" + Args({x1, y1, x2, y2, periodMs}));
+}
+
+void CFakeFrameService::FlushChangedCells(int redraw) {
+    calls.push_back("FlushChangedCells" + Args({redraw}));
+}
+
+void CFakeFrameService::PaintStructurePreview(int area, int x1, int y1, int x2, int y2,
+                                              int structureType) {
+    calls.push_back("PaintStructurePreview" + Args({area, x1, y1, x2, y2, structureType}));
+}
+
+// ---------------------------------------------------------------- reports
+
+void CFakeReportService::ShowPurchaseFailure(int company, int person, int area, int x, int y,
+                                             int reason) {
+    calls.push_back("ShowPurchaseFailure" + Args({company, person, area, x, y, reason}));
+}
+
+void CFakeReportService::ShowResignation(int company, int person) {
+    calls.push_back("ShowResignation" + Args({company, person}));
+}
+
+void CFakeReportService::ShowHeadhuntFailed(int company, int hunter) {
+    calls.push_back("ShowHeadhuntFailed" + Args({company, hunter}));
+}
+
+void CFakeReportService::ShowHeadhuntSucceeded(int company, int hunter, int target) {
+    calls.push_back("ShowHeadhuntSucceeded" + Args({company, hunter, target}));
+}
+
+void CFakeReportService::ShowHeadhuntLoss(int company, int target, int hunterCompany) {
+    calls.push_back("ShowHeadhuntLoss" + Args({company, target, hunterCompany}));
+}
+
+void CFakeReportService::ShowHeadhuntNotice(int hunter, int target) {
+    calls.push_back("ShowHeadhuntNotice" + Args({hunter, target}));
+}
+
+void CFakeReportService::ShowPaymentNotice(int company, int amount, int flag) {
+    calls.push_back("ShowPaymentNotice" + Args({company, amount, flag}));
+}
+
+void CFakeReportService::ShowForcedSale(int company) {
+    calls.push_back("ShowForcedSale" + Args({company}));
+}
+
+void CFakeReportService::ShowContractProblem(int company, int area, int x, int y, int offering,
+                                             int structureType, int reason) {
+    calls.push_back("ShowContractProblem" +
+                    Args({company, area, x, y, offering, structureType, reason}));
+}
+
+bool CFakeReportService::AskAcceptContract(int company, int area, int x, int y, int offering,
+                                           int structureType, int price, int takeover) {
+    calls.push_back("AskAcceptContract" +
+                    Args({company, area, x, y, offering, structureType, price, takeover}));
+    return contractAnswer;
+}
+
+int CFakeReportService::AskDirectorChoice(int company, int orderKind) {
+    calls.push_back("AskDirectorChoice" + Args({company, orderKind}));
+    return directorChoice;
+}
+
+void CFakeReportService::ShowChampion(int league, int team) {
+    calls.push_back("ShowChampion" + Args({league, team}));
+}
+
+void CFakeReportService::ShowTeamLostStadium(int company, int league) {
+    calls.push_back("ShowTeamLostStadium" + Args({company, league}));
+}
+
+void CFakeReportService::ShowTeamPurchased(int company, int league, int team) {
+    calls.push_back("ShowTeamPurchased" + Args({company, league, team}));
+}
+
+void CFakeReportService::ShowTeamPurchaseRefused(int company, int league, int team, int reason) {
+    calls.push_back("ShowTeamPurchaseRefused" + Args({company, league, team, reason}));
+}

@@ -59,6 +59,13 @@ public:
     void RebuildMap() override { calls.push_back("RebuildMap"); }
     void DrawMapCell(int x, int y) override;
     void RefreshAreaButton(int area) override;
+    bool SelectAreaButton(int area) override;
+    void MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) override;
+    void FlushChangedCells(int redraw) override;
+    void PaintStructurePreview(int area, int x1, int y1, int x2, int y2,
+                               int structureType) override;
+    // What SelectAreaButton answers.
+    bool selectAreaAnswer = true;
 
     // The map window: the area it shows (-1 none) and the cells it redrew.
     int shownArea = -1;
@@ -84,6 +91,33 @@ public:
 
 private:
     std::set<int> m_pressed;
+};
+
+// The report composer: every report is recorded as a call, e.g.
+// "ShowTeamPurchased(1,0,2)"; questions get the scripted answers.
+class CFakeReportService : public IReportService {
+public:
+    void ShowPurchaseFailure(int company, int person, int area, int x, int y, int reason) override;
+    void ShowResignation(int company, int person) override;
+    void ShowHeadhuntFailed(int company, int hunter) override;
+    void ShowHeadhuntSucceeded(int company, int hunter, int target) override;
+    void ShowHeadhuntLoss(int company, int target, int hunterCompany) override;
+    void ShowHeadhuntNotice(int hunter, int target) override;
+    void ShowPaymentNotice(int company, int amount, int flag) override;
+    void ShowForcedSale(int company) override;
+    void ShowContractProblem(int company, int area, int x, int y, int offering, int structureType,
+                             int reason) override;
+    bool AskAcceptContract(int company, int area, int x, int y, int offering, int structureType,
+                           int price, int takeover) override;
+    int AskDirectorChoice(int company, int orderKind) override;
+    void ShowChampion(int league, int team) override;
+    void ShowTeamLostStadium(int company, int league) override;
+    void ShowTeamPurchased(int company, int league, int team) override;
+    void ShowTeamPurchaseRefused(int company, int league, int team, int reason) override;
+
+    bool contractAnswer = false;
+    int directorChoice = -1;
+    std::vector<std::string> calls;
 };
 
 class CFakeNetService : public INetService {

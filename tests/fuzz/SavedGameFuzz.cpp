@@ -7,27 +7,12 @@
 #include <cstdlib>
 #include <vector>
 
-#include "game/HeadlessFrameService.h"
-#include "game/HeadlessReportService.h"
+#include "HeadlessServices.h"
 #include "game/VDoc.h"
 #include "model/services/Services.h"
 
-namespace {
-
-struct SServices {
-    SServices() : frame(transcript), report(transcript) {
-        Services::SetFrame(&frame);
-        Services::SetReport(&report);
-    }
-    CTranscript transcript;
-    CHeadlessFrameService frame;
-    CHeadlessReportService report;
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static SServices services;
+    static SHeadlessServices services;
     CVDoc doc;
     auto scoped = ScopedDoc(&doc);
     const std::vector<uint8_t> empty = doc.SaveBytes();
