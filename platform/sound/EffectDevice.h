@@ -20,7 +20,7 @@ public:
     // Plays the sound once; when it ends `notify` receives MM_MCINOTIFY
     // (MCI_NOTIFY_SUCCESSFUL, device id), after a Stop or Close
     // MCI_NOTIFY_ABORTED. False when no channel is free.
-    bool Play(CWnd* notify);
+    virtual bool Play(CWnd* notify);
     bool Stop();
     void Close() override;
 

@@ -25,7 +25,7 @@ public:
     // MM_MCINOTIFY (MCI_NOTIFY_SUCCESSFUL, device id); a Stop or Close
     // before sends MCI_NOTIFY_ABORTED instead, a new Play
     // MCI_NOTIFY_SUPERSEDED.
-    bool Play(CWnd* notify, uint32_t fromMs = 0);
+    virtual bool Play(CWnd* notify, uint32_t fromMs = 0);
     // Milliseconds from the start of the piece: while playing the current
     // position, afterwards where it stopped.
     uint32_t GetPosition() const;
