@@ -8,12 +8,6 @@
 
 namespace {
 
-constexpr std::array<int, CFrameOptions::kMusicSituations> kDefaultMusicIndex = {
-    12, 13, 14, 15, 16, 17, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 18, 19, 20, 21};
-constexpr std::array<int, CFrameOptions::kEffects> kDefaultEffectIndex = {0, 1, -1, -1, -1};
-constexpr const char* kMonthNames[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-                                         "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-
 std::string Numbered(const char* format, int n) {
     char key[48];
     std::snprintf(key, sizeof key, format, n);
@@ -35,36 +29,28 @@ int ReadFileIndex(const CProfile& profile, const std::string& key, int defaultVa
 
 }  // namespace
 
-CFrameOptions::CFrameOptions() {
-    for (int i = 0; i < 12; ++i) musicFiles[i] = std::string("MERC_") + kMonthNames[i] + ".MID";
-    for (int i = 0; i < 10; ++i) musicFiles[12 + i] = Numbered("MERC_%d.MID", i + 1);
-    for (int i = 0; i < 5; ++i) soundFiles[i] = Numbered("MERC_%d.WAV", i + 1);
-    musicIndex = kDefaultMusicIndex;
-    effectIndex = kDefaultEffectIndex;
-}
-
 void CFrameOptions::Read(const CProfile& profile) {
-    const CFrameOptions defaults;
+    const CFrameSound::SOptions defaults;
     toolBar = ReadSwitch(profile, "ToolBar", 1);
     statusBar = ReadSwitch(profile, "StatusBar", 1);
-    music = ReadSwitch(profile, "BGM(MIDI)", 1);
+    sound.music = ReadSwitch(profile, "BGM(MIDI)", 1);
     judgeMusic = ReadSwitch(profile, "Judge_BGM(MIDI)", 1);
-    effectSound = ReadSwitch(profile, "Effect Sound(Wave)", 1);
-    for (int i = 0; i < kMusicFiles; ++i) {
-        musicFiles[i] = profile.GetProfileString(kSection, Numbered("MIDI_FileName%d", i + 1),
-                                                 defaults.musicFiles[i]);
+    sound.effects = ReadSwitch(profile, "Effect Sound(Wave)", 1);
+    for (int i = 0; i < CFrameSound::kMusicFiles; ++i) {
+        sound.musicFiles[i] = profile.GetProfileString(
+            kSection, Numbered("MIDI_FileName%d", i + 1), defaults.musicFiles[i]);
     }
-    for (int i = 0; i < kMusicSituations; ++i) {
-        musicIndex[i] = ReadFileIndex(profile, Numbered("MIDI_Index%d", i + 1),
-                                      kDefaultMusicIndex[i], kMusicFiles);
+    for (int i = 0; i < CFrameSound::kSituations; ++i) {
+        sound.musicIndex[i] = ReadFileIndex(profile, Numbered("MIDI_Index%d", i + 1),
+                                            defaults.musicIndex[i], CFrameSound::kMusicFiles);
     }
-    for (int i = 0; i < kSoundFiles; ++i) {
-        soundFiles[i] = profile.GetProfileString(kSection, Numbered("Wave_FileName%d", i + 1),
-                                                 defaults.soundFiles[i]);
+    for (int i = 0; i < CFrameSound::kSoundFiles; ++i) {
+        sound.soundFiles[i] = profile.GetProfileString(
+            kSection, Numbered("Wave_FileName%d", i + 1), defaults.soundFiles[i]);
     }
-    for (int i = 0; i < kEffects; ++i) {
-        effectIndex[i] = ReadFileIndex(profile, Numbered("Wave_Index%d", i + 1),
-                                       kDefaultEffectIndex[i], kSoundFiles);
+    for (int i = 0; i < CFrameSound::kEffects; ++i) {
+        sound.effectIndex[i] = ReadFileIndex(profile, Numbered("Wave_Index%d", i + 1),
+                                             defaults.effectIndex[i], CFrameSound::kSoundFiles);
     }
     propertyType = profile.GetProfileInt(kSection, "PropertyType", 0);
     waitTime = profile.GetProfileInt(kSection, "WaitTime", 20);
@@ -81,20 +67,22 @@ void CFrameOptions::Write(CProfile& profile, bool withBars) const {
         profile.WriteProfileInt(kSection, "ToolBar", toolBar);
         profile.WriteProfileInt(kSection, "StatusBar", statusBar);
     }
-    profile.WriteProfileInt(kSection, "BGM(MIDI)", music);
+    profile.WriteProfileInt(kSection, "BGM(MIDI)", sound.music);
     profile.WriteProfileInt(kSection, "Judge_BGM(MIDI)", judgeMusic);
-    profile.WriteProfileInt(kSection, "Effect Sound(Wave)", effectSound);
-    for (int i = 0; i < kMusicFiles; ++i) {
-        profile.WriteProfileString(kSection, Numbered("MIDI_FileName%d", i + 1), musicFiles[i]);
+    profile.WriteProfileInt(kSection, "Effect Sound(Wave)", sound.effects);
+    for (int i = 0; i < CFrameSound::kMusicFiles; ++i) {
+        profile.WriteProfileString(kSection, Numbered("MIDI_FileName%d", i + 1),
+                                   sound.musicFiles[i]);
     }
-    for (int i = 0; i < kMusicSituations; ++i) {
-        profile.WriteProfileInt(kSection, Numbered("MIDI_Index%d", i + 1), musicIndex[i]);
+    for (int i = 0; i < CFrameSound::kSituations; ++i) {
+        profile.WriteProfileInt(kSection, Numbered("MIDI_Index%d", i + 1), sound.musicIndex[i]);
     }
-    for (int i = 0; i < kSoundFiles; ++i) {
-        profile.WriteProfileString(kSection, Numbered("Wave_FileName%d", i + 1), soundFiles[i]);
+    for (int i = 0; i < CFrameSound::kSoundFiles; ++i) {
+        profile.WriteProfileString(kSection, Numbered("Wave_FileName%d", i + 1),
+                                   sound.soundFiles[i]);
     }
-    for (int i = 0; i < kEffects; ++i) {
-        profile.WriteProfileInt(kSection, Numbered("Wave_Index%d", i + 1), effectIndex[i]);
+    for (int i = 0; i < CFrameSound::kEffects; ++i) {
+        profile.WriteProfileInt(kSection, Numbered("Wave_Index%d", i + 1), sound.effectIndex[i]);
     }
     profile.WriteProfileInt(kSection, "PropertyType", propertyType);
     profile.WriteProfileString(kSection, "MapDrawRate", FormatDrawRate(mapDrawRate));

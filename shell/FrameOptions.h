@@ -7,18 +7,14 @@
 #include <array>
 #include <string>
 
+#include "shell/FrameSound.h"
+
 class CProfile;
 
 class CFrameOptions {
 public:
     static constexpr const char* kSection = "OptionData";
-    static constexpr int kMusicFiles = 30;
-    static constexpr int kMusicSituations = 22;
-    static constexpr int kSoundFiles = 10;
-    static constexpr int kEffects = 5;
     static constexpr int kCustomColours = 16;
-
-    CFrameOptions();
 
     // Reads every option; a value out of its range takes the default (see
     // the .cpp for each rule).
@@ -36,13 +32,9 @@ public:
 
     int toolBar = 1;
     int statusBar = 1;
-    int music = 1;
     int judgeMusic = 1;
-    int effectSound = 1;
-    std::array<std::string, kMusicFiles> musicFiles;
-    std::array<int, kMusicSituations> musicIndex{};
-    std::array<std::string, kSoundFiles> soundFiles;
-    std::array<int, kEffects> effectIndex{};
+    // "BGM(MIDI)", "Effect Sound(Wave)", the file tables and their indexes.
+    CFrameSound::SOptions sound;
     int propertyType = 0;
     int waitTime = 20;
     double mapDrawRate = 1.0;
