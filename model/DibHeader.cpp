@@ -98,3 +98,13 @@ bool CDibHeader::HasUsableFormat() const {
 bool CDibHeader::IsUsable(size_t blockSize) const {
     return HasUsableFormat() && GetBitsOffset() + GetBitsSize() <= blockSize;
 }
+
+int GetDibColorCount(const uint8_t* block, size_t size) {
+    std::optional<CDibHeader> header = CDibHeader::Read(block, size);
+    return header ? header->GetColorCount() : 0;
+}
+
+uint32_t GetDibPaletteSize(const uint8_t* block, size_t size) {
+    std::optional<CDibHeader> header = CDibHeader::Read(block, size);
+    return header ? header->GetColorTableSize() : 0;
+}

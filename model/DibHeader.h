@@ -54,6 +54,15 @@ public:
     uint32_t colorsUsed = 0;
 };
 
+// The colour count and colour-table size of a picture header in the
+// frame's terms: biClrUsed of a 40-byte header when not 0, else 2, 16 or 256
+// for 1, 4 or 8 bits and 0 for any other depth (a 12-byte core header by
+// its own bit count); the table is count x 4 bytes after a 40-byte header
+// and count x 3 after a core header. A block whose header cannot be read
+// has no colours.
+int GetDibColorCount(const uint8_t* block, size_t size);
+uint32_t GetDibPaletteSize(const uint8_t* block, size_t size);
+
 // Little-endian access to the fields of a picture block.
 uint32_t ReadLE32(const uint8_t* p);
 uint16_t ReadLE16(const uint8_t* p);

@@ -9,6 +9,7 @@
 
 #include "model/DataChecksum.h"
 
+class CFont;
 class CPalette;
 
 class IAppService {
@@ -22,6 +23,14 @@ public:
     virtual CPalette* GetPalette() = 0;
     // The system clock: seconds since 1970-01-01 00:00 UTC.
     virtual int64_t GetUtcTime() = 0;
+    // What the drawing helpers draw text with: the standard font (the
+    // message font; nullptr when there is none, and the context's own font
+    // is used) and the standard character width (the layout width).
+    virtual CFont* GetStandardFont() = 0;
+    virtual int GetStandardCharWidth() = 0;
+    // The speed class of the system: 300 for a current one. The drawing of
+    // button faces follows it.
+    virtual int GetSpeedClass() = 0;
 };
 
 // An application service of its own: a checksum and the platform's program
@@ -32,6 +41,11 @@ public:
     std::string GetProgramDirectory() override;
     CPalette* GetPalette() override { return nullptr; }
     int64_t GetUtcTime() override;
+    CFont* GetStandardFont() override { return nullptr; }
+    int GetStandardCharWidth() override { return 0; }
+    int GetSpeedClass() override { return kSpeedClassCurrent; }
+
+    static constexpr int kSpeedClassCurrent = 300;
 
 private:
     CDataChecksum m_checksum;

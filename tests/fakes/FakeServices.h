@@ -18,6 +18,24 @@ class CBitmap;
 class CEnterprise;
 class CLeague;
 
+// The application: a detached one whose drawing answers the tests set.
+class CFakeAppService : public CDetachedAppService {
+public:
+    CPalette* GetPalette() override { return palette; }
+    CFont* GetStandardFont() override {
+        ++standardFontRequests;
+        return standardFont;
+    }
+    int GetStandardCharWidth() override { return standardCharWidth; }
+    int GetSpeedClass() override { return speedClass; }
+
+    CPalette* palette = nullptr;
+    CFont* standardFont = nullptr;
+    int standardCharWidth = 0;
+    int speedClass = kSpeedClassCurrent;
+    int standardFontRequests = 0;
+};
+
 class CFakeFrameService : public IFrameService {
 public:
     void SetPumping(int flag) override;
