@@ -1,0 +1,48 @@
+// The whole main frame as the program shows it after its start, drawn in
+// this process from the build's program folder.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/core/Clock.h"
+#include "platform/core/Profile.h"
+#include "platform/ui/MessageLoop.h"
+#include "shell/MainFrame.h"
+#include "shell/TarvoApp.h"
+
+namespace {
+
+std::filesystem::path GalleryPath(const char* name) {
+    std::filesystem::path folder =
+        std::filesystem::read_symlink("/proc/self/exe").parent_path() / "gallery";
+    std::filesystem::create_directories(folder);
+    return folder / name;
+}
+
+TEST(MainFrameGalleryTest, MainFrame) {
+    CMessageLoop::Reset();
+    CClock::SetTimeScale(0);
+    const std::filesystem::path config =
+        std::filesystem::temp_directory_path() / ("mercavo_gallery_" + std::to_string(getpid()));
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    {
+        CProfile profile("QUELF", "MERCAVO\\1.0");
+        profile.WriteProfileString("Window Layout", "MainWindow", "0,1,-1,-1,-1,-1,0,0,1024,720");
+    }
+    {
+        CTarvoApp app;
+        ASSERT_EQ(app.InitInstance({}), 1);
+        CMessageLoop::PumpPending();
+        CMainFrame* frame = app.GetMainFrame();
+        ASSERT_TRUE(frame->IsWindowVisible());
+        const std::filesystem::path png = GalleryPath("main_frame.png");
+        ASSERT_TRUE(frame->SaveToPng(png.string()));
+        EXPECT_GT(std::filesystem::file_size(png), 1000u);
+    }
+    CMessageLoop::Reset();
+    std::filesystem::remove_all(config);
+}
+
+}  // namespace
