@@ -1,6 +1,8 @@
 // The main frame's title, load errors, status texts and map interaction
 // modes.
 
+#include <iterator>
+
 #include "game/VDoc.h"
 #include "model/MercavoError.h"
 #include "platform/ui/ControlStyles.h"

@@ -32,7 +32,18 @@ int CMainFrame::CheckCloseRequest() {
 }
 
 bool CMainFrame::PumpOneMessage(int maxWaitMs) {
-    return CMessageLoop::WaitDispatching(maxWaitMs > 0 ? maxWaitMs : 0, nullptr);
+    MSG msg;
+    if (!CMessageLoop::Peek(msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (maxWaitMs <= 0 || !CMessageLoop::WaitForMessage(maxWaitMs)) return false;
+        if (!CMessageLoop::Peek(msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    }
+    if (msg.message == WM_QUIT) {
+        // The quit belongs to the main loop.
+        CMessageLoop::PostQuit(static_cast<int>(msg.wParam));
+        return false;
+    }
+    if (!CMessageLoop::PreTranslate(msg)) CMessageLoop::Dispatch(msg);
+    return true;
 }
 
 bool CMainFrame::WasKeyPressed(int key) {
