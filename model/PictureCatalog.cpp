@@ -28,8 +28,8 @@ const std::vector<SPictureEntry>& CPictureCatalog::Entries() {
         {kToolFaces, false, 32 * kToolFaceCount, 30, kToolFaceCount, 1, 0, 0, "tool-bar faces"},
         {kToolFacesGrey, false, 32 * kToolFaceCount, 30, kToolFaceCount, 1, 0, 0,
          "tool-button faces in four greys"},
-        {kCursorPick, true, 32, 64, 1, 2, 4, 4, "cursor: picture above mask"},
-        {kCursorHand, true, 32, 64, 1, 2, 10, 2, "cursor: picture above mask"},
+        {kCursorPick, true, 32, 64, 1, 2, 16, 16, "cursor: picture above mask"},
+        {kCursorHand, true, 32, 64, 1, 2, 1, 1, "cursor: picture above mask"},
     };
     return entries;
 }

@@ -34,7 +34,7 @@ public:
     // Loads every bitmap of the catalogue from folder (with a trailing
     // separator) and keeps the palette for drawing. False at the first
     // picture that cannot be loaded; GetFailedId names it.
-    bool Load(const std::string& folder, const CPalette* palette);
+    bool Load(const std::string& folder, CPalette* palette);
     int GetFailedId() const { return m_failedId; }
 
     // A loaded strip, or nullptr.
@@ -84,6 +84,6 @@ private:
                    const std::string* second) const;
 
     std::map<int, SStrip> m_strips;
-    const CPalette* m_palette = nullptr;
+    CPalette* m_palette = nullptr;
     int m_failedId = 0;
 };

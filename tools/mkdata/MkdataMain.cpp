@@ -1,9 +1,11 @@
 // mkdata: writes the game's data files into the program folder (or the
 // folder given with --out) from the sources in data/ (or the folder given
-// with --data): the palette, the map data file and the character data file.
-// With --sheet FILE it also writes a contact
-// sheet of every picture for review. "mkdata --check FILE..." loads data
-// files through the game's own readers and describes them.
+// with --data): the palette, the picture files of the picture catalogue, the
+// map data file and the character data file. With --sheet FILE it also
+// writes a contact sheet of every picture for review. "mkdata --check
+// FILE..." loads data files through the game's own readers and describes
+// them; "mkdata --check" alone checks the palette and every picture of the
+// program folder.
 
 #include <cstdio>
 #include <cstring>
@@ -13,6 +15,7 @@
 
 #include <strings.h>
 
+#include "model/GamePaletteFile.h"
 #include "model/MapDoc.h"
 #include "platform/core/ProgramFolder.h"
 #include "tools/mkdata/ArtReview.h"
@@ -21,18 +24,50 @@
 #include "tools/mkdata/MapFileReport.h"
 #include "tools/mkdata/PersonFileReport.h"
 #include "tools/mkdata/PersonSource.h"
+#include "tools/mkdata/ResourcePictures.h"
 
 namespace {
 
 void Usage() {
     std::fprintf(stderr,
                  "usage: mkdata [--out FOLDER] [--data FOLDER] [--sheet FILE.png]\n"
-                 "       mkdata --check FILE...\n");
+                 "       mkdata --check [FILE...]\n");
 }
 
 bool HasExtension(const std::string& path, const char* extension) {
     size_t n = std::strlen(extension);
     return path.size() >= n && strcasecmp(path.c_str() + path.size() - n, extension) == 0;
+}
+
+// Reads a palette file with the game's reader and compares it with the game
+// palette.
+bool DescribePalette(const std::string& path, std::string& text) {
+    CGamePaletteFile file;
+    CGamePaletteFile::EResult result = file.ReadFile(path);
+    if (result != CGamePaletteFile::EResult::Ok) {
+        text = path + ": " + CGamePaletteFile::ErrorText(result, path) + "\n";
+        return false;
+    }
+    CGamePalette palette;
+    bool same = file.Entries().size() == CGamePalette::kSize;
+    for (size_t i = 0; same && i < file.Entries().size(); ++i) {
+        const PALETTEENTRY& e = file.Entries()[i];
+        const SRgb& c = palette.Color(static_cast<int>(i));
+        same = e.peRed == c.r && e.peGreen == c.g && e.peBlue == c.b;
+    }
+    text = path + ": " + std::to_string(file.Entries().size()) + " colours" +
+           (same ? ", the game palette\n" : ", not the game palette\n");
+    return true;
+}
+
+// The palette and every picture of the program folder; 1 when any fails.
+int CheckProgramFolder() {
+    const std::string folder = CProgramFolder::Get();
+    std::string text;
+    bool ok = DescribePalette(folder + CGamePaletteFile::kFileName, text);
+    ok = CResourcePictures::CheckAll(folder, CGamePalette(), text) && ok;
+    std::fputs(text.c_str(), ok ? stdout : stderr);
+    return ok ? 0 : 1;
 }
 
 // Describes each file on standard output, or its error on standard error;
@@ -45,6 +80,7 @@ int CheckFiles(int count, char** paths) {
         bool loaded = false;
         if (HasExtension(path, ".MQP")) loaded = CPersonFileReport::Describe(path, text);
         if (HasExtension(path, ".MQM")) loaded = CMapFileReport::Describe(path, text);
+        if (HasExtension(path, ".PAL")) loaded = DescribePalette(path, text);
         std::fputs(text.c_str(), loaded ? stdout : stderr);
         if (!loaded) result = 1;
     }
@@ -57,7 +93,9 @@ int main(int argc, char** argv) {
     std::string out = CProgramFolder::Get();
     std::string data = "data/";
     std::string sheet;
-    if (argc >= 3 && std::strcmp(argv[1], "--check") == 0) return CheckFiles(argc - 2, argv + 2);
+    if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) {
+        return argc == 2 ? CheckProgramFolder() : CheckFiles(argc - 2, argv + 2);
+    }
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
             out = argv[++i];
@@ -77,6 +115,12 @@ int main(int argc, char** argv) {
     std::string palettePath = out + CGamePalette::kFileName;
     if (!palette.WriteFile(palettePath)) {
         std::fprintf(stderr, "mkdata: cannot write %s\n", palettePath.c_str());
+        return 1;
+    }
+
+    std::string error;
+    if (!CResourcePictures::WriteAll(out, palette, error)) {
+        std::fprintf(stderr, "mkdata: %s\n", error.c_str());
         return 1;
     }
 
