@@ -2,6 +2,8 @@
 
 #include "game/VDoc.h"
 #include "platform/core/Profile.h"
+#include "platform/sound/EffectDevice.h"
+#include "platform/sound/MusicDevice.h"
 #include "platform/sound/SoundNotify.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/ControlStyles.h"

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "game/VDoc.h"
+#include "model/MercavoError.h"
 #include "model/services/Services.h"
 #include "platform/ui/StringTable.h"
 #include "shell/MainFrame.h"

@@ -48,7 +48,8 @@ void ShortPalette(const fs::path& folder) {
 }
 
 class MercavoProgramTest : public ::testing::Test {
-protected:
+public:
+    // Public: the table of runs prepares the folder through the fixture.
     void SetUp() override {
         home = root.Path() / "home";
         config = root.Path() / "config";
