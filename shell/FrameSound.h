@@ -10,6 +10,7 @@
 // OnNotify. Files are looked up in the program folder.
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -42,11 +43,12 @@ public:
     static std::array<std::string, kMusicFiles> DefaultMusicFiles();
     static std::array<std::string, kSoundFiles> DefaultSoundFiles();
 
-    // `notify` receives the end notifications (the main window). The
-    // devices may be given (tests record what they are asked); by default
-    // the platform's own are used.
-    explicit CFrameSound(CWnd* notify, std::unique_ptr<CMusicDevice> music = nullptr,
-                         std::unique_ptr<CEffectDevice> effect = nullptr);
+    // `notify` receives the end notifications (the main window); the
+    // platform's own devices play.
+    explicit CFrameSound(CWnd* notify);
+    // With devices of the caller's (tests record what they are asked).
+    CFrameSound(CWnd* notify, std::unique_ptr<CMusicDevice> music,
+                std::unique_ptr<CEffectDevice> effect);
     // Releases both devices for good.
     ~CFrameSound();
     CFrameSound(const CFrameSound&) = delete;

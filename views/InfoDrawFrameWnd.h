@@ -16,7 +16,7 @@ public:
     void SetCompany(int index);
     // Shows a company's pages (index < 0: the list of companies).
     void ShowCompany(int index, BOOL force);
-    // Selects a company and shows it; -1 is resolved by the caller.
+    // Selects a company and shows it (-1: the own or the turn company).
     void SelectCompany(int index);
     // Brings every page up to date.
     void RefreshPages();

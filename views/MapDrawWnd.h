@@ -43,7 +43,8 @@ public:
     // Repaints the cells that can overlap the block of map cell (mx, my).
     void DrawCell(int mx, int my, int wide);
     void HideBalloon();
-    // Animates a turn of the map by `step` quarter turns.
+    // Animates a turn of the map by `step` quarter turns (recorded with the
+    // direction it starts from).
     void AnimateTurn(int step, int mode);
 
     const std::vector<SCall>& GetCalls() const { return m_calls; }
