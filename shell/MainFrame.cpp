@@ -144,6 +144,10 @@ void CMainFrame::RestorePlacement() {
         return;
     }
     if (placement.showCmd != SW_SHOWMAXIMIZED) placement.showCmd = SW_SHOW;
+    // Shown first, so that the stored rectangle is taken with the window
+    // manager's frame, as it was saved; else the window would grow by its
+    // frame on every run.
+    ShowWindow(SW_SHOWNORMAL);
     CWindowPlacement::Set(this, &placement);
 }
 
