@@ -140,6 +140,9 @@ void CMainFrame::SavePlacement() {
 void CMainFrame::RestorePlacement() {
     WINDOWPLACEMENT placement;
     if (!CTarvoApp::Get()->ReadWindowLayout(&placement, kPlacementKey)) {
+        // Sized to the desktop first: a desktop without a window manager
+        // does not maximise, and the window still fills the screen.
+        MoveWindow(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
         ShowWindow(SW_SHOWMAXIMIZED);
         return;
     }
