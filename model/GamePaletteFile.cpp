@@ -6,7 +6,7 @@
 namespace {
 
 // The next line without its end (LF or CRLF); false at the end of the text.
-bool NextLine(std::istringstream& in, std::string& line) {
+bool NextLine(std::istream& in, std::string& line) {
     if (!std::getline(in, line)) return false;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return true;
@@ -40,15 +40,16 @@ CGamePaletteFile::EResult CGamePaletteFile::ReadFile(const std::string& path) {
     m_entries.clear();
     std::ifstream file(path, std::ios::binary);
     if (!file) return EResult::Missing;
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (file.bad()) return EResult::BadFormat;
-    return ReadText(text.str());
+    return Read(file);
 }
 
 CGamePaletteFile::EResult CGamePaletteFile::ReadText(const std::string& text) {
-    m_entries.clear();
     std::istringstream in(text);
+    return Read(in);
+}
+
+CGamePaletteFile::EResult CGamePaletteFile::Read(std::istream& in) {
+    m_entries.clear();
     std::string line;
     size_t at = 0;
     long long count = 0;
@@ -73,6 +74,8 @@ CGamePaletteFile::EResult CGamePaletteFile::ReadText(const std::string& text) {
         entry.peBlue = static_cast<BYTE>(rgb[2]);
         entries.push_back(entry);
     }
+    // A file that fails while it is read is no palette file either.
+    if (in.bad()) return EResult::BadFormat;
     m_entries = std::move(entries);
     return EResult::Ok;
 }

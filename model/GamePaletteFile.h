@@ -5,6 +5,7 @@
 // wrote with the same reader.
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -39,5 +40,7 @@ public:
     static std::string ErrorText(EResult result, const std::string& fileName = kFileName);
 
 private:
+    EResult Read(std::istream& in);
+
     std::vector<PALETTEENTRY> m_entries;
 };

@@ -23,7 +23,6 @@
 #include "platform/ui/StringTable.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/WndClassRegistry.h"
-#include "model/ColorTable.h"
 #include "resources/MercavoIds.h"
 #include "resources/MercavoResources.h"
 #include "shell/MainFrame.h"
@@ -201,18 +200,7 @@ bool CTarvoApp::CreateDrawingResources() {
         }
         return false;
     }
-    return CreatePensAndBrushes() && CreateCursors();
-}
-
-bool CTarvoApp::CreatePensAndBrushes() {
-    if (!m_grayPen.CreatePen(PS_SOLID, 1, GetSysColor(COLOR_GRAYTEXT))) return false;
-    for (int i = 0; i < kColourCount; ++i) {
-        const COLORREF colour = GetColorTableEntry(i);
-        m_pens[static_cast<size_t>(i)].CreatePen(PS_SOLID, 1, colour);
-        m_dotPens[static_cast<size_t>(i)].CreatePen(PS_DOT, 1, colour);
-        m_brushes[static_cast<size_t>(i)].CreateSolidBrush(colour);
-    }
-    return true;
+    return m_pens.Create() && CreateCursors();
 }
 
 bool CTarvoApp::CreateCursors() {
@@ -240,20 +228,6 @@ CSize CTarvoApp::GetLogoSize() const {
 
 CSize CTarvoApp::GetHeaderSize() const {
     return m_strips.GetCellSize(CPictureCatalog::kLogo);
-}
-
-CPen* CTarvoApp::GetColourPen(int colour) {
-    return colour >= 0 && colour < kColourCount ? &m_pens[static_cast<size_t>(colour)] : nullptr;
-}
-
-CPen* CTarvoApp::GetColourDotPen(int colour) {
-    return colour >= 0 && colour < kColourCount ? &m_dotPens[static_cast<size_t>(colour)]
-                                                : nullptr;
-}
-
-CBrush* CTarvoApp::GetColourBrush(int colour) {
-    return colour >= 0 && colour < kColourCount ? &m_brushes[static_cast<size_t>(colour)]
-                                                : nullptr;
 }
 
 const CCursor* CTarvoApp::GetAppCursor(int which) const {

@@ -13,11 +13,10 @@
 #include <vector>
 
 #include "model/AppFonts.h"
+#include "model/CompanyPens.h"
 #include "model/PictureStrips.h"
 #include "model/services/AppService.h"
-#include "platform/gfx/Brush.h"
 #include "platform/gfx/Palette.h"
-#include "platform/gfx/Pen.h"
 #include "platform/ui/Point.h"
 #include "platform/ui/WindowPlacement.h"
 #include "shell/MySingleDocTemplate.h"
@@ -37,7 +36,6 @@ public:
     static constexpr const char* kProfileName = "MERCAVO\\1.0";
     static constexpr const char* kLayoutSection = "Window Layout";
     static constexpr int kRecentFiles = 8;
-    static constexpr int kColourCount = 32;
     static constexpr int kCursorPick = 0;
     static constexpr int kCursorHand = 1;
 
@@ -103,11 +101,11 @@ public:
     // A cell of the logo strip, and the header band of the logo's height.
     CSize GetLogoSize() const;
     CSize GetHeaderSize() const;
-    CPen* GetGrayPen() { return &m_grayPen; }
+    CPen* GetGrayPen() { return m_pens.GetGrayTextPen(); }
     // Colour 0..31; nullptr outside.
-    CPen* GetColourPen(int colour);
-    CPen* GetColourDotPen(int colour);
-    CBrush* GetColourBrush(int colour);
+    CPen* GetColourPen(int colour) { return m_pens.GetSolidPen(colour); }
+    CPen* GetColourDotPen(int colour) { return m_pens.GetDotPen(colour); }
+    CBrush* GetColourBrush(int colour) { return m_pens.GetBrush(colour); }
     const CCursor* GetAppCursor(int which) const;
 
     // ---- marks, forwarded to the strips
@@ -134,7 +132,6 @@ public:
 
 private:
     static void RegisterWindowClasses();
-    bool CreatePensAndBrushes();
     bool CreateCursors();
 
     CDataChecksum m_checksum;
@@ -143,10 +140,7 @@ private:
     CPalette m_palette;
     CPictureStrips m_strips;
     CAppFonts m_fonts;
-    CPen m_grayPen;
-    std::array<CPen, kColourCount> m_pens;
-    std::array<CPen, kColourCount> m_dotPens;
-    std::array<CBrush, kColourCount> m_brushes;
+    CCompanyPens m_pens;
     std::array<std::unique_ptr<CCursor>, 2> m_cursors;
     int m_speedClass = CDetachedAppService::kSpeedClassCurrent;
     CPoint m_dialogPos{-1, -1};

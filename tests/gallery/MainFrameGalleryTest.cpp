@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "fakes/GalleryFolder.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Profile.h"
 #include "platform/ui/MessageLoop.h"
@@ -13,13 +14,6 @@
 #include "shell/TarvoApp.h"
 
 namespace {
-
-std::filesystem::path GalleryPath(const char* name) {
-    std::filesystem::path folder =
-        std::filesystem::read_symlink("/proc/self/exe").parent_path() / "gallery";
-    std::filesystem::create_directories(folder);
-    return folder / name;
-}
 
 TEST(MainFrameGalleryTest, MainFrame) {
     CMessageLoop::Reset();
@@ -37,7 +31,7 @@ TEST(MainFrameGalleryTest, MainFrame) {
         CMessageLoop::PumpPending();
         CMainFrame* frame = app.GetMainFrame();
         ASSERT_TRUE(frame->IsWindowVisible());
-        const std::filesystem::path png = GalleryPath("main_frame.png");
+        const std::filesystem::path png = GalleryFolder() / "main_frame.png";
         ASSERT_TRUE(frame->SaveToPng(png.string()));
         EXPECT_GT(std::filesystem::file_size(png), 1000u);
     }

@@ -1,35 +1,23 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "model/ColorTable.h"
+#include "model/GamePaletteFile.h"
 #include "tools/mkdata/GamePalette.h"
 
 namespace {
 
-// Reads a palette file the way the game does: a count (0 or an empty line
-// is an error, above 256 is cut to 256), then that many lines of three
-// numbers; anything after the count is not read.
+// Reads a palette file with the game's own reader.
 std::optional<std::vector<SRgb>> ReadPaletteText(const std::string& text) {
-    std::istringstream in(text);
-    std::string line;
-    if (!std::getline(in, line) || line.empty()) return std::nullopt;
-    int count = 0;
-    if (std::sscanf(line.c_str(), "%d", &count) != 1 || count <= 0) return std::nullopt;
-    count = std::min(count, 256);
+    CGamePaletteFile file;
+    if (file.ReadText(text) != CGamePaletteFile::EResult::Ok) return std::nullopt;
     std::vector<SRgb> colors;
-    for (int i = 0; i < count; ++i) {
-        SRgb c;
-        if (!std::getline(in, line) || std::sscanf(line.c_str(), "%d %d %d", &c.r, &c.g, &c.b) != 3)
-            return std::nullopt;
-        colors.push_back(c);
-    }
+    for (const PALETTEENTRY& e : file.Entries()) colors.push_back({e.peRed, e.peGreen, e.peBlue});
     return colors;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "UiTestSupport.h"
+#include "fakes/GalleryFolder.h"
 #include "platform/ui/AutoAnswer.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/Brush.h"
@@ -33,13 +34,6 @@
 #include "platform/ui/WndClassRegistry.h"
 
 namespace {
-
-std::filesystem::path GalleryFolder() {
-    std::filesystem::path folder =
-        std::filesystem::read_symlink("/proc/self/exe").parent_path() / "gallery";
-    std::filesystem::create_directories(folder);
-    return folder;
-}
 
 // A window whose WM_PAINT runs a drawing function.
 class CPictureWnd : public CWnd {
