@@ -9,6 +9,7 @@
 #include "platform/ui/ControlStyles.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/MessageLoop.h"
+#include "platform/ui/RecentFileList.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/WindowDC.h"
 #include "platform/ui/WindowPlacement.h"
@@ -189,6 +190,11 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
             OpenFile();
             return TRUE;
         default:
+            if (LOWORD(wParam) >= kRecentFile1 &&
+                LOWORD(wParam) < kRecentFile1 + CTarvoApp::kRecentFiles) {
+                OpenRecentFile(LOWORD(wParam) - kRecentFile1);
+                return TRUE;
+            }
             return CFrameWnd::OnCommand(wParam, lParam);
     }
 }
@@ -220,6 +226,14 @@ void CMainFrame::OpenFile() {
     EndMapPick(1);
     std::string path;
     if (!CTarvoApp::Get()->DoPromptFileName(path, kFileOpen, 0, true)) return;
+    if (CTarvoApp::Get()->OpenDocumentFile(path)) RefreshAfterOpen();
+}
+
+void CMainFrame::OpenRecentFile(int index) {
+    CRecentFileList& recent = CTarvoApp::Get()->GetRecentFiles();
+    const std::string path = recent[index];
+    if (path.empty()) return;
+    EndMapPick(1);
     if (CTarvoApp::Get()->OpenDocumentFile(path)) RefreshAfterOpen();
 }
 

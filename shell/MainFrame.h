@@ -134,6 +134,8 @@ private:
     void ToggleToolBar();
     void ToggleStatusBar();
     void OpenFile();
+    // Recent file 0..7 of the File menu.
+    void OpenRecentFile(int index);
 
     CFrameOptions m_options;
     CFrameState m_frameState;

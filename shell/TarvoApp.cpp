@@ -105,6 +105,7 @@ int CTarvoApp::InitInstance(const std::vector<std::string>& args) {
     m_recent->ReadList();
     if (!m_template.OpenUntitled()) return 0;
     CMainFrame* frame = m_template.GetFrame();
+    frame->SetRecentFileList(m_recent.get());
     m_mainView = m_template.GetView();
     for (const std::string& arg : args) {
         if (!arg.empty()) {

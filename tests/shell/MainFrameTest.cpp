@@ -14,8 +14,10 @@
 #include "platform/core/Profile.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/MessageLoop.h"
+#include "platform/ui/RecentFileList.h"
 #include "platform/ui/StatusBar.h"
 #include "platform/ui/WindowPlacement.h"
+#include "game/VDoc.h"
 #include "shell/TarvoApp.h"
 #include "shell/VView.h"
 
@@ -105,6 +107,18 @@ TEST_F(MainFrameTest, LoadErrorsShowTheirTexts) {
         const std::string log = testing::internal::GetCapturedStderr();
         EXPECT_NE(log.find(std::string(": ") + c.text + " ->"), std::string::npos) << log;
     }
+}
+
+// A recent file that cannot be loaded is reported and the game stays.
+TEST_F(MainFrameTest, ARecentFileIsOpenedIntoTheDocument) {
+    Start();
+    app->GetRecentFiles().Add(config.Folder() + "gone.mqd");
+    testing::internal::CaptureStderr();
+    frame->SendMessage(WM_COMMAND, 57616, 0);
+    const std::string log = testing::internal::GetCapturedStderr();
+    EXPECT_NE(log.find(": Error. ->"), std::string::npos) << log;
+    EXPECT_FALSE(app->GetDocument()->IsLoadedGame());
+    EXPECT_TRUE(frame->IsWindow());
 }
 
 TEST_F(MainFrameTest, ViewToolbarHidesAndShowsTheBarAndIsCheckedWhileShown) {
