@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -176,6 +177,34 @@ TEST_F(GalleryTest, Marks) {
                    0, -1);
     dc.SelectObject(old);
     Save("marks.png");
+}
+
+TEST_F(GalleryTest, EveryPictureOfTheProgramFolder) {
+    LoadStrips();
+    Begin(760, 900);
+    int x = 10, y = 10, rowHeight = 0;
+    for (const SPictureEntry& entry : CPictureCatalog::Entries()) {
+        CBitmap picture;
+        ASSERT_TRUE(CPictureStrips::LoadPicture(CProgramFolder::Get() + entry.FileName(), entry,
+                                                &palette, picture))
+            << entry.FileName();
+        const int width = std::max(entry.width, 90);
+        if (x + width > 750) {
+            x = 10;
+            y += rowHeight + 8;
+            rowHeight = 0;
+        }
+        const std::string label = entry.FileName().substr(4);
+        DrawTextInRect(dc, label.c_str(), CRect(x, y, x + width, y + 16), 0, FALSE, 0, -1);
+        CDC memory;
+        ASSERT_TRUE(memory.CreateCompatibleDC(&dc));
+        CBitmap* old = memory.SelectObject(&picture);
+        dc.BitBlt(x, y + 18, entry.width, entry.height, &memory, 0, 0, SRCCOPY);
+        memory.SelectObject(old);
+        x += width + 12;
+        rowHeight = std::max(rowHeight, entry.height + 18);
+    }
+    Save("pictures.png");
 }
 
 }  // namespace
