@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the Release programs and runs the main job.
+# Installs what is missing, builds the Release programs and starts the game
+# (arguments go to it: a saved game to open).
 set -euo pipefail
 cd "$(dirname "$0")"
 bash scripts/deps.sh
@@ -10,14 +11,4 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build build/release -j "$jobs"
 
 bin=build/release/bin
-if [ -x "$bin/mercavo" ]; then
-  exec "$bin/mercavo" "$@"
-fi
-# The game program is not built yet: show what exists, a year of a headless
-# game of seven companies on our own data.
-echo "Build finished (Release) in build/release; the game program does not exist yet."
-echo "Programs in $bin: $(ls "$bin" | tr '\n' ' ')"
-echo
-echo "A year of a headless game (tools/simulate) on the data in $bin:"
-MERCAVO_HOME="$bin" QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} \
-  "$bin/simulate" --companies 7 --months 12 --seed "$(date +%s)" "$@"
+exec "$bin/mercavo" "$@"

@@ -224,6 +224,8 @@ void CVDoc::ValidateLoadedGame() const {
             CheckIndex(map.GetLeague(l).GetTeam(t).GetOwnerIndex(), -1, n);
     for (int i = 0; i < map.GetCompanyNameCount(); ++i)
         CheckIndex(map.GetCompanyNameUser(i), -1, n);
+    // The frame's peers play companies of this game (or none).
+    for (const CFrameState::SPeer& peer : m_frame->GetPeers()) CheckIndex(peer.company, -1, n);
 }
 
 // ---------------------------------------------------------------- files

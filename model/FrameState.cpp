@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "model/ColorTable.h"
 #include "model/MercavoError.h"
 #include "model/StoredForm.h"
 #include "platform/core/Archive.h"
@@ -91,7 +92,8 @@ CFrameState::SPeer CFrameState::LoadPeer(CArchive& ar) {
     peer.ready = 1;
     peer.playerName = ReadText(ar);
     peer.companyName = ReadText(ar);
-    peer.colour = ReadChecked(ar, -1, INT_MAX);
+    // The colour picks a table entry, a pen and a mark cell.
+    peer.colour = ReadChecked(ar, -1, kColorTableSize - 1);
     peer.login = ReadText(ar);
     peer.role = ReadChecked(ar, 0, kMaxRole);
     if (peer.role == 1 || peer.role == 2) peer.role += 2;

@@ -1,5 +1,6 @@
 #include "platform/ui/MessageBox.h"
 
+#include <QApplication>
 #include <algorithm>
 
 #include "platform/ui/AutoAnswer.h"
@@ -10,6 +11,7 @@
 #include "platform/ui/MainWindow.h"
 #include "platform/ui/Pen.h"
 #include "platform/ui/SystemMetrics.h"
+#include "platform/ui/detail/UiSystem.h"
 #include "platform/ui/detail/ControlSupport.h"
 
 namespace {
@@ -260,4 +262,10 @@ int MessageBox(CWnd* owner, const std::string& text, const std::string& caption,
 
 int AfxMessageBox(const std::string& text, UINT type) {
     return MessageBox(CMainWindow::Get(), text, CMessageBox::GetApplicationName(), type);
+}
+
+BOOL MessageBeep(UINT) {
+    CUiSystem::Ensure();
+    QApplication::beep();
+    return TRUE;
 }

@@ -51,3 +51,7 @@ private:
 int MessageBox(CWnd* owner, const std::string& text, const std::string& caption, UINT type = MB_OK);
 // Owned by the main window, captioned with the application's name.
 int AfxMessageBox(const std::string& text, UINT type = MB_OK);
+
+// The warning beep of the window system (type is kept for the callers'
+// spelling; every type gives the same beep).
+BOOL MessageBeep(UINT type);

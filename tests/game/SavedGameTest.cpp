@@ -179,6 +179,24 @@ TEST_F(SavedGameTest, CellOwnersMustBeCompaniesOfTheGame) {
     }
 }
 
+// A network peer of the frame's table plays a company of this game or none.
+TEST_F(SavedGameTest, PeerCompaniesMustBeCompaniesOfTheGame) {
+    const int n = doc.GetCompanyCount();
+    struct Case {
+        int company;
+        int result;
+    };
+    for (const Case c : {Case{-1, -1}, Case{n - 1, -1}, Case{n, eMERCAVO_ERROR_CONTENTS}}) {
+        CFrameState::SPeer peer;
+        peer.playerId = 0;
+        peer.company = c.company;
+        doc.GetFrameState().GetPeers() = {peer};
+        CVDoc loaded;
+        auto scoped = ScopedDoc(&loaded);
+        EXPECT_EQ(loaded.LoadBytes(doc.SaveBytes()), c.result) << c.company;
+    }
+}
+
 TEST_F(SavedGameTest, EdgeValuesThatLoad) {
     std::vector<uint8_t> bytes = doc.SaveBytes();
     SLayout layout(doc);

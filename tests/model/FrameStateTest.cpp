@@ -101,6 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SBadBlock{"Company", [](auto& p, auto&) { p.company = -2; }},
                       SBadBlock{"Ready", [](auto& p, auto&) { p.ready = 2; }},
                       SBadBlock{"Colour", [](auto& p, auto&) { p.colour = -2; }},
+                      SBadBlock{"ColourPastTheTable", [](auto& p, auto&) { p.colour = 32; }},
                       SBadBlock{"Role", [](auto& p, auto&) { p.role = 5; }},
                       SBadBlock{"Self", [](auto& p, auto&) { p.self = 2; }},
                       SBadBlock{"NetworkFlag", [](auto&, auto& f) { f[0] = 2; }},

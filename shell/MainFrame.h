@@ -1,0 +1,160 @@
+#pragma once
+// The game's main window: menu bar, tool bar and status bar around the main
+// view. It reads the options before its window exists and writes them back
+// when it closes, makes the application's drawing resources when it is
+// created, keeps the frame's part of the saved game, shows load errors and
+// the status texts of the map interaction modes, plays music and effects,
+// and is the frame service of the records and the frame the main view asks.
+//
+// Topic files: MainFrame.cpp (creation, close, commands, messages),
+// MainFrameModes.cpp (title, load errors, mode texts, map modes),
+// MainFrameServices.cpp (the frame service and the sound).
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "model/FrameState.h"
+#include "model/services/FrameService.h"
+#include "platform/ui/FrameWnd.h"
+#include "platform/ui/StatusBar.h"
+#include "shell/FrameOptions.h"
+#include "shell/MainBar.h"
+#include "shell/ViewFrame.h"
+
+class CFileDialog;
+class CFrameSound;
+class CVDoc;
+class CVView;
+
+class CMainFrame : public CFrameWnd, public CDetachedFrameService, public IViewFrame {
+public:
+    // Private messages: the start of the game (posted by the application).
+    static constexpr UINT WM_START_GAME = 0x572;
+    static constexpr UINT kModeTextIds[11] = {50000, 50100, 50101, 50010, 50110, 50020,
+                                              50030, 50040, 50041, 50040, 50041};
+    static constexpr int kChangeFlagCount = 10;
+    static constexpr const char* kPlacementKey = "MainWindow";
+    static constexpr const char* kBarStateSection = "ToolBars";
+    static constexpr const char* kFoundingTitle = "-Preparing company setup";
+    static constexpr const char* kStartFailedText = "The game cannot start.";
+    static constexpr const char* kReadyText = "Please follow operation instructions.";
+    static constexpr const char* kPopupClass = "VELMO_3DFaceWindow";
+
+    CMainFrame();
+    ~CMainFrame() override;
+
+    // Reads the options before the window is made (the framework's
+    // PreCreateWindow step).
+    void ReadOptions();
+    // The document and the view the frame works with.
+    void AttachDocument(CVDoc* doc, CVView* view);
+    CFrameState& GetFrameState() { return m_frameState; }
+    CFrameOptions& GetOptions() { return m_options; }
+    CFrameSound* GetSound() { return m_sound.get(); }
+    CMainBar& GetToolBar() { return m_toolBar; }
+    CStatusBar& GetStatusBarWnd() { return m_statusBar; }
+
+    // ---- title, errors, status texts
+    static std::string TitleText(int foundingPhase);
+    void OnUpdateFrameTitle();
+    // "Insufficient memory.  Game unplayable." (1), "Unavailable file.\n
+    // Different file version." (2), "Incorrect file contents." (3), "Error."
+    void ShowLoadError(int code);
+    // The string id of a map interaction mode's status text (0..10); the
+    // mode-0 text for any other.
+    static UINT ModeTextId(int mode);
+    void UpdateModeText();
+    void SetStatusText(const std::string& text);
+    // After a game file was opened: the menu, the map set-up, the panes
+    // refreshed; input is disabled. A failed map set-up shows load error 1
+    // and ends the program.
+    void RefreshAfterOpen();
+
+    // ---- map interaction modes and the order code's choice slots
+    void BeginMapMode(int mode);
+    void SetMapPickMode(int pick, int cx, int cy);
+    int GetPickFlag() const { return m_pickFlag; }
+    // 1 when the slot's value changed; 0 when not or for a slot outside 0..9.
+    int SetChangeFlag(int index, int value);
+    int GetChangeFlag(int index) const;
+    void EnableInput(int enable);
+    int IsInputEnabled() const { return m_inputEnabled; }
+    void SetFoundingPhase(int flag);
+
+    // ---- music and effects (the frame's player)
+    int PlayMusic(int situation, int restart = 0);
+    int PlayMusicFile(int file, int restart = 0);
+    void StopMusic(int clear);
+
+    // ---- the game start until the start sequence exists
+    void OnStartGame();
+
+    // ---- IViewFrame
+    int GetMapMode() const override { return m_mapMode; }
+    void EndMapPick(int force) override;
+    int IsFoundingPhase() const override { return m_foundingPhase; }
+    void ShowNetworkWindow() override {}
+    CProfile& GetProfile() override;
+
+    // ---- IFrameService
+    void SetPumping(int flag) override { m_pumping = flag; }
+    int CheckCloseRequest() override;
+    bool PumpOneMessage(int maxWaitMs) override;
+    bool WasKeyPressed(int key) override;
+    int ShowMessageBox(const std::string& text, unsigned style) override;
+    void Beep() override;
+    void RefreshInfoPanels() override;
+    void AddInfoMessage(const std::string& text) override;
+    void AddInfoHeading(int company) override;
+    void PlayEffect(int effect) override;
+    int GetShownArea() override;
+    void RebuildMap() override;
+    void DrawMapCell(int x, int y) override;
+    void RefreshAreaButton(int area) override;
+
+    // The file dialog shown by the application, while it is shown.
+    void SetOpenFileDialog(CFileDialog* dialog) { m_fileDialog = dialog; }
+    CFileDialog* GetOpenFileDialog() const { return m_fileDialog; }
+
+protected:
+    int OnCreate(CREATESTRUCT* create) override;
+    void OnClose() override;
+    void OnDestroy() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnUpdateCommand(CCmdUI* ui) override;
+    void OnActivateApp(BOOL active, DWORD threadId) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    bool CreateBars();
+    bool CreatePopups();
+    void SavePlacement();
+    void RestorePlacement();
+    void ToggleToolBar();
+    void ToggleStatusBar();
+    void OpenFile();
+    // Recent file 0..7 of the File menu.
+    void OpenRecentFile(int index);
+
+    CFrameOptions m_options;
+    CFrameState m_frameState;
+    std::unique_ptr<CFrameSound> m_sound;
+    CMainBar m_toolBar;
+    CStatusBar m_statusBar;
+    // Stand-ins until their windows exist: the opening text, the network
+    // window and the company-detail dialog.
+    CWnd m_openingText;
+    CWnd m_networkWnd;
+    CWnd m_enterpriseDlg;
+    CVDoc* m_doc = nullptr;
+    CVView* m_view = nullptr;
+    CFileDialog* m_fileDialog = nullptr;
+    int m_foundingPhase = 1;
+    int m_inputEnabled = 1;
+    int m_mapMode = 0;
+    int m_pickFlag = 0;
+    int m_pumping = 0;
+    int m_closeRequested = 0;
+    std::array<int, kChangeFlagCount> m_changeFlags{};
+};

@@ -1,0 +1,14 @@
+// mercavo: the game program. Opens the main window and, when a saved game
+// is named on the command line, loads it.
+
+#include <string>
+#include <vector>
+
+#include "shell/TarvoApp.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    CTarvoApp app;
+    if (!app.InitInstance(args)) return 1;
+    return app.Run();
+}
