@@ -27,6 +27,7 @@
 #include "resources/MercavoResources.h"
 #include "shell/MainFrame.h"
 #include "shell/VView.h"
+#include "views/BitmapRecolor.h"
 
 namespace {
 
@@ -201,7 +202,22 @@ bool CTarvoApp::CreateDrawingResources() {
         }
         return false;
     }
-    return m_pens.Create() && CreateCursors();
+    // The copies of the tool-button faces fail the start without a message.
+    return CreateToolButtonFaces() && m_pens.Create() && CreateCursors();
+}
+
+bool CTarvoApp::CreateToolButtonFaces() {
+    CBitmap* faces = m_strips.GetBitmap(CPictureCatalog::kToolFacesGrey);
+    if (!faces) return false;
+    for (CBitmap& copy : m_toolButtonFaces) {
+        if (!CPictureStrips::CopyBitmap(*faces, copy) || !RecolorBitmapGreys(copy)) return false;
+    }
+    return RecolorBitmapGreysMasked(m_toolButtonFaces[1]) &&
+           RecolorBitmapFace(m_toolButtonFaces[2]);
+}
+
+CBitmap* CTarvoApp::GetToolButtonFaces(int look) {
+    return look >= 0 && look < 3 ? &m_toolButtonFaces[static_cast<size_t>(look)] : nullptr;
 }
 
 bool CTarvoApp::CreateCursors() {

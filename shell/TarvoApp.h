@@ -107,6 +107,9 @@ public:
     CPen* GetColourDotPen(int colour) { return m_pens.GetDotPen(colour); }
     CBrush* GetColourBrush(int colour) { return m_pens.GetBrush(colour); }
     const CCursor* GetAppCursor(int which) const;
+    // The three recoloured copies of the tool-button faces (normal, disabled,
+    // latched); nullptr outside 0..2.
+    CBitmap* GetToolButtonFaces(int look);
 
     // ---- marks, forwarded to the strips
     void DrawColorMark(CDC& dc, int x, int y, int colour, BOOL centred);
@@ -133,6 +136,7 @@ public:
 private:
     static void RegisterWindowClasses();
     bool CreateCursors();
+    bool CreateToolButtonFaces();
 
     CDataChecksum m_checksum;
     std::unique_ptr<CProfile> m_profile;
@@ -142,6 +146,7 @@ private:
     CAppFonts m_fonts;
     CCompanyPens m_pens;
     std::array<std::unique_ptr<CCursor>, 2> m_cursors;
+    std::array<CBitmap, 3> m_toolButtonFaces;
     int m_speedClass = CDetachedAppService::kSpeedClassCurrent;
     CPoint m_dialogPos{-1, -1};
     CVView* m_mainView = nullptr;

@@ -267,6 +267,13 @@ TEST_F(MainFrameTest, TheApplicationAnswersWhatTheOtherPartsAsk) {
     EXPECT_EQ(app->GetColourPen(32), nullptr);
     EXPECT_EQ(app->GetColourBrush(-1), nullptr);
     EXPECT_NE(app->GetAppCursor(CTarvoApp::kCursorHand), nullptr);
+    // Three copies of the grey tool-button faces, one for each look.
+    const CSize faces = app->GetStrips().GetBitmap(CPictureCatalog::kToolFacesGrey)->GetSize();
+    for (int look = 0; look < 3; ++look) {
+        ASSERT_NE(app->GetToolButtonFaces(look), nullptr);
+        EXPECT_EQ(app->GetToolButtonFaces(look)->GetSize(), faces);
+    }
+    EXPECT_EQ(app->GetToolButtonFaces(3), nullptr);
 }
 
 }  // namespace
