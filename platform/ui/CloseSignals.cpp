@@ -37,16 +37,19 @@ void OnPipeReadable() {
 
 bool CCloseSignals::Install() {
     if (g_pipe[0] >= 0) return true;
-    CUiSystem::Ensure();
     if (pipe2(g_pipe, O_NONBLOCK | O_CLOEXEC) != 0) return false;
-    auto* notifier =
-        new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, [] { OnPipeReadable(); });
+    // The handlers come before the window system starts, which can take a
+    // while: a request that arrives meanwhile waits in the pipe until the
+    // loop runs, and the main window exists by then.
     struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    CUiSystem::Ensure();
+    auto* notifier =
+        new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, [] { OnPipeReadable(); });
     return true;
 }

@@ -4,9 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/CloseSignals.h"
 #include "shell/TarvoApp.h"
 
 int main(int argc, char** argv) {
+    // First of all, so that a termination request during the start closes
+    // the program the normal way once its window exists.
+    CCloseSignals::Install();
     std::vector<std::string> args(argv + 1, argv + argc);
     CTarvoApp app;
     if (!app.InitInstance(args)) return 1;
