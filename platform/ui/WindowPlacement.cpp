@@ -69,6 +69,9 @@ bool CWindowPlacement::Parse(const std::string& text, WINDOWPLACEMENT* placement
             return false;
     }
     if (numbers.size() != 10) return false;
+    // The flags and the show command are unsigned: a negative one would be
+    // written back as a number no reader takes.
+    if (numbers[0] < 0 || numbers[1] < 0) return false;
     WINDOWPLACEMENT w;
     w.flags = static_cast<UINT>(numbers[0]);
     w.showCmd = static_cast<UINT>(numbers[1]);

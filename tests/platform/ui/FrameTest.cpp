@@ -394,7 +394,8 @@ TEST_F(FrameTest, WindowPlacementTextsRoundTripAndBadOnesAreIgnored) {
     EXPECT_EQ(CRect(back.rcNormalPosition), CRect(22, 33, 822, 633));
     EXPECT_EQ(back.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
     for (const char* bad : {"", "1,2,3,4,5,6,7,8,9", "1,2,3,4,5,6,7,8,9,10,11",
-                            "1,2,x,4,5,6,7,8,9,10", "1,2,3,4,5,6,7,8,9,99999999999"}) {
+                            "1,2,x,4,5,6,7,8,9,10", "1,2,3,4,5,6,7,8,9,99999999999",
+                            "-1,2,3,4,5,6,7,8,9,10", "2,-1,-1,-1,0,4,76,4,76,8"}) {
         WINDOWPLACEMENT kept = back;
         EXPECT_FALSE(CWindowPlacement::Parse(bad, &kept)) << bad;
         EXPECT_EQ(kept.showCmd, back.showCmd);
