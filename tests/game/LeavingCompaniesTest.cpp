@@ -167,6 +167,25 @@ TEST_F(LeavingCompaniesTest, EachQualifyingPairIsMergedForSomeSeed) {
     EXPECT_EQ(first, (std::set<int>{0, 2}));
 }
 
+// A bankrupt company waiting for the safe point neither absorbs nor is
+// absorbed; a merger meanwhile renumbers it.
+TEST_F(LeavingCompaniesTest, ALeavingCompanyTakesNoPartInMergers) {
+    doc.SetStockHolding(1, 3, kIssued);  // 3 would absorb 1
+    doc.SetStockHolding(3, 0, kIssued);  // 0 would absorb 3
+    doc.SetStockHolding(2, 0, kIssued);  // 0 absorbs 2
+    doc.DropEnterprise(3);
+    ASSERT_TRUE(doc.IsLeaving(3));
+    EXPECT_EQ(doc.CheckMergers(), 1);
+    EXPECT_EQ(Names(), NamesWithout({2}));
+    EXPECT_EQ(doc.CheckMergers(), 0);
+    EXPECT_TRUE(doc.IsLeaving(2));  // once company 3
+    EXPECT_EQ(doc.RemoveLeavingCompanies(), 1);
+    EXPECT_EQ(Names(), NamesWithout({2, 3}));
+    EXPECT_EQ(Count(frame.calls, "ScrollAreaButtonsToFirst()"), 2);
+    ExpectTurnOrderIsAPermutation();
+    ExpectSavesAndLoads();
+}
+
 // Company 1 goes bankrupt holding lots in both areas, an office, directors
 // on tasks, a team, shares of others and its own shares held by others,
 // while one of its directors builds a structure on company 0's lot.
@@ -174,12 +193,8 @@ class BankruptcyTest : public LeavingCompaniesTest {
 protected:
     void SetUp() override {
         LeavingCompaniesTest::SetUp();
+        PlaceOfficeAndLot(1);
         CMapDoc& map = doc.GetMap();
-        const int office = FindStructureOfCode(map, 60);
-        ASSERT_GE(office, 0);
-        map.SetStructureAt(0, 4, 4, office + 1);
-        map.SetStructureOwner(0, 4, 4, 2);
-        map.GetArea(0).SetCellOwner(1, 2, 2);
         map.GetArea(1).SetCellOwner(1, 2, 2);
         map.GetArea(1).SetCellOwner(3, 2, 4);  // company 3's lot stays
         // The contract: a house on company 0's land from (0, 3) of area 0,
