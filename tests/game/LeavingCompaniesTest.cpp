@@ -287,6 +287,32 @@ TEST_F(BankruptcyTest, ABankruptCompanyGivesUpEverythingAndIsRenumberedAway) {
     ExpectSavesAndLoads();
 }
 
+// The task values come from a saved game or a peer: a site that does not lie
+// on the map, or a structure type the map lacks, changes nothing.
+TEST_F(BankruptcyTest, ACancelledContractOutsideTheMapChangesNothing) {
+    struct Case {
+        const char* name;
+        int area, x, y, type;
+    };
+    int width = 1, height = 1;
+    doc.GetMap().GetStructureType(house)->GetSize(width, height);
+    const std::vector<Case> cases = {
+        {"no such area", 2, corner.x, corner.y, house},
+        {"negative area", -1, corner.x, corner.y, house},
+        {"corner outside the grid", 0, 6, corner.y, house},
+        {"site reaching over the edge", 0, width - 2, corner.y, house},
+        {"no such structure type", 0, corner.x, corner.y, doc.GetMap().GetStructureTypeCount()},
+        {"negative structure type", 0, corner.x, corner.y, -1},
+    };
+    const std::vector<uint8_t> before = doc.SaveBytes();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        doc.CancelBankruptContracts(c.area, c.x, c.y, c.type, 1);
+        EXPECT_TRUE(report.calls.empty());
+        EXPECT_EQ(doc.SaveBytes(), before);
+    }
+}
+
 // The month's loan recall runs in turn order; companies 1 and 3 cannot pay
 // and leave at the safe point, the others carry no debt.
 TEST_F(BankruptcyTest, TwoBankruptciesInOneMonthRemoveTheRightCompanies) {
