@@ -73,3 +73,16 @@ void CHeadlessReportService::ShowTeamPurchaseRefused(int company, int league, in
                                                      int reason) {
     Add("team purchase refused", {company, league, team, reason});
 }
+
+void CHeadlessReportService::ShowBankruptcy(int company) {
+    Add("bankruptcy", {company});
+}
+
+void CHeadlessReportService::ShowMerger(int absorber, int absorbed) {
+    Add("merger", {absorber, absorbed});
+}
+
+void CHeadlessReportService::ShowContractorBankrupt(int client, int structureType,
+                                                    int contractor) {
+    Add("contractor bankrupt", {client, structureType, contractor});
+}

@@ -26,6 +26,9 @@ public:
     void ShowTeamLostStadium(int company, int league) override;
     void ShowTeamPurchased(int company, int league, int team) override;
     void ShowTeamPurchaseRefused(int company, int league, int team, int reason) override;
+    void ShowBankruptcy(int company) override;
+    void ShowMerger(int absorber, int absorbed) override;
+    void ShowContractorBankrupt(int client, int structureType, int contractor) override;
 
 private:
     void Add(const char* what, std::initializer_list<int> values);

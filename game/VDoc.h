@@ -151,7 +151,8 @@ public:
     // ---- companies leaving the game
     // Remove or merge at once: false (nothing changed) for a bad index or
     // when memory ran out. No company record may be in use while they run;
-    // the rules ask through DropEnterprise and RequestMerger instead.
+    // the rules ask through DropEnterprise and RequestMerger instead, and the
+    // settlement phase, where no record is in use, calls CheckMergers.
     bool RemoveEnterprise(int i);
     bool MergeEnterprise(int absorbed, int absorber);
     // The absorbed company is to pass its holdings to the absorber and leave
@@ -161,9 +162,16 @@ public:
     // the safe point.
     bool IsLeaving(int company) const;
     // The month's safe point: carries out the removals and mergers asked
-    // for, in the order asked, and draws a new turn order when a company
-    // left; the number of companies that left.
+    // for, in the order asked, and draws a new turn order after each company
+    // that left; the number of companies that left.
     int RemoveLeavingCompanies();
+    // Lets one company that holds half or more of another's issued shares
+    // absorb it: 1 when a merger was carried out (the caller asks again), 0
+    // when no pair qualifies.
+    int CheckMergers();
+    // The contractor building a structure of the type with its lower-right
+    // cell at (x, y) left the game: the site is cleared and its client told.
+    void CancelBankruptContracts(int area, int x, int y, int structureType, int contractor);
 
     // ---- face strips
     // Copies the faces of persons first..last of a table side by side into
@@ -295,7 +303,7 @@ public:
                      int withSalary) override;
     void SendCompanyState(int company, eCOMPANY_STATE what) override;
     void SendAreaOwners(int area) override;
-    void RouteContractorBankrupt(int area, int x, int y, int param) override;
+    void RouteContractorBankrupt(int area, int x, int y, int param, int contractor) override;
     int AskNewHomeField(int company, int league) override;
     void ChooseHomeField(int company, int league) override;
     void ReportTeamLostStadium(int company, int league) override;
@@ -423,6 +431,14 @@ private:
     // After company i left: the requests naming it are void, later indexes
     // move down.
     void RenumberLeaving(int removed);
+    // The first pair (absorbed, absorber) of a random order of the companies
+    // in which the absorber holds half or more of the absorbed one's shares.
+    bool FindMergerPair(int& absorbed, int& absorber);
+    // After a company left: the peers are told, a new turn order is drawn and
+    // the area buttons show the first area again.
+    void AnnounceCompanyLeft(int company);
+    void SendCompanyNotice(int code, int company, int other);
+    void SendCompanyRemoved(int company);
 
     // Month steps.
     void UpdateRelationToward(CPersonData& person, int company);

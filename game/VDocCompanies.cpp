@@ -206,8 +206,8 @@ int CVDoc::RemoveLeavingCompanies() {
         }
         if (!gone) continue;
         RenumberLeaving(next.company);
+        AnnounceCompanyLeft(next.company);
         ++left;
     }
-    if (left > 0) ShuffleTurnOrder();
     return left;
 }

@@ -82,19 +82,6 @@ int CVDoc::RateAreaForCompany(int area, int company) {
     return c ? RateAreaForCompany(*c, area, 1) : 0;
 }
 
-void CVDoc::DropEnterprise(int company) {
-    CEnterprise* c = GetEnterprise(company);
-    if (!c || IsLeaving(company)) return;
-    // Its offices and sites leave the map and its staff and president are
-    // free now; the record itself goes at the month's safe point, since the
-    // company's own loan recall is still running.
-    c->ReleaseAllHoldings();
-    // A merger into it would hand a company's holdings to one that leaves.
-    std::erase_if(m_game.leaving,
-                  [company](const SGame::SLeaving& l) { return l.absorber == company; });
-    m_game.leaving.push_back({company, -1});
-}
-
 // The repayment order: recorded and sent in network play, applied here.
 void CVDoc::IssueRepayLoan(int company, int amount, int send, int local) {
     m_orders->IssueRepayLoan(company, amount, send, local);
@@ -253,8 +240,6 @@ CEnterprise* CVDoc::GetOwnCompany() {
 
 // Cancelling the contracts of a bankrupt contractor belongs to the
 // construction contracts.
-void CVDoc::RouteContractorBankrupt(int /*area*/, int /*x*/, int /*y*/, int /*param*/) {}
-
 // The computer player's advice comes with its planner; the list stays
 // empty until then.
 void CVDoc::BuildAdvice(int /*company*/) {}

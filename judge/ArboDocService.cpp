@@ -271,7 +271,7 @@ void CArboDocService::SendCompanyState(int, eCOMPANY_STATE) {}
 
 void CArboDocService::SendAreaOwners(int) {}
 
-void CArboDocService::RouteContractorBankrupt(int, int, int, int) {}
+void CArboDocService::RouteContractorBankrupt(int, int, int, int, int) {}
 
 int CArboDocService::AskNewHomeField(int, int) {
     return 0;

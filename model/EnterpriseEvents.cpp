@@ -182,7 +182,7 @@ void CEnterprise::ReleaseAllHoldings() {
         if (director && director->GetTaskKind() == CPersonData::eTASK_CONTRACT_CONSTRUCTION)
             Services::Orders().RouteContractorBankrupt(
                 director->GetTaskArea(), director->GetTaskTargetX(), director->GetTaskTargetY(),
-                director->GetTaskParam(0));
+                director->GetTaskParam(0), m_number);
     }
     if (CPersonData* president = PresidentPerson(m_president)) {
         president->SetEmployer(0);

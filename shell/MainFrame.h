@@ -112,6 +112,7 @@ public:
     void RebuildMap() override;
     void DrawMapCell(int x, int y) override;
     void RefreshAreaButton(int area) override;
+    void ScrollAreaButtonsToFirst() override;
 
     // The file dialog shown by the application, while it is shown.
     void SetOpenFileDialog(CFileDialog* dialog) { m_fileDialog = dialog; }

@@ -88,3 +88,7 @@ void CMainFrame::DrawMapCell(int x, int y) {
 void CMainFrame::RefreshAreaButton(int area) {
     if (m_view) m_view->GetMapSelectWnd().GetButtonFrame().RefreshAreaButton(area);
 }
+
+void CMainFrame::ScrollAreaButtonsToFirst() {
+    if (m_view) m_view->GetMapSelectWnd().GetButtonFrame().SetFirstVisible(0, TRUE);
+}

@@ -67,6 +67,8 @@ public:
     virtual void DrawMapCell(int x, int y) = 0;
     // Repaints the area's button when it is visible.
     virtual void RefreshAreaButton(int area) = 0;
+    // The area buttons scroll back so that the first area's button shows.
+    virtual void ScrollAreaButtonsToFirst() = 0;
 
     // ---- the map window while an order is carried out
     // The view's area buttons select the area and the map window shows it;
@@ -105,6 +107,7 @@ public:
     void RebuildMap() override {}
     void DrawMapCell(int, int) override {}
     void RefreshAreaButton(int) override {}
+    void ScrollAreaButtonsToFirst() override {}
     bool SelectAreaButton(int) override { return false; }
     void MarkCellRect(int, int, int, int, int) override {}
     void FlushChangedCells(int) override {}

@@ -17,6 +17,7 @@ public:
     // no stadium site is left.
     virtual void IssueTeamSale(int company, int league) = 0;
     // Every machine cancels the construction contract that a leaving company
-    // was building at the cell (param: the contract's first task value).
-    virtual void RouteContractorBankrupt(int area, int x, int y, int param) = 0;
+    // was building at the cell (param: the contract's first task value, the
+    // structure type).
+    virtual void RouteContractorBankrupt(int area, int x, int y, int param, int contractor) = 0;
 };

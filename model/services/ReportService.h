@@ -38,6 +38,13 @@ public:
     // team is already owned; any other: its stadium is not available).
     virtual void ShowTeamPurchased(int company, int league, int team) = 0;
     virtual void ShowTeamPurchaseRefused(int company, int league, int team, int reason) = 0;
+    // A company went bankrupt and leaves the game.
+    virtual void ShowBankruptcy(int company) = 0;
+    // absorber took over absorbed, which leaves the game.
+    virtual void ShowMerger(int absorber, int absorbed) = 0;
+    // The contractor building a structure of the type for client went
+    // bankrupt; the site is lost.
+    virtual void ShowContractorBankrupt(int client, int structureType, int contractor) = 0;
 };
 
 // Nobody to show anything to: results vanish and questions are answered no.
@@ -58,4 +65,7 @@ public:
     void ShowTeamLostStadium(int, int) override {}
     void ShowTeamPurchased(int, int, int) override {}
     void ShowTeamPurchaseRefused(int, int, int, int) override {}
+    void ShowBankruptcy(int) override {}
+    void ShowMerger(int, int) override {}
+    void ShowContractorBankrupt(int, int, int) override {}
 };

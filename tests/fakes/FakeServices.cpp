@@ -211,6 +211,10 @@ void CFakeFrameService::RefreshAreaButton(int area) {
     calls.push_back("RefreshAreaButton" + Args({area}));
 }
 
+void CFakeFrameService::ScrollAreaButtonsToFirst() {
+    calls.push_back("ScrollAreaButtonsToFirst()");
+}
+
 int CFakeDocService::GetPersonCount() {
     return directors ? static_cast<int>(directors->size()) : 0;
 }
@@ -320,8 +324,8 @@ void CFakeDocService::SendAreaOwners(int area) {
     calls.push_back("SendAreaOwners" + Args({area}));
 }
 
-void CFakeDocService::RouteContractorBankrupt(int area, int x, int y, int param) {
-    calls.push_back("RouteContractorBankrupt" + Args({area, x, y, param}));
+void CFakeDocService::RouteContractorBankrupt(int area, int x, int y, int param, int contractor) {
+    calls.push_back("RouteContractorBankrupt" + Args({area, x, y, param, contractor}));
 }
 
 int CFakeDocService::AskNewHomeField(int company, int league) {
@@ -444,4 +448,16 @@ void CFakeReportService::ShowTeamPurchased(int company, int league, int team) {
 
 void CFakeReportService::ShowTeamPurchaseRefused(int company, int league, int team, int reason) {
     calls.push_back("ShowTeamPurchaseRefused" + Args({company, league, team, reason}));
+}
+
+void CFakeReportService::ShowBankruptcy(int company) {
+    calls.push_back("ShowBankruptcy" + Args({company}));
+}
+
+void CFakeReportService::ShowMerger(int absorber, int absorbed) {
+    calls.push_back("ShowMerger" + Args({absorber, absorbed}));
+}
+
+void CFakeReportService::ShowContractorBankrupt(int client, int structureType, int contractor) {
+    calls.push_back("ShowContractorBankrupt" + Args({client, structureType, contractor}));
 }

@@ -59,6 +59,7 @@ public:
     void RebuildMap() override { calls.push_back("RebuildMap"); }
     void DrawMapCell(int x, int y) override;
     void RefreshAreaButton(int area) override;
+    void ScrollAreaButtonsToFirst() override;
     bool SelectAreaButton(int area) override;
     void MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) override;
     void FlushChangedCells(int redraw) override;
@@ -114,6 +115,9 @@ public:
     void ShowTeamLostStadium(int company, int league) override;
     void ShowTeamPurchased(int company, int league, int team) override;
     void ShowTeamPurchaseRefused(int company, int league, int team, int reason) override;
+    void ShowBankruptcy(int company) override;
+    void ShowMerger(int absorber, int absorbed) override;
+    void ShowContractorBankrupt(int client, int structureType, int contractor) override;
 
     bool contractAnswer = false;
     int directorChoice = -1;
@@ -242,7 +246,7 @@ public:
     void SendCmdSet(const CCmdSet& order, int company) override;
     void IssueRepayLoan(int company, int amount, int send, int local) override;
     void IssueTeamSale(int company, int league) override;
-    void RouteContractorBankrupt(int area, int x, int y, int param) override;
+    void RouteContractorBankrupt(int area, int x, int y, int param, int contractor) override;
 
     int playState = 1;
     CPersonData* playerPerson = nullptr;    // not owned

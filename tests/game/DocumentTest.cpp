@@ -179,12 +179,7 @@ protected:
     // area 0.
     void SetUp() override {
         RemovalTest::SetUp();
-        CMapDoc& map = doc.GetMap();
-        const int office = FindStructureOfCode(map, 60);
-        ASSERT_GE(office, 0);
-        map.SetStructureAt(0, 4, 4, office + 1);
-        map.SetStructureOwner(0, 4, 4, 2);
-        map.GetArea(0).SetCellOwner(1, 2, 2);
+        PlaceOfficeAndLot(1);
         held = CellsOwnedBy(2);
     }
     int CellsOwnedBy(int owner) {

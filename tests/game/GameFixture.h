@@ -10,7 +10,9 @@
 
 #include "fakes/FakeServices.h"
 #include "fakes/GameFilesFixture.h"
+#include "fakes/MapFileFixture.h"
 #include "game/VDoc.h"
+#include "model/MapData.h"
 #include "model/PersonData.h"
 #include "model/services/Services.h"
 #include "platform/core/RuntimeRandom.h"
@@ -66,6 +68,17 @@ protected:
         }
         ADD_FAILURE() << "no free director";
         return -1;
+    }
+
+    // Company c holds a head office at (4, 4) and a bare lot at (1, 2) of
+    // area 0.
+    void PlaceOfficeAndLot(int c) {
+        CMapDoc& map = doc.GetMap();
+        const int office = FindStructureOfCode(map, 60);
+        ASSERT_GE(office, 0);
+        map.SetStructureAt(0, 4, 4, office + 1);
+        map.SetStructureOwner(0, 4, 4, c + 1);
+        map.GetArea(0).SetCellOwner(1, 2, c + 1);
     }
 
     std::string folder;

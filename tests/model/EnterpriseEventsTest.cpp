@@ -254,7 +254,7 @@ TEST_F(MergerTest, LeavingReleasesLotsContractsAndStaff) {
     const std::string d = std::to_string(director), s = std::to_string(second);
     EXPECT_EQ(doc.calls,
               (std::vector<std::string>{
-                  "SendAreaOwners(0)", "SendAreaOwners(1)", "RouteContractorBankrupt(1,4,2,7)",
+                  "SendAreaOwners(0)", "SendAreaOwners(1)", "RouteContractorBankrupt(1,4,2,7,1)",
                   "SendPersonState(0,STATUS)", "SendPersonState(" + d + ",RECORD)",
                   "SendPersonState(" + d + ",STATUS)", "SendPersonState(" + d + ",RELATIONS)",
                   "SendPersonState(" + s + ",RECORD)", "SendPersonState(" + s + ",STATUS)",
