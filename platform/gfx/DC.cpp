@@ -1,6 +1,7 @@
 #include "platform/gfx/DC.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -772,6 +773,9 @@ int CDC::StretchDIBits(int x, int y, int width, int height, int xSrc, int ySrc, 
                        int srcHeight, const void* bits, size_t bitsSize, const void* info,
                        size_t infoSize, UINT usage, DWORD rop) {
     if (usage != DIB_RGB_COLORS) return 0;
+    // A size that cannot be negated has no mirrored form: nothing to draw.
+    if (srcWidth == INT_MIN || srcHeight == INT_MIN || width == INT_MIN || height == INT_MIN)
+        return 0;
     // The rows are converted as the transfer reads them: only the part that
     // shows is converted, and no 32-bit copy of the picture is made.
     CDibRows image;

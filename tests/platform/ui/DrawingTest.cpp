@@ -1,4 +1,5 @@
 #include <array>
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -237,6 +238,24 @@ TEST_F(DrawingTest, DamagedBitmapsAreRefused) {
     for (const Dib* d : {&shortBits, &badDepth, &huge, &shortTable, &truncatedHeader}) {
         Canvas c(4, 4, kWhite);
         EXPECT_EQ(Draw(c, *d, 4, 4), 0);
+        EXPECT_EQ(c.dc.GetPixel(0, 0), kWhite);
+    }
+}
+
+TEST_F(DrawingTest, SizesThatCannotBeMirroredDrawNothing) {
+    const Dib dib = MakeDib(8, 2, 2, {kRed, kBlue}, {0, 1, 0, 0, 1, 0, 0, 0}, false, 2);
+    struct Sizes {
+        int width, height, srcWidth, srcHeight;
+    };
+    for (const Sizes& s : std::vector<Sizes>{{4, 4, INT_MIN, 2},
+                                             {4, 4, 2, INT_MIN},
+                                             {INT_MIN, 4, -2, 2},
+                                             {4, INT_MIN, 2, -2}}) {
+        Canvas c(4, 4, kWhite);
+        EXPECT_EQ(c.dc.StretchDIBits(0, 0, s.width, s.height, 0, 0, s.srcWidth, s.srcHeight,
+                                     dib.bits.data(), dib.bits.size(), dib.info.data(),
+                                     dib.info.size(), DIB_RGB_COLORS, SRCCOPY),
+                  0);
         EXPECT_EQ(c.dc.GetPixel(0, 0), kWhite);
     }
 }
