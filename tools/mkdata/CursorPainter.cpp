@@ -7,7 +7,7 @@ namespace {
 
 const SRgb kOutline{0, 0, 0};
 const SRgb kSkin{255, 232, 206};
-const SRgb kShade{222, 176, 140};
+const SRgb kShade{170, 112, 80};
 
 // A hand is drawn twice: grown by a pixel in the outline colour, then in
 // its own colours, so that every part is outlined and the parts merge.
@@ -21,18 +21,14 @@ void DrawParts(CCanvas& cell, const std::vector<SHandPart>& parts) {
     for (const SHandPart& p : parts) CStrokes::Capsule(cell, p.a, p.b, p.radius, kSkin);
 }
 
-// A fist seen from above: the palm, four curled fingers and the thumb laid
-// across; the hot spot (the middle of the palm) lies in it.
+// A fist seen from the back: the palm, four curled fingers across its top,
+// each outlined on its own so that the knuckles read, and the thumb along
+// the left; the hot spot (the middle of the palm) lies in it.
 void ClosedHand(CCanvas& cell) {
-    DrawParts(cell, {{{12, 18}, {20, 18}, 5.5},
-                     {{10.5, 13}, {10.5, 14}, 2.2},
-                     {{15, 12}, {15, 13.5}, 2.2},
-                     {{19.5, 12}, {19.5, 13.5}, 2.2},
-                     {{23.5, 13.5}, {23.5, 15}, 2.0},
-                     {{8, 18}, {13, 21}, 2.0}});
-    // Creases between the fingers and along the thumb.
-    for (double x : {12.8, 17.2, 21.6}) CStrokes::Capsule(cell, {x, 12}, {x, 15}, 0.45, kShade);
-    CStrokes::Capsule(cell, {10, 19}, {13.5, 21}, 0.45, kShade);
+    DrawParts(cell, {{{12, 19}, {20, 19}, 5.5}, {{8.5, 17}, {11, 22.5}, 2.2}});
+    for (double x : {10.5, 14.5, 18.5, 22.5})
+        DrawParts(cell, {{{x, 13.0 + (x > 20 ? 1 : 0)}, {x, 15.5}, 2.1}});
+    CStrokes::Capsule(cell, {13, 21}, {19, 21}, 0.45, kShade);
 }
 
 // A hand whose index finger points up; its tip is the hot spot (hx, hy).

@@ -68,11 +68,16 @@ void Coin(CCanvas& c, double cx, double cy, double r, double f) {
     c.FillEllipse(cx, cy, rx, r, kGold);
     if (rx > 4) c.FillEllipse(cx, cy, rx - 2.0, r - 2.0, SRgb{250, 212, 96});
     if (f > 0.8) {
-        const int scale = r >= 8 ? 2 : 1;
-        CPixelFont::Draw(c, static_cast<int>(std::lround(cx)) - 3 * scale / 2 + 1 - scale / 2,
-                         static_cast<int>(std::lround(cy)) - 5 * scale / 2, "M", kGoldDark,
-                         scale);
-        c.FillEllipse(cx - rx * 0.45, cy - r * 0.5, rx * 0.18, r * 0.14, kGoldLight);
+        // The letter M stroked across the coin's face.
+        const double s = r * 0.5, stroke = std::max(0.75, r * 0.12);
+        CStrokes::Path(c,
+                       {{cx - s, cy + s * 0.9},
+                        {cx - s, cy - s * 0.9},
+                        {cx, cy + s * 0.25},
+                        {cx + s, cy - s * 0.9},
+                        {cx + s, cy + s * 0.9}},
+                       stroke, kGoldDark, false);
+        c.FillEllipse(cx - rx * 0.5, cy - r * 0.62, rx * 0.16, r * 0.12, kGoldLight);
     }
 }
 
@@ -197,7 +202,7 @@ void CTitlePainter::MarkAnimation(CCanvas& strip, const SPictureEntry& entry) {
             const SRgb colour = palette.Color(CGamePalette::CompanyColorIndex(i * 5 % 32));
             const bool lit = i == frame;
             const double r = lit ? 6.5 : 5.0;
-            if (lit) strip.FillEllipse(x, y, r + 2.5, r + 2.5, colour.Mixed(kWhite, 0.3).Scaled(0.6));
+            if (lit) strip.FillEllipse(x, y, r + 1.5, r + 1.5, colour.Mixed(kWhite, 0.7));
             strip.FillEllipse(x, y, r, r, colour.Mixed(SRgb{0, 0, 0}, 0.5));
             strip.FillEllipse(x, y, r - 1.3, r - 1.3, lit ? colour.Mixed(kWhite, 0.25) : colour);
         }
