@@ -42,21 +42,17 @@ void ShadowedText(CCanvas& canvas, int cx, int cy, const std::string& text, cons
     CPixelFont::Draw(canvas, x, y, text, c, scale);
 }
 
+// Five coins stacked, the top one showing its face, and one more lying
+// before the stack.
 void CoinStack(CCanvas& cell) {
-    const double cx = cell.Width() / 2.0;
-    for (int i = 0; i < 4; ++i) {
-        const double y = cell.Height() - 8.0 - i * 4.5;
-        // The edge of the coin, then its face.
-        cell.FillEllipse(cx, y + 2.0, 11.5, 4.5, kInk);
-        cell.FillRect(static_cast<int>(cx - 11.5), static_cast<int>(y), 23, 3, kInk);
-        cell.FillEllipse(cx, y + 1.5, 10.5, 3.6, kGoldDark);
-        cell.FillRect(static_cast<int>(cx - 10.5), static_cast<int>(y), 21, 2, kGoldDark);
-        cell.FillEllipse(cx, y - 0.5, 11.5, 4.5, kInk);
-        cell.FillEllipse(cx, y - 0.5, 10.5, 3.6, kGold);
-    }
-    const double top = cell.Height() - 8.0 - 3 * 4.5 - 0.5;
-    CStrokes::Ring(cell, cx, top, 6.0, 4.8, kGoldDark);
-    cell.FillEllipse(cx - 4.0, top - 1.5, 2.5, 1.0, kGoldLight);
+    const double cx = cell.Width() / 2.0 - 2.0;
+    for (int i = 0; i < 5; ++i)
+        CStrokes::FlatDisc(cell, cx, 24.0 - i * 3.5, 9.0, 3.6, kInk, kGold, kGoldDark);
+    const double top = 24.0 - 4 * 3.5;
+    cell.FillEllipse(cx, top - 0.3, 6.0, 2.2, kGoldDark);
+    cell.FillEllipse(cx, top - 0.3, 5.0, 1.5, kGold);
+    cell.FillEllipse(cx - 5.0, top - 1.2, 1.6, 0.8, kGoldLight);
+    CStrokes::FlatDisc(cell, cx + 9.0, 26.0, 6.0, 2.6, kInk, kGold, kGoldDark);
 }
 
 void Megaphone(CCanvas& cell) {

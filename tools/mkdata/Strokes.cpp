@@ -81,6 +81,16 @@ void CStrokes::RoundBox(CCanvas& canvas, double x, double y, double w, double h,
         shader);
 }
 
+void CStrokes::FlatDisc(CCanvas& canvas, double cx, double y, double rx, double ry,
+                        const SRgb& line, const SRgb& face, const SRgb& edge) {
+    canvas.FillEllipse(cx, y + 1.5, rx, ry, line);
+    canvas.FillRect(static_cast<int>(cx - rx), static_cast<int>(y), static_cast<int>(2 * rx), 2,
+                    line);
+    canvas.FillEllipse(cx, y, rx, ry, line);
+    canvas.FillEllipse(cx, y + 0.8, rx - 1.0, ry - 0.8, edge);
+    canvas.FillEllipse(cx, y - 0.3, rx - 1.0, ry - 0.9, face);
+}
+
 CCanvas::Shader CStrokes::Gradient(int y0, int y1, const SRgb& top, const SRgb& bottom) {
     return [=](int, int y) {
         const double t = y1 > y0 ? std::clamp(double(y - y0) / (y1 - y0), 0.0, 1.0) : 0.0;

@@ -23,6 +23,11 @@ public:
     // The same box coloured pixel by pixel.
     static void RoundBox(CCanvas& canvas, double x, double y, double w, double h, double radius,
                          const CCanvas::Shader& shader);
+    // A flat disc seen from the side (a coin), its top face centred on
+    // (cx, y) with radii rx, ry and its edge one and a half pixels below:
+    // outlined in line, the edge in edge and the top in face.
+    static void FlatDisc(CCanvas& canvas, double cx, double y, double rx, double ry,
+                         const SRgb& line, const SRgb& face, const SRgb& edge);
     // A vertical blend from top to bottom over the rows y0..y1.
     static CCanvas::Shader Gradient(int y0, int y1, const SRgb& top, const SRgb& bottom);
 };

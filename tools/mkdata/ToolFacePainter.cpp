@@ -44,11 +44,7 @@ void Disc(CCanvas& c, double cx, double cy, double r, const SRgb& fill, const SI
 
 // A flat coin seen from the side, its face up.
 void Coin(CCanvas& c, double cx, double y, const SInk& ink) {
-    c.FillEllipse(cx, y + 1.5, 5.5, 2.6, ink.line);
-    c.FillRect(static_cast<int>(cx - 5.5), static_cast<int>(y), 11, 2, ink.line);
-    c.FillEllipse(cx, y, 5.5, 2.6, ink.line);
-    c.FillEllipse(cx, y + 0.8, 4.5, 1.8, ink.goldDark);
-    c.FillEllipse(cx, y - 0.3, 4.5, 1.7, ink.gold);
+    CStrokes::FlatDisc(c, cx, y, 5.5, 2.6, ink.line, ink.gold, ink.goldDark);
 }
 
 void Plot(CCanvas& c, const SInk& ink) {
