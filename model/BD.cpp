@@ -21,9 +21,12 @@ constexpr int kRecordClass = 300;
 constexpr int kRecordGroup = 3;
 
 // A text of the type record: length L, then L + 1 bytes when L > 0. A length
-// below 1 is no text at all.
+// below 1 is no text at all. The length is an integer of the record and is
+// fed to the checksum as soon as it is read, like every other integer; the
+// text's bytes follow.
 std::string ReadTypeText(CArchive& ar) {
     int32_t length = ar.ReadInt();
+    Services::App().DataChecksum().Add(length);
     if (length < 1) return {};
     if (length > CArchive::kMaxTextLength ||
         static_cast<uint64_t>(length) + 1 > ar.Stream().Remaining()) {

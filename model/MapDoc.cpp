@@ -223,7 +223,9 @@ void CMapDoc::LoadText(CArchive& ar, CText& text) {
 }
 
 void CMapDoc::LoadRawBlock(CArchive& ar, CMemBlock& block, bool dropAreas) {
-    int32_t size = ReadFed(ar);
+    // The size only frames the block: the checksum takes a sample of its
+    // bytes, not its size.
+    int32_t size = ar.ReadInt();
     CMemBlock fresh;
     if (size > 0) {
         CheckRemaining(ar, size, 1);

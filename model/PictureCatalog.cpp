@@ -20,16 +20,17 @@ const std::vector<SPictureEntry>& CPictureCatalog::Entries() {
         {kRowMarks, false, 48, 72, 2, 3, 0, 0, "row marks: mask column, picture column"},
         {kLogo, false, 60, 9 * 60, 1, 9, 0, 0, "logo: mask, eight frames"},
         {kLogoBack, false, 32, 64, 1, 2, 0, 0, "logo background tile: mask above image"},
-        {358, false, 96, 64, 1, 1, 0, 0, "picture"},
-        {359, false, 96, 64, 1, 1, 0, 0, "picture"},
-        {365, false, 64, 64, 1, 1, 0, 0, "picture"},
+        {kStartNewGame, false, 96, 128, 1, 2, 0, 0, "start choice \"New Game\": picture above mask"},
+        {kStartLoad, false, 96, 128, 1, 2, 0, 0, "start choice \"Load\": picture above mask"},
+        {kMarkAnimation, false, 64, 6 * 64, 1, 6, 0, 0, "start dialog mark animation: six frames"},
         {kReportPicture, false, 101, 120, 1, 1, 0, 0, "report box picture"},
-        {383, false, 64, 64, 1, 1, 0, 0, "picture"},
+        // No window names its use: the title picture, the logo over the city.
+        {kTitlePicture, false, 64, 64, 1, 1, 0, 0, "title picture"},
         {kToolFaces, false, 32 * kToolFaceCount, 30, kToolFaceCount, 1, 0, 0, "tool-bar faces"},
         {kToolFacesGrey, false, 32 * kToolFaceCount, 30, kToolFaceCount, 1, 0, 0,
          "tool-button faces in four greys"},
         {kCursorPick, true, 32, 64, 1, 2, 16, 16, "cursor: picture above mask"},
-        {kCursorHand, true, 32, 64, 1, 2, 1, 1, "cursor: picture above mask"},
+        {kCursorHand, true, 32, 64, 1, 2, 9, 1, "cursor: picture above mask"},
     };
     return entries;
 }

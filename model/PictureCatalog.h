@@ -43,6 +43,10 @@ public:
     static constexpr int kToolFaces = 150;
     static constexpr int kToolFacesGrey = 430;
     static constexpr int kReportPicture = 372;
+    static constexpr int kStartNewGame = 358;
+    static constexpr int kStartLoad = 359;
+    static constexpr int kMarkAnimation = 365;
+    static constexpr int kTitlePicture = 383;
     static constexpr int kCursorPick = 317;
     static constexpr int kCursorHand = 352;
     // The number of small marks (pictures after the mask) in 410.

@@ -107,9 +107,30 @@ TEST_F(TypeTest, LoadingFeedsIntegersThenTextsToTheChecksum) {
     for (int picture = 0; picture < 8; ++picture) expected.Add(0);
     for (int value = 0; value < 24; ++value) expected.Add(0);
     for (int value : {1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}) expected.Add(value);
-    expected.AddString("Ab");
-    expected.AddString("");
+    // Each text: its length as an integer when it is read, then its bytes.
+    expected.Add(2).AddString("Ab");
+    expected.Add(0).AddString("");
     EXPECT_EQ(app.DataChecksum().Get(), expected.Get());
+}
+
+TEST_F(TypeTest, TypeNameFeedsItsLengthAsAnIntegerAndThenItsBytes) {
+    auto checksumOf = [this](const std::string& name) {
+        CBD type;
+        type.SetName(name);
+        const std::vector<uint8_t> bytes = Store(type);
+        app.DataChecksum().Reset();
+        CBD loaded;
+        Load(loaded, bytes);
+        return app.DataChecksum().Get();
+    };
+    const std::string name = "Office Tower";
+    ASSERT_EQ(name.size(), 12u);
+    int byteSum = 0;
+    for (char c : name) byteSum += static_cast<signed char>(c);
+    ASSERT_EQ(byteSum, 1149);
+    // The length 12 as an integer: (hundreds 0 + 1) x (tens 1 + 7) x units 2
+    // = 16; then the byte sum 1149 as one value: (1 + 1) x (4 + 7) x 9 = 198.
+    EXPECT_EQ(checksumOf(name), (checksumOf("") + 16 + 198) % 1000000);
 }
 
 TEST_F(TypeTest, StoredValuesOutOfRangeAreRefused) {

@@ -213,6 +213,19 @@ TEST_F(MapDocTest, StoredChecksumIsComparedNotFed) {
     EXPECT_EQ(LoadError(file, true), eMERCAVO_ERROR_CONTENTS);
 }
 
+TEST_F(MapDocTest, RawBlockSizeIsNotFedOnlyItsSampledBytes) {
+    // Nine and ten bytes sample the same three bytes (0, 3 and 6), while
+    // the sizes themselves would feed 63 and 0.
+    const uint8_t bytes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    auto checksumWithBlock = [&](size_t size) {
+        std::unique_ptr<CMapDoc> map = MakeFixtureMap();
+        EXPECT_TRUE(map->SetRawBlock(1, bytes, size));
+        return CMapFileWriter::ComputeChecksum(Contents(CMapFileWriter::Write(*map)));
+    };
+    EXPECT_EQ(checksumWithBlock(9), checksumWithBlock(10));
+    EXPECT_NE(checksumWithBlock(9), checksumWithBlock(8));
+}
+
 TEST_F(MapDocTest, SavedFormIsAcceptedWithAnyChecksum) {
     CMapDoc map;
     Load(map, WriteFixtureMapFile(), true);

@@ -81,14 +81,16 @@ TEST_F(ResourcePicturesTest, CheckNamesAFileOfTheWrongSizeOrMissing) {
     EXPECT_NE(report.find("res/cursor352.bmp: cannot be read"), std::string::npos) << report;
 }
 
-TEST_F(ResourcePicturesTest, ColourMarksAreDiscsOfTheCompanyColours) {
+TEST_F(ResourcePicturesTest, ColourMarksAreDiscsOfTheCompanyColoursAndLightMonthMarkers) {
     CPictureStrips strips;
     ASSERT_TRUE(strips.Load(Folder(), &gamePalette));
     for (int colour = -2; colour < 32; ++colour) {
         SCOPED_TRACE(colour);
         CTestCanvas t(20, 20, kBackground);
         strips.DrawColorMark(t.DC(), 0, 0, colour, FALSE);
-        COLORREF centre = RGB(128, 128, 128);
+        // The month markers are light, so that the month's number reads on
+        // them.
+        COLORREF centre = RGB(223, 223, 223);
         if (colour == -1) centre = RGB(255, 255, 255);
         if (colour >= 0) centre = GetColorTableEntry(colour);
         EXPECT_EQ(t.At(10, 10), centre);

@@ -2,36 +2,40 @@
 // folder given with --out) from the sources in data/ (or the folder given
 // with --data): the palette, the picture files of the picture catalogue, the
 // map data file and the character data file. With --sheet FILE it also
-// writes a contact sheet of every picture for review. "mkdata --check
-// FILE..." loads data files through the game's own readers and describes
-// them; "mkdata --check" alone checks the palette and every picture of the
-// program folder.
+// writes a contact sheet of the land, structure and face pictures for
+// review, with --resource-sheet FILE one of the resource pictures. "mkdata
+// --check FILE..." loads data files through the game's own readers and
+// describes them; "mkdata --check FOLDER" checks every file the programs
+// load from that folder ("mkdata --check" alone: the program folder).
 
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <memory>
 #include <string>
 
 #include <strings.h>
 
-#include "model/GamePaletteFile.h"
 #include "model/MapDoc.h"
 #include "platform/core/ProgramFolder.h"
 #include "tools/mkdata/ArtReview.h"
+#include "tools/mkdata/FolderCheck.h"
 #include "tools/mkdata/GamePalette.h"
 #include "tools/mkdata/MapBuilder.h"
 #include "tools/mkdata/MapFileReport.h"
 #include "tools/mkdata/PersonFileReport.h"
 #include "tools/mkdata/PersonSource.h"
 #include "tools/mkdata/ResourcePictures.h"
+#include "tools/mkdata/ResourceSheet.h"
 
 namespace {
 
 void Usage() {
     std::fprintf(stderr,
                  "usage: mkdata [--out FOLDER] [--data FOLDER] [--sheet FILE.png]\n"
-                 "       mkdata --check [FILE...]\n");
+                 "              [--resource-sheet FILE.png]\n"
+                 "       mkdata --check [FOLDER | FILE...]\n");
 }
 
 bool HasExtension(const std::string& path, const char* extension) {
@@ -39,33 +43,11 @@ bool HasExtension(const std::string& path, const char* extension) {
     return path.size() >= n && strcasecmp(path.c_str() + path.size() - n, extension) == 0;
 }
 
-// Reads a palette file with the game's reader and compares it with the game
-// palette.
-bool DescribePalette(const std::string& path, std::string& text) {
-    CGamePaletteFile file;
-    CGamePaletteFile::EResult result = file.ReadFile(path);
-    if (result != CGamePaletteFile::EResult::Ok) {
-        text = path + ": " + CGamePaletteFile::ErrorText(result, path) + "\n";
-        return false;
-    }
-    CGamePalette palette;
-    bool same = file.Entries().size() == CGamePalette::kSize;
-    for (size_t i = 0; same && i < file.Entries().size(); ++i) {
-        const PALETTEENTRY& e = file.Entries()[i];
-        const SRgb& c = palette.Color(static_cast<int>(i));
-        same = e.peRed == c.r && e.peGreen == c.g && e.peBlue == c.b;
-    }
-    text = path + ": " + std::to_string(file.Entries().size()) + " colours" +
-           (same ? ", the game palette\n" : ", not the game palette\n");
-    return true;
-}
-
-// The palette and every picture of the program folder; 1 when any fails.
-int CheckProgramFolder() {
-    const std::string folder = CProgramFolder::Get();
+// Every file of a program folder; 1 when any fails.
+int CheckFolder(std::string folder) {
+    if (!folder.empty() && folder.back() != '/') folder += '/';
     std::string text;
-    bool ok = DescribePalette(folder + CGamePaletteFile::kFileName, text);
-    ok = CResourcePictures::CheckAll(folder, CGamePalette(), text) && ok;
+    const bool ok = CFolderCheck::Run(folder, text);
     std::fputs(text.c_str(), ok ? stdout : stderr);
     return ok ? 0 : 1;
 }
@@ -80,7 +62,11 @@ int CheckFiles(int count, char** paths) {
         bool loaded = false;
         if (HasExtension(path, ".MQP")) loaded = CPersonFileReport::Describe(path, text);
         if (HasExtension(path, ".MQM")) loaded = CMapFileReport::Describe(path, text);
-        if (HasExtension(path, ".PAL")) loaded = DescribePalette(path, text);
+        if (HasExtension(path, ".PAL")) {
+            bool same = false;
+            text.clear();
+            loaded = CFolderCheck::DescribePalette(path, text, same);
+        }
         std::fputs(text.c_str(), loaded ? stdout : stderr);
         if (!loaded) result = 1;
     }
@@ -93,8 +79,12 @@ int main(int argc, char** argv) {
     std::string out = CProgramFolder::Get();
     std::string data = "data/";
     std::string sheet;
+    std::string resourceSheet;
     if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) {
-        return argc == 2 ? CheckProgramFolder() : CheckFiles(argc - 2, argv + 2);
+        if (argc == 2) return CheckFolder(CProgramFolder::Get());
+        std::error_code ec;
+        if (argc == 3 && std::filesystem::is_directory(argv[2], ec)) return CheckFolder(argv[2]);
+        return CheckFiles(argc - 2, argv + 2);
     }
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
@@ -105,6 +95,8 @@ int main(int argc, char** argv) {
             if (!data.empty() && data.back() != '/') data += '/';
         } else if (std::strcmp(argv[i], "--sheet") == 0 && i + 1 < argc) {
             sheet = argv[++i];
+        } else if (std::strcmp(argv[i], "--resource-sheet") == 0 && i + 1 < argc) {
+            resourceSheet = argv[++i];
         } else {
             Usage();
             return 2;
@@ -139,6 +131,10 @@ int main(int argc, char** argv) {
 
     if (!sheet.empty() && !CArtReview::WriteContactSheet(palette, sheet)) {
         std::fprintf(stderr, "mkdata: cannot write %s\n", sheet.c_str());
+        return 1;
+    }
+    if (!resourceSheet.empty() && !CResourceSheet::WriteFile(palette, resourceSheet)) {
+        std::fprintf(stderr, "mkdata: cannot write %s\n", resourceSheet.c_str());
         return 1;
     }
     return 0;

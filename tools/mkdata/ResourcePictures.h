@@ -1,9 +1,8 @@
 #pragma once
 // The picture files of the program folder, one per entry of the picture
 // catalogue, each at its catalogue size and cell layout: 8-bit .BMP files in
-// the game palette. They are drawn plainly (discs in the company colours,
-// numbered squares, a letter on each tool-bar face) so that every window
-// has its pictures; the same picture is drawn on every run.
+// the game palette, drawn by the mark, cursor, title and tool-face painters;
+// the same picture is drawn on every run.
 //
 // Marks are drawn for the mask-and-paint blits: the mask cell is black
 // where the mark is and white around it, the picture cells are black around
@@ -23,8 +22,9 @@ public:
     static bool WriteAll(const std::string& folder, const CGamePalette& palette,
                          std::string& error);
     // Checks every entry's file in folder against the catalogue (readable,
-    // 8 bits, the catalogue's size, the game palette as its colour table);
-    // one line per file in report. False when any file fails.
+    // 8 bits, the catalogue's size and cells, the game palette as its colour
+    // table, loadable by the programs' strip loader) and names any other
+    // file in res/; one line per file in report. False when any fails.
     static bool CheckAll(const std::string& folder, const CGamePalette& palette,
                          std::string& report);
 };
