@@ -126,25 +126,34 @@ std::vector<double> TypeKey(double seconds) {
     return out;
 }
 
-// Mean removed, faded in and out, scaled to the peak and rounded.
+// Faded in and out over 5 ms, with the level that leaves the faded sound
+// without a mean taken off, scaled to the peak and rounded. The peak is
+// taken before the fade, so no sample near either end rises above a
+// straight line from silence to the peak.
 std::vector<int16_t> Finish(std::vector<double> sound) {
     if (sound.empty()) return {};
-    double mean = 0.0;
-    for (double x : sound) mean += x;
-    mean /= static_cast<double>(sound.size());
     const size_t fade = std::min(Frames(CEffectSynth::kFadeSeconds), sound.size() / 2);
-    for (size_t i = 0; i < sound.size(); ++i) {
-        sound[i] -= mean;
-        const size_t fromEnd = sound.size() - 1 - i;
-        if (i < fade) sound[i] *= static_cast<double>(i) / fade;
-        if (fromEnd < fade) sound[i] *= static_cast<double>(fromEnd) / fade;
+    std::vector<double> window(sound.size(), 1.0);
+    for (size_t i = 0; i < fade; ++i) {
+        window[i] = static_cast<double>(i) / fade;
+        window[sound.size() - 1 - i] = static_cast<double>(i) / fade;
     }
+    double weighted = 0.0, weights = 0.0;
+    for (size_t i = 0; i < sound.size(); ++i) {
+        weighted += sound[i] * window[i];
+        weights += window[i];
+    }
+    const double level = weights > 0.0 ? weighted / weights : 0.0;
     double peak = 0.0;
-    for (double x : sound) peak = std::max(peak, std::abs(x));
-    const double scale = peak > 0.0 ? 32767.0 * std::pow(10.0, CEffectSynth::kPeakDecibels / 20.0) / peak : 0.0;
+    for (double& x : sound) {
+        x -= level;
+        peak = std::max(peak, std::abs(x));
+    }
+    const double scale =
+        peak > 0.0 ? 32767.0 * std::pow(10.0, CEffectSynth::kPeakDecibels / 20.0) / peak : 0.0;
     std::vector<int16_t> samples(sound.size());
     for (size_t i = 0; i < sound.size(); ++i)
-        samples[i] = static_cast<int16_t>(std::lround(sound[i] * scale));
+        samples[i] = static_cast<int16_t>(std::lround(sound[i] * window[i] * scale));
     return samples;
 }
 
