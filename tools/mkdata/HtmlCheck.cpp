@@ -40,14 +40,13 @@ bool IsUtf8(const std::string& text) {
 
 class CPageChecker {
 public:
-    CPageChecker(const std::string& folder, const std::string& page, const std::string& text)
-        : m_folder(folder), m_page(page), m_text(text) {}
+    CPageChecker(const std::string& folder, const std::string& text) : m_folder(folder), m_text(text) {}
 
     bool Check(std::string& problems);
 
 private:
     bool Fail(const std::string& what) {
-        m_problem = m_page + ": " + what + " (line " + std::to_string(Line()) + ")";
+        m_problem = what + " (line " + std::to_string(Line()) + ")";
         return false;
     }
     int Line() const {
@@ -59,7 +58,6 @@ private:
     bool Reference(const std::string& target);
 
     const std::string& m_folder;
-    const std::string& m_page;
     const std::string& m_text;
     size_t m_pos = 0;
     std::string m_problem;
@@ -178,19 +176,18 @@ bool CPageChecker::Check(std::string& problems) {
 
 }  // namespace
 
-bool CHtmlCheck::CheckText(const std::string& folder, const std::string& page, const std::string& text,
-                           std::string& problems) {
-    CPageChecker checker(folder, page, text);
+bool CHtmlCheck::CheckText(const std::string& folder, const std::string& text, std::string& problems) {
+    CPageChecker checker(folder, text);
     return checker.Check(problems);
 }
 
 bool CHtmlCheck::CheckFile(const std::string& folder, const std::string& page, std::string& problems) {
     std::ifstream in(folder + page, std::ios::binary);
     if (!in) {
-        problems = page + ": missing";
+        problems = "missing";
         return false;
     }
     std::ostringstream text;
     text << in.rdbuf();
-    return CheckText(folder, page, text.str(), problems);
+    return CheckText(folder, text.str(), problems);
 }

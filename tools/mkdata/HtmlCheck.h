@@ -11,9 +11,8 @@
 class CHtmlCheck {
 public:
     // Checks page (a file name inside folder, which ends in '/'); false
-    // with one sentence a fault in problems.
+    // with the first fault, in a sentence with its line, in problems.
     static bool CheckFile(const std::string& folder, const std::string& page, std::string& problems);
-    // The same for the page's text.
-    static bool CheckText(const std::string& folder, const std::string& page,
-                          const std::string& text, std::string& problems);
+    // The same for a page's text; links resolve inside folder.
+    static bool CheckText(const std::string& folder, const std::string& text, std::string& problems);
 };

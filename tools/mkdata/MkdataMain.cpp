@@ -1,15 +1,17 @@
 // mkdata: writes the game's data files into the program folder (or the
 // folder given with --out) from the sources in data/ (or the folder given
 // with --data): the palette, the picture files of the picture catalogue, the
-// map data file and the character data file. With --sheet FILE it also
+// map data file, the character data file, the music, the sound effects and
+// the help pages. With --sheet FILE it also
 // writes a contact sheet of every picture for review. "mkdata --check
 // FILE..." loads data files through the game's own readers and describes
-// them; "mkdata --check" alone checks the palette and every picture of the
-// program folder.
+// them; "mkdata --check FOLDER" (the program folder without FOLDER) checks
+// every picture and every file of the data file table there.
 
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -19,6 +21,7 @@
 #include "model/MapDoc.h"
 #include "platform/core/ProgramFolder.h"
 #include "tools/mkdata/ArtReview.h"
+#include "tools/mkdata/DataFileTable.h"
 #include "tools/mkdata/GamePalette.h"
 #include "tools/mkdata/MapBuilder.h"
 #include "tools/mkdata/MapFileReport.h"
@@ -31,7 +34,7 @@ namespace {
 void Usage() {
     std::fprintf(stderr,
                  "usage: mkdata [--out FOLDER] [--data FOLDER] [--sheet FILE.png]\n"
-                 "       mkdata --check [FILE...]\n");
+                 "       mkdata --check [FOLDER | FILE...]\n");
 }
 
 bool HasExtension(const std::string& path, const char* extension) {
@@ -60,12 +63,12 @@ bool DescribePalette(const std::string& path, std::string& text) {
     return true;
 }
 
-// The palette and every picture of the program folder; 1 when any fails.
-int CheckProgramFolder() {
-    const std::string folder = CProgramFolder::Get();
+// Every picture and every file of the data file table in folder (with a
+// trailing separator); 1 when any fails.
+int CheckFolder(const std::string& folder) {
     std::string text;
-    bool ok = DescribePalette(folder + CGamePaletteFile::kFileName, text);
-    ok = CResourcePictures::CheckAll(folder, CGamePalette(), text) && ok;
+    bool ok = CResourcePictures::CheckAll(folder, CGamePalette(), text);
+    ok = CDataFileTable::CheckAll(folder, text) && ok;
     std::fputs(text.c_str(), ok ? stdout : stderr);
     return ok ? 0 : 1;
 }
@@ -94,7 +97,13 @@ int main(int argc, char** argv) {
     std::string data = "data/";
     std::string sheet;
     if (argc >= 2 && std::strcmp(argv[1], "--check") == 0) {
-        return argc == 2 ? CheckProgramFolder() : CheckFiles(argc - 2, argv + 2);
+        if (argc == 2) return CheckFolder(CProgramFolder::Get());
+        if (argc == 3 && std::filesystem::is_directory(argv[2])) {
+            std::string folder = argv[2];
+            if (folder.back() != '/') folder += '/';
+            return CheckFolder(folder);
+        }
+        return CheckFiles(argc - 2, argv + 2);
     }
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--out") == 0 && i + 1 < argc) {
@@ -134,6 +143,11 @@ int main(int argc, char** argv) {
                                      out + CPersonDataFile::kFileName, needs, palette);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "mkdata: %s\n", e.what());
+        return 1;
+    }
+
+    if (!CDataFileTable::WriteMusicSoundsAndHelp(out, data, palette, error)) {
+        std::fprintf(stderr, "mkdata: %s\n", error.c_str());
         return 1;
     }
 
