@@ -135,7 +135,8 @@ void AddMenu(std::string& out, const MENUITEMDEF& menu, const std::string& path)
     }
     const auto help = CommandHelp().find(menu.id);
     const std::string entry = path.empty() ? Escape(EntryName(menu.text)) : path + " &gt; " + Escape(EntryName(menu.text));
-    out += "<tr><td>" + entry + "</td><td><kbd>" + Escape(KeysOf(menu.id)) + "</kbd></td><td>" +
+    const std::string keys = KeysOf(menu.id);
+    out += "<tr><td>" + entry + "</td><td>" + (keys.empty() ? "" : "<kbd>" + Escape(keys) + "</kbd>") + "</td><td>" +
            Escape(help != CommandHelp().end() ? help->second : "") + "</td></tr>\n";
 }
 
