@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <strings.h>
 
@@ -28,6 +29,7 @@
 #include "tools/mkdata/PersonFileReport.h"
 #include "tools/mkdata/PersonSource.h"
 #include "tools/mkdata/ResourcePictures.h"
+#include "tools/mkdata/SoundDeviceCheck.h"
 
 namespace {
 
@@ -63,12 +65,27 @@ bool DescribePalette(const std::string& path, std::string& text) {
     return true;
 }
 
+// The music and sounds of the table that are there, opened in the sound
+// devices as the programs open them.
+bool CheckSoundDevices(const std::string& folder, std::string& text) {
+    std::vector<std::string> paths;
+    for (const CDataFileTable::SFile& f : CDataFileTable::Files()) {
+        const bool sound = f.kind == CDataFileTable::EKind::Music || f.kind == CDataFileTable::EKind::Sound;
+        if (sound && std::filesystem::is_regular_file(folder + f.name)) paths.push_back(folder + f.name);
+    }
+    std::string problem;
+    if (CSoundDeviceCheck::Run(paths, problem)) return true;
+    text += "mkdata: " + problem + "\n";
+    return false;
+}
+
 // Every picture and every file of the data file table in folder (with a
 // trailing separator); 1 when any fails.
 int CheckFolder(const std::string& folder) {
     std::string text;
     bool ok = CResourcePictures::CheckAll(folder, CGamePalette(), text);
     ok = CDataFileTable::CheckAll(folder, text) && ok;
+    ok = CheckSoundDevices(folder, text) && ok;
     std::fputs(text.c_str(), ok ? stdout : stderr);
     return ok ? 0 : 1;
 }
