@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
+
+#include "model/FileBytes.h"
 
 namespace {
 
@@ -25,13 +26,11 @@ bool CWaveFile::Fail(std::string error) {
 }
 
 bool CWaveFile::ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return Fail("cannot be read");
     std::vector<uint8_t> bytes;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.insert(bytes.end(), buffer, buffer + in.gcount());
-        if (bytes.size() > kMaxFileSize) return Fail("larger than a sound effect can be");
+    switch (CFileBytes::Read(path, kMaxFileSize, bytes)) {
+    case CFileBytes::EResult::Unreadable: return Fail("cannot be read");
+    case CFileBytes::EResult::TooLarge: return Fail("larger than a sound effect can be");
+    case CFileBytes::EResult::Ok: break;
     }
     return Read(bytes);
 }
