@@ -2,7 +2,8 @@
 
 #include <fstream>
 
-CFileBytes::EResult CFileBytes::Read(const std::string& path, size_t limit, std::vector<uint8_t>& bytes) {
+CFileBytes::EResult CFileBytes::Read(const std::string& path, size_t limit,
+                                     std::vector<uint8_t>& bytes) {
     bytes.clear();
     std::ifstream in(path, std::ios::binary);
     if (!in) return EResult::Unreadable;

@@ -71,9 +71,12 @@ bool CMidiFile::Fail(std::string error) {
 bool CMidiFile::ReadFile(const std::string& path) {
     std::vector<uint8_t> bytes;
     switch (CFileBytes::Read(path, kMaxFileSize, bytes)) {
-    case CFileBytes::EResult::Unreadable: return Fail("cannot be read");
-    case CFileBytes::EResult::TooLarge: return Fail("larger than a piece of music can be");
-    case CFileBytes::EResult::Ok: break;
+        case CFileBytes::EResult::Unreadable:
+            return Fail("cannot be read");
+        case CFileBytes::EResult::TooLarge:
+            return Fail("larger than a piece of music can be");
+        case CFileBytes::EResult::Ok:
+            break;
     }
     return Read(bytes);
 }
@@ -155,7 +158,8 @@ bool CMidiFile::ReadTrack(const uint8_t* data, size_t size, int index) {
                 if (length != 0) return Fail(where + "an end of track with data");
                 ended = true;
             }
-            if (e.metaType == 0x51 && length != 3) return Fail(where + "a tempo event of wrong length");
+            if (e.metaType == 0x51 && length != 3)
+                return Fail(where + "a tempo event of wrong length");
         } else if (e.status == 0xF0 || e.status == 0xF7) {
             running = 0;
             uint32_t length = 0;
@@ -185,8 +189,8 @@ double CMidiFile::SecondsAt(uint32_t tick) const {
     for (const STrack& t : m_tracks) {
         for (const SEvent& e : t.events) {
             if (e.status == 0xFF && e.metaType == 0x51 && e.payload.size() == 3) {
-                tempos[e.tick] = (uint32_t{e.payload[0]} << 16) | (uint32_t{e.payload[1]} << 8) |
-                                 e.payload[2];
+                tempos[e.tick] =
+                    (uint32_t{e.payload[0]} << 16) | (uint32_t{e.payload[1]} << 8) | e.payload[2];
             }
         }
     }

@@ -17,12 +17,12 @@
 class CMidiFile {
 public:
     struct SEvent {
-        uint32_t tick = 0;    // from the start of the track
-        uint8_t status = 0;   // 0x80..0xEF channel events, 0xF0/0xF7 system exclusive, 0xFF meta
-        uint8_t data1 = 0;    // channel events: the first data byte
-        uint8_t data2 = 0;    // channel events with two data bytes: the second
-        uint8_t metaType = 0; // meta events: the type
-        bool runningStatus = false;  // the status byte was left out in the file
+        uint32_t tick = 0;     // from the start of the track
+        uint8_t status = 0;    // 0x80..0xEF channel events, 0xF0/0xF7 system exclusive, 0xFF meta
+        uint8_t data1 = 0;     // channel events: the first data byte
+        uint8_t data2 = 0;     // channel events with two data bytes: the second
+        uint8_t metaType = 0;  // meta events: the type
+        bool runningStatus = false;    // the status byte was left out in the file
         std::vector<uint8_t> payload;  // meta and system exclusive data
 
         int Channel() const { return status & 0x0F; }

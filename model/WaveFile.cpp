@@ -28,9 +28,12 @@ bool CWaveFile::Fail(std::string error) {
 bool CWaveFile::ReadFile(const std::string& path) {
     std::vector<uint8_t> bytes;
     switch (CFileBytes::Read(path, kMaxFileSize, bytes)) {
-    case CFileBytes::EResult::Unreadable: return Fail("cannot be read");
-    case CFileBytes::EResult::TooLarge: return Fail("larger than a sound effect can be");
-    case CFileBytes::EResult::Ok: break;
+        case CFileBytes::EResult::Unreadable:
+            return Fail("cannot be read");
+        case CFileBytes::EResult::TooLarge:
+            return Fail("larger than a sound effect can be");
+        case CFileBytes::EResult::Ok:
+            break;
     }
     return Read(bytes);
 }
@@ -49,7 +52,8 @@ bool CWaveFile::ReadFormat(const uint8_t* data, size_t size) {
         if (m_bits < 8 || m_bits > 32 || m_bits % 8 != 0)
             return Fail(std::to_string(m_bits) + " bits a sample");
         const int expectedAlign = m_channels * m_bits / 8;
-        if (blockAlign != expectedAlign) return Fail("a block alignment that does not fit the format");
+        if (blockAlign != expectedAlign)
+            return Fail("a block alignment that does not fit the format");
         if (byteRate != uint64_t{uint32_t(m_sampleRate)} * uint32_t(expectedAlign))
             return Fail("a byte rate that does not fit the format");
     } else if (blockAlign < 1) {
@@ -77,7 +81,8 @@ bool CWaveFile::Read(const uint8_t* data, size_t size) {
         if (size - pos < 8) return Fail("a chunk header is cut off at byte " + std::to_string(pos));
         const uint32_t length = Little32(data + pos + 4);
         if (length > size - pos - 8)
-            return Fail("the chunk at byte " + std::to_string(pos) + " runs past the end of the file");
+            return Fail("the chunk at byte " + std::to_string(pos) +
+                        " runs past the end of the file");
         const uint8_t* body = data + pos + 8;
         if (std::memcmp(data + pos, "fmt ", 4) == 0) {
             if (haveFormat) return Fail("two fmt chunks");

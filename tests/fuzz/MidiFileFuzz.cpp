@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (midi.Tracks().empty() || midi.Division() <= 0) std::abort();
     for (const CMidiFile::STrack& track : midi.Tracks()) {
-        if (track.events.empty() || track.events.back().status != 0xFF || track.events.back().metaType != 0x2F)
+        if (track.events.empty() || track.events.back().status != 0xFF ||
+            track.events.back().metaType != 0x2F)
             std::abort();
         uint32_t tick = 0;
         for (const CMidiFile::SEvent& e : track.events) {

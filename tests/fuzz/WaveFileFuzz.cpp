@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (wave.Channels() < 1 || wave.SampleRate() < 1) std::abort();
     const bool pcm16 = wave.FormatTag() == CWaveFile::kPcm && wave.BitsPerSample() == 16;
-    if (pcm16 && wave.Samples().size() != wave.Frames() * static_cast<size_t>(wave.Channels())) std::abort();
+    if (pcm16 && wave.Samples().size() != wave.Frames() * static_cast<size_t>(wave.Channels()))
+        std::abort();
     if (!pcm16 && !wave.Samples().empty()) std::abort();
     if (wave.Frames() > size) std::abort();
     return 0;

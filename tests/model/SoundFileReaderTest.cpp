@@ -22,8 +22,11 @@ Bytes Big32(uint32_t v) {
 }
 
 Bytes Header(uint16_t format, uint16_t tracks, uint16_t division) {
-    return Concat({{'M', 'T', 'h', 'd'}, Big32(6), {uint8_t(format >> 8), uint8_t(format)},
-                   {uint8_t(tracks >> 8), uint8_t(tracks)}, {uint8_t(division >> 8), uint8_t(division)}});
+    return Concat({{'M', 'T', 'h', 'd'},
+                   Big32(6),
+                   {uint8_t(format >> 8), uint8_t(format)},
+                   {uint8_t(tracks >> 8), uint8_t(tracks)},
+                   {uint8_t(division >> 8), uint8_t(division)}});
 }
 
 Bytes Track(const Bytes& events) {
@@ -38,8 +41,8 @@ TEST(MidiFile, ReadsRunningStatusAndTimesThroughTheTempoMap) {
     // 96 ticks a quarter; a tempo of one quarter a second from tick 96.
     const Bytes tempo = {0x60, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40};
     CMidiFile midi;
-    ASSERT_TRUE(midi.Read(Concat({Header(1, 2, 96), Track(Concat({tempo, kEnd})),
-                                  Track(Concat({kNotes, kEnd}))})))
+    ASSERT_TRUE(midi.Read(
+        Concat({Header(1, 2, 96), Track(Concat({tempo, kEnd})), Track(Concat({kNotes, kEnd}))})))
         << midi.Error();
     ASSERT_EQ(midi.Tracks().size(), 2u);
     const auto& events = midi.Tracks()[1].events;
@@ -65,19 +68,23 @@ TEST(MidiFile, BrokenFilesAreRefusedWithTheirFault) {
     longLength[18 + 3] += 4;
     const std::vector<SCase> cases = {
         {"empty", {}, "no MThd header"},
-        {"another format", Bytes{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 0, 0}, "no MThd header"},
+        {"another format", Bytes{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 0, 0},
+         "no MThd header"},
         {"truncated", truncated, "truncated"},
         {"track longer than the file", longLength, "truncated"},
         {"missing track", Concat({Header(1, 2, 96), Track(kEnd)}), "track 2 of 2 is missing"},
         {"no end of track", Concat({Header(0, 1, 96), Track(kNotes)}), "no end of track"},
-        {"events after the end", Concat({Header(0, 1, 96), Track(Concat({kEnd, kNotes}))}), "after the end"},
+        {"events after the end", Concat({Header(0, 1, 96), Track(Concat({kEnd, kNotes}))}),
+         "after the end"},
         {"data without status", Concat({Header(0, 1, 96), Track(Concat({{0x00, 60, 100}, kEnd}))}),
          "without a status"},
-        {"endless delta", Concat({Header(0, 1, 96), Track(Concat({{0xFF, 0xFF, 0xFF, 0xFF, 0x7F}, kEnd}))}),
+        {"endless delta",
+         Concat({Header(0, 1, 96), Track(Concat({{0xFF, 0xFF, 0xFF, 0xFF, 0x7F}, kEnd}))}),
          "delta time"},
-        {"meta longer than the track", Concat({Header(0, 1, 96), Track({0x00, 0xFF, 0x03, 0x40, 'a'})}),
-         "meta event is cut off"},
-        {"realtime byte", Concat({Header(0, 1, 96), Track(Concat({{0x00, 0xF8}, kEnd}))}), "does not belong"},
+        {"meta longer than the track",
+         Concat({Header(0, 1, 96), Track({0x00, 0xFF, 0x03, 0x40, 'a'})}), "meta event is cut off"},
+        {"realtime byte", Concat({Header(0, 1, 96), Track(Concat({{0x00, 0xF8}, kEnd}))}),
+         "does not belong"},
         {"SMPTE time", Concat({Header(0, 1, 0xE728), Track(kEnd)}), "SMPTE"},
         {"no tracks", Header(1, 0, 96), "no track"},
         {"zero division", Concat({Header(0, 1, 0), Track(kEnd)}), "zero ticks"},
@@ -98,17 +105,25 @@ Bytes Little32(uint32_t v) {
 
 Bytes Wave(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits, const Bytes& data) {
     const uint16_t align = static_cast<uint16_t>(channels * bits / 8);
-    Bytes fmt = Concat({{'f', 'm', 't', ' '}, Little32(16), {uint8_t(tag), uint8_t(tag >> 8)},
-                        {uint8_t(channels), 0}, Little32(rate), Little32(rate * align),
+    Bytes fmt = Concat({{'f', 'm', 't', ' '},
+                        Little32(16),
+                        {uint8_t(tag), uint8_t(tag >> 8)},
+                        {uint8_t(channels), 0},
+                        Little32(rate),
+                        Little32(rate * align),
                         {uint8_t(align), 0, uint8_t(bits), 0}});
-    Bytes body = Concat({{'W', 'A', 'V', 'E'}, fmt, {'d', 'a', 't', 'a'},
-                         Little32(static_cast<uint32_t>(data.size())), data});
+    Bytes body = Concat({{'W', 'A', 'V', 'E'},
+                         fmt,
+                         {'d', 'a', 't', 'a'},
+                         Little32(static_cast<uint32_t>(data.size())),
+                         data});
     return Concat({{'R', 'I', 'F', 'F'}, Little32(static_cast<uint32_t>(body.size())), body});
 }
 
 TEST(WaveFile, ReadsPcmSamples) {
     CWaveFile wave;
-    ASSERT_TRUE(wave.Read(Wave(1, 1, 22050, 16, {0x01, 0x00, 0xFF, 0xFF, 0x00, 0x80}))) << wave.Error();
+    ASSERT_TRUE(wave.Read(Wave(1, 1, 22050, 16, {0x01, 0x00, 0xFF, 0xFF, 0x00, 0x80})))
+        << wave.Error();
     EXPECT_EQ(wave.SampleRate(), 22050);
     EXPECT_EQ(wave.Frames(), 3u);
     EXPECT_EQ(wave.Samples(), (std::vector<int16_t>{1, -1, -32768}));
@@ -130,7 +145,8 @@ TEST(WaveFile, BrokenFilesAreRefusedWithTheirFault) {
     noFmt[12] = 'x';
     const std::vector<SCase> cases = {
         {"empty", {}, "not a RIFF/WAVE file"},
-        {"a MIDI file", Concat({{'M', 'T', 'h', 'd'}, Big32(6), {0, 0, 0, 1, 0, 96}}), "not a RIFF/WAVE file"},
+        {"a MIDI file", Concat({{'M', 'T', 'h', 'd'}, Big32(6), {0, 0, 0, 1, 0, 96}}),
+         "not a RIFF/WAVE file"},
         {"RIFF size", wrongRiff, "does not match the file size"},
         {"data past the end", longData, "runs past the end"},
         {"no fmt", noFmt, "no fmt chunk"},

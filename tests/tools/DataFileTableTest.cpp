@@ -51,9 +51,11 @@ TEST_F(DataFileTableTest, NamesTheFilesOfTheOptionsAndTheHelpCommands) {
     EXPECT_EQ(CDataFileTable::Names(EKind::Music).front(), "MERC_JAN.MID");
     EXPECT_EQ(CDataFileTable::Names(EKind::Music).back(), "MERC_10.MID");
     EXPECT_EQ(CDataFileTable::Names(EKind::Sound),
-              (std::vector<std::string>{"MERC_1.WAV", "MERC_2.WAV", "MERC_3.WAV", "MERC_4.WAV", "MERC_5.WAV"}));
+              (std::vector<std::string>{"MERC_1.WAV", "MERC_2.WAV", "MERC_3.WAV", "MERC_4.WAV",
+                                        "MERC_5.WAV"}));
     const std::vector<std::string> pages = CDataFileTable::Names(EKind::HelpPage);
-    for (const char* page : {"hlp/how_to_play.html", "hlp/about_mercavo.html", "hlp/initial_setting.html"})
+    for (const char* page :
+         {"hlp/how_to_play.html", "hlp/about_mercavo.html", "hlp/initial_setting.html"})
         EXPECT_NE(std::find(pages.begin(), pages.end(), page), pages.end()) << page;
 }
 
@@ -95,8 +97,8 @@ TEST_F(DataFileTableTest, DamagedFilesAreNamedWithTheirFault) {
              WriteAll(p, page);
          },
          "the link missing.html names no file in the help folder"},
-        {"a picture that is not one", "hlp/toolbar.png", [](const fs::path& p) { WriteAll(p, "GIF89a.."); },
-         "not a PNG picture"},
+        {"a picture that is not one", "hlp/toolbar.png",
+         [](const fs::path& p) { WriteAll(p, "GIF89a.."); }, "not a PNG picture"},
         {"a damaged palette", "MERCAVO.PAL", [](const fs::path& p) { WriteAll(p, "0\n"); },
          "is not a MERCAVO paleete data file."},
     };
@@ -105,8 +107,9 @@ TEST_F(DataFileTableTest, DamagedFilesAreNamedWithTheirFault) {
         const fs::path path = Path(c.file);
         const std::string original = fs::exists(path) ? ReadAll(path) : "";
         c.apply(path);
-        const auto entry = std::find_if(CDataFileTable::Files().begin(), CDataFileTable::Files().end(),
-                                        [&](const CDataFileTable::SFile& f) { return f.name == c.file; });
+        const auto entry =
+            std::find_if(CDataFileTable::Files().begin(), CDataFileTable::Files().end(),
+                         [&](const CDataFileTable::SFile& f) { return f.name == c.file; });
         ASSERT_NE(entry, CDataFileTable::Files().end());
         std::string problem;
         EXPECT_FALSE(CDataFileTable::CheckFile(Folder(), *entry, problem));
@@ -120,7 +123,8 @@ TEST_F(DataFileTableTest, DamagedFilesAreNamedWithTheirFault) {
 TEST_F(DataFileTableTest, CheckProgramNamesDamagedFilesAndFails) {
     WriteAll(Path("MERC_FEB.MID"), ReadAll(Path("MERC_FEB.MID")).substr(0, 100));
     WriteAll(Path("MERC_4.WAV"), "RIFX");
-    const std::string command = "\"" + CProgramFolder::Get() + "mkdata\" --check \"" + Folder() + "\" 2>&1";
+    const std::string command =
+        "\"" + CProgramFolder::Get() + "mkdata\" --check \"" + Folder() + "\" 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);
     std::string output;

@@ -20,11 +20,8 @@ struct SExpected {
 
 // Durations of the five effects: "about" allows a tenth either way.
 const std::vector<SExpected> kExpected = {
-    {"MERC_1.WAV", 1.35, 1.65},
-    {"MERC_2.WAV", 0.9, 1.1},
-    {"MERC_3.WAV", 0.01, 0.0999},
-    {"MERC_4.WAV", 0.45, 0.55},
-    {"MERC_5.WAV", 0.01, 0.0999},
+    {"MERC_1.WAV", 1.35, 1.65}, {"MERC_2.WAV", 0.9, 1.1},     {"MERC_3.WAV", 0.01, 0.0999},
+    {"MERC_4.WAV", 0.45, 0.55}, {"MERC_5.WAV", 0.01, 0.0999},
 };
 
 CWaveFile Written(int effect) {
@@ -35,7 +32,8 @@ CWaveFile Written(int effect) {
     // The RIFF size covers the rest of the file, the data chunk the samples.
     EXPECT_EQ(bytes.size(), 44 + 2 * wave.Frames());
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 4), "RIFF");
-    EXPECT_EQ(bytes[4] | (bytes[5] << 8) | (bytes[6] << 16) | (bytes[7] << 24), int(bytes.size()) - 8);
+    EXPECT_EQ(bytes[4] | (bytes[5] << 8) | (bytes[6] << 16) | (bytes[7] << 24),
+              int(bytes.size()) - 8);
     return wave;
 }
 
@@ -76,14 +74,16 @@ TEST(EffectSound, PeaksStayBelowMinusOneDecibelWithoutDcAndFadeAtBothEnds) {
         for (size_t k = 0; k < fade; ++k) {
             const double bound = ceiling * double(k + 1) / double(fade) + 2.0;
             EXPECT_LE(std::abs(int{s[k]}), bound) << "sample " << k;
-            EXPECT_LE(std::abs(int{s[s.size() - 1 - k]}), bound) << "sample " << k << " from the end";
+            EXPECT_LE(std::abs(int{s[s.size() - 1 - k]}), bound)
+                << "sample " << k << " from the end";
         }
     }
 }
 
 TEST(EffectSound, SynthesisIsTheSameOnEveryRun) {
     for (size_t i = 0; i < kExpected.size(); ++i)
-        EXPECT_EQ(CEffectSynth::Synthesise(static_cast<int>(i)), CEffectSynth::Synthesise(static_cast<int>(i)));
+        EXPECT_EQ(CEffectSynth::Synthesise(static_cast<int>(i)),
+                  CEffectSynth::Synthesise(static_cast<int>(i)));
 }
 
 }  // namespace

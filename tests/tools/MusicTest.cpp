@@ -14,7 +14,9 @@
 namespace {
 
 std::string DataFolder() {
-    return (std::filesystem::path(__FILE__).parent_path() / "../../data/").lexically_normal().string();
+    return (std::filesystem::path(__FILE__).parent_path() / "../../data/")
+        .lexically_normal()
+        .string();
 }
 
 struct SComposed {
@@ -27,7 +29,8 @@ struct SComposed {
 const std::vector<SComposed>& Pieces() {
     static const std::vector<SComposed> pieces = [] {
         std::vector<SComposed> all;
-        for (const CMusicTable::SPiece& p : CMusicTable::ReadFile(DataFolder() + CMusicTable::kSourceName)) {
+        for (const CMusicTable::SPiece& p :
+             CMusicTable::ReadFile(DataFolder() + CMusicTable::kSourceName)) {
             SComposed c{p, CMusicComposer::Compose(p), {}};
             if (!c.midi.Read(c.bytes)) ADD_FAILURE() << p.file << ": " << c.midi.Error();
             all.push_back(std::move(c));
@@ -57,8 +60,10 @@ std::vector<SNoteOn> NotesOn(const CMidiFile& midi, int channel) {
 std::vector<SNoteOn> Melody(const CMidiFile& midi) {
     std::vector<SNoteOn> line;
     for (const SNoteOn& n : NotesOn(midi, CMusicComposer::kMelodyChannel)) {
-        if (!line.empty() && line.back().tick == n.tick) line.back().key = std::max(line.back().key, n.key);
-        else line.push_back(n);
+        if (!line.empty() && line.back().tick == n.tick)
+            line.back().key = std::max(line.back().key, n.key);
+        else
+            line.push_back(n);
     }
     return line;
 }
@@ -114,9 +119,10 @@ bool PatternReturns(const std::vector<SPattern>& patterns) {
 }
 
 TEST(Music, TableNamesTheTwentyTwoPiecesOfTheOptions) {
-    std::vector<std::string> expected = {"MERC_JAN.MID", "MERC_FEB.MID", "MERC_MAR.MID", "MERC_APR.MID",
-                                         "MERC_MAY.MID", "MERC_JUN.MID", "MERC_JUL.MID", "MERC_AUG.MID",
-                                         "MERC_SEP.MID", "MERC_OCT.MID", "MERC_NOV.MID", "MERC_DEC.MID"};
+    std::vector<std::string> expected = {"MERC_JAN.MID", "MERC_FEB.MID", "MERC_MAR.MID",
+                                         "MERC_APR.MID", "MERC_MAY.MID", "MERC_JUN.MID",
+                                         "MERC_JUL.MID", "MERC_AUG.MID", "MERC_SEP.MID",
+                                         "MERC_OCT.MID", "MERC_NOV.MID", "MERC_DEC.MID"};
     for (int i = 1; i <= 10; ++i) expected.push_back("MERC_" + std::to_string(i) + ".MID");
     std::vector<std::string> names;
     for (const SComposed& c : Pieces()) names.push_back(c.piece.file);
@@ -145,9 +151,10 @@ TEST(Music, EveryPieceIsAStandardMidiFileOfOneToThreeMinutes) {
 TEST(Music, MelodyBassAndAccompanimentHaveChannelsAndInstrumentsOfTheirOwn) {
     for (const SComposed& c : Pieces()) {
         SCOPED_TRACE(c.piece.file);
-        const std::map<int, int> programs = {{CMusicComposer::kMelodyChannel, c.piece.melody},
-                                             {CMusicComposer::kAccompanimentChannel, c.piece.accompaniment},
-                                             {CMusicComposer::kBassChannel, c.piece.bass}};
+        const std::map<int, int> programs = {
+            {CMusicComposer::kMelodyChannel, c.piece.melody},
+            {CMusicComposer::kAccompanimentChannel, c.piece.accompaniment},
+            {CMusicComposer::kBassChannel, c.piece.bass}};
         for (const CMidiFile::STrack& t : c.midi.Tracks()) {
             std::set<int> channels;
             for (const CMidiFile::SEvent& e : t.events)
@@ -178,11 +185,13 @@ TEST(Music, MelodySpansAnOctaveMovesBothWaysAndRepeatsItsMotifs) {
         SCOPED_TRACE(c.piece.file);
         const std::vector<SNoteOn> melody = Melody(c.midi);
         ASSERT_GE(melody.size(), 16u);
-        const auto [low, high] = std::minmax_element(melody.begin(), melody.end(),
-                                                     [](const SNoteOn& a, const SNoteOn& b) { return a.key < b.key; });
+        const auto [low, high] =
+            std::minmax_element(melody.begin(), melody.end(),
+                                [](const SNoteOn& a, const SNoteOn& b) { return a.key < b.key; });
         EXPECT_GE(high->key - low->key, 12);
         EXPECT_LE(LongestRunOneWay(melody), 8);
-        EXPECT_TRUE(PatternReturns(TwoBarPatterns(melody, c.piece.metre * CMusicComposer::kDivision)));
+        EXPECT_TRUE(
+            PatternReturns(TwoBarPatterns(melody, c.piece.metre * CMusicComposer::kDivision)));
     }
 }
 
@@ -212,7 +221,8 @@ TEST(Music, EndsOnTheDominantThatLeadsBackToTheOpeningTonic) {
         EXPECT_EQ(bass.front().tick, 0u);
         EXPECT_EQ(bass.front().key % 12, c.piece.tonic);
         const uint32_t lastBar = c.midi.LengthTicks() - c.piece.metre * CMusicComposer::kDivision;
-        auto downbeat = std::find_if(bass.begin(), bass.end(), [&](const SNoteOn& n) { return n.tick == lastBar; });
+        auto downbeat = std::find_if(bass.begin(), bass.end(),
+                                     [&](const SNoteOn& n) { return n.tick == lastBar; });
         ASSERT_NE(downbeat, bass.end());
         EXPECT_EQ(downbeat->key % 12, (c.piece.tonic + 7) % 12);
     }
@@ -249,7 +259,8 @@ TEST(MusicTable, LinesThatBreakTheFormatAreNamed) {
         {"A.MID 100 4 C major 1 1 33 yes ballad 1", "drums"},
         {"A.MID 100 4 C major 1 1 33 - polka 1", "style"},
         {"A.MID 100 4 C major 1 1 33 - ballad 1 extra", "music.txt:1"},
-        {"A.MID 100 4 C major 1 1 33 - ballad 1\nA.MID 100 4 C major 1 1 33 - ballad 2", "second line"},
+        {"A.MID 100 4 C major 1 1 33 - ballad 1\nA.MID 100 4 C major 1 1 33 - ballad 2",
+         "second line"},
     };
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.line);

@@ -34,7 +34,8 @@ std::vector<std::string> MusicNames() {
 
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
-    return out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())) &&
+    return out.write(reinterpret_cast<const char*>(bytes.data()),
+                     static_cast<std::streamsize>(bytes.size())) &&
            out.flush();
 }
 
@@ -88,7 +89,8 @@ const std::vector<CDataFileTable::SFile>& CDataFileTable::Files() {
                                   {EKind::MapData, CMapBuilder::kFileName},
                                   {EKind::PersonData, CPersonDataFile::kFileName}};
         for (const std::string& name : MusicNames()) all.push_back({EKind::Music, name});
-        for (const CEffectSynth::SEffect& e : CEffectSynth::Effects()) all.push_back({EKind::Sound, e.file});
+        for (const CEffectSynth::SEffect& e : CEffectSynth::Effects())
+            all.push_back({EKind::Sound, e.file});
         for (const std::string& name : CHelpPages::Files()) {
             const bool page = name.size() > 5 && name.compare(name.size() - 5, 5, ".html") == 0;
             all.push_back({page ? EKind::HelpPage : EKind::HelpFile, CHelpPages::kFolder + name});
@@ -105,11 +107,13 @@ std::vector<std::string> CDataFileTable::Names(EKind kind) {
     return names;
 }
 
-bool CDataFileTable::WriteMusicSoundsAndHelp(const std::string& folder, const std::string& dataFolder,
+bool CDataFileTable::WriteMusicSoundsAndHelp(const std::string& folder,
+                                             const std::string& dataFolder,
                                              const CGamePalette& palette, std::string& error) {
     std::map<std::string, CMusicTable::SPiece> pieces;
     try {
-        for (const CMusicTable::SPiece& p : CMusicTable::ReadFile(dataFolder + CMusicTable::kSourceName))
+        for (const CMusicTable::SPiece& p :
+             CMusicTable::ReadFile(dataFolder + CMusicTable::kSourceName))
             pieces[p.file] = p;
     } catch (const std::exception& e) {
         error = e.what();
@@ -128,7 +132,8 @@ bool CDataFileTable::WriteMusicSoundsAndHelp(const std::string& folder, const st
         }
     }
     if (pieces.size() != music.size()) {
-        error = std::string(CMusicTable::kSourceName) + ": a line for a file the programs do not play";
+        error =
+            std::string(CMusicTable::kSourceName) + ": a line for a file the programs do not play";
         return false;
     }
     for (size_t i = 0; i < CEffectSynth::Effects().size(); ++i) {
@@ -150,31 +155,32 @@ bool CDataFileTable::CheckFile(const std::string& folder, const SFile& file, std
         return false;
     }
     switch (file.kind) {
-    case EKind::Palette: {
-        CGamePaletteFile palette;
-        const CGamePaletteFile::EResult result = palette.ReadFile(path);
-        if (result != CGamePaletteFile::EResult::Ok) problem = CGamePaletteFile::ErrorText(result, file.name);
-        return result == CGamePaletteFile::EResult::Ok;
-    }
-    case EKind::MapData:
-    case EKind::PersonData: {
-        std::string text;
-        const bool ok = file.kind == EKind::MapData ? CMapFileReport::Describe(path, text)
-                                                    : CPersonFileReport::Describe(path, text);
-        if (!ok) problem = text;
-        return ok;
-    }
-    case EKind::Music:
-        return CheckMusic(path, problem);
-    case EKind::Sound:
-        return CheckSound(path, problem);
-    case EKind::HelpPage: {
-        const std::filesystem::path relative(file.name);
-        return CHtmlCheck::CheckFile(folder + relative.parent_path().string() + "/",
-                                     relative.filename().string(), problem);
-    }
-    case EKind::HelpFile:
-        return CheckHelpFile(path, problem);
+        case EKind::Palette: {
+            CGamePaletteFile palette;
+            const CGamePaletteFile::EResult result = palette.ReadFile(path);
+            if (result != CGamePaletteFile::EResult::Ok)
+                problem = CGamePaletteFile::ErrorText(result, file.name);
+            return result == CGamePaletteFile::EResult::Ok;
+        }
+        case EKind::MapData:
+        case EKind::PersonData: {
+            std::string text;
+            const bool ok = file.kind == EKind::MapData ? CMapFileReport::Describe(path, text)
+                                                        : CPersonFileReport::Describe(path, text);
+            if (!ok) problem = text;
+            return ok;
+        }
+        case EKind::Music:
+            return CheckMusic(path, problem);
+        case EKind::Sound:
+            return CheckSound(path, problem);
+        case EKind::HelpPage: {
+            const std::filesystem::path relative(file.name);
+            return CHtmlCheck::CheckFile(folder + relative.parent_path().string() + "/",
+                                         relative.filename().string(), problem);
+        }
+        case EKind::HelpFile:
+            return CheckHelpFile(path, problem);
     }
     return false;
 }

@@ -161,10 +161,8 @@ std::vector<int16_t> Finish(std::vector<double> sound) {
 
 const std::vector<CEffectSynth::SEffect>& CEffectSynth::Effects() {
     static const std::vector<SEffect> effects = {
-        {"MERC_1.WAV", "a low rumble", 1.5},
-        {"MERC_2.WAV", "a crackle", 1.0},
-        {"MERC_3.WAV", "a soft tick", 0.06},
-        {"MERC_4.WAV", "a two-note chime", 0.5},
+        {"MERC_1.WAV", "a low rumble", 1.5},      {"MERC_2.WAV", "a crackle", 1.0},
+        {"MERC_3.WAV", "a soft tick", 0.06},      {"MERC_4.WAV", "a two-note chime", 0.5},
         {"MERC_5.WAV", "a typewriter key", 0.08},
     };
     return effects;
@@ -173,10 +171,15 @@ const std::vector<CEffectSynth::SEffect>& CEffectSynth::Effects() {
 std::vector<int16_t> CEffectSynth::Synthesise(int effect) {
     const double seconds = Effects().at(static_cast<size_t>(effect)).seconds;
     switch (effect) {
-    case 0: return Finish(Rumble(seconds));
-    case 1: return Finish(Crackle(seconds));
-    case 2: return Finish(Tick(seconds));
-    case 3: return Finish(Chime(seconds));
-    default: return Finish(TypeKey(seconds));
+        case 0:
+            return Finish(Rumble(seconds));
+        case 1:
+            return Finish(Crackle(seconds));
+        case 2:
+            return Finish(Tick(seconds));
+        case 3:
+            return Finish(Chime(seconds));
+        default:
+            return Finish(TypeKey(seconds));
     }
 }

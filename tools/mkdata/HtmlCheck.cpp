@@ -9,8 +9,9 @@
 
 namespace {
 
-const std::set<std::string> kEmptyElements = {"area", "base", "br", "col", "embed", "hr", "img",
-                                              "input", "link", "meta", "source", "track", "wbr"};
+const std::set<std::string> kEmptyElements = {"area",   "base",  "br",    "col",  "embed",
+                                              "hr",     "img",   "input", "link", "meta",
+                                              "source", "track", "wbr"};
 
 struct STag {
     std::string name;
@@ -29,8 +30,13 @@ bool IsUtf8(const std::string& text) {
     size_t i = 0;
     while (i < text.size()) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
-        const int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
-        if (extra < 0 || c == 0xC0 || c == 0xC1 || text.size() - i <= static_cast<size_t>(extra)) return false;
+        const int extra = c < 0x80         ? 0
+                          : (c >> 5) == 6  ? 1
+                          : (c >> 4) == 14 ? 2
+                          : (c >> 3) == 30 ? 3
+                                           : -1;
+        if (extra < 0 || c == 0xC0 || c == 0xC1 || text.size() - i <= static_cast<size_t>(extra))
+            return false;
         for (int k = 1; k <= extra; ++k)
             if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
         i += static_cast<size_t>(extra) + 1;
@@ -40,7 +46,8 @@ bool IsUtf8(const std::string& text) {
 
 class CPageChecker {
 public:
-    CPageChecker(const std::string& folder, const std::string& text) : m_folder(folder), m_text(text) {}
+    CPageChecker(const std::string& folder, const std::string& text)
+        : m_folder(folder), m_text(text) {}
 
     bool Check(std::string& problems);
 
@@ -86,7 +93,8 @@ bool CPageChecker::ReadTag(STag& tag) {
             break;
         }
         const size_t attrStart = i;
-        while (i < m_text.size() && (std::isalnum(static_cast<unsigned char>(m_text[i])) || m_text[i] == '-'))
+        while (i < m_text.size() &&
+               (std::isalnum(static_cast<unsigned char>(m_text[i])) || m_text[i] == '-'))
             ++i;
         if (i == attrStart) return Fail("a stray character in the tag <" + tag.name + ">");
         std::string name = Lower(m_text.substr(attrStart, i - attrStart));
@@ -110,7 +118,8 @@ bool CPageChecker::ReadTag(STag& tag) {
 // fragment of this page.
 bool CPageChecker::Reference(const std::string& target) {
     if (target.empty()) return Fail("an empty link");
-    if (target.find(':') != std::string::npos || target[0] == '/' || target.find('\\') != std::string::npos)
+    if (target.find(':') != std::string::npos || target[0] == '/' ||
+        target.find('\\') != std::string::npos)
         return Fail("the link " + target + " leaves the help folder");
     const size_t hash = target.find('#');
     const std::string file = target.substr(0, hash);
@@ -119,7 +128,8 @@ bool CPageChecker::Reference(const std::string& target) {
         return true;
     }
     const std::filesystem::path path = std::filesystem::path(file).lexically_normal();
-    if (path.empty() || *path.begin() == "..") return Fail("the link " + target + " leaves the help folder");
+    if (path.empty() || *path.begin() == "..")
+        return Fail("the link " + target + " leaves the help folder");
     std::error_code error;
     if (!std::filesystem::is_regular_file(m_folder + path.string(), error))
         return Fail("the link " + target + " names no file in the help folder");
@@ -129,7 +139,8 @@ bool CPageChecker::Reference(const std::string& target) {
 bool CPageChecker::Check(std::string& problems) {
     bool ok = [&] {
         if (!IsUtf8(m_text)) return Fail("not UTF-8 text");
-        if (Lower(m_text.substr(0, 15)) != "<!doctype html>") return Fail("no <!DOCTYPE html> at the start");
+        if (Lower(m_text.substr(0, 15)) != "<!doctype html>")
+            return Fail("no <!DOCTYPE html> at the start");
         m_pos = 15;
         std::vector<std::string> open;
         while (true) {
@@ -146,13 +157,16 @@ bool CPageChecker::Check(std::string& problems) {
             if (!ReadTag(tag)) return false;
             if (tag.closing) {
                 if (open.empty() || open.back() != tag.name)
-                    return Fail("</" + tag.name + "> closes " + (open.empty() ? "nothing" : "<" + open.back() + ">"));
+                    return Fail("</" + tag.name + "> closes " +
+                                (open.empty() ? "nothing" : "<" + open.back() + ">"));
                 open.pop_back();
                 continue;
             }
             for (const auto& [name, value] : tag.attributes) {
-                if (name == "id" && !m_ids.insert(value).second) return Fail("the id " + value + " twice");
-                const bool linkAttribute = name == "src" || (name == "href" && (tag.name == "a" || tag.name == "link"));
+                if (name == "id" && !m_ids.insert(value).second)
+                    return Fail("the id " + value + " twice");
+                const bool linkAttribute =
+                    name == "src" || (name == "href" && (tag.name == "a" || tag.name == "link"));
                 if (linkAttribute && !Reference(value)) return false;
             }
             if (!tag.selfClosing && !kEmptyElements.count(tag.name)) open.push_back(tag.name);
@@ -166,7 +180,8 @@ bool CPageChecker::Check(std::string& problems) {
         if (!open.empty()) return Fail("<" + open.back() + "> is not closed");
         for (const auto& [fragment, at] : m_fragments) {
             m_pos = at;
-            if (!m_ids.count(fragment)) return Fail("the link #" + fragment + " names no id of the page");
+            if (!m_ids.count(fragment))
+                return Fail("the link #" + fragment + " names no id of the page");
         }
         return true;
     }();
@@ -176,12 +191,14 @@ bool CPageChecker::Check(std::string& problems) {
 
 }  // namespace
 
-bool CHtmlCheck::CheckText(const std::string& folder, const std::string& text, std::string& problems) {
+bool CHtmlCheck::CheckText(const std::string& folder, const std::string& text,
+                           std::string& problems) {
     CPageChecker checker(folder, text);
     return checker.Check(problems);
 }
 
-bool CHtmlCheck::CheckFile(const std::string& folder, const std::string& page, std::string& problems) {
+bool CHtmlCheck::CheckFile(const std::string& folder, const std::string& page,
+                           std::string& problems) {
     std::ifstream in(folder + page, std::ios::binary);
     if (!in) {
         problems = "missing";

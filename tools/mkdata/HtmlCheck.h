@@ -12,7 +12,9 @@ class CHtmlCheck {
 public:
     // Checks page (a file name inside folder, which ends in '/'); false
     // with the first fault, in a sentence with its line, in problems.
-    static bool CheckFile(const std::string& folder, const std::string& page, std::string& problems);
+    static bool CheckFile(const std::string& folder, const std::string& page,
+                          std::string& problems);
     // The same for a page's text; links resolve inside folder.
-    static bool CheckText(const std::string& folder, const std::string& text, std::string& problems);
+    static bool CheckText(const std::string& folder, const std::string& text,
+                          std::string& problems);
 };

@@ -5,7 +5,8 @@
 namespace {
 
 void Put32(std::vector<uint8_t>& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(value >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<uint8_t>(value >> shift));
 }
 
 void PutQuantity(std::vector<uint8_t>& out, uint32_t value) {
@@ -40,13 +41,13 @@ int CMidiWriter::AddTrack(const std::string& name) {
 }
 
 void CMidiWriter::Add(int track, uint32_t tick, int order, std::vector<uint8_t> bytes) {
-    m_tracks.at(static_cast<size_t>(track)).push_back({tick, order, m_sequence++, std::move(bytes)});
+    m_tracks.at(static_cast<size_t>(track))
+        .push_back({tick, order, m_sequence++, std::move(bytes)});
 }
 
 void CMidiWriter::Tempo(uint32_t tick, int beatsPerMinute) {
     const uint32_t micro = 60000000u / static_cast<uint32_t>(std::max(beatsPerMinute, 1));
-    Add(0, tick, 0,
-        Meta(0x51, {uint8_t(micro >> 16), uint8_t(micro >> 8), uint8_t(micro)}));
+    Add(0, tick, 0, Meta(0x51, {uint8_t(micro >> 16), uint8_t(micro >> 8), uint8_t(micro)}));
 }
 
 void CMidiWriter::TimeSignature(uint32_t tick, int beats, int beatUnit) {

@@ -22,20 +22,30 @@ constexpr std::array<int, 7> kMinorScale = {0, 2, 3, 5, 7, 8, 10};
 // Chord roots (scale degrees 0..6) of an eight-bar phrase. "A" phrases
 // close on the tonic, "B" phrases on the dominant.
 using Progression = std::array<int, kPhraseBars>;
-const std::vector<Progression> kMajorA = {
-    {0, 5, 3, 4, 0, 3, 4, 0}, {0, 3, 4, 5, 3, 1, 4, 0}, {0, 4, 5, 2, 3, 0, 4, 0}, {0, 5, 1, 4, 0, 5, 4, 0}};
-const std::vector<Progression> kMajorB = {
-    {3, 4, 2, 5, 3, 1, 4, 4}, {5, 3, 0, 4, 5, 3, 1, 4}, {3, 0, 3, 4, 2, 5, 1, 4}, {1, 4, 0, 5, 3, 0, 1, 4}};
-const std::vector<Progression> kMinorA = {
-    {0, 5, 2, 6, 0, 3, 4, 0}, {0, 3, 6, 2, 5, 3, 4, 0}, {0, 6, 5, 4, 0, 3, 4, 0}, {0, 5, 3, 4, 0, 5, 4, 0}};
-const std::vector<Progression> kMinorB = {
-    {5, 2, 6, 2, 3, 0, 3, 4}, {2, 6, 0, 5, 3, 5, 4, 4}, {5, 6, 2, 0, 3, 6, 4, 4}, {3, 4, 2, 5, 3, 5, 4, 4}};
+const std::vector<Progression> kMajorA = {{0, 5, 3, 4, 0, 3, 4, 0},
+                                          {0, 3, 4, 5, 3, 1, 4, 0},
+                                          {0, 4, 5, 2, 3, 0, 4, 0},
+                                          {0, 5, 1, 4, 0, 5, 4, 0}};
+const std::vector<Progression> kMajorB = {{3, 4, 2, 5, 3, 1, 4, 4},
+                                          {5, 3, 0, 4, 5, 3, 1, 4},
+                                          {3, 0, 3, 4, 2, 5, 1, 4},
+                                          {1, 4, 0, 5, 3, 0, 1, 4}};
+const std::vector<Progression> kMinorA = {{0, 5, 2, 6, 0, 3, 4, 0},
+                                          {0, 3, 6, 2, 5, 3, 4, 0},
+                                          {0, 6, 5, 4, 0, 3, 4, 0},
+                                          {0, 5, 3, 4, 0, 5, 4, 0}};
+const std::vector<Progression> kMinorB = {{5, 2, 6, 2, 3, 0, 3, 4},
+                                          {2, 6, 0, 5, 3, 5, 4, 4},
+                                          {5, 6, 2, 0, 3, 6, 4, 4},
+                                          {3, 4, 2, 5, 3, 5, 4, 4}};
 constexpr Progression kIntro = {0, 3, 0, 4, 0, 0, 0, 0};
 
 // Rhythms of one bar in eighths.
-const std::vector<std::vector<int>> kRhythms4 = {{2, 2, 2, 2}, {3, 1, 2, 2}, {2, 1, 1, 2, 2}, {1, 1, 2, 4},
-                                                {4, 2, 2},    {2, 2, 4},    {3, 3, 2},       {2, 1, 1, 4}};
-const std::vector<std::vector<int>> kRhythms3 = {{2, 2, 2}, {3, 1, 2}, {4, 2}, {2, 1, 1, 2}, {1, 1, 2, 2}};
+const std::vector<std::vector<int>> kRhythms4 = {{2, 2, 2, 2}, {3, 1, 2, 2}, {2, 1, 1, 2, 2},
+                                                 {1, 1, 2, 4}, {4, 2, 2},    {2, 2, 4},
+                                                 {3, 3, 2},    {2, 1, 1, 4}};
+const std::vector<std::vector<int>> kRhythms3 = {
+    {2, 2, 2}, {3, 1, 2}, {4, 2}, {2, 1, 1, 2}, {1, 1, 2, 2}};
 const std::vector<int> kCadence4 = {8};
 const std::vector<int> kCadence3 = {6};
 
@@ -75,13 +85,14 @@ private:
     std::vector<SNote> Motif(int firstBar, const Progression& chords, int low, int high,
                              const std::vector<int>& rhythm1, const std::vector<int>& rhythm2);
     std::vector<SNote> Phrase(const Progression& chords, int low, int high, bool closeOnTonic);
-    std::vector<SNote> Vary(const std::vector<SNote>& melody, const Progression& chords);
+    std::vector<SNote> Vary(const std::vector<SNote>& melody);
     int NearestChordDegree(int degree, int root) const;
     int NextStep(int& run, int degree, int low, int high);
 
     void WriteMelody(const SSection& section);
     void WriteBass(const Progression& chords, uint32_t start, int bars);
-    void WriteAccompaniment(const Progression& chords, uint32_t start, int bars, bool lastBarSeventh);
+    void WriteAccompaniment(const Progression& chords, uint32_t start, int bars,
+                            bool lastBarSeventh);
     void WriteDrums(uint32_t start, int bars, bool intro);
     void LimitRuns(std::vector<SNote>& melody);
 
@@ -114,7 +125,8 @@ std::vector<int> CComposer::ChordKeys(int root, int low, bool seventh) const {
 int CComposer::SectionCount() const {
     // Introduction, then A B A ... ending on A, long enough to be a piece.
     int sections = 3;
-    while ((kIntroBars + (sections + 2) * kPhraseBars) * BarSeconds() <= CMusicComposer::kLongestSeconds &&
+    while ((kIntroBars + (sections + 2) * kPhraseBars) * BarSeconds() <=
+               CMusicComposer::kLongestSeconds &&
            (kIntroBars + sections * kPhraseBars) * BarSeconds() < CMusicComposer::kShortestSeconds)
         sections += 2;
     return sections;
@@ -146,9 +158,12 @@ int CComposer::NextStep(int& run, int degree, int low, int high) {
     if (m_random.Chance(0.12)) step = 0;
     const int next = std::clamp(degree + direction * step, low, high);
     const int moved = next - degree;
-    if (moved == 0) run = 0;
-    else if ((moved > 0) == (run > 0)) run += moved > 0 ? 1 : -1;
-    else run = moved > 0 ? 1 : -1;
+    if (moved == 0)
+        run = 0;
+    else if ((moved > 0) == (run > 0))
+        run += moved > 0 ? 1 : -1;
+    else
+        run = moved > 0 ? 1 : -1;
     return next;
 }
 
@@ -164,7 +179,8 @@ std::vector<SNote> CComposer::Motif(int firstBar, const Progression& chords, int
         for (size_t i = 0; i < rhythm.size(); ++i) {
             if (!notes.empty()) degree = NextStep(run, degree, low, high);
             // The first note of a bar is a tone of its chord.
-            if (i == 0) degree = std::clamp(NearestChordDegree(degree, chords[firstBar + bar]), low, high);
+            if (i == 0)
+                degree = std::clamp(NearestChordDegree(degree, chords[firstBar + bar]), low, high);
             const uint32_t length = static_cast<uint32_t>(rhythm[i] * kEighth);
             notes.push_back({tick, length, degree});
             tick += length;
@@ -178,7 +194,9 @@ std::vector<SNote> CComposer::Motif(int firstBar, const Progression& chords, int
 std::vector<SNote> CComposer::Phrase(const Progression& chords, int low, int high,
                                      bool closeOnTonic) {
     const auto& rhythms = m_piece.metre == 3 ? kRhythms3 : kRhythms4;
-    auto pick = [&] { return rhythms[static_cast<size_t>(m_random.Below(static_cast<int>(rhythms.size())))]; };
+    auto pick = [&] {
+        return rhythms[static_cast<size_t>(m_random.Below(static_cast<int>(rhythms.size())))];
+    };
     const std::vector<int> r1 = pick(), r2 = pick(), r3 = pick();
     std::vector<SNote> melody = Motif(0, chords, low, high, r1, r2);
     const int shift = std::clamp(chords[2] - chords[0], -3, 3);
@@ -191,10 +209,12 @@ std::vector<SNote> CComposer::Phrase(const Progression& chords, int low, int hig
     }
     for (const SNote& n : Motif(4, chords, low, high, r3, r1)) melody.push_back(n);
     // Bar 7 leads into the close of bar 8.
-    std::vector<SNote> lead = Motif(6, chords, low, high, r2, m_piece.metre == 3 ? kCadence3 : kCadence4);
+    std::vector<SNote> lead =
+        Motif(6, chords, low, high, r2, m_piece.metre == 3 ? kCadence3 : kCadence4);
     const int closeRoot = chords[7];
     int last = closeOnTonic ? 0 : NearestChordDegree(lead.back().degree, closeRoot);
-    if (closeOnTonic && std::abs(lead[lead.size() - 2].degree - 7) < std::abs(lead[lead.size() - 2].degree))
+    if (closeOnTonic &&
+        std::abs(lead[lead.size() - 2].degree - 7) < std::abs(lead[lead.size() - 2].degree))
         last = 7;
     lead.back().degree = last;
     melody.insert(melody.end(), lead.begin(), lead.end());
@@ -203,7 +223,7 @@ std::vector<SNote> CComposer::Phrase(const Progression& chords, int low, int hig
 
 // The same melody with small changes: a long note split into two, a
 // neighbour note, the close moved to the dominant.
-std::vector<SNote> CComposer::Vary(const std::vector<SNote>& melody, const Progression& chords) {
+std::vector<SNote> CComposer::Vary(const std::vector<SNote>& melody) {
     std::vector<SNote> varied;
     for (size_t i = 0; i < melody.size(); ++i) {
         SNote n = melody[i];
@@ -221,7 +241,6 @@ std::vector<SNote> CComposer::Vary(const std::vector<SNote>& melody, const Progr
         }
         varied.push_back(n);
     }
-    (void)chords;
     return varied;
 }
 
@@ -253,8 +272,8 @@ void CComposer::WriteMelody(const SSection& section) {
         if (leading) ++key;
         const bool downbeat = n.tick % static_cast<uint32_t>(BarTicks()) == 0;
         const uint32_t length = std::max<uint32_t>(n.length * 9 / 10, 1);
-        m_writer.Note(m_melodyTrack, CMusicComposer::kMelodyChannel, section.start + n.tick, length, key,
-                      downbeat ? 100 : 88);
+        m_writer.Note(m_melodyTrack, CMusicComposer::kMelodyChannel, section.start + n.tick, length,
+                      key, downbeat ? 100 : 88);
     }
 }
 
@@ -264,37 +283,40 @@ void CComposer::WriteBass(const Progression& chords, uint32_t start, int bars) {
         const uint32_t at = start + static_cast<uint32_t>(bar * BarTicks());
         const int root = Pitch(base, chords[static_cast<size_t>(bar)]);
         const int fifth = Pitch(base, chords[static_cast<size_t>(bar)] + 4);
-        const int next = bar + 1 < bars ? Pitch(base, chords[static_cast<size_t>(bar + 1)]) : Pitch(base, 0);
+        const int next =
+            bar + 1 < bars ? Pitch(base, chords[static_cast<size_t>(bar + 1)]) : Pitch(base, 0);
         const int ch = CMusicComposer::kBassChannel;
         switch (m_piece.style) {
-        case EStyle::Chorale:
-            m_writer.Note(m_bassTrack, ch, at, BarTicks() - 20, root, 80);
-            break;
-        case EStyle::Waltz:
-            m_writer.Note(m_bassTrack, ch, at, kBeat - 30, root, 88);
-            m_writer.Note(m_bassTrack, ch, at + 2 * kBeat, kBeat - 30, fifth - 12, 70);
-            break;
-        case EStyle::Drive:
-            for (int e = 0; e < 2 * m_piece.metre; ++e)
-                m_writer.Note(m_bassTrack, ch, at + e * kEighth, kEighth - 30, e == 2 * m_piece.metre - 1 ? fifth - 12 : root,
-                              e % 2 == 0 ? 92 : 74);
-            break;
-        case EStyle::March:
-        case EStyle::Fanfare:
-            for (int b = 0; b < m_piece.metre; ++b)
-                m_writer.Note(m_bassTrack, ch, at + b * kBeat, kBeat / 2, b % 2 == 0 ? root : fifth - 12, b == 0 ? 96 : 80);
-            break;
-        default: {
-            // Root, fifth and a step towards the next chord's root.
-            m_writer.Note(m_bassTrack, ch, at, 2 * kBeat - 40, root, 90);
-            if (m_piece.metre == 4) {
-                m_writer.Note(m_bassTrack, ch, at + 2 * kBeat, kBeat - 40, fifth - 12, 76);
-                const int approach = next > root ? next - 1 : next + (next == root ? 0 : 2);
-                m_writer.Note(m_bassTrack, ch, at + 3 * kBeat, kBeat - 40, approach, 72);
-            } else {
-                m_writer.Note(m_bassTrack, ch, at + 2 * kBeat, kBeat - 40, fifth - 12, 74);
+            case EStyle::Chorale:
+                m_writer.Note(m_bassTrack, ch, at, BarTicks() - 20, root, 80);
+                break;
+            case EStyle::Waltz:
+                m_writer.Note(m_bassTrack, ch, at, kBeat - 30, root, 88);
+                m_writer.Note(m_bassTrack, ch, at + 2 * kBeat, kBeat - 30, fifth - 12, 70);
+                break;
+            case EStyle::Drive:
+                for (int e = 0; e < 2 * m_piece.metre; ++e)
+                    m_writer.Note(m_bassTrack, ch, at + e * kEighth, kEighth - 30,
+                                  e == 2 * m_piece.metre - 1 ? fifth - 12 : root,
+                                  e % 2 == 0 ? 92 : 74);
+                break;
+            case EStyle::March:
+            case EStyle::Fanfare:
+                for (int b = 0; b < m_piece.metre; ++b)
+                    m_writer.Note(m_bassTrack, ch, at + b * kBeat, kBeat / 2,
+                                  b % 2 == 0 ? root : fifth - 12, b == 0 ? 96 : 80);
+                break;
+            default: {
+                // Root, fifth and a step towards the next chord's root.
+                m_writer.Note(m_bassTrack, ch, at, 2 * kBeat - 40, root, 90);
+                if (m_piece.metre == 4) {
+                    m_writer.Note(m_bassTrack, ch, at + 2 * kBeat, kBeat - 40, fifth - 12, 76);
+                    const int approach = next > root ? next - 1 : next + (next == root ? 0 : 2);
+                    m_writer.Note(m_bassTrack, ch, at + 3 * kBeat, kBeat - 40, approach, 72);
+                } else {
+                    m_writer.Note(m_bassTrack, ch, at + 2 * kBeat, kBeat - 40, fifth - 12, 74);
+                }
             }
-        }
         }
     }
 }
@@ -307,46 +329,51 @@ void CComposer::WriteAccompaniment(const Progression& chords, uint32_t start, in
         const bool seventh = lastBarSeventh && bar == bars - 1;
         const std::vector<int> keys = ChordKeys(chords[static_cast<size_t>(bar)], 55, seventh);
         auto block = [&](uint32_t tick, uint32_t length, int velocity) {
-            for (int key : keys) m_writer.Note(m_accompanimentTrack, ch, tick, length, key, velocity);
+            for (int key : keys)
+                m_writer.Note(m_accompanimentTrack, ch, tick, length, key, velocity);
         };
         switch (m_piece.style) {
-        case EStyle::Chorale:
-            block(at, BarTicks() - 30, 62);
-            break;
-        case EStyle::Waltz:
-            for (int b = 1; b < m_piece.metre; ++b) block(at + b * kBeat, kBeat - 60, 58);
-            break;
-        case EStyle::Drive:
-            for (int e = 0; e < 2 * m_piece.metre; ++e) block(at + e * kEighth, kEighth - 40, e % 2 ? 50 : 60);
-            break;
-        case EStyle::March:
-            for (int b = 0; b < m_piece.metre; b += 1) block(at + b * kBeat, kBeat / 2, b % 2 ? 56 : 64);
-            break;
-        case EStyle::Fanfare:
-            block(at, kBeat - 40, 70);
-            block(at + kBeat, kEighth - 30, 60);
-            block(at + kBeat + kEighth, kEighth - 30, 60);
-            for (int b = 2; b < m_piece.metre; ++b) block(at + b * kBeat, kBeat - 40, 66);
-            break;
-        case EStyle::Pop: {
-            // 3 + 3 + 2 eighths (or 3 + 3 in three).
-            block(at, 3 * kEighth - 40, 62);
-            block(at + 3 * kEighth, 3 * kEighth - 40, 56);
-            if (m_piece.metre == 4) block(at + 6 * kEighth, 2 * kEighth - 40, 54);
-            break;
-        }
-        default: {
-            // A broken chord in eighths.
-            static const std::array<int, 8> kOrder = {0, 1, 2, 1, 0, 2, 1, 2};
-            for (int e = 0; e < 2 * m_piece.metre; ++e) {
-                const int key = keys[static_cast<size_t>(kOrder[static_cast<size_t>(e)]) % keys.size()] +
-                                (e == 2 ? 12 : 0);
-                // Each tone rings a little into the next, but not past the bar.
-                const bool lastInBar = e == 2 * m_piece.metre - 1;
-                m_writer.Note(m_accompanimentTrack, ch, at + e * kEighth,
-                              lastInBar ? kEighth - 20 : kEighth + kEighth / 2, key, e == 0 ? 60 : 50);
+            case EStyle::Chorale:
+                block(at, BarTicks() - 30, 62);
+                break;
+            case EStyle::Waltz:
+                for (int b = 1; b < m_piece.metre; ++b) block(at + b * kBeat, kBeat - 60, 58);
+                break;
+            case EStyle::Drive:
+                for (int e = 0; e < 2 * m_piece.metre; ++e)
+                    block(at + e * kEighth, kEighth - 40, e % 2 ? 50 : 60);
+                break;
+            case EStyle::March:
+                for (int b = 0; b < m_piece.metre; b += 1)
+                    block(at + b * kBeat, kBeat / 2, b % 2 ? 56 : 64);
+                break;
+            case EStyle::Fanfare:
+                block(at, kBeat - 40, 70);
+                block(at + kBeat, kEighth - 30, 60);
+                block(at + kBeat + kEighth, kEighth - 30, 60);
+                for (int b = 2; b < m_piece.metre; ++b) block(at + b * kBeat, kBeat - 40, 66);
+                break;
+            case EStyle::Pop: {
+                // 3 + 3 + 2 eighths (or 3 + 3 in three).
+                block(at, 3 * kEighth - 40, 62);
+                block(at + 3 * kEighth, 3 * kEighth - 40, 56);
+                if (m_piece.metre == 4) block(at + 6 * kEighth, 2 * kEighth - 40, 54);
+                break;
             }
-        }
+            default: {
+                // A broken chord in eighths.
+                static const std::array<int, 8> kOrder = {0, 1, 2, 1, 0, 2, 1, 2};
+                for (int e = 0; e < 2 * m_piece.metre; ++e) {
+                    const int key =
+                        keys[static_cast<size_t>(kOrder[static_cast<size_t>(e)]) % keys.size()] +
+                        (e == 2 ? 12 : 0);
+                    // Each tone rings a little into the next, but not past the bar.
+                    const bool lastInBar = e == 2 * m_piece.metre - 1;
+                    m_writer.Note(m_accompanimentTrack, ch, at + e * kEighth,
+                                  lastInBar ? kEighth - 20 : kEighth + kEighth / 2, key,
+                                  e == 0 ? 60 : 50);
+                }
+            }
         }
     }
 }
@@ -375,8 +402,10 @@ void CComposer::WriteDrums(uint32_t start, int bars, bool intro) {
         const bool steady = m_piece.style == EStyle::Drive || m_piece.style == EStyle::Pop;
         for (int e = 0; e < 8; ++e) {
             const uint32_t tick = at + e * kEighth;
-            if (steady) hit(tick, e == 7 ? kOpenHat : kClosedHat, e % 2 ? 55 : 70);
-            else if (e % 2 == 0) hit(tick, kRide, 58);
+            if (steady)
+                hit(tick, e == 7 ? kOpenHat : kClosedHat, e % 2 ? 55 : 70);
+            else if (e % 2 == 0)
+                hit(tick, kRide, 58);
         }
         hit(at, kKick, 100);
         hit(at + 2 * kBeat, kKick, 90);
@@ -390,21 +419,26 @@ std::vector<uint8_t> CComposer::Compose() {
     const bool minor = m_piece.minor;
     const auto& aChoices = minor ? kMinorA : kMajorA;
     const auto& bChoices = minor ? kMinorB : kMajorB;
-    const Progression a = aChoices[static_cast<size_t>(m_random.Below(static_cast<int>(aChoices.size())))];
-    const Progression b1 = bChoices[static_cast<size_t>(m_random.Below(static_cast<int>(bChoices.size())))];
-    const Progression b2 = bChoices[static_cast<size_t>(m_random.Below(static_cast<int>(bChoices.size())))];
+    const Progression a =
+        aChoices[static_cast<size_t>(m_random.Below(static_cast<int>(aChoices.size())))];
+    const Progression b1 =
+        bChoices[static_cast<size_t>(m_random.Below(static_cast<int>(bChoices.size())))];
+    const Progression b2 =
+        bChoices[static_cast<size_t>(m_random.Below(static_cast<int>(bChoices.size())))];
 
     m_writer.Tempo(0, m_piece.tempo);
     m_writer.TimeSignature(0, m_piece.metre, 4);
     static const std::array<int, 12> kSharps = {0, -5, 2, -3, 4, -1, 6, 1, -4, 3, -2, 5};
-    m_writer.KeySignature(0, kSharps[static_cast<size_t>((m_piece.tonic + (minor ? 3 : 0)) % 12)], minor);
+    m_writer.KeySignature(0, kSharps[static_cast<size_t>((m_piece.tonic + (minor ? 3 : 0)) % 12)],
+                          minor);
     m_melodyTrack = m_writer.AddTrack("Melody");
     m_accompanimentTrack = m_writer.AddTrack("Accompaniment");
     m_bassTrack = m_writer.AddTrack("Bass");
     if (m_piece.drums) m_drumTrack = m_writer.AddTrack("Drums");
-    const std::array<std::pair<int, int>, 3> parts = {{{m_melodyTrack, CMusicComposer::kMelodyChannel},
-                                                       {m_accompanimentTrack, CMusicComposer::kAccompanimentChannel},
-                                                       {m_bassTrack, CMusicComposer::kBassChannel}}};
+    const std::array<std::pair<int, int>, 3> parts = {
+        {{m_melodyTrack, CMusicComposer::kMelodyChannel},
+         {m_accompanimentTrack, CMusicComposer::kAccompanimentChannel},
+         {m_bassTrack, CMusicComposer::kBassChannel}}};
     const std::array<int, 3> programs = {m_piece.melody, m_piece.accompaniment, m_piece.bass};
     const std::array<int, 3> volumes = {110, 80, 96};
     const std::array<int, 3> pans = {64, 44, 76};
@@ -431,7 +465,7 @@ std::vector<uint8_t> CComposer::Compose() {
         const bool last = s == sections - 1;
         if (s % 2 == 0) {
             section.chords = a;
-            section.melody = s == 0 ? themeA : Vary(themeA, a);
+            section.melody = s == 0 ? themeA : Vary(themeA);
             if (last) {
                 // The close moves to the dominant, which leads back to the start.
                 section.chords[7] = 4;

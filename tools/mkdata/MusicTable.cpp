@@ -13,9 +13,12 @@ int PitchClass(std::string_view name) {
     if (name.empty() || name.size() > 2 || name[0] < 'A' || name[0] > 'G') return -1;
     int pc = kNatural[static_cast<size_t>(name[0] - 'A')];
     if (name.size() == 2) {
-        if (name[1] == '#') ++pc;
-        else if (name[1] == 'b') --pc;
-        else return -1;
+        if (name[1] == '#')
+            ++pc;
+        else if (name[1] == 'b')
+            --pc;
+        else
+            return -1;
     }
     return (pc + 12) % 12;
 }
@@ -71,7 +74,8 @@ std::vector<CMusicTable::SPiece> CMusicTable::Parse(const CSourceText& source) {
         if (drums != "drums" && drums != "-") source.Fail(line.number, "drums or -");
         p.drums = drums == "drums";
         if (!StyleNamed(CSourceText::NextWord(rest), p.style))
-            source.Fail(line.number, "a style: ballad, waltz, march, drive, chorale, fanfare or pop");
+            source.Fail(line.number,
+                        "a style: ballad, waltz, march, drive, chorale, fanfare or pop");
         p.seed = static_cast<unsigned>(source.TakeInt(rest, line.number, "seed", 1, 999999));
         source.ExpectEnd(rest, line.number);
         pieces.push_back(std::move(p));

@@ -18,9 +18,9 @@ public:
 
     struct SPiece {
         std::string file;
-        int tempo = 100;    // quarter notes a minute
-        int metre = 4;      // beats a bar: 3 or 4
-        int tonic = 0;      // pitch class, 0 = C
+        int tempo = 100;  // quarter notes a minute
+        int metre = 4;    // beats a bar: 3 or 4
+        int tonic = 0;    // pitch class, 0 = C
         bool minor = false;
         // General MIDI programs, 0-based (the table gives them 1..128).
         int melody = 0;

@@ -22,7 +22,8 @@ bool CSoundDeviceCheck::Run(const std::vector<std::string>& paths, std::string& 
     const std::string program = (OwnFolder() / kProgram).string();
     std::error_code error;
     if (!std::filesystem::is_regular_file(program, error)) {
-        problem = std::string(kProgram) + " is missing beside mkdata: music and sounds were not opened in the "
+        problem = std::string(kProgram) +
+                  " is missing beside mkdata: music and sounds were not opened in the "
                   "sound devices";
         return false;
     }

@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string problem = Open(argv[i]);
         if (problem.empty()) {
-            std::printf("%s: opens in the %s device\n", argv[i], EndsWith(argv[i], ".MID") ? "music" : "effect");
+            std::printf("%s: opens in the %s device\n", argv[i],
+                        EndsWith(argv[i], ".MID") ? "music" : "effect");
         } else {
             std::fprintf(stderr, "%s: %s\n", argv[i], problem.c_str());
             result = 1;
