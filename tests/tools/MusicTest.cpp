@@ -245,6 +245,10 @@ TEST(Music, NoTwoPiecesAreAlike) {
     }
 }
 
+TEST(Music, TheSameLineComposesTheSameBytes) {
+    for (const SComposed& c : Pieces()) EXPECT_EQ(CMusicComposer::Compose(c.piece), c.bytes) << c.piece.file;
+}
+
 TEST(MusicTable, LinesThatBreakTheFormatAreNamed) {
     struct SCase {
         const char* line;
