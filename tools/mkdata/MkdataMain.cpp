@@ -1,12 +1,13 @@
 // mkdata: writes the game's data files into the program folder (or the
 // folder given with --out) from the sources in data/ (or the folder given
 // with --data): the palette, the picture files of the picture catalogue, the
-// map data file and the character data file. With --sheet FILE it also
-// writes a contact sheet of the land, structure and face pictures for
-// review, with --resource-sheet FILE one of the resource pictures. "mkdata
-// --check FILE..." loads data files through the game's own readers and
-// describes them; "mkdata --check FOLDER" checks every file the programs
-// load from that folder ("mkdata --check" alone: the program folder).
+// map data file, the character data file, the music, the sound effects and
+// the help pages. With --sheet FILE it also writes a contact sheet of the
+// land, structure and face pictures for review, with --resource-sheet FILE
+// one of the resource pictures. "mkdata --check FILE..." loads data files
+// through the game's own readers and describes them; "mkdata --check FOLDER"
+// checks every file the programs load from that folder ("mkdata --check"
+// alone: the program folder).
 
 #include <cstdio>
 #include <cstring>
@@ -14,12 +15,14 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <strings.h>
 
 #include "model/MapDoc.h"
 #include "platform/core/ProgramFolder.h"
 #include "tools/mkdata/ArtReview.h"
+#include "tools/mkdata/DataFileTable.h"
 #include "tools/mkdata/FolderCheck.h"
 #include "tools/mkdata/GamePalette.h"
 #include "tools/mkdata/MapBuilder.h"
@@ -126,6 +129,11 @@ int main(int argc, char** argv) {
                                      out + CPersonDataFile::kFileName, needs, palette);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "mkdata: %s\n", e.what());
+        return 1;
+    }
+
+    if (!CDataFileTable::WriteMusicSoundsAndHelp(out, data, palette, error)) {
+        std::fprintf(stderr, "mkdata: %s\n", error.c_str());
         return 1;
     }
 

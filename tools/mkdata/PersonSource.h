@@ -75,6 +75,7 @@ public:
                               const SNeeds& needs, const CGamePalette& palette);
 
     const std::vector<SPerson>& GetPersons() const { return m_persons; }
+    const std::string& GetAuthorName() const { return m_authorName; }
     int CountDirectorTable() const;
     int CountGovernors() const;
     // Persons of the first table who can be hired in the first year.
