@@ -117,6 +117,7 @@ void CMapPainter::PaintCell(SCanvas& canvas, int vx, int vy, int passes) {
         SCanvas measure{nullptr, nullptr, &bounds, canvas.clip};
         PaintCell(measure, vx, vy, passes);
         if (!Meets(bounds, canvas.clip)) return;
+        if (m_style.painted) m_style.painted(vx, vy, bounds);
     }
     if (passes & passGround) {
         if (m_style.mapMode == 2) {

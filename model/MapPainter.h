@@ -42,6 +42,9 @@ public:
         std::function<int(int company)> companyColour;
         // The company pens; without them no outline is drawn.
         CCompanyPens* pens = nullptr;
+        // Told the whole box of every pass of a cell that PaintRect paints
+        // (also where the rectangle clips it).
+        std::function<void(int vx, int vy, const RECT& box)> painted;
     };
 
     CMapPainter(const CMapGeometry& geometry, const CMapDrawOrder& order, SStyle style);

@@ -82,6 +82,7 @@ void CMainFrame::RebuildMap() {
     CMapDrawWnd& map = m_view->GetMapDrawWnd();
     map.RebuildMap();
     if (map.IsWindow()) {
+        map.ForgetPicture();
         map.Invalidate(TRUE);
         map.UpdateWindow();
     }

@@ -123,8 +123,9 @@ int CMapDrawWnd::SetCursorSize(int cx, int cy) {
 
 void CMapDrawWnd::RebuildMap() {
     Record("RebuildMap");
+    // The kept picture stays: callers redraw the changed cells or
+    // invalidate the window.
     if (!GetMapDoc() || !m_order.Rebuild(GetGeometry())) m_order.Clear();
-    m_layerValid = false;
 }
 
 void CMapDrawWnd::HideBalloon() { Record("HideBalloon"); }
@@ -181,6 +182,9 @@ std::unique_ptr<CMapPainter> CMapDrawWnd::MakePainter(const CMapGeometry& geomet
     style.highlight = [this](int mx, int my) { return IsHighlighted(mx, my); };
     style.companyColour = [this](int company) { return CompanyColour(company); };
     style.pens = m_view ? m_view->GetCompanyPens() : nullptr;
+    // Painting is the window's own; the painter is const only to callers.
+    auto* self = const_cast<CMapDrawWnd*>(this);
+    style.painted = [self](int vx, int vy, const RECT& box) { self->NotePainted(vx, vy, box); };
     return std::make_unique<CMapPainter>(geometry, m_order, std::move(style));
 }
 
@@ -229,6 +233,26 @@ void CMapDrawWnd::RepaintLayer(const CRect& rect) {
     layer.SelectObject(oldLayer);
 }
 
+void CMapDrawWnd::NotePainted(int vx, int vy, const RECT& box) {
+    if (vx < 0 || vy < 0 || vx >= m_boxColumns) return;
+    const size_t i = static_cast<size_t>(vy) * static_cast<size_t>(m_boxColumns) +
+                     static_cast<size_t>(vx);
+    if (i >= m_paintedBoxes.size()) return;
+    CRect moved(box);
+    moved.OffsetRect(m_scrollX, m_scrollY);
+    m_paintedBoxes[i].UnionRect(m_paintedBoxes[i], moved);
+}
+
+CRect CMapDrawWnd::PaintedBox(int vx, int vy) const {
+    if (vx < 0 || vy < 0 || vx >= m_boxColumns) return CRect(0, 0, 0, 0);
+    const size_t i = static_cast<size_t>(vy) * static_cast<size_t>(m_boxColumns) +
+                     static_cast<size_t>(vx);
+    if (i >= m_paintedBoxes.size()) return CRect(0, 0, 0, 0);
+    CRect box = m_paintedBoxes[i];
+    if (!box.IsRectEmpty()) box.OffsetRect(-m_scrollX, -m_scrollY);
+    return box;
+}
+
 void CMapDrawWnd::ScrollLayer(int dx, int dy) {
     // Move both pictures through the spare pair, then paint what came
     // into view.
@@ -262,6 +286,11 @@ void CMapDrawWnd::UpdateLayer() {
     const int64_t dy = int64_t{m_paintedScrollY} - m_scrollY;
     if (!m_layerValid || !(state == m_painted) || std::abs(dx) >= m_layerWidth ||
         std::abs(dy) >= m_layerHeight) {
+        const CMapGeometry geometry = GetGeometry();
+        m_boxColumns = std::max(geometry.GetViewColumns(), 0);
+        m_paintedBoxes.assign(static_cast<size_t>(m_boxColumns) *
+                                  static_cast<size_t>(std::max(geometry.GetViewRows(), 0)),
+                              CRect(0, 0, 0, 0));
         RepaintLayer(CRect(0, 0, m_layerWidth, m_layerHeight));
     } else if (dx != 0 || dy != 0) {
         ScrollLayer(static_cast<int>(dx), static_cast<int>(dy));
@@ -337,11 +366,15 @@ void CMapDrawWnd::DrawCell(int mx, int my, int wide) {
     // What the block's cells draw now counts too: the tables may not know a
     // picture a peer's update brought.
     auto painter = MakePainter(geometry);
-    for (int i = 0; i < h; ++i)
-        for (int j = 0; j < w; ++j) {
-            const CRect cell = painter->GetCellBounds(far.x - j, far.y - i);
+    auto add = [&](int vx, int vy) {
+        for (const CRect& cell : {painter->GetCellBounds(vx, vy), PaintedBox(vx, vy)})
             if (!cell.IsRectEmpty()) rect.UnionRect(rect, cell);
-        }
+    };
+    for (int i = 0; i < h; ++i)
+        for (int j = 0; j < w; ++j) add(far.x - j, far.y - i);
+    add(view.x, view.y);
+    const CCellPoint own = geometry.MapToView(mx, my);
+    add(own.x, own.y);
     if (!rect.IntersectRect(rect, CRect(0, 0, m_layerWidth, m_layerHeight))) return;
     RepaintLayer(rect);
     CClientDC dc(this);

@@ -156,6 +156,11 @@ private:
     void Compose(CDC& dc, const CRect& rect);
     void Scroll(int bar, UINT code, UINT pos);
     void PlaceChild(CWnd& child, int cw, int ch);
+    // Keeps the box a cell's pictures took, in picture coordinates (before
+    // scrolling), so that DrawCell also clears what a changed cell drew
+    // before.
+    void NotePainted(int vx, int vy, const RECT& box);
+    CRect PaintedBox(int vx, int vy) const;
 
     CVDoc* m_doc = nullptr;
     IViewHost* m_view = nullptr;
@@ -194,6 +199,8 @@ private:
     SPaintState m_painted;
     int m_paintedScrollX = 0;
     int m_paintedScrollY = 0;
+    int m_boxColumns = 0;
+    std::vector<CRect> m_paintedBoxes;
 
     std::vector<SCall> m_calls;
 };

@@ -61,19 +61,6 @@ protected:
         ASSERT_TRUE(map.SaveToPng(png.string()));
         EXPECT_GT(std::filesystem::file_size(png), 10000u);
     }
-
-    void ScrollToMiddle() {
-        for (int bar : {SB_HORZ, SB_VERT}) {
-            SCROLLINFO info{};
-            info.cbSize = sizeof info;
-            if (!map.GetScrollInfo(bar, &info, SIF_ALL)) continue;
-            const int middle = (info.nMax - static_cast<int>(info.nPage) + 1) / 2;
-            const UINT message = bar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL;
-            map.SendMessage(message, MAKEWPARAM(SB_THUMBPOSITION, middle), 0);
-            map.SendMessage(message, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
-        }
-        map.UpdateWindow();
-    }
 };
 
 TEST_F(MapGalleryTest, AuthoredMapInEveryDirectionAndZoom) {

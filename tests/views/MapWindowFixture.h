@@ -102,6 +102,20 @@ protected:
         map.UpdateWindow();
     }
 
+    // Scrolls both bars to the middle of their range.
+    void ScrollToMiddle() {
+        for (int bar : {SB_HORZ, SB_VERT}) {
+            SCROLLINFO info{};
+            info.cbSize = sizeof info;
+            if (!map.GetScrollInfo(bar, &info, SIF_ALL)) continue;
+            const int middle = (info.nMax - static_cast<int>(info.nPage) + 1) / 2;
+            const UINT message = bar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL;
+            map.SendMessage(message, MAKEWPARAM(SB_THUMBPOSITION, middle), 0);
+            map.SendMessage(message, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+        }
+        map.UpdateWindow();
+    }
+
     // What the window's client area shows now.
     std::string CaptureWindow(const std::string& name) {
         map.UpdateWindow();
