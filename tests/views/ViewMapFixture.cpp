@@ -1,5 +1,6 @@
 #include "ViewMapFixture.h"
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <iterator>
@@ -18,10 +19,22 @@ namespace {
 
 constexpr int kSlotDirection[4] = {3, 0, 2, 1};
 
-// A 24-bit bottom-up picture from a colour function (0x00BBGGRR).
+// An 8-bit bottom-up picture from a colour function (0x00BBGGRR), its
+// colour table made of the colours the function gives.
 CBM MakePicture(int width, int height, const std::function<COLORREF(int, int)>& colour) {
-    const size_t stride = (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
-    std::vector<uint8_t> image(40 + stride * static_cast<size_t>(height));
+    std::vector<COLORREF> table;
+    std::vector<uint8_t> indexes(static_cast<size_t>(width) * static_cast<size_t>(height));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = colour(x, y);
+            auto at = std::find(table.begin(), table.end(), c);
+            if (at == table.end()) at = table.insert(table.end(), c);
+            indexes[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] =
+                static_cast<uint8_t>(at - table.begin());
+        }
+    const size_t stride = (static_cast<size_t>(width) + 3) / 4 * 4;
+    const size_t head = 40 + 4 * table.size();
+    std::vector<uint8_t> image(head + stride * static_cast<size_t>(height));
     auto put32 = [&](size_t at, uint32_t v) {
         for (int i = 0; i < 4; ++i) image[at + i] = static_cast<uint8_t>(v >> (8 * i));
     };
@@ -29,16 +42,18 @@ CBM MakePicture(int width, int height, const std::function<COLORREF(int, int)>& 
     put32(4, static_cast<uint32_t>(width));
     put32(8, static_cast<uint32_t>(height));
     image[12] = 1;
-    image[14] = 24;
+    image[14] = 8;
     put32(20, static_cast<uint32_t>(stride * height));
+    put32(32, static_cast<uint32_t>(table.size()));
+    for (size_t i = 0; i < table.size(); ++i) {
+        image[40 + 4 * i] = static_cast<uint8_t>(table[i] >> 16);
+        image[40 + 4 * i + 1] = static_cast<uint8_t>(table[i] >> 8);
+        image[40 + 4 * i + 2] = static_cast<uint8_t>(table[i]);
+    }
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const COLORREF c = colour(x, y);
-            uint8_t* p = &image[40 + stride * static_cast<size_t>(height - 1 - y) + 3 * x];
-            p[0] = static_cast<uint8_t>(c >> 16);
-            p[1] = static_cast<uint8_t>(c >> 8);
-            p[2] = static_cast<uint8_t>(c);
-        }
+        for (int x = 0; x < width; ++x)
+            image[head + stride * static_cast<size_t>(height - 1 - y) + static_cast<size_t>(x)] =
+                indexes[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
     CMemBlock block;
     block.Alloc(image.size());
     std::memcpy(block.Lock(), image.data(), image.size());
@@ -49,12 +64,12 @@ struct SPoint {
     double x, y;
 };
 
-// Inside the convex quadrilateral b, l, t, r (clockwise on screen).
+// Inside the convex quadrilateral of the lower, left, top and right corners.
 bool InQuad(const SPoint q[4], double x, double y) {
     for (int i = 0; i < 4; ++i) {
         const SPoint& a = q[i];
         const SPoint& b = q[(i + 1) % 4];
-        if ((b.x - a.x) * (y - a.y) - (b.y - a.y) * (x - a.x) > 1e-9) return false;
+        if ((b.x - a.x) * (y - a.y) - (b.y - a.y) * (x - a.x) < -1e-9) return false;
     }
     return true;
 }
