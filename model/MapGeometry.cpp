@@ -16,6 +16,15 @@ constexpr int kSlotOfDirection[CMapGeometry::kDirections] = {1, 3, 2, 0};
 
 int64_t Max64(int64_t a, int64_t b) { return a > b ? a : b; }
 
+// A product of two file values, held far enough inside 64 bits that a few
+// of them still add up without overflow.
+int64_t Product(int64_t a, int64_t b) {
+    constexpr int64_t kLimit = int64_t{1} << 60;
+    int64_t p = 0;
+    if (__builtin_mul_overflow(a, b, &p)) return (a < 0) != (b < 0) ? -kLimit : kLimit;
+    return std::clamp(p, -kLimit, kLimit);
+}
+
 }  // namespace
 
 CMapGeometry::CMapGeometry(const CMapDoc& map, int area, int direction, double zoom)
@@ -79,8 +88,8 @@ int64_t CMapGeometry::ReferenceX(int vx, int vy) const {
 int64_t CMapGeometry::ReferenceY(int vx, int vy, int level) const {
     return (int64_t{vx} + 1) * Metric(CMapDoc::metricColumnStepY) +
            (int64_t{vy} + 1) * Metric(CMapDoc::metricRowStepY) +
-           (2 * int64_t{Metric(CMapDoc::metricMaxLevel)} - level) *
-               Metric(CMapDoc::metricLevelRise);
+           Product(2 * int64_t{Metric(CMapDoc::metricMaxLevel)} - level,
+                   Metric(CMapDoc::metricLevelRise));
 }
 
 int CMapGeometry::GetCellScreenX(int vx, int vy) const {
@@ -182,7 +191,7 @@ SCellExtents CMapGeometry::GetCellExtents(int vx, int vy, int wide) const {
                 const CCellPoint c = ViewToMap(vx - j, vy - i);
                 if (!IsViewCell(vx - j, vy - i)) continue;
                 RaiseByPicture(e, m_map.GetLandTypeEntry(m_area->GetLandType(c.x, c.y)),
-                               dxCol * j - dxRow * i, dyCol * j + dyRow * i, dyLevel * hh);
+                               dxCol * j - dxRow * i, dyCol * j + dyRow * i, Product(dyLevel, hh));
             }
         RaiseByPicture(e, s, 0, 0, 0);
         RaiseByPicture(e, built, 0, 0, 0);
@@ -195,7 +204,7 @@ SCellExtents CMapGeometry::GetCellExtents(int vx, int vy, int wide) const {
     int64_t left = dxCol * w + table(CMapDoc::extentLeft, 0, 0);
     int64_t above = dyCol * w + dyRow * h + table(CMapDoc::extentAbove, 0, 0);
     int64_t right = dxRow * h + table(CMapDoc::extentRight, 0, 0);
-    int64_t below = dyLevel * hh + table(CMapDoc::extentBelow, 0, 0);
+    int64_t below = Product(dyLevel, hh) + table(CMapDoc::extentBelow, 0, 0);
     auto raise = [&] {
         left = Max64(left, table(CMapDoc::extentLeft, h, w));
         above = Max64(above, table(CMapDoc::extentAbove, h, w));
@@ -228,8 +237,8 @@ bool CMapGeometry::BoxOverlaps(CCellPoint tested, CCellPoint reference,
                        ddy * Metric(CMapDoc::metricRowStepX);
     const int64_t dy = ddx * Metric(CMapDoc::metricColumnStepY) +
                        ddy * Metric(CMapDoc::metricRowStepY) -
-                       int64_t{Metric(CMapDoc::metricLevelRise)} *
-                           (int64_t{HeightAt(mt.x, mt.y)} - HeightAt(mr.x, mr.y));
+                       Product(Metric(CMapDoc::metricLevelRise),
+                               int64_t{HeightAt(mt.x, mt.y)} - HeightAt(mr.x, mr.y));
     return dx + c.right >= -int64_t{box.left} && dx - c.left <= box.right &&
            dy - c.above <= box.below && dy + c.below >= -int64_t{box.above};
 }
@@ -264,8 +273,8 @@ void CMapGeometry::GetTotalSize(int& width, int& height) const {
     const int64_t dyRow = Metric(CMapDoc::metricRowStepY);
     const int64_t tw = (c - 1) * dxCol + std::llabs(dxCol + dxRow) + (r - 1) * dxRow;
     const int64_t th = (r - 1) * dyRow + std::llabs(dyCol + dyRow) + (c - 1) * dyCol +
-                       2 * int64_t{Metric(CMapDoc::metricMaxLevel)} *
-                           Metric(CMapDoc::metricLevelRise);
+                       Product(2 * int64_t{Metric(CMapDoc::metricMaxLevel)},
+                               Metric(CMapDoc::metricLevelRise));
     width = Scale(tw, m_zoom);
     height = Scale(th, m_zoom);
 }

@@ -20,6 +20,12 @@ constexpr DWORD kMaskOut = 0x00220326;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
+// Boxes are kept well inside int so that their sizes and unions never
+// overflow, whatever heights and sizes damaged data names.
+constexpr int64_t kCoordinateLimit = int64_t{1} << 29;
+
+int Coordinate(int64_t v) { return static_cast<int>(std::clamp(v, -kCoordinateLimit, kCoordinateLimit)); }
+
 bool Meets(const CRect& a, const CRect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
@@ -237,9 +243,10 @@ bool CMapPainter::PictureBox(const CBD* type, int slot, int x, int y, CRect& box
     const int w = exact ? size.x : CMapGeometry::Scale(size.x, z);
     const int h = exact ? size.y : CMapGeometry::Scale(size.y, z);
     if (w <= 0 || h <= 0 || size.x <= 0 || size.y <= 0) return false;
-    const int left = ClampToInt(int64_t{x} - TruncToInt(hot.x * z));
-    const int top = ClampToInt(int64_t{y} - TruncToInt(hot.y * z));
-    box.SetRect(left, top, ClampToInt(int64_t{left} + w), ClampToInt(int64_t{top} + h));
+    const int64_t left = int64_t{x} - TruncToInt(hot.x * z);
+    const int64_t top = int64_t{y} - TruncToInt(hot.y * z);
+    box.SetRect(Coordinate(left), Coordinate(top), Coordinate(left + w), Coordinate(top + h));
+    if (box.IsRectEmpty()) return false;
     return true;
 }
 
@@ -298,10 +305,10 @@ void CMapPainter::FaceCorners(int x, int y, POINT p[4]) const {
     const int64_t dyRow = scaled(CMapDoc::metricRowStepY);
     const int64_t face = scaled(CMapDoc::metricFaceOffset);
     const int64_t x0 = x, y0 = int64_t{y} - face;
-    p[0] = {ClampToInt(x0), ClampToInt(y0)};
-    p[1] = {ClampToInt(x0 - dxCol), ClampToInt(y0 - dyCol)};
-    p[2] = {ClampToInt(x0 - dxCol + dxRow), ClampToInt(y0 - dyCol - dyRow)};
-    p[3] = {ClampToInt(x0 + dxRow), ClampToInt(y0 - dyRow)};
+    p[0] = {Coordinate(x0), Coordinate(y0)};
+    p[1] = {Coordinate(x0 - dxCol), Coordinate(y0 - dyCol)};
+    p[2] = {Coordinate(x0 - dxCol + dxRow), Coordinate(y0 - dyCol - dyRow)};
+    p[3] = {Coordinate(x0 + dxRow), Coordinate(y0 - dyRow)};
 }
 
 void CMapPainter::Outline(SCanvas& canvas, int x, int y, int vx, int vy) {
