@@ -10,17 +10,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "MapFileInput.h"
 #include "fakes/FakeServices.h"
 #include "model/CompanyPens.h"
 #include "model/MapData.h"
 #include "model/MapDoc.h"
 #include "model/MapDrawOrder.h"
-#include "model/MapFileWriter.h"
 #include "model/MapGeometry.h"
 #include "model/MapPainter.h"
-#include "model/MercavoError.h"
-#include "platform/core/Archive.h"
-#include "platform/core/ArchiveException.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/DC.h"
 
@@ -42,14 +39,6 @@ struct SServices {
 constexpr int kPictureWidth = 96;
 constexpr int kPictureHeight = 64;
 constexpr size_t kUpdateBytes = 8;
-
-void FixChecksum(std::vector<uint8_t>& bytes) {
-    std::vector<uint8_t> contents(bytes.begin(), bytes.end() - 4);
-    uint32_t checksum = static_cast<uint32_t>(CMapFileWriter::ComputeChecksum(contents));
-    for (int k = 0; k < 4; ++k)
-        bytes[bytes.size() - 4 + static_cast<size_t>(k)] =
-            static_cast<uint8_t>(checksum >> (8 * k));
-}
 
 // Each 8-byte group of the input's tail: a layer, a cell and a value.
 void OverwriteLayers(CMapData& area, const uint8_t* data, size_t size) {
@@ -107,21 +96,8 @@ void View(const CMapDoc& map, CCompanyPens& pens, int direction, double zoom) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static SServices services;
-    if (size < 1) return 0;
-    std::vector<uint8_t> bytes(data + 1, data + size);
     CMapDoc map;
-    map.SetMapFileMode(data[0] & 1);
-    try {
-        if ((data[0] & 3) == 3 && bytes.size() >= 4) FixChecksum(bytes);
-        CMemoryStream stream(bytes);
-        CArchive ar(stream, CArchive::load);
-        map.Serialize(ar);
-    } catch (const CArchiveException&) {
-        return 0;
-    } catch (eMERCAVO_ERROR) {
-        return 0;
-    }
-    map.SetMapFileMode(0);
+    if (!LoadMapInput(data, size, map)) return 0;
     if (map.GetAreaCount() == 0) return 0;
     OverwriteLayers(map.GetArea(0), data, size);
     for (int d = 0; d < CMapGeometry::kDirections; ++d)
