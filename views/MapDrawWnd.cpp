@@ -280,6 +280,15 @@ void CMapDrawWnd::ScrollLayer(int dx, int dy) {
 }
 
 void CMapDrawWnd::UpdateLayer() {
+    // The pictures follow the client area as it is now, whatever resizes
+    // came in between (showing or hiding a scroll bar resizes it too).
+    CRect client(0, 0, m_clientWidth, m_clientHeight);
+    if (IsWindow()) GetClientRect(&client);
+    m_clientWidth = client.Width();
+    m_clientHeight = client.Height();
+    if (!m_background || m_background->GetSize() != CSize(std::max(m_clientWidth, 1),
+                                                           std::max(m_clientHeight, 1)))
+        BuildBackground();
     if (!SizeLayer(m_clientWidth, m_clientHeight)) return;
     const SPaintState state = CurrentState();
     const int64_t dx = int64_t{m_paintedScrollX} - m_scrollX;

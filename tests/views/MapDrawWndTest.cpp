@@ -163,3 +163,23 @@ TEST_F(MapDrawWndTest, DrawCellOutsideTheGridDrawsNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MapDrawWndTest, BackgroundFillsTheClientAreaAfterEveryResize) {
+    NewAuthoredGame(1, 4);
+    OpenWindow(300, 200, -1);
+    for (auto [w, h] : {std::pair{500, 400}, std::pair{200, 150}, std::pair{640, 480}}) {
+        SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
+        map.SetWindowPos(nullptr, 0, 0, w, h, SWP_NOZORDER | SWP_NOMOVE);
+        map.UpdateWindow();
+        CRect client;
+        map.GetClientRect(&client);
+        CClientDC dc(&map);
+        // The gradient runs from the top colour to the bottom one.
+        EXPECT_EQ(dc.GetPixel(client.right - 1, 0) & 0xFFFFFF, RGB(255, 255, 255));
+        EXPECT_EQ(dc.GetPixel(client.right - 1, client.bottom - 1) & 0xFFFFFF, RGB(63, 63, 63));
+    }
+}
+
+}  // namespace
