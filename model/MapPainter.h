@@ -25,6 +25,7 @@ class CBD;
 class CCompanyPens;
 class CMapDrawOrder;
 class CMapGeometry;
+class CMapPictureCache;
 
 class CMapPainter {
 public:
@@ -42,6 +43,9 @@ public:
         std::function<int(int company)> companyColour;
         // The company pens; without them no outline is drawn.
         CCompanyPens* pens = nullptr;
+        // Stretched pictures kept between paints; without it every picture
+        // is stretched as it is drawn (the same pixels).
+        CMapPictureCache* pictures = nullptr;
         // Told the whole box of every pass of a cell that PaintRect paints
         // (also where the rectangle clips it).
         std::function<void(int vx, int vy, const RECT& box)> painted;

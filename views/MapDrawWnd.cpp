@@ -74,6 +74,8 @@ int CMapDrawWnd::ResetCellTables() {
     } catch (const std::bad_alloc&) {
         return 0;
     }
+    // A map was loaded: its strips are new.
+    m_pictures.Clear();
     m_layerValid = false;
     if (IsWindow()) Invalidate(TRUE);
     return 1;
@@ -185,6 +187,7 @@ std::unique_ptr<CMapPainter> CMapDrawWnd::MakePainter(const CMapGeometry& geomet
     // Painting is the window's own; the painter is const only to callers.
     auto* self = const_cast<CMapDrawWnd*>(this);
     style.painted = [self](int vx, int vy, const RECT& box) { self->NotePainted(vx, vy, box); };
+    style.pictures = &self->m_pictures;
     return std::make_unique<CMapPainter>(geometry, m_order, std::move(style));
 }
 
@@ -295,6 +298,7 @@ void CMapDrawWnd::UpdateLayer() {
     const int64_t dy = int64_t{m_paintedScrollY} - m_scrollY;
     if (!m_layerValid || !(state == m_painted) || std::abs(dx) >= m_layerWidth ||
         std::abs(dy) >= m_layerHeight) {
+        if (state.zoom != m_painted.zoom) m_pictures.Clear();
         const CMapGeometry geometry = GetGeometry();
         m_boxColumns = std::max(geometry.GetViewColumns(), 0);
         m_paintedBoxes.assign(static_cast<size_t>(m_boxColumns) *

@@ -19,6 +19,7 @@
 #include "model/CellPoint.h"
 #include "model/MapDrawOrder.h"
 #include "model/MapGeometry.h"
+#include "model/MapPictureCache.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/Wnd.h"
@@ -181,6 +182,7 @@ private:
     int m_topographyOnly = 0;
     std::vector<int> m_changed;
     CMapDrawOrder m_order;
+    CMapPictureCache m_pictures;
     CMapDirectWnd m_direct;
     CMapNameWnd m_name;
     CBalonWnd m_balloon;

@@ -18,6 +18,7 @@
 #include "model/MapDrawOrder.h"
 #include "model/MapGeometry.h"
 #include "model/MapPainter.h"
+#include "model/MapPictureCache.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/DC.h"
 
@@ -246,6 +247,26 @@ TEST_F(MapPainterTest, ZoomOneCopiesUnscaledAndAnyOtherZoomStretches) {
     Paint(exact, Style(), 1.0);
     Paint(stretched, Style(), 0.999);
     EXPECT_FALSE(exact.SameAs(stretched));
+}
+
+TEST_F(MapPainterTest, StretchedPicturesFromTheCacheAreTheSame) {
+    map->SetStructureAt(0, 4, 3, FindStructureOfCode(*map, 85) + 1);
+    Area().SetCellOwner(1, 1, 2);
+    CMapPictureCache cache;
+    for (double zoom : {0.5, 0.75, 1.25, 2.0}) {
+        SCOPED_TRACE(zoom);
+        CMapPainter::SStyle style = Style();
+        style.highlight = [](int mx, int my) { return mx == 4 && my == 3; };
+        Canvas stretched;
+        Paint(stretched, style, zoom);
+        style.pictures = &cache;
+        // Twice: filling the cache, then drawing from it.
+        for (int pass = 0; pass < 2; ++pass) {
+            Canvas cached;
+            Paint(cached, style, zoom);
+            EXPECT_TRUE(cached.SameAs(stretched)) << "pass " << pass;
+        }
+    }
 }
 
 TEST_F(MapPainterTest, LayerWithCoverageEqualsPaintingOverTheBackground) {
