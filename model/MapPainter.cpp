@@ -274,32 +274,33 @@ void CMapPainter::DrawPicture(CDC& dc, CDC* coverage, const CBD* type, int x, in
     const int maskX = type->GetPictureOffset(1, picture);
     const int w = box.Width(), h = box.Height();
     const bool exact = m_geometry.GetZoom() == 1.0;
-    // At a zoom other than 1.0 the stretched picture and mask come from the
-    // cache when there is one.
-    CDC* image = nullptr;
-    CDC* mask = nullptr;
-    if (!exact && m_style.pictures) {
-        image = m_style.pictures->Get(strip->GetBitmap(), imageX, size.x, size.y, w, h);
-        mask = m_style.pictures->Get(strip->GetBitmap(), maskX, size.x, size.y, w, h);
+    if (m_style.pictures) {
+        // The picture masked and the mask, at the drawn size, from the cache.
+        const CBitmap& bits = strip->GetBitmap();
+        CDC* masked = m_style.pictures->GetMasked(bits, imageX, maskX, highlight, size.x, size.y, w, h);
+        CDC* mask = m_style.pictures->Get(bits, maskX, size.x, size.y, w, h);
+        if (masked && mask) {
+            dc.BitBlt(box.left, box.top, w, h, mask, 0, 0, kMaskOut);
+            dc.BitBlt(box.left, box.top, w, h, masked, 0, 0, SRCPAINT);
+            if (coverage) coverage->BitBlt(box.left, box.top, w, h, mask, 0, 0, SRCPAINT);
+            return;
+        }
     }
     // The strip is only read from.
     CBitmap* previous = m_pictureDC.SelectObject(const_cast<CBitmap*>(&strip->GetBitmap()));
-    auto copy = [&](CDC& target, int tx, int ty, CDC* cached, int sourceX, DWORD rop) {
-        if (cached) {
-            target.BitBlt(tx, ty, w, h, cached, 0, 0, rop);
-        } else if (exact) {
+    auto copy = [&](CDC& target, int tx, int ty, int sourceX, DWORD rop) {
+        if (exact) {
             target.BitBlt(tx, ty, w, h, &m_pictureDC, sourceX, 0, rop);
         } else {
             target.SetStretchBltMode(COLORONCOLOR);
             target.StretchBlt(tx, ty, w, h, &m_pictureDC, sourceX, 0, size.x, size.y, rop);
         }
     };
-    const bool cached = image && mask;
-    copy(m_workDC, 0, 0, cached ? image : nullptr, imageX, highlight ? NOTSRCCOPY : SRCCOPY);
-    copy(m_workDC, 0, 0, cached ? mask : nullptr, maskX, SRCAND);
-    copy(dc, box.left, box.top, cached ? mask : nullptr, maskX, kMaskOut);
+    copy(m_workDC, 0, 0, imageX, highlight ? NOTSRCCOPY : SRCCOPY);
+    copy(m_workDC, 0, 0, maskX, SRCAND);
+    copy(dc, box.left, box.top, maskX, kMaskOut);
     dc.BitBlt(box.left, box.top, w, h, &m_workDC, 0, 0, SRCPAINT);
-    if (coverage) copy(*coverage, box.left, box.top, cached ? mask : nullptr, maskX, SRCPAINT);
+    if (coverage) copy(*coverage, box.left, box.top, maskX, SRCPAINT);
     m_pictureDC.SelectObject(previous);
 }
 

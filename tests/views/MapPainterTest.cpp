@@ -253,7 +253,7 @@ TEST_F(MapPainterTest, StretchedPicturesFromTheCacheAreTheSame) {
     map->SetStructureAt(0, 4, 3, FindStructureOfCode(*map, 85) + 1);
     Area().SetCellOwner(1, 1, 2);
     CMapPictureCache cache;
-    for (double zoom : {0.5, 0.75, 1.25, 2.0}) {
+    for (double zoom : {0.5, 0.75, 1.0, 1.25, 2.0}) {
         SCOPED_TRACE(zoom);
         CMapPainter::SStyle style = Style();
         style.highlight = [](int mx, int my) { return mx == 4 && my == 3; };
