@@ -123,7 +123,7 @@ void CBD::VisitFields(Self& bd, Visitor&& visit) {
     for (auto& factor : bd.m_monthFactors) visit(factor, 3, plain);
     visit(eBlock::pictures);
     for (int d = 0; d < kDirections; ++d) {
-        visit(bd.m_viewValueA[d], 2, plain);
+        visit(bd.m_viewValueA[d], 2, eFigure::pictureNumber);
         visit(bd.m_viewValueB[d], 2, plain);
         visit(bd.m_viewOffset[d].x, 4, plain);
         visit(bd.m_viewOffset[d].y, 4, plain);
@@ -156,9 +156,10 @@ void CBD::Serialize(CArchive& ar) {
         return;
     }
     VisitFields(*this, SOverload{[&](int32_t& figure, int, eFigure kind) {
-                                     figure = kind == eFigure::size
-                                                  ? CheckRange(ReadFed(ar), 1, kMaxSize)
-                                                  : ReadFed(ar);
+                                     figure = ReadFed(ar);
+                                     if (kind == eFigure::size) CheckRange(figure, 1, kMaxSize);
+                                     if (kind == eFigure::pictureNumber)
+                                         CheckRange(figure, 0, kDirections);
                                  },
                                  [&](eBlock block) { SerializeBlock(ar, block); }});
     ComputeEvenness();
@@ -393,19 +394,22 @@ void CBD::ReceiveTypeRecord(std::string_view text) {
     if (!evenness) return;
     received.m_evenness = *evenness;
     int effectCount = -1;
-    bool sizeInRange = true;
+    bool figuresInRange = true;
     VisitFields(received, SOverload{[&](int32_t& figure, int width, eFigure kind) {
                                         figure = ParseFixedInt(text, pos, width);
                                         if (kind == eFigure::flag) figure = figure == 1 ? 1 : 0;
                                         if (kind == eFigure::size)
-                                            sizeInRange =
-                                                sizeInRange && figure >= 1 && figure <= kMaxSize;
+                                            figuresInRange =
+                                                figuresInRange && figure >= 1 && figure <= kMaxSize;
+                                        if (kind == eFigure::pictureNumber)
+                                            figuresInRange = figuresInRange && figure >= 0 &&
+                                                          figure <= kDirections;
                                     },
                                     [&](eBlock block) {
                                         if (block == eBlock::effectCount)
                                             effectCount = ParseFixedInt(text, pos, 6);
                                     }});
-    if (Overran(text, pos) || effectCount < 0 || effectCount > kMaxEffects || !sizeInRange) return;
+    if (Overran(text, pos) || effectCount < 0 || effectCount > kMaxEffects || !figuresInRange) return;
 
     m_tag = received.m_tag;
     m_evenness = received.m_evenness;

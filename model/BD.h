@@ -49,8 +49,8 @@ public:
 
     // The type record of the map data file, the saved game and the structure
     // data file. Loading feeds every value to the data checksum, throws
-    // eMERCAVO_ERROR_CONTENTS for an effect count outside 0..256 or a width
-    // or height outside 1..3, and computes the evenness afterwards.
+    // eMERCAVO_ERROR_CONTENTS for an effect count outside 0..256, a width
+    // or height outside 1..3 or a picture number outside 0..4, and computes the evenness afterwards.
     void Serialize(CArchive& ar);
 
     const std::string& GetName() const { return m_name; }
@@ -187,7 +187,8 @@ public:
 
 private:
     // What a field visitor is told besides the plain figures.
-    enum class eFigure { plain, flag, size };
+    // A picture number names one of the four pictures (0: none).
+    enum class eFigure { plain, flag, size, pictureNumber };
     enum class eBlock { effectCount, effects, pictures, texts };
 
     // The one description of a type's stored form and of its network type

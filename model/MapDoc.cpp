@@ -170,10 +170,9 @@ void CMapDoc::CheckHead() const {
     CheckRange(m_gridHeight, 0, CMapData::kMaxSide);
     if (m_headAreaCount > 0 && (m_gridWidth == 0 || m_gridHeight == 0))
         throw eMERCAVO_ERROR_CONTENTS;
-    // The view divides by these two steps (and takes the view angles from
-    // them).
-    if (m_cellMetrics[metricColumnStepX] == 0 || m_cellMetrics[metricRowStepY] == 0)
-        throw eMERCAVO_ERROR_CONTENTS;
+    // The view's hit test divides by these steps and by the two slopes
+    // built from them (and the view angles are taken from them).
+    if (!IsProjectionUsable()) throw eMERCAVO_ERROR_CONTENTS;
     CheckRange(GetMaxCompanyCount(), 1, kMaxCompanyLimit);
     CheckRange(GetInitialCompanyCount(), 1, GetMaxCompanyCount());
     CheckRange(GetDirectorsNeeded(), 0, std::numeric_limits<int>::max());
@@ -339,6 +338,18 @@ void CMapDoc::BuildImageStrip(int group, std::vector<std::unique_ptr<CBD>>& tabl
     m_pictureStrips.push_back(std::move(strip));
 }
 
+bool CMapDoc::IsProjectionUsable() const {
+    const double dxCol = m_cellMetrics[metricColumnStepX];
+    const double dyCol = m_cellMetrics[metricColumnStepY];
+    const double dxRow = m_cellMetrics[metricRowStepX];
+    const double dyRow = m_cellMetrics[metricRowStepY];
+    if (dxCol <= 0 || dxRow <= 0 || dyRow == 0) return false;
+    // The slopes of the column and row lines, as the hit test forms them.
+    const double a = dyCol + dxCol * dyRow / dxRow;
+    const double b = dyRow + dxRow * dyCol / dxCol;
+    return a != 0.0 && b != 0.0;
+}
+
 void CMapDoc::BuildExtentTables() {
     m_extentTables = {};
     for (auto* table : {&m_landTypes, &m_structureTypes}) {
@@ -349,10 +360,17 @@ void CMapDoc::BuildExtentTables() {
             if (w < 1 || w > CBD::kMaxSize || h < 1 || h > CBD::kMaxSize)
                 throw eMERCAVO_ERROR_CONTENTS;
             for (int d = 0; d < kDirections; ++d) {
-                const CBD::SViewPoint& offset = type->GetViewOffset(d);
-                const CBD::SViewPoint& extent = type->GetViewExtent(d);
+                // Table [slot] holds what the view draws for the direction
+                // of that slot: the picture the slot's number names, with
+                // the footprint turned as that direction turns it.
+                const int slot = kDirectionSlot[d];
+                const int number = type->GetViewValueA(slot);
+                if (number < 1 || number > kDirections) continue;
+                const CBD::SViewPoint& offset = type->GetViewOffset(number - 1);
+                const CBD::SViewPoint& extent = type->GetViewExtent(number - 1);
+                const int tw = (d & 1) ? h : w, th = (d & 1) ? w : h;
                 auto entry = [&](eExtent kind) -> int32_t& {
-                    return m_extentTables[kind][d][h - 1][w - 1];
+                    return m_extentTables[kind][slot][th - 1][tw - 1];
                 };
                 Raise(entry(extentLeft), offset.x);
                 Raise(entry(extentAbove), offset.y);

@@ -93,6 +93,9 @@ public:
     // for a map the game cannot use: no plain land type, or no structure
     // type of code 35, 40, 70 or 45.
     void BuildExtentTables();
+    // The projection constants leave the map view's hit test defined: both
+    // x steps above 0 and neither slope it divides by zero.
+    bool IsProjectionUsable() const;
     void BuildPairLists();
     bool FinishLoad();
 
@@ -194,9 +197,10 @@ public:
     // 1 when every type has a first picture for the direction's slot.
     int IsDirectionComplete(int direction) const;
 
-    // The extent table of a kind for a view direction and a footprint of
-    // height h and width w (1..3 cells each).
-    int GetExtent(eExtent kind, int direction, int h, int w) const;
+    // The extent table of a kind for a picture slot and a footprint of
+    // height h and width w (1..3 cells each) as the slot's direction turns
+    // it.
+    int GetExtent(eExtent kind, int slot, int h, int w) const;
     // Picture strips, in the order built, each with its pictures drawn in;
     // GetPictureStrip finds one by its number (nullptr when that group has
     // no pictures).

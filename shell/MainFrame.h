@@ -74,12 +74,12 @@ public:
     // ---- map interaction modes and the order code's choice slots
     void BeginMapMode(int mode);
     void SetMapPickMode(int pick, int cx, int cy);
-    int GetPickFlag() const { return m_pickFlag; }
+    int GetPickFlag() const override { return m_pickFlag; }
     // 1 when the slot's value changed; 0 when not or for a slot outside 0..9.
     int SetChangeFlag(int index, int value);
     int GetChangeFlag(int index) const;
     void EnableInput(int enable);
-    int IsInputEnabled() const { return m_inputEnabled; }
+    int IsInputEnabled() const override { return m_inputEnabled; }
     void SetFoundingPhase(int flag);
 
     // ---- music and effects (the frame's player)
@@ -96,6 +96,11 @@ public:
     int IsFoundingPhase() const override { return m_foundingPhase; }
     void ShowNetworkWindow() override {}
     CProfile& GetProfile() override;
+    double GetMapDrawRate() const override { return m_options.mapDrawRate; }
+    void GetMapColors(COLORREF& top, COLORREF& bottom) const override {
+        top = static_cast<COLORREF>(m_options.mapBkColor);
+        bottom = static_cast<COLORREF>(m_options.mapBkColor2);
+    }
 
     // ---- IFrameService
     void SetPumping(int flag) override { m_pumping = flag; }

@@ -78,7 +78,14 @@ int CMainFrame::GetShownArea() {
 }
 
 void CMainFrame::RebuildMap() {
-    if (m_view) m_view->GetMapDrawWnd().RebuildMap();
+    if (!m_view) return;
+    CMapDrawWnd& map = m_view->GetMapDrawWnd();
+    map.RebuildMap();
+    if (map.IsWindow()) {
+        map.ForgetPicture();
+        map.Invalidate(TRUE);
+        map.UpdateWindow();
+    }
 }
 
 void CMainFrame::DrawMapCell(int x, int y) {

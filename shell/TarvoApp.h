@@ -101,6 +101,7 @@ public:
     // A cell of the logo strip, and the header band of the logo's height.
     CSize GetLogoSize() const;
     CSize GetHeaderSize() const;
+    CCompanyPens& GetCompanyPens() { return m_pens; }
     CPen* GetGrayPen() { return m_pens.GetGrayTextPen(); }
     // Colour 0..31; nullptr outside.
     CPen* GetColourPen(int colour) { return m_pens.GetSolidPen(colour); }

@@ -10,6 +10,7 @@
 #include "platform/ui/Rect.h"
 #include "platform/ui/Styles.h"
 #include "platform/ui/SystemMetrics.h"
+#include "shell/TarvoApp.h"
 #include "shell/ViewFrame.h"
 
 namespace {
@@ -193,6 +194,36 @@ int CVView::ShowArea(int area) {
         m_map.HideBalloon();
     }
     return 1;
+}
+
+// ---------------------------------------------------------------- map drawing
+
+CPalette* CVView::GetPalette() {
+    CTarvoApp* app = CTarvoApp::Get();
+    return app ? app->GetPalette() : nullptr;
+}
+
+CCompanyPens* CVView::GetCompanyPens() {
+    CTarvoApp* app = CTarvoApp::Get();
+    return app ? &app->GetCompanyPens() : nullptr;
+}
+
+CFont* CVView::GetMessageFont(int index) {
+    CTarvoApp* app = CTarvoApp::Get();
+    if (!app) return nullptr;
+    return index == 1 ? app->GetMessageFont2() : app->GetMessageFont();
+}
+
+double CVView::GetMapDrawRate() const { return m_frame ? m_frame->GetMapDrawRate() : 1.0; }
+
+int CVView::GetMapMode() const { return m_frame ? m_frame->GetMapMode() : 0; }
+
+int CVView::GetPickFlag() const { return m_frame ? m_frame->GetPickFlag() : 0; }
+
+int CVView::IsInputEnabled() const { return m_frame ? m_frame->IsInputEnabled() : 0; }
+
+void CVView::GetMapColors(COLORREF& top, COLORREF& bottom) const {
+    if (m_frame) m_frame->GetMapColors(top, bottom);
 }
 
 int CVView::SetDirection(int direction) {

@@ -50,6 +50,14 @@ public:
     void DragInfoWindow(int y) override;
     void SetSelectPaneWidth(int dx) override;
     int SetDirection(int direction) override;
+    CPalette* GetPalette() override;
+    CCompanyPens* GetCompanyPens() override;
+    CFont* GetMessageFont(int index) override;
+    double GetMapDrawRate() const override;
+    int GetMapMode() const override;
+    int GetPickFlag() const override;
+    int IsInputEnabled() const override;
+    void GetMapColors(COLORREF& top, COLORREF& bottom) const override;
 
     // Shows whose turn it is (-1: the company at this seat, else the one
     // whose turn it is) on the pages and the director line.

@@ -1,7 +1,9 @@
 #pragma once
 // What the main view needs of the main frame: the map interaction mode and
-// its end, whether the founding phase still runs, the network window, and
+// its end, the map's zoom, pick flag, input switch and colours, whether the founding phase still runs, the network window, and
 // the application's profile. CMainFrame implements it.
+
+#include "platform/ui/GdiDefs.h"
 
 class CProfile;
 
@@ -19,4 +21,10 @@ public:
     virtual void ShowNetworkWindow() = 0;
     // The application's profile ("Window Layout" keeps the pane ratios).
     virtual CProfile& GetProfile() = 0;
+    // The map's zoom ("MapDrawRate"), 1.0 for 100 %.
+    virtual double GetMapDrawRate() const = 0;
+    virtual int GetPickFlag() const = 0;
+    virtual int IsInputEnabled() const = 0;
+    // The map background colours ("MapBkColor" top, "MapBkColor2" bottom).
+    virtual void GetMapColors(COLORREF& top, COLORREF& bottom) const = 0;
 };

@@ -1,19 +1,43 @@
 #pragma once
-// The map drawing window, the left pane of the main view. For now it draws
-// only its class background and records the calls it receives (turn
-// animations, rebuilds, marks, cursor and balloon) so that its callers can
-// be checked; its cell tables are always sized.
+// The map drawing window, the left pane of the main view: the shown area as
+// an isometric picture in the document's view direction at the frame's
+// zoom, over a background gradient, with scroll bars. The geometry and the
+// painting live in model (CMapGeometry, CMapDrawOrder, CMapPainter); this
+// window owns the tables and pictures between paints.
+//
+// It keeps its cells in a client-sized layer over black with a coverage
+// mask of everything drawn, and shows (background AND NOT coverage) OR
+// layer: a scroll moves the layer and paints only the uncovered strip, and
+// DrawCell repaints one block, each to the same pixels a full repaint
+// gives. It also records the calls its callers make on it (turns, rebuilds,
+// marks, cursor and balloon) so that they can be checked.
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "model/CellPoint.h"
+#include "model/MapDrawOrder.h"
+#include "model/MapGeometry.h"
+#include "model/MapPictureCache.h"
+#include "platform/ui/Bitmap.h"
+#include "platform/ui/DC.h"
 #include "platform/ui/Wnd.h"
+#include "views/BalonWnd.h"
+#include "views/MapDirectWnd.h"
+#include "views/MapNameWnd.h"
 
+class CMapDoc;
+class CMapPainter;
 class CVDoc;
 class IViewHost;
 
 class CMapDrawWnd : public CWnd {
 public:
+    static constexpr int kDirectWndId = 2030;
+    static constexpr int kNameWndId = 2031;
+    static constexpr int kDirectWndSize = 70;
+
     struct SCall {
         std::string name;
         int a = 0;
@@ -22,11 +46,20 @@ public:
         bool operator==(const SCall& other) const = default;
     };
 
-    // Takes the view's document; the view keeps the shown area.
+    CMapDrawWnd();
+    ~CMapDrawWnd() override;
+
+    // Takes the view's document; the view keeps the shown area and provides
+    // the zoom, colours, pens and modes.
     void AttachDocument(CVDoc* doc, IViewHost* view);
     CVDoc* GetDocument() const { return m_doc; }
+    // The map inside the document; nullptr without one.
+    CMapDoc* GetMapDoc() const;
     // The area the view shows; -1 none.
     int GetCurrentArea() const;
+    void GetViewGridSize(int& columns, int& rows) const;
+    // The geometry of the shown area now (direction, zoom, scroll).
+    CMapGeometry GetGeometry() const;
 
     // Sizes the per-cell tables for the shown map: 1, or 0 without memory.
     int ResetCellTables();
@@ -38,26 +71,138 @@ public:
     int SetCursorCell(int mx, int my, BOOL redraw);
     // The cursor block's size in cells; 1 when it changed.
     int SetCursorSize(int cx, int cy);
-    // Recomputes the draw order after the area, direction or structures change.
+    CCellPoint GetCursorCell() const { return {m_cursorX, m_cursorY}; }
+    // Recomputes the reach tables and the draw order after the area,
+    // direction or structures change. Neither zooms nor invalidates.
     void RebuildMap();
-    // Repaints the cells that can overlap the block of map cell (mx, my).
+    // Repaints, directly on the window, every cell whose picture can
+    // overlap the block of map cell (mx, my); wide makes the block one level
+    // taller.
     void DrawCell(int mx, int my, int wide);
     void HideBalloon();
     // Animates a turn of the map by `step` quarter turns (recorded with the
     // direction it starts from).
     void AnimateTurn(int step, int mode);
 
+    // Shows the scroll bars the picture needs in a client area of cx x cy,
+    // resets the scroll position and returns the client size left.
+    void UpdateScrollBars(int& cx, int& cy);
+    // Recreates the background gradient in the frame's map colours.
+    void BuildBackground();
+    // Rows painted by the full repaint (-1 all); 1 when it changed.
+    int SetPartView(int rows);
+    // Shows the ground only; 1 when it changed.
+    int SetTopographyOnly(int flag);
+    int GetScrollX() const { return m_scrollX; }
+    int GetScrollY() const { return m_scrollY; }
+
+    // The cell under a client pixel; (-1, -1) for none.
+    CCellPoint CellFromPoint(int x, int y) const { return GetGeometry().CellFromPoint(x, y); }
+
+    // Draws what the window shows into a context of the client size,
+    // painting whatever is out of date first.
+    void RenderPicture(CDC& dc);
+    // Drops the kept picture: the next paint repaints every cell.
+    void ForgetPicture() { m_layerValid = false; }
+
+    CMapDirectWnd& GetDirectWnd() { return m_direct; }
+    CMapNameWnd& GetNameWnd() { return m_name; }
+    CBalonWnd& GetBalloonWnd() { return m_balloon; }
+
     const std::vector<SCall>& GetCalls() const { return m_calls; }
     void ClearCalls() { m_calls.clear(); }
 
+protected:
+    int OnCreate(CREATESTRUCT* create) override;
+    void OnDestroy() override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnPaint() override;
+    BOOL OnEraseBkgnd(CDC* dc) override;
+    void OnHScroll(UINT code, UINT pos, CWnd* scrollBar) override;
+    void OnVScroll(UINT code, UINT pos, CWnd* scrollBar) override;
+
 private:
+    // What the kept layer was painted for; any change repaints it whole,
+    // except the scroll position, which moves it.
+    struct SPaintState {
+        int area = -1;
+        int direction = 0;
+        double zoom = 1.0;
+        int mapMode = 0;
+        int width = 0;
+        int height = 0;
+        int partialRows = -1;
+        int topographyOnly = 0;
+        int cursorX = -1;
+        int cursorY = -1;
+        int cursorWidth = 1;
+        int cursorHeight = 1;
+        int blinkPending = 0;
+        int blinkPhase = 0;
+        bool operator==(const SPaintState&) const = default;
+    };
+
     void Record(const char* name, int a = 0, int b = 0, int c = 0);
+    SPaintState CurrentState() const;
+    std::unique_ptr<CMapPainter> MakePainter(const CMapGeometry& geometry) const;
+    bool IsHighlighted(int mx, int my) const;
+    int CompanyColour(int company) const;
+    // Brings the layer up to date: a whole repaint, or a move by the scroll
+    // delta and the strips uncovered.
+    void UpdateLayer();
+    bool SizeLayer(int width, int height);
+    void RepaintLayer(const CRect& rect);
+    void ScrollLayer(int dx, int dy);
+    // (background AND NOT coverage) OR layer within rect, onto dc.
+    void Compose(CDC& dc, const CRect& rect);
+    void Scroll(int bar, UINT code, UINT pos);
+    void PlaceChild(CWnd& child, int cw, int ch);
+    // Keeps the box a cell's pictures took, in picture coordinates (before
+    // scrolling), so that DrawCell also clears what a changed cell drew
+    // before.
+    void NotePainted(int vx, int vy, const RECT& box);
+    CRect PaintedBox(int vx, int vy) const;
 
     CVDoc* m_doc = nullptr;
     IViewHost* m_view = nullptr;
+    int m_lastWidth = -1;
+    int m_lastHeight = -1;
+    std::unique_ptr<CBitmap> m_background;
     int m_cursorX = -1;
     int m_cursorY = -1;
     int m_cursorWidth = 1;
     int m_cursorHeight = 1;
+    int m_blinkPending = 0;
+    int m_blinkPhase = 0;
+    int m_scrollX = 0;
+    int m_scrollY = 0;
+    int m_clientWidth = 0;
+    int m_clientHeight = 0;
+    int m_partialRows = -1;
+    int m_topographyOnly = 0;
+    std::vector<int> m_changed;
+    CMapDrawOrder m_order;
+    CMapPictureCache m_pictures;
+    CMapDirectWnd m_direct;
+    CMapNameWnd m_name;
+    CBalonWnd m_balloon;
+    int m_balloonShown = 0;
+
+    // The kept picture: cells over black, what they cover, and a spare pair
+    // for moving them.
+    std::unique_ptr<CBitmap> m_layer = std::make_unique<CBitmap>();
+    std::unique_ptr<CBitmap> m_coverage = std::make_unique<CBitmap>();
+    std::unique_ptr<CBitmap> m_spareLayer = std::make_unique<CBitmap>();
+    std::unique_ptr<CBitmap> m_spareCoverage = std::make_unique<CBitmap>();
+    CBitmap m_picture;
+    int m_layerWidth = 0;
+    int m_layerHeight = 0;
+    bool m_layerValid = false;
+    SPaintState m_painted;
+    int m_paintedScrollX = 0;
+    int m_paintedScrollY = 0;
+    int m_boxColumns = 0;
+    std::vector<CRect> m_paintedBoxes;
+
     std::vector<SCall> m_calls;
 };

@@ -1,8 +1,17 @@
 #pragma once
 // What the windows of the main view's panes need of the view that holds
 // them: the shown area, the pane sizes while a splitter or a title bar is
-// dragged, and the view direction. The main view implements it; the panes
-// reach it through the pointer their owner hands them.
+// dragged, the view direction, and what the map window draws with (the
+// application's palette, pens and fonts, the frame's zoom, map interaction
+// mode, pick flag, player-input switch and map colours). The main view
+// implements it; the panes reach it through the pointer their owner hands
+// them.
+
+#include "platform/ui/GdiDefs.h"
+
+class CCompanyPens;
+class CFont;
+class CPalette;
 
 class IViewHost {
 public:
@@ -17,4 +26,20 @@ public:
     virtual void SetSelectPaneWidth(int dx) = 0;
     // Turns the map to direction 0..3: 1 when it changed, 0 when current.
     virtual int SetDirection(int direction) = 0;
+
+    // ---- What the map window draws with
+    // nullptr while the application has none.
+    virtual CPalette* GetPalette() = 0;
+    virtual CCompanyPens* GetCompanyPens() = 0;
+    // The application's message fonts: 0 the first, 1 the second.
+    virtual CFont* GetMessageFont(int index) = 0;
+    // The zoom of the map ("MapDrawRate"), 1.0 for 100 %.
+    virtual double GetMapDrawRate() const = 0;
+    // The map interaction mode: 0 none, 1 own plots blinking, 2 grey-level
+    // display, 3..10 picks for orders.
+    virtual int GetMapMode() const = 0;
+    virtual int GetPickFlag() const = 0;
+    virtual int IsInputEnabled() const = 0;
+    // The background gradient's colours, top and bottom.
+    virtual void GetMapColors(COLORREF& top, COLORREF& bottom) const = 0;
 };

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "MapFileInput.h"
 #include "fakes/FakeServices.h"
 #include "model/MapDoc.h"
 #include "model/MapFileWriter.h"
@@ -53,33 +54,12 @@ void Query(const CMapDoc& map) {
     }
 }
 
-void FixChecksum(std::vector<uint8_t>& bytes) {
-    std::vector<uint8_t> contents(bytes.begin(), bytes.end() - 4);
-    uint32_t checksum = static_cast<uint32_t>(CMapFileWriter::ComputeChecksum(contents));
-    for (int k = 0; k < 4; ++k)
-        bytes[bytes.size() - 4 + static_cast<size_t>(k)] =
-            static_cast<uint8_t>(checksum >> (8 * k));
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static SServices services;
-    if (size < 1) return 0;
-    std::vector<uint8_t> bytes(data + 1, data + size);
     CMapDoc map;
-    map.SetMapFileMode(data[0] & 1);
-    try {
-        if ((data[0] & 3) == 3 && bytes.size() >= 4) FixChecksum(bytes);
-        CMemoryStream stream(bytes);
-        CArchive ar(stream, CArchive::load);
-        map.Serialize(ar);
-    } catch (const CArchiveException&) {
-        return 0;
-    } catch (eMERCAVO_ERROR) {
-        return 0;
-    }
-    map.SetMapFileMode(0);
+    if (!LoadMapInput(data, size, map)) return 0;
     Query(map);
     std::vector<uint8_t> saved = StoreSaved(map);
     CMemoryStream again(saved);

@@ -577,14 +577,16 @@ TEST_F(MapDocTest, PictureOfImpossibleSizeFailsTheStrip) {
 }
 
 TEST_F(MapDocTest, ExtentTablesHoldTheLargestReachPerFootprint) {
+    // Picture number d + 1 in slot d: each slot draws its own picture.
     CMapDoc map;
     CBD a, b, wide, extreme;
-    a.SetView(0, 0, 0, {3, 4}, {10, 6});
-    b.SetView(0, 0, 0, {5, 1}, {7, 9});
+    a.SetView(0, 1, 0, {3, 4}, {10, 6});
+    b.SetView(0, 1, 0, {5, 1}, {7, 9});
     wide.SetSize(2, 1);
-    wide.SetView(0, 0, 0, {-2, 0}, {4, 4});
+    wide.SetView(0, 1, 0, {-2, 0}, {4, 4});
+    wide.SetView(2, 3, 0, {1, 2}, {9, 9});
     extreme.SetSize(3, 3);
-    extreme.SetView(1, 0, 0, {INT_MIN, INT_MAX}, {INT_MAX, INT_MIN});
+    extreme.SetView(1, 2, 0, {INT_MIN, INT_MAX}, {INT_MAX, INT_MIN});
     map.AddLandType(a);
     for (const CBD* type : {&b, &wide, &extreme}) map.AddStructureType(*type);
     map.BuildExtentTables();
@@ -592,12 +594,33 @@ TEST_F(MapDocTest, ExtentTablesHoldTheLargestReachPerFootprint) {
     EXPECT_EQ(map.GetExtent(CMapDoc::extentAbove, 0, 1, 1), 4);
     EXPECT_EQ(map.GetExtent(CMapDoc::extentRight, 0, 1, 1), 7);
     EXPECT_EQ(map.GetExtent(CMapDoc::extentBelow, 0, 1, 1), 8);
-    // Height 1, width 2.
-    EXPECT_EQ(map.GetExtent(CMapDoc::extentLeft, 0, 1, 2), 0);
-    EXPECT_EQ(map.GetExtent(CMapDoc::extentRight, 0, 1, 2), 6);
+    // Slot 0 is what direction 3 draws: the 2 x 1 footprint turns to 1 x 2
+    // (height 2, width 1); slot 2 keeps it (height 1, width 2).
+    EXPECT_EQ(map.GetExtent(CMapDoc::extentLeft, 0, 2, 1), 0);
+    EXPECT_EQ(map.GetExtent(CMapDoc::extentRight, 0, 2, 1), 6);
+    EXPECT_EQ(map.GetExtent(CMapDoc::extentRight, 0, 1, 2), 0);
+    EXPECT_EQ(map.GetExtent(CMapDoc::extentLeft, 2, 1, 2), 1);
+    EXPECT_EQ(map.GetExtent(CMapDoc::extentBelow, 2, 1, 2), 7);
     EXPECT_EQ(map.GetExtent(CMapDoc::extentRight, 1, 3, 3), INT_MAX);
     EXPECT_EQ(map.GetExtent(CMapDoc::extentBelow, 1, 3, 3), 0);
     EXPECT_EQ(map.GetExtent(CMapDoc::extentLeft, 2, 1, 1), 0);
+}
+
+TEST_F(MapDocTest, ExtentTablesFollowThePictureEachSlotDraws) {
+    // Slot 2 names picture 4 (index 3); picture 2 of the slot's own index
+    // is not drawn and must not count. Slot 1 names no picture.
+    CMapDoc map;
+    CBD type;
+    type.SetView(2, 4, 0, {50, 50}, {100, 100});
+    type.SetView(3, 0, 0, {6, 7}, {20, 30});
+    type.SetView(1, 0, 0, {9, 9}, {9, 9});
+    map.AddLandType(type);
+    map.BuildExtentTables();
+    EXPECT_EQ(map.GetExtent(CMapDoc::extentLeft, 2, 1, 1), 6);
+    EXPECT_EQ(map.GetExtent(CMapDoc::extentAbove, 2, 1, 1), 7);
+    EXPECT_EQ(map.GetExtent(CMapDoc::extentRight, 2, 1, 1), 14);
+    EXPECT_EQ(map.GetExtent(CMapDoc::extentBelow, 2, 1, 1), 23);
+    EXPECT_EQ(map.GetExtent(CMapDoc::extentLeft, 1, 1, 1), 0);
 }
 
 TEST_F(MapDocTest, ExtentTablesRefuseFootprintsBeyondThreeCells) {

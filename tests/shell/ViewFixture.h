@@ -26,8 +26,18 @@ public:
     int IsFoundingPhase() const override { return founding; }
     void ShowNetworkWindow() override { ++networkWindowCalls; }
     CProfile& GetProfile() override { return profile; }
+    double GetMapDrawRate() const override { return drawRate; }
+    int GetPickFlag() const override { return pickFlag; }
+    int IsInputEnabled() const override { return inputEnabled; }
+    void GetMapColors(COLORREF& top, COLORREF& bottom) const override {
+        top = RGB(255, 255, 255);
+        bottom = RGB(63, 63, 63);
+    }
 
     int mapMode = 0;
+    double drawRate = 1.0;
+    int pickFlag = 0;
+    int inputEnabled = 1;
     int founding = 0;
     int networkWindowCalls = 0;
     std::vector<int> endPicks;
@@ -56,6 +66,7 @@ protected:
     static void RegisterClasses() {
         CWndClassRegistry::Register({"VELM_NormalWindow", 0, nullptr, COLOR_WINDOW + 1});
         CWndClassRegistry::Register({"VELMO_3DFaceWindow", 0, nullptr, COLOR_3DFACE + 1});
+        CWndClassRegistry::Register({"VELMO_SaveBitsWindow", 0, nullptr, COLOR_3DFACE + 1});
     }
 
     // A frame with a profile of its own (for each case of a table).
