@@ -8,6 +8,7 @@
 #include "OrderFixture.h"
 #include "fakes/ScriptedDraws.h"
 #include "game/ComCommand.h"
+#include "model/BD.h"
 #include "model/BasePerson.h"
 #include "model/MapData.h"
 
@@ -20,6 +21,12 @@ protected:
         // A turn order in index order, so that "earlier" is the lower index.
         for (int p = 0; p < doc.CompanyCount(); ++p) doc.SetTurnOrderEntry(p, p);
         SetAbilities(President(kSubject), {5, 5, 5, 5, 5}, 3);
+        // Every land type may be built on.
+        CMapDoc& map = doc.GetMap();
+        for (int i = 0; i < map.GetLandTypeCount(); ++i) {
+            CBD& land = *map.GetLandTypeEntry(i);
+            land.SetFlags(1, land.GetSecondFlag(), land.GetThirdFlag());
+        }
     }
 
     CPersonData& President(int c) { return *Company(c).GetPresident(); }
