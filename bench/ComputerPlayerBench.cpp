@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "SharedStructures.h"
 #include "game/ComCommand.h"
 #include "game/HeadlessServices.h"
 #include "game/VDoc.h"
@@ -24,22 +25,11 @@ namespace {
 
 constexpr int kCompanies = 10;
 
-// The companies take turns owning the structures, so that each holds
-// buildings in every area, and stand at presence level 3 where they own
-// most.
+// Every company holds buildings in every area, three directors, staff,
+// income and funds, and stands at presence level 3 in some areas.
 void MakeMidGame(CVDoc& doc) {
-    CMapDoc& map = doc.GetMap();
+    ShareOutStructures(doc);
     const int companies = doc.GetCompanyCount();
-    int next = 0;
-    for (int a = 0; a < map.GetAreaCount(); ++a) {
-        const CMapData& area = map.GetArea(a);
-        for (int y = 0; y < area.GetHeight(); ++y)
-            for (int x = 0; x < area.GetWidth(); ++x) {
-                if (!map.HasStructureAt(a, x, y) || !map.IsAnchorCell(a, x, y)) continue;
-                map.SetStructureOwner(a, x, y, next % companies + 1);
-                ++next;
-            }
-    }
     int person = 0;
     for (int c = 0; c < companies; ++c) {
         CEnterprise& company = *doc.GetEnterprise(c);

@@ -67,20 +67,8 @@ double CComCommand::EstimateLotIncome(int area, CCellPoint cell, int asOwner) {
 
 std::vector<double> CComCommand::SumNearbyIncome(int area, CCellPoint cell) {
     std::vector<double> totals(static_cast<size_t>(m_doc.CompanyCount()), 0.0);
-    const CMapDoc& map = m_doc.GetMap();
-    const CMapData& record = map.GetArea(area);
-    const int month = m_doc.GetMonth();
-    for (int y = std::max(cell.y - kNearbyRadius, 0);
-         y <= std::min(cell.y + kNearbyRadius, record.GetHeight() - 1); ++y)
-        for (int x = std::max(cell.x - kNearbyRadius, 0);
-             x <= std::min(cell.x + kNearbyRadius, record.GetWidth() - 1); ++x) {
-            const int owner = record.GetCellOwner(x, y);
-            if (owner < 1 || owner > static_cast<int>(totals.size())) continue;
-            if (!map.HasStructureAt(area, x, y)) continue;
-            double income = 0, expense = 0;
-            m_doc.CalcLotValue(area, x, y, month, income, expense, 1);
-            totals[static_cast<size_t>(owner - 1)] += income - expense;
-        }
+    m_doc.SumOwnedLotValues(area, cell.x - kNearbyRadius, cell.y - kNearbyRadius,
+                            cell.x + kNearbyRadius, cell.y + kNearbyRadius, m_doc.GetMonth(), totals);
     return totals;
 }
 

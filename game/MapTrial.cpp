@@ -9,13 +9,13 @@ CMapTrial::CMapTrial(CMapData& area) : m_area(area) {
 }
 
 void CMapTrial::Record(int x0, int y0, int x1, int y1) {
-    if (m_recorded.empty())
-        m_recorded.assign(static_cast<size_t>(m_area.GetWidth()) * m_area.GetHeight(), 0);
     for (int y = std::max(y0, 0); y <= std::min(y1, m_area.GetHeight() - 1); ++y)
         for (int x = std::max(x0, 0); x <= std::min(x1, m_area.GetWidth() - 1); ++x) {
-            char& seen = m_recorded[m_area.CellIndex(x, y)];
-            if (seen) continue;
-            seen = 1;
+            // A trial touches a few footprints: a short list is searched
+            // faster than a map of the area is made.
+            if (std::any_of(m_cells.begin(), m_cells.end(),
+                            [&](const SCell& c) { return c.x == x && c.y == y; }))
+                continue;
             SCell cell{x, y, {}};
             for (int layer = 0; layer < CMapData::kLayerCount; ++layer)
                 cell.layers[static_cast<size_t>(layer)] = m_area.GetLayer(layer, x, y);

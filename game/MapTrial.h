@@ -32,6 +32,5 @@ private:
     };
     CMapData& m_area;
     std::vector<SCell> m_cells;
-    std::vector<char> m_recorded;
     std::array<std::vector<CCellPoint>, 2> m_stadiums;
 };

@@ -109,8 +109,9 @@ TEST_F(ComPlannersTest, InAdviceModeNoPlannerAsksForAFreeDirector) {
     // Planners that need no director of their own still answer the adviser.
     for (size_t i = 0; i < advised.size(); ++i) {
         const std::string name = Planners()[i].first;
-        if (name == "advertising" || name == "management" || name == "loan")
+        if (name == "advertising" || name == "management" || name == "loan") {
             EXPECT_GT(advised[i], 0) << name;
+        }
     }
 }
 

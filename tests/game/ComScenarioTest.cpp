@@ -66,8 +66,9 @@ TEST_F(ComScenarioTest, ComputerCompaniesActOnlyThroughTheirPlansOrders) {
             std::map<int, int> stepsOf;
             for (const CCmdPacket& plan : Company(c).GetPlans()) {
                 // A plan past its age keeps only the steps already under way.
-                if (plan.GetAge() > CCmdPacket::kMaxAge)
+                if (plan.GetAge() > CCmdPacket::kMaxAge) {
                     for (int i = 0; i < plan.GetStepCount(); ++i) EXPECT_TRUE(plan.IsDone(i));
+                }
                 for (int i = 0; i < plan.GetStepCount(); ++i)
                     if (plan.IsDone(i) && plan.GetParam1(i) >= 0 && plan.GetKind(i) != eCOM_ACQUIRE_TEAM)
                         ++stepsOf[plan.GetParam1(i)];
