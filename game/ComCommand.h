@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "model/CellPoint.h"
+#include "game/VDoc.h"
 #include "model/CmdPacket.h"
 
 class CAdvicePacket;
@@ -27,7 +28,6 @@ class CBD;
 class CEnterprise;
 class CMapTrial;
 class CPersonData;
-class CVDoc;
 
 class CComCommand {
 public:
@@ -97,6 +97,13 @@ public:
     // Revenue minus cost of the owned lots with a structure within 5 cells,
     // per company.
     std::vector<double> SumNearbyIncome(int area, CCellPoint cell);
+    // The owned lots with a structure within 5 cells of the cell.
+    std::vector<CVDoc::SOwnedLot> NearbyLots(int area, CCellPoint cell);
+    // What a trial laid on the map changed of each company's income near
+    // the site, against the lots listed before it.
+    std::vector<double> NearbyIncomeChange(int area, CCellPoint site,
+                                           const std::vector<CVDoc::SOwnedLot>& before,
+                                           const CMapTrial& trial);
     // The best rating of the area's sites with its cell and type; 0 when
     // some candidate is unfit.
     double RateAreaSites(int area, const std::vector<CCellPoint>& own, CCellPoint& site,
@@ -155,8 +162,8 @@ private:
     // The rating of structure type t at the site (fits false: the type
     // cannot stand there); the map is left as it was.
     double RateTypeAtSite(int area, CCellPoint site, int typeIndex, const CBD& type,
-                          const std::vector<double>& before, const std::vector<double>& weights,
-                          bool& fits);
+                          const std::vector<CVDoc::SOwnedLot>& before,
+                          const std::vector<double>& weights, bool& fits);
 
     CVDoc& m_doc;
     int m_companyIndex = -1;

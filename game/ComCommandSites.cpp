@@ -65,11 +65,50 @@ double CComCommand::EstimateLotIncome(int area, CCellPoint cell, int asOwner) {
     return income - expense;
 }
 
+std::vector<CVDoc::SOwnedLot> CComCommand::NearbyLots(int area, CCellPoint cell) {
+    std::vector<CVDoc::SOwnedLot> lots;
+    m_doc.ListOwnedLotValues(area, cell.x - kNearbyRadius, cell.y - kNearbyRadius,
+                             cell.x + kNearbyRadius, cell.y + kNearbyRadius, m_doc.GetMonth(), lots);
+    return lots;
+}
+
 std::vector<double> CComCommand::SumNearbyIncome(int area, CCellPoint cell) {
     std::vector<double> totals(static_cast<size_t>(m_doc.CompanyCount()), 0.0);
-    m_doc.SumOwnedLotValues(area, cell.x - kNearbyRadius, cell.y - kNearbyRadius,
-                            cell.x + kNearbyRadius, cell.y + kNearbyRadius, m_doc.GetMonth(), totals);
+    for (const CVDoc::SOwnedLot& lot : NearbyLots(area, cell))
+        totals[static_cast<size_t>(lot.owner)] += lot.value;
     return totals;
+}
+
+// What a trial changed of every company's income near the site. A lot's
+// value depends on its own cell and on the structures within its type's
+// effect radius, so only the lots the trial touched, or whose radius
+// reaches a touched cell, can have changed; the others are not worked out
+// again.
+std::vector<double> CComCommand::NearbyIncomeChange(int area, CCellPoint site,
+                                                    const std::vector<CVDoc::SOwnedLot>& before,
+                                                    const CMapTrial& trial) {
+    const CMapDoc& map = m_doc.GetMap();
+    const CMapData& record = map.GetArea(area);
+    auto affected = [&](int x, int y) {
+        const CBD* type = map.GetCellStructureType(area, x, y, 0);
+        return trial.Touches(x, y, type ? std::max(type->GetEffectRadius(), 0) : 0);
+    };
+    std::vector<double> change(static_cast<size_t>(m_doc.CompanyCount()), 0.0);
+    for (const CVDoc::SOwnedLot& lot : before)
+        if (affected(lot.x, lot.y)) change[static_cast<size_t>(lot.owner)] -= lot.value;
+    const int month = m_doc.GetMonth();
+    for (int y = std::max(site.y - kNearbyRadius, 0);
+         y <= std::min(site.y + kNearbyRadius, record.GetHeight() - 1); ++y)
+        for (int x = std::max(site.x - kNearbyRadius, 0);
+             x <= std::min(site.x + kNearbyRadius, record.GetWidth() - 1); ++x) {
+            const int owner = record.GetCellOwner(x, y);
+            if (owner < 1 || owner > static_cast<int>(change.size())) continue;
+            if (!map.HasStructureAt(area, x, y) || !affected(x, y)) continue;
+            double income = 0, expense = 0;
+            m_doc.CalcLotValue(area, x, y, month, income, expense, 1);
+            change[static_cast<size_t>(owner - 1)] += income - expense;
+        }
+    return change;
 }
 
 double CComCommand::RateAreaSites(int area, const std::vector<CCellPoint>& own, CCellPoint& site,
@@ -164,7 +203,7 @@ bool CComCommand::ApplyPlannedConstructions(int area, CMapTrial& trial) {
 }
 
 double CComCommand::RateTypeAtSite(int area, CCellPoint site, int typeIndex, const CBD& type,
-                                   const std::vector<double>& before,
+                                   const std::vector<CVDoc::SOwnedLot>& before,
                                    const std::vector<double>& weights, bool& fits) {
     fits = false;
     CMapDoc& map = m_doc.GetMap();
@@ -197,11 +236,9 @@ double CComCommand::RateTypeAtSite(int area, CCellPoint site, int typeIndex, con
         for (int y = y0; y <= site.y; ++y)
             for (int x = x0; x <= site.x; ++x) record.SetCellOwner(x, y, m_companyIndex + 1);
         map.SetStructureAt(area, site.x, site.y, typeIndex + 1);
-        const std::vector<double> after = SumNearbyIncome(area, site);
-        for (size_t c = 0; c < after.size(); ++c) {
-            const double change = after[c] - before[c];
-            gain += static_cast<int>(c) == m_companyIndex ? change : -change * weights[c];
-        }
+        const std::vector<double> change = NearbyIncomeChange(area, site, before, trial);
+        for (size_t c = 0; c < change.size(); ++c)
+            gain += static_cast<int>(c) == m_companyIndex ? change[c] : -change[c] * weights[c];
     }
 
     const int j = std::clamp((Ability(1) / 10) * 3, 1, 20);
@@ -250,7 +287,7 @@ bool CComCommand::ChooseStructureForSite(int area, CCellPoint site, int office, 
         if (c != m_companyIndex) w *= 0.6;
         weights.push_back(std::clamp(w, 0.1, 1.0));
     }
-    const std::vector<double> before = SumNearbyIncome(area, site);
+    const std::vector<CVDoc::SOwnedLot> before = NearbyLots(area, site);
     const bool strong = CountStrongAreas() > 0;
     const bool hasHome = m_company->GetHomeArea() >= 0;
     const CMapDoc& map = m_doc.GetMap();

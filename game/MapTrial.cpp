@@ -1,6 +1,7 @@
 #include "game/MapTrial.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 CMapTrial::CMapTrial(CMapData& area) : m_area(area) {
     for (int list = 0; list < 2; ++list)
@@ -37,4 +38,10 @@ void CMapTrial::Restore() {
             m_area.RemoveStadiumCell(list, m_area.GetPairListCell(list, 0));
         for (const CCellPoint& cell : kept) m_area.AddStadiumCell(list, cell);
     }
+}
+
+bool CMapTrial::Touches(int x, int y, int distance) const {
+    return std::any_of(m_cells.begin(), m_cells.end(), [&](const SCell& c) {
+        return std::abs(c.x - x) <= distance && std::abs(c.y - y) <= distance;
+    });
 }

@@ -24,6 +24,9 @@ public:
     // Puts back every recorded cell and the stadium lists; the trial may go
     // on afterwards from the restored state.
     void Restore();
+    // Whether a recorded cell lies within distance (in rows or columns) of
+    // the cell.
+    bool Touches(int x, int y, int distance) const;
 
 private:
     struct SCell {

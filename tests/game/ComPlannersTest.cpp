@@ -11,7 +11,9 @@
 
 #include "ComCommandFixture.h"
 #include "fakes/MapFileFixture.h"
+#include "game/MapTrial.h"
 #include "model/BD.h"
+#include "model/Efct.h"
 #include "model/PersonData.h"
 
 namespace {
@@ -242,6 +244,57 @@ TEST_F(ComPlannersTest, PlanningLeavesMapOwnersAndPlansExactlyAsTheyWere) {
         }
         ASSERT_EQ(doc.SaveBytes(), before);
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ComPlannersTest, TheIncomeChangeOfATrialIsThatOfTheWholeNeighbourhood) {
+    CMapDoc& map = doc.GetMap();
+    MakeKiosksProfitable();
+    // Every type earns from its surroundings, where kiosks and flats count.
+    const int kiosk = FindStructureOfCode(map, 30), flats = FindStructureOfCode(map, 55);
+    std::array<int32_t, 12> factors;
+    factors.fill(10);
+    for (int t = 0; t < map.GetStructureTypeCount(); ++t) {
+        CBD& type = *map.GetStructureType(t);
+        type.SetEffectRadius(1 + t % 3);
+        type.SetRevenueFigure(2, 5000 + 100 * t);
+        type.SetMonthFactors(factors);
+        type.SetEffects({CEfct(kiosk, 40.0), CEfct(flats, -30.0)});
+    }
+    // Structures of several owners around the area.
+    CMapData& area = map.GetArea(0);
+    const struct {
+        int x, y, type, owner;
+    } placed[] = {{0, 2, kiosk, 1}, {2, 1, flats, 2}, {3, 2, kiosk, 3}, {0, 4, flats, 2}};
+    for (const auto& p : placed) {
+        map.SetStructureAt(0, p.x, p.y, p.type + 1);
+        area.SetCellOwner(p.x, p.y, p.owner);
+    }
+    CComCommand com(doc, kSubject);
+    int compared = 0;
+    for (int y = 0; y < area.GetHeight(); ++y)
+        for (int x = 0; x < area.GetWidth(); ++x) {
+            if (map.HasStructureAt(0, x, y)) continue;
+            const CCellPoint site(x, y);
+            const std::vector<double> before = com.SumNearbyIncome(0, site);
+            const std::vector<CVDoc::SOwnedLot> lots = com.NearbyLots(0, site);
+            for (int type : {kiosk, flats}) {
+                SCOPED_TRACE(std::to_string(x) + "," + std::to_string(y) + " type " + std::to_string(type));
+                CMapTrial trial(area);
+                trial.Record(site);
+                area.SetCellOwner(x, y, kSubject + 1);
+                map.SetStructureAt(0, x, y, type + 1);
+                const std::vector<double> change = com.NearbyIncomeChange(0, site, lots, trial);
+                const std::vector<double> after = com.SumNearbyIncome(0, site);
+                for (size_t c = 0; c < after.size(); ++c)
+                    EXPECT_NEAR(change[c], after[c] - before[c], 1e-6 * (1 + std::abs(after[c])));
+                ++compared;
+            }
+        }
+    EXPECT_GT(compared, 10);
 }
 
 }  // namespace
