@@ -328,6 +328,15 @@ public:
     void AdjustInterestRate();
     // min(2 x the holder's share of the company, 1)^0.8.
     double GetHoldingWeight(int holder, int company) const;
+    // Revenue less cost (with salaries) of every owned lot with a structure
+    // in the rectangle (clipped to the area), row by row: CalcLotValue of
+    // each such lot, its owner (company index) and cell.
+    struct SOwnedLot {
+        int x, y, owner;
+        double value;
+    };
+    void ListOwnedLotValues(int area, int x0, int y0, int x1, int y1, int month,
+                            std::vector<SOwnedLot>& lots);
     // Funds and debt both fall by the amount.
     void RepayLoan(int company, int amount);
     // The seller sells quantity of its shares of the company (at most those

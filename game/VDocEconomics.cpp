@@ -214,6 +214,28 @@ int CVDoc::CalcLotValue(int area, int x, int y, int month, double& income, doubl
     return AddLotValue(area, x, y, month, terms, income, expense, withSalary);
 }
 
+void CVDoc::ListOwnedLotValues(int area, int x0, int y0, int x1, int y1, int month,
+                               std::vector<SOwnedLot>& lots) {
+    lots.clear();
+    CMapData* record = area >= 0 ? GetArea(area) : nullptr;
+    if (!record || month < -1 || month >= kMonths) return;
+    const CMapDoc& map = GetMap();
+    const double population = PopulationTerm(*record);
+    // The owners' grade terms, each worked out once.
+    std::vector<double> grades(static_cast<size_t>(CompanyCount()), std::nan(""));
+    for (int y = std::max(y0, 0); y <= std::min(y1, record->GetHeight() - 1); ++y)
+        for (int x = std::max(x0, 0); x <= std::min(x1, record->GetWidth() - 1); ++x) {
+            const int owner = record->GetCellOwner(x, y);
+            if (owner < 1 || owner > CompanyCount()) continue;
+            if (!map.HasStructureAt(area, x, y)) continue;
+            double& grade = grades[static_cast<size_t>(owner - 1)];
+            if (std::isnan(grade)) grade = GradeTerm(*GetEnterprise(owner - 1), area);
+            double income = 0, expense = 0;
+            AddLotValue(area, x, y, month, SLotTerms{population, grade}, income, expense, 1);
+            lots.push_back({x, y, owner - 1, income - expense});
+        }
+}
+
 int CVDoc::AddLotValue(int area, int x, int y, int month, const SLotTerms& terms, double& income,
                        double& expense, int withSalary) {
     const CMapDoc& map = GetMap();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/ComCommand.h"
 #include "game/OrderService.h"
 #include "game/VDoc.h"
 #include "model/MapData.h"
@@ -53,28 +54,19 @@ void CVDoc::RemoveDirector(int company, int person) {
     if (CEnterprise* c = GetEnterprise(company)) c->RemoveDirector(person);
 }
 
-// The computer player's plans are kept per company; a plan step that named
-// the director is left to the planner, which skips steps whose director is
-// gone.
-void CVDoc::DropDirectorPlan(int /*company*/, int /*person*/) {}
+// A director whose task ended or was dropped frees his plan step: the
+// computer company drops that step.
+void CVDoc::DropDirectorPlan(int company, int person) {
+    if (CEnterprise* c = GetEnterprise(company)) c->CancelPlanAt(person, 1);
+}
 
 CPersonData* CVDoc::GetPlayerPerson() {
     return m_game.humanPlayers > 0 ? &m_sparePerson : nullptr;
 }
 
-// The computer player's judgment whether to grow by one presence level:
-// from the income, the directors and the president's directing ability.
+// The computer player's judgment whether to grow by one presence level.
 bool CVDoc::CanManageMoreAreas(int company) {
-    CEnterprise* c = GetEnterprise(company);
-    if (!c) return false;
-    int income = c->GetAnnualIncome();
-    if (income < 1) return false;
-    const CPersonData* president = c->GetPresident();
-    int d = president ? president->GetAbility(0, true) : 0;
-    double v = std::sqrt(static_cast<double>(income)) / 12 + c->GetDirectorCount() / 5;
-    int w = static_cast<int>(d / 35.0 * v * 10);
-    int r = RandomVary(w, w / 3);
-    return r >= 3 * c->SumAreaLevels(1);
+    return CComCommand(*this, company).CanManageMoreAreas(0);
 }
 
 int CVDoc::RateAreaForCompany(int area, int company) {
@@ -222,8 +214,9 @@ int CVDoc::AskNewHomeField(int /*company*/, int /*league*/) {
     return 0;
 }
 
-// The computer player's choice of a new home field comes with its planner.
-void CVDoc::ChooseHomeField(int /*company*/, int /*league*/) {}
+void CVDoc::ChooseHomeField(int company, int league) {
+    CComCommand(*this, company).ChooseHomeField(league);
+}
 
 // The sale is an order given here for the company.
 void CVDoc::IssueTeamSale(int company, int league) {
@@ -240,9 +233,9 @@ CEnterprise* CVDoc::GetOwnCompany() {
 
 // Cancelling the contracts of a bankrupt contractor belongs to the
 // construction contracts.
-// The computer player's advice comes with its planner; the list stays
-// empty until then.
-void CVDoc::BuildAdvice(int /*company*/) {}
+void CVDoc::BuildAdvice(int company) {
+    CComCommand(*this, company).BuildAdvice();
+}
 
 // ---------------------------------------------------------------- network
 

@@ -1,0 +1,65 @@
+#pragma once
+// The order fixture game seen from a computer company: company 1 (the
+// fixture's companies 1 and 2 are computer played) with a president of
+// chosen abilities, a chosen annual income and no plans.
+
+#include <array>
+
+#include "OrderFixture.h"
+#include "fakes/ScriptedDraws.h"
+#include "game/ComCommand.h"
+#include "model/BD.h"
+#include "model/BasePerson.h"
+#include "model/MapData.h"
+
+class ComCommandTest : public OrderTest {
+protected:
+    static constexpr int kSubject = 1;
+
+    void SetUp() override {
+        OrderTest::SetUp();
+        // A turn order in index order, so that "earlier" is the lower index.
+        for (int p = 0; p < doc.CompanyCount(); ++p) doc.SetTurnOrderEntry(p, p);
+        SetAbilities(President(kSubject), {5, 5, 5, 5, 5}, 3);
+        // Every land type may be built on.
+        CMapDoc& map = doc.GetMap();
+        for (int i = 0; i < map.GetLandTypeCount(); ++i) {
+            CBD& land = *map.GetLandTypeEntry(i);
+            land.SetFlags(1, land.GetSecondFlag(), land.GetThirdFlag());
+        }
+    }
+
+    CPersonData& President(int c) { return *Company(c).GetPresident(); }
+
+    // Abilities are ten times the base values given (no experience yet).
+    static void SetAbilities(CPersonData& person, std::array<int, 5> base, int sociability) {
+        CBasePerson record;
+        record.SetKind(person.GetKind());
+        record.SetGrade(person.GetGrade());
+        record.SetSociability(sociability);
+        record.SetTableFlag(person.GetTableFlag());
+        record.SetFigure1(person.GetStartYear());
+        record.SetFigure3(person.GetFigure3());
+        record.SetName(person.GetName());
+        for (int i = 0; i < 5; ++i) {
+            record.SetBaseAbility(i, base[static_cast<size_t>(i)]);
+            record.SetGrowth(i, 0);
+        }
+        person.TakeBaseRecord(record);
+    }
+
+    // The whole annual income in the first month.
+    void SetIncome(int c, int income) {
+        for (int m = 0; m < 12; ++m) Company(c).AddYearResult(-1, m, 0, 0, m == 0 ? income : 0, 0);
+    }
+
+    // Level 3 for the company in area 0 and nothing elsewhere.
+    void MakeStrongInArea0(int c) {
+        for (int a = 0; a < Company(c).GetAreaCount(); ++a) Company(c).SetAreaLevel(a, a == 0 ? 3 : 0);
+    }
+
+    void BusyAllDirectors(int c) {
+        for (int i = 0; i < Company(c).GetDirectorCount(); ++i)
+            Company(c).GetDirector(i)->AssignTask(CPersonData::eTASK_RECRUIT_EMPLOYEES, 1000);
+    }
+};
