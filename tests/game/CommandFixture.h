@@ -14,6 +14,7 @@
 #include "OrderRows.h"
 #include "fakes/ScriptedDialogs.h"
 #include "game/OrderCommands.h"
+#include "model/BD.h"
 #include "model/MapData.h"
 #include "model/PersonData.h"
 
@@ -81,7 +82,8 @@ public:
     }
 
     // The cell of area 0 becomes bare meadow of owner (a company, -1
-    // nobody), with a structure of the code on it (0 none).
+    // nobody), with a structure of the code on it (0 none); both can be
+    // traded.
     void PrepareLot(CCellPoint cell, int owner, int code = 0) {
         CMapDoc& map = Map();
         CCellPoint anchor, first;
@@ -90,7 +92,14 @@ public:
         CMapData& area = map.GetArea(0);
         area.SetLandType(cell.x, cell.y, fixtureMeadow);
         area.SetCellOwner(cell.x, cell.y, owner + 1);
-        if (code != 0) map.SetStructureAt(0, cell.x, cell.y, TypeOfCode(code) + 1);
+        MakeUsable(*map.GetLandTypeEntry(fixtureMeadow));
+        if (code == 0) return;
+        map.SetStructureAt(0, cell.x, cell.y, TypeOfCode(code) + 1);
+        MakeUsable(*map.GetStructureType(TypeOfCode(code)));
+    }
+    // Lots of the type can be traded.
+    static void MakeUsable(CBD& type) {
+        type.SetFlags(1, type.GetSecondFlag(), type.GetThirdFlag());
     }
 
     std::vector<uint8_t> start;
