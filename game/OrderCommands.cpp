@@ -423,18 +423,24 @@ std::vector<CCellPoint> COrderCommands::PortfolioCells(int company, int area,
     return cells;
 }
 
+SPropertyDialog COrderCommands::PortfolioDialog(int company, int area, bool buildingsOnly) {
+    SPropertyDialog dialog;
+    // The list of buildings is for choosing one.
+    dialog.selectMode = buildingsOnly ? 1 : 0;
+    for (const CCellPoint& cell : PortfolioCells(company, area, buildingsOnly)) {
+        CPropertyData row;
+        row.SetFromLot(area, cell.x, cell.y);
+        dialog.rows.push_back(row);
+    }
+    return dialog;
+}
+
 void COrderCommands::DoRealEstatePortfolio() {
     CEnterprise* company = Own();
     const int area = ViewArea();
     if (!company || area < 0) return;
     if (company->GetAreaLand(area) <= 0 && company->GetAreaBuildings(area) <= 0) return;
-    SPropertyDialog dialog;
-    for (const CCellPoint& cell : PortfolioCells(company->GetNumber(), area, false)) {
-        CPropertyData row;
-        row.SetFromLot(area, cell.x, cell.y);
-        dialog.rows.push_back(row);
-    }
-    Services::Dialogs().ShowProperties(dialog);
+    Services::Dialogs().ShowProperties(PortfolioDialog(company->GetNumber(), area, false));
 }
 
 void COrderCommands::DoInvestment() {
@@ -467,14 +473,8 @@ void COrderCommands::DoAreaPortfolio() {
         frame.Beep();
         return;
     }
-    SPropertyDialog dialog;
-    dialog.selectMode = 1;
-    for (const CCellPoint& cell : PortfolioCells(company->GetNumber(), area, true)) {
-        CPropertyData row;
-        row.SetFromLot(area, cell.x, cell.y);
-        dialog.rows.push_back(row);
-    }
-    SPropertyAnswer answer = Services::Dialogs().ShowProperties(dialog);
+    SPropertyAnswer answer =
+        Services::Dialogs().ShowProperties(PortfolioDialog(company->GetNumber(), area, true));
     if (!answer.ok || answer.cell.x < 0 || answer.cell.y < 0) {
         frame.EndMapPick(0);
         return;

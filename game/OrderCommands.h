@@ -11,6 +11,7 @@
 // needed for the area the map shows. The dialogs, reports and the frame's
 // pick state are the services'; the commands keep no state of their own.
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@ class CPersonData;
 class CVDoc;
 struct SOrderReport;
 struct SPersonDialog;
+struct SPropertyDialog;
 
 class COrderCommands {
 public:
@@ -129,6 +131,14 @@ private:
     // of their structure (or bare); buildingsOnly: only those carrying a
     // structure not of code 45.
     std::vector<CCellPoint> PortfolioCells(int company, int area, bool buildingsOnly);
+    SPropertyDialog PortfolioDialog(int company, int area, bool buildingsOnly);
+    // The team dialog of the mode over the company's teams: the owned team
+    // chosen, or none.
+    std::optional<std::pair<int, int>> AskOwnedTeam(const CEnterprise& company, int mode,
+                                                    int& purpose);
+    // The company and the area shown for a click on the cell; false when
+    // the click is to be ignored.
+    bool ClickTarget(CCellPoint cell, CEnterprise*& company, int& area);
 
     // Reports.
     bool Confirm(int company, int person, std::vector<std::string> lines,

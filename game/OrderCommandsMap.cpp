@@ -31,7 +31,8 @@ constexpr int kOutsourceFree = 0;
 constexpr int kOutsourcePending = 1;
 constexpr int kOutsourceOffice = 2;
 constexpr int kOutsourceFunds = 3;
-constexpr int kAuctionBuyer = -2;
+// A lot for sale without a buyer goes to auction.
+constexpr int kAuctionBuyer = -1;
 constexpr int kTaskConstructionKind = 6;
 }  // namespace
 
@@ -39,6 +40,12 @@ int COrderCommands::StaffIndexOf(const CEnterprise& company, const CPersonData* 
     for (int i = 0; i < company.GetDirectorCount(); ++i)
         if (company.GetDirector(i) == director) return company.GetDirectorIndex(i);
     return -1;
+}
+
+bool COrderCommands::ClickTarget(CCellPoint cell, CEnterprise*& company, int& area) {
+    company = Own();
+    area = ViewArea();
+    return company && IsInViewArea(area, cell);
 }
 
 bool COrderCommands::IsInViewArea(int area, CCellPoint cell) {
@@ -75,9 +82,9 @@ int COrderCommands::ConstructionMonths(const CPersonData& director, const CBD& t
 // ---------------------------------------------------------------- purchase and sale
 
 void COrderCommands::OnMapDesignatedPurchase(CCellPoint cell) {
-    CEnterprise* company = Own();
-    const int area = ViewArea();
-    if (!company || !IsInViewArea(area, cell)) return;
+    CEnterprise* company = nullptr;
+    int area = -1;
+    if (!ClickTarget(cell, company, area)) return;
     const int own = company->GetNumber();
     CMapDoc& map = m_doc.GetMap();
     IFrameService& frame = Services::Frame();
@@ -121,9 +128,9 @@ void COrderCommands::OnMapDesignatedPurchase(CCellPoint cell) {
 }
 
 void COrderCommands::OnMapSellRealEstate(CCellPoint cell) {
-    CEnterprise* company = Own();
-    const int area = ViewArea();
-    if (!company || !IsInViewArea(area, cell)) return;
+    CEnterprise* company = nullptr;
+    int area = -1;
+    if (!ClickTarget(cell, company, area)) return;
     const int own = company->GetNumber();
     CMapDoc& map = m_doc.GetMap();
     IFrameService& frame = Services::Frame();
@@ -173,9 +180,9 @@ void COrderCommands::OnMapSellRealEstate(CCellPoint cell) {
 // ---------------------------------------------------------------- construction
 
 void COrderCommands::OnMapConstruction(CCellPoint cell) {
-    CEnterprise* company = Own();
-    const int area = ViewArea();
-    if (!company || !IsInViewArea(area, cell)) return;
+    CEnterprise* company = nullptr;
+    int area = -1;
+    if (!ClickTarget(cell, company, area)) return;
     const int own = company->GetNumber();
     CMapDoc& map = m_doc.GetMap();
     IFrameService& frame = Services::Frame();
@@ -285,9 +292,9 @@ bool COrderCommands::HasDirectorWorkingIn(const CEnterprise& company, int area) 
 }
 
 void COrderCommands::OnMapReinforceBuilding(CCellPoint cell) {
-    CEnterprise* company = Own();
-    const int area = ViewArea();
-    if (!company || !IsInViewArea(area, cell)) return;
+    CEnterprise* company = nullptr;
+    int area = -1;
+    if (!ClickTarget(cell, company, area)) return;
     const int own = company->GetNumber();
     CMapDoc& map = m_doc.GetMap();
     IFrameService& frame = Services::Frame();

@@ -2,7 +2,6 @@
 
 #include "game/OrderCommands.h"
 
-#include <algorithm>
 
 #include "game/OrderService.h"
 #include "game/VDoc.h"
@@ -36,14 +35,18 @@ std::vector<std::pair<int, int>> COrderCommands::OwnedTeams(const CEnterprise& c
     return teams;
 }
 
-namespace {
-// The owned team the team dialog chose: its row, or none.
-const std::pair<int, int>* ChosenTeam(const std::vector<std::pair<int, int>>& teams, int league) {
-    auto it = std::find_if(teams.begin(), teams.end(),
-                           [&](const std::pair<int, int>& row) { return row.first == league; });
-    return it == teams.end() ? nullptr : &*it;
+std::optional<std::pair<int, int>> COrderCommands::AskOwnedTeam(const CEnterprise& company,
+                                                                int mode, int& purpose) {
+    SProTeamDialog dialog;
+    dialog.mode = mode;
+    dialog.teams = OwnedTeams(company);
+    SDialogAnswer answer = Services::Dialogs().SelectProTeam(dialog);
+    purpose = answer.second ? 1 : 0;
+    if (!answer.ok) return std::nullopt;
+    for (const std::pair<int, int>& row : dialog.teams)
+        if (row.first == answer.value) return row;
+    return std::nullopt;
 }
-}  // namespace
 
 void COrderCommands::DoShowScore() {
     IFrameService& frame = Services::Frame();
@@ -75,28 +78,20 @@ void COrderCommands::DoPurchaseProTeam() {
 void COrderCommands::DoSellProTeam() {
     CEnterprise* company = Own();
     if (!company) return;
-    SProTeamDialog dialog;
-    dialog.mode = kTeamSell;
-    dialog.teams = OwnedTeams(*company);
-    SDialogAnswer answer = Services::Dialogs().SelectProTeam(dialog);
-    if (!answer.ok || !ChosenTeam(dialog.teams, answer.value)) return;
-    m_doc.GetOrders().IssueSellProTeam(company->GetNumber(), answer.value, 1);
+    int purpose = 0;
+    auto team = AskOwnedTeam(*company, kTeamSell, purpose);
+    if (team) m_doc.GetOrders().IssueSellProTeam(company->GetNumber(), team->first, 1);
 }
 
 void COrderCommands::DoFinancialSupport() {
     CEnterprise* company = Own();
     if (!company || !HasFreeDirector(*company)) return;
-    SProTeamDialog dialog;
-    dialog.mode = kTeamSupport;
-    dialog.teams = OwnedTeams(*company);
-    SDialogAnswer answer = Services::Dialogs().SelectProTeam(dialog);
-    if (!answer.ok) return;
-    const std::pair<int, int>* row = ChosenTeam(dialog.teams, answer.value);
+    int purpose = 0;
+    auto row = AskOwnedTeam(*company, kTeamSupport, purpose);
     if (!row) return;
     const int director = ChooseDirector(*company, kPromptTeamSupport);
     if (director < 0) return;
     const int league = row->first, team = row->second;
-    const int purpose = answer.second ? 1 : 0;
     const int cost = m_doc.GetMap().GetLeagueFigure(league, team);
     if (!Confirm(company->GetNumber(), director,
                  {"We shall invest " + std::to_string(cost) + " in " +
@@ -109,12 +104,8 @@ void COrderCommands::DoFinancialSupport() {
 void COrderCommands::DoChangeHomeField() {
     CEnterprise* company = Own();
     if (!company) return;
-    SProTeamDialog dialog;
-    dialog.mode = kTeamHomeField;
-    dialog.teams = OwnedTeams(*company);
-    SDialogAnswer answer = Services::Dialogs().SelectProTeam(dialog);
-    if (!answer.ok) return;
-    const std::pair<int, int>* row = ChosenTeam(dialog.teams, answer.value);
+    int purpose = 0;
+    auto row = AskOwnedTeam(*company, kTeamHomeField, purpose);
     if (row) BeginHomeFieldSelection(row->first, row->second, 0);
 }
 

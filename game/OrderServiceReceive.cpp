@@ -50,8 +50,6 @@ constexpr std::array<SLayout, eORDER_LAST + 1> kLayouts{{
 constexpr int kInvestmentKinds = 4;
 // A lot sale's minimal bid: -2 sells directly to the buyer, -1 withdraws.
 constexpr int kDirectSale = -2;
-// A lot sale's buyer when the lot goes to auction.
-constexpr int kAuctionBuyer = -2;
 
 bool HasLayout(const CCmdSet& r, const SLayout& l) {
     return r.GetKindCount() == l.kinds && r.GetParamCount() == l.params &&
@@ -118,8 +116,7 @@ bool COrderService::IsValidRecord(int company, const CCmdSet& r) {
             return staff() && IsArea(param(0)) && value(0) >= 0 &&
                    (PointOf(r) == CCellPoint(-1, -1) || site());
         case eORDER_LOT_SALE:
-            return site() && value(0) >= kDirectSale && value(1) >= kAuctionBuyer &&
-                   value(1) < companies;
+            return site() && value(0) >= kDirectSale && value(1) >= -1 && value(1) < companies;
         case eORDER_PURCHASE_STOCK:
             return staff() && IsCompany(value(0));
         case eORDER_SELL_STOCK:

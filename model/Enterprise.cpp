@@ -360,8 +360,7 @@ void CEnterprise::LoadCollections(CArchive& ar) {
     c.price = ReadAtLeast(ar, 0);
     SLotSale& s = m_lotSale;
     s.minimalBid = ReadAtLeast(ar, -2);
-    for (int* field : {&s.area, &s.x, &s.y}) *field = ReadAtLeast(ar, -1);
-    s.buyer = ReadAtLeast(ar, -2);
+    for (int* field : {&s.area, &s.x, &s.y, &s.buyer}) *field = ReadAtLeast(ar, -1);
     m_plans = ReadList<CCmdPacket>(ar);
     m_advice = ReadList<CAdvicePacket>(ar);
     m_history = ReadList<CHistory>(ar);
@@ -378,8 +377,7 @@ void CEnterprise::Validate(const CEnterpriseLimits& limits) const {
         CheckRange(m_teams[league], 0, limits.teamCounts[league]);
     CheckIndex(m_contractBid.contractor, -1, limits.companyCount);
     CheckIndex(m_contractBid.area, -1, m_areaCount);
-    // An auction has no buyer company.
-    CheckIndex(m_lotSale.buyer, -2, limits.companyCount);
+    CheckIndex(m_lotSale.buyer, -1, limits.companyCount);
     CheckIndex(m_lotSale.area, -1, m_areaCount);
 }
 

@@ -61,7 +61,7 @@ public:
     };
     // An own lot put up for sale: the price (the sale price of a direct sale,
     // or the minimal bid of an auction; -1 none pending) and the buyer
-    // company (-2 an auction).
+    // company (-1 none: an auction).
     struct SLotSale {
         int minimalBid = -1, area = -1, x = -1, y = -1, buyer = -1;
         bool operator==(const SLotSale&) const = default;

@@ -171,7 +171,7 @@ TEST_F(OrderCommandsMapTest, ASaleClickOffersTheLotDirectlyOrAtAuction) {
          },
          {}, {}, {"Show(0,-1) Planned land for development can not be sold."}, {}, 0},
         {"a pending sale of the lot",
-         [](OrderCommandsMapTest& t) { t.SeatCompany(0).SetAuctionBid(300, 0, 0, 4, -2); }, {},
+         [](OrderCommandsMapTest& t) { t.SeatCompany(0).SetAuctionBid(300, 0, 0, 4, -1); }, {},
          {}, {"Show(0,-1) Land for sale can not be sold."}, {}, 0},
         {"another company's lot", [](OrderCommandsMapTest& t) { t.PrepareLot(kLot, 1); }, {}, {},
          {}, {}, 0},
@@ -184,7 +184,7 @@ TEST_F(OrderCommandsMapTest, ASaleClickOffersTheLotDirectlyOrAtAuction) {
         {"auction", {}, {true, 1, 1, 650}, {dialog},
          {"Confirm(0,-1) [Accepted contract to sell] We will auction this with a minimal bid "
           "of 650 by month end."},
-         {Rec(3, {}, {0}, {kLot}, {650, -2})}, 0},
+         {Rec(3, {}, {0}, {kLot}, {650, -1})}, 0},
         {"direct sale to ourselves", {}, {true, 0, 0, 800}, {dialog}, {}, {}, 0},
         {"cancelled", {}, {}, {dialog}, {}, {}, 0},
     };
@@ -222,7 +222,7 @@ TEST_F(OrderCommandsMapTest, ALotAtAuctionIsSavedWithItsBidAndLoadsAgain) {
     CVDoc loaded;
     ASSERT_EQ(loaded.LoadBytes(seatDoc.SaveBytes()), -1);
     const CEnterprise::SLotSale sale = loaded.GetEnterprise(0)->GetAuctionBid();
-    EXPECT_EQ(sale, (CEnterprise::SLotSale{650, 0, kLot.x, kLot.y, -2}));
+    EXPECT_EQ(sale, (CEnterprise::SLotSale{650, 0, kLot.x, kLot.y, -1}));
 }
 
 TEST_F(OrderCommandsMapTest, WhereAnOfficeOrAnotherStructureMayBeBuilt) {
@@ -340,7 +340,7 @@ TEST_F(OrderCommandsMapTest, AConstructionClickEndsInAReportABeepOrAnOrder) {
         {"the lot for sale",
          [=](OrderCommandsMapTest& t) {
              entered(t);
-             t.SeatCompany(0).SetAuctionBid(300, 0, kLot.x, kLot.y, -2);
+             t.SeatCompany(0).SetAuctionBid(300, 0, kLot.x, kLot.y, -1);
          },
          kiosk, {Choose(d0)}, {"Show(0,-1) Land for sale can not be developed."}, {}, {}, none},
         {"another company's lot",

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
 #include "CommandFixture.h"
 #include "model/League.h"
@@ -373,13 +374,23 @@ TEST_F(OrderCommandsTest, TheAdviceAndThePortfolioOfTheShownArea) {
     PrepareLot({0, 4}, 0);
     PrepareLot({1, 4}, 0, 55);
     PrepareLot({2, 4}, 1);
+    // The arena of (3, 3) to (5, 4) is listed once, at its anchor.
+    Map().SetStructureOwner(0, 5, 4, 1);
     SeatCompany(0).AddAreaLand(0, 2);
     Commands().DoRealEstatePortfolio();
     ASSERT_EQ(dialogs.calls.size(), 1u);
     const std::string& call = dialogs.calls[0];
-    EXPECT_NE(call.find(",0,4"), std::string::npos) << call;
-    EXPECT_NE(call.find(",1,4"), std::string::npos) << call;
-    EXPECT_EQ(call.find(",2,4"), std::string::npos) << call;
+    ASSERT_EQ(call.rfind("ShowProperties(0", 0), 0u) << call;
+    // The rows' cells follow the selection mode.
+    std::vector<int> values;
+    for (size_t at = call.find(',') ; at != std::string::npos; at = call.find(',', at + 1))
+        values.push_back(std::stoi(call.substr(at + 1)));
+    std::set<std::pair<int, int>> rows;
+    for (size_t i = 0; i + 1 < values.size(); i += 2) rows.emplace(values[i], values[i + 1]);
+    for (std::pair<int, int> listed : {std::pair{0, 4}, {1, 4}, {5, 4}})
+        EXPECT_TRUE(rows.count(listed)) << listed.first << "," << listed.second << " in " << call;
+    for (std::pair<int, int> left : {std::pair{2, 4}, {3, 3}, {4, 4}, {3, 4}, {4, 3}, {5, 3}})
+        EXPECT_FALSE(rows.count(left)) << left.first << "," << left.second << " in " << call;
 }
 
 }  // namespace
