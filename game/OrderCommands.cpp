@@ -237,22 +237,22 @@ void COrderCommands::DoAcquireLand() {
     m_doc.GetOrders().IssueAcquireLand(director, area, answer.value, CCellPoint(-1, -1), 1);
 }
 
-void COrderCommands::DoRecruitEmployees() {
+int COrderCommands::ConfirmedDirector(int prompt, const std::string& line) {
     CEnterprise* company = Own();
-    if (!company) return;
-    const int director = ChooseDirector(*company, kPromptEmployees);
-    if (director < 0) return;
-    if (!Confirm(company->GetNumber(), director, {"I will recruit new employees."})) return;
-    m_doc.GetOrders().IssueRecruitEmployees(director, 1);
+    if (!company) return -1;
+    const int director = ChooseDirector(*company, prompt);
+    if (director < 0 || !Confirm(company->GetNumber(), director, {line})) return -1;
+    return director;
+}
+
+void COrderCommands::DoRecruitEmployees() {
+    const int director = ConfirmedDirector(kPromptEmployees, "I will recruit new employees.");
+    if (director >= 0) m_doc.GetOrders().IssueRecruitEmployees(director, 1);
 }
 
 void COrderCommands::DoRecruitManagement() {
-    CEnterprise* company = Own();
-    if (!company) return;
-    const int director = ChooseDirector(*company, kPromptManagement);
-    if (director < 0) return;
-    if (!Confirm(company->GetNumber(), director, {"I will recruit upper management."})) return;
-    m_doc.GetOrders().IssueRecruitManagement(director, 1);
+    const int director = ConfirmedDirector(kPromptManagement, "I will recruit upper management.");
+    if (director >= 0) m_doc.GetOrders().IssueRecruitManagement(director, 1);
 }
 
 void COrderCommands::DoHeadhunting() {
@@ -271,12 +271,8 @@ void COrderCommands::DoHeadhunting() {
 }
 
 void COrderCommands::DoLoan() {
-    CEnterprise* company = Own();
-    if (!company) return;
-    const int director = ChooseDirector(*company, kPromptLoan);
-    if (director < 0) return;
-    if (!Confirm(company->GetNumber(), director, {"I will apply for a loan."})) return;
-    m_doc.GetOrders().IssueLoan(director, 1);
+    const int director = ConfirmedDirector(kPromptLoan, "I will apply for a loan.");
+    if (director >= 0) m_doc.GetOrders().IssueLoan(director, 1);
 }
 
 void COrderCommands::DoRepayLoan() {

@@ -113,6 +113,9 @@ private:
     // The acting director: the first one, or the player's choice when the
     // company has more than one; -1 ends the command.
     int ChooseDirector(CEnterprise& company, int prompt);
+    // The acting director of the company played here, once he confirmed
+    // the line as his report; -1 ends the command.
+    int ConfirmedDirector(int prompt, const std::string& line);
     // SelectDirector, the directors in refused not selectable.
     int SelectDirectorExcept(int company, int prompt, int value, const std::set<int>& refused);
     void AddDirectorEntries(SPersonDialog& dialog, const CEnterprise& company, bool busy,
