@@ -1,11 +1,12 @@
 #pragma once
 // The dialogs of a game without windows: each dialog the rules open is one
-// line of the transcript, with the values it shows.
+// line of the transcript, with the values it shows; the order dialogs of
+// the player's commands are never opened without a player, and cancel.
 
 #include "game/Transcript.h"
 #include "model/services/DialogService.h"
 
-class CHeadlessDialogService : public IDialogService {
+class CHeadlessDialogService : public CDetachedDialogService {
 public:
     explicit CHeadlessDialogService(CTranscript& transcript) : m_transcript(transcript) {}
 

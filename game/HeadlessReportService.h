@@ -1,11 +1,12 @@
 #pragma once
 // The report composer of a game without windows: every result is one line
-// of the transcript, and every question is answered with its default "no".
+// of the transcript, and every question is answered with its default "no";
+// the confirmations of the player's commands are cancelled.
 
 #include "game/Transcript.h"
 #include "model/services/ReportService.h"
 
-class CHeadlessReportService : public IReportService {
+class CHeadlessReportService : public CDetachedReportService {
 public:
     explicit CHeadlessReportService(CTranscript& transcript) : m_transcript(transcript) {}
 

@@ -108,6 +108,11 @@ public:
     // a type outside the catalogue is ignored (true).
     bool OnCmdSetRecord(int company, const CCmdSet& record);
 
+    // The league's team and its sport ("" outside the leagues), for the log
+    // lines and the reports.
+    std::string TeamName(int league, int team);
+    const char* LeagueSport(int league);
+
 private:
     // Issue: a record is built only in network play and only when sent.
     bool ShouldRecord(int send);
@@ -134,10 +139,7 @@ private:
     void Finish(bool modified = true);
     // The company's heading and a line of the message log.
     void Log(CEnterprise& company, const std::string& line);
-    // The league's team and its sport, for the log lines.
-    std::string TeamName(int league, int team);
     static const char* SportName(int rankedByRate);
-    const char* LeagueSport(int league);
 
     // Receiver checks, one per record layout (OrderServiceReceive.cpp).
     bool IsValidRecord(int company, const CCmdSet& record);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "game/OrderCommands.h"
 #include "game/OrderService.h"
 #include "model/MapData.h"
 #include "model/Random.h"
@@ -13,7 +14,9 @@
 
 CVDoc::SGame::SGame() : map(std::make_unique<CMapDoc>()) {}
 
-CVDoc::CVDoc() : m_orders(std::make_unique<COrderService>(*this)) {}
+CVDoc::CVDoc()
+    : m_orders(std::make_unique<COrderService>(*this)),
+      m_commands(std::make_unique<COrderCommands>(*this)) {}
 
 CVDoc::~CVDoc() = default;
 

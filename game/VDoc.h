@@ -29,6 +29,7 @@
 
 class CArchive;
 class CMapData;
+class COrderCommands;
 class COrderService;
 class CPersonDataFile;
 
@@ -58,6 +59,9 @@ public:
     // The order catalogue: every order a company gives is issued and applied
     // there.
     COrderService& GetOrders() { return *m_orders; }
+    // The player's order commands: the menu commands and map clicks of the
+    // player of this machine.
+    COrderCommands& GetCommands() { return *m_commands; }
 
     // ---- calendar
     int GetYear() const { return m_game.year; }
@@ -481,4 +485,5 @@ private:
     CFrameState m_ownFrame;
     CFrameState* m_frame = &m_ownFrame;
     std::unique_ptr<COrderService> m_orders;
+    std::unique_ptr<COrderCommands> m_commands;
 };

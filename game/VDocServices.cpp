@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "game/ComCommand.h"
+#include "game/OrderCommands.h"
 #include "game/OrderService.h"
 #include "game/VDoc.h"
 #include "model/MapData.h"
@@ -208,10 +209,19 @@ void CVDoc::ReportTeamLostStadium(int company, int league) {
     Report().ShowTeamLostStadium(company, league);
 }
 
-// The company's player is asked for a new home field with the map pick of
-// the shell; without one nothing is chosen.
-int CVDoc::AskNewHomeField(int /*company*/, int /*league*/) {
-    return 0;
+namespace {
+// AskNewHomeField's answer while the player picks on the map.
+constexpr int kHomeFieldStillChoosing = 2;
+}  // namespace
+
+// The company's player picks the new home field on the map: the answer is
+// "still choosing", and the month goes on once the stadium click has moved
+// the team.
+int CVDoc::AskNewHomeField(int company, int league) {
+    const CEnterprise* c = GetEnterprise(company);
+    if (!c || league < 0 || league >= CEnterprise::kLeagueCount) return 0;
+    m_commands->BeginHomeFieldSelection(league, c->GetLeagueTeam(league), 0);
+    return kHomeFieldStillChoosing;
 }
 
 void CVDoc::ChooseHomeField(int company, int league) {

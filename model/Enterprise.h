@@ -59,8 +59,9 @@ public:
         int contractor = -1, area = -1, x = -1, y = -1, structureType = -1, price = 0;
         bool operator==(const SContractBid&) const = default;
     };
-    // An own lot put up for sale: minimal bid of the auction, -2 a direct sale
-    // to the buyer company, -1 none pending.
+    // An own lot put up for sale: the price (the sale price of a direct sale,
+    // or the minimal bid of an auction; -1 none pending) and the buyer
+    // company (-1 none: an auction).
     struct SLotSale {
         int minimalBid = -1, area = -1, x = -1, y = -1, buyer = -1;
         bool operator==(const SLotSale&) const = default;

@@ -83,6 +83,40 @@ public:
     // map is rebuilt; only the picture changes, never the map.
     virtual void PaintStructurePreview(int area, int x1, int y1, int x2, int y2,
                                        int structureType) = 0;
+
+    // ---- the map picks and the input of the player's commands
+    // The map pick mode: 0 none; 7 and 8 the stadium pick of a team
+    // purchase, 9 and 10 that of a home-field change.
+    virtual int GetMapPickMode() = 0;
+    // Ends the current pick and stores the new mode.
+    virtual void SetMapMode(int mode) = 0;
+    // Starts (1) or ends (0) the pick on the map with a cursor block of the
+    // size (ending: 1 x 1).
+    virtual void SetMapPickMode(int pick, int cx, int cy) = 0;
+    // Ends the current map interaction and returns the map to normal.
+    virtual void EndMapPick(int force) = 0;
+    // Pick parameters 0..9: the construction pick's structure type (-1 a
+    // demolition); the stadium pick's league (0) and team (1).
+    virtual int GetPickParam(int i) = 0;
+    // 1 when the value changed.
+    virtual int SetPickParam(int i, int value) = 0;
+    // The player's input (menus and tool bar); 1 at start.
+    virtual int IsInputEnabled() const = 0;
+    virtual void EnableInput(int enable) = 0;
+    // The league the score dialog showed last.
+    virtual int GetShownLeague() = 0;
+    virtual void SetShownLeague(int league) = 0;
+    // The map window's cursor cell and cursor block size.
+    virtual CCellPoint GetCursorCell() = 0;
+    virtual void GetCursorBlock(int& width, int& height) = 0;
+    // The keyboard focus goes back to the map window.
+    virtual void FocusMap() = 0;
+    virtual int PlayMusic(int situation, int restart) = 0;
+    // The month's processing goes on (the pre-turn phase is posted).
+    virtual void ContinueMonth() = 0;
+    // In network play, the stadium the player chose when asked to move a
+    // team goes to the host.
+    virtual void SendStadiumAnswer(int area, CCellPoint cell) = 0;
 };
 
 // A frame with no window: nothing to pump, no keys, no close requests.
@@ -112,4 +146,20 @@ public:
     void MarkCellRect(int, int, int, int, int) override {}
     void FlushChangedCells(int) override {}
     void PaintStructurePreview(int, int, int, int, int, int) override {}
+    int GetMapPickMode() override { return 0; }
+    void SetMapMode(int) override {}
+    void SetMapPickMode(int, int, int) override {}
+    void EndMapPick(int) override {}
+    int GetPickParam(int) override { return 0; }
+    int SetPickParam(int, int) override { return 0; }
+    int IsInputEnabled() const override { return 1; }
+    void EnableInput(int) override {}
+    int GetShownLeague() override { return 0; }
+    void SetShownLeague(int) override {}
+    CCellPoint GetCursorCell() override { return {-1, -1}; }
+    void GetCursorBlock(int& width, int& height) override { width = height = 1; }
+    void FocusMap() override {}
+    int PlayMusic(int, int) override { return 0; }
+    void ContinueMonth() override {}
+    void SendStadiumAnswer(int, CCellPoint) override {}
 };

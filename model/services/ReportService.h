@@ -6,6 +6,19 @@
 // what is shown here. Implemented by the shell's composer; programs without
 // windows use CDetachedReportService or a transcript.
 
+#include <string>
+#include <vector>
+
+// A report of the player's commands: the caption (empty: none) and lines
+// of a report box shown for the company, with the face of the person (a
+// director; -1 none).
+struct SOrderReport {
+    int company = -1;
+    int person = -1;
+    std::string caption;
+    std::vector<std::string> lines;
+};
+
 class IReportService {
 public:
     virtual ~IReportService() = default;
@@ -45,6 +58,14 @@ public:
     // The contractor building a structure of the type for client went
     // bankrupt; the site is lost.
     virtual void ShowContractorBankrupt(int client, int structureType, int contractor) = 0;
+
+    // ---- the player's commands
+    // A confirmation with OK and Cancel: true for OK.
+    virtual bool ConfirmOrder(const SOrderReport& report) = 0;
+    // A refusal or notice.
+    virtual void ShowOrderReport(const SOrderReport& report) = 0;
+    // The adviser's proposals for the company ("No advice." without any).
+    virtual void ShowAdvice(int company) = 0;
 };
 
 // Nobody to show anything to: results vanish and questions are answered no.
@@ -68,4 +89,7 @@ public:
     void ShowBankruptcy(int) override {}
     void ShowMerger(int, int) override {}
     void ShowContractorBankrupt(int, int, int) override {}
+    bool ConfirmOrder(const SOrderReport&) override { return false; }
+    void ShowOrderReport(const SOrderReport&) override {}
+    void ShowAdvice(int) override {}
 };

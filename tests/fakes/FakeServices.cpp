@@ -461,3 +461,81 @@ void CFakeReportService::ShowMerger(int absorber, int absorbed) {
 void CFakeReportService::ShowContractorBankrupt(int client, int structureType, int contractor) {
     calls.push_back("ShowContractorBankrupt" + Args({client, structureType, contractor}));
 }
+
+// ---------------------------------------------------------------- map picks
+
+void CFakeFrameService::SetMapMode(int mode) {
+    calls.push_back("SetMapMode" + Args({mode}));
+    mapPickMode = mode;
+}
+
+void CFakeFrameService::SetMapPickMode(int pick, int cx, int cy) {
+    calls.push_back("SetMapPickMode" + Args({pick, cx, cy}));
+    pickOn = pick;
+    cursorWidth = pick ? cx : 1;
+    cursorHeight = pick ? cy : 1;
+}
+
+void CFakeFrameService::EndMapPick(int force) {
+    calls.push_back("EndMapPick" + Args({force}));
+    if (!force && !inputEnabled) return;
+    mapPickMode = 0;
+    pickOn = 0;
+    cursorWidth = cursorHeight = 1;
+}
+
+int CFakeFrameService::GetPickParam(int i) {
+    auto it = pickParams.find(i);
+    return it == pickParams.end() ? 0 : it->second;
+}
+
+int CFakeFrameService::SetPickParam(int i, int value) {
+    calls.push_back("SetPickParam" + Args({i, value}));
+    if (GetPickParam(i) == value) return 0;
+    pickParams[i] = value;
+    return 1;
+}
+
+void CFakeFrameService::EnableInput(int enable) {
+    calls.push_back("EnableInput" + Args({enable}));
+    inputEnabled = enable ? 1 : 0;
+}
+
+void CFakeFrameService::SetShownLeague(int league) {
+    calls.push_back("SetShownLeague" + Args({league}));
+    shownLeague = league;
+}
+
+void CFakeFrameService::GetCursorBlock(int& width, int& height) {
+    width = cursorWidth;
+    height = cursorHeight;
+}
+
+int CFakeFrameService::PlayMusic(int situation, int restart) {
+    calls.push_back("PlayMusic" + Args({situation, restart}));
+    return 1;
+}
+
+void CFakeFrameService::SendStadiumAnswer(int area, CCellPoint cell) {
+    calls.push_back("SendStadiumAnswer" + Args({area, cell.x, cell.y}));
+}
+
+// ---------------------------------------------------------------- command reports
+
+bool CFakeReportService::ConfirmOrder(const SOrderReport& report) {
+    calls.push_back("Confirm" + Args({report.company, report.person}));
+    orderReports.push_back(report);
+    if (confirmAnswers.empty()) return true;
+    bool answer = confirmAnswers.front();
+    confirmAnswers.pop_front();
+    return answer;
+}
+
+void CFakeReportService::ShowOrderReport(const SOrderReport& report) {
+    calls.push_back("Show" + Args({report.company, report.person}));
+    orderReports.push_back(report);
+}
+
+void CFakeReportService::ShowAdvice(int company) {
+    calls.push_back("ShowAdvice" + Args({company}));
+}

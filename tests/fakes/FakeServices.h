@@ -68,6 +68,33 @@ public:
     // What SelectAreaButton answers.
     bool selectAreaAnswer = true;
 
+    // ---- the map picks and input: kept as the frame keeps them, and each
+    // change recorded, e.g. "SetMapMode(7)", "EnableInput(0)", "FocusMap".
+    int GetMapPickMode() override { return mapPickMode; }
+    void SetMapMode(int mode) override;
+    void SetMapPickMode(int pick, int cx, int cy) override;
+    // As the frame: without force nothing ends while input is off.
+    void EndMapPick(int force) override;
+    int GetPickParam(int i) override;
+    int SetPickParam(int i, int value) override;
+    int IsInputEnabled() const override { return inputEnabled; }
+    void EnableInput(int enable) override;
+    int GetShownLeague() override { return shownLeague; }
+    void SetShownLeague(int league) override;
+    CCellPoint GetCursorCell() override { return cursorCell; }
+    void GetCursorBlock(int& width, int& height) override;
+    void FocusMap() override { calls.push_back("FocusMap"); }
+    int PlayMusic(int situation, int restart) override;
+    void ContinueMonth() override { calls.push_back("ContinueMonth"); }
+    void SendStadiumAnswer(int area, CCellPoint cell) override;
+    int mapPickMode = 0;
+    int pickOn = 0;
+    std::map<int, int> pickParams;  // others 0
+    int inputEnabled = 1;
+    int shownLeague = 0;
+    CCellPoint cursorCell{-1, -1};
+    int cursorWidth = 1, cursorHeight = 1;
+
     // The map window: the area it shows (-1 none) and the cells it redrew.
     int shownArea = -1;
     std::vector<CCellPoint> drawnCells;
@@ -119,8 +146,18 @@ public:
     void ShowMerger(int absorber, int absorbed) override;
     void ShowContractorBankrupt(int client, int structureType, int contractor) override;
 
+    // The reports of the player's commands, recorded as
+    // "Confirm(company,person)", "Show(company,person)" or
+    // "ShowAdvice(company)" with their caption and lines in orderReports.
+    bool ConfirmOrder(const SOrderReport& report) override;
+    void ShowOrderReport(const SOrderReport& report) override;
+    void ShowAdvice(int company) override;
+
     bool contractAnswer = false;
     int directorChoice = -1;
+    // The confirmations' answers in order; OK once they are used up.
+    std::deque<bool> confirmAnswers;
+    std::vector<SOrderReport> orderReports;
     std::vector<std::string> calls;
 };
 
@@ -137,8 +174,9 @@ public:
 };
 
 // The dialogs the rules open, each recorded as "ShowInterest(rate,autoCloseMs,
-// debt,debt,...)".
-class CFakeDialogService : public IDialogService {
+// debt,debt,...)"; the order dialogs cancel (fakes/ScriptedDialogs.h
+// answers them).
+class CFakeDialogService : public CDetachedDialogService {
 public:
     void ShowInterest(int rate, const std::vector<int>& debts, int autoCloseMs) override;
     std::vector<std::string> calls;
