@@ -133,6 +133,17 @@ public:
     void SendRecord(int player, const std::string& record) override {
         sent.push_back({player, record});
     }
+    bool SendToPlayer(int player, const std::string& record) override {
+        sent.push_back({player, record});
+        return true;
+    }
+    // Recorded as sent to player -1.
+    bool SendToAll(const std::string& record) override {
+        sent.push_back({-1, record});
+        return true;
+    }
+    bool IsHost() const override { return host; }
+    bool host = true;
     std::vector<Sent> sent;
 };
 
