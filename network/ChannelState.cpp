@@ -72,6 +72,7 @@ void CChannelState::MarkBusy(int channel, int64_t nowMs) {
 
 void CChannelState::MarkFree(int channel) {
     freeFlags[channel] = 1;
+    busySince[channel] = 0;
 }
 
 void CChannelState::AdvanceChannel() {

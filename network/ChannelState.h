@@ -50,8 +50,9 @@ public:
 
     std::array<CVClientSocket*, kChannelCount> sockets{};
     std::array<int, kChannelCount> freeFlags{};
-    // When each busy channel went busy (real milliseconds), for the
-    // acknowledgement time-out.
+    // When each channel went busy with a sent record (real milliseconds, 0
+    // while none awaits its acknowledgement), for the acknowledgement
+    // time-out. A channel that is still connecting is busy without one.
     std::array<int64_t, kChannelCount> busySince{};
     int currentChannel = 0;
     int ringReadIndex = 0;

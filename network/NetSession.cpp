@@ -256,7 +256,7 @@ void CNetSession::CheckAckTimeouts() {
     auto expired = [&](const CChannelState& state) {
         for (int channel = 0; channel < kChannelCount; ++channel) {
             if (state.sockets[channel] && state.freeFlags[channel] == 0 &&
-                now - state.busySince[channel] >= limit) {
+                state.busySince[channel] != 0 && now - state.busySince[channel] >= limit) {
                 return channel;
             }
         }

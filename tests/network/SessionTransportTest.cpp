@@ -26,12 +26,9 @@ enum PortBase {
     kBusyChannel = 23060,
     kNoAddress = 23080,
     kCloseRequest = 23100,
-    kShortSend = 23120,
     kFullSlot = 23140,
     kWaitTimeZero = 23160,
     kAckTimeout = 23180,
-    kClientReentry = 23200,
-    kExchange = 23220,
 };
 
 std::string MakeRecordText(int code) {
