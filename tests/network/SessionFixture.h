@@ -1,7 +1,8 @@
 #pragma once
 // A host session on 127.0.0.1 with its own participant (player 0) and a
 // remote one (player 1, "Remote"), whose twelve channels a wire peer or a
-// client session connects. Connections are admitted by their source port:
+// client session connects. Base lets a test add a fixture of its own
+// (a game document). Connections are admitted by their source port:
 // the test admission stands in for the login of the real handshake.
 
 #include <gtest/gtest.h>
@@ -19,7 +20,8 @@
 #include "network/WirePeer.h"
 #include "platform/ui/MessageLoop.h"
 
-class CSessionFixture : public ::testing::Test {
+template <class Base = ::testing::Test>
+class CSessionFixtureT : public Base {
 protected:
     static constexpr int kHostPlayer = 0;
     static constexpr int kRemotePlayer = 1;
@@ -112,3 +114,5 @@ protected:
     int m_portBase = 0;
     std::map<unsigned, int> m_portOwners;
 };
+
+using CSessionFixture = CSessionFixtureT<>;
