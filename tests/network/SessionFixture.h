@@ -25,6 +25,7 @@ class CSessionFixtureT : public Base {
 protected:
     static constexpr int kHostPlayer = 0;
     static constexpr int kRemotePlayer = 1;
+    static constexpr int kFirstStranger = 100;
 
     // Each test passes its own port base, so that tests run side by side.
     void OpenHost(int portBase) {
@@ -32,12 +33,13 @@ protected:
         m_portBase = portBase;
         host.SetHost(true);
         host.SetHostAddress("127.0.0.1");
-        host.SetAdmission([this](CVClientSocket& socket, int) {
+        host.SetAdmission([this](CVClientSocket& socket, int listeningIndex) {
             std::string address;
             UINT port = 0;
             if (!socket.GetPeerName(address, port)) return -1;
             auto it = m_portOwners.find(port);
-            return it == m_portOwners.end() ? -1 : it->second;
+            if (it != m_portOwners.end()) return it->second;
+            return admitStrangers ? AdmitStranger(listeningIndex) : -1;
         });
         CNetworkData own;
         own.playerNumber = kHostPlayer;
@@ -83,6 +85,22 @@ protected:
         }
     }
 
+    // A connection from another program joins the newest stranger that lacks
+    // its channel, else a new stranger (player 100, 101, ...).
+    int AdmitStranger(int channel) {
+        for (const CNetworkData& peer : host.Peers()) {
+            if (peer.playerNumber >= kFirstStranger && !peer.channels.sockets[channel]) {
+                return peer.playerNumber;
+            }
+        }
+        CNetworkData stranger;
+        stranger.playerNumber = kFirstStranger + m_strangers++;
+        stranger.name = "Stranger " + std::to_string(stranger.playerNumber);
+        stranger.state = CNetworkData::kPlayer;
+        host.AddNetPlayer(stranger);
+        return stranger.playerNumber;
+    }
+
     bool HostHasAllSockets(int player) {
         const int index = host.FindPeer(player);
         return index >= 0 && host.Peers()[index].channels.HasAllSockets();
@@ -111,7 +129,9 @@ protected:
     CFakeNetFrame hostFrame;
     CNetSession host{hostFrame};
     CWirePeer wire;
+    bool admitStrangers = false;
     int m_portBase = 0;
+    int m_strangers = 0;
     std::map<unsigned, int> m_portOwners;
 };
 
