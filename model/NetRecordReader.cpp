@@ -9,6 +9,7 @@ bool IsDigit(char c) {
 }
 
 // An optional '-' and at least one digit, nothing else; the value fits int.
+// No sender writes a negative zero, so none is read.
 bool ParseDigits(std::string_view field, int& value) {
     size_t i = 0;
     const bool negative = !field.empty() && field[0] == '-';
@@ -20,6 +21,7 @@ bool ParseDigits(std::string_view field, int& value) {
         result = result * 10 + (field[i] - '0');
         if (result > INT32_MAX) return false;
     }
+    if (negative && result == 0) return false;
     value = static_cast<int>(negative ? -result : result);
     return true;
 }

@@ -180,6 +180,7 @@ TEST(NetRecordReader, RefusesMalformedFields) {
         {"a letter", "00a1", int4},
         {"an inner sign", "00-1", int4},
         {"a plus sign", "+001", int4},
+        {"a negative zero", "-000", int4},
         {"a lone sign", "-", +[](CNetRecordReader& r) {
              int v = 0;
              return r.ReadInt(1, v, "field");
