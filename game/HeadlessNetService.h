@@ -10,4 +10,5 @@ public:
     bool SendToPlayer(int, const std::string&) override { return false; }
     bool SendToAll(const std::string&) override { return false; }
     bool IsHost() const override { return false; }
+    void ReportSendError(const std::string&) override {}
 };

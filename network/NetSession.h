@@ -110,8 +110,8 @@ public:
     bool SendToPlayer(int playerNumber, const std::string& record, bool markBusy);
     bool SendDirectToPlayer(int playerNumber, const std::string& record);
     void BroadcastRecord(const std::string& record, bool markBusy, bool includeLocal);
-    // Logs the builder's refusal as a "]Send error:" line.
-    void ReportSendError(const std::string& what);
+    // Logs a refused or held field as a "]Send error:" line.
+    void ReportSendError(const std::string& what) override;
 
     // ---- waits: they dispatch messages, block at most 10 ms a step, and end
     // when their condition holds, the participant is gone, the session

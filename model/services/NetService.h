@@ -26,4 +26,8 @@ public:
     virtual bool SendToAll(const std::string& record) = 0;
     // Whether this program hosts the network game.
     virtual bool IsHost() const = 0;
+    // A field that did not fit its width and was held at its limit (the
+    // last guard behind the record builder's checks): logged as a send
+    // error.
+    virtual void ReportSendError(const std::string& what) = 0;
 };

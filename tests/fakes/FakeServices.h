@@ -143,8 +143,10 @@ public:
         return true;
     }
     bool IsHost() const override { return host; }
+    void ReportSendError(const std::string& what) override { sendErrors.push_back(what); }
     bool host = true;
     std::vector<Sent> sent;
+    std::vector<std::string> sendErrors;
 };
 
 // The dialogs the rules open, each recorded as "ShowInterest(rate,autoCloseMs,

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "fakes/FakeServices.h"
+#include "model/FixedFieldFormat.h"
 #include "model/NetAckRecord.h"
 #include "model/NetRecordBuilder.h"
 #include "model/NetRecordReader.h"
@@ -223,4 +225,14 @@ TEST(NetRecordReader, KindMustBeDigits) {
         int a, b, c;
         EXPECT_FALSE(CNetRecordReader::ReadKind(RecordOf(header), a, b, c));
     }
+}
+
+TEST(FormatFixedInt, AHeldValueIsReportedAsASendError) {
+    CFakeNetService net;
+    CScopedService<INetService> scopedNet = ScopedNet(&net);
+    EXPECT_EQ(FormatFixedInt(-1, 4), "-001");
+    EXPECT_TRUE(net.sendErrors.empty());
+    EXPECT_EQ(FormatFixedInt(12345, 4), "9999");
+    EXPECT_EQ(FormatFixedInt(-1000, 4), "-999");
+    EXPECT_EQ(net.sendErrors.size(), 2u);
 }
