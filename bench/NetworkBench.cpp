@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -23,12 +22,7 @@ constexpr int kHostPlayer = 0;
 constexpr int kClientPlayer = 1;
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 10000) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        CMessageLoop::WaitDispatching(10, condition);
-    }
-    return true;
+    return CMessageLoop::WaitDispatching(timeoutMs, condition);
 }
 
 // A host and one client, joined by a port-keyed admission in place of the
@@ -57,10 +51,10 @@ public:
         Own(host, kHostPlayer);
         Own(client, kClientPlayer);
         ok = ok && WaitFor([this] {
-            const int index = host.FindPeer(kClientPlayer);
-            return index >= 0 && host.Peers()[index].channels.HasAllSockets() &&
-                   clientFrame.connected;
-        });
+                 const int index = host.FindPeer(kClientPlayer);
+                 return index >= 0 && host.Peers()[index].channels.HasAllSockets() &&
+                        clientFrame.connected;
+             });
         client.KillConnectTimer();
         client.SetClassHandler(400, [this](const SNetIncoming&) { ++received; });
     }

@@ -75,13 +75,18 @@ bool CNetRecordKinds::Takes(const SNetRecordKind& kind, bool fromHost, int sessi
 
 bool CNetRecordKinds::IsAcknowledged(int recordClass, int group, int code) {
     switch (recordClass) {
-        case 0: return group != 0;
-        case 100: return group == 1;
-        case 200: return !(group == 0 && code >= 2 && code <= 9);
+        case 0:
+            return group != 0;
+        case 100:
+            return group == 1;
+        case 200:
+            return !(group == 0 && code >= 2 && code <= 9);
         case 300:
         case 400:
         case 500:
-        case 600: return true;
-        default: return false;
+        case 600:
+            return true;
+        default:
+            return false;
     }
 }

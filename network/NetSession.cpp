@@ -116,9 +116,10 @@ bool CNetSession::OpenNetwork() {
         m_listeners.clear();
         for (int i = 0; i < kChannelCount; ++i) {
             auto listener = std::make_unique<CVSocket>(i, Events());
-            const bool listening =
-                listener->Create(static_cast<UINT>(PortBase() + 1 + i), SOCK_STREAM, FD_ALL_EVENTS) &&
-                SetOptions(*listener, kListenBufferSize) && listener->Listen(kListenBacklog);
+            const bool listening = listener->Create(static_cast<UINT>(PortBase() + 1 + i),
+                                                    SOCK_STREAM, FD_ALL_EVENTS) &&
+                                   SetOptions(*listener, kListenBufferSize) &&
+                                   listener->Listen(kListenBacklog);
             if (!listening) {
                 m_listeners.clear();
                 m_frame.ShowMessageBox("Connection error");
@@ -141,7 +142,8 @@ bool CNetSession::ConnectChannels() {
         std::unique_ptr<CVClientSocket> socket = MakeSocket(i);
         bool started = socket->Create(0, SOCK_STREAM, FD_ALL_EVENTS) &&
                        SetOptions(*socket, kChannelBufferSize);
-        if (started && !socket->Connect(m_hostAddress.c_str(), static_cast<UINT>(PortBase() + 1 + i))) {
+        if (started &&
+            !socket->Connect(m_hostAddress.c_str(), static_cast<UINT>(PortBase() + 1 + i))) {
             started = CAsyncSocket::GetLastError() == WSAEWOULDBLOCK;
         }
         if (!started) {

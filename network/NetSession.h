@@ -141,9 +141,7 @@ private:
     // deleted only once the outermost one has ended.
     class CEventScope {
     public:
-        explicit CEventScope(CNetSession& session) : m_session(session) {
-            ++session.m_eventDepth;
-        }
+        explicit CEventScope(CNetSession& session) : m_session(session) { ++session.m_eventDepth; }
         ~CEventScope() { m_session.LeaveEvent(); }
         CEventScope(const CEventScope&) = delete;
         CEventScope& operator=(const CEventScope&) = delete;

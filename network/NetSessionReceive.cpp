@@ -93,7 +93,8 @@ bool CNetSession::TakeRecord(CVClientSocket* socket, int channel, const NetRecor
     }
     if (!HasHeader(record, kNetQueuedMark)) {
         Log("]Receive error:Without the data header of MERCAVO included");
-        DropPeer(socket, channel, FormatText("]Receive error:Broken stream on channel %d.", channel));
+        DropPeer(socket, channel,
+                 FormatText("]Receive error:Broken stream on channel %d.", channel));
         return false;
     }
     int player = -1;
@@ -133,7 +134,8 @@ void CNetSession::DrainRing(CVClientSocket* socket) {
     }
 }
 
-void CNetSession::DispatchRecord(const NetRecordBytes& record, CVClientSocket* socket, int channel) {
+void CNetSession::DispatchRecord(const NetRecordBytes& record, CVClientSocket* socket,
+                                 int channel) {
     if (!IsOpen()) return;
     int player = -1;
     bool fromHost = true;

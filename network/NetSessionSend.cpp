@@ -15,9 +15,9 @@ namespace {
 constexpr int64_t kWaitStepMs = 10;
 
 std::string KindOf(const std::string& text) {
-    return text.size() >= kNetPayloadStart ? text.substr(8, 3) + " " + text.substr(11, 2) + "/" +
-                                                 text.substr(13, 3)
-                                           : "?";
+    return text.size() >= kNetPayloadStart
+               ? text.substr(8, 3) + " " + text.substr(11, 2) + "/" + text.substr(13, 3)
+               : "?";
 }
 }  // namespace
 

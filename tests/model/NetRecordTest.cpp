@@ -84,14 +84,17 @@ TEST(NetRecordBuilder, RefusesWhatDoesNotFit) {
         CNetRecordBuilder builder;
     };
     std::vector<Case> cases = {
-        {"a text of 512 bytes",
-         std::move(CNetRecordBuilder(100, 1, 0).Trailing(std::string(512 - kNetPayloadStart, 'a')))},
+        {"a text of 512 bytes", std::move(CNetRecordBuilder(100, 1, 0).Trailing(
+                                    std::string(512 - kNetPayloadStart, 'a')))},
         {"a value one digit too wide", std::move(CNetRecordBuilder(0, 0, 0).Int(10000, 4))},
-        {"a negative value one digit too wide", std::move(CNetRecordBuilder(0, 0, 0).Int(-1000, 4))},
+        {"a negative value one digit too wide",
+         std::move(CNetRecordBuilder(0, 0, 0).Int(-1000, 4))},
         {"a negative flag", std::move(CNetRecordBuilder(0, 0, 0).Int(-1, 1))},
         {"a text beyond its limit", std::move(CNetRecordBuilder(0, 0, 0).Text("abcd", 2, 3))},
-        {"a text beyond its prefix", std::move(CNetRecordBuilder(0, 0, 0).Text(std::string(100, 'a'), 2, 200))},
-        {"a code wider than its field", std::move(CNetRecordBuilder(0, 0, 0).FixedText("1234567", 6))},
+        {"a text beyond its prefix",
+         std::move(CNetRecordBuilder(0, 0, 0).Text(std::string(100, 'a'), 2, 200))},
+        {"a code wider than its field",
+         std::move(CNetRecordBuilder(0, 0, 0).FixedText("1234567", 6))},
         {"a class beyond three digits", CNetRecordBuilder(1000, 0, 0)},
         {"a trailing text with a zero byte",
          std::move(CNetRecordBuilder(0, 0, 0).Trailing(std::string("a\0b", 3)))},
@@ -110,8 +113,14 @@ TEST(NetRecordBuilder, RefusesWhatDoesNotFit) {
 TEST(NetRecordBuilder, CutsNamesAtCharacterBoundaries) {
     EXPECT_EQ(CNetRecordBuilder::CutText("abcdef", 4), "abcd");
     // "é" is two bytes: a cut in its middle drops it whole.
-    EXPECT_EQ(CNetRecordBuilder::CutText("ab\xC3\xA9" "c", 3), "ab");
-    EXPECT_EQ(CNetRecordBuilder::CutText("ab\xC3\xA9" "c", 4), "ab\xC3\xA9");
+    EXPECT_EQ(CNetRecordBuilder::CutText("ab\xC3\xA9"
+                                         "c",
+                                         3),
+              "ab");
+    EXPECT_EQ(CNetRecordBuilder::CutText("ab\xC3\xA9"
+                                         "c",
+                                         4),
+              "ab\xC3\xA9");
 }
 
 TEST(NetRecordReader, ReadsBackWhatTheBuilderWrote) {
@@ -183,7 +192,8 @@ TEST(NetRecordReader, RefusesMalformedFields) {
         {"an inner sign", "00-1", int4},
         {"a plus sign", "+001", int4},
         {"a negative zero", "-000", int4},
-        {"a lone sign", "-", +[](CNetRecordReader& r) {
+        {"a lone sign", "-",
+         +[](CNetRecordReader& r) {
              int v = 0;
              return r.ReadInt(1, v, "field");
          }},
@@ -191,8 +201,8 @@ TEST(NetRecordReader, RefusesMalformedFields) {
         {"a count larger than the bytes left", "99abc", text2},
         {"a length with a letter", "1xabcdefghij", text2},
         {"a text with a zero byte", std::string("03a\0b", 5), text2},
-        {"a trailing text without its zero byte", std::string(kNetRecordSize - kNetPayloadStart, 'a'),
-         trailing},
+        {"a trailing text without its zero byte",
+         std::string(kNetRecordSize - kNetPayloadStart, 'a'), trailing},
         {"a read beyond byte 511", "", beyond},
         {"a number across byte 511", std::string(kNetRecordSize - kNetPayloadStart, '1'), lastInt},
     };

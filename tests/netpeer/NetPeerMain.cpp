@@ -9,7 +9,6 @@
 //                  the host, connecting again whenever it is dropped; exits
 //                  0 when all are sent, 2 on time-out.
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -51,12 +50,7 @@ public:
 };
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs = kTimeLimitMs) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end) return false;
-        CMessageLoop::WaitDispatching(10, condition);
-    }
-    return true;
+    return CMessageLoop::WaitDispatching(timeoutMs, condition);
 }
 
 int RunClient(int count, bool stay) {

@@ -162,7 +162,8 @@ TEST_F(NetProcess, HostilePeerIsDroppedWhileAnHonestExchangeCompletes) {
     }
     ASSERT_TRUE(WaitFor([&] { return !hostile.Running(); }, 240000)) << "the hostile peer hangs";
     EXPECT_EQ(hostile.ExitCode(), 0);
-    ASSERT_TRUE(WaitFor([&] { return atHost.size() == sent.size() && atClient.size() == sent.size(); }));
+    ASSERT_TRUE(
+        WaitFor([&] { return atHost.size() == sent.size() && atClient.size() == sent.size(); }));
     EXPECT_EQ(atHost, sent);
     EXPECT_EQ(atClient, sent);
     EXPECT_GT(chatErrors, 0);

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -60,7 +59,8 @@ protected:
     void ConnectWirePeer() {
         ASSERT_TRUE(wire.Connect("127.0.0.1", m_portBase));
         for (unsigned port : wire.LocalPorts()) m_portOwners[port] = kRemotePlayer;
-        ASSERT_TRUE(WaitFor([&] { return HostHasAllSockets(kRemotePlayer) && wire.AllConnected(); }));
+        ASSERT_TRUE(
+            WaitFor([&] { return HostHasAllSockets(kRemotePlayer) && wire.AllConnected(); }));
     }
 
     void ConnectClient(CNetSession& client, int player) {
@@ -113,12 +113,7 @@ protected:
 
     // Dispatches until the condition holds or the real time-out passes.
     static bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (!condition()) {
-            if (std::chrono::steady_clock::now() > end) return false;
-            CMessageLoop::WaitDispatching(10, condition);
-        }
-        return true;
+        return CMessageLoop::WaitDispatching(timeoutMs, condition);
     }
 
     // Lets the loop run for a while (for things that must not happen).

@@ -57,9 +57,8 @@ private:
 class SessionTransport : public CSessionFixture {
 protected:
     void RecordActions() {
-        host.SetClassHandler(kActionClass, [this](const SNetIncoming& in) {
-            handled.push_back(in.code);
-        });
+        host.SetClassHandler(kActionClass,
+                             [this](const SNetIncoming& in) { handled.push_back(in.code); });
     }
     std::vector<int> handled;
 };

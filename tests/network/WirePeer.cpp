@@ -66,8 +66,8 @@ void CWirePeer::SendBytes(int channel, const std::string& bytes) {
     size_t sent = 0;
     // Loopback takes these small amounts at once; a refusal ends the try.
     while (sent < bytes.size()) {
-        const int count = m_sockets[channel]->Send(bytes.data() + sent,
-                                                   static_cast<int>(bytes.size() - sent));
+        const int count =
+            m_sockets[channel]->Send(bytes.data() + sent, static_cast<int>(bytes.size() - sent));
         if (count <= 0) return;
         sent += static_cast<size_t>(count);
     }
