@@ -6,10 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <memory>
 
 #include "TempFolder.h"
+#include "game/VDoc.h"
+#include "network/NetSession.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Profile.h"
 #include "platform/ui/CmdUI.h"
@@ -17,7 +20,6 @@
 #include "platform/ui/RecentFileList.h"
 #include "platform/ui/StatusBar.h"
 #include "platform/ui/WindowPlacement.h"
-#include "game/VDoc.h"
 #include "shell/TarvoApp.h"
 #include "shell/VView.h"
 
@@ -97,10 +99,10 @@ TEST_F(MainFrameTest, LoadErrorsShowTheirTexts) {
         int code;
         const char* text;
     };
-    for (const Case& c : {Case{1, "Insufficient memory.  Game unplayable."},
-                          Case{2, "Unavailable file. Different file version."},
-                          Case{3, "Incorrect file contents."}, Case{0, "Error."},
-                          Case{99, "Error."}}) {
+    for (const Case& c :
+         {Case{1, "Insufficient memory.  Game unplayable."},
+          Case{2, "Unavailable file. Different file version."}, Case{3, "Incorrect file contents."},
+          Case{0, "Error."}, Case{99, "Error."}}) {
         SCOPED_TRACE(c.code);
         testing::internal::CaptureStderr();
         frame->ShowLoadError(c.code);
@@ -150,7 +152,8 @@ TEST_F(MainFrameTest, MapModesEndOnlyWhenForcedOrWhileInputIsOn) {
     EXPECT_EQ(StatusText(), "Please follow operation instructions.");
     // The pick ended with a one-cell block and the cursor taken away.
     bool sizedBack = false;
-    for (const auto& call : map.GetCalls()) sizedBack |= call.name == "SetCursorSize" && call.a == 1;
+    for (const auto& call : map.GetCalls())
+        sizedBack |= call.name == "SetCursorSize" && call.a == 1;
     EXPECT_TRUE(sizedBack);
 
     // With input off a new mode does not end the old one first, but is set.
@@ -277,3 +280,34 @@ TEST_F(MainFrameTest, TheApplicationAnswersWhatTheOtherPartsAsk) {
 }
 
 }  // namespace
+
+TEST_F(MainFrameTest, TheNetworkSessionReachesTheFrame) {
+    Start();
+    setenv("MERCAVO_PORT_BASE", "23700", 1);
+    CNetSession& session = frame->GetNetSession();
+    EXPECT_FALSE(session.IsHost());
+    // Without a session every send is refused and a wait ends at once.
+    EXPECT_FALSE(frame->SendToPlayer(1, "_MERCAVO40000100", true));
+    EXPECT_TRUE(frame->WaitChannelsFree());
+    // A client that finds no host: the box, then message 0x572.
+    frame->SetSessionState(0);
+    session.SetHostAddress("127.0.0.1");
+    ASSERT_TRUE(frame->OpenNetwork());
+    // The loop by hand, so that the failure message is seen, not handled.
+    bool failed = false;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!failed && std::chrono::steady_clock::now() < end) {
+        MSG msg;
+        if (!CMessageLoop::Peek(msg, nullptr, 0, 0, PM_REMOVE)) {
+            CMessageLoop::WaitForMessage(10);
+            continue;
+        }
+        if (msg.hwnd == frame && msg.message == CMainFrame::WM_START_GAME) {
+            failed = true;
+            continue;
+        }
+        CMessageLoop::Dispatch(msg);
+    }
+    EXPECT_TRUE(failed);
+    EXPECT_FALSE(session.IsOpen());
+}
