@@ -11,8 +11,6 @@
 #include <memory>
 
 #include "TempFolder.h"
-#include "game/VDoc.h"
-#include "network/NetSession.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Profile.h"
 #include "platform/ui/CmdUI.h"
@@ -20,6 +18,8 @@
 #include "platform/ui/RecentFileList.h"
 #include "platform/ui/StatusBar.h"
 #include "platform/ui/WindowPlacement.h"
+#include "game/VDoc.h"
+#include "network/NetSession.h"
 #include "shell/TarvoApp.h"
 #include "shell/VView.h"
 
@@ -99,10 +99,10 @@ TEST_F(MainFrameTest, LoadErrorsShowTheirTexts) {
         int code;
         const char* text;
     };
-    for (const Case& c :
-         {Case{1, "Insufficient memory.  Game unplayable."},
-          Case{2, "Unavailable file. Different file version."}, Case{3, "Incorrect file contents."},
-          Case{0, "Error."}, Case{99, "Error."}}) {
+    for (const Case& c : {Case{1, "Insufficient memory.  Game unplayable."},
+                          Case{2, "Unavailable file. Different file version."},
+                          Case{3, "Incorrect file contents."}, Case{0, "Error."},
+                          Case{99, "Error."}}) {
         SCOPED_TRACE(c.code);
         testing::internal::CaptureStderr();
         frame->ShowLoadError(c.code);
@@ -152,8 +152,7 @@ TEST_F(MainFrameTest, MapModesEndOnlyWhenForcedOrWhileInputIsOn) {
     EXPECT_EQ(StatusText(), "Please follow operation instructions.");
     // The pick ended with a one-cell block and the cursor taken away.
     bool sizedBack = false;
-    for (const auto& call : map.GetCalls())
-        sizedBack |= call.name == "SetCursorSize" && call.a == 1;
+    for (const auto& call : map.GetCalls()) sizedBack |= call.name == "SetCursorSize" && call.a == 1;
     EXPECT_TRUE(sizedBack);
 
     // With input off a new mode does not end the old one first, but is set.
