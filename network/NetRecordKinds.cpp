@@ -62,10 +62,6 @@ const SNetRecordKind* CNetRecordKinds::Find(int recordClass, int group, int code
     return nullptr;
 }
 
-bool CNetRecordKinds::IsKnownClass(int recordClass) {
-    return recordClass >= 0 && recordClass <= 600 && recordClass % 100 == 0;
-}
-
 bool CNetRecordKinds::Takes(const SNetRecordKind& kind, bool fromHost, int sessionState) {
     if (kind.sender == ENetSender::Host && !fromHost) return false;
     if (kind.sender == ENetSender::Client && fromHost) return false;

@@ -27,7 +27,6 @@ public:
     static const std::vector<SNetRecordKind>& All();
     // The kind of a class, group and code, or nullptr when unknown.
     static const SNetRecordKind* Find(int recordClass, int group, int code);
-    static bool IsKnownClass(int recordClass);
     // Whether a record from this side (fromHost) in this state is taken.
     static bool Takes(const SNetRecordKind& kind, bool fromHost, int sessionState);
     // Whether the receiver acknowledges records of this kind.
