@@ -7,4 +7,8 @@
 class CHeadlessNetService : public INetService {
 public:
     void SendRecord(int, const std::string&) override {}
+    bool SendToPlayer(int, const std::string&) override { return false; }
+    bool SendToAll(const std::string&) override { return false; }
+    bool IsHost() const override { return false; }
+    void ReportSendError(const std::string&) override {}
 };

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "model/services/NetService.h"
+#include "model/services/Services.h"
 #include "platform/core/TextFormat.h"
 
 namespace {
@@ -23,6 +24,9 @@ std::string FormatFixedInt(int value, int width) {
     if (width <= 0) return {};
     SFieldLimits limits = FieldLimits(width);
     int64_t held = std::clamp<int64_t>(value, limits.low, limits.high);
+    if (held != value && Services::HasNet()) {
+        Services::Net().ReportSendError(FormatText("value %d held at width %d", value, width));
+    }
     return FormatText("%0*lld", width, static_cast<long long>(held));
 }
 

@@ -7,7 +7,8 @@
 
 // value as exactly width characters, zero-padded, a minus sign inside the
 // width ("%0*d"); values outside -(10^(width-1) - 1) .. 10^width - 1 are held
-// at those limits.
+// at those limits, and the network service (when there is one) logs that as
+// a send error.
 std::string FormatFixedInt(int value, int width);
 // Whether value fits width characters as FormatFixedInt writes it, unheld.
 bool FitsFixedInt(int value, int width);

@@ -1,6 +1,7 @@
 #include "shell/MainFrame.h"
 
 #include "game/VDoc.h"
+#include "network/NetSession.h"
 #include "platform/core/Profile.h"
 #include "platform/sound/EffectDevice.h"
 #include "platform/sound/MusicDevice.h"
@@ -14,6 +15,7 @@
 #include "platform/ui/WindowDC.h"
 #include "platform/ui/WindowPlacement.h"
 #include "resources/MercavoIds.h"
+#include "shell/FrameNetLink.h"
 #include "shell/FrameSound.h"
 #include "shell/TarvoApp.h"
 #include "shell/VView.h"

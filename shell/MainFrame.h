@@ -8,7 +8,8 @@
 //
 // Topic files: MainFrame.cpp (creation, close, commands, messages),
 // MainFrameModes.cpp (title, load errors, mode texts, map modes),
-// MainFrameServices.cpp (the frame service and the sound).
+// MainFrameServices.cpp (the frame service and the sound),
+// MainFrameNetwork.cpp (network play).
 
 #include <array>
 #include <memory>
@@ -23,7 +24,9 @@
 #include "shell/ViewFrame.h"
 
 class CFileDialog;
+class CFrameNetLink;
 class CFrameSound;
+class CNetSession;
 class CVDoc;
 class CVView;
 
@@ -89,6 +92,24 @@ public:
 
     // ---- the game start until the start sequence exists
     void OnStartGame();
+
+    // ---- network play: the session the frame owns does the work
+    CVDoc* GetDocument() const { return m_doc; }
+    // Made on first use.
+    CNetSession& GetNetSession();
+    bool OpenNetwork();
+    void CloseNetwork();
+    bool SendToPlayer(int playerNumber, const std::string& record, bool markBusy);
+    bool SendDirectToPlayer(int playerNumber, const std::string& record);
+    void SendToAll(const std::string& record, bool markBusy);
+    bool WaitPlayerChannelFree(int playerNumber);
+    bool WaitChannelsFree();
+    // 0 new game before the start .. 5 game ending (see NetFrameService.h).
+    void SetSessionState(int state) { m_sessionState = state; }
+    int GetSessionState() const { return m_sessionState; }
+    // Set when the user closes the program inside a pumping wait; nothing
+    // is sent over the network any more.
+    bool IsCloseRequested() const { return m_closeRequested != 0; }
 
     // ---- IViewFrame
     int GetMapMode() const override { return m_mapMode; }
@@ -162,5 +183,8 @@ private:
     int m_pickFlag = 0;
     int m_pumping = 0;
     int m_closeRequested = 0;
+    int m_sessionState = 0;
     std::array<int, kChangeFlagCount> m_changeFlags{};
+    std::unique_ptr<CFrameNetLink> m_netLink;
+    std::unique_ptr<CNetSession> m_net;
 };

@@ -18,4 +18,16 @@ public:
     // record: at most kNetRecordTextLimit bytes, which may include raw bytes
     // after the text. player -1 sends to every player.
     virtual void SendRecord(int player, const std::string& record) = 0;
+    // Queued sending with the channel marked busy until the acknowledgement:
+    // to one participant, or to every participant but this program's own.
+    // False when the record was not sent (refused, or the participant is
+    // gone).
+    virtual bool SendToPlayer(int player, const std::string& record) = 0;
+    virtual bool SendToAll(const std::string& record) = 0;
+    // Whether this program hosts the network game.
+    virtual bool IsHost() const = 0;
+    // A field that did not fit its width and was held at its limit (the
+    // last guard behind the record builder's checks): logged as a send
+    // error.
+    virtual void ReportSendError(const std::string& what) = 0;
 };

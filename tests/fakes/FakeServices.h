@@ -170,7 +170,20 @@ public:
     void SendRecord(int player, const std::string& record) override {
         sent.push_back({player, record});
     }
+    bool SendToPlayer(int player, const std::string& record) override {
+        sent.push_back({player, record});
+        return true;
+    }
+    // Recorded as sent to player -1.
+    bool SendToAll(const std::string& record) override {
+        sent.push_back({-1, record});
+        return true;
+    }
+    bool IsHost() const override { return host; }
+    void ReportSendError(const std::string& what) override { sendErrors.push_back(what); }
+    bool host = true;
     std::vector<Sent> sent;
+    std::vector<std::string> sendErrors;
 };
 
 // The dialogs the rules open, each recorded as "ShowInterest(rate,autoCloseMs,

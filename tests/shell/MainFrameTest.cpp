@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <memory>
 
@@ -18,6 +19,7 @@
 #include "platform/ui/StatusBar.h"
 #include "platform/ui/WindowPlacement.h"
 #include "game/VDoc.h"
+#include "network/NetSession.h"
 #include "shell/TarvoApp.h"
 #include "shell/VView.h"
 
@@ -277,3 +279,34 @@ TEST_F(MainFrameTest, TheApplicationAnswersWhatTheOtherPartsAsk) {
 }
 
 }  // namespace
+
+TEST_F(MainFrameTest, TheNetworkSessionReachesTheFrame) {
+    Start();
+    setenv("MERCAVO_PORT_BASE", "23700", 1);
+    CNetSession& session = frame->GetNetSession();
+    EXPECT_FALSE(session.IsHost());
+    // Without a session every send is refused and a wait ends at once.
+    EXPECT_FALSE(frame->SendToPlayer(1, "_MERCAVO40000100", true));
+    EXPECT_TRUE(frame->WaitChannelsFree());
+    // A client that finds no host: the box, then message 0x572.
+    frame->SetSessionState(0);
+    session.SetHostAddress("127.0.0.1");
+    ASSERT_TRUE(frame->OpenNetwork());
+    // The loop by hand, so that the failure message is seen, not handled.
+    bool failed = false;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!failed && std::chrono::steady_clock::now() < end) {
+        MSG msg;
+        if (!CMessageLoop::Peek(msg, nullptr, 0, 0, PM_REMOVE)) {
+            CMessageLoop::WaitForMessage(10);
+            continue;
+        }
+        if (msg.hwnd == frame && msg.message == CMainFrame::WM_START_GAME) {
+            failed = true;
+            continue;
+        }
+        CMessageLoop::Dispatch(msg);
+    }
+    EXPECT_TRUE(failed);
+    EXPECT_FALSE(session.IsOpen());
+}
