@@ -83,6 +83,10 @@ public:
     std::string GetAuthorName(int kind) const;
     const CMemBlock* GetDataFileInfo(int kind) const;
     int GetViewDirection() const { return m_viewDirection; }
+    // Direction 0..3 of the map view; others are ignored.
+    void SetViewDirection(int d) {
+        if (d >= 0 && d <= 3) m_viewDirection = d;
+    }
     int GetWaitTime() const { return m_waitTime; }
     const CFrameState& GetFrameState() const { return m_frame; }
     CBitmap* GetFaceStrip(int strip);

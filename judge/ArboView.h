@@ -1,0 +1,80 @@
+#pragma once
+// The judgment's view: the main window's client area in four panes. The
+// top frame runs across the top; below it the company pane on the left and,
+// on the right, the map of one area (mode 1) or the item pane (modes 2 to
+// 5: item list, directors, league cards, yearly charts). Mode 0 shows no
+// lower-right pane. The two split lines are kept as ratios per mille of the
+// client size, so the panes follow the window's size.
+
+#include <vector>
+
+#include "judge/JudgeView.h"
+#include "platform/ui/Wnd.h"
+
+namespace judge {
+
+class CArboDoc;
+
+class CArboView : public CWnd, public IJudgeView {
+public:
+    static constexpr int kModeNone = 0;
+    static constexpr int kModeMap = 1;
+    static constexpr int kModeItemList = 2;
+
+    explicit CArboView(CArboDoc* doc);
+    ~CArboView() override;
+
+    // ---- IJudgeView
+    bool CreatePanes() override;
+
+    // Places the panes for a client of w x h.
+    void LayoutPanes(int w, int h);
+    // The top frame's lower edge was dragged to y; the company pane's right
+    // edge to x. Nothing while the client has no height (or width).
+    void SetTopHeight(int y);
+    void SetLeftWidth(int x);
+    void SetDisplayMode(int mode, BOOL force);
+    int GetDisplayMode() const { return m_mode; }
+    // 1 when the area became the shown one, 0 when it was shown already.
+    int ShowAreaMap(int area);
+    int GetShownArea() const { return m_area; }
+    // Turns the document's map direction to d (0..3): 1, or 0 when it
+    // faces d already.
+    int SetMapDirection(int d);
+    // The quarter turns from direction `from` to `to`: none for the same
+    // direction, two turns of -1 for a half turn, else one turn.
+    static std::vector<int> TurnSteps(int from, int to);
+
+    int GetHorizontalRatio() const { return m_horizontalRatio; }
+    int GetVerticalRatio() const { return m_verticalRatio; }
+    void SetRatios(int horizontal, int vertical);
+
+    // The text pane's prompt (shown or hidden; text nullptr keeps its text).
+    void ShowPrompt(bool show, const char* text);
+
+    CWnd& GetTopFrame() { return m_topFrame; }
+    CWnd& GetCompanyPane() { return m_companyPane; }
+    CWnd& GetMapFrame() { return m_mapFrame; }
+    CWnd& GetItemPane() { return m_itemPane; }
+
+protected:
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnDestroy() override;
+
+private:
+    void LayoutToClient();
+
+    CArboDoc* m_doc;
+    CWnd m_topFrame;
+    CWnd m_companyPane;
+    // The map of one area comes with the map windows; a plain window holds
+    // its place.
+    CWnd m_mapFrame;
+    CWnd m_itemPane;
+    int m_mode = kModeItemList;
+    int m_area = 0;
+    int m_horizontalRatio = 500;
+    int m_verticalRatio = 200;
+};
+
+}  // namespace judge
