@@ -6,7 +6,7 @@
 
 #include <clocale>
 
-#include "TempFolder.h"
+#include "fakes/TempFolder.h"
 #include "platform/core/Profile.h"
 
 namespace {
