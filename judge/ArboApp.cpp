@@ -119,12 +119,12 @@ bool CArboApp::CreateFrameAndView() {
 bool CArboApp::OpenJudgment(const std::string& path) {
     const int error = m_doc->LoadFile(path);
     if (error != -1) {
-        CMainFrame::ShowStartupError(error);
+        CMainFrame::ShowStartupError(error, path);
         return false;
     }
     m_doc->SetView(m_view.get());
     if (!m_doc->PrepareJudgment()) {
-        CMainFrame::ShowStartupError(eMERCAVO_ERROR_MEMORY);
+        CMainFrame::ShowStartupError(eMERCAVO_ERROR_MEMORY, path);
         return false;
     }
     m_frame->SetNetworkGame(false);

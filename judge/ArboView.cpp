@@ -72,7 +72,8 @@ void CArboView::LayoutPanes(int w, int h) {
     }
     if (m_itemPane.IsWindow()) {
         m_itemPane.MoveWindow(f, g, w - f, h - g, TRUE);
-        m_itemPane.ShowWindow(m_mode == kModeMap ? SW_HIDE : SW_SHOW);
+        // Mode 0 leaves the item pane no width; it is hidden then as well.
+        m_itemPane.ShowWindow(m_mode >= 2 ? SW_SHOW : SW_HIDE);
     }
 }
 

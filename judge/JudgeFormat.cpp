@@ -1,24 +1,11 @@
 #include "judge/JudgeFormat.h"
 
-#include "model/Formatting.h"
 #include "platform/core/TextFormat.h"
 
 namespace judge {
 
 std::string PadSpaces(int n) {
     return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string();
-}
-
-std::string FormatThousands(int64_t value) {
-    return FormatWithCommas(value);
-}
-
-const char* OrdinalSuffix(int n) {
-    return GetOrdinalSuffix(n);
-}
-
-std::string FormatOrdinal(int n) {
-    return ::FormatOrdinal(n);
 }
 
 std::string FormatCount(const char* format, int n) {

@@ -79,8 +79,8 @@ bool CMainFrame::CreateDrawingResources() {
     return app->CreateFonts(dc) && app->CreatePensAndCursor();
 }
 
-void CMainFrame::ShowStartupError(int error) {
-    AfxMessageBox(GetStartupErrorText(error, CArboDoc::kFileName), MB_OK | MB_ICONEXCLAMATION);
+void CMainFrame::ShowStartupError(int error, const std::string& path) {
+    AfxMessageBox(GetStartupErrorText(error, path), MB_OK | MB_ICONEXCLAMATION);
 }
 
 // ---------------------------------------------------------------- close

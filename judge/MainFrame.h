@@ -48,8 +48,8 @@ public:
     // Devices of the caller's for the music made at creation (tests).
     void UseSoundDevices(std::unique_ptr<CMusicDevice> music, std::unique_ptr<CEffectDevice> effect);
 
-    // The message of a judgment data file that cannot be judged.
-    static void ShowStartupError(int error);
+    // The message of a judgment data file (at path) that cannot be judged.
+    static void ShowStartupError(int error, const std::string& path);
 
     // ---- music and effects
     void PlayJudgeMusic(int index, int restart);
