@@ -15,7 +15,7 @@ constexpr int kPerMille = 1000;
 
 }  // namespace
 
-CArboView::CArboView(CArboDoc* doc) : m_doc(doc) {}
+CArboView::CArboView(CArboDoc* doc) : m_doc(doc), m_companyPane(doc, this) {}
 
 CArboView::~CArboView() {
     if (IsWindow()) DestroyWindow();
@@ -27,10 +27,7 @@ bool CArboView::CreatePanes() {
                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, none, this, 0)) {
         return false;
     }
-    if (!m_companyPane.CreateEx(WS_EX_WINDOWEDGE, CArboApp::kFaceClass, "", WS_CHILD | WS_VISIBLE,
-                                none, this, 0)) {
-        return false;
-    }
+    if (!m_companyPane.CreatePane(this)) return false;
     if (!m_mapFrame.CreateEx(WS_EX_CLIENTEDGE, CArboApp::kNormalClass, "",
                              WS_CHILD | WS_CLIPCHILDREN, none, this, 0)) {
         return false;
@@ -132,6 +129,11 @@ std::vector<int> CArboView::TurnSteps(int from, int to) {
     if (steps < -1) steps += 4;
     if (steps == 2) return {-1, -1};
     return {steps};
+}
+
+int CArboView::DraggedEdge(int pos, int edgeStart, int pressPos, int parentSize, int edge) {
+    const int64_t start = int64_t{pos} + edgeStart - pressPos;
+    return static_cast<int>(std::clamp<int64_t>(start, 0, std::max(0, parentSize - edge))) + edge;
 }
 
 int CArboView::SetMapDirection(int d) {

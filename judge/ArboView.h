@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "judge/EpFrameWnd.h"
 #include "judge/JudgeView.h"
 #include "platform/ui/Wnd.h"
 
@@ -44,6 +45,10 @@ public:
     // The quarter turns from direction `from` to `to`: none for the same
     // direction, two turns of -1 for a half turn, else one turn.
     static std::vector<int> TurnSteps(int from, int to);
+    // Where a dragged edge strip of size `edge` puts the split: the pointer
+    // at pos moves the strip that started at edgeStart (pressed at
+    // pressPos), kept within the parent; the split is the strip's far side.
+    static int DraggedEdge(int pos, int edgeStart, int pressPos, int parentSize, int edge);
 
     int GetHorizontalRatio() const { return m_horizontalRatio; }
     int GetVerticalRatio() const { return m_verticalRatio; }
@@ -53,7 +58,7 @@ public:
     void ShowPrompt(bool show, const char* text);
 
     CWnd& GetTopFrame() { return m_topFrame; }
-    CWnd& GetCompanyPane() { return m_companyPane; }
+    CEpFrameWnd& GetCompanyPane() { return m_companyPane; }
     CWnd& GetMapFrame() { return m_mapFrame; }
     CWnd& GetItemPane() { return m_itemPane; }
 
@@ -66,7 +71,7 @@ private:
 
     CArboDoc* m_doc;
     CWnd m_topFrame;
-    CWnd m_companyPane;
+    CEpFrameWnd m_companyPane;
     // The map of one area comes with the map windows; a plain window holds
     // its place.
     CWnd m_mapFrame;

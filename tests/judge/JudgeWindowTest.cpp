@@ -10,8 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes/JudgmentFileFixture.h"
-#include "fakes/TempFolder.h"
+#include "JudgeWindowFixture.h"
 #include "judge/ArboApp.h"
 #include "judge/ArboDoc.h"
 #include "judge/ArboView.h"
@@ -28,46 +27,7 @@ namespace {
 
 using namespace judge;
 
-class JudgeWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (const char* config = std::getenv("XDG_CONFIG_HOME")) savedConfig = config;
-        setenv("XDG_CONFIG_HOME", (folder.Path() / "config").c_str(), 1);
-        std::filesystem::create_directories(folder.Path() / "game");
-        CJudgmentFileFixture fixture(folder.Folder() + "game/");
-        ASSERT_TRUE(fixture.ok());
-        ASSERT_TRUE(fixture.Write(File()));
-        std::filesystem::copy_file(File(), folder.Folder() + "kept.mqd");
-    }
-    void TearDown() override {
-        app.reset();
-        CMessageLoop::WaitDispatching(20, [] { return false; });
-        setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
-        CClock::SetTimeScale(0);
-    }
-    std::string File() const { return folder.Folder() + "judged.mqd"; }
-    CProfile Profile() const { return CProfile(CArboApp::kRegistryKey, CArboApp::kProfileName); }
-    bool Start() {
-        app = std::make_unique<CArboApp>();
-        if (app->InitInstance({File()}) != 1) return false;
-        frame = app->GetMainFrame();
-        view = app->GetView();
-        return true;
-    }
-    // A pane's rectangle in the view.
-    CRect PaneRect(CWnd& pane) const {
-        CRect rect;
-        pane.GetWindowRect(&rect);
-        view->ScreenToClient(&rect);
-        return rect;
-    }
-
-    CTempFolder folder;
-    std::string savedConfig;
-    std::unique_ptr<CArboApp> app;
-    CMainFrame* frame = nullptr;
-    CArboView* view = nullptr;
-};
+class JudgeWindowTest : public CJudgeWindowFixture {};
 
 TEST_F(JudgeWindowTest, OpensOnTheItemList) {
     ASSERT_TRUE(Start());
@@ -269,7 +229,9 @@ TEST_F(JudgeWindowTest, PaneLayout) {
         view->LayoutPanes(1000, 500);
         EXPECT_EQ(PaneRect(view->GetTopFrame()), c.top);
         EXPECT_EQ(PaneRect(view->GetCompanyPane()), c.company);
-        if (c.mode != 0) EXPECT_EQ(PaneRect(view->GetItemPane()), c.item);
+        if (c.mode != 0) {
+            EXPECT_EQ(PaneRect(view->GetItemPane()), c.item);
+        }
         EXPECT_EQ(view->GetItemPane().IsWindowVisible() != FALSE, c.mode >= 2);
         EXPECT_FALSE(view->GetMapFrame().IsWindowVisible());
     }
