@@ -15,7 +15,7 @@ constexpr int kPerMille = 1000;
 
 }  // namespace
 
-CArboView::CArboView(CArboDoc* doc) : m_doc(doc), m_companyPane(doc, this) {}
+CArboView::CArboView(CArboDoc* doc) : m_doc(doc), m_topFrame(this), m_companyPane(doc, this) {}
 
 CArboView::~CArboView() {
     if (IsWindow()) DestroyWindow();
@@ -23,10 +23,7 @@ CArboView::~CArboView() {
 
 bool CArboView::CreatePanes() {
     const CRect none(0, 0, 0, 0);
-    if (!m_topFrame.CreateEx(WS_EX_WINDOWEDGE, CArboApp::kFaceClass, "",
-                             WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, none, this, 0)) {
-        return false;
-    }
+    if (!m_topFrame.CreatePane(this)) return false;
     if (!m_companyPane.CreatePane(this)) return false;
     if (!m_mapFrame.CreateEx(WS_EX_CLIENTEDGE, CArboApp::kNormalClass, "",
                              WS_CHILD | WS_CLIPCHILDREN, none, this, 0)) {
@@ -145,8 +142,7 @@ int CArboView::SetMapDirection(int d) {
 }
 
 void CArboView::ShowPrompt(bool show, const char* text) {
-    (void)show;
-    (void)text;
+    if (m_topFrame.GetTextPane().IsWindow()) m_topFrame.GetTextPane().ShowPrompt(show, text);
 }
 
 void CArboView::OnSize(UINT type, int cx, int cy) {

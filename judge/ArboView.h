@@ -10,6 +10,7 @@
 
 #include "judge/EpFrameWnd.h"
 #include "judge/JudgeView.h"
+#include "judge/TopFrameWnd.h"
 #include "platform/ui/Wnd.h"
 
 namespace judge {
@@ -57,7 +58,7 @@ public:
     // The text pane's prompt (shown or hidden; text nullptr keeps its text).
     void ShowPrompt(bool show, const char* text);
 
-    CWnd& GetTopFrame() { return m_topFrame; }
+    CTopFrameWnd& GetTopFrame() { return m_topFrame; }
     CEpFrameWnd& GetCompanyPane() { return m_companyPane; }
     CWnd& GetMapFrame() { return m_mapFrame; }
     CWnd& GetItemPane() { return m_itemPane; }
@@ -70,7 +71,7 @@ private:
     void LayoutToClient();
 
     CArboDoc* m_doc;
-    CWnd m_topFrame;
+    CTopFrameWnd m_topFrame;
     CEpFrameWnd m_companyPane;
     // The map of one area comes with the map windows; a plain window holds
     // its place.

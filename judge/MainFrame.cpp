@@ -178,6 +178,25 @@ int CMainFrame::EndOnRequest() {
     return 1;
 }
 
+// ---------------------------------------------------------------- the prompt
+
+void CMainFrame::SetAnnounceStep(int page, int area) {
+    m_page = page;
+    m_area = area;
+}
+
+void CMainFrame::OnPromptPressed() {
+    // The judgment network moves every machine on together; until it exists
+    // a network game is judged as a local one.
+    if (m_page == CEnterprise::kAreaPage) {
+        const int areas = m_doc ? m_doc->GetMap().GetAreaCount() : 0;
+        if (m_area + 1 < areas) ++m_area;
+    } else {
+        ++m_page;
+    }
+    if (m_pendingStep != 0) PostMessage(m_pendingStep, 0, 0);
+}
+
 // ---------------------------------------------------------------- commands
 
 bool CMainFrame::CanSendResults() const {

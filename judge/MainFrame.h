@@ -72,6 +72,13 @@ public:
     UINT GetPendingStep() const { return m_pendingStep; }
     void SetNetworkGame(bool network) { m_networkGame = network; }
     bool CanSendResults() const;
+    // The announcement's page (0..18) and, on page 18, its area.
+    int GetAnnouncePage() const { return m_page; }
+    int GetAnnounceArea() const { return m_area; }
+    void SetAnnounceStep(int page, int area);
+    // The text pane's prompt was pressed: the next page (or area) and the
+    // pending step; in a network game the judgment network moves on.
+    void OnPromptPressed();
 
     // ---- IJudgeFrame
     bool IsInWait() override { return m_inWait; }
@@ -112,6 +119,8 @@ private:
     bool m_resultsShown = false;
     bool m_networkGame = false;
     UINT m_pendingStep = 0;
+    int m_page = 0;
+    int m_area = 0;
 };
 
 }  // namespace judge
