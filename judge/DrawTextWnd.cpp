@@ -43,8 +43,10 @@ void CDrawTextWnd::Remeasure() {
     std::fill(m_lineHeights.begin(), m_lineHeights.end(), 0);
     for (const SRun& run : m_runs) {
         int& height = m_lineHeights[static_cast<size_t>(run.line)];
-        const int h = Measure(run.font, run.text).cy;
-        if (height < h + 2) height = h + 4;
+        // A run without text leaves its line to the other runs (or to the
+        // empty-line height).
+        const int h = run.text.empty() ? 0 : Measure(run.font, run.text).cy;
+        if (!run.text.empty() && height < h + 2) height = h + 4;
         if (run.style >= kMarkStyleMin) height = std::max(height, markHeight + 2);
     }
     for (int& height : m_lineHeights) {
