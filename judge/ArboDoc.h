@@ -103,6 +103,11 @@ public:
     int CountTopAnnualRanks();
     int ComputeAreaContribution();
     void ComputeDirectorPoints();
+    // The place (0-based) of each of scores sorted best first: an equal
+    // score keeps the place of the first of them.
+    static std::vector<int> SharedPlaces(const std::vector<int>& scores);
+    // The points of a director at a (shared) place.
+    static int DirectorPoints(int place);
     void RankCompanies(int useTotals);
     int GetBonusPoints(int company) const;
     // The announcement's steps: pages 0..17, then page 18 once per area.

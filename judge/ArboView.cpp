@@ -15,7 +15,7 @@ constexpr int kPerMille = 1000;
 
 }  // namespace
 
-CArboView::CArboView(CArboDoc* doc) : m_doc(doc), m_topFrame(this), m_companyPane(doc, this) {}
+CArboView::CArboView(CArboDoc* doc) : m_doc(doc), m_topFrame(this), m_companyPane(doc, this), m_itemPane(doc) {}
 
 CArboView::~CArboView() {
     if (IsWindow()) DestroyWindow();
@@ -103,8 +103,14 @@ void CArboView::SetDisplayMode(int mode, BOOL force) {
     m_mode = mode;
     const bool changed = old != mode;
     const bool itemMode = mode >= 2 && mode <= 5;
+    m_itemPane.SetMode(mode);
     if (changed && m_itemPane.IsWindow()) m_itemPane.ShowWindow(itemMode ? SW_SHOW : SW_HIDE);
-    if ((itemMode || force) && m_itemPane.IsWindow()) m_itemPane.RedrawWindow();
+    if ((itemMode || force) && m_itemPane.IsWindow()) {
+        CRect rect;
+        m_itemPane.GetClientRect(&rect);
+        m_itemPane.Relayout(rect.Width(), rect.Height());
+        m_itemPane.RedrawWindow();
+    }
     if (changed && m_mapFrame.IsWindow()) {
         m_mapFrame.ShowWindow(mode == kModeMap ? SW_SHOW : SW_HIDE);
     }

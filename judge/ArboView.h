@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "judge/EpFrameWnd.h"
+#include "judge/JudgeTextFrameWnd.h"
 #include "judge/JudgeView.h"
 #include "judge/TopFrameWnd.h"
 #include "platform/ui/Wnd.h"
@@ -61,7 +62,7 @@ public:
     CTopFrameWnd& GetTopFrame() { return m_topFrame; }
     CEpFrameWnd& GetCompanyPane() { return m_companyPane; }
     CWnd& GetMapFrame() { return m_mapFrame; }
-    CWnd& GetItemPane() { return m_itemPane; }
+    CJudgeTextFrameWnd& GetItemPane() { return m_itemPane; }
 
 protected:
     void OnSize(UINT type, int cx, int cy) override;
@@ -76,7 +77,7 @@ private:
     // The map of one area comes with the map windows; a plain window holds
     // its place.
     CWnd m_mapFrame;
-    CWnd m_itemPane;
+    CJudgeTextFrameWnd m_itemPane;
     int m_mode = kModeItemList;
     int m_area = 0;
     int m_horizontalRatio = 500;
