@@ -81,7 +81,10 @@ void CEpDataWnd::UpdateBar() {
     const CEnterprise* record = m_doc ? m_doc->GetCompany(m_company) : nullptr;
     if (!record) return;
     const int page = m_doc->GetPage();
-    const SBar bar = ComputeBar(record->GetJudgeValue(page, 0), m_doc->GetBarScale(),
+    // The bar scale is taken from the values as they are ranked (debt and
+    // strikes counted down), so the company's value is taken the same way:
+    // its share then has the scale's sign and the bar grows from the right.
+    const SBar bar = ComputeBar(record->GetJudgeValue(page, 1), m_doc->GetBarScale(),
                                 std::clamp(m_doc->GetCountUp(), 0, 100));
     m_bar.SetRange(bar.minimum, bar.maximum);
     m_bar.SetValue(bar.value);

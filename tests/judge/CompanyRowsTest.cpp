@@ -133,6 +133,10 @@ protected:
         options.map.maxCompanies = 12;
         return options;
     }
+    // Debts of 0, 100, 200 ... 1100.
+    void PrepareGame(CJudgmentFileFixture& fixture) override {
+        for (int c = 0; c < 12; ++c) fixture.Company(c).SetDebt(100 * c);
+    }
 };
 
 TEST_F(CompanyPaneTest, RowsShareThePaneOrScroll) {
@@ -167,19 +171,32 @@ TEST_F(CompanyPaneTest, RowsShareThePaneOrScroll) {
 TEST_F(CompanyPaneTest, BarsFollowTheJudgedPage) {
     ASSERT_TRUE(Start());
     CArboDoc* doc = app->GetDocument();
-    ASSERT_TRUE(doc->RunNextStep());
-    doc->SetCountUp(100);
     CEpDrawFrameWnd& rows = view->GetCompanyPane().GetRows();
-    rows.UpdateAllBars();
-    const int64_t m = doc->GetBarScale();
-    for (int i = 0; i < rows.GetRowCount(); ++i) {
-        SCOPED_TRACE(i);
-        const CGraphBarWnd& bar = rows.GetRow(i).GetData().GetBar();
-        const auto expected = CEpDataWnd::ComputeBar(
-            doc->GetCompany(i)->GetJudgeValue(doc->GetPage(), 0), m, 100);
-        EXPECT_EQ(bar.GetValue(), expected.value);
-        EXPECT_EQ(bar.GetMinimum(), expected.minimum);
+    // Page 0 (funds), then page 1 (debt, counted down: a negative scale).
+    for (int page = 0; page < 2; ++page) {
+        ASSERT_TRUE(doc->RunNextStep());
+        doc->SetCountUp(100);
+        rows.UpdateAllBars();
+        const int64_t m = doc->GetBarScale();
+        for (int i = 0; i < rows.GetRowCount(); ++i) {
+            SCOPED_TRACE(std::to_string(page) + "/" + std::to_string(i));
+            const CGraphBarWnd& bar = rows.GetRow(i).GetData().GetBar();
+            const auto expected = CEpDataWnd::ComputeBar(
+                doc->GetCompany(i)->GetJudgeValue(doc->GetPage(), 1), m, 100);
+            EXPECT_EQ(bar.GetValue(), expected.value);
+            EXPECT_EQ(bar.GetMinimum(), expected.minimum);
+        }
     }
+    ASSERT_EQ(doc->GetPage(), 1);
+    EXPECT_EQ(doc->GetBarScale(), -1100);
+    // The largest debt fills its bar from the right, half of it half.
+    EXPECT_EQ(rows.GetRow(11).GetData().GetBar().GetValue(), -1000);
+    EXPECT_EQ(rows.GetRow(0).GetData().GetBar().GetValue(), 0);
+    EXPECT_EQ(rows.GetRow(11).GetData().GetBar().GetMinimum(), -1000);
+    doc->SetCountUp(50);
+    rows.UpdateAllBars();
+    EXPECT_EQ(rows.GetRow(11).GetData().GetBar().GetValue(), -500);
+    EXPECT_EQ(rows.GetRow(3).GetData().GetBar().GetValue(), -272);
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ protected:
         std::filesystem::create_directories(folder.Path() / "game");
         CJudgmentFileFixture fixture(folder.Folder() + "game/", FileOptions());
         ASSERT_TRUE(fixture.ok());
+        PrepareGame(fixture);
         ASSERT_TRUE(fixture.Write(File()));
         std::filesystem::copy_file(File(), folder.Folder() + "kept.mqd");
     }
@@ -37,6 +38,8 @@ protected:
     }
     // The game of the judgment data file.
     virtual SJudgmentFileOptions FileOptions() const { return {}; }
+    // Figures of the game set before the file is written.
+    virtual void PrepareGame(CJudgmentFileFixture& fixture) { (void)fixture; }
     std::string File() const { return folder.Folder() + "judged.mqd"; }
     CProfile Profile() const {
         return CProfile(judge::CArboApp::kRegistryKey, judge::CArboApp::kProfileName);
