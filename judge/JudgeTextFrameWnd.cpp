@@ -202,13 +202,17 @@ void CJudgeTextFrameWnd::DrawDirectors(CDC& dc, int width, int height) {
         cells.push_back(FormatText("%d", CArboDoc::DirectorPoints(places[static_cast<size_t>(k)])));
         x = left;
         for (size_t c = 0; c < cells.size(); ++c) {
-            const CRect cell(x, y, x + columns[c].width, y + lineHeight);
-            if (c == 0 && employer) {
-                app->DrawMark(dc, employer->Record().GetColor(),
-                              CPoint(cell.left + app->GetMarkSize().cx / 2 + 1, cell.CenterPoint().y),
-                              TRUE);
+            CRect cell(x, y, x + columns[c].width, y + lineHeight);
+            if (c == 0) {
+                // The employer's mark leads the rank.
+                if (employer) {
+                    app->DrawMark(dc, employer->Record().GetColor(),
+                                  CPoint(cell.left + ch.cx, cell.top + 1), FALSE);
+                }
+                cell.left += ch.cx + app->GetMarkSize().cx + 2;
             }
-            CellText(dc, app->GetFont(columns[c].bold ? 2 : 1), cells[c], cell, c == 1 ? 0 : 1);
+            CellText(dc, app->GetFont(columns[c].bold ? 2 : 1), cells[c], cell,
+                     c <= 1 ? 0 : 1);
             x += columns[c].width;
         }
     }

@@ -43,7 +43,6 @@ protected:
     void SetUp() override {
         CMessageLoop::Reset();
         CClock::SetTimeScale(0);
-        CAutoAnswer::Set(false);
         if (const char* config = std::getenv("XDG_CONFIG_HOME")) savedConfig = config;
         setenv("XDG_CONFIG_HOME", (folder.Path() / "config").c_str(), 1);
         CProfile profile(CArboApp::kRegistryKey, CArboApp::kProfileName);
@@ -70,6 +69,13 @@ protected:
         for (int c = 0; c < companies; ++c) {
             fixture.Company(c).SetFunds(250000 + 137000 * ((c * 5) % companies));
             fixture.Company(c).SetDebt(30000 * ((c * 5 + 2) % companies));
+        }
+        // Teams of the first league for the first companies, champions 0 and 1
+        // times.
+        for (int c = 0; c < std::min(2, companies); ++c) {
+            fixture.Company(c).SetLeagueTeam(0, c);
+            fixture.Doc().GetMap().GetProTeam(0, c).SetOwner(c);
+            for (int t = 0; t < c; ++t) fixture.Company(c).IncChampionships(0);
         }
         // Five directors at work.
         {
@@ -126,6 +132,8 @@ protected:
 
 TEST_F(JudgeGalleryTest, ScreenPages) {
     ASSERT_TRUE(Start(6));
+    // The prompt stays for the picture instead of pressing itself.
+    CAutoAnswer::Set(false);
     ScorePage(0);
     Announce("The judgment begins.");
     Announce("First item: Funds. The company with the most funds wins.");
@@ -153,6 +161,11 @@ TEST_F(JudgeGalleryTest, ItemPages) {
         {"items-league.png", 4, [&] { items.SetLeaguePage(0, 1); }},
         {"items-years.png", 5, [&] { items.SetYearsKind(0, doc->GetPlayYears()); }},
     };
+    // Yearly places that cross.
+    for (int c = 0; c < doc->GetCompanyCount(); ++c) {
+        std::vector<int>& ranks = doc->GetCompany(c)->YearRanks(0);
+        for (size_t y = 0; y < ranks.size(); ++y) ranks[y] = static_cast<int>((c + 2 * y) % 6);
+    }
     view->SetRatios(350, 200);
     for (const Scene& s : scenes) {
         SCOPED_TRACE(s.file);
@@ -168,12 +181,14 @@ TEST_F(JudgeGalleryTest, SingleCompanyYears) {
     ScorePage(12);
     view->SetRatios(350, 200);
     view->SetDisplayMode(5, TRUE);
+    doc->GetCompany(0)->YearRanks(1).assign(static_cast<size_t>(doc->GetPlayYears()), 0);
     view->GetItemPane().SetYearsKind(1, doc->GetPlayYears());
     Save(view->GetItemPane(), "items-years-single.png");
 }
 
 TEST_F(JudgeGalleryTest, TextPane) {
     ASSERT_TRUE(Start(3));
+    CAutoAnswer::Set(false);
     CDrawJudgeTextWnd& text = view->GetTopFrame().GetTextPane();
     text.ClearText();
     text.AddText("Small print in font 0", 0, -1, true);
