@@ -295,8 +295,9 @@ void CJudgeTextFrameWnd::DrawYearCharts(CDC& dc, int width, int height) {
         dc.DrawEdge(&box, EDGE_ETCHED, BF_RECT);
         app->DrawCompanyName(dc, CRect(4, top + 4, nameWidth, top + boxHeight - 4), *company,
                              FALSE);
-        const int chartTop = top + ch.cy / 2 + 4;
-        const int chartHeight = boxHeight - ch.cy - 8 - ch.cy / 2;
+        // The chart keeps the bottom line of the box for the year names.
+        const int chartTop = top + 7;
+        const int chartHeight = std::max(1, boxHeight - ch.cy - 13);
         // Three guide lines: first place, the middle and last place.
         for (int g = 0; g < 3; ++g) {
             const int gy = chartTop + chartHeight * g / 2;
@@ -329,7 +330,7 @@ void CJudgeTextFrameWnd::DrawYearCharts(CDC& dc, int width, int height) {
         for (int i : {0, total - 1}) {
             const int x = chartLeft + chartWidth * i / total;
             CellText(dc, app->GetFont(0), FormatOrdinal(i + 1) + " year",
-                     CRect(x, top + boxHeight - ch.cy - 4, x + chartWidth / total, top + boxHeight - 4),
+                     CRect(x, top + boxHeight - ch.cy - 2, x + chartWidth / total, top + boxHeight - 2),
                      1);
         }
     }

@@ -19,7 +19,10 @@ void CNextBtn::DrawItem(LPDRAWITEMSTRUCT dis) {
     dc.FillSolidRect(rect, GetSysColor(m_colorIndex));
     dc.SetBkMode(TRANSPARENT);
     const std::string text = GetWindowText();
-    DrawTextInRect(dc, text.c_str(), rect, 1, FALSE, 0, -1);
+    // On the caption colour the text takes the caption's text colour, so
+    // that it stays readable while the prompt blinks.
+    const int state = m_colorIndex == COLOR_ACTIVECAPTION ? 1 : 0;
+    DrawTextInRect(dc, text.c_str(), rect, 1, FALSE, state, -1);
     DrawButtonFace(dc, rect, dis->itemState, (dis->itemState & ODS_SELECTED) != 0);
     if (old) dc.SelectPalette(old, FALSE);
 }

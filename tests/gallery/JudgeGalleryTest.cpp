@@ -195,9 +195,9 @@ TEST_F(JudgeGalleryTest, TextPane) {
     text.AddText("The text font 1 with a mark:", 1, -1, true);
     text.AddText(doc->GetCompany(0)->GetName(), 1, doc->GetCompany(0)->Record().GetColor(), false,
                  doc->GetCompany(0)->Record().GetColor());
-    text.AddText("Bold font 2 ", 2, 4, true);
-    text.AddText("and bold font 3", 3, 1, false);
-    text.AddText("The winner is announced", 3, 2, true);
+    text.AddText("Bold font 2 ", 2, 20, true);
+    text.AddText("and bold font 3", 3, 17, false);
+    text.AddText("The winner is announced", 3, 16, true);
     text.CenterLastLine();
     text.MoveWindow(0, 0, 700, 220, TRUE);
     text.Refresh();
@@ -234,7 +234,8 @@ TEST_F(JudgeGalleryTest, SmallWindows) {
     ASSERT_TRUE(log.CreateEx(WS_EX_CLIENTEDGE, CArboApp::kFaceClass, "", WS_CHILD | WS_VISIBLE,
                              CRect(0, 0, 400, 5 * app->GetCharSize().cy), frame, 0));
     for (int i = 0; i < 8; ++i) {
-        log.AddMessage("Message " + std::to_string(i + 1) + " of the log", false, i % 4 == 3 ? -1 : i);
+        const int colour = i % 4 == 3 ? -1 : 16 + i;
+        log.AddMessage("Message " + std::to_string(i + 1) + " of the log", false, colour);
     }
     Save(log, "message-log.png");
     CDialog about(judge_ids::kAboutDialog, frame);

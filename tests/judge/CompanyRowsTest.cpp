@@ -16,6 +16,7 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/DC.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/SystemMetrics.h"
 
 namespace {
 
@@ -156,6 +157,10 @@ TEST_F(CompanyPaneTest, RowsShareThePaneOrScroll) {
     EXPECT_EQ(info.nPage, 8u);
     EXPECT_TRUE(rows.GetRow(7).IsWindowVisible());
     EXPECT_FALSE(rows.GetRow(8).IsWindowVisible());
+    // The scroll bar takes its width from the rows.
+    CRect row;
+    rows.GetRow(0).GetWindowRect(&row);
+    EXPECT_EQ(row.Width(), 600 - GetSystemMetrics(SM_CXVSCROLL));
     rows.ScrollRows(3);
     EXPECT_EQ(rows.GetFirstRow(), 3);
     EXPECT_FALSE(rows.GetRow(2).IsWindowVisible());
