@@ -210,6 +210,8 @@ void CJudgeTextFrameWnd::DrawDirectors(CDC& dc, int width, int height) {
                                   CPoint(cell.left + ch.cx, cell.top + 1), FALSE);
                 }
                 cell.left += ch.cx + app->GetMarkSize().cx + 2;
+            } else if (c == 1) {
+                cell.left += ch.cx;
             }
             CellText(dc, app->GetFont(columns[c].bold ? 2 : 1), cells[c], cell,
                      c <= 1 ? 0 : 1);
