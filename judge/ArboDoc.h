@@ -83,6 +83,10 @@ public:
     std::string GetAuthorName(int kind) const;
     const CMemBlock* GetDataFileInfo(int kind) const;
     int GetViewDirection() const { return m_viewDirection; }
+    // Direction 0..3 of the map view; others are ignored.
+    void SetViewDirection(int d) {
+        if (d >= 0 && d <= 3) m_viewDirection = d;
+    }
     int GetWaitTime() const { return m_waitTime; }
     const CFrameState& GetFrameState() const { return m_frame; }
     CBitmap* GetFaceStrip(int strip);
@@ -99,6 +103,11 @@ public:
     int CountTopAnnualRanks();
     int ComputeAreaContribution();
     void ComputeDirectorPoints();
+    // The place (0-based) of each of scores sorted best first: an equal
+    // score keeps the place of the first of them.
+    static std::vector<int> SharedPlaces(const std::vector<int>& scores);
+    // The points of a director at a (shared) place.
+    static int DirectorPoints(int place);
     void RankCompanies(int useTotals);
     int GetBonusPoints(int company) const;
     // The announcement's steps: pages 0..17, then page 18 once per area.

@@ -141,6 +141,18 @@ int CArboDoc::ComputeAreaContribution() {
     return 1;
 }
 
+int CArboDoc::DirectorPoints(int place) {
+    return kBestDirectorPoints - kDirectorPointsStep * place;
+}
+
+std::vector<int> CArboDoc::SharedPlaces(const std::vector<int>& scores) {
+    std::vector<int> places(scores.size());
+    for (size_t k = 0; k < scores.size(); ++k) {
+        places[k] = k > 0 && scores[k] == scores[k - 1] ? places[k - 1] : static_cast<int>(k);
+    }
+    return places;
+}
+
 void CArboDoc::ComputeDirectorPoints() {
     m_topDirectors.clear();
     std::vector<int> scores;
@@ -159,10 +171,9 @@ void CArboDoc::ComputeDirectorPoints() {
         }
     }
     for (CEnterprise& company : m_companies) company.SetDirectorPoints(0);
-    int earned = 0;
+    const std::vector<int> places = SharedPlaces(scores);
     for (size_t k = 0; k < m_topDirectors.size(); ++k) {
-        if (k == 0 || scores[k] != scores[k - 1])
-            earned = kBestDirectorPoints - kDirectorPointsStep * static_cast<int>(k);
+        const int earned = DirectorPoints(places[k]);
         const CPersonData& person = m_persons[static_cast<size_t>(m_topDirectors[k])];
         // An employer number that names no company gives its points to none.
         if (CEnterprise* company = GetCompany(person.GetEmployerIndex(*this)))

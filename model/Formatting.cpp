@@ -14,11 +14,14 @@ std::string TruncateText(const std::string& text, int maxBytes) {
 }
 
 std::string FormatWithCommas(int value) {
-    // 64 bits, so that the most negative int can be negated.
-    int64_t magnitude = value;
-    bool negative = magnitude < 0;
-    if (negative) magnitude = -magnitude;
-    std::string digits = std::to_string(magnitude);
+    return FormatWithCommas(static_cast<int64_t>(value));
+}
+
+std::string FormatWithCommas(int64_t value) {
+    // Unsigned, so that the most negative value can be negated.
+    const bool negative = value < 0;
+    const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    const std::string digits = std::to_string(magnitude);
     std::string out;
     for (size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';

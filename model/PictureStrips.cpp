@@ -110,11 +110,26 @@ bool CPictureStrips::CopyBitmap(const CBitmap& source, CBitmap& copy) {
 }
 
 bool CPictureStrips::Load(const std::string& folder, CPalette* palette) {
+    std::vector<int> ids;
+    for (const SPictureEntry& entry : CPictureCatalog::Entries()) {
+        if (!entry.cursor) ids.push_back(entry.id);
+    }
+    return Load(folder, palette, ids);
+}
+
+bool CPictureStrips::Load(const std::string& folder, CPalette* palette,
+                          const std::vector<int>& ids) {
     m_strips.clear();
     m_palette = palette;
     m_failedId = 0;
-    for (const SPictureEntry& entry : CPictureCatalog::Entries()) {
-        if (entry.cursor) continue;
+    for (const int id : ids) {
+        const SPictureEntry* found = CPictureCatalog::Find(id, false);
+        if (!found) {
+            m_failedId = id;
+            m_strips.clear();
+            return false;
+        }
+        const SPictureEntry& entry = *found;
         SStrip strip{&entry, std::make_unique<CBitmap>()};
         if (!LoadPicture(folder + entry.FileName(), entry, palette, *strip.bitmap)) {
             m_failedId = entry.id;
@@ -221,4 +236,27 @@ void CPictureStrips::DrawEtchedFrame(CDC& dc, int x, int y, int width, int heigh
     DrawOutline(dc, x + 1, y + 1, width, height, CSystemColors::Color(COLOR_BTNHIGHLIGHT));
     DrawOutline(dc, x, y, width, height, CSystemColors::Color(COLOR_BTNSHADOW));
     dc.SetBkColor(background);
+}
+
+bool CPictureStrips::LoadCursorCells(const std::string& folder, int id, const CPalette* palette,
+                                     CBitmap& picture, CBitmap& mask, int& hotX, int& hotY) {
+    const SPictureEntry* entry = CPictureCatalog::Find(id, true);
+    if (!entry) return false;
+    CBitmap both;
+    if (!LoadPicture(folder + entry->FileName(), *entry, palette, both)) return false;
+    const int w = entry->width;
+    const int h = entry->height / 2;
+    CDC source, target;
+    if (!source.CreateCompatibleDC(nullptr) || !target.CreateCompatibleDC(nullptr)) return false;
+    if (!picture.CreateBitmap(w, h) || !mask.CreateBitmap(w, h)) return false;
+    CBitmap* oldSource = source.SelectObject(&both);
+    CBitmap* oldTarget = target.SelectObject(&picture);
+    target.BitBlt(0, 0, w, h, &source, 0, 0, SRCCOPY);
+    target.SelectObject(&mask);
+    target.BitBlt(0, 0, w, h, &source, 0, h, SRCCOPY);
+    target.SelectObject(oldTarget);
+    source.SelectObject(oldSource);
+    hotX = entry->hotX;
+    hotY = entry->hotY;
+    return true;
 }

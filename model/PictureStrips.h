@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/PictureCatalog.h"
 #include "platform/gfx/Bitmap.h"
@@ -35,6 +36,14 @@ public:
     // separator) and keeps the palette for drawing. False at the first
     // picture that cannot be loaded; GetFailedId names it.
     bool Load(const std::string& folder, CPalette* palette);
+    // The same for the bitmaps of the ids given only (a program that draws
+    // a few of them).
+    bool Load(const std::string& folder, CPalette* palette, const std::vector<int>& ids);
+    // Cursor `id` of the catalogue: its picture (upper cell) and its mask
+    // (lower cell) as bitmaps of their own, with its hot spot. False when
+    // the cursor is missing or cannot be cut.
+    static bool LoadCursorCells(const std::string& folder, int id, const CPalette* palette,
+                                CBitmap& picture, CBitmap& mask, int& hotX, int& hotY);
     int GetFailedId() const { return m_failedId; }
 
     // A loaded strip, or nullptr.

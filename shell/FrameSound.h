@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "model/SoundOptions.h"
 #include "platform/ui/WinDefs.h"
 
 class CEffectDevice;
@@ -23,25 +24,13 @@ class CWnd;
 
 class CFrameSound {
 public:
-    static constexpr int kMusicFiles = 30;
-    static constexpr int kSituations = 22;
-    static constexpr int kSoundFiles = 10;
-    static constexpr int kEffects = 5;
+    static constexpr int kMusicFiles = CSoundOptions::kMusicFiles;
+    static constexpr int kSituations = CSoundOptions::kSituations;
+    static constexpr int kSoundFiles = CSoundOptions::kSoundFiles;
+    static constexpr int kEffects = CSoundOptions::kEffects;
 
     // The music and effect options ("OptionData"), with their defaults.
-    struct SOptions {
-        int music = 1;    // "BGM(MIDI)"
-        int effects = 1;  // "Effect Sound(Wave)"
-        std::array<std::string, kMusicFiles> musicFiles = DefaultMusicFiles();
-        // File index for each situation; -1 = no music.
-        std::array<int, kSituations> musicIndex = {12, 13, 14, 15, 16, 17, 0,  1,  2,  3,  4,
-                                                   5,  6,  7,  8,  9,  10, 11, 18, 19, 20, 21};
-        std::array<std::string, kSoundFiles> soundFiles = DefaultSoundFiles();
-        // Sound file index for each effect; -1 = none.
-        std::array<int, kEffects> effectIndex = {0, 1, -1, -1, -1};
-    };
-    static std::array<std::string, kMusicFiles> DefaultMusicFiles();
-    static std::array<std::string, kSoundFiles> DefaultSoundFiles();
+    using SOptions = CSoundOptions;
 
     // `notify` receives the end notifications (the main window); the
     // platform's own devices play.

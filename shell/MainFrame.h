@@ -16,10 +16,10 @@
 #include <string>
 
 #include "model/FrameState.h"
+#include "model/OptionData.h"
 #include "model/services/FrameService.h"
 #include "platform/ui/FrameWnd.h"
 #include "platform/ui/StatusBar.h"
-#include "shell/FrameOptions.h"
 #include "shell/MainBar.h"
 #include "shell/ViewFrame.h"
 
@@ -53,7 +53,7 @@ public:
     // The document and the view the frame works with.
     void AttachDocument(CVDoc* doc, CVView* view);
     CFrameState& GetFrameState() { return m_frameState; }
-    CFrameOptions& GetOptions() { return m_options; }
+    COptionData& GetOptions() { return m_options; }
     CFrameSound* GetSound() { return m_sound.get(); }
     CMainBar& GetToolBar() { return m_toolBar; }
     CStatusBar& GetStatusBarWnd() { return m_statusBar; }
@@ -164,7 +164,7 @@ private:
     // Recent file 0..7 of the File menu.
     void OpenRecentFile(int index);
 
-    CFrameOptions m_options;
+    COptionData m_options;
     CFrameState m_frameState;
     std::unique_ptr<CFrameSound> m_sound;
     CMainBar m_toolBar;

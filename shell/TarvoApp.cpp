@@ -38,26 +38,12 @@ constexpr UINT kSaveBitsStyle = 0x0800;
 // The cursor of a catalogue entry: its picture above its mask.
 std::unique_ptr<CCursor> LoadCursorPicture(const std::string& folder, int id,
                                            const CPalette* palette) {
-    const SPictureEntry* entry = CPictureCatalog::Find(id, true);
-    if (!entry) return nullptr;
-    CBitmap both;
-    if (!CPictureStrips::LoadPicture(folder + entry->FileName(), *entry, palette, both)) {
+    CBitmap picture, mask;
+    int hotX = 0, hotY = 0;
+    if (!CPictureStrips::LoadCursorCells(folder, id, palette, picture, mask, hotX, hotY)) {
         return nullptr;
     }
-    const int w = entry->width;
-    const int h = entry->height / 2;
-    CBitmap picture, mask;
-    CDC source, target;
-    if (!source.CreateCompatibleDC(nullptr) || !target.CreateCompatibleDC(nullptr)) return nullptr;
-    if (!picture.CreateBitmap(w, h) || !mask.CreateBitmap(w, h)) return nullptr;
-    CBitmap* oldSource = source.SelectObject(&both);
-    CBitmap* oldTarget = target.SelectObject(&picture);
-    target.BitBlt(0, 0, w, h, &source, 0, 0, SRCCOPY);
-    target.SelectObject(&mask);
-    target.BitBlt(0, 0, w, h, &source, 0, h, SRCCOPY);
-    target.SelectObject(oldTarget);
-    source.SelectObject(oldSource);
-    return std::make_unique<CCursor>(picture, mask, CPoint(entry->hotX, entry->hotY));
+    return std::make_unique<CCursor>(picture, mask, CPoint(hotX, hotY));
 }
 
 }  // namespace

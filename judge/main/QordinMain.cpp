@@ -1,13 +1,17 @@
-// qordin: judges a finished game. With --report-only (and, until the
-// windows exist, without it) it writes the report and the history files
-// without opening a window.
+// qordin: judges a finished game. It opens the judgment window on the
+// judgment data file named on the command line (or QORDIN.mqd in the
+// program folder); with --report-only it writes the report and the history
+// files without opening a window.
 
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <vector>
 
+#include "judge/ArboApp.h"
 #include "judge/ReportOnlyRun.h"
+#include "platform/ui/CloseSignals.h"
 
 namespace {
 
@@ -19,14 +23,26 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Pictures and face strips are drawn off screen.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     std::string file;
+    bool reportOnly = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
-        if (arg == "--report-only") continue;
+        if (arg == "--report-only") {
+            reportOnly = true;
+            continue;
+        }
         if (arg.rfind("--", 0) == 0 || !file.empty()) return Usage();
         file = arg;
     }
-    return judge::CReportOnlyRun::Run(file, std::cerr);
+    if (reportOnly) {
+        // Pictures and face strips are drawn off screen.
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        return judge::CReportOnlyRun::Run(file, std::cerr);
+    }
+    CCloseSignals::Install();
+    judge::CArboApp app;
+    std::vector<std::string> args;
+    if (!file.empty()) args.push_back(file);
+    if (!app.InitInstance(args)) return 1;
+    return app.Run();
 }

@@ -146,6 +146,7 @@ std::unique_ptr<CMapDoc> MakeFixtureMap(const SMapFixtureOptions& options) {
     const int metrics[CMapDoc::kCellMetricCount] = {32, 16, 32, 16, 8, 4, 6, 4, 8, 6, 4};
     for (int m = 0; m < CMapDoc::kCellMetricCount; ++m)
         map->SetCellMetric(static_cast<CMapDoc::eCellMetric>(m), metrics[m]);
+    map->SetCellMetric(CMapDoc::metricMaxCompanies, options.maxCompanies);
     for (int i = 0; i < 3; ++i) map->SetMapValue(i, i + 1);
     map->SetMapValues12(5, 6);
     for (const char* name : kCompanyNames) map->AddCompanyName(name);

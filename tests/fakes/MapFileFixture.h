@@ -19,6 +19,8 @@ struct SMapFixtureOptions {
     // strips.
     bool pictures = true;
     int areaCount = 2;
+    // Room for this many companies (the fixture names twelve).
+    int maxCompanies = 8;
     // Structure types of these codes are left out (the cells that would
     // hold them stay empty).
     std::vector<int> omitStructureCodes;

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "TempFolder.h"
+#include "fakes/TempFolder.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Profile.h"
 #include "platform/ui/CmdUI.h"

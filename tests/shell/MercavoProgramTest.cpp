@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "ProgramRun.h"
-#include "TempFolder.h"
+#include "fakes/ProgramRun.h"
+#include "fakes/TempFolder.h"
 #include "platform/core/Profile.h"
 #include "platform/core/ProgramFolder.h"
 

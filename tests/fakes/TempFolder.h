@@ -15,7 +15,7 @@ public:
         for (char& c : name)
             if (c == '/') c = '_';
         m_path = std::filesystem::temp_directory_path() /
-                 ("mercavo_shell_" + std::to_string(getpid()) + "_" + name);
+                 ("mercavo_test_" + std::to_string(getpid()) + "_" + name);
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }

@@ -1,4 +1,4 @@
-#include "ProgramRun.h"
+#include "fakes/ProgramRun.h"
 
 #include <fcntl.h>
 #include <signal.h>

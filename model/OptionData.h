@@ -1,5 +1,5 @@
 #pragma once
-// The options of the main frame, kept in the profile section "OptionData":
+// The options of the main frames of both programs, kept in the profile section "OptionData":
 // the bars, music and sound effects with their file tables, the property
 // list type, the wait time, the map drawing scale, the colour dialog's
 // custom colours and the map background colours.
@@ -7,11 +7,11 @@
 #include <array>
 #include <string>
 
-#include "shell/FrameSound.h"
+#include "model/SoundOptions.h"
 
 class CProfile;
 
-class CFrameOptions {
+class COptionData {
 public:
     static constexpr const char* kSection = "OptionData";
     static constexpr int kCustomColours = 16;
@@ -34,7 +34,7 @@ public:
     int statusBar = 1;
     int judgeMusic = 1;
     // "BGM(MIDI)", "Effect Sound(Wave)", the file tables and their indexes.
-    CFrameSound::SOptions sound;
+    CSoundOptions sound;
     int propertyType = 0;
     int waitTime = 20;
     double mapDrawRate = 1.0;

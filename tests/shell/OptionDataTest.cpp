@@ -1,26 +1,26 @@
-// The frame's options in the profile section "OptionData".
+// The options in the profile section "OptionData".
 
-#include "shell/FrameOptions.h"
+#include "model/OptionData.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 
-#include "TempFolder.h"
+#include "fakes/TempFolder.h"
 #include "platform/core/Profile.h"
 
 namespace {
 
-constexpr const char* kSection = CFrameOptions::kSection;
+constexpr const char* kSection = COptionData::kSection;
 
-class FrameOptionsTest : public ::testing::Test {
+class OptionDataTest : public ::testing::Test {
 protected:
     CTempFolder folder;
     CProfile profile{folder.Folder() + "profile.ini"};
 };
 
-TEST_F(FrameOptionsTest, AnEmptyProfileGivesTheDefaults) {
-    CFrameOptions options;
+TEST_F(OptionDataTest, AnEmptyProfileGivesTheDefaults) {
+    COptionData options;
     options.Read(profile);
     EXPECT_EQ(options.toolBar, 1);
     EXPECT_EQ(options.statusBar, 1);
@@ -48,11 +48,11 @@ TEST_F(FrameOptionsTest, AnEmptyProfileGivesTheDefaults) {
     EXPECT_EQ(options.mapBkColor2, 0x3F3F3F);
 }
 
-TEST_F(FrameOptionsTest, StoredValuesAreCheckedAsTheyAreRead) {
+TEST_F(OptionDataTest, StoredValuesAreCheckedAsTheyAreRead) {
     struct Case {
         const char* key;
         const char* stored;
-        std::function<int(const CFrameOptions&)> read;
+        std::function<int(const COptionData&)> read;
         int expected;
     };
     const std::vector<Case> cases = {
@@ -74,14 +74,14 @@ TEST_F(FrameOptionsTest, StoredValuesAreCheckedAsTheyAreRead) {
         SCOPED_TRACE(std::string(c.key) + "=" + c.stored);
         CProfile filled(folder.Folder() + "filled.ini");
         filled.WriteProfileString(kSection, c.key, c.stored);
-        CFrameOptions options;
+        COptionData options;
         options.Read(filled);
         EXPECT_EQ(c.read(options), c.expected);
         std::filesystem::remove(folder.Path() / "filled.ini");
     }
 }
 
-TEST_F(FrameOptionsTest, MapDrawRateIsReadInTheCLocaleWithinItsRange) {
+TEST_F(OptionDataTest, MapDrawRateIsReadInTheCLocaleWithinItsRange) {
     // A locale with a decimal comma must not change what "1.5" means.
     const char* before = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = before ? before : "C";
@@ -94,15 +94,15 @@ TEST_F(FrameOptionsTest, MapDrawRateIsReadInTheCLocaleWithinItsRange) {
                           Case{" 1.25", 1.25}, Case{"2.5", 1.0}, Case{"0.49", 1.0},
                           Case{"abc", 1.0}, Case{"", 1.0}, Case{"-1", 1.0}}) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(CFrameOptions::ParseDrawRate(c.text), c.rate);
+        EXPECT_EQ(COptionData::ParseDrawRate(c.text), c.rate);
     }
-    EXPECT_EQ(CFrameOptions::FormatDrawRate(1.0), "1.000000");
-    EXPECT_EQ(CFrameOptions::FormatDrawRate(0.75), "0.750000");
+    EXPECT_EQ(COptionData::FormatDrawRate(1.0), "1.000000");
+    EXPECT_EQ(COptionData::FormatDrawRate(0.75), "0.750000");
     std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
-TEST_F(FrameOptionsTest, WritingThemBackRoundTripsButNeverTheWaitTime) {
-    CFrameOptions options;
+TEST_F(OptionDataTest, WritingThemBackRoundTripsButNeverTheWaitTime) {
+    COptionData options;
     options.toolBar = 0;
     options.sound.music = 0;
     options.sound.musicFiles[25] = "MINE.MID";
@@ -115,7 +115,7 @@ TEST_F(FrameOptionsTest, WritingThemBackRoundTripsButNeverTheWaitTime) {
     EXPECT_EQ(profile.GetProfileString(kSection, "WaitTime", "none"), "none");
     EXPECT_EQ(profile.GetProfileString(kSection, "MapDrawRate", ""), "1.250000");
 
-    CFrameOptions back;
+    COptionData back;
     back.Read(profile);
     EXPECT_EQ(back.toolBar, 0);
     EXPECT_EQ(back.sound.music, 0);
@@ -127,8 +127,8 @@ TEST_F(FrameOptionsTest, WritingThemBackRoundTripsButNeverTheWaitTime) {
     EXPECT_EQ(back.waitTime, 20);
 }
 
-TEST_F(FrameOptionsTest, WithoutTheBarsNeitherBarIsWritten) {
-    CFrameOptions options;
+TEST_F(OptionDataTest, WithoutTheBarsNeitherBarIsWritten) {
+    COptionData options;
     options.Write(profile, false);
     EXPECT_EQ(profile.GetProfileString(kSection, "ToolBar", "none"), "none");
     EXPECT_EQ(profile.GetProfileString(kSection, "StatusBar", "none"), "none");

@@ -1,0 +1,58 @@
+#pragma once
+// The scrolling pane of company rows: one row per company of the judgment
+// document. When the pane is high enough the rows share its height;
+// otherwise the rows keep their height and a vertical scroll bar pages
+// through them.
+
+#include <memory>
+#include <vector>
+
+#include "judge/EpWnd.h"
+#include "platform/ui/Wnd.h"
+
+namespace judge {
+
+class CArboDoc;
+
+class CEpDrawFrameWnd : public CWnd {
+public:
+    explicit CEpDrawFrameWnd(CArboDoc* doc) : m_doc(doc) {}
+    ~CEpDrawFrameWnd() override;
+
+    // The pane and one row per company; false when a window cannot be made.
+    bool CreatePane(CWnd* parent);
+
+    // The height of one row: the larger of the character and the mark
+    // height, plus two lines.
+    static int RowHeight(int charHeight, int markHeight);
+    int GetRowHeight() const;
+
+    void LayoutRows(int width, int height);
+    void UpdateAllBars();
+    void ShowAllBars(bool show);
+    void SetTextShownAll(bool shown);
+
+    int GetRowCount() const { return static_cast<int>(m_rows.size()); }
+    CEpWnd& GetRow(int i) { return *m_rows[static_cast<size_t>(i)]; }
+    // -1 while every row fits.
+    int GetFirstRow() const { return m_first; }
+    int GetVisibleRows() const { return m_visible; }
+    // Moves the first row by delta rows within its range.
+    void ScrollRows(int delta);
+
+protected:
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnVScroll(UINT code, UINT pos, CWnd* scrollBar) override;
+    BOOL OnMouseWheel(UINT flags, short delta, CPoint point) override;
+
+private:
+    void LayoutToClient();
+
+    CArboDoc* m_doc;
+    std::vector<std::unique_ptr<CEpWnd>> m_rows;
+    int m_first = -1;
+    int m_visible = 0;
+    bool m_inLayout = false;
+};
+
+}  // namespace judge

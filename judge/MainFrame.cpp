@@ -1,0 +1,269 @@
+#include "judge/MainFrame.h"
+
+#include "judge/ArboApp.h"
+#include "judge/ArboDoc.h"
+#include "judge/ArboView.h"
+#include "judge/JudgeMusic.h"
+#include "judge/StartupError.h"
+#include "platform/core/Clock.h"
+#include "platform/sound/EffectDevice.h"
+#include "platform/sound/MusicDevice.h"
+#include "platform/sound/SoundNotify.h"
+#include "platform/ui/CmdUI.h"
+#include "platform/ui/KeyState.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/MessageLoop.h"
+#include "platform/ui/SystemMetrics.h"
+#include "platform/ui/WindowDC.h"
+#include "platform/ui/WindowPlacement.h"
+#include "resources/JudgeIds.h"
+
+namespace judge {
+
+namespace {
+
+using namespace judge_ids;
+
+// A pop-up with caption, thick frame and clipped children.
+constexpr DWORD kNetworkStyle = 0x86C40000;
+
+CRect CentredOnDesktop(int width, int height) {
+    const int sx = GetSystemMetrics(SM_CXSCREEN);
+    const int sy = GetSystemMetrics(SM_CYSCREEN);
+    return CRect((sx - width) / 2, (sy - height) / 2, (sx + width) / 2, (sy + height) / 2);
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame() = default;
+
+CMainFrame::~CMainFrame() {
+    if (IsWindow()) DestroyWindow();
+}
+
+void CMainFrame::ReadJudgeOptions() {
+    m_options.Read(CArboApp::Get()->GetProfile());
+}
+
+void CMainFrame::AttachDocument(CArboDoc* doc, CArboView* view) {
+    m_doc = doc;
+    m_view = view;
+}
+
+void CMainFrame::UseSoundDevices(std::unique_ptr<CMusicDevice> music,
+                                 std::unique_ptr<CEffectDevice> effect) {
+    m_musicDevice = std::move(music);
+    m_effectDevice = std::move(effect);
+}
+
+// ---------------------------------------------------------------- creation
+
+int CMainFrame::OnCreate(CREATESTRUCT* create) {
+    if (!CreateDrawingResources()) return -1;
+    CArboApp* app = CArboApp::Get();
+    m_music = std::make_unique<CJudgeMusic>(this, app->GetProgramDirectory(),
+                                            std::move(m_musicDevice), std::move(m_effectDevice));
+    m_music->SetOptions(m_options.sound, m_options.judgeMusic);
+    m_music->SetCloseRequestedQuery([this] { return m_closeRequested; });
+    if (!m_networkWnd.CreateEx(0, CArboApp::kFaceClass, "", kNetworkStyle,
+                               CentredOnDesktop(kNetworkWidth, kNetworkHeight), this, 0)) {
+        return -1;
+    }
+    return CFrameWnd::OnCreate(create);
+}
+
+bool CMainFrame::CreateDrawingResources() {
+    CArboApp* app = CArboApp::Get();
+    if (!app->CreateAppPalette() || !app->LoadBitmaps()) return false;
+    CWindowDC dc(this);
+    return app->CreateFonts(dc) && app->CreatePensAndCursor();
+}
+
+void CMainFrame::ShowStartupError(int error, const std::string& path) {
+    AfxMessageBox(GetStartupErrorText(error, path), MB_OK | MB_ICONEXCLAMATION);
+}
+
+// ---------------------------------------------------------------- close
+
+void CMainFrame::OnClose() {
+    if (m_doc && !m_doc->ConfirmClose(*this)) return;
+    StopSounds();
+    SavePlacement();
+    CFrameWnd::OnClose();
+}
+
+void CMainFrame::OnDestroy() {
+    CFrameWnd::OnDestroy();
+    PostQuitMessage(0);
+}
+
+void CMainFrame::SavePlacement() {
+    WINDOWPLACEMENT placement;
+    if (!CWindowPlacement::Get(this, &placement)) return;
+    if (placement.showCmd == SW_SHOWMAXIMIZED) placement.flags |= WPF_RESTORETOMAXIMIZED;
+    CWindowPlacement::Save(CArboApp::Get()->GetProfile(), CArboApp::kLayoutSection,
+                           CArboApp::kPlacementKey, placement);
+}
+
+void CMainFrame::ShowPromptAgain() {
+    if (m_view) m_view->ShowPrompt(true, nullptr);
+}
+
+// ---------------------------------------------------------------- sound
+
+void CMainFrame::PlayJudgeMusic(int index, int restart) {
+    if (m_music) m_music->PlayJudgeMusic(index, restart);
+}
+
+void CMainFrame::PlayJudgeSound(int index) {
+    if (m_music) m_music->PlayJudgeSound(index);
+}
+
+void CMainFrame::StopSounds() {
+    if (m_music) m_music->StopSounds();
+}
+
+void CMainFrame::OnActivateApp(BOOL active, DWORD threadId) {
+    CFrameWnd::OnActivateApp(active, threadId);
+    if (m_music) m_music->OnActivateAppJudge(active);
+}
+
+// ---------------------------------------------------------------- waits
+
+int CMainFrame::JudgeWaitLoop(int units, int noPump, int skippable) {
+    const int waitTime = m_doc ? m_doc->GetWaitTime() : 0;
+    const int64_t ms = static_cast<int64_t>(waitTime) * units / 10;
+    const int64_t real = CClock::Scale(ms);
+    m_inWait = true;
+    // Presses from before the wait do not count.
+    GetAsyncKeyState(VK_RETURN);
+    GetAsyncKeyState(VK_SPACE);
+    const uint32_t start = CClock::GetTickCount();
+    for (;;) {
+        if (!noPump) {
+            MSG msg;
+            if (CMessageLoop::Peek(msg, nullptr, 0, 0, PM_REMOVE) &&
+                !CMessageLoop::PreTranslate(msg)) {
+                CMessageLoop::Dispatch(msg);
+            }
+        }
+        if (skippable) {
+            if (GetAsyncKeyState(VK_SPACE) & 1) {
+                m_inWait = false;
+                EndOnRequest();
+                return 1;
+            }
+            if (GetAsyncKeyState(VK_RETURN) & 1) break;
+        }
+        const int64_t elapsed = static_cast<uint32_t>(CClock::GetTickCount() - start);
+        if (elapsed >= real) break;
+        CMessageLoop::WaitForMessage(std::min<int64_t>(real - elapsed, 10));
+    }
+    m_inWait = false;
+    EndOnRequest();
+    return 0;
+}
+
+int CMainFrame::WaitMilliseconds(int ms, int noPump, int skippable) {
+    const int waitTime = m_doc ? m_doc->GetWaitTime() : 0;
+    if (waitTime <= 0) return 0;
+    const int64_t units = static_cast<int64_t>(ms) * 10 / waitTime;
+    return JudgeWaitLoop(static_cast<int>(std::min<int64_t>(units, INT32_MAX)), noPump, skippable);
+}
+
+int CMainFrame::EndOnRequest() {
+    if (!m_closeRequested) return 0;
+    m_closeRequested = false;
+    SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    return 1;
+}
+
+// ---------------------------------------------------------------- the prompt
+
+void CMainFrame::SetAnnounceStep(int page, int area) {
+    m_page = page;
+    m_area = area;
+}
+
+void CMainFrame::OnPromptPressed() {
+    // The judgment network moves every machine on together; until it exists
+    // a network game is judged as a local one.
+    if (m_page == CEnterprise::kAreaPage) {
+        const int areas = m_doc ? m_doc->GetMap().GetAreaCount() : 0;
+        if (m_area + 1 < areas) ++m_area;
+    } else {
+        ++m_page;
+    }
+    if (m_pendingStep != 0) PostMessage(m_pendingStep, 0, 0);
+}
+
+// ---------------------------------------------------------------- commands
+
+bool CMainFrame::CanSendResults() const {
+    if (!m_resultsShown || !m_doc || *kResultsAddress == '\0') return false;
+    const int years = m_doc->GetPlayYears();
+    return m_doc->GetHumanPlayers() == 1 && (years == 7 || years == 10 || years == 15);
+}
+
+BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
+    switch (LOWORD(wParam)) {
+        case kAppAbout:
+            CArboApp::Get()->OnAppAbout();
+            return TRUE;
+        case kAppExit:
+            PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+            return TRUE;
+        case kHideMap:
+            if (m_view) m_view->SetDisplayMode(0, FALSE);
+            return TRUE;
+        default:
+            return CFrameWnd::OnCommand(wParam, lParam);
+    }
+}
+
+void CMainFrame::OnUpdateCommand(CCmdUI* ui) {
+    switch (ui->m_nID) {
+        case kMap:
+        case kMapPopup:
+            ui->Enable(m_resultsShown);
+            break;
+        case kHideMap:
+            ui->Enable(m_view && m_view->GetDisplayMode() == 1);
+            break;
+        case kNetworkWindow:
+            // Only a network game with peers has a network window to show.
+            ui->Enable(m_networkGame && HasPeers());
+            break;
+        case kContributionResults:
+            ui->Enable(CanSendResults());
+            break;
+        case kHomepage:
+            ui->Enable(*kHomepageAddress != '\0');
+            break;
+        case kDataAuthor:
+            // The data authors' dialog is not part of this program yet.
+            ui->Enable(FALSE);
+            break;
+        default:
+            break;
+    }
+}
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_START_ANNOUNCEMENT:
+        case WM_ANNOUNCE_ITEM:
+        case WM_ANNOUNCE_RESULTS:
+        case WM_NETWORK_START:
+            // The announcement and the judgment network take these over;
+            // until then the window stays on the item list.
+            return 0;
+        case MM_MCINOTIFY:
+            if (m_music) m_music->OnJudgeMciNotify(wParam, lParam);
+            return 0;
+        default:
+            return CFrameWnd::WindowProc(message, wParam, lParam);
+    }
+}
+
+}  // namespace judge

@@ -1,0 +1,126 @@
+#pragma once
+// The judgment program's main window: menu 128 around the judgment view.
+// It reads the options from the game's profile before its window exists,
+// makes the application's drawing resources when it is created, plays the
+// music and the sound effects, runs the waits of the announcement and
+// answers what the document's close question asks (IJudgeFrame).
+
+#include <memory>
+#include <string>
+
+#include "judge/JudgeFrame.h"
+#include "model/OptionData.h"
+#include "platform/ui/FrameWnd.h"
+
+class CMusicDevice;
+class CEffectDevice;
+
+namespace judge {
+
+class CArboDoc;
+class CArboView;
+class CJudgeMusic;
+
+class CMainFrame : public CFrameWnd, public IJudgeFrame {
+public:
+    // The announcement's messages (handled from the announcement on).
+    static constexpr UINT WM_START_ANNOUNCEMENT = 0x501;
+    static constexpr UINT WM_ANNOUNCE_ITEM = 0x502;
+    static constexpr UINT WM_ANNOUNCE_RESULTS = 0x503;
+    static constexpr UINT WM_NETWORK_START = 0x564;
+    static constexpr const char* kStartFailedText = "The program (qordin.exe) cannot start.";
+    static constexpr int kNetworkWidth = 400;
+    static constexpr int kNetworkHeight = 300;
+    // The results page and the home page of this build: none, so their
+    // commands stay greyed.
+    static constexpr const char* kResultsAddress = "";
+    static constexpr const char* kHomepageAddress = "";
+
+    CMainFrame();
+    ~CMainFrame() override;
+
+    // The options of "OptionData" (the framework's pre-create step).
+    void ReadJudgeOptions();
+    void AttachDocument(CArboDoc* doc, CArboView* view);
+    CArboDoc* GetDocument() { return m_doc; }
+    const COptionData& GetOptions() const { return m_options; }
+    CJudgeMusic* GetMusic() { return m_music.get(); }
+    // Devices of the caller's for the music made at creation (tests).
+    void UseSoundDevices(std::unique_ptr<CMusicDevice> music, std::unique_ptr<CEffectDevice> effect);
+
+    // The message of a judgment data file (at path) that cannot be judged.
+    static void ShowStartupError(int error, const std::string& path);
+
+    // ---- music and effects
+    void PlayJudgeMusic(int index, int restart);
+    void PlayJudgeSound(int index);
+    void StopSounds();
+
+    // ---- waits
+    // Waits wait time x units / 10 milliseconds by the clock. Skippable:
+    // Space ends it with 1, Return ends it with 0. A close asked meanwhile
+    // closes the window afterwards.
+    int JudgeWaitLoop(int units, int noPump, int skippable);
+    // A wait of ms milliseconds; 0 at once while the wait time is 0.
+    int WaitMilliseconds(int ms, int noPump, int skippable);
+    // A close asked during a wait: closes the window now, 1; else 0.
+    int EndOnRequest();
+
+    // ---- the announcement's state
+    void SetResultsShown(bool shown) { m_resultsShown = shown; }
+    void SetPendingStep(UINT message) { m_pendingStep = message; }
+    UINT GetPendingStep() const { return m_pendingStep; }
+    void SetNetworkGame(bool network) { m_networkGame = network; }
+    bool CanSendResults() const;
+    // The announcement's page (0..18) and, on page 18, its area.
+    int GetAnnouncePage() const { return m_page; }
+    int GetAnnounceArea() const { return m_area; }
+    void SetAnnounceStep(int page, int area);
+    // The text pane's prompt was pressed: the next page (or area) and the
+    // pending step; in a network game the judgment network moves on.
+    void OnPromptPressed();
+
+    // ---- IJudgeFrame
+    bool IsInWait() override { return m_inWait; }
+    void RequestClose() override { m_closeRequested = true; }
+    bool AreResultsShown() override { return m_resultsShown; }
+    bool HasPendingStep() override { return m_pendingStep != 0; }
+    bool IsNetworkGame() override { return m_networkGame; }
+    bool IsNetworkHost() override { return false; }
+    bool HasPeers() override { return false; }
+    void ShowPromptAgain() override;
+
+    bool IsCloseRequested() const { return m_closeRequested; }
+    CWnd& GetNetworkWindow() { return m_networkWnd; }
+
+protected:
+    int OnCreate(CREATESTRUCT* create) override;
+    void OnClose() override;
+    void OnDestroy() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnUpdateCommand(CCmdUI* ui) override;
+    void OnActivateApp(BOOL active, DWORD threadId) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    bool CreateDrawingResources();
+    void SavePlacement();
+
+    COptionData m_options;
+    std::unique_ptr<CJudgeMusic> m_music;
+    std::unique_ptr<CMusicDevice> m_musicDevice;
+    std::unique_ptr<CEffectDevice> m_effectDevice;
+    // Stand-in for the network window until the judgment network exists.
+    CWnd m_networkWnd;
+    CArboDoc* m_doc = nullptr;
+    CArboView* m_view = nullptr;
+    bool m_inWait = false;
+    bool m_closeRequested = false;
+    bool m_resultsShown = false;
+    bool m_networkGame = false;
+    UINT m_pendingStep = 0;
+    int m_page = 0;
+    int m_area = 0;
+};
+
+}  // namespace judge
