@@ -178,6 +178,8 @@ void CMapPainter::PaintSides(SCanvas& canvas, int vx, int vy, int level, bool hi
         return;
     }
     const int64_t height = box.Height();
+    const CCellPoint m = m_geometry.ViewToMap(vx, vy);
+    const int64_t floor = SideFloor(m.x, m.y, level);
     auto below = [&](int64_t i) { return top(i) >= canvas.clip.bottom; };
     auto above = [&](int64_t i) { return top(i) + height <= canvas.clip.top; };
     int64_t first = 0, end = last;
@@ -188,7 +190,19 @@ void CMapPainter::PaintSides(SCanvas& canvas, int vx, int vy, int level, bool hi
         first = FirstTrue(0, last, [&](int64_t i) { return !above(i); });
         end = FirstTrue(0, last, below) - 1;
     }
+    first = std::max(first, floor);
     for (int64_t i = first; i <= end; ++i) Picture(canvas, side, x, yAt(i), highlight);
+}
+
+int CMapPainter::SideFloor(int mx, int my, int level) const {
+    if (!m_style.sidesFromLowestNeighbour) return 0;
+    int lowest = level;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            if (!m_geometry.IsMapCell(mx + dx, my + dy)) return 0;
+            lowest = std::min(lowest, m_geometry.HeightAt(mx + dx, my + dy));
+        }
+    return std::max(lowest, 0);
 }
 
 void CMapPainter::PaintObjects(SCanvas& canvas, int vx, int vy) {

@@ -49,6 +49,10 @@ public:
         // Told the whole box of every pass of a cell that PaintRect paints
         // (also where the rectangle clips it).
         std::function<void(int vx, int vy, const RECT& box)> painted;
+        // A block repaint: the side pictures of a raised cell start at the
+        // lowest level among the cell and its eight neighbours (0 at the
+        // grid's edge), since the neighbours cover the sides below it.
+        bool sidesFromLowestNeighbour = false;
     };
 
     CMapPainter(const CMapGeometry& geometry, const CMapDrawOrder& order, SStyle style);
@@ -60,6 +64,10 @@ public:
     // painting order and clipped to `clip`; with a coverage context, also
     // whitens there every pixel drawn.
     void PaintRect(CDC& layer, CDC* coverage, const RECT& clip);
+    // The level from which the side pictures of map cell (mx, my), raised
+    // to `level`, are drawn: 0, or in a block repaint the lowest level among
+    // the cell and its eight neighbours (0 at the grid's edge).
+    int SideFloor(int mx, int my, int level) const;
     // The box of everything one view cell paints (both passes); empty when
     // it paints nothing.
     CRect GetCellBounds(int vx, int vy);

@@ -188,6 +188,7 @@ std::unique_ptr<CMapPainter> CMapDrawWnd::MakePainter(const CMapGeometry& geomet
     auto* self = const_cast<CMapDrawWnd*>(this);
     style.painted = [self](int vx, int vy, const RECT& box) { self->NotePainted(vx, vy, box); };
     style.pictures = &self->m_pictures;
+    style.sidesFromLowestNeighbour = m_blockRepaint;
     return std::make_unique<CMapPainter>(geometry, m_order, std::move(style));
 }
 
@@ -389,7 +390,9 @@ void CMapDrawWnd::DrawCell(int mx, int my, int wide) {
     const CCellPoint own = geometry.MapToView(mx, my);
     add(own.x, own.y);
     if (!rect.IntersectRect(rect, CRect(0, 0, m_layerWidth, m_layerHeight))) return;
+    m_blockRepaint = true;
     RepaintLayer(rect);
+    m_blockRepaint = false;
     CClientDC dc(this);
     Compose(dc, rect);
     CMessageLoop::RemoveMessages(this, WM_MOUSEMOVE, WM_MOUSEMOVE);

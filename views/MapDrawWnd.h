@@ -180,6 +180,9 @@ private:
     int m_clientHeight = 0;
     int m_partialRows = -1;
     int m_topographyOnly = 0;
+    // Set while DrawCell repaints a block: raised cells then draw only the
+    // sides their neighbours leave in view.
+    bool m_blockRepaint = false;
     std::vector<int> m_changed;
     CMapDrawOrder m_order;
     CMapPictureCache m_pictures;

@@ -157,6 +157,44 @@ TEST_F(MapPainterTest, RaisedCellStandsOnSidePicturesDownToTheGround) {
     }
 }
 
+TEST_F(MapPainterTest, BlockRepaintStartsSidesAtTheLowestNeighbour) {
+    struct SCase {
+        const char* name;
+        int mx, my;
+        int neighbourLevel;  // every neighbour's height
+        int lowered;         // one neighbour's height (-1: none lowered)
+        int fullFloor, blockFloor;
+    };
+    const std::vector<SCase> cases = {
+        {"neighbours on the ground", 2, 2, 0, -1, 0, 0},
+        {"neighbours one level up", 2, 2, 1, -1, 0, 1},
+        {"neighbours two levels up", 2, 2, 2, -1, 0, 2},
+        {"one neighbour lower", 2, 2, 2, 1, 0, 1},
+        {"a damaged negative neighbour", 2, 2, 2, -5, 0, 0},
+        {"a cell at the grid's edge", 0, 2, 2, -1, 0, 0},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 6; ++x) Area().SetLayer(CMapData::layerHeight, x, y, c.neighbourLevel);
+        Area().SetLayer(CMapData::layerHeight, c.mx, c.my, 3);
+        if (c.lowered != -1) Area().SetLayer(CMapData::layerHeight, c.mx + 1, c.my + 1, c.lowered);
+        const CMapGeometry g(*map, 0, 2, 1.0);
+        CMapDrawOrder order;
+        ASSERT_TRUE(order.Rebuild(g));
+        CMapPainter::SStyle block = Style();
+        block.sidesFromLowestNeighbour = true;
+        EXPECT_EQ(CMapPainter(g, order, Style()).SideFloor(c.mx, c.my, 3), c.fullFloor);
+        EXPECT_EQ(CMapPainter(g, order, block).SideFloor(c.mx, c.my, 3), c.blockFloor);
+        // The sides left out are the ones the neighbours cover: the same
+        // picture either way.
+        Canvas full, partial;
+        Paint(full, Style());
+        Paint(partial, block);
+        EXPECT_TRUE(full.SameAs(partial));
+    }
+}
+
 TEST_F(MapPainterTest, OwnerOutlineIsDottedInsideAndSolidOutside) {
     const CMapGeometry g = Geometry();
     struct SCase {
