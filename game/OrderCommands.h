@@ -102,6 +102,13 @@ public:
     // of its home field.
     void BeginHomeFieldSelection(int league, int team, int purchase);
 
+    // Why no other company can take a construction click's work on contract
+    // (the value the choice dialog shows beside each company): 0 it can, 1 a
+    // contract is already pending, 3 the funds fall short of the price, 2 an
+    // office or a demolition, which are never given out. Later reasons win.
+    static int OutsourcingValue(bool demolition, bool office, bool contractPending,
+                                bool fundsShort);
+
 private:
     // The company of this machine's player; -1 none.
     int OwnIndex();

@@ -223,14 +223,9 @@ void COrderCommands::OnMapConstruction(CCellPoint cell) {
     }
     const int price = ClampToInt(int64_t{type->GetPriceStep()} * 20 +
                                  int64_t{type->GetBasePrice()} * 2 + 10);
-    // Why another company cannot build it (later reasons win).
-    int availability = kOutsourceOffice;
-    if (!demolition) {
-        availability = kOutsourceFree;
-        if (company->GetContractBid().contractor != -1) availability = kOutsourcePending;
-        if (company->GetFunds() < price) availability = kOutsourceFunds;
-        if (office) availability = kOutsourceOffice;
-    }
+    const int availability =
+        OutsourcingValue(demolition, office, company->GetContractBid().contractor != -1,
+                         company->GetFunds() < price);
     std::vector<int> ids, values;
     for (int c = 0; c < m_doc.CompanyCount(); ++c) {
         if (c == own || m_doc.GetEnterprise(c)->GetAreaLevel(area) < kEnteredLevel) continue;
@@ -269,6 +264,16 @@ void COrderCommands::OnMapConstruction(CCellPoint cell) {
         }
     }
     EndConstructionPick(ordered);
+}
+
+int COrderCommands::OutsourcingValue(bool demolition, bool office, bool contractPending,
+                                    bool fundsShort) {
+    if (demolition) return kOutsourceOffice;
+    int value = kOutsourceFree;
+    if (contractPending) value = kOutsourcePending;
+    if (fundsShort) value = kOutsourceFunds;
+    if (office) value = kOutsourceOffice;
+    return value;
 }
 
 void COrderCommands::EndConstructionPick(bool ordered) {

@@ -299,6 +299,27 @@ TEST_F(OrderCommandsMapTest, OutsourcingIsOfferedToTheCompaniesOfTheAreaWithItsA
     }
 }
 
+TEST(OrderCommandsOutsourcing, LaterReasonsWinAndADemolitionIsNeverGivenOut) {
+    struct SCase {
+        const char* name;
+        bool demolition, office, pending, fundsShort;
+        int value;
+    };
+    const std::vector<SCase> cases = {
+        {"free", false, false, false, false, 0},
+        {"a contract pending", false, false, true, false, 1},
+        {"funds short with a contract pending", false, false, true, true, 3},
+        {"an office with funds short", false, true, false, true, 2},
+        {"a demolition", true, false, false, false, 2},
+        {"a demolition with everything against it", true, false, true, true, 2},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(COrderCommands::OutsourcingValue(c.demolition, c.office, c.pending, c.fundsShort),
+                  c.value);
+    }
+}
+
 TEST_F(OrderCommandsMapTest, AConstructionClickEndsInAReportABeepOrAnOrder) {
     const int kiosk = TypeOfCode(30), office = TypeOfCode(60);
     const int price = ContractPrice(kiosk);
