@@ -216,6 +216,12 @@ int CVDoc::CalcLotValue(int area, int x, int y, int month, double& income, doubl
 
 void CVDoc::ListOwnedLotValues(int area, int x0, int y0, int x1, int y1, int month,
                                std::vector<SOwnedLot>& lots) {
+    ListOwnedLotValues(area, x0, y0, x1, y1, month, lots, [](int, int) { return true; });
+}
+
+void CVDoc::ListOwnedLotValues(int area, int x0, int y0, int x1, int y1, int month,
+                               std::vector<SOwnedLot>& lots,
+                               const std::function<bool(int x, int y)>& include) {
     lots.clear();
     CMapData* record = area >= 0 ? GetArea(area) : nullptr;
     if (!record || month < -1 || month >= kMonths) return;
@@ -227,7 +233,7 @@ void CVDoc::ListOwnedLotValues(int area, int x0, int y0, int x1, int y1, int mon
         for (int x = std::max(x0, 0); x <= std::min(x1, record->GetWidth() - 1); ++x) {
             const int owner = record->GetCellOwner(x, y);
             if (owner < 1 || owner > CompanyCount()) continue;
-            if (!map.HasStructureAt(area, x, y)) continue;
+            if (!map.HasStructureAt(area, x, y) || !include(x, y)) continue;
             double& grade = grades[static_cast<size_t>(owner - 1)];
             if (std::isnan(grade)) grade = GradeTerm(*GetEnterprise(owner - 1), area);
             double income = 0, expense = 0;
