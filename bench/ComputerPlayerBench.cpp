@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "SharedStructures.h"
+#include "fakes/MidGame.h"
 #include "game/ComCommand.h"
 #include "game/HeadlessServices.h"
 #include "game/VDoc.h"
@@ -24,37 +24,6 @@
 namespace {
 
 constexpr int kCompanies = 10;
-
-// Every company holds buildings in every area, three directors, staff,
-// income and funds, and stands at presence level 3 in some areas.
-void MakeMidGame(CVDoc& doc) {
-    ShareOutStructures(doc);
-    const int companies = doc.GetCompanyCount();
-    int person = 0;
-    for (int c = 0; c < companies; ++c) {
-        CEnterprise& company = *doc.GetEnterprise(c);
-        // Three directors from the persons nobody employs.
-        for (int hired = 0; hired < 3 && person < doc.GetDirectorTableSize(); ++person) {
-            CPersonData& director = *doc.GetDirector(person);
-            if (director.GetEmployerNo() != 0 || director.GetPresidentFlag()) continue;
-            director.SetEmployer(c + 1);
-            company.AddDirector(person);
-            ++hired;
-        }
-        company.SetEmployees(3000);
-        company.SetEmployeesAtWork(2500);
-        company.SetStandardSalary(25);
-        company.SetAdvertisingBudget(40);
-        company.SetFunds(20000 + 3000 * c);
-        for (int m = 0; m < 12; ++m) company.AddYearResult(-1, m, 900, 300, 700 + 50 * c, 0);
-        for (int a = 0; a < company.GetAreaCount(); ++a) {
-            company.SetAreaLevel(a, (a + c) % 4 == 0 ? 3 : (a + c) % 4 == 1 ? 1 : 0);
-            company.RecountAreaLand(a);
-        }
-    }
-    doc.SetYear(3);
-    doc.SetMonth(4);
-}
 
 bool PrepareGame(CVDoc& doc, benchmark::State& state) {
     CRuntimeRandom::Seed(1);

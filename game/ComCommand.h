@@ -169,4 +169,7 @@ private:
     int m_companyIndex = -1;
     CEnterprise* m_company = nullptr;
     CPersonData* m_president = nullptr;
+    // The lots a trial changed, kept between trials so that their room is
+    // not made again for every one.
+    std::vector<CVDoc::SOwnedLot> m_afterLots;
 };

@@ -88,7 +88,6 @@ std::vector<double> CComCommand::NearbyIncomeChange(int area, CCellPoint site,
                                                     const std::vector<CVDoc::SOwnedLot>& before,
                                                     const CMapTrial& trial) {
     const CMapDoc& map = m_doc.GetMap();
-    const CMapData& record = map.GetArea(area);
     auto affected = [&](int x, int y) {
         const CBD* type = map.GetCellStructureType(area, x, y, 0);
         return trial.Touches(x, y, type ? std::max(type->GetEffectRadius(), 0) : 0);
@@ -96,18 +95,13 @@ std::vector<double> CComCommand::NearbyIncomeChange(int area, CCellPoint site,
     std::vector<double> change(static_cast<size_t>(m_doc.CompanyCount()), 0.0);
     for (const CVDoc::SOwnedLot& lot : before)
         if (affected(lot.x, lot.y)) change[static_cast<size_t>(lot.owner)] -= lot.value;
-    const int month = m_doc.GetMonth();
-    for (int y = std::max(site.y - kNearbyRadius, 0);
-         y <= std::min(site.y + kNearbyRadius, record.GetHeight() - 1); ++y)
-        for (int x = std::max(site.x - kNearbyRadius, 0);
-             x <= std::min(site.x + kNearbyRadius, record.GetWidth() - 1); ++x) {
-            const int owner = record.GetCellOwner(x, y);
-            if (owner < 1 || owner > static_cast<int>(change.size())) continue;
-            if (!map.HasStructureAt(area, x, y) || !affected(x, y)) continue;
-            double income = 0, expense = 0;
-            m_doc.CalcLotValue(area, x, y, month, income, expense, 1);
-            change[static_cast<size_t>(owner - 1)] += income - expense;
-        }
+    // The lots are worked out in one listing, which shares the area's and
+    // the owners' terms among them.
+    m_doc.ListOwnedLotValues(area, site.x - kNearbyRadius, site.y - kNearbyRadius,
+                             site.x + kNearbyRadius, site.y + kNearbyRadius, m_doc.GetMonth(),
+                             m_afterLots, affected);
+    for (const CVDoc::SOwnedLot& lot : m_afterLots)
+        change[static_cast<size_t>(lot.owner)] += lot.value;
     return change;
 }
 

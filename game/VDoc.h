@@ -14,6 +14,7 @@
 // services of model/services.
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -341,6 +342,11 @@ public:
     };
     void ListOwnedLotValues(int area, int x0, int y0, int x1, int y1, int month,
                             std::vector<SOwnedLot>& lots);
+    // The same, of the lots the filter takes (called with each owned lot's
+    // cell before its value is worked out).
+    void ListOwnedLotValues(int area, int x0, int y0, int x1, int y1, int month,
+                            std::vector<SOwnedLot>& lots,
+                            const std::function<bool(int x, int y)>& include);
     // Funds and debt both fall by the amount.
     void RepayLoan(int company, int amount);
     // The seller sells quantity of its shares of the company (at most those

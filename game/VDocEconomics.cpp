@@ -8,6 +8,7 @@
 // peers; until the network layer answers here nothing is sent.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <new>
 
@@ -39,15 +40,39 @@ struct SLotBases {
 
 // The parts of k2 and k3 that do not depend on the cell: the area's
 // population term and the owner's grades.
+// The lot values are worked out many times over for the same areas and
+// owners (the computer player rates its trials by them): the powers of the
+// last population and of the usual grades are kept once worked out.
 double PopulationTerm(const CMapData& area) {
-    return std::pow(std::max(area.GetPopulation(), 0) * 10.0, 0.7);
+    const int population = std::max(area.GetPopulation(), 0);
+    thread_local int lastPopulation = -1;
+    thread_local double lastTerm = 0.0;
+    if (population != lastPopulation) {
+        lastTerm = std::pow(population * 10.0, 0.7);
+        lastPopulation = population;
+    }
+    return lastTerm;
+}
+
+// grade^0.8.
+double GradePower(int grade) {
+    constexpr int kKept = 1024;
+    if (grade < 0 || grade >= kKept) return std::pow(grade, 0.8);
+    thread_local std::array<double, kKept> kept = [] {
+        std::array<double, kKept> values;
+        values.fill(-1.0);
+        return values;
+    }();
+    double& power = kept[static_cast<size_t>(grade)];
+    if (power < 0.0) power = std::pow(grade, 0.8);
+    return power;
 }
 
 // A company without a record of the area (a game whose companies and map
 // disagree) has no grade there.
 double GradeTerm(const CEnterprise& owner, int area) {
     if (area >= owner.GetAreaCount()) return 0.0;
-    return std::pow(owner.GetAreaGrade(area), 0.8) + std::pow(owner.GetAreaGrade(-1), 0.8);
+    return GradePower(owner.GetAreaGrade(area)) + GradePower(owner.GetAreaGrade(-1));
 }
 
 SLotBases CalcLotBases(const CMapDoc& map, int area, int x, int y, const CBD& type,
@@ -216,6 +241,12 @@ int CVDoc::CalcLotValue(int area, int x, int y, int month, double& income, doubl
 
 void CVDoc::ListOwnedLotValues(int area, int x0, int y0, int x1, int y1, int month,
                                std::vector<SOwnedLot>& lots) {
+    ListOwnedLotValues(area, x0, y0, x1, y1, month, lots, [](int, int) { return true; });
+}
+
+void CVDoc::ListOwnedLotValues(int area, int x0, int y0, int x1, int y1, int month,
+                               std::vector<SOwnedLot>& lots,
+                               const std::function<bool(int x, int y)>& include) {
     lots.clear();
     CMapData* record = area >= 0 ? GetArea(area) : nullptr;
     if (!record || month < -1 || month >= kMonths) return;
@@ -227,7 +258,7 @@ void CVDoc::ListOwnedLotValues(int area, int x0, int y0, int x1, int y1, int mon
         for (int x = std::max(x0, 0); x <= std::min(x1, record->GetWidth() - 1); ++x) {
             const int owner = record->GetCellOwner(x, y);
             if (owner < 1 || owner > CompanyCount()) continue;
-            if (!map.HasStructureAt(area, x, y)) continue;
+            if (!map.HasStructureAt(area, x, y) || !include(x, y)) continue;
             double& grade = grades[static_cast<size_t>(owner - 1)];
             if (std::isnan(grade)) grade = GradeTerm(*GetEnterprise(owner - 1), area);
             double income = 0, expense = 0;

@@ -4,6 +4,7 @@
 // sites and the release of a company's lots.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -427,6 +428,21 @@ double CMapDoc::RateStructureEnvironment(int area, int x, int y) const {
     // counts.
     const int r = std::min(type->GetEffectRadius(), int{CEnvironmentWeights::kReach});
     const CEnvironmentWeights& table = EnvironmentWeights();
+    // A neighbourhood holds few kinds of structure, and a structure covers
+    // several cells: each number's effect is looked up once.
+    struct SSeenEffect {
+        int number;
+        double effect;
+    };
+    std::array<SSeenEffect, 16> seen{};
+    size_t seenCount = 0;
+    auto effectOf = [&](int number) {
+        for (size_t i = 0; i < seenCount; ++i)
+            if (seen[i].number == number) return seen[i].effect;
+        const double effect = type->GetEffect(number);
+        if (seenCount < seen.size()) seen[seenCount++] = {number, effect};
+        return effect;
+    };
     double sum = 0.0, weights = 0.0;
     for (int cy = std::max(y - r, 0); cy <= std::min(y + r, a.GetHeight() - 1); ++cy)
         for (int cx = std::max(x - r, 0); cx <= std::min(x + r, a.GetWidth() - 1); ++cx) {
@@ -434,7 +450,7 @@ double CMapDoc::RateStructureEnvironment(int area, int x, int y) const {
             double weight = table.At(cx - x, cy - y);
             // Beyond the reach of the weights a cell counts for nothing.
             if (weight <= 0.0) continue;
-            sum += type->GetEffect(a.GetStructureAt(cx, cy, 1)) * weight;
+            sum += effectOf(a.GetStructureAt(cx, cy, 1)) * weight;
             weights += weight;
         }
     if (weights <= 0.0) return 0.0;

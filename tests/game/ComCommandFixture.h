@@ -58,6 +58,18 @@ protected:
         for (int a = 0; a < Company(c).GetAreaCount(); ++a) Company(c).SetAreaLevel(a, a == 0 ? 3 : 0);
     }
 
+    // Stands in for the month's task step: work goes on, and a finished
+    // task frees its director and his plan step.
+    void AdvanceTasks(int c) {
+        CEnterprise& company = Company(c);
+        for (int i = 0; i < company.GetDirectorCount(); ++i) {
+            CPersonData& director = *company.GetDirector(i);
+            if (!director.HasTask() || !director.AdvanceTask()) continue;
+            director.AssignTask(0, 0);
+            doc.DropDirectorPlan(c, director.GetIndex());
+        }
+    }
+
     void BusyAllDirectors(int c) {
         for (int i = 0; i < Company(c).GetDirectorCount(); ++i)
             Company(c).GetDirector(i)->AssignTask(CPersonData::eTASK_RECRUIT_EMPLOYEES, 1000);

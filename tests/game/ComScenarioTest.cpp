@@ -19,17 +19,6 @@ namespace {
 
 class ComScenarioTest : public ComCommandTest {
 protected:
-    // Stands in for the month's task step: work goes on, and a finished
-    // task frees its director and his plan step.
-    void AdvanceTasks(int c) {
-        CEnterprise& company = Company(c);
-        for (int i = 0; i < company.GetDirectorCount(); ++i) {
-            CPersonData& director = *company.GetDirector(i);
-            if (!director.HasTask() || !director.AdvanceTask()) continue;
-            director.AssignTask(0, 0);
-            doc.DropDirectorPlan(c, director.GetIndex());
-        }
-    }
     std::map<int, bool> BusyDirectors(int c) {
         std::map<int, bool> busy;
         for (int i = 0; i < Company(c).GetDirectorCount(); ++i)
