@@ -22,6 +22,7 @@
 #include "judge/InfoMesWnd.h"
 #include "judge/JudgeTextFrameWnd.h"
 #include "judge/MainFrame.h"
+#include "judge/PopupEpNameWnd.h"
 #include "judge/TopFrameWnd.h"
 #include "model/services/Services.h"
 #include "platform/core/Clock.h"
@@ -238,6 +239,11 @@ TEST_F(JudgeGalleryTest, SmallWindows) {
         log.AddMessage("Message " + std::to_string(i + 1) + " of the log", false, colour);
     }
     Save(log, "message-log.png");
+    CPopupEpNameWnd name;
+    ASSERT_TRUE(name.CreateEx(0, CArboApp::kFaceClass, "", WS_POPUP | WS_BORDER | WS_VISIBLE,
+                              CRect(0, 0, 220, 2 * app->GetCharSize().cy), frame, 0));
+    name.SetText(doc->GetCompany(1)->GetName());
+    Save(name, "name-popup.png", 200);
     CDialog about(judge_ids::kAboutDialog, frame);
     ASSERT_TRUE(about.Create(judge_ids::kAboutDialog, frame));
     about.ShowWindow(SW_SHOW);
