@@ -214,6 +214,8 @@ TEST_F(JudgeGalleryTest, RowsScroll) {
     CEpDrawFrameWnd& rows = view->GetCompanyPane().GetRows();
     rows.MoveWindow(0, 0, 640, 8 * rows.GetRowHeight(), TRUE);
     Save(rows, "rows-scroll.png");
+    rows.ShowOverlay();
+    Save(rows, "rows-overlay.png", 200);
 }
 
 TEST_F(JudgeGalleryTest, SmallWindows) {

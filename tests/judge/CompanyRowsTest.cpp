@@ -173,6 +173,48 @@ TEST_F(CompanyPaneTest, RowsShareThePaneOrScroll) {
     for (int i = 0; i < 12; ++i) EXPECT_TRUE(rows.GetRow(i).IsWindowVisible()) << i;
 }
 
+TEST_F(CompanyPaneTest, OverlayTakesThePaneOver) {
+    ASSERT_TRUE(Start());
+    CEpDrawFrameWnd& rows = view->GetCompanyPane().GetRows();
+    const int d = rows.GetRowHeight();
+    rows.MoveWindow(0, 0, 600, 8 * d, TRUE);
+    rows.ScrollRows(2);
+    ASSERT_EQ(rows.GetFirstRow(), 2);
+    EXPECT_FALSE(rows.GetOverlay().IsWindowVisible());
+
+    rows.ShowOverlay();
+    EXPECT_TRUE(rows.IsOverlayShown());
+    EXPECT_EQ(rows.GetStyle() & WS_VSCROLL, 0u) << "the scroll bar goes with the rows";
+    for (int i = 0; i < rows.GetRowCount(); ++i) {
+        EXPECT_FALSE(rows.GetRow(i).IsWindowVisible()) << i;
+    }
+    const auto expectOverlayFills = [&](int width, int height) {
+        CRect client;
+        rows.GetClientRect(&client);
+        EXPECT_EQ(client.Size(), CSize(width, height));
+        CRect overlay;
+        rows.GetOverlay().GetWindowRect(&overlay);
+        rows.ScreenToClient(&overlay);
+        EXPECT_EQ(overlay, client);
+    };
+    EXPECT_TRUE(rows.GetOverlay().IsWindowVisible());
+    expectOverlayFills(600, 8 * d);
+    rows.MoveWindow(0, 0, 500, 5 * d, TRUE);
+    expectOverlayFills(500, 5 * d);
+    for (int i = 0; i < rows.GetRowCount(); ++i) {
+        EXPECT_FALSE(rows.GetRow(i).IsWindowVisible()) << i;
+    }
+
+    // The wheel goes to the overlay; one that the overlay passes back up
+    // ends there instead of circling, and the hidden rows do not move.
+    rows.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)),
+                     MAKELPARAM(10, 10));
+    EXPECT_EQ(rows.GetStyle() & WS_VSCROLL, 0u);
+    for (int i = 0; i < rows.GetRowCount(); ++i) {
+        EXPECT_FALSE(rows.GetRow(i).IsWindowVisible()) << i;
+    }
+}
+
 TEST_F(CompanyPaneTest, BarsFollowTheJudgedPage) {
     ASSERT_TRUE(Start());
     CArboDoc* doc = app->GetDocument();
