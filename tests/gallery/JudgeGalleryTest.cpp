@@ -175,6 +175,12 @@ TEST_F(JudgeGalleryTest, ItemPages) {
         items.Invalidate(TRUE);
         Save(items, s.file);
     }
+    // Charts for three of the six companies, scrolled down by two.
+    view->SetDisplayMode(5, TRUE);
+    items.MoveWindow(0, 0, 640, 3 * (3 * app->GetCharSize().cy + 8) + 4, TRUE);
+    items.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    items.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    Save(items, "items-years-scrolled.png");
 }
 
 TEST_F(JudgeGalleryTest, SingleCompanyYears) {
