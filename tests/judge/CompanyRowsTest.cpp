@@ -13,6 +13,10 @@
 #include "judge/EpDataWnd.h"
 #include "judge/EpDrawFrameWnd.h"
 #include "judge/GraphBarWnd.h"
+#include "judge/ArboView.h"
+#include "judge/EpFrameWnd.h"
+#include "judge/JudgeTextFrameWnd.h"
+#include "judge/MainFrame.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/DC.h"
 #include "platform/ui/Messages.h"
@@ -212,6 +216,41 @@ TEST_F(CompanyPaneTest, OverlayTakesThePaneOver) {
     EXPECT_EQ(rows.GetStyle() & WS_VSCROLL, 0u);
     for (int i = 0; i < rows.GetRowCount(); ++i) {
         EXPECT_FALSE(rows.GetRow(i).IsWindowVisible()) << i;
+    }
+}
+
+TEST_F(CompanyPaneTest, FrameSendsTheWheelToThePaneUnderThePointer) {
+    ASSERT_TRUE(Start());
+    CEpDrawFrameWnd& rows = view->GetCompanyPane().GetRows();
+    rows.MoveWindow(0, 0, 600, 8 * rows.GetRowHeight(), TRUE);
+    view->SetDisplayMode(5, TRUE);
+    CJudgeTextFrameWnd& items = view->GetItemPane();
+    items.MoveWindow(0, 600, 640, 3 * (3 * app->GetCharSize().cy + 8) + 4, TRUE);
+    ASSERT_EQ(rows.GetFirstRow(), 0);
+    ASSERT_TRUE(items.IsScrollBarShown());
+    const auto centre = [](CWnd& w) {
+        CRect r;
+        w.GetWindowRect(&r);
+        return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    struct Case {
+        const char* name;
+        CPoint point;
+        int rowsFirst, itemsFirst;
+    };
+    CRect frameRect;
+    frame->GetWindowRect(&frameRect);
+    const std::vector<Case> cases = {
+        {"over the rows", centre(rows), 1, 0},
+        {"over the item pane", centre(items), 1, 1},
+        {"over neither", CPoint(frameRect.right + 50, frameRect.bottom + 50), 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        frame->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)),
+                           MAKELPARAM(c.point.x, c.point.y));
+        EXPECT_EQ(rows.GetFirstRow(), c.rowsFirst);
+        EXPECT_EQ(items.GetFirstRow(), c.itemsFirst);
     }
 }
 
