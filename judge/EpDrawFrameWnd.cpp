@@ -4,6 +4,7 @@
 
 #include "judge/ArboApp.h"
 #include "judge/ArboDoc.h"
+#include "judge/RowScroll.h"
 #include "judge/MainFrame.h"
 #include "platform/ui/Messages.h"
 
@@ -152,26 +153,7 @@ void CEpDrawFrameWnd::OnSize(UINT type, int cx, int cy) {
 
 void CEpDrawFrameWnd::OnVScroll(UINT code, UINT pos, CWnd* scrollBar) {
     (void)scrollBar;
-    switch (code) {
-        case SB_LINEUP:
-            ScrollRows(-1);
-            break;
-        case SB_LINEDOWN:
-            ScrollRows(1);
-            break;
-        case SB_PAGEUP:
-            ScrollRows(-std::max(1, m_visible));
-            break;
-        case SB_PAGEDOWN:
-            ScrollRows(std::max(1, m_visible));
-            break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION:
-            if (m_first != -1) ScrollRows(static_cast<int>(pos) - m_first);
-            break;
-        default:
-            break;
-    }
+    ScrollRows(RowScrollDelta(code, pos, m_first, m_visible));
 }
 
 BOOL CEpDrawFrameWnd::OnMouseWheel(UINT flags, short delta, CPoint point) {

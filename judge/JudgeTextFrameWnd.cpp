@@ -4,6 +4,7 @@
 
 #include "judge/ArboApp.h"
 #include "judge/ArboDoc.h"
+#include "judge/RowScroll.h"
 #include "model/ColorTable.h"
 #include "model/DrawingHelpers.h"
 #include "model/Formatting.h"
@@ -161,26 +162,7 @@ void CJudgeTextFrameWnd::OnSize(UINT type, int cx, int cy) {
 
 void CJudgeTextFrameWnd::OnVScroll(UINT code, UINT pos, CWnd* scrollBar) {
     (void)scrollBar;
-    switch (code) {
-        case SB_LINEUP:
-            ScrollRows(-1);
-            break;
-        case SB_LINEDOWN:
-            ScrollRows(1);
-            break;
-        case SB_PAGEUP:
-            ScrollRows(-std::max(1, m_visibleRows));
-            break;
-        case SB_PAGEDOWN:
-            ScrollRows(std::max(1, m_visibleRows));
-            break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION:
-            ScrollRows(static_cast<int>(pos) - m_firstRow);
-            break;
-        default:
-            break;
-    }
+    ScrollRows(RowScrollDelta(code, pos, m_firstRow, m_visibleRows));
 }
 
 BOOL CJudgeTextFrameWnd::OnMouseWheel(UINT flags, short delta, CPoint point) {
