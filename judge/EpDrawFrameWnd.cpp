@@ -4,6 +4,7 @@
 
 #include "judge/ArboApp.h"
 #include "judge/ArboDoc.h"
+#include "judge/RowScroll.h"
 #include "judge/MainFrame.h"
 #include "platform/ui/Messages.h"
 
@@ -21,6 +22,10 @@ bool CEpDrawFrameWnd::CreatePane(CWnd* parent) {
         return false;
     }
     ShowScrollBar(SB_VERT, FALSE);
+    if (!m_overlay->CreateEx(WS_EX_DLGMODALFRAME, CArboApp::kFaceClass, "", WS_CHILD,
+                             CRect(0, 0, 0, 0), this, 0)) {
+        return false;
+    }
     const int count = m_doc ? m_doc->GetCompanyCount() : 0;
     for (int i = 0; i < count; ++i) {
         auto row = std::make_unique<CEpWnd>(m_doc);
@@ -121,39 +126,46 @@ void CEpDrawFrameWnd::SetTextShownAll(bool shown) {
     for (auto& row : m_rows) row->GetData().SetTextShown(shown);
 }
 
+void CEpDrawFrameWnd::ShowOverlay() {
+    m_overlayShown = true;
+    for (auto& row : m_rows) row->ShowWindow(SW_HIDE);
+    // The rows lay out afresh, scroll bar included, should they come back.
+    m_first = -1;
+    ShowScrollBar(SB_VERT, FALSE);
+    PlaceOverlay();
+    m_overlay->ShowWindow(SW_SHOW);
+}
+
+void CEpDrawFrameWnd::PlaceOverlay() {
+    CRect client;
+    GetClientRect(&client);
+    m_overlay->MoveWindow(0, 0, client.Width(), client.Height(), TRUE);
+}
+
 void CEpDrawFrameWnd::OnSize(UINT type, int cx, int cy) {
     CWnd::OnSize(type, cx, cy);
-    LayoutRows(cx, cy);
+    if (m_overlayShown) {
+        PlaceOverlay();
+    } else {
+        LayoutRows(cx, cy);
+    }
 }
 
 void CEpDrawFrameWnd::OnVScroll(UINT code, UINT pos, CWnd* scrollBar) {
     (void)scrollBar;
-    switch (code) {
-        case SB_LINEUP:
-            ScrollRows(-1);
-            break;
-        case SB_LINEDOWN:
-            ScrollRows(1);
-            break;
-        case SB_PAGEUP:
-            ScrollRows(-std::max(1, m_visible));
-            break;
-        case SB_PAGEDOWN:
-            ScrollRows(std::max(1, m_visible));
-            break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION:
-            if (m_first != -1) ScrollRows(static_cast<int>(pos) - m_first);
-            break;
-        default:
-            break;
-    }
+    ScrollRows(RowScrollDelta(code, pos, m_first, m_visible));
 }
 
 BOOL CEpDrawFrameWnd::OnMouseWheel(UINT flags, short delta, CPoint point) {
-    (void)flags;
-    (void)point;
-    ScrollRows(-delta / WHEEL_DELTA);
+    if (!m_overlayShown) {
+        ScrollRows(-delta / WHEEL_DELTA);
+        return TRUE;
+    }
+    if (m_forwardingWheel || !m_overlay->IsWindow()) return TRUE;
+    m_forwardingWheel = true;
+    m_overlay->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(flags, static_cast<WORD>(delta)),
+                           MAKELPARAM(point.x, point.y));
+    m_forwardingWheel = false;
     return TRUE;
 }
 

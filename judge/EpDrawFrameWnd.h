@@ -40,6 +40,12 @@ public:
     // Moves the first row by delta rows within its range.
     void ScrollRows(int delta);
 
+    // Puts the overlay over the whole pane in place of the rows and their
+    // scroll bar; from then on the wheel goes to the overlay.
+    void ShowOverlay();
+    bool IsOverlayShown() const { return m_overlayShown; }
+    CWnd& GetOverlay() { return *m_overlay; }
+
 protected:
     void OnSize(UINT type, int cx, int cy) override;
     void OnVScroll(UINT code, UINT pos, CWnd* scrollBar) override;
@@ -47,12 +53,19 @@ protected:
 
 private:
     void LayoutToClient();
+    void PlaceOverlay();
 
     CArboDoc* m_doc;
     std::vector<std::unique_ptr<CEpWnd>> m_rows;
     int m_first = -1;
     int m_visible = 0;
     bool m_inLayout = false;
+    // The window that takes the pane over once the results are shown.
+    std::unique_ptr<CWnd> m_overlay = std::make_unique<CWnd>();
+    bool m_overlayShown = false;
+    // Set while a wheel turn is handed to the overlay: a window that does
+    // not use the wheel passes it back up to this pane.
+    bool m_forwardingWheel = false;
 };
 
 }  // namespace judge

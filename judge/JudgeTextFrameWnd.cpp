@@ -4,6 +4,7 @@
 
 #include "judge/ArboApp.h"
 #include "judge/ArboDoc.h"
+#include "judge/RowScroll.h"
 #include "model/ColorTable.h"
 #include "model/DrawingHelpers.h"
 #include "model/Formatting.h"
@@ -81,15 +82,94 @@ void CJudgeTextFrameWnd::SetYearsKind(int measure, int years) {
 }
 
 void CJudgeTextFrameWnd::Relayout(int width, int height) {
-    (void)width;
-    (void)height;
     m_firstRow = 0;
-    if (IsWindow()) Invalidate(TRUE);
+    if (!IsWindow()) return;
+    if (!m_inLayout) {
+        m_inLayout = true;
+        LayoutScrolling(width, height);
+        m_inLayout = false;
+    }
+    Invalidate(TRUE);
+}
+
+int CJudgeTextFrameWnd::LeagueCardWidth() {
+    CArboApp* app = CArboApp::Get();
+    return app ? 26 * app->GetCharSize().cx + 8 : 0;
+}
+
+int CJudgeTextFrameWnd::LeagueCardHeight() {
+    CArboApp* app = CArboApp::Get();
+    return app ? 5 * std::max(app->GetCharSize().cy, app->GetMarkSize().cy) + 8 : 0;
+}
+
+int CJudgeTextFrameWnd::YearBoxHeight() {
+    CArboApp* app = CArboApp::Get();
+    return app ? 3 * app->GetCharSize().cy + 8 : 0;
+}
+
+int CJudgeTextFrameWnd::ContentRows(int width) const {
+    const int companies = m_doc ? m_doc->GetCompanyCount() : 0;
+    if (m_mode == 4) {
+        const int perRow = std::max(1, width / std::max(1, LeagueCardWidth()));
+        return (companies + perRow - 1) / perRow;
+    }
+    return m_mode == 5 ? companies : 0;
+}
+
+int CJudgeTextFrameWnd::RowHeight() const {
+    if (m_mode == 4) return LeagueCardHeight();
+    return m_mode == 5 ? YearBoxHeight() : 0;
+}
+
+void CJudgeTextFrameWnd::LayoutScrolling(int width, int height) {
+    const int rowHeight = RowHeight();
+    // Whether a bar is needed is judged on the width without one; a bar
+    // takes its width from the client, which may leave fewer cards a row.
+    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
+    const int fullWidth = width + (m_barShown ? barWidth : 0);
+    m_visibleRows = rowHeight > 0 ? height / rowHeight : 0;
+    m_rows = ContentRows(fullWidth);
+    const bool needed = m_rows > m_visibleRows && m_visibleRows > 1;
+    if (needed) m_rows = ContentRows(fullWidth - barWidth);
+    if (needed != m_barShown) {
+        m_barShown = needed;
+        ShowScrollBar(SB_VERT, needed ? TRUE : FALSE);
+    }
+    if (!m_barShown) return;
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = m_rows - 1;
+    info.nPage = static_cast<UINT>(m_visibleRows);
+    info.nPos = m_firstRow;
+    SetScrollInfo(SB_VERT, &info, TRUE);
+}
+
+void CJudgeTextFrameWnd::ScrollRows(int delta) {
+    if (!m_barShown) return;
+    const int last = std::max(0, m_rows - m_visibleRows);
+    const int first = std::clamp(m_firstRow + delta, 0, last);
+    if (first == m_firstRow) return;
+    m_firstRow = first;
+    SetScrollPos(SB_VERT, m_firstRow, TRUE);
+    Invalidate(TRUE);
 }
 
 void CJudgeTextFrameWnd::OnSize(UINT type, int cx, int cy) {
     CWnd::OnSize(type, cx, cy);
     Relayout(cx, cy);
+}
+
+void CJudgeTextFrameWnd::OnVScroll(UINT code, UINT pos, CWnd* scrollBar) {
+    (void)scrollBar;
+    ScrollRows(RowScrollDelta(code, pos, m_firstRow, m_visibleRows));
+}
+
+BOOL CJudgeTextFrameWnd::OnMouseWheel(UINT flags, short delta, CPoint point) {
+    (void)flags;
+    (void)point;
+    ScrollRows(-delta / WHEEL_DELTA);
+    return TRUE;
 }
 
 void CJudgeTextFrameWnd::OnPaint() {
@@ -236,9 +316,9 @@ void CJudgeTextFrameWnd::DrawDirectors(CDC& dc, int width, int height) {
 void CJudgeTextFrameWnd::DrawLeagueCards(CDC& dc, int width, int height) {
     CArboApp* app = CArboApp::Get();
     const CSize ch = app->GetCharSize();
-    const int cardWidth = 26 * ch.cx + 8;
+    const int cardWidth = LeagueCardWidth();
     const int lineHeight = std::max(ch.cy, app->GetMarkSize().cy);
-    const int cardHeight = 5 * lineHeight + 8;
+    const int cardHeight = LeagueCardHeight();
     const int perRow = std::max(1, width / cardWidth);
     const ::CMapDoc& map = m_doc->GetMap().Map();
     CFont* font = app->GetFont(1);
@@ -284,7 +364,7 @@ void CJudgeTextFrameWnd::DrawLeagueCards(CDC& dc, int width, int height) {
 void CJudgeTextFrameWnd::DrawYearCharts(CDC& dc, int width, int height) {
     CArboApp* app = CArboApp::Get();
     const CSize ch = app->GetCharSize();
-    const int boxHeight = 3 * ch.cy + 8;
+    const int boxHeight = YearBoxHeight();
     const int nameWidth = 26 * ch.cx;
     const int companies = m_doc->GetCompanyCount();
     const int chartLeft = nameWidth + ch.cx;

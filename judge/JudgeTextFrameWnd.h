@@ -45,7 +45,15 @@ public:
     void SetYearsKind(int measure, int years);
     // The mode whose contents the pane paints (the view's lower-pane mode).
     void SetMode(int mode) { m_mode = mode; }
+    // Starts the contents at the top again and shows the vertical scroll
+    // bar when the league cards or the year charts need more rows than a
+    // client of width x height holds.
     void Relayout(int width, int height);
+    // Moves the first row by delta rows, within the scroll range.
+    void ScrollRows(int delta);
+    int GetFirstRow() const { return m_firstRow; }
+    int GetVisibleRows() const { return m_visibleRows; }
+    bool IsScrollBarShown() const { return m_barShown; }
 
     // The whole pane painted into a width x height area of dc.
     void Draw(CDC& dc, int width, int height);
@@ -53,8 +61,18 @@ public:
 protected:
     void OnPaint() override;
     void OnSize(UINT type, int cx, int cy) override;
+    void OnVScroll(UINT code, UINT pos, CWnd* scrollBar) override;
+    BOOL OnMouseWheel(UINT flags, short delta, CPoint point) override;
 
 private:
+    // The rows that scroll in the current mode and their height; no rows
+    // outside the league cards and the year charts.
+    int ContentRows(int width) const;
+    int RowHeight() const;
+    static int LeagueCardWidth();
+    static int LeagueCardHeight();
+    static int YearBoxHeight();
+    void LayoutScrolling(int width, int height);
     void DrawItemList(CDC& dc, int width, int height);
     void DrawDirectors(CDC& dc, int width, int height);
     void DrawLeagueCards(CDC& dc, int width, int height);
@@ -69,6 +87,10 @@ private:
     int m_yearsMeasure = 0;
     int m_years = 0;
     int m_firstRow = 0;
+    int m_visibleRows = 0;
+    int m_rows = 0;
+    bool m_barShown = false;
+    bool m_inLayout = false;
 };
 
 }  // namespace judge

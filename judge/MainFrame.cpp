@@ -9,6 +9,7 @@
 #include "platform/sound/EffectDevice.h"
 #include "platform/sound/MusicDevice.h"
 #include "platform/sound/SoundNotify.h"
+#include "platform/ui/ClientDC.h"
 #include "platform/ui/CmdUI.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/MessageBox.h"
@@ -261,9 +262,41 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case MM_MCINOTIFY:
             if (m_music) m_music->OnJudgeMciNotify(wParam, lParam);
             return 0;
+        case WM_QUERYNEWPALETTE:
+            return OnQueryNewPaletteJudge();
         default:
             return CFrameWnd::WindowProc(message, wParam, lParam);
     }
+}
+
+BOOL CMainFrame::OnQueryNewPaletteJudge() {
+    CArboApp* app = CArboApp::Get();
+    CPalette* palette = app ? app->GetPalette() : nullptr;
+    if (!palette) return FALSE;
+    CClientDC dc(this);
+    CPalette* old = dc.SelectPalette(palette, FALSE);
+    const UINT changed = dc.RealizePalette();
+    dc.SelectPalette(old, FALSE);
+    if (changed > 0) RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return changed > 0 ? TRUE : FALSE;
+}
+
+// A wheel turned anywhere in the window scrolls the pane under the pointer:
+// the company rows or the item pane.
+BOOL CMainFrame::OnMouseWheel(UINT flags, short delta, CPoint point) {
+    if (m_view) {
+        CWnd* panes[] = {&m_view->GetCompanyPane().GetRows(), &m_view->GetItemPane()};
+        for (CWnd* pane : panes) {
+            if (!pane->IsWindow() || !pane->IsWindowVisible()) continue;
+            CRect rect;
+            pane->GetWindowRect(&rect);
+            if (!rect.PtInRect(point)) continue;
+            pane->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(flags, static_cast<WORD>(delta)),
+                              MAKELPARAM(point.x, point.y));
+            break;
+        }
+    }
+    return CFrameWnd::OnMouseWheel(flags, delta, point);
 }
 
 }  // namespace judge

@@ -101,6 +101,9 @@ protected:
     void OnUpdateCommand(CCmdUI* ui) override;
     void OnActivateApp(BOOL active, DWORD threadId) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnMouseWheel(UINT flags, short delta, CPoint point) override;
+    // Realises the application palette; repaints when that changed colours.
+    BOOL OnQueryNewPaletteJudge();
 
 private:
     bool CreateDrawingResources();

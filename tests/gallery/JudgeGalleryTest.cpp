@@ -22,6 +22,7 @@
 #include "judge/InfoMesWnd.h"
 #include "judge/JudgeTextFrameWnd.h"
 #include "judge/MainFrame.h"
+#include "judge/PopupEpNameWnd.h"
 #include "judge/TopFrameWnd.h"
 #include "model/services/Services.h"
 #include "platform/core/Clock.h"
@@ -174,6 +175,12 @@ TEST_F(JudgeGalleryTest, ItemPages) {
         items.Invalidate(TRUE);
         Save(items, s.file);
     }
+    // Charts for three of the six companies, scrolled down by two.
+    view->SetDisplayMode(5, TRUE);
+    items.MoveWindow(0, 0, 640, 3 * (3 * app->GetCharSize().cy + 8) + 4, TRUE);
+    items.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    items.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    Save(items, "items-years-scrolled.png");
 }
 
 TEST_F(JudgeGalleryTest, SingleCompanyYears) {
@@ -213,6 +220,8 @@ TEST_F(JudgeGalleryTest, RowsScroll) {
     CEpDrawFrameWnd& rows = view->GetCompanyPane().GetRows();
     rows.MoveWindow(0, 0, 640, 8 * rows.GetRowHeight(), TRUE);
     Save(rows, "rows-scroll.png");
+    rows.ShowOverlay();
+    Save(rows, "rows-overlay.png", 200);
 }
 
 TEST_F(JudgeGalleryTest, SmallWindows) {
@@ -238,6 +247,11 @@ TEST_F(JudgeGalleryTest, SmallWindows) {
         log.AddMessage("Message " + std::to_string(i + 1) + " of the log", false, colour);
     }
     Save(log, "message-log.png");
+    CPopupEpNameWnd name;
+    ASSERT_TRUE(name.CreateEx(0, CArboApp::kFaceClass, "", WS_POPUP | WS_BORDER | WS_VISIBLE,
+                              CRect(0, 0, 220, 2 * app->GetCharSize().cy), frame, 0));
+    name.SetText(doc->GetCompany(1)->GetName());
+    Save(name, "name-popup.png", 200);
     CDialog about(judge_ids::kAboutDialog, frame);
     ASSERT_TRUE(about.Create(judge_ids::kAboutDialog, frame));
     about.ShowWindow(SW_SHOW);

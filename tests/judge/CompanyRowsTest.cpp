@@ -13,6 +13,10 @@
 #include "judge/EpDataWnd.h"
 #include "judge/EpDrawFrameWnd.h"
 #include "judge/GraphBarWnd.h"
+#include "judge/ArboView.h"
+#include "judge/EpFrameWnd.h"
+#include "judge/JudgeTextFrameWnd.h"
+#include "judge/MainFrame.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/DC.h"
 #include "platform/ui/Messages.h"
@@ -171,6 +175,83 @@ TEST_F(CompanyPaneTest, RowsShareThePaneOrScroll) {
     rows.MoveWindow(0, 0, 600, 12 * d + 30, TRUE);
     EXPECT_EQ(rows.GetFirstRow(), -1);
     for (int i = 0; i < 12; ++i) EXPECT_TRUE(rows.GetRow(i).IsWindowVisible()) << i;
+}
+
+TEST_F(CompanyPaneTest, OverlayTakesThePaneOver) {
+    ASSERT_TRUE(Start());
+    CEpDrawFrameWnd& rows = view->GetCompanyPane().GetRows();
+    const int d = rows.GetRowHeight();
+    rows.MoveWindow(0, 0, 600, 8 * d, TRUE);
+    rows.ScrollRows(2);
+    ASSERT_EQ(rows.GetFirstRow(), 2);
+    EXPECT_FALSE(rows.GetOverlay().IsWindowVisible());
+
+    rows.ShowOverlay();
+    EXPECT_TRUE(rows.IsOverlayShown());
+    EXPECT_EQ(rows.GetStyle() & WS_VSCROLL, 0u) << "the scroll bar goes with the rows";
+    for (int i = 0; i < rows.GetRowCount(); ++i) {
+        EXPECT_FALSE(rows.GetRow(i).IsWindowVisible()) << i;
+    }
+    const auto expectOverlayFills = [&](int width, int height) {
+        CRect client;
+        rows.GetClientRect(&client);
+        EXPECT_EQ(client.Size(), CSize(width, height));
+        CRect overlay;
+        rows.GetOverlay().GetWindowRect(&overlay);
+        rows.ScreenToClient(&overlay);
+        EXPECT_EQ(overlay, client);
+    };
+    EXPECT_TRUE(rows.GetOverlay().IsWindowVisible());
+    expectOverlayFills(600, 8 * d);
+    rows.MoveWindow(0, 0, 500, 5 * d, TRUE);
+    expectOverlayFills(500, 5 * d);
+    for (int i = 0; i < rows.GetRowCount(); ++i) {
+        EXPECT_FALSE(rows.GetRow(i).IsWindowVisible()) << i;
+    }
+
+    // The wheel goes to the overlay; one that the overlay passes back up
+    // ends there instead of circling, and the hidden rows do not move.
+    rows.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)),
+                     MAKELPARAM(10, 10));
+    EXPECT_EQ(rows.GetStyle() & WS_VSCROLL, 0u);
+    for (int i = 0; i < rows.GetRowCount(); ++i) {
+        EXPECT_FALSE(rows.GetRow(i).IsWindowVisible()) << i;
+    }
+}
+
+TEST_F(CompanyPaneTest, FrameSendsTheWheelToThePaneUnderThePointer) {
+    ASSERT_TRUE(Start());
+    CEpDrawFrameWnd& rows = view->GetCompanyPane().GetRows();
+    rows.MoveWindow(0, 0, 600, 8 * rows.GetRowHeight(), TRUE);
+    view->SetDisplayMode(5, TRUE);
+    CJudgeTextFrameWnd& items = view->GetItemPane();
+    items.MoveWindow(0, 600, 640, 3 * (3 * app->GetCharSize().cy + 8) + 4, TRUE);
+    ASSERT_EQ(rows.GetFirstRow(), 0);
+    ASSERT_TRUE(items.IsScrollBarShown());
+    const auto centre = [](CWnd& w) {
+        CRect r;
+        w.GetWindowRect(&r);
+        return CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    struct Case {
+        const char* name;
+        CPoint point;
+        int rowsFirst, itemsFirst;
+    };
+    CRect frameRect;
+    frame->GetWindowRect(&frameRect);
+    const std::vector<Case> cases = {
+        {"over the rows", centre(rows), 1, 0},
+        {"over the item pane", centre(items), 1, 1},
+        {"over neither", CPoint(frameRect.right + 50, frameRect.bottom + 50), 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        frame->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)),
+                           MAKELPARAM(c.point.x, c.point.y));
+        EXPECT_EQ(rows.GetFirstRow(), c.rowsFirst);
+        EXPECT_EQ(items.GetFirstRow(), c.itemsFirst);
+    }
 }
 
 TEST_F(CompanyPaneTest, BarsFollowTheJudgedPage) {

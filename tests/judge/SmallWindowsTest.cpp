@@ -11,6 +11,7 @@
 #include "judge/DrawJudgeTextWnd.h"
 #include "judge/InfoMesWnd.h"
 #include "judge/LogoMarkWnd.h"
+#include "judge/PopupEpNameWnd.h"
 #include "judge/TopFrameWnd.h"
 #include "platform/gfx/DC.h"
 #include "platform/ui/AutoAnswer.h"
@@ -73,6 +74,35 @@ TEST_F(SmallWindowsTest, LogoCyclesSevenFrames) {
     EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 5, 6, 0, 1}));
     logo.SetInterval(250);
     EXPECT_EQ(logo.GetFrame(), 0);
+}
+
+TEST_F(SmallWindowsTest, NamePopupHidesWhenTheMouseLeavesIt) {
+    ASSERT_TRUE(Start());
+    struct Case {
+        const char* name;
+        CPoint point;
+        bool staysShown;
+    };
+    const std::vector<Case> cases = {
+        {"inside", CPoint(10, 5), true},
+        {"bottom-right corner", CPoint(159, 19), true},
+        {"right of it", CPoint(160, 5), false},
+        {"below it", CPoint(10, 20), false},
+        {"left of it", CPoint(-1, 5), false},
+        {"above it", CPoint(10, -3), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CPopupEpNameWnd popup;
+        ASSERT_TRUE(popup.CreateEx(0, CArboApp::kFaceClass, "", WS_POPUP | WS_VISIBLE,
+                                   CRect(0, 0, 160, 20), frame, 0));
+        popup.SetText("Granite Partners");
+        popup.SetCapture();
+        popup.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(c.point.x, c.point.y));
+        EXPECT_EQ(popup.IsWindowVisible() != FALSE, c.staysShown);
+        EXPECT_EQ(CWnd::GetCapture() == &popup, c.staysShown);
+        CWnd::ReleaseCapture();
+    }
 }
 
 TEST_F(SmallWindowsTest, TextLineHeights) {

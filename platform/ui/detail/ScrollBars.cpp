@@ -1,5 +1,6 @@
 #include "platform/ui/detail/ScrollBars.h"
 
+#include <QPalette>
 #include <algorithm>
 
 #include "platform/ui/MessageLoop.h"
@@ -74,6 +75,25 @@ void Connect(int index, QScrollBar* bar) {
     });
 }
 
+// The bar takes the system's button and scroll-bar colours, so that it
+// stands out from the window's face as the other drawn controls do; the
+// toolkit's own light palette left it hardly visible on the face colour.
+QPalette SystemBarPalette() {
+    QPalette palette;
+    const auto colour = [](int index) { return CUiSystem::ToQColor(GetSysColor(index)); };
+    palette.setColor(QPalette::Window, colour(COLOR_BTNFACE));
+    palette.setColor(QPalette::Button, colour(COLOR_BTNFACE));
+    palette.setColor(QPalette::Base, colour(COLOR_SCROLLBAR));
+    palette.setColor(QPalette::Light, colour(COLOR_BTNHIGHLIGHT));
+    palette.setColor(QPalette::Midlight, colour(COLOR_BTNFACE));
+    palette.setColor(QPalette::Mid, colour(COLOR_BTNSHADOW));
+    palette.setColor(QPalette::Dark, colour(COLOR_BTNSHADOW));
+    palette.setColor(QPalette::Shadow, colour(COLOR_3DDKSHADOW));
+    palette.setColor(QPalette::ButtonText, colour(COLOR_BTNTEXT));
+    palette.setColor(QPalette::WindowText, colour(COLOR_BTNTEXT));
+    return palette;
+}
+
 void Sync(CWnd* wnd, int index) {
     CWnd::Impl& impl = wnd->PlatformImpl();
     CScrollBarState& st = impl.bars[index];
@@ -85,6 +105,7 @@ void Sync(CWnd* wnd, int index) {
     if (!st.bar) {
         st.bar = new QScrollBar(index == SB_VERT ? Qt::Vertical : Qt::Horizontal, impl.widget);
         st.bar->setFocusPolicy(Qt::NoFocus);
+        st.bar->setPalette(SystemBarPalette());
         Connect(index, st.bar);
     }
     const QSignalBlocker block(st.bar);

@@ -351,3 +351,72 @@ TEST_F(WindowTest, SaveToPngShowsWhatWasPainted) {
 }
 
 }  // namespace
+
+namespace {
+
+// Whether the strip of a saved picture where a vertical bar sits shows a
+// bar in the system's colours: something other than the plain face colour,
+// and not mostly the near-white of the toolkit's own light palette, which
+// is hardly visible next to the face.
+bool PictureShowsVerticalBar(CWnd& w) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "mercavo_ui_bar_test.png").string();
+    if (!w.SaveToPng(path)) return false;
+    QImage image(QString::fromStdString(path));
+    std::filesystem::remove(path);
+    CRect client;
+    w.GetClientRect(&client);
+    const int x = client.right + GetSystemMetrics(SM_CXVSCROLL) / 2;
+    bool drawn = false;
+    int nearWhite = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb p = image.pixel(x, y);
+        drawn = drawn || (p & 0xFFFFFFu) != 0xD4D0C8u;
+        if (qRed(p) > 240 && qGreen(p) > 240 && qBlue(p) > 240) ++nearWhite;
+    }
+    return drawn && nearWhite * 4 < image.height();
+}
+
+TEST_F(WindowTest, ShownScrollBarStandsOutInThePicture) {
+    struct Case {
+        const char* name;
+        bool hiddenParentFirst;  // the bar was first made while the window was hidden
+        int children;            // child windows made before the bar is shown again
+    };
+    const std::vector<Case> cases = {
+        {"plain", false, 0},
+        {"made while hidden", true, 0},
+        {"with children", false, 3},
+        {"made while hidden, with children", true, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CRecorderWnd w;
+        ASSERT_TRUE(w.CreateEx(0, "TestFaceWindow", "", WS_POPUP | WS_VSCROLL,
+                               CRect(0, 0, 120, 90), nullptr, 0));
+        SCROLLINFO si;
+        si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        si.nMin = 0;
+        si.nMax = 11;
+        si.nPage = 4;
+        si.nPos = 0;
+        if (c.hiddenParentFirst) w.SetScrollInfo(SB_VERT, &si);
+        w.ShowScrollBar(SB_VERT, FALSE);
+        w.ShowWindow(SW_SHOW);
+        std::vector<std::unique_ptr<CRecorderWnd>> kids;
+        for (int i = 0; i < c.children; ++i) {
+            kids.push_back(std::make_unique<CRecorderWnd>());
+            ASSERT_TRUE(kids.back()->CreateEx(0, "TestPlainWindow", "", WS_CHILD | WS_VISIBLE,
+                                              CRect(0, i * 30, 120, i * 30 + 29), &w, 0));
+        }
+        w.ShowScrollBar(SB_VERT, TRUE);
+        w.SetScrollInfo(SB_VERT, &si);
+        CRect client;
+        w.GetClientRect(&client);
+        for (auto& kid : kids) kid->MoveWindow(0, 0, client.Width(), 29, TRUE);
+        PumpPendingMessages();
+        EXPECT_TRUE(PictureShowsVerticalBar(w));
+    }
+}
+
+}  // namespace
