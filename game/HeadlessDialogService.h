@@ -12,6 +12,10 @@ public:
 
     void ShowInterest(int rate, const std::vector<int>& debts, int autoCloseMs) override;
 
+    // ---- land sales, auctions and construction contracts
+
+    // ---- governor elections
+
 private:
     CTranscript& m_transcript;
 };

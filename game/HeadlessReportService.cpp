@@ -86,3 +86,12 @@ void CHeadlessReportService::ShowContractorBankrupt(int client, int structureTyp
                                                     int contractor) {
     Add("contractor bankrupt", {client, structureType, contractor});
 }
+
+// ---- directors' tasks
+
+// ---- land sales, auctions and construction contracts
+
+// ---- governor elections
+
+// ---- random events and fire
+

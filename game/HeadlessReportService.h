@@ -31,6 +31,14 @@ public:
     void ShowMerger(int absorber, int absorbed) override;
     void ShowContractorBankrupt(int client, int structureType, int contractor) override;
 
+    // ---- directors' tasks
+
+    // ---- land sales, auctions and construction contracts
+
+    // ---- governor elections
+
+    // ---- random events and fire
+
 private:
     void Add(const char* what, std::initializer_list<int> values);
 

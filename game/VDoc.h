@@ -372,6 +372,14 @@ public:
     // the map or for a lot that cannot be traded.
     int CalcLotPriceFor(const CPersonData* director, int area, int x, int y) const;
 
+    // ---- directors' tasks
+
+    // ---- land sales, auctions and construction contracts
+
+    // ---- governor elections
+
+    // ---- random events and fire
+
 private:
     // Everything a saved game holds, kept together so that a loaded game
     // replaces the running one in one step.

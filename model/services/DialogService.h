@@ -124,6 +124,10 @@ public:
     // Investment in the area: value the kind 0..3, second the amount.
     virtual SDialogAnswer InputInvestment(int area) = 0;
     virtual SSaleMethodAnswer InputSaleMethod(const SSaleMethodDialog& dialog) = 0;
+
+    // ---- land sales, auctions and construction contracts
+
+    // ---- governor elections
 };
 
 // Nobody to show anything to.
@@ -142,4 +146,8 @@ public:
     SPropertyAnswer ShowProperties(const SPropertyDialog&) override { return {}; }
     SDialogAnswer InputInvestment(int) override { return {}; }
     SSaleMethodAnswer InputSaleMethod(const SSaleMethodDialog&) override { return {}; }
+
+    // ---- land sales, auctions and construction contracts
+
+    // ---- governor elections
 };

@@ -66,6 +66,14 @@ public:
     virtual void ShowOrderReport(const SOrderReport& report) = 0;
     // The adviser's proposals for the company ("No advice." without any).
     virtual void ShowAdvice(int company) = 0;
+
+    // ---- directors' tasks
+
+    // ---- land sales, auctions and construction contracts
+
+    // ---- governor elections
+
+    // ---- random events and fire
 };
 
 // Nobody to show anything to: results vanish and questions are answered no.
@@ -92,4 +100,12 @@ public:
     bool ConfirmOrder(const SOrderReport&) override { return false; }
     void ShowOrderReport(const SOrderReport&) override {}
     void ShowAdvice(int) override {}
+
+    // ---- directors' tasks
+
+    // ---- land sales, auctions and construction contracts
+
+    // ---- governor elections
+
+    // ---- random events and fire
 };

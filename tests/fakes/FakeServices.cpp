@@ -539,3 +539,12 @@ void CFakeReportService::ShowOrderReport(const SOrderReport& report) {
 void CFakeReportService::ShowAdvice(int company) {
     calls.push_back("ShowAdvice" + Args({company}));
 }
+
+// ---- directors' tasks
+
+// ---- land sales, auctions and construction contracts
+
+// ---- governor elections
+
+// ---- random events and fire
+

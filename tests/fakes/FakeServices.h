@@ -153,6 +153,14 @@ public:
     void ShowOrderReport(const SOrderReport& report) override;
     void ShowAdvice(int company) override;
 
+    // ---- directors' tasks
+
+    // ---- land sales, auctions and construction contracts
+
+    // ---- governor elections
+
+    // ---- random events and fire
+
     bool contractAnswer = false;
     int directorChoice = -1;
     // The confirmations' answers in order; OK once they are used up.
@@ -192,6 +200,10 @@ public:
 class CFakeDialogService : public CDetachedDialogService {
 public:
     void ShowInterest(int rate, const std::vector<int>& debts, int autoCloseMs) override;
+
+    // ---- land sales, auctions and construction contracts
+
+    // ---- governor elections
     std::vector<std::string> calls;
 };
 
