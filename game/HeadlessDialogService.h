@@ -15,6 +15,9 @@ public:
     // ---- land sales, auctions and construction contracts
 
     // ---- governor elections
+    // "dialog: election in AREA: NAME COUNT, ...; winner NAME" with each
+    // candidate's final count.
+    void ShowElection(const SVoteRecord& vote) override;
 
 private:
     CTranscript& m_transcript;

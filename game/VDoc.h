@@ -377,6 +377,12 @@ public:
     // ---- land sales, auctions and construction contracts
 
     // ---- governor elections
+    // Holds every election due this month (a governor's term is 48 months):
+    // 1 when at least one was held.
+    int RunDueElections();
+    // Holds the area's election now; excluded 1 keeps the incumbent governor
+    // from standing.
+    void HoldElection(int area, int excluded);
 
     // ---- random events and fire
 

@@ -12,6 +12,7 @@
 
 #include "model/CellPoint.h"
 #include "model/PropertyData.h"
+#include "model/VoteRecord.h"
 
 // ---- what the order dialogs of the player's commands are given and give
 // back. ok is false when the player cancelled; the other answers are then
@@ -128,6 +129,9 @@ public:
     // ---- land sales, auctions and construction contracts
 
     // ---- governor elections
+    // Shows an election's count step by step and its winner, for an area
+    // where some company has an office; the count is decided already.
+    virtual void ShowElection(const SVoteRecord& vote) = 0;
 };
 
 // Nobody to show anything to.
@@ -150,4 +154,5 @@ public:
     // ---- land sales, auctions and construction contracts
 
     // ---- governor elections
+    void ShowElection(const SVoteRecord&) override {}
 };

@@ -545,6 +545,11 @@ void CFakeReportService::ShowAdvice(int company) {
 // ---- land sales, auctions and construction contracts
 
 // ---- governor elections
+void CFakeDialogService::ShowElection(const SVoteRecord& vote) {
+    elections.push_back(vote);
+    calls.push_back("ShowElection(" + std::to_string(vote.area) + "," +
+                    std::to_string(vote.excluded) + "," + std::to_string(vote.winner) + ")");
+}
 
 // ---- random events and fire
 

@@ -204,6 +204,11 @@ public:
     // ---- land sales, auctions and construction contracts
 
     // ---- governor elections
+    // Recorded as "ShowElection(area,excluded,winner)", the record itself in
+    // elections.
+    void ShowElection(const SVoteRecord& vote) override;
+    std::vector<SVoteRecord> elections;
+
     std::vector<std::string> calls;
 };
 
