@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "game/BidList.h"
 #include "game/ComCommand.h"
 #include "game/VDoc.h"
 #include "model/MapData.h"
@@ -71,8 +72,10 @@ int CVDoc::AskLandSaleOffer(int area, int x, int y, int price, int buyer) {
     if (!buying || GetLotPrice(area, x, y, 0) < 0) return 0;
     if (!buying->IsHumanPlayed()) {
         const int value = CComCommand(*this, buyer).ValueLotOffer(area, CCellPoint(x, y), price);
-        return value >= price ? 1 : 0;
+        return value > 0 && value >= price ? 1 : 0;
     }
+    // A player who is away answers no.
+    if (IsRemotePlayerAway(buyer)) return 0;
     SelectArea(area);
     MarkLot(area, x, y);
     const bool taken = Services::Report().AskLandSaleOffer(
@@ -119,17 +122,14 @@ int CVDoc::CollectAuctionBids(int area, int x, int y, int minimum, int& winner, 
     const int seller = GetCellOwner(area, x, y) - 1;
     if (GetLotPrice(area, x, y, 0) < 0) return 0;
     const bool building = GetMap().HasStructureAt(area, x, y);
-    std::vector<int> bidders, bids;
+    CBidList bids;
     for (int p = 0; p < CompanyCount(); ++p) {
         const int c = GetTurnEnterprise(p);
         CEnterprise* company = GetEnterprise(c);
         if (!company || c == seller) continue;
         if (!company->IsHumanPlayed()) {
             const int bid = CComCommand(*this, c).ValueLotOffer(area, CCellPoint(x, y), minimum);
-            if (bid > 0) {
-                bidders.push_back(c);
-                bids.push_back(bid);
-            }
+            if (bid > 0) bids.Add(c, bid);
             continue;
         }
         if (IsRemotePlayerAway(c)) continue;
@@ -151,27 +151,9 @@ int CVDoc::CollectAuctionBids(int area, int x, int y, int minimum, int& winner, 
         dialog.cell = CCellPoint(x, y);
         dialog.lowest = minimum;
         dialog.highest = company->GetFunds();
-        const SDialogAnswer answer = Services::Dialogs().InputBidPrice(dialog);
-        Services::Frame().FlushChangedCells(1);
-        // Only a bid within the range offered counts.
-        if (answer.ok && answer.value >= dialog.lowest && answer.value <= dialog.highest) {
-            bidders.push_back(c);
-            bids.push_back(answer.value);
-        }
+        bids.AskPlayer(dialog);
     }
-    int best = minimum;
-    std::vector<int> leaders;
-    for (size_t i = 0; i < bids.size(); ++i) {
-        if (bids[i] > best) {
-            leaders.clear();
-            best = bids[i];
-        }
-        if (bids[i] >= best) leaders.push_back(bidders[i]);
-    }
-    if (leaders.empty()) return 0;
-    winner = leaders[static_cast<size_t>(Random(static_cast<int>(leaders.size())))];
-    price = best;
-    return 1;
+    return bids.DrawWinner(minimum, true, winner, price) ? 1 : 0;
 }
 
 void CVDoc::ReportAuctionResult(int area, int x, int y, int winner, int price, int won) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "game/BidList.h"
 #include "game/ComCommand.h"
 #include "game/OrderService.h"
 #include "game/VDoc.h"
@@ -206,7 +207,7 @@ int CVDoc::CollectTenderBids(int area, int x, int y, int ceiling, int structureT
     const int cost = type->GetBasePrice();
     const int owner = GetCellOwner(area, x, y) - 1;
     IReportService& report = Services::Report();
-    std::vector<int> bidders, bids;
+    CBidList bids;
     for (int p = 0; p < CompanyCount(); ++p) {
         const int c = GetTurnEnterprise(p);
         CEnterprise* company = GetEnterprise(c);
@@ -214,10 +215,7 @@ int CVDoc::CollectTenderBids(int area, int x, int y, int ceiling, int structureT
         if (!company->IsHumanPlayed()) {
             const int bid =
                 CComCommand(*this, c).BidForContract(area, CCellPoint(x, y), structureType, ceiling);
-            if (bid > 0) {
-                bidders.push_back(c);
-                bids.push_back(bid);
-            }
+            if (bid > 0) bids.Add(c, bid);
             continue;
         }
         if (IsRemotePlayerAway(c) || company->GetAreaLevel(area) < kOfficeLevel) continue;
@@ -250,27 +248,9 @@ int CVDoc::CollectTenderBids(int area, int x, int y, int ceiling, int structureT
         dialog.cell = CCellPoint(x, y);
         dialog.lowest = static_cast<int>(lowest);
         dialog.highest = ceiling;
-        const SDialogAnswer answer = Services::Dialogs().InputBidPrice(dialog);
-        Services::Frame().FlushChangedCells(1);
-        // Only a bid within the range offered counts.
-        if (answer.ok && answer.value >= dialog.lowest && answer.value <= dialog.highest) {
-            bidders.push_back(c);
-            bids.push_back(answer.value);
-        }
+        bids.AskPlayer(dialog);
     }
-    int best = ceiling;
-    std::vector<int> leaders;
-    for (size_t i = 0; i < bids.size(); ++i) {
-        if (bids[i] < best) {
-            leaders.clear();
-            best = bids[i];
-        }
-        if (bids[i] <= best) leaders.push_back(bidders[i]);
-    }
-    if (leaders.empty()) return 0;
-    winner = leaders[static_cast<size_t>(Random(static_cast<int>(leaders.size())))];
-    price = best;
-    return 1;
+    return bids.DrawWinner(ceiling, false, winner, price) ? 1 : 0;
 }
 
 void CVDoc::ReportDevelopmentContract(int area, int x, int y, int structureType, int price,

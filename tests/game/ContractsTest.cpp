@@ -9,6 +9,7 @@
 
 #include "ContractsFixture.h"
 #include "model/CmdPacket.h"
+#include "model/StructureCodes.h"
 #include "platform/core/RuntimeRandom.h"
 
 namespace {
@@ -196,6 +197,51 @@ TEST_F(ContractsTest, TheGovernorsPriceFollowsHisRelation) {
         script.ExpectAllDrawn();
     }
     EXPECT_EQ(doc.CalcGovernorContractPrice(0, 1, -1), 0);
+}
+
+// The contractor of a running contract went bankrupt: a client gets its
+// staff back and hears of it, a public project site is open again; either
+// way the site is cleared.
+TEST_F(ContractsTest, ABankruptContractorsSiteIsClearedAndReopened) {
+    const int pavilion = FindStructureOfCode(doc.GetMap(), StructureCode::kProject);
+    ASSERT_GE(pavilion, 0);
+    report.contractAnswer = true;
+    const std::vector<uint8_t> initial = doc.SaveBytes();
+    for (bool publicSite : {false, true}) {
+        SCOPED_TRACE(publicSite ? "a public project" : "a client's lot");
+        ASSERT_EQ(doc.LoadBytes(initial), -1);
+        CMapData& record = doc.GetMap().GetArea(0);
+        report.calls.clear();
+        const int type = publicSite ? pavilion : house;
+        CEnterprise& client = *doc.GetEnterprise(0);
+        const int atWork = client.GetEmployeesAtWork();
+        int site = -1;
+        if (publicSite) {
+            record.ClearProjectLists();
+            record.SetProjectStart(doc.GetMonthIndex());
+            ASSERT_EQ(record.AddProjectArea(kX, kY, kX, kY, pavilion), 1);
+            site = record.GetProjectSiteCount() - 1;
+            record.SetProjectSiteFlag(site, 1);
+            doc.GetEnterprise(1)->SetFunds(10000);
+            ASSERT_EQ(doc.OfferContract(0, kX, kY, pavilion, 900, 1, -1), 1);
+        } else {
+            OwnSite(0);
+            ASSERT_EQ(doc.OfferContract(0, kX, kY, house, cost + 100, 1, 0), 1);
+            EXPECT_EQ(client.GetEmployeesAtWork(), atWork - staff);
+        }
+        ASSERT_GT(record.GetStructureAt(kX, kY, 1), 0);
+
+        doc.CancelBankruptContracts(0, kX, kY, type, 1);
+
+        EXPECT_EQ(record.GetStructureAt(kX, kY, 1), 0);
+        if (publicSite) {
+            EXPECT_EQ(record.GetProjectSiteFlag(site), 0);
+            EXPECT_EQ(Count("ShowContractorBankrupt(0," + std::to_string(type) + ",1)"), 0);
+        } else {
+            EXPECT_EQ(client.GetEmployeesAtWork(), atWork);
+            EXPECT_EQ(Count("ShowContractorBankrupt(0," + std::to_string(type) + ",1)"), 1);
+        }
+    }
 }
 
 }  // namespace

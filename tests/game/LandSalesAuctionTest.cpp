@@ -305,4 +305,27 @@ TEST_F(LandAuctionTest, AForcedSaleRaisesMoneyThroughTheAuction) {
     EXPECT_EQ(debtor.GetFunds(), half);
 }
 
+// A structure of several cells is one lot: once sold, its other cells are
+// the buyer's and the forced sale does not auction them again.
+TEST_F(LandAuctionTest, AForcedSaleSellsAStructureOfSeveralCellsOnce) {
+    Build(office, 4, 2, 3);
+    CCellPoint anchor, first;
+    ASSERT_TRUE(doc.GetMap().GetStructureExtent(0, 4, 2, anchor, first));
+    ASSERT_NE(first.x, anchor.x);
+    const int half = doc.GetMap().GetLotPrice(0, 4, 2, 0) / 2;
+    CEnterprise& bidder = *doc.GetEnterprise(0);
+    bidder.SetAreaLevel(0, 3);
+    bidder.SetFunds(half * 3);
+    doc.GetEnterprise(1)->SetFunds(0);
+    dialogs.bidAnswers = {Bid(half + 10)};
+    EXPECT_EQ(doc.GetEnterprise(3)->RaiseFundsBySale(half * 2), 1);
+    for (int y = first.y; y <= anchor.y; ++y)
+        for (int x = first.x; x <= anchor.x; ++x) EXPECT_EQ(Owner(x, y), 1);
+    EXPECT_EQ(bidder.GetFunds(), half * 3 - (half + 10));
+    EXPECT_EQ(doc.GetEnterprise(3)->GetFunds(), half + 10);
+    EXPECT_EQ(std::count_if(dialogs.calls.begin(), dialogs.calls.end(),
+                            [](const std::string& call) { return call.rfind("InputBidPrice", 0) == 0; }),
+              1);
+}
+
 }  // namespace
