@@ -377,9 +377,11 @@ public:
     // ---- land sales, auctions and construction contracts
     // The lot at (x, y) of the area, with the whole structure standing on
     // it, passes to newOwner (company index; -1 nobody), who pays price to
-    // the old owner; land, buildings, staff and area levels follow. 1.
+    // the old owner; land, buildings, staff and area levels follow. 1, or
+    // 0 with nothing changed for a lot off the map or an unknown company.
     int TransferLot(int area, int x, int y, int newOwner, int price);
-    // The same with the director's employer as the new owner.
+    // The same with the director's employer as the new owner (0 for a
+    // person without one).
     int TransferLotToDirectorCompany(int area, int x, int y, int director, int price);
     // The month-end settlement of the company's pending lot sale and of
     // the construction it ordered from another company; both are cleared.
