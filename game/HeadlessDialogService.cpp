@@ -12,6 +12,15 @@ void CHeadlessDialogService::ShowInterest(int rate, const std::vector<int>& debt
     m_transcript.Add(line);
 }
 
+// ---- land sales, auctions and construction contracts
+
+SDialogAnswer CHeadlessDialogService::InputBidPrice(const SBidPriceDialog& dialog) {
+    m_transcript.Add("dialog: bid of company " + std::to_string(dialog.company) + " in area " +
+                     std::to_string(dialog.area) + ", range " + std::to_string(dialog.lowest) +
+                     "-" + std::to_string(dialog.highest) + " [no bid]");
+    return {};
+}
+
 // ---- governor elections
 namespace {
 std::string GovernorName(int person) {

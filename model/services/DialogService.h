@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/CellPoint.h"
+#include "model/services/BidPriceDialog.h"
 #include "model/PropertyData.h"
 #include "model/VoteRecord.h"
 
@@ -127,6 +128,8 @@ public:
     virtual SSaleMethodAnswer InputSaleMethod(const SSaleMethodDialog& dialog) = 0;
 
     // ---- land sales, auctions and construction contracts
+    // The bid dialog of an auction or a tender: value the bid.
+    virtual SDialogAnswer InputBidPrice(const SBidPriceDialog& dialog) = 0;
 
     // ---- governor elections
     // Shows an election's count step by step and its winner, for an area
@@ -152,6 +155,7 @@ public:
     SSaleMethodAnswer InputSaleMethod(const SSaleMethodDialog&) override { return {}; }
 
     // ---- land sales, auctions and construction contracts
+    SDialogAnswer InputBidPrice(const SBidPriceDialog&) override { return {}; }
 
     // ---- governor elections
     void ShowElection(const SVoteRecord&) override {}
