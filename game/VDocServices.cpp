@@ -145,11 +145,6 @@ int CVDoc::GetLotPrice(int area, int x, int y, int landOnly) {
     return GetMap().GetLotPrice(area, x, y, landOnly);
 }
 
-// Auctions belong to the land sales; until they run, no lot is sold.
-int CVDoc::RunAuction(int /*area*/, int /*x*/, int /*y*/, int /*minimum*/) {
-    return 0;
-}
-
 // The director tasks check the reinforced building themselves for now.
 bool CVDoc::CheckReinforcementTask(CPersonData& /*director*/) {
     return true;
