@@ -17,6 +17,9 @@ public:
     SDialogAnswer InputBidPrice(const SBidPriceDialog& dialog) override;
 
     // ---- governor elections
+    // "dialog: election in AREA: NAME COUNT, ...; winner NAME" with each
+    // candidate's final count.
+    void ShowElection(const SVoteRecord& vote) override;
 
 private:
     CTranscript& m_transcript;

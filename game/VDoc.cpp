@@ -6,6 +6,7 @@
 
 #include "game/OrderCommands.h"
 #include "game/OrderService.h"
+#include "model/AreaRating.h"
 #include "model/MapData.h"
 #include "model/Random.h"
 #include "model/Saturate.h"
@@ -163,7 +164,7 @@ int CVDoc::SumAreaRatings(int rating, int area, int damped) const {
     int64_t sum = 0;
     for (const CEnterprise& company : m_game.companies) {
         int value = company.GetAreaRating(rating, area);
-        sum += damped ? static_cast<int>(std::pow(static_cast<double>(value), 0.6)) : value;
+        sum += damped ? DampAreaRating(value) : value;
     }
     return ClampToInt(sum);
 }

@@ -414,6 +414,12 @@ public:
     void ReportBidFailed(int area, int x, int y, int structureType);
 
     // ---- governor elections
+    // Holds every election due this month (a governor's term is 48 months):
+    // 1 when at least one was held.
+    int RunDueElections();
+    // Holds the area's election now; excluded 1 keeps the incumbent governor
+    // from standing.
+    void HoldElection(int area, int excluded);
 
     // ---- random events and fire
     // The month's events: one pass of the roulette draws an event and

@@ -131,6 +131,10 @@ public:
     // What an area of this map is checked against.
     CAreaLimits GetAreaLimits() const;
     int GetMaxFigure20() const { return m_maxFigure20; }
+    // The campaign strength of the area's governor: his vote weight x 100 +
+    // the companies' damped donations to him there; 0 outside the map or
+    // without a game.
+    int GetGovernorStrength(int area) const;
 
     // Type tables; nullptr outside them.
     int GetLandTypeCount() const { return static_cast<int>(m_landTypes.size()); }

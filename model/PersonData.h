@@ -63,6 +63,10 @@ public:
     int GetSociability() const { return m_sociability; }
     // The first game year in which the person may be hired (0 = the first).
     int GetStartYear() const { return m_figure1; }
+    // Personal figure 2: the weight of the person's own name when standing
+    // for governor.
+    int GetVoteWeight() const { return m_figure2; }
+    void SetVoteWeight(int weight) { m_figure2 = weight; }
     int GetFigure3() const { return m_figure3; }
     const std::string& GetName() const { return m_name; }
     const std::string& GetSecondText() const { return m_secondText; }

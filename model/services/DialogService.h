@@ -13,6 +13,7 @@
 #include "model/CellPoint.h"
 #include "model/services/BidPriceDialog.h"
 #include "model/PropertyData.h"
+#include "model/VoteRecord.h"
 
 // ---- what the order dialogs of the player's commands are given and give
 // back. ok is false when the player cancelled; the other answers are then
@@ -131,6 +132,9 @@ public:
     virtual SDialogAnswer InputBidPrice(const SBidPriceDialog& dialog) = 0;
 
     // ---- governor elections
+    // Shows an election's count step by step and its winner, for an area
+    // where some company has an office; the count is decided already.
+    virtual void ShowElection(const SVoteRecord& vote) = 0;
 };
 
 // Nobody to show anything to.
@@ -154,4 +158,5 @@ public:
     SDialogAnswer InputBidPrice(const SBidPriceDialog&) override { return {}; }
 
     // ---- governor elections
+    void ShowElection(const SVoteRecord&) override {}
 };

@@ -607,6 +607,11 @@ SDialogAnswer CFakeDialogService::InputBidPrice(const SBidPriceDialog& dialog) {
 }
 
 // ---- governor elections
+void CFakeDialogService::ShowElection(const SVoteRecord& vote) {
+    elections.push_back(vote);
+    calls.push_back("ShowElection(" + std::to_string(vote.area) + "," +
+                    std::to_string(vote.excluded) + "," + std::to_string(vote.winner) + ")");
+}
 
 // ---- random events and fire
 

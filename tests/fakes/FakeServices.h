@@ -238,6 +238,11 @@ public:
     std::deque<SDialogAnswer> bidAnswers;
 
     // ---- governor elections
+    // Recorded as "ShowElection(area,excluded,winner)", the record itself in
+    // elections.
+    void ShowElection(const SVoteRecord& vote) override;
+    std::vector<SVoteRecord> elections;
+
     std::vector<std::string> calls;
 };
 
