@@ -176,6 +176,7 @@ void CVDoc::DonationScandalEvent() {
     ExposeDonations(area, exposed);
     if (exposed.empty()) return;
     Services::Report().ShowIllegalDonations(area, exposed);
+    HoldElection(area, 1);
 }
 
 // ---------------------------------------------------------------- tenders and contracts
@@ -215,8 +216,12 @@ void CVDoc::PublicWorksContractEvent() {
     OfferPublicContract(chosen, site.area, site.x, site.y, site.structureType);
 }
 
-// Contracts and tenders are carried out by the land sales.
-void CVDoc::OfferPublicContract(int /*company*/, int /*area*/, int /*x*/, int /*y*/,
-                                int /*structureType*/) {}
+// The governor's offer: his price for the structure, the company answers.
+void CVDoc::OfferPublicContract(int company, int area, int x, int y, int structureType) {
+    const int price = CalcGovernorContractPrice(area, company, structureType);
+    OfferContract(area, x, y, structureType, price, company, -1);
+}
 
-void CVDoc::RunPublicTender(int /*area*/, int /*x*/, int /*y*/, int /*structureType*/) {}
+void CVDoc::RunPublicTender(int area, int x, int y, int structureType) {
+    RunTender(area, x, y, structureType, CalcTenderPrice(structureType));
+}

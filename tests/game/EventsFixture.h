@@ -41,6 +41,19 @@ protected:
         return doc.GetMap().GetStructureTypeCount() - 1;
     }
 
+    // A 1 x 1 type the governors put out to tender, of no land value, on
+    // land types whose lots can be traded.
+    int AddTenderType() {
+        CMapDoc& map = doc.GetMap();
+        for (int i = 0; i < map.GetLandTypeCount(); ++i) map.GetLandTypeEntry(i)->SetFlags(1, 1, 0);
+        const int t = AddStructureType(0, 1, 1, 0);
+        CBD& type = *map.GetStructureType(t);
+        type.SetFlags(1, 1, 1);
+        type.SetBasePrice(100);
+        type.SetPriceStep(2);
+        return t;
+    }
+
     // Places structure type t with its anchor at (x, y) of the area, owned
     // by owner (company + 1, 0 none), with the durability.
     void Place(int area, int t, int x, int y, int owner, int durability) {
