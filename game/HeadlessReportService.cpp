@@ -145,3 +145,36 @@ void CHeadlessReportService::ShowContractAnswer(int client, int contractor, int 
 
 // ---- random events and fire
 
+void CHeadlessReportService::ShowStrike(int company) {
+    Add("strike", {company});
+}
+
+bool CHeadlessReportService::AskEmployApplicant(const SOrderReport& report) {
+    Add("applicant [no]", {report.company, report.person});
+    return false;
+}
+
+bool CHeadlessReportService::AskBuyNewStock(int buyer, int issuer, int amount, int total) {
+    Add("new stock offered [no]", {buyer, issuer, amount, total});
+    return false;
+}
+
+void CHeadlessReportService::ShowNewCompany(int company) {
+    Add("new company", {company});
+}
+
+void CHeadlessReportService::ShowExpoPlanned(int area) {
+    Add("expo planned", {area});
+}
+
+void CHeadlessReportService::ShowExpoOpening(int area, int held,
+                                             const std::vector<CCellPoint>& cells) {
+    Add("expo opened", {area, held, static_cast<int>(cells.size())});
+}
+
+void CHeadlessReportService::ShowIllegalDonations(int area, const std::vector<int>& companies) {
+    std::string line = "report: illegal donations " + std::to_string(area) + ":";
+    for (int c : companies) line += " " + std::to_string(c);
+    m_transcript.Add(line);
+}
+

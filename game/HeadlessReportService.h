@@ -53,6 +53,13 @@ public:
     // ---- governor elections
 
     // ---- random events and fire
+    void ShowStrike(int company) override;
+    bool AskEmployApplicant(const SOrderReport& report) override;
+    bool AskBuyNewStock(int buyer, int issuer, int amount, int total) override;
+    void ShowNewCompany(int company) override;
+    void ShowExpoPlanned(int area) override;
+    void ShowExpoOpening(int area, int held, const std::vector<CCellPoint>& cells) override;
+    void ShowIllegalDonations(int area, const std::vector<int>& companies) override;
 
 private:
     void Add(const char* what, std::initializer_list<int> values);

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -423,6 +424,68 @@ public:
     void HoldElection(int area, int excluded);
 
     // ---- random events and fire
+    // The month's events: one pass of the roulette draws an event and
+    // carries it out. 1 when another pass follows, 0 when the phase is over,
+    // -1 when a close request was replayed while messages were dispatched.
+    int RunEventRoulette();
+    // The event kind of draw r out of 5n + 11a + 2 (n companies, a areas).
+    static int EventKindForDraw(int r, int companies, int areas);
+    // Carries out one event of kind 0..17.
+    void RunEvent(int kind);
+    bool AnyCompanyNeedsDirector();
+    void ResetMonthlyEvents();
+    int GetMonthEventCount() const { return m_monthEventCount; }
+    void CountMonthEvent() { ++m_monthEventCount; }
+    bool HasLandValueChanged(int area) const;
+    void DriftLandValues();
+    void LeaguePopularityEvent();
+    // company -1: the company is chosen. 1 when a director was recruited.
+    int JobApplicantEvent(int company);
+    bool DecideApplicantByComputer(int person, int company);
+    // The application of the person to the company's player: true = employ.
+    bool AskEmployApplicant(int person, int company);
+    void LogApplicantRecruited(int company, int person);
+    // 1 when a company entered.
+    int NewCompanyEvent();
+    void StockOfferEvent();
+    // 1 when the buyer bought shares of the issuer.
+    int ExecuteStockOffer(int buyer, int issuer);
+    // skipOut: companies out of the game are passed over. -1 when no company
+    // is weak enough.
+    int FindWeakCompany(int skipOut);
+    // flag 0: the roulette's random pick, 1: every company tested once.
+    // 1 when a strike started.
+    int StrikeEvent(int flag);
+    // area -1: a random one. 1 when the land value changed.
+    int ChangeLandValue(int rise, int base, int spread, int area);
+    void ApplyLandValueChange(int area, int rise, int amount);
+    void Earthquake(int base, int spread);
+    void StartFire();
+    void LandAuctionEvent();
+    void ConstructionBidEvent();
+    void PublicWorksContractEvent();
+    // The site of a new structure: company -1 for a public tender. 1 when
+    // found.
+    struct SConstructionSite {
+        int area = -1, x = -1, y = -1, structureType = -1;
+    };
+    int FindConstructionSite(int company, SConstructionSite& site);
+    // The area for a public structure whose type asks the land value; -1 none.
+    int ChooseSiteArea(int landValue);
+    // The price at which a public structure of the type is tendered.
+    int CalcTenderPrice(int structureType) const;
+    void ExpoEvent();
+    // 1 when the EXPO was planned.
+    int PlanExpo(int area);
+    void RunExpos();
+    void OpenExpo(int area);
+    void CloseExpo(int area);
+    void DonationScandalEvent();
+    // The whole fire from its start cell.
+    int SpreadFire(int area, int x, int y);
+    int IsFireproofCell(int area, int x, int y);
+    // The number of passes of the last fire.
+    int GetLastFirePasses() const { return m_lastFirePasses; }
 
 private:
     // Everything a saved game holds, kept together so that a loaded game
@@ -542,6 +605,37 @@ private:
                     double& expense, int withSalary);
     // The draw of team t of the league at its home field; 0 without one.
     int RateHomeField(const CProTeam& team, int league, int t) const;
+
+    // ---- random events and fire
+    // Dispatches the pending messages with the pumping flag set: 1 when a
+    // close request was replayed meanwhile.
+    int DispatchPendingMessages();
+    // The stock offer's candidates when no company is weak.
+    int ChooseStockBuyer();
+    bool IsApplicantSuitable(const CPersonData& person) const;
+    int ChooseApplicantCompany();
+    void RecruitApplicant(int company, int person);
+    int ChooseContractCompany(int area);
+    void ExposeDonations(int area, std::vector<int>& exposed);
+    // Appends a fresh computer company; false when it could not be made.
+    bool AppendNewCompany();
+    void PlaceExpoSite(int area, int site, int structureType);
+    // The governor's contract for a public structure offered to the company,
+    // and the construction tender for one.
+    void OfferPublicContract(int company, int area, int x, int y, int structureType);
+    void RunPublicTender(int area, int x, int y, int structureType);
+    // One pass of a fire; the number of cells set burning.
+    struct SFire;
+    int RunFirePass(SFire& fire);
+    void MarkFireNeighbours(SFire& fire, int x, int y);
+    void BurnCell(SFire& fire, int x, int y);
+    void ExplodeStructure(SFire& fire, CCellPoint anchor, CCellPoint first);
+    void SetCellBurning(int area, int x, int y);
+    void RemoveLostStructures(int area, const std::map<int, CCellPoint>& lostAnchors, int cause);
+    // Not saved: the events of the current month.
+    int m_monthEventCount = 0;
+    std::vector<int> m_landValueChanged;
+    int m_lastFirePasses = 0;
 
     SGame m_game;
     // Not saved.

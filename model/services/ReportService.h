@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "model/CellPoint.h"
+
 // A report of the player's commands: the caption (empty: none) and lines
 // of a report box shown for the company, with the face of the person (a
 // director; -1 none).
@@ -103,6 +105,22 @@ public:
     // ---- governor elections
 
     // ---- random events and fire
+    // The company's employees strike next month.
+    virtual void ShowStrike(int company) = 0;
+    // A job applicant's letter (the applicant's face and the lines) to the
+    // company's player: true = employ.
+    virtual bool AskEmployApplicant(const SOrderReport& report) = 0;
+    // The issuer's new stock is offered to the buyer: amount shares for total.
+    // true = buy.
+    virtual bool AskBuyNewStock(int buyer, int issuer, int amount, int total) = 0;
+    // A new company entered the market.
+    virtual void ShowNewCompany(int company) = 0;
+    // An EXPO was planned in the area; an EXPO opened there (held or not)
+    // on the project cells.
+    virtual void ShowExpoPlanned(int area) = 0;
+    virtual void ShowExpoOpening(int area, int held, const std::vector<CCellPoint>& cells) = 0;
+    // Companies exposed for illegal donations to the area's governor.
+    virtual void ShowIllegalDonations(int area, const std::vector<int>& companies) = 0;
 };
 
 // Nobody to show anything to: results vanish and questions are answered no.
@@ -148,4 +166,11 @@ public:
     // ---- governor elections
 
     // ---- random events and fire
+    void ShowStrike(int) override {}
+    bool AskEmployApplicant(const SOrderReport&) override { return false; }
+    bool AskBuyNewStock(int, int, int, int) override { return false; }
+    void ShowNewCompany(int) override {}
+    void ShowExpoPlanned(int) override {}
+    void ShowExpoOpening(int, int, const std::vector<CCellPoint>&) override {}
+    void ShowIllegalDonations(int, const std::vector<int>&) override {}
 };

@@ -615,3 +615,36 @@ void CFakeDialogService::ShowElection(const SVoteRecord& vote) {
 
 // ---- random events and fire
 
+
+void CFakeReportService::ShowStrike(int company) {
+    calls.push_back("ShowStrike" + Args({company}));
+}
+
+bool CFakeReportService::AskEmployApplicant(const SOrderReport& report) {
+    calls.push_back("AskEmployApplicant" + Args({report.company, report.person}));
+    orderReports.push_back(report);
+    return applicantAnswer;
+}
+
+bool CFakeReportService::AskBuyNewStock(int buyer, int issuer, int amount, int total) {
+    calls.push_back("AskBuyNewStock" + Args({buyer, issuer, amount, total}));
+    return stockAnswer;
+}
+
+void CFakeReportService::ShowNewCompany(int company) {
+    calls.push_back("ShowNewCompany" + Args({company}));
+}
+
+void CFakeReportService::ShowExpoPlanned(int area) {
+    calls.push_back("ShowExpoPlanned" + Args({area}));
+}
+
+void CFakeReportService::ShowExpoOpening(int area, int held, const std::vector<CCellPoint>& cells) {
+    calls.push_back("ShowExpoOpening" + Args({area, held, static_cast<int>(cells.size())}));
+}
+
+void CFakeReportService::ShowIllegalDonations(int area, const std::vector<int>& companies) {
+    std::string text = std::to_string(area);
+    for (int c : companies) text += "," + std::to_string(c);
+    calls.push_back("ShowIllegalDonations(" + text + ")");
+}

@@ -179,6 +179,17 @@ public:
     // ---- governor elections
 
     // ---- random events and fire
+    // Recorded as calls, e.g. "ShowStrike(1)"; the applicant's letter also
+    // in orderReports. The questions answer applicantAnswer and stockAnswer.
+    void ShowStrike(int company) override;
+    bool AskEmployApplicant(const SOrderReport& report) override;
+    bool AskBuyNewStock(int buyer, int issuer, int amount, int total) override;
+    void ShowNewCompany(int company) override;
+    void ShowExpoPlanned(int area) override;
+    void ShowExpoOpening(int area, int held, const std::vector<CCellPoint>& cells) override;
+    void ShowIllegalDonations(int area, const std::vector<int>& companies) override;
+    bool applicantAnswer = false;
+    bool stockAnswer = false;
 
     bool contractAnswer = false;
     int directorChoice = -1;
