@@ -146,6 +146,7 @@ public:
     int NextTurn();
     void ResetTurnPosition() { m_game.turnPosition = 0; }
     int GetTurnPosition() const { return m_game.turnPosition; }
+    int GetTurnOrderSize() const { return static_cast<int>(m_game.turnOrder.size()); }
     void SetTurnOrderEntry(int p, int company);
 
     // ---- stock matrix
@@ -153,6 +154,8 @@ public:
     void SetStockHolding(int company, int holder, int value) override;
     double GetShareRatio(int company, int holder) const;
     void InitIssuedShares();
+    // Entries of the stock matrix: (companies + 1) for each company.
+    size_t GetStockEntryCount() const { return m_game.stock.size(); }
 
     // ---- companies leaving the game
     // Remove or merge at once: false (nothing changed) for a bad index or
@@ -227,6 +230,14 @@ public:
     // The same from bytes.
     int LoadBytes(const std::vector<uint8_t>& bytes);
     std::vector<uint8_t> SaveBytes();
+    // Where a saved game keeps the two words that loading it changes: the
+    // frame's session state and the load count. false when the bytes are
+    // no saved game.
+    static bool LocateLoadWords(const std::vector<uint8_t>& saved, size_t& sessionState,
+                                size_t& loadCount);
+    // Two saved games that differ at most in those two words.
+    static bool SameApartFromLoadWords(const std::vector<uint8_t>& a,
+                                       const std::vector<uint8_t>& b);
     // The framework's open: loads and on failure lets the frame show the
     // error's text. 1 on success.
     int OnOpenDocument(const std::string& path);

@@ -9,6 +9,7 @@
 
 #include "game/VDoc.h"
 #include "model/EnterpriseLimits.h"
+#include "model/FrameState.h"
 #include "model/MercavoError.h"
 #include "model/StoredForm.h"
 #include "model/services/Services.h"
@@ -280,6 +281,40 @@ std::vector<uint8_t> CVDoc::SaveBytes() {
     Serialize(ar);
     m_storedSize = stream.Bytes().size();
     return stream.TakeBytes();
+}
+
+bool CVDoc::LocateLoadWords(const std::vector<uint8_t>& saved, size_t& sessionState,
+                            size_t& loadCount) {
+    try {
+        CMemoryStream stream(saved);
+        CArchive ar(stream, CArchive::load);
+        std::vector<uint8_t> head(kFileHeaderSize + 2 * sizeof(int32_t));
+        ar.Read(head.data(), head.size());
+        CFrameState frame;
+        frame.Serialize(ar);
+        loadCount = stream.Position();
+        // The frame's part ends with the session state and the player name.
+        CMemoryStream name;
+        CArchive nameAr(name, CArchive::store);
+        nameAr.WriteString(frame.GetPlayerName());
+        sessionState = loadCount - name.Bytes().size() - sizeof(int32_t);
+        return loadCount + sizeof(int32_t) <= saved.size();
+    } catch (...) {
+        return false;
+    }
+}
+
+bool CVDoc::SameApartFromLoadWords(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+    size_t sessionA = 0, countA = 0, sessionB = 0, countB = 0;
+    if (a.size() != b.size() || !LocateLoadWords(a, sessionA, countA) ||
+        !LocateLoadWords(b, sessionB, countB) || sessionA != sessionB || countA != countB)
+        return false;
+    auto masked = [&](size_t i) {
+        return (i >= sessionA && i < sessionA + 4) || (i >= countA && i < countA + 4);
+    };
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && !masked(i)) return false;
+    return true;
 }
 
 bool CVDoc::SaveFile(const std::string& path) {

@@ -161,6 +161,8 @@ public:
         m_sanctionMonths = months < 0 ? 0 : months > kMaxSanctionMonths ? kMaxSanctionMonths : months;
     }
     int GetYearEndStockPrice() const { return m_yearEndStockPrice; }
+    // The stock price at the end of December; never below 0, as loaded.
+    void SetYearEndStockPrice(int price) { m_yearEndStockPrice = price < 0 ? 0 : price; }
     // Sum of the 12 months of income.
     int GetAnnualIncome() const;
     // area >= 0: the area's month figure of series j; else month >= 0: that

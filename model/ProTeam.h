@@ -79,6 +79,8 @@ public:
     int GetAttendance() const { return m_attendance; }
     int GetSales() const { return m_sales; }
     int GetExpenses() const { return m_expenses; }
+    // A new year starts the three season figures again.
+    void ClearSeasonFigures() { m_attendance = m_sales = m_expenses = 0; }
     // A month in season adds to the season's attendance, sales and
     // expenses (each held to the int range).
     void AddSeasonFigures(int attendance, int sales, int expenses);

@@ -56,8 +56,27 @@ bool CProgramRun::Start(const std::string& path, const std::vector<std::string>&
     return m_pid > 0;
 }
 
+// A program that is still loading (a sanitizer build on a busy machine can
+// take seconds before main) would die of the signal's default action
+// instead of closing the way it is meant to: wait until it catches the
+// signal, or until it ended, before sending it.
 void CProgramRun::Signal(int signal) {
+    constexpr int kStartTimeMs = 30000;
+    for (int waited = 0; m_pid > 0 && !Reap() && !Catches(signal) && waited < kStartTimeMs;
+         waited += 20)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     if (m_pid > 0) kill(m_pid, signal);
+}
+
+bool CProgramRun::Catches(int signal) const {
+    std::ifstream status("/proc/" + std::to_string(m_pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("SigCgt:", 0) == 0) {
+            const unsigned long long mask = std::stoull(line.substr(7), nullptr, 16);
+            return (mask >> (signal - 1)) & 1u;
+        }
+    return false;
 }
 
 bool CProgramRun::Reap() {

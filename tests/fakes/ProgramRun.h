@@ -17,6 +17,7 @@ public:
     // child's environment. False when the program could not be started.
     bool Start(const std::string& path, const std::vector<std::string>& args,
                const std::map<std::string, std::string>& env, const std::string& stderrPath);
+    // Sends the signal once the program catches it (or after a while).
     void Signal(int signal);
     // Waits up to timeoutMs for the end: true with the exit code (128 + the
     // signal for a killed program); false when it still runs.
@@ -28,6 +29,8 @@ public:
 private:
     // Collects the end without waiting; true once the program has ended.
     bool Reap();
+    // Whether the running program has a handler for the signal.
+    bool Catches(int signal) const;
 
     pid_t m_pid = -1;
     bool m_ended = false;

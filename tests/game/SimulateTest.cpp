@@ -24,6 +24,7 @@ protected:
         GameTest::SetUp();
         const char* home = std::getenv("MERCAVO_HOME");
         if (!home) GTEST_SKIP() << "MERCAVO_HOME names no program folder";
+        this->home = home;
         program = std::string(home) + "/simulate";
         if (!std::filesystem::exists(program)) GTEST_SKIP() << program << " is not built";
         WriteFiles(*MakeGameFixtureMap());
@@ -31,13 +32,20 @@ protected:
 
     // The exit status of simulate with the fixture's data files.
     int Run(const std::string& arguments) {
-        return RunWithData("--map " + folder + "ORIGINAL.MQM --persons " + folder +
-                           "ORIGINAL.MQP " + arguments);
+        return Launch("--map " + folder + "ORIGINAL.MQM --persons " + folder + "ORIGINAL.MQP " +
+                      arguments);
     }
-    // The exit status of simulate, which reads the program folder's data
-    // files unless the arguments name others.
+    // The exit status of simulate with the authored data files of the
+    // program folder.
     int RunWithData(const std::string& arguments) {
-        std::string command = program + " " + arguments + " > " + folder + "out.txt 2>&1";
+        return Launch("--map " + home + "/ORIGINAL.MQM --persons " + home + "/ORIGINAL.MQP " +
+                      arguments);
+    }
+    // simulate's own program folder is the test's: its monthly backup and
+    // its judgment file land there, apart from other tests' runs.
+    int Launch(const std::string& arguments) {
+        std::string command = "MERCAVO_HOME='" + folder + "' " + program + " " + arguments +
+                              " > " + folder + "out.txt 2>&1";
         int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -56,19 +64,12 @@ protected:
     // The offsets of the two words that a load changes: the frame's session
     // state and the load count.
     static std::pair<size_t, size_t> LoadWords(const std::vector<uint8_t>& bytes) {
-        CMemoryStream stream(bytes);
-        CArchive ar(stream, CArchive::load);
-        std::vector<uint8_t> skip(72);
-        ar.Read(skip.data(), skip.size());
-        CFrameState frame;
-        frame.Serialize(ar);
-        size_t loadCount = stream.Position();
-        CMemoryStream name;
-        CArchive nameAr(name, CArchive::store);
-        nameAr.WriteString(frame.GetPlayerName());
-        return {loadCount - name.Bytes().size() - 4, loadCount};
+        size_t session = 0, loadCount = 0;
+        EXPECT_TRUE(CVDoc::LocateLoadWords(bytes, session, loadCount));
+        return {session, loadCount};
     }
 
+    std::string home;
     std::string program;
 };
 
@@ -105,11 +106,14 @@ TEST_F(SimulateTest, TheSameSeedGivesTheSameGame) {
               0)
         << Output();
     std::string first = Output();
+    const std::vector<uint8_t> backup = ReadAll(folder + "BACKUP.MQD");
+    ASSERT_FALSE(backup.empty());
     ASSERT_EQ(Run("--companies 5 --months 14 --seed 9 --save " + folder + "two.mqd --transcript " +
                   folder + "two.txt"),
               0);
     EXPECT_EQ(Output(), first);
     EXPECT_TRUE(ReadAll(folder + "one.mqd") == ReadAll(folder + "two.mqd"));
+    EXPECT_TRUE(backup == ReadAll(folder + "BACKUP.MQD"));
     EXPECT_TRUE(ReadAll(folder + "one.txt") == ReadAll(folder + "two.txt"));
     ASSERT_EQ(Run("--companies 5 --months 14 --seed 10 --save " + folder + "three.mqd"), 0);
     EXPECT_FALSE(ReadAll(folder + "one.mqd") == ReadAll(folder + "three.mqd"));
@@ -142,6 +146,46 @@ TEST_F(SimulateTest, GoldenSeededGamesOnTheAuthoredData) {
     ExpectGolden("simulate-authored", pinned);
 }
 
+// Without a month count the game runs to its end: a backup every month,
+// the judgment file at the end, and a run past the end stops there too.
+TEST_F(SimulateTest, AGamePlaysToItsEndAndLeavesItsJudgmentFile) {
+    ASSERT_EQ(Run("--companies 4 --years 1 --seed 2 --check --save " + folder + "end.mqd"), 0)
+        << Output();
+    EXPECT_NE(Output().find("Game end after 1 years"), std::string::npos) << Output();
+    const std::vector<uint8_t> judgment = ReadAll(folder + "QORDIN.mqd");
+    ASSERT_FALSE(judgment.empty());
+    EXPECT_TRUE(judgment == ReadAll(folder + "end.mqd"));
+    EXPECT_FALSE(ReadAll(folder + "BACKUP.MQD").empty());
+    // The game program does not take up a finished game.
+    EXPECT_EQ(Run("--load " + folder + "QORDIN.mqd"), 1) << Output();
+
+    ASSERT_EQ(Run("--companies 4 --years 1 --seed 2 --months 30"), 0) << Output();
+    EXPECT_NE(Output().find("Game end after 1 years"), std::string::npos) << Output();
+    EXPECT_TRUE(ReadAll(folder + "QORDIN.mqd") == judgment);
+}
+
+// The monthly backup is taken before the companies' operations: loaded, the
+// game goes on from there to its end with every check holding.
+TEST_F(SimulateTest, AMidGameBackupPlaysOnToTheEnd) {
+    ASSERT_EQ(Run("--companies 5 --years 2 --seed 4 --months 7"), 0) << Output();
+    std::filesystem::copy_file(folder + "BACKUP.MQD", folder + "july.mqd");
+    ASSERT_EQ(Run("--load " + folder + "july.mqd --check"), 0) << Output();
+    EXPECT_NE(Output().find("Game end after 2 years"), std::string::npos) << Output();
+}
+
+// The whole transcript of a short game on the authored data, line by line:
+// every report and log line of every phase shows in the diff when a rule
+// changes (tests/golden/README.md tells how to rewrite it on purpose).
+TEST_F(SimulateTest, GoldenTranscriptOfTwoYearsOnTheAuthoredData) {
+    if (!std::filesystem::exists(home + "/ORIGINAL.MQM") ||
+        !std::filesystem::exists(home + "/ORIGINAL.MQP"))
+        GTEST_SKIP() << "no authored data files in " << home;
+    ASSERT_EQ(RunWithData("--companies 10 --years 2 --seed 1 --transcript " + folder + "t.txt"), 0)
+        << Output();
+    const std::vector<uint8_t> bytes = ReadAll(folder + "t.txt");
+    ExpectGolden("simulate-transcript", std::string(bytes.begin(), bytes.end()));
+}
+
 TEST_F(SimulateTest, FailuresEndWithAMessage) {
     EXPECT_EQ(Run("--months"), 2);
     EXPECT_NE(Output().find("usage: simulate"), std::string::npos);
@@ -149,18 +193,20 @@ TEST_F(SimulateTest, FailuresEndWithAMessage) {
     EXPECT_EQ(Run("--load " + folder + "ORIGINAL.MQP"), 1);
     EXPECT_NE(Output().find("Unavailable file.\nDifferent file version."), std::string::npos)
         << Output();
-    // More companies than the map has room for are cut to its maximum.
-    EXPECT_EQ(Run("--companies 30 --months 1"), 0) << Output();
-    EXPECT_NE(Output().find("\n7   "), std::string::npos) << Output();
+    // More companies than the map has room for are refused, with the range.
+    EXPECT_EQ(Run("--companies 30 --months 1"), 2) << Output();
+    EXPECT_NE(Output().find("--companies 30: the map has room for 1 to 8 companies"),
+              std::string::npos)
+        << Output();
 }
 
 TEST_F(SimulateTest, APhaseThatThrowsStopsTheRunWithoutSavingOverTheGoodFile) {
     const std::string good = folder + "good.mqd";
     ASSERT_EQ(Run("--companies 4 --months 2 --seed 3 --save " + good), 0) << Output();
     const std::vector<uint8_t> before = ReadAll(good);
-    // The game was saved in March of the first year: the failure comes in
-    // the first month the loaded game runs.
-    for (const std::string step : {"month start", "settlement", "bankruptcies"}) {
+    // The game was saved in March of the first year: the loaded game goes on
+    // with March's operations, and the failure comes in that month.
+    for (const std::string step : {"operations", "settlement", "bankruptcies"}) {
         SCOPED_TRACE(step);
         setenv("MERCAVO_SIMULATE_FAIL_STEP", step.c_str(), 1);
         int status = Run("--load " + good + " --months 3 --save " + good);

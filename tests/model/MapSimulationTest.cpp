@@ -15,6 +15,7 @@
 #include "fakes/Golden.h"
 #include "fakes/MapFileFixture.h"
 #include "fakes/MapWorldFixtures.h"
+#include "model/MapCheck.h"
 #include "model/MapDoc.h"
 #include "model/Random.h"
 #include "platform/core/Archive.h"
@@ -346,59 +347,6 @@ TEST(AreaMonth, TheHostSendsTheAreaAndTheViewRedrawsChangedCells) {
 
 // ---- Soak ----
 
-// Everything that must hold of an area after any month; the first broken
-// rule, or "".
-std::string CheckArea(const CMapDoc& map, int area) {
-    const CMapData& a = map.GetArea(area);
-    std::ostringstream fault;
-    if (a.GetPopulation() < 5) fault << "population " << a.GetPopulation();
-    if (a.GetTrend() < -10 || a.GetTrend() > 10) fault << "trend " << a.GetTrend();
-    if (a.GetPotential() < -100 || a.GetPotential() > 100) fault << "potential";
-    if (a.GetFire() < 0 || a.GetFire() > 100) fault << "fire";
-    if (a.GetProjectFund() < 0 || a.GetProjectFund() > 700) fault << "project fund";
-    for (int y = 0; y < a.GetHeight() && fault.str().empty(); ++y)
-        for (int x = 0; x < a.GetWidth(); ++x) {
-            int value = a.GetLandValue(x, y);
-            bool plain = map.IsPlainLand(area, x, y);
-            if (value > 300 || value < (plain ? 1 : 0)) fault << "land value " << value;
-            int number = a.GetLayer(CMapData::layerStructure, x, y);
-            if (number == -1) {
-                CCellPoint anchor = a.GetAnchorCell(x, y);
-                CCellPoint got, first;
-                if (!a.IsInGrid(anchor.x, anchor.y) ||
-                    a.GetLayer(CMapData::layerStructure, anchor.x, anchor.y) <= 0 ||
-                    !map.GetStructureExtent(area, x, y, got, first) || x < first.x || y < first.y ||
-                    x > anchor.x || y > anchor.y)
-                    fault << "covered cell without its anchor";
-            } else if (number > 0) {
-                CCellPoint anchor, first;
-                map.GetStructureExtent(area, x, y, anchor, first);
-                for (int cy = first.y; cy <= y; ++cy)
-                    for (int cx = first.x; cx <= x; ++cx)
-                        if ((cx != x || cy != y) &&
-                            (!a.IsInGrid(cx, cy) || !(a.GetAnchorCell(cx, cy) == anchor) ||
-                             a.GetLayer(CMapData::layerStructure, cx, cy) != -1))
-                            fault << "footprint cell not covered";
-            }
-            if (!fault.str().empty())
-                return fault.str() + " at " + std::to_string(x) + "," + std::to_string(y);
-        }
-    CMapData rebuilt = a;
-    rebuilt.RebuildStadiumLists(
-        [&](int type) { return map.GetStructureType(type)->GetTypeCode(); });
-    for (int list = 0; list < 2; ++list) {
-        std::vector<std::pair<int, int>> have, want;
-        for (int i = 0; i < a.GetStadiumCount(list); ++i)
-            have.push_back({a.GetPairListCell(list, i).y, a.GetPairListCell(list, i).x});
-        for (int i = 0; i < rebuilt.GetStadiumCount(list); ++i)
-            want.push_back(
-                {rebuilt.GetPairListCell(list, i).y, rebuilt.GetPairListCell(list, i).x});
-        std::sort(have.begin(), have.end());
-        if (have != want) fault << "stadium list " << list;
-    }
-    return fault.str();
-}
-
 // One line per area: the hash of the area's stored form, which holds every
 // layer and every figure.
 std::string AreaHashes(const CMapDoc& map, int areas) {
@@ -421,7 +369,7 @@ void Soak(CFakeMapWorld& world, int areas, int months) {
         world.doc.currentMonthIndex = month;
         for (int area = 0; area < areas; ++area) {
             map.RunAreaMonth(area);
-            std::string fault = CheckArea(map, area);
+            std::string fault = CheckAreaInvariants(map, area);
             ASSERT_EQ(fault, "") << "area " << area << ", month " << month;
         }
     }

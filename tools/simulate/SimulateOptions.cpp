@@ -16,12 +16,20 @@ bool ParseInt(const char* text, int lo, int hi, int& value) {
 const char* CSimulateOptions::Usage() {
     return "usage: simulate [--map FILE] [--persons FILE] [--companies N] [--years Y]\n"
            "                [--months M] [--seed S] [--save FILE] [--load FILE]\n"
-           "                [--transcript FILE]\n";
+           "                [--transcript FILE] [--check] [--keep-backups]\n"
+           "       simulate --verify FILE\n"
+           "Plays a game of computer companies to its end (or for M months), with\n"
+           "BACKUP.MQD saved every month and QORDIN.mqd at the game end in the\n"
+           "program folder.\n";
 }
 
 bool CSimulateOptions::Parse(int argc, const char* const* argv, std::string& error) {
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
+        if (option == "--check" || option == "--keep-backups") {
+            (option == "--check" ? check : keepBackups) = true;
+            continue;
+        }
         if (i + 1 >= argc) {
             error = "missing value for " + option;
             return false;
@@ -41,6 +49,8 @@ bool CSimulateOptions::Parse(int argc, const char* const* argv, std::string& err
             saveFile = value;
         } else if (option == "--load") {
             loadFile = value;
+        } else if (option == "--verify") {
+            verifyFile = value;
         } else if (option == "--transcript") {
             transcriptFile = value;
         } else if (option == "--companies") {

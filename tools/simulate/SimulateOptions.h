@@ -20,4 +20,13 @@ public:
     std::string saveFile;
     std::string loadFile;
     std::string transcriptFile;
+    // Check the game's invariants after every phase.
+    bool check = false;
+    // Keep a copy of one month's backup of every game year (a month drawn
+    // apart from the game's draws) and of the last month's, named
+    // BACKUP-<year>-<month>.MQD, for the soak to verify.
+    bool keepBackups = false;
+    // Only verify that this saved game loads and saves again to the same
+    // bytes apart from the load count and the session state.
+    std::string verifyFile;
 };
