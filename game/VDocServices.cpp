@@ -150,11 +150,6 @@ int CVDoc::RunAuction(int /*area*/, int /*x*/, int /*y*/, int /*minimum*/) {
     return 0;
 }
 
-// The director tasks check the reinforced building themselves for now.
-bool CVDoc::CheckReinforcementTask(CPersonData& /*director*/) {
-    return true;
-}
-
 // ---------------------------------------------------------------- reports
 
 void CVDoc::ReportPurchaseFailure(int company, int person, int area, int x, int y, int reason) {
