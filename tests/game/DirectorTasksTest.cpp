@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "TaskFixture.h"
+#include "fakes/ScriptedDraws.h"
 #include "model/League.h"
 #include "model/ProTeam.h"
 
@@ -431,5 +432,41 @@ TEST_F(DirectorTasksTest, GameEndCountsDonationsAboveFifty) {
         doc.SettleAreaFigures();
         EXPECT_EQ(company.GetAreaRecord(1).GetContribution() - sum, cases[i].added);
         EXPECT_EQ(company.GetAreaRecord(0).GetContribution() - total, cases[i].added);
+    }
+}
+
+TEST_F(DirectorTasksTest, TalentSearchEarlyInTheGameFindsNobody) {
+    // In the first month a company with two directors looks for nobody.
+    const int d = game.Director(0);
+    const int directors = Company(0).GetDirectorCount();
+    Orders().ApplyRecruitManagement(d);
+    ASSERT_GT(RunUntilDone(d), 0);
+    EXPECT_EQ(Company(0).GetDirectorCount(), directors);
+    EXPECT_TRUE(Reported("ShowNoTalentFound" + Args({0, d})));
+}
+
+TEST_F(DirectorTasksTest, CandidateIsDrawnFromTheFirstPersonsOfTheTable) {
+    // The draw runs over the company count (three): persons 0..2.
+    const int person = 2;
+    Person(person).SetEmployer(0);
+    Person(person).SetPresidentFlag(0);
+    struct SCase {
+        const char* name;
+        CDraws draws;
+        int employerNo;
+    };
+    const std::vector<SCase> cases = {
+        {"no applicant this time", {{1, 0}, {3, person}, {50, 6}, {3, person}, {50, 6}}, 0},
+        {"the second try", {{1, 0}, {3, person}, {50, 6}, {3, person}, {50, 5}}, -2},
+    };
+    for (const SCase& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        Person(person).SetEmployer(0);
+        {
+            CScriptedDraws draws(entry.draws);
+            doc.AttractCandidate(1, 29);
+            draws.ExpectAllDrawn();
+        }
+        EXPECT_EQ(Person(person).GetEmployerNo(), entry.employerNo);
     }
 }
