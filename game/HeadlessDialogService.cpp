@@ -8,3 +8,12 @@ void CHeadlessDialogService::ShowInterest(int rate, const std::vector<int>& debt
     for (int debt : debts) line += " " + std::to_string(debt);
     m_transcript.Add(line);
 }
+
+// ---- land sales, auctions and construction contracts
+
+SDialogAnswer CHeadlessDialogService::InputBidPrice(const SBidPriceDialog& dialog) {
+    m_transcript.Add("dialog: bid of company " + std::to_string(dialog.company) + " in area " +
+                     std::to_string(dialog.area) + ", range " + std::to_string(dialog.lowest) +
+                     "-" + std::to_string(dialog.highest) + " [no bid]");
+    return {};
+}

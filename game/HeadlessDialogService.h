@@ -13,6 +13,8 @@ public:
     void ShowInterest(int rate, const std::vector<int>& debts, int autoCloseMs) override;
 
     // ---- land sales, auctions and construction contracts
+    // A line with the range; no bid.
+    SDialogAnswer InputBidPrice(const SBidPriceDialog& dialog) override;
 
     // ---- governor elections
 

@@ -172,6 +172,56 @@ void CHeadlessReportService::ShowTeamInvestmentResult(int company, int director,
 
 // ---- land sales, auctions and construction contracts
 
+bool CHeadlessReportService::AskLandSaleOffer(int buyer, int seller, int area, int x, int y,
+                                              int price, int lotPrice, bool affordable) {
+    Add("lot offered [no]", {buyer, seller, area, x, y, price, lotPrice, affordable ? 1 : 0});
+    return false;
+}
+
+void CHeadlessReportService::ShowSaleAnswer(int seller, int buyer, int area, int x, int y,
+                                            int price, bool accepted) {
+    Add("lot sale answer", {seller, buyer, area, x, y, price, accepted ? 1 : 0});
+}
+
+void CHeadlessReportService::ShowCannotBid(int company, int area, int x, int y, int reason) {
+    Add("cannot bid", {company, area, x, y, reason});
+}
+
+void CHeadlessReportService::ShowAuctionResult(int seller, int area, int x, int y, int winner,
+                                               int price) {
+    Add("auction closed", {seller, area, x, y, winner, price});
+}
+
+void CHeadlessReportService::ShowPublicWorksBanned(int company, int area) {
+    Add("barred from public works", {company, area});
+}
+
+void CHeadlessReportService::ShowTenderLacksFunds(int company, int area) {
+    Add("tender: lacks funds", {company, area});
+}
+
+void CHeadlessReportService::ShowTenderLacksDirector(int company, int area) {
+    Add("tender: lacks a director", {company, area});
+}
+
+void CHeadlessReportService::ShowDevelopmentContract(int area, int x, int y, int structureType,
+                                                     int price, int winner) {
+    Add("development contracted", {area, x, y, structureType, price, winner});
+}
+
+void CHeadlessReportService::ShowBidFailed(int area, int x, int y, int structureType) {
+    Add("tender failed", {area, x, y, structureType});
+}
+
+void CHeadlessReportService::ShowDevelopmentPlanFailed(int company, int reason) {
+    Add("development plan failed", {company, reason});
+}
+
+void CHeadlessReportService::ShowContractAnswer(int client, int contractor, int area, int x, int y,
+                                                int structureType, bool accepted) {
+    Add("contract answer", {client, contractor, area, x, y, structureType, accepted ? 1 : 0});
+}
+
 // ---- governor elections
 
 // ---- random events and fire

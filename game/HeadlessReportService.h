@@ -54,6 +54,21 @@ public:
                                   int points) override;
 
     // ---- land sales, auctions and construction contracts
+    bool AskLandSaleOffer(int buyer, int seller, int area, int x, int y, int price, int lotPrice,
+                          bool affordable) override;
+    void ShowSaleAnswer(int seller, int buyer, int area, int x, int y, int price,
+                        bool accepted) override;
+    void ShowCannotBid(int company, int area, int x, int y, int reason) override;
+    void ShowAuctionResult(int seller, int area, int x, int y, int winner, int price) override;
+    void ShowPublicWorksBanned(int company, int area) override;
+    void ShowTenderLacksFunds(int company, int area) override;
+    void ShowTenderLacksDirector(int company, int area) override;
+    void ShowDevelopmentContract(int area, int x, int y, int structureType, int price,
+                                 int winner) override;
+    void ShowBidFailed(int area, int x, int y, int structureType) override;
+    void ShowDevelopmentPlanFailed(int company, int reason) override;
+    void ShowContractAnswer(int client, int contractor, int area, int x, int y, int structureType,
+                            bool accepted) override;
 
     // ---- governor elections
 

@@ -439,6 +439,12 @@ public:
     void LogTeamInvestmentResult(const CPersonData& director, int league, int purpose, int change);
 
     // ---- land sales, auctions and construction contracts
+    // The lot at (x, y) of the area, with the whole structure standing on
+    // it, passes to newOwner (company index; -1 nobody), who pays price to
+    // the old owner; land, buildings, staff and area levels follow. 1.
+    int TransferLot(int area, int x, int y, int newOwner, int price);
+    // The same with the director's employer as the new owner.
+    int TransferLotToDirectorCompany(int area, int x, int y, int director, int price);
 
     // ---- governor elections
 

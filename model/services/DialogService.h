@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/CellPoint.h"
+#include "model/services/BidPriceDialog.h"
 #include "model/PropertyData.h"
 
 // ---- what the order dialogs of the player's commands are given and give
@@ -126,6 +127,8 @@ public:
     virtual SSaleMethodAnswer InputSaleMethod(const SSaleMethodDialog& dialog) = 0;
 
     // ---- land sales, auctions and construction contracts
+    // The bid dialog of an auction or a tender: value the bid.
+    virtual SDialogAnswer InputBidPrice(const SBidPriceDialog& dialog) = 0;
 
     // ---- governor elections
 };
@@ -148,6 +151,7 @@ public:
     SSaleMethodAnswer InputSaleMethod(const SSaleMethodDialog&) override { return {}; }
 
     // ---- land sales, auctions and construction contracts
+    SDialogAnswer InputBidPrice(const SBidPriceDialog&) override { return {}; }
 
     // ---- governor elections
 };

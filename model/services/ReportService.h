@@ -107,6 +107,35 @@ public:
                                           int points) = 0;
 
     // ---- land sales, auctions and construction contracts
+    // An offered lot: the buyer is asked whether it buys from seller at
+    // price (lotPrice the standard price); without the funds (affordable
+    // false) it is only told so, and the answer is no.
+    virtual bool AskLandSaleOffer(int buyer, int seller, int area, int x, int y, int price,
+                                  int lotPrice, bool affordable) = 0;
+    // The seller hears whether buyer took its lot.
+    virtual void ShowSaleAnswer(int seller, int buyer, int area, int x, int y, int price,
+                                bool accepted) = 0;
+    // Why the company cannot bid at the auction of the lot (0 funds, 1 no
+    // office in the area).
+    virtual void ShowCannotBid(int company, int area, int x, int y, int reason) = 0;
+    // An auction closed: sold to winner (-1: to nobody) for price (below 1:
+    // not sold), shown to the seller's player (-1: nobody's lot).
+    virtual void ShowAuctionResult(int seller, int area, int x, int y, int winner, int price) = 0;
+    // Why the company takes no part in a tender in the area.
+    virtual void ShowPublicWorksBanned(int company, int area) = 0;
+    virtual void ShowTenderLacksFunds(int company, int area) = 0;
+    virtual void ShowTenderLacksDirector(int company, int area) = 0;
+    // A tender's result: the winner develops the structure for price, or
+    // nobody bid.
+    virtual void ShowDevelopmentContract(int area, int x, int y, int structureType, int price,
+                                         int winner) = 0;
+    virtual void ShowBidFailed(int area, int x, int y, int structureType) = 0;
+    // A construction the company ordered could not be given out (0 funds,
+    // 1 employees).
+    virtual void ShowDevelopmentPlanFailed(int company, int reason) = 0;
+    // The client hears whether the contractor took its construction.
+    virtual void ShowContractAnswer(int client, int contractor, int area, int x, int y,
+                                    int structureType, bool accepted) = 0;
 
     // ---- governor elections
 
@@ -158,6 +187,17 @@ public:
     void ShowTeamInvestmentResult(int, int, int, int, int) override {}
 
     // ---- land sales, auctions and construction contracts
+    bool AskLandSaleOffer(int, int, int, int, int, int, int, bool) override { return false; }
+    void ShowSaleAnswer(int, int, int, int, int, int, bool) override {}
+    void ShowCannotBid(int, int, int, int, int) override {}
+    void ShowAuctionResult(int, int, int, int, int, int) override {}
+    void ShowPublicWorksBanned(int, int) override {}
+    void ShowTenderLacksFunds(int, int) override {}
+    void ShowTenderLacksDirector(int, int) override {}
+    void ShowDevelopmentContract(int, int, int, int, int, int) override {}
+    void ShowBidFailed(int, int, int, int) override {}
+    void ShowDevelopmentPlanFailed(int, int) override {}
+    void ShowContractAnswer(int, int, int, int, int, int, bool) override {}
 
     // ---- governor elections
 

@@ -626,6 +626,68 @@ void CFakeReportService::ShowTeamInvestmentResult(int company, int director, int
 
 // ---- land sales, auctions and construction contracts
 
+bool CFakeReportService::AskLandSaleOffer(int buyer, int seller, int area, int x, int y, int price,
+                                          int lotPrice, bool affordable) {
+    calls.push_back("AskLandSaleOffer" +
+                    Args({buyer, seller, area, x, y, price, lotPrice, affordable ? 1 : 0}));
+    return affordable && saleAnswer;
+}
+
+void CFakeReportService::ShowSaleAnswer(int seller, int buyer, int area, int x, int y, int price,
+                                        bool accepted) {
+    calls.push_back("ShowSaleAnswer" + Args({seller, buyer, area, x, y, price, accepted ? 1 : 0}));
+}
+
+void CFakeReportService::ShowCannotBid(int company, int area, int x, int y, int reason) {
+    calls.push_back("ShowCannotBid" + Args({company, area, x, y, reason}));
+}
+
+void CFakeReportService::ShowAuctionResult(int seller, int area, int x, int y, int winner,
+                                           int price) {
+    calls.push_back("ShowAuctionResult" + Args({seller, area, x, y, winner, price}));
+}
+
+void CFakeReportService::ShowPublicWorksBanned(int company, int area) {
+    calls.push_back("ShowPublicWorksBanned" + Args({company, area}));
+}
+
+void CFakeReportService::ShowTenderLacksFunds(int company, int area) {
+    calls.push_back("ShowTenderLacksFunds" + Args({company, area}));
+}
+
+void CFakeReportService::ShowTenderLacksDirector(int company, int area) {
+    calls.push_back("ShowTenderLacksDirector" + Args({company, area}));
+}
+
+void CFakeReportService::ShowDevelopmentContract(int area, int x, int y, int structureType,
+                                                 int price, int winner) {
+    calls.push_back("ShowDevelopmentContract" + Args({area, x, y, structureType, price, winner}));
+}
+
+void CFakeReportService::ShowBidFailed(int area, int x, int y, int structureType) {
+    calls.push_back("ShowBidFailed" + Args({area, x, y, structureType}));
+}
+
+void CFakeReportService::ShowDevelopmentPlanFailed(int company, int reason) {
+    calls.push_back("ShowDevelopmentPlanFailed" + Args({company, reason}));
+}
+
+void CFakeReportService::ShowContractAnswer(int client, int contractor, int area, int x, int y,
+                                            int structureType, bool accepted) {
+    calls.push_back("ShowContractAnswer" +
+                    Args({client, contractor, area, x, y, structureType, accepted ? 1 : 0}));
+}
+
+SDialogAnswer CFakeDialogService::InputBidPrice(const SBidPriceDialog& dialog) {
+    calls.push_back("InputBidPrice" + Args({dialog.company, dialog.structureType, dialog.cost,
+                                            dialog.area, dialog.cell.x, dialog.cell.y,
+                                            dialog.lowest, dialog.highest}));
+    if (bidAnswers.empty()) return {};
+    SDialogAnswer answer = bidAnswers.front();
+    bidAnswers.pop_front();
+    return answer;
+}
+
 // ---- governor elections
 
 // ---- random events and fire

@@ -184,6 +184,25 @@ public:
     }
 
     // ---- land sales, auctions and construction contracts
+    // Recorded as "AskLandSaleOffer(buyer,seller,area,x,y,price,lotPrice,affordable)"
+    // and so on, each with its arguments; the offer is answered with
+    // saleAnswer when affordable, else no.
+    bool AskLandSaleOffer(int buyer, int seller, int area, int x, int y, int price, int lotPrice,
+                          bool affordable) override;
+    void ShowSaleAnswer(int seller, int buyer, int area, int x, int y, int price,
+                        bool accepted) override;
+    void ShowCannotBid(int company, int area, int x, int y, int reason) override;
+    void ShowAuctionResult(int seller, int area, int x, int y, int winner, int price) override;
+    void ShowPublicWorksBanned(int company, int area) override;
+    void ShowTenderLacksFunds(int company, int area) override;
+    void ShowTenderLacksDirector(int company, int area) override;
+    void ShowDevelopmentContract(int area, int x, int y, int structureType, int price,
+                                 int winner) override;
+    void ShowBidFailed(int area, int x, int y, int structureType) override;
+    void ShowDevelopmentPlanFailed(int company, int reason) override;
+    void ShowContractAnswer(int client, int contractor, int area, int x, int y, int structureType,
+                            bool accepted) override;
+    bool saleAnswer = false;
 
     // ---- governor elections
 
@@ -230,6 +249,10 @@ public:
     void ShowInterest(int rate, const std::vector<int>& debts, int autoCloseMs) override;
 
     // ---- land sales, auctions and construction contracts
+    // Recorded as "InputBidPrice(company,structureType,cost,area,x,y,lowest,highest)";
+    // answered with the next of bidAnswers, cancelled once they are used up.
+    SDialogAnswer InputBidPrice(const SBidPriceDialog& dialog) override;
+    std::deque<SDialogAnswer> bidAnswers;
 
     // ---- governor elections
     std::vector<std::string> calls;
