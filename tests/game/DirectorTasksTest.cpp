@@ -69,7 +69,31 @@ TEST_F(DirectorTasksTest, EachKindOfTaskCarriesOutItsEffect) {
     Orders().ApplyLoan(hunted);
     doc.SetYear(6);
 
+    auto purchased = [&](int c, const SBefore& before, const std::vector<std::string>& log) {
+        const int price = before.funds - Company(c).GetFunds();
+        EXPECT_TRUE(Has(log, "  Purchased in " + Area(1) + " for " + std::to_string(price) + "."));
+    };
     std::vector<SKindRow> rows = {
+        {"designated purchase", 2,
+         [&] {
+             Company(2).SetFunds(100000);
+             Orders().ApplyDesignatedPurchase(game.Director(2), 1, {0, 4}, -1);
+             return game.Director(2);
+         },
+         [&](int, const SBefore& before, const std::vector<std::string>& log) {
+             EXPECT_EQ(doc.GetCellOwner(1, 0, 4), 3);
+             purchased(2, before, log);
+         }},
+        {"land purchase", 1,
+         [&] {
+             Company(1).SetFunds(100000);
+             Orders().ApplyAcquireLand(game.Director(1), 1, 0, {2, 4});
+             return game.Director(1);
+         },
+         [&](int, const SBefore& before, const std::vector<std::string>& log) {
+             EXPECT_EQ(doc.GetCellOwner(1, 2, 4), 2);
+             purchased(1, before, log);
+         }},
         {"recruiting employees", 0,
          [&] {
              Orders().ApplyRecruitEmployees(game.Director(0));

@@ -15,6 +15,21 @@ class TaskTest : public OrderTest {
 protected:
     static constexpr int kMaxMonths = 200;
 
+    void SetUp() override {
+        OrderTest::SetUp();
+        // Lots can be priced and traded on every land and under every
+        // structure of the fixture map.
+        CMapDoc& map = doc.GetMap();
+        for (int i = 0; i < map.GetLandTypeCount(); ++i) {
+            CBD& land = *map.GetLandTypeEntry(i);
+            land.SetFlags(1, land.GetSecondFlag(), land.GetThirdFlag());
+        }
+        for (int i = 0; i < map.GetStructureTypeCount(); ++i) {
+            CBD& type = *map.GetStructureType(i);
+            type.SetFlags(1, type.GetSecondFlag(), type.GetThirdFlag());
+        }
+    }
+
     // Runs the company's turn (head hunts, then the other tasks) month by
     // month until the director has no task left; the months it took, or -1
     // when it never ended.
