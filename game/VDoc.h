@@ -445,6 +445,36 @@ public:
     int TransferLot(int area, int x, int y, int newOwner, int price);
     // The same with the director's employer as the new owner.
     int TransferLotToDirectorCompany(int area, int x, int y, int director, int price);
+    // The month-end settlement of the company's pending lot sale and of
+    // the construction it ordered from another company; both are cleared.
+    void SettleSaleOrder(int company);
+    void SettleContractOrder(int company);
+    // The owner of the lot offers it to buyer at price.
+    void RunNegotiatedSale(int area, int x, int y, int price, int buyer);
+    // 1 when buyer takes the lot offered at price.
+    int AskLandSaleOffer(int area, int x, int y, int price, int buyer);
+    // RunAuction (with the roles above) sells the lot to the highest
+    // bidder at minimum or more and gives the price paid (0: not sold).
+    // The bids: 1 with a winner (and its price); without one the price is
+    // the minimum.
+    int CollectAuctionBids(int area, int x, int y, int minimum, int& winner, int& price);
+    // Tells the players how the auction of the lot closed (winner -1: sold
+    // to nobody; price below 1: not sold).
+    void ReportAuctionResult(int area, int x, int y, int winner, int price, int won);
+    // A construction of the structure type at the lot goes to the lowest
+    // bid at most the ceiling: 1 when the work was given out.
+    int RunTender(int area, int x, int y, int structureType, int ceiling);
+    int CollectTenderBids(int area, int x, int y, int ceiling, int structureType, int& winner,
+                          int& price);
+    // The contractor is offered the construction for price by client (-1:
+    // the area's governor): 1 when it took the work.
+    int OfferContract(int area, int x, int y, int structureType, int price, int contractor,
+                      int client);
+    // The price the area's governor offers the company for the structure.
+    int CalcGovernorContractPrice(int area, int company, int structureType);
+    void ReportDevelopmentContract(int area, int x, int y, int structureType, int price,
+                                   int winner);
+    void ReportBidFailed(int area, int x, int y, int structureType);
 
     // ---- governor elections
 
@@ -574,6 +604,17 @@ private:
     // An office of the company in the area: its level and the history.
     void SetOfficeLevel(CEnterprise& company, int area, int code);
     void RedrawSite(int area, int x0, int y0, int x1, int y1);
+
+    // ---- land sales, auctions and construction contracts
+    // The lot's structure (or the lot alone) blinks on the map.
+    void MarkLot(int area, int x, int y);
+    // The site of a structure of the type whose lower-right cell is (x, y):
+    // false when the type is not in the map's table or the site does not lie
+    // wholly in the area's grid.
+    bool GetSiteRect(int area, int x, int y, int structureType, CCellPoint& first);
+    // The director the player named when he is one of the company's own
+    // and free, else its first free director; -1 when all are busy.
+    int ChosenOrFreeDirector(const CEnterprise& company, int person);
 
     // Economics: the parts of the revenue step. A true result says that
     // the month's figures are worth applying.

@@ -145,11 +145,6 @@ int CVDoc::GetLotPrice(int area, int x, int y, int landOnly) {
     return GetMap().GetLotPrice(area, x, y, landOnly);
 }
 
-// Auctions belong to the land sales; until they run, no lot is sold.
-int CVDoc::RunAuction(int /*area*/, int /*x*/, int /*y*/, int /*minimum*/) {
-    return 0;
-}
-
 // ---------------------------------------------------------------- reports
 
 void CVDoc::ReportPurchaseFailure(int company, int person, int area, int x, int y, int reason) {

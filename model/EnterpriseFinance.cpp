@@ -171,6 +171,9 @@ int CEnterprise::RaiseFundsBySale(int amount) {
         size_t pick = static_cast<size_t>(Random(static_cast<int>(lots.size())));
         SLot lot = lots[pick];
         lots.erase(lots.begin() + static_cast<std::ptrdiff_t>(pick));
+        // A structure covers several cells: once one of them went under the
+        // hammer, the others belong to its buyer and are not sold again.
+        if (Services::Map().GetCellOwner(lot.area, lot.x, lot.y) != m_number + 1) continue;
         int money = Services::Map().RunAuction(lot.area, lot.x, lot.y, lot.halfPrice);
         left -= money;
         raised += money;

@@ -41,6 +41,16 @@ protected:
             company.SetEmployeesAtWork(300);
             company.SetAreaLevel(0, 1);
         }
+        // Every lot of the fixture map may be traded.
+        CMapDoc& map = doc.GetMap();
+        for (int i = 0; i < map.GetLandTypeCount(); ++i) {
+            CBD& land = *map.GetLandTypeEntry(i);
+            land.SetFlags(1, land.GetSecondFlag(), land.GetThirdFlag());
+        }
+        for (int i = 0; i < map.GetStructureTypeCount(); ++i) {
+            CBD& type = *map.GetStructureType(i);
+            type.SetFlags(1, type.GetSecondFlag(), type.GetThirdFlag());
+        }
         ClearArea(0);
         office = FindStructureOfCode(doc.GetMap(), 60);
         house = FindStructureOfCode(doc.GetMap(), 30);

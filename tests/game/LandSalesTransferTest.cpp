@@ -79,9 +79,10 @@ TEST_F(LandSalesTest, ATransferMovesTheLotAndItsFigures) {
             want.level = c.buyerLevelAfter;
             want.history += c.buyerHistory ? 1 : 0;
             EXPECT_EQ(Figures(c.buyer), want);
-            if (c.buyerHistory)
+            if (c.buyerHistory) {
                 EXPECT_EQ(doc.GetEnterprise(c.buyer)->GetHistory().back().GetKind(),
                           CHistory::kindLandPurchased);
+            }
         }
     }
 }
