@@ -601,8 +601,9 @@ private:
     // Puts a finished structure on its site (anchor at the target cell).
     void PlaceStructure(const CPersonData& director, int area, int x, int y, int structureType);
     void DemolishSite(int area, int x, int y, int width, int height);
-    // An office of the company in the area: its level and the history.
-    void SetOfficeLevel(CEnterprise& company, int area, int code);
+    // An office of the company in the area: its level (and, withHistory, the
+    // market entry in its history).
+    void SetOfficeLevel(CEnterprise& company, int area, int code, bool withHistory);
     void RedrawSite(int area, int x0, int y0, int x1, int y1);
 
     // ---- land sales, auctions and construction contracts

@@ -78,7 +78,7 @@ void CVDoc::DemolishSite(int area, int x, int y, int width, int height) {
         }
 }
 
-void CVDoc::SetOfficeLevel(CEnterprise& company, int area, int code) {
+void CVDoc::SetOfficeLevel(CEnterprise& company, int area, int code, bool withHistory) {
     if (code == StructureCode::kHeadOffice) {
         company.SetAreaLevel(area, 4);
         company.SetHomeArea(area);
@@ -86,6 +86,7 @@ void CVDoc::SetOfficeLevel(CEnterprise& company, int area, int code) {
         // A branch office never takes a head office's area down.
         company.SetAreaLevel(area, std::max(company.GetAreaLevel(area), 3));
     }
+    if (!withHistory) return;
     CHistory entry;
     entry.SetEnteredMarket(area);
     company.GetHistory().push_back(std::move(entry));
@@ -142,7 +143,7 @@ void CVDoc::CompleteConstruction(CPersonData& director) {
 
     if (demolition) company->ConvertLandToBuilding(area, -width * height);
     if (office) {
-        SetOfficeLevel(*company, area, code);
+        SetOfficeLevel(*company, area, code, true);
         if (firstEntry) {
             const int g = RandomVary(40, 20);
             for (int a = 0; a < GetMap().GetAreaCount(); ++a)
@@ -318,7 +319,7 @@ void CVDoc::CompletePendingConstructions() {
                 CEnterprise* holder =
                     kind == CPersonData::eTASK_CONSTRUCTION ? &company : GetEnterprise(owner - 1);
                 if (holder && StructureCode::IsOfficeCode(type->GetTypeCode()))
-                    SetOfficeLevel(*holder, area, type->GetTypeCode());
+                    SetOfficeLevel(*holder, area, type->GetTypeCode(), false);
             }
             if (IsNetworkHost()) {
                 SendAreaOwners(area);
