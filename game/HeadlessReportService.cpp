@@ -89,6 +89,87 @@ void CHeadlessReportService::ShowContractorBankrupt(int client, int structureTyp
 
 // ---- directors' tasks
 
+void CHeadlessReportService::ShowDesignatedPurchaseRefused(int company, int director, int owner) {
+    Add("designated purchase refused", {company, director, owner});
+}
+
+bool CHeadlessReportService::AskDesignatedSale(int owner, int buyer, int director, int price,
+                                               bool forced) {
+    Add("designated sale asked [no]", {owner, buyer, director, price, int(forced)});
+    return false;
+}
+
+bool CHeadlessReportService::AskDesignatedPurchase(int company, int director, int price, int mode,
+                                                   bool affordable) {
+    Add("purchase price [no]", {company, director, price, mode, int(affordable)});
+    return false;
+}
+
+bool CHeadlessReportService::AskLandPurchase(int company, int director, int price) {
+    Add("neighbouring lot [no]", {company, director, price});
+    return false;
+}
+
+void CHeadlessReportService::ShowLandAcquisitionFailed(int company, int director, int area) {
+    Add("land acquisition unobtainable", {company, director, area});
+}
+
+void CHeadlessReportService::ShowEmployeesRecruited(int company, int director, int count) {
+    Add("employees recruited", {company, director, count});
+}
+
+void CHeadlessReportService::ShowLoanApproved(int company, int director, int amount) {
+    Add("loan approved", {company, director, amount});
+}
+
+void CHeadlessReportService::ShowAdvertisingFinished(int company, int director, int area,
+                                                     int step) {
+    Add("advertising finished", {company, director, area, step});
+}
+
+void CHeadlessReportService::ShowInvestmentCompleted(int company, int director, int area, int kind,
+                                                     int grade) {
+    Add("investment completed", {company, director, area, kind, grade});
+}
+
+bool CHeadlessReportService::AskEmployFoundTalent(int company, int director, int found,
+                                                  int remark) {
+    Add("talent found [no]", {company, director, found, remark});
+    return false;
+}
+
+void CHeadlessReportService::ShowNoTalentFound(int company, int director) {
+    Add("no talent found", {company, director});
+}
+
+void CHeadlessReportService::ShowConstructionCompleted(int company, int director, int built,
+                                                       int planned) {
+    Add("construction completed", {company, director, built, planned});
+}
+
+void CHeadlessReportService::ShowReinforcementEnded(int company, int director) {
+    Add("reinforcement ended", {company, director});
+}
+
+void CHeadlessReportService::ShowReinforcementStopped(int company, int director) {
+    Add("reinforcement stopped", {company, director});
+}
+
+bool CHeadlessReportService::ShowStockOfferDecision(int company, int director, int stockCompany,
+                                                    int count, int price) {
+    Add("stock purchase [no]", {company, director, stockCompany, count, price});
+    return false;
+}
+
+void CHeadlessReportService::ShowStockPurchaseFailed(int company, int director, int stockCompany) {
+    Add("stock purchase failed", {company, director, stockCompany});
+}
+
+void CHeadlessReportService::ShowTeamInvestmentResult(int company, int director, int league,
+                                                      int purpose, int points) {
+    Add("team investment", {company, director, league, purpose, points});
+}
+
 // ---- land sales, auctions and construction contracts
 
 bool CHeadlessReportService::AskLandSaleOffer(int buyer, int seller, int area, int x, int y,

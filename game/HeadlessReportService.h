@@ -32,6 +32,26 @@ public:
     void ShowContractorBankrupt(int client, int structureType, int contractor) override;
 
     // ---- directors' tasks
+    void ShowDesignatedPurchaseRefused(int company, int director, int owner) override;
+    bool AskDesignatedSale(int owner, int buyer, int director, int price, bool forced) override;
+    bool AskDesignatedPurchase(int company, int director, int price, int mode,
+                               bool affordable) override;
+    bool AskLandPurchase(int company, int director, int price) override;
+    void ShowLandAcquisitionFailed(int company, int director, int area) override;
+    void ShowEmployeesRecruited(int company, int director, int count) override;
+    void ShowLoanApproved(int company, int director, int amount) override;
+    void ShowAdvertisingFinished(int company, int director, int area, int step) override;
+    void ShowInvestmentCompleted(int company, int director, int area, int kind, int grade) override;
+    bool AskEmployFoundTalent(int company, int director, int found, int remark) override;
+    void ShowNoTalentFound(int company, int director) override;
+    void ShowConstructionCompleted(int company, int director, int built, int planned) override;
+    void ShowReinforcementEnded(int company, int director) override;
+    void ShowReinforcementStopped(int company, int director) override;
+    bool ShowStockOfferDecision(int company, int director, int stockCompany, int count,
+                                int price) override;
+    void ShowStockPurchaseFailed(int company, int director, int stockCompany) override;
+    void ShowTeamInvestmentResult(int company, int director, int league, int purpose,
+                                  int points) override;
 
     // ---- land sales, auctions and construction contracts
     bool AskLandSaleOffer(int buyer, int seller, int area, int x, int y, int price, int lotPrice,

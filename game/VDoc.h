@@ -385,6 +385,70 @@ public:
     int CalcLotPriceFor(const CPersonData* director, int area, int x, int y) const;
 
     // ---- directors' tasks
+    // One company's month of tasks, the company at the current turn
+    // position: head hunts are left to RunHeadhuntingTasks, which runs only
+    // those. Each moves the turn on and returns 1 when that company was the
+    // last in turn order (and at once without companies), else 0.
+    int RunDirectorTasks();
+    int RunHeadhuntingTasks();
+    // What a director's finished task does, one handler per task kind.
+    void CompleteDesignatedPurchase(CPersonData& director);
+    void CompleteLandAcquisition(CPersonData& director);
+    void CompleteEmployeeRecruiting(CPersonData& director);
+    void CompleteTalentSearch(CPersonData& director);
+    void CompleteHeadHunting(CPersonData& director);
+    void CompleteConstruction(CPersonData& director);
+    void CompleteContractConstruction(CPersonData& director);
+    void CompleteFundRaising(CPersonData& director);
+    void CompleteAdvertising(CPersonData& director);
+    void CompleteInvestment(CPersonData& director);
+    void CompleteStockPurchase(CPersonData& director);
+    // finished 0: broken off because the building is no longer there.
+    void CompleteReinforcement(CPersonData& director, int finished);
+    void CompleteTeamSupport(CPersonData& director);
+    // A job applicant may turn up after the company recruited amount
+    // employees: a free person of the director table names it as his former
+    // employer.
+    void AttractCandidate(int company, int amount);
+    // Game end: constructions still under way stand finished (their tasks
+    // stay), and governor donations above 50 in the last 12 months count
+    // toward each company's area sums.
+    void CompletePendingConstructions();
+    void SettleAreaFigures();
+
+    // The results of the tasks: shown to the company's player here, or sent
+    // to a player at another machine. The questions answer 1 for yes.
+    void ReportDesignatedPurchaseRefused(const CPersonData& director, int owner);
+    int AskDesignatedSale(int owner, const CPersonData& director, int price, int forced);
+    // mode 0: a designated lot's negotiated price, 1: a surveyed lot's; 1
+    // only when the funds cover the price and the player agreed.
+    int AskDesignatedPurchase(const CPersonData& director, int area, int x, int y, int price,
+                              int mode);
+    int AskLandPurchase(const CPersonData& director, int area, int x, int y, int price);
+    void ReportLandAcquisitionFailed(const CPersonData& director, int area);
+    void ReportEmployeesRecruited(const CPersonData& director, int count);
+    void ReportLoanApproved(const CPersonData& director, int amount);
+    void ReportAdvertisingFinished(const CPersonData& director, int area, int step);
+    void ReportInvestmentCompleted(const CPersonData& director, int area, int kind, int grade);
+    void ReportNoTalentFound(const CPersonData& director);
+    int AskEmployFoundTalent(const CPersonData& director, const CPersonData& found);
+    void ShowReinforcementResult(const CPersonData& director, int finished);
+    // Log lines and map updates of the results. The purchase moves the cells
+    // to the director's company, the price going with the first.
+    void ApplyLandPurchase(const CPersonData& director, int area,
+                           const std::vector<CCellPoint>& cells, int price);
+    void LogEmployeesRecruited(const CPersonData& director, int count);
+    // built: the structure type built (-1 a demolition); planned: the one
+    // ordered; firstEntry: the first office of any company at level 3 in the
+    // area (office: 0 none, 1 an office).
+    void ApplyConstructionCompleted(const CPersonData& director, int built, int planned, int office,
+                                    int firstEntry);
+    void ApplyContractConstructionCompleted(const CPersonData& director, int built, int payment);
+    void LogLoanResult(const CPersonData& director, int amount);
+    void LogAdvertisingDone(const CPersonData& director, int area);
+    void LogInvestmentDone(const CPersonData& director, int area, int kind, int amount);
+    void LogBuildingReinforced(const CPersonData& director, int area);
+    void LogTeamInvestmentResult(const CPersonData& director, int league, int purpose, int change);
 
     // ---- land sales, auctions and construction contracts
     // The lot at (x, y) of the area, with the whole structure standing on
@@ -587,6 +651,42 @@ private:
 
     // Month steps.
     void UpdateRelationToward(CPersonData& person, int company);
+
+    // ---- directors' tasks
+    // Runs the tasks of the company at the turn position (headHunts: only
+    // kind 5, else all others) and moves the turn on.
+    int RunTurnTasks(bool headHunts);
+    void CompleteTask(CPersonData& director);
+    // What every handler ends with: experience, the task cleared, the panels
+    // refreshed, the plan step released (done 0: tried again).
+    void FinishTask(CPersonData& director, int done);
+    // The task's company; nullptr for a director without employer.
+    CEnterprise* TaskCompany(const CPersonData& director);
+    // The company's player sits at this machine and is asked; a company
+    // played elsewhere goes to the network, an away player answers no.
+    bool IsAskable(int company);
+    bool ReportsActivity(int company);
+    void LogLine(int company, const std::string& line);
+    // "    <name> headed the <n> month project."
+    void LogProjectLine(const CPersonData& director);
+    // The price a director agrees for a designated lot.
+    int NegotiateDesignatedPrice(const CPersonData& director, int area, int x, int y, int owner);
+    bool IsOwnerWilling(int owner, const CPersonData& director, int price);
+    // The neighbouring lot of a found lot, offered with it when free.
+    bool TakeNeighbourLot(const CPersonData& director, std::vector<CCellPoint>& cells, int& price);
+    // Kind 4: the person found, nullptr for none.
+    CPersonData* SearchTalent(const CPersonData& director, const CEnterprise& company);
+    void EmployFoundTalent(CPersonData& director, CPersonData& found);
+    // The structure type a construction of type s builds on the site: code
+    // 71 types may turn out as the next entry of the table.
+    int ChooseBuiltStructure(int s, int area, int x, int y, int company);
+    // Puts a finished structure on its site (anchor at the target cell).
+    void PlaceStructure(const CPersonData& director, int area, int x, int y, int structureType);
+    void DemolishSite(int area, int x, int y, int width, int height);
+    // An office of the company in the area: its level (and, withHistory, the
+    // market entry in its history).
+    void SetOfficeLevel(CEnterprise& company, int area, int code, bool withHistory);
+    void RedrawSite(int area, int x0, int y0, int x1, int y1);
 
     // ---- land sales, auctions and construction contracts
     // The lot's structure (or the lot alone) blinks on the map.

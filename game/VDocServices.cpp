@@ -145,11 +145,6 @@ int CVDoc::GetLotPrice(int area, int x, int y, int landOnly) {
     return GetMap().GetLotPrice(area, x, y, landOnly);
 }
 
-// The director tasks check the reinforced building themselves for now.
-bool CVDoc::CheckReinforcementTask(CPersonData& /*director*/) {
-    return true;
-}
-
 // ---------------------------------------------------------------- reports
 
 void CVDoc::ReportPurchaseFailure(int company, int person, int area, int x, int y, int reason) {

@@ -70,6 +70,43 @@ public:
     virtual void ShowAdvice(int company) = 0;
 
     // ---- directors' tasks
+    // A designated lot purchase: the owner company refused to sell; the
+    // owner's player is asked to sell (forced: the sale cannot be refused,
+    // OK only); the buyer's player confirms the negotiated (mode 0) or
+    // surveyed (mode 1) price (not affordable: "Insufficient funds.", OK
+    // only, answered no) and the price of the neighbouring lot offered with
+    // it. Questions: true for Yes or OK.
+    virtual void ShowDesignatedPurchaseRefused(int company, int director, int owner) = 0;
+    virtual bool AskDesignatedSale(int owner, int buyer, int director, int price, bool forced) = 0;
+    virtual bool AskDesignatedPurchase(int company, int director, int price, int mode,
+                                       bool affordable) = 0;
+    virtual bool AskLandPurchase(int company, int director, int price) = 0;
+    // The director's results, each for the director's company.
+    virtual void ShowLandAcquisitionFailed(int company, int director, int area) = 0;
+    virtual void ShowEmployeesRecruited(int company, int director, int count) = 0;
+    virtual void ShowLoanApproved(int company, int director, int amount) = 0;
+    // area -1: all cities; step: the awareness step 0..5 reached.
+    virtual void ShowAdvertisingFinished(int company, int director, int area, int step) = 0;
+    // kind: the investment kind 0..3; grade: its effect grade 0..3.
+    virtual void ShowInvestmentCompleted(int company, int director, int area, int kind,
+                                         int grade) = 0;
+    // found: the person found; remark: the director's assessment 0..3 (0
+    // none). True: employ.
+    virtual bool AskEmployFoundTalent(int company, int director, int found, int remark) = 0;
+    virtual void ShowNoTalentFound(int company, int director) = 0;
+    // built: the structure type built (-1 a demolition); planned: the one
+    // ordered (differs when another was built instead).
+    virtual void ShowConstructionCompleted(int company, int director, int built, int planned) = 0;
+    virtual void ShowReinforcementEnded(int company, int director) = 0;
+    virtual void ShowReinforcementStopped(int company, int director) = 0;
+    // The planned purchase of count shares of stockCompany at price each;
+    // true: buy (never when the funds do not cover it).
+    virtual bool ShowStockOfferDecision(int company, int director, int stockCompany, int count,
+                                        int price) = 0;
+    virtual void ShowStockPurchaseFailed(int company, int director, int stockCompany) = 0;
+    // purpose 0: winning power, 1: popularity; points: the gain.
+    virtual void ShowTeamInvestmentResult(int company, int director, int league, int purpose,
+                                          int points) = 0;
 
     // ---- land sales, auctions and construction contracts
     // An offered lot: the buyer is asked whether it buys from seller at
@@ -149,6 +186,23 @@ public:
     void ShowAdvice(int) override {}
 
     // ---- directors' tasks
+    void ShowDesignatedPurchaseRefused(int, int, int) override {}
+    bool AskDesignatedSale(int, int, int, int, bool) override { return false; }
+    bool AskDesignatedPurchase(int, int, int, int, bool) override { return false; }
+    bool AskLandPurchase(int, int, int) override { return false; }
+    void ShowLandAcquisitionFailed(int, int, int) override {}
+    void ShowEmployeesRecruited(int, int, int) override {}
+    void ShowLoanApproved(int, int, int) override {}
+    void ShowAdvertisingFinished(int, int, int, int) override {}
+    void ShowInvestmentCompleted(int, int, int, int, int) override {}
+    bool AskEmployFoundTalent(int, int, int, int) override { return false; }
+    void ShowNoTalentFound(int, int) override {}
+    void ShowConstructionCompleted(int, int, int, int) override {}
+    void ShowReinforcementEnded(int, int) override {}
+    void ShowReinforcementStopped(int, int) override {}
+    bool ShowStockOfferDecision(int, int, int, int, int) override { return false; }
+    void ShowStockPurchaseFailed(int, int, int) override {}
+    void ShowTeamInvestmentResult(int, int, int, int, int) override {}
 
     // ---- land sales, auctions and construction contracts
     bool AskLandSaleOffer(int, int, int, int, int, int, int, bool) override { return false; }

@@ -542,6 +542,88 @@ void CFakeReportService::ShowAdvice(int company) {
 
 // ---- directors' tasks
 
+void CFakeReportService::ShowDesignatedPurchaseRefused(int company, int director, int owner) {
+    calls.push_back("ShowDesignatedPurchaseRefused" + Args({company, director, owner}));
+}
+
+bool CFakeReportService::AskDesignatedSale(int owner, int buyer, int director, int price,
+                                           bool forced) {
+    calls.push_back("AskDesignatedSale" + Args({owner, buyer, director, price, int(forced)}));
+    return NextTaskAnswer();
+}
+
+bool CFakeReportService::AskDesignatedPurchase(int company, int director, int price, int mode,
+                                               bool affordable) {
+    calls.push_back("AskDesignatedPurchase" +
+                    Args({company, director, price, mode, int(affordable)}));
+    return NextTaskAnswer();
+}
+
+bool CFakeReportService::AskLandPurchase(int company, int director, int price) {
+    calls.push_back("AskLandPurchase" + Args({company, director, price}));
+    return NextTaskAnswer();
+}
+
+void CFakeReportService::ShowLandAcquisitionFailed(int company, int director, int area) {
+    calls.push_back("ShowLandAcquisitionFailed" + Args({company, director, area}));
+}
+
+void CFakeReportService::ShowEmployeesRecruited(int company, int director, int count) {
+    calls.push_back("ShowEmployeesRecruited" + Args({company, director, count}));
+}
+
+void CFakeReportService::ShowLoanApproved(int company, int director, int amount) {
+    calls.push_back("ShowLoanApproved" + Args({company, director, amount}));
+}
+
+void CFakeReportService::ShowAdvertisingFinished(int company, int director, int area, int step) {
+    calls.push_back("ShowAdvertisingFinished" + Args({company, director, area, step}));
+}
+
+void CFakeReportService::ShowInvestmentCompleted(int company, int director, int area, int kind,
+                                                 int grade) {
+    calls.push_back("ShowInvestmentCompleted" + Args({company, director, area, kind, grade}));
+}
+
+bool CFakeReportService::AskEmployFoundTalent(int company, int director, int found, int remark) {
+    calls.push_back("AskEmployFoundTalent" + Args({company, director, found, remark}));
+    return NextTaskAnswer();
+}
+
+void CFakeReportService::ShowNoTalentFound(int company, int director) {
+    calls.push_back("ShowNoTalentFound" + Args({company, director}));
+}
+
+void CFakeReportService::ShowConstructionCompleted(int company, int director, int built,
+                                                   int planned) {
+    calls.push_back("ShowConstructionCompleted" + Args({company, director, built, planned}));
+}
+
+void CFakeReportService::ShowReinforcementEnded(int company, int director) {
+    calls.push_back("ShowReinforcementEnded" + Args({company, director}));
+}
+
+void CFakeReportService::ShowReinforcementStopped(int company, int director) {
+    calls.push_back("ShowReinforcementStopped" + Args({company, director}));
+}
+
+bool CFakeReportService::ShowStockOfferDecision(int company, int director, int stockCompany,
+                                                int count, int price) {
+    calls.push_back("ShowStockOfferDecision" +
+                    Args({company, director, stockCompany, count, price}));
+    return NextTaskAnswer();
+}
+
+void CFakeReportService::ShowStockPurchaseFailed(int company, int director, int stockCompany) {
+    calls.push_back("ShowStockPurchaseFailed" + Args({company, director, stockCompany}));
+}
+
+void CFakeReportService::ShowTeamInvestmentResult(int company, int director, int league,
+                                                  int purpose, int points) {
+    calls.push_back("ShowTeamInvestmentResult" +
+                    Args({company, director, league, purpose, points}));
+}
+
 // ---- land sales, auctions and construction contracts
 
 bool CFakeReportService::AskLandSaleOffer(int buyer, int seller, int area, int x, int y, int price,
