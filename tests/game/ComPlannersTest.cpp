@@ -207,6 +207,19 @@ TEST_F(ComPlannersTest, PendingPlansOfTheKindLowerTheScore) {
     }
 }
 
+// Two draws in one comparison: the income term is drawn first in every
+// build, whatever order a compiler gives the operands.
+TEST_F(ComPlannersTest, TeamSupportDrawsTheIncomeTermBeforeItsBar) {
+    Company(kSubject).SetLeagueTeam(0, 1);
+    SetIncome(kSubject, 20000);
+    // a = 20000 x 4 / 5; the bar's range is 2500 - 15 x 50 (Directing 50).
+    CScriptedDraws script({{16000, 100}, {1750, 1000}});
+    CComCommand com(doc, kSubject);
+    CCmdPacket plan;
+    EXPECT_EQ(com.PlanTeamSupport(plan, 0), 0);
+    script.ExpectAllDrawn();
+}
+
 TEST_F(ComPlannersTest, PlanningLeavesMapOwnersAndPlansExactlyAsTheyWere) {
     CMapDoc& map = doc.GetMap();
     MakeKiosksProfitable();
