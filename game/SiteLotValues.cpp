@@ -37,17 +37,19 @@ CSiteLotValues::SCell* CSiteLotValues::StableCell(int x, int y) {
     if (std::abs(dx) > m_radius || std::abs(dy) > m_radius) return nullptr;
     // The placed structure's own cells are new lots.
     if (InPlaced(x, y)) return nullptr;
-    // A covered cell reads its anchor's structure: it holds the same only
-    // while the anchor lies outside the placed rectangle.
-    const CMapData& record = m_map.GetArea(m_area);
-    const int raw = record.GetStructureAt(x, y, 0);
-    if (raw < 0) {
-        const CCellPoint anchor = record.GetAnchorCell(x, y);
-        if (raw != -1 || InPlaced(anchor.x, anchor.y)) return nullptr;
-    }
     const size_t side = static_cast<size_t>(2 * m_radius + 1);
     SCell& cell =
         m_cells[static_cast<size_t>(dy + m_radius) * side + static_cast<size_t>(dx + m_radius)];
+    // Outside the placed rectangle a reusable trial leaves the cell's layers
+    // as they are with the pending constructions alone.
+    if (!cell.known) {
+        const CMapData& record = m_map.GetArea(m_area);
+        cell.raw = record.GetStructureAt(x, y, 0);
+        cell.anchor = record.GetAnchorCell(x, y);
+    }
+    // A covered cell reads its anchor's structure: it holds the same only
+    // while the anchor lies outside the placed rectangle.
+    if (cell.raw < 0 && (cell.raw != -1 || InPlaced(cell.anchor.x, cell.anchor.y))) return nullptr;
     if (!cell.known) {
         cell.type = m_map.GetCellStructureType(m_area, x, y, 0);
         cell.radius = cell.type ? std::max(cell.type->GetEffectRadius(), 0) : 0;

@@ -16,7 +16,7 @@
 class CBD;
 class CMapTrial;
 
-class CSiteLotValues : public CVDoc::ILotSelection {
+class CSiteLotValues final : public CVDoc::ILotSelection {
 public:
     CSiteLotValues(const CMapDoc& map, int area, CCellPoint site, int radius);
 
@@ -44,6 +44,8 @@ public:
 private:
     struct SCell {
         bool known = false;  // the fields below are looked up
+        int raw = 0;         // the structure layer
+        CCellPoint anchor;   // the anchor of a covered cell
         const CBD* type = nullptr;
         int radius = 0;            // the type's effect radius, at least 0
         bool nearPending = false;  // a pending construction within the radius
