@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "model/CellPoint.h"
+#include "game/SiteLotValues.h"
 #include "game/VDoc.h"
 #include "model/CmdPacket.h"
 
@@ -100,10 +101,11 @@ public:
     // The owned lots with a structure within 5 cells of the cell.
     std::vector<CVDoc::SOwnedLot> NearbyLots(int area, CCellPoint cell);
     // What a trial laid on the map changed of each company's income near
-    // the site, against the lots listed before it.
+    // the site, against the lots listed before it; the lots' values are
+    // chosen and kept by the site's values (begun for the trial).
     std::vector<double> NearbyIncomeChange(int area, CCellPoint site,
                                            const std::vector<CVDoc::SOwnedLot>& before,
-                                           const CMapTrial& trial);
+                                           CSiteLotValues& values);
     // The best rating of the area's sites with its cell and type; 0 when
     // some candidate is unfit.
     double RateAreaSites(int area, const std::vector<CCellPoint>& own, CCellPoint& site,
@@ -159,11 +161,22 @@ private:
     // Lays the company's pending constructions in the area on the map for a
     // trial; false when one cannot be laid. The trial takes them back.
     bool ApplyPlannedConstructions(int area, CMapTrial& trial);
+    // What every structure type tried at one site shares, worked out once
+    // for the site.
+    struct SSiteTrial {
+        // The lots near the site before any trial.
+        std::vector<CVDoc::SOwnedLot> before;
+        // Each company's weight in the gain.
+        std::vector<double> weights;
+        // trunc(annual income^0.77) and the income allowance of the cost.
+        int64_t incomeCost = 0, allowance = 0;
+        // The divisor of the gain's spread.
+        int spread = 1;
+    };
     // The rating of structure type t at the site (fits false: the type
     // cannot stand there); the map is left as it was.
     double RateTypeAtSite(int area, CCellPoint site, int typeIndex, const CBD& type,
-                          const std::vector<CVDoc::SOwnedLot>& before,
-                          const std::vector<double>& weights, bool& fits);
+                          const SSiteTrial& shared, CSiteLotValues& values, bool& fits);
 
     CVDoc& m_doc;
     int m_companyIndex = -1;
@@ -172,4 +185,5 @@ private:
     // The lots a trial changed, kept between trials so that their room is
     // not made again for every one.
     std::vector<CVDoc::SOwnedLot> m_afterLots;
+    std::vector<CSiteLotValues::SLot> m_trialLots;
 };

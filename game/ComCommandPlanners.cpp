@@ -462,8 +462,11 @@ double CComCommand::PlanStockPurchase(CCmdPacket& plan, int real) {
         } else {
             v += (m_doc.GetStockHolding(c, -2) - held) * 1000 / issued * 5;
         }
-        const double score = Random(ClampToInt(std::max<int64_t>(bought, 0) * 200)) +
-                             Random(ClampToInt(v)) / 4;
+        // Two draws: each its own statement, so that they are taken in this
+        // order whatever order the compiler picks for the operands of +.
+        const int quantityDraw = Random(ClampToInt(std::max<int64_t>(bought, 0) * 200));
+        const int valueDraw = Random(ClampToInt(v));
+        const double score = quantityDraw + valueDraw / 4;
         if (score > best) {
             best = score;
             chosen = c;
@@ -548,7 +551,9 @@ int CComCommand::PlanTeamSupport(CCmdPacket& plan, int real) {
     if (m_company->CountOwnedTeams() < 1) return 0;
     const int d = Ability(0);
     const int64_t a = std::max<int64_t>(int64_t{m_company->GetAnnualIncome()} * 4 / 5, 0);
-    if (Random(ClampToInt(a)) < Random(2500 - 15 * d)) return 0;
+    const int incomeDraw = Random(ClampToInt(a));
+    const int bar = Random(2500 - 15 * d);
+    if (incomeDraw < bar) return 0;
     CMapDoc& map = m_doc.GetMap();
     const int companies = std::max(m_doc.CompanyCount(), 1);
     int best = 0, bestLeague = -1, bestPopularity = 0;

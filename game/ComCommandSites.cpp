@@ -9,6 +9,7 @@
 #include "game/ComCommand.h"
 #include "game/ComCommandMath.h"
 #include "game/MapTrial.h"
+#include "game/SiteLotValues.h"
 #include "game/VDoc.h"
 #include "model/BD.h"
 #include "model/Enterprise.h"
@@ -83,23 +84,33 @@ std::vector<double> CComCommand::SumNearbyIncome(int area, CCellPoint cell) {
 // value depends on its own cell and on the structures within its type's
 // effect radius, so only the lots the trial touched, or whose radius
 // reaches a touched cell, can have changed; the others are not worked out
-// again.
+// again (the site's values take the affected ones).
 std::vector<double> CComCommand::NearbyIncomeChange(int area, CCellPoint site,
                                                     const std::vector<CVDoc::SOwnedLot>& before,
-                                                    const CMapTrial& trial) {
-    const CMapDoc& map = m_doc.GetMap();
-    auto affected = [&](int x, int y) {
-        const CBD* type = map.GetCellStructureType(area, x, y, 0);
-        return trial.Touches(x, y, type ? std::max(type->GetEffectRadius(), 0) : 0);
-    };
+                                                    CSiteLotValues& values) {
     std::vector<double> change(static_cast<size_t>(m_doc.CompanyCount()), 0.0);
     for (const CVDoc::SOwnedLot& lot : before)
-        if (affected(lot.x, lot.y)) change[static_cast<size_t>(lot.owner)] -= lot.value;
+        if (values.Takes(lot.x, lot.y)) change[static_cast<size_t>(lot.owner)] -= lot.value;
+    // A reusable trial's lots are known without a look at every cell.
+    if (values.TrialLots(m_doc.CompanyCount(), m_trialLots)) {
+        for (const CSiteLotValues::SLot& lot : m_trialLots) {
+            if (!values.Takes(lot.x, lot.y)) continue;
+            double value = 0;
+            if (!values.Recalls(lot.x, lot.y, value)) {
+                double income = 0, expense = 0;
+                m_doc.CalcLotValue(area, lot.x, lot.y, m_doc.GetMonth(), income, expense, 1);
+                value = income - expense;
+                values.Note(lot.x, lot.y, value);
+            }
+            change[static_cast<size_t>(lot.owner)] += value;
+        }
+        return change;
+    }
     // The lots are worked out in one listing, which shares the area's and
     // the owners' terms among them.
     m_doc.ListOwnedLotValues(area, site.x - kNearbyRadius, site.y - kNearbyRadius,
                              site.x + kNearbyRadius, site.y + kNearbyRadius, m_doc.GetMonth(),
-                             m_afterLots, affected);
+                             m_afterLots, values);
     for (const CVDoc::SOwnedLot& lot : m_afterLots)
         change[static_cast<size_t>(lot.owner)] += lot.value;
     return change;
@@ -197,8 +208,8 @@ bool CComCommand::ApplyPlannedConstructions(int area, CMapTrial& trial) {
 }
 
 double CComCommand::RateTypeAtSite(int area, CCellPoint site, int typeIndex, const CBD& type,
-                                   const std::vector<CVDoc::SOwnedLot>& before,
-                                   const std::vector<double>& weights, bool& fits) {
+                                   const SSiteTrial& shared, CSiteLotValues& values,
+                                   bool& fits) {
     fits = false;
     CMapDoc& map = m_doc.GetMap();
     CMapData& record = map.GetArea(area);
@@ -206,10 +217,8 @@ double CComCommand::RateTypeAtSite(int area, CCellPoint site, int typeIndex, con
     type.GetSize(w, h);
     const int x0 = site.x - w + 1, y0 = site.y - h + 1;
     if (!record.IsInGrid(x0, y0)) return 0.0;
-    const int income = m_company->GetAnnualIncome();
-    int64_t cost = TruncToInt(Pow0(income, 0.77)) + type.GetValueFigure() / 3 +
-                   int64_t{type.GetPriceStep()} * m_company->CalcIncomeAllowance() +
-                   type.GetBasePrice();
+    int64_t cost = shared.incomeCost + type.GetValueFigure() / 3 +
+                   int64_t{type.GetPriceStep()} * shared.allowance + type.GetBasePrice();
     const int height = record.GetGroundHeight(x0, y0);
     for (int y = y0; y <= site.y; ++y)
         for (int x = x0; x <= site.x; ++x) {
@@ -226,16 +235,23 @@ double CComCommand::RateTypeAtSite(int area, CCellPoint site, int typeIndex, con
     {
         CMapTrial trial(record);
         if (!ApplyPlannedConstructions(area, trial)) return 0.0;
+        // With the pending constructions laid, a clear rectangle means that
+        // placing the type changes the map there only.
+        bool clear = true;
+        for (int y = y0; y <= site.y; ++y)
+            for (int x = x0; x <= site.x; ++x) clear = clear && record.GetStructureAt(x, y, 0) == 0;
+        values.BeginTrial(trial, typeIndex + 1, {x0, y0}, clear);
         trial.Record(x0, y0, site.x, site.y);
         for (int y = y0; y <= site.y; ++y)
             for (int x = x0; x <= site.x; ++x) record.SetCellOwner(x, y, m_companyIndex + 1);
         map.SetStructureAt(area, site.x, site.y, typeIndex + 1);
-        const std::vector<double> change = NearbyIncomeChange(area, site, before, trial);
+        const std::vector<double> change = NearbyIncomeChange(area, site, shared.before, values);
         for (size_t c = 0; c < change.size(); ++c)
-            gain += static_cast<int>(c) == m_companyIndex ? change[c] : -change[c] * weights[c];
+            gain += static_cast<int>(c) == m_companyIndex ? change[c]
+                                                          : -change[c] * shared.weights[c];
     }
 
-    const int j = std::clamp((Ability(1) / 10) * 3, 1, 20);
+    const int j = shared.spread;
     const int g = TruncToInt(gain);
     const int v = RandomVary(g, TruncToInt(gain / j));
     double rating = 0;
@@ -275,13 +291,17 @@ bool CComCommand::ChooseStructureForSite(int area, CCellPoint site, int office, 
     const int64_t budget =
         int64_t{m_company->CalcLoanAmount(nullptr)} + m_company->CalcSpendableFunds(1);
     const double own = std::max(m_company->GetAnnualIncome(), 100);
-    std::vector<double> weights;
+    SSiteTrial shared;
     for (int c = 0; c < m_doc.CompanyCount(); ++c) {
         double w = std::max(m_doc.GetEnterprise(c)->GetAnnualIncome(), 100) / own;
         if (c != m_companyIndex) w *= 0.6;
-        weights.push_back(std::clamp(w, 0.1, 1.0));
+        shared.weights.push_back(std::clamp(w, 0.1, 1.0));
     }
-    const std::vector<CVDoc::SOwnedLot> before = NearbyLots(area, site);
+    shared.before = NearbyLots(area, site);
+    shared.incomeCost = TruncToInt(Pow0(m_company->GetAnnualIncome(), 0.77));
+    shared.allowance = m_company->CalcIncomeAllowance();
+    shared.spread = std::clamp((Ability(1) / 10) * 3, 1, 20);
+    CSiteLotValues values(m_doc.GetMap(), area, site, kNearbyRadius);
     const bool strong = CountStrongAreas() > 0;
     const bool hasHome = m_company->GetHomeArea() >= 0;
     const CMapDoc& map = m_doc.GetMap();
@@ -294,7 +314,7 @@ bool CComCommand::ChooseStructureForSite(int area, CCellPoint site, int office, 
         if (office && code != (hasHome ? StructureCode::kBranchOffice : StructureCode::kHeadOffice))
             continue;
         bool fits = false;
-        const double r = RateTypeAtSite(area, site, t, *candidate, before, weights, fits);
+        const double r = RateTypeAtSite(area, site, t, *candidate, shared, values, fits);
         if (fits && r > best) {
             best = r;
             type = t;

@@ -41,7 +41,12 @@ void CMapTrial::Restore() {
 }
 
 bool CMapTrial::Touches(int x, int y, int distance) const {
-    return std::any_of(m_cells.begin(), m_cells.end(), [&](const SCell& c) {
+    return Touches(x, y, distance, m_cells.size());
+}
+
+bool CMapTrial::Touches(int x, int y, int distance, size_t count) const {
+    const auto end = m_cells.begin() + static_cast<std::ptrdiff_t>(std::min(count, m_cells.size()));
+    return std::any_of(m_cells.begin(), end, [&](const SCell& c) {
         return std::abs(c.x - x) <= distance && std::abs(c.y - y) <= distance;
     });
 }

@@ -5,6 +5,7 @@
 // byte, whatever was placed, removed or given away meanwhile.
 
 #include <array>
+#include <cstddef>
 #include <vector>
 
 #include "model/CellPoint.h"
@@ -27,6 +28,9 @@ public:
     // Whether a recorded cell lies within distance (in rows or columns) of
     // the cell.
     bool Touches(int x, int y, int distance) const;
+    // The same among the first `count` cells recorded.
+    bool Touches(int x, int y, int distance, size_t count) const;
+    size_t RecordedCount() const { return m_cells.size(); }
 
 private:
     struct SCell {

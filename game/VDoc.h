@@ -354,11 +354,21 @@ public:
     };
     void ListOwnedLotValues(int area, int x0, int y0, int x1, int y1, int month,
                             std::vector<SOwnedLot>& lots);
-    // The same, of the lots the filter takes (called with each owned lot's
-    // cell before its value is worked out).
+    // Which owned lots a listing takes; it may also know a lot's value from
+    // an earlier listing, so that the value is not worked out again.
+    class ILotSelection {
+    public:
+        virtual ~ILotSelection() = default;
+        // Asked with each owned lot's cell before its value is worked out.
+        virtual bool Takes(int x, int y) = 0;
+        // The lot's value when known already; false: it is worked out.
+        virtual bool Recalls(int x, int y, double& value) = 0;
+        // Told the value of each lot that was worked out.
+        virtual void Note(int x, int y, double value) = 0;
+    };
+    // The same, of the lots the selection takes.
     void ListOwnedLotValues(int area, int x0, int y0, int x1, int y1, int month,
-                            std::vector<SOwnedLot>& lots,
-                            const std::function<bool(int x, int y)>& include);
+                            std::vector<SOwnedLot>& lots, ILotSelection& selection);
     // Funds and debt both fall by the amount.
     void RepayLoan(int company, int amount);
     // The seller sells quantity of its shares of the company (at most those

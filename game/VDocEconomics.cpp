@@ -239,31 +239,54 @@ int CVDoc::CalcLotValue(int area, int x, int y, int month, double& income, doubl
     return AddLotValue(area, x, y, month, terms, income, expense, withSalary);
 }
 
+namespace {
+
+// Every owned lot, each worked out.
+class CEveryLot : public CVDoc::ILotSelection {
+public:
+    bool Takes(int, int) override { return true; }
+    bool Recalls(int, int, double&) override { return false; }
+    void Note(int, int, double) override {}
+};
+
+}  // namespace
+
 void CVDoc::ListOwnedLotValues(int area, int x0, int y0, int x1, int y1, int month,
                                std::vector<SOwnedLot>& lots) {
-    ListOwnedLotValues(area, x0, y0, x1, y1, month, lots, [](int, int) { return true; });
+    CEveryLot every;
+    ListOwnedLotValues(area, x0, y0, x1, y1, month, lots, every);
 }
 
 void CVDoc::ListOwnedLotValues(int area, int x0, int y0, int x1, int y1, int month,
-                               std::vector<SOwnedLot>& lots,
-                               const std::function<bool(int x, int y)>& include) {
+                               std::vector<SOwnedLot>& lots, ILotSelection& selection) {
     lots.clear();
     CMapData* record = area >= 0 ? GetArea(area) : nullptr;
     if (!record || month < -1 || month >= kMonths) return;
-    const CMapDoc& map = GetMap();
     const double population = PopulationTerm(*record);
+    const int companies = CompanyCount();
     // The owners' grade terms, each worked out once.
-    std::vector<double> grades(static_cast<size_t>(CompanyCount()), std::nan(""));
+    std::vector<double> grades(static_cast<size_t>(companies), std::nan(""));
+    // The bounds are clipped once; the cells are read without a test each.
+    const auto owners = record->Cells(CMapData::layerOwner);
+    const auto structures = record->Cells(CMapData::layerStructure);
     for (int y = std::max(y0, 0); y <= std::min(y1, record->GetHeight() - 1); ++y)
         for (int x = std::max(x0, 0); x <= std::min(x1, record->GetWidth() - 1); ++x) {
-            const int owner = record->GetCellOwner(x, y);
-            if (owner < 1 || owner > CompanyCount()) continue;
-            if (!map.HasStructureAt(area, x, y) || !include(x, y)) continue;
-            double& grade = grades[static_cast<size_t>(owner - 1)];
-            if (std::isnan(grade)) grade = GradeTerm(*GetEnterprise(owner - 1), area);
-            double income = 0, expense = 0;
-            AddLotValue(area, x, y, month, SLotTerms{population, grade}, income, expense, 1);
-            lots.push_back({x, y, owner - 1, income - expense});
+            const size_t cell = record->CellIndex(x, y);
+            const int owner = owners[cell];
+            if (owner < 1 || owner > companies) continue;
+            // A structure's anchor, or a cell it covers.
+            const int number = structures[cell];
+            if ((number <= 0 && number != -1) || !selection.Takes(x, y)) continue;
+            double value = 0;
+            if (!selection.Recalls(x, y, value)) {
+                double& grade = grades[static_cast<size_t>(owner - 1)];
+                if (std::isnan(grade)) grade = GradeTerm(*GetEnterprise(owner - 1), area);
+                double income = 0, expense = 0;
+                AddLotValue(area, x, y, month, SLotTerms{population, grade}, income, expense, 1);
+                value = income - expense;
+                selection.Note(x, y, value);
+            }
+            lots.push_back({x, y, owner - 1, value});
         }
 }
 

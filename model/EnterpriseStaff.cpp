@@ -178,7 +178,10 @@ int CEnterprise::UpdateMorale() {
     double paid = GetMonthlyPayroll(0, 0);
     double fair = GetMonthlyPayroll(0, 1);
     int d = TruncToInt((std::sqrt(paid + 5) - std::sqrt(fair + 5)) * 15);
-    int drift = RandomVary(TruncToInt(d * 0.7), std::abs(TruncToInt(d * 0.6))) + Random(7) - 3;
+    // The varied pay term is drawn before the small jitter; separate
+    // statements keep that order in every build.
+    const int payTerm = RandomVary(TruncToInt(d * 0.7), std::abs(TruncToInt(d * 0.6)));
+    const int drift = payTerm + Random(7) - 3;
     SetMorale(ClampToInt(int64_t{std::clamp(m_morale, kMinMorale, kMaxMorale)} + drift));
     int t = m_morale - 10;
     if (t > 0) return 0;

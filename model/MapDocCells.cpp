@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "model/CellPoint.h"
 #include "model/Enterprise.h"
@@ -395,22 +396,37 @@ namespace {
 // A neighbour's weight in a structure's environment: 6 sqrt(2) less its
 // distance, so that no cell 9 or more columns or rows away counts. The
 // revenue and the site ratings ask for every owned cell each month, so the
-// weights are worked out once.
+// weights are worked out once: per radius, the neighbours that count, row
+// by row, and the sum of their weights when none lies off the grid.
 class CEnvironmentWeights {
 public:
     static constexpr int kReach = 8;
+    struct SNeighbour {
+        int dx, dy;
+        double weight;
+    };
 
     CEnvironmentWeights() {
         const double reach = 6.0 * std::sqrt(2.0);
-        for (int dy = -kReach; dy <= kReach; ++dy)
-            for (int dx = -kReach; dx <= kReach; ++dx)
-                m_weights[dy + kReach][dx + kReach] = reach - std::hypot(double(dx), double(dy));
+        for (int r = 1; r <= kReach; ++r) {
+            double total = 0.0;
+            for (int dy = -r; dy <= r; ++dy)
+                for (int dx = -r; dx <= r; ++dx) {
+                    const double weight = reach - std::hypot(double(dx), double(dy));
+                    if ((dx == 0 && dy == 0) || weight <= 0.0) continue;
+                    m_neighbours[r].push_back({dx, dy, weight});
+                    total += weight;
+                }
+            m_totals[r] = total;
+        }
     }
-    // |dx|, |dy| <= kReach.
-    double At(int dx, int dy) const { return m_weights[dy + kReach][dx + kReach]; }
+    // 1 <= r <= kReach.
+    const std::vector<SNeighbour>& Neighbours(int r) const { return m_neighbours[r]; }
+    double Total(int r) const { return m_totals[r]; }
 
 private:
-    double m_weights[2 * kReach + 1][2 * kReach + 1];
+    std::array<std::vector<SNeighbour>, kReach + 1> m_neighbours;
+    std::array<double, kReach + 1> m_totals{};
 };
 
 const CEnvironmentWeights& EnvironmentWeights() {
@@ -443,16 +459,21 @@ double CMapDoc::RateStructureEnvironment(int area, int x, int y) const {
         if (seenCount < seen.size()) seen[seenCount++] = {number, effect};
         return effect;
     };
-    double sum = 0.0, weights = 0.0;
-    for (int cy = std::max(y - r, 0); cy <= std::min(y + r, a.GetHeight() - 1); ++cy)
-        for (int cx = std::max(x - r, 0); cx <= std::min(x + r, a.GetWidth() - 1); ++cx) {
-            if (cx == x && cy == y) continue;
-            double weight = table.At(cx - x, cy - y);
-            // Beyond the reach of the weights a cell counts for nothing.
-            if (weight <= 0.0) continue;
-            sum += effectOf(a.GetStructureAt(cx, cy, 1)) * weight;
-            weights += weight;
+    // The neighbours are summed row by row. An empty cell adds nothing (its
+    // effect is 0), so it is passed over; the weights add up whatever
+    // stands there, so away from the grid's edges their sum is the table's.
+    const bool inside =
+        x - r >= 0 && y - r >= 0 && x + r < a.GetWidth() && y + r < a.GetHeight();
+    double sum = 0.0, weights = inside ? table.Total(r) : 0.0;
+    for (const CEnvironmentWeights::SNeighbour& n : table.Neighbours(r)) {
+        const int cx = x + n.dx, cy = y + n.dy;
+        if (!inside) {
+            if (!a.IsInGrid(cx, cy)) continue;
+            weights += n.weight;
         }
+        const int number = a.StructureNoAt(a.CellIndex(cx, cy));
+        if (number != 0) sum += effectOf(number) * n.weight;
+    }
     if (weights <= 0.0) return 0.0;
     return std::clamp(sum / weights, -100.0, 500.0);
 }

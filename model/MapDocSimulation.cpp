@@ -383,7 +383,9 @@ bool CMapDoc::ApplyTrend(int area, CCellSet& changed) {
     // The stop roll comes first, even at trend 0: later draws stay in step.
     if (Random(ClampToInt(int64_t{t} + 1)) == 0 || t == 0) return any;
     const int64_t q = 3 * (t > 0 ? 1 : -1) + int64_t{t};
-    int64_t m = int64_t{Random(ClampToInt(q))} * Random(ClampToInt(q)) / q;
+    const int64_t first = Random(ClampToInt(q));
+    const int64_t second = Random(ClampToInt(q));
+    int64_t m = first * second / q;
     if (std::abs(m) > std::abs(int64_t{t})) m = t;
     if (m == 0) return any;
     int d = 0;

@@ -12,6 +12,7 @@
 #include "ComCommandFixture.h"
 #include "fakes/MapFileFixture.h"
 #include "game/MapTrial.h"
+#include "game/SiteLotValues.h"
 #include "model/BD.h"
 #include "model/Efct.h"
 #include "model/PersonData.h"
@@ -207,6 +208,19 @@ TEST_F(ComPlannersTest, PendingPlansOfTheKindLowerTheScore) {
     }
 }
 
+// Two draws in one comparison: the income term is drawn first in every
+// build, whatever order a compiler gives the operands.
+TEST_F(ComPlannersTest, TeamSupportDrawsTheIncomeTermBeforeItsBar) {
+    Company(kSubject).SetLeagueTeam(0, 1);
+    SetIncome(kSubject, 20000);
+    // a = 20000 x 4 / 5; the bar's range is 2500 - 15 x 50 (Directing 50).
+    CScriptedDraws script({{16000, 100}, {1750, 1000}});
+    CComCommand com(doc, kSubject);
+    CCmdPacket plan;
+    EXPECT_EQ(com.PlanTeamSupport(plan, 0), 0);
+    script.ExpectAllDrawn();
+}
+
 TEST_F(ComPlannersTest, PlanningLeavesMapOwnersAndPlansExactlyAsTheyWere) {
     CMapDoc& map = doc.GetMap();
     MakeKiosksProfitable();
@@ -273,6 +287,15 @@ TEST_F(ComPlannersTest, TheIncomeChangeOfATrialIsThatOfTheWholeNeighbourhood) {
         map.SetStructureAt(0, p.x, p.y, p.type + 1);
         area.SetCellOwner(p.x, p.y, p.owner);
     }
+    // Types no lot reacts to: the lots' values are kept from one such trial
+    // for the next at the same site.
+    std::vector<int> neutral;
+    for (int t = 0; t < map.GetStructureTypeCount() && neutral.size() < 2; ++t) {
+        int w = 1, h = 1;
+        map.GetStructureType(t)->GetSize(w, h);
+        if (t != kiosk && t != flats && w == 1 && h == 1) neutral.push_back(t);
+    }
+    ASSERT_EQ(neutral.size(), 2u);
     CComCommand com(doc, kSubject);
     int compared = 0;
     for (int y = 0; y < area.GetHeight(); ++y)
@@ -281,16 +304,23 @@ TEST_F(ComPlannersTest, TheIncomeChangeOfATrialIsThatOfTheWholeNeighbourhood) {
             const CCellPoint site(x, y);
             const std::vector<double> before = com.SumNearbyIncome(0, site);
             const std::vector<CVDoc::SOwnedLot> lots = com.NearbyLots(0, site);
-            for (int type : {kiosk, flats}) {
+            CSiteLotValues values(map, 0, site, 5);
+            for (int type : {neutral[0], kiosk, neutral[1], flats, neutral[0]}) {
                 SCOPED_TRACE(std::to_string(x) + "," + std::to_string(y) + " type " + std::to_string(type));
                 CMapTrial trial(area);
+                values.BeginTrial(trial, type + 1, site, true);
                 trial.Record(site);
                 area.SetCellOwner(x, y, kSubject + 1);
                 map.SetStructureAt(0, x, y, type + 1);
-                const std::vector<double> change = com.NearbyIncomeChange(0, site, lots, trial);
+                const std::vector<double> change = com.NearbyIncomeChange(0, site, lots, values);
                 const std::vector<double> after = com.SumNearbyIncome(0, site);
                 for (size_t c = 0; c < after.size(); ++c)
                     EXPECT_NEAR(change[c], after[c] - before[c], 1e-6 * (1 + std::abs(after[c])));
+                // The values kept for the site give the very figures of a
+                // trial that works every lot out afresh.
+                CSiteLotValues fresh(map, 0, site, 5);
+                fresh.BeginTrial(trial, type + 1, site, false);
+                EXPECT_EQ(change, com.NearbyIncomeChange(0, site, lots, fresh));
                 ++compared;
             }
         }
