@@ -32,6 +32,8 @@ public:
 
     // Places the panes for a client of w x h.
     void LayoutPanes(int w, int h);
+    // Places the panes for the client as it is.
+    void LayoutToClient();
     // The top frame's lower edge was dragged to y; the company pane's right
     // edge to x. Nothing while the client has no height (or width).
     void SetTopHeight(int y);
@@ -69,7 +71,6 @@ protected:
     void OnDestroy() override;
 
 private:
-    void LayoutToClient();
 
     CArboDoc* m_doc;
     CTopFrameWnd m_topFrame;
