@@ -11,6 +11,7 @@
 #include "judge/EpFrameWnd.h"
 #include "judge/JudgeTextFrameWnd.h"
 #include "judge/JudgeView.h"
+#include "judge/MapFrameWnd.h"
 #include "judge/TopFrameWnd.h"
 #include "platform/ui/Wnd.h"
 
@@ -63,7 +64,7 @@ public:
 
     CTopFrameWnd& GetTopFrame() { return m_topFrame; }
     CEpFrameWnd& GetCompanyPane() { return m_companyPane; }
-    CWnd& GetMapFrame() { return m_mapFrame; }
+    CMapFrameWnd& GetMapFrame() { return m_mapFrame; }
     CJudgeTextFrameWnd& GetItemPane() { return m_itemPane; }
 
 protected:
@@ -75,9 +76,7 @@ private:
     CArboDoc* m_doc;
     CTopFrameWnd m_topFrame;
     CEpFrameWnd m_companyPane;
-    // The map of one area comes with the map windows; a plain window holds
-    // its place.
-    CWnd m_mapFrame;
+    CMapFrameWnd m_mapFrame;
     CJudgeTextFrameWnd m_itemPane;
     int m_mode = kModeItemList;
     int m_area = 0;

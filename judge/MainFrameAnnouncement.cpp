@@ -287,6 +287,7 @@ int CMainFrame::ResultsMusic(const std::vector<int>& humanRanks, int companies) 
 LRESULT CMainFrame::OnAnnounceResults() {
     if (!m_doc || !m_view || m_resultsShown) return 0;
     m_inStep = true;
+    m_view->ShowPrompt(false, nullptr);
     ClearTextPane();
     PlayJudgeSound(kLineSound);
     CDrawJudgeTextWnd& text = m_view->GetTopFrame().GetTextPane();

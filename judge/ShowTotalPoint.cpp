@@ -75,6 +75,10 @@ int CShowTotalPoint::CompanyCount() const {
     return m_doc ? m_doc->GetCompanyCount() : 0;
 }
 
+int CShowTotalPoint::LastColumn() const {
+    return std::min<int>(CompanyCount(), m_firstColumn + m_visibleColumns);
+}
+
 int CShowTotalPoint::StepCount() const {
     return m_doc ? m_doc->GetStepTotal() : 0;
 }
@@ -107,11 +111,25 @@ int CShowTotalPoint::BuildPageOrders() {
             }
             m_orders[static_cast<size_t>(s)] = StepOrder(ranks);
         }
+        MeasureLabels();
         return 1;
     } catch (const std::bad_alloc&) {
         m_orders.clear();
         return 0;
     }
+}
+
+// The labels are drawn in a bold font wider than the characters that
+// measure the table: the column grows to hold the longest.
+void CShowTotalPoint::MeasureLabels() {
+    CArboApp* app = CArboApp::Get();
+    CDC dc;
+    if (!app || !m_doc || !dc.CreateCompatibleDC(nullptr)) return;
+    CFont* old = dc.SelectObject(app->GetFont(2));
+    m_labelsWidth = 0;
+    for (int s = 0; s < StepCount(); ++s)
+        m_labelsWidth = std::max<int>(m_labelsWidth, dc.GetTextExtent(StepLabel(*m_doc, s)).cx);
+    dc.SelectObject(old);
 }
 
 // ---------------------------------------------------------------- the strip
@@ -165,7 +183,7 @@ CShowTotalPoint::SMeasures CShowTotalPoint::Measures() const {
     m.markHeight = mark.cy;
     m.rowHeight = std::max({ch.cy, static_cast<int>(mark.cy), 1});
     m.columnWidth = std::max(kColumnChars * ch.cx, 1);
-    m.labelWidth = kLabelChars * ch.cx;
+    m.labelWidth = std::max(kLabelChars * ch.cx, m_labelsWidth + mark.cx + 2 * ch.cx);
     m.stripWidth = m_rankingShown ? CompanyCount() * mark.cx : 0;
     return m;
 }
@@ -313,17 +331,19 @@ void CShowTotalPoint::DrawHead(CDC& dc, const SMeasures& m, int width) {
         Text(dc, app->GetFont(row == 3 ? 1 : 2), labels[row], rect, 2);
     }
     int x = m.Left();
-    for (int c = m_firstColumn; c < CompanyCount() && x < width; ++c, x += m.columnWidth) {
+    for (int c = m_firstColumn; c < LastColumn() && x < width; ++c, x += m.columnWidth) {
         const CEnterprise* company = m_doc->GetCompany(c);
         const int right = x + m.columnWidth - m.charWidth;
         // The mark stands before the right-aligned name.
         CFont* old = dc.SelectObject(app->GetFont(1));
         const int nameWidth = dc.GetTextExtent(company->GetName()).cx;
         dc.SelectObject(old);
-        const int markX = std::max(x, right - nameWidth - m.markWidth);
+        // A name too long for its column keeps its start.
+        const bool fits = nameWidth + m.markWidth <= right - x;
+        const int markX = fits ? right - nameWidth - m.markWidth : x;
         app->DrawMark(dc, company->Record().GetColor(), CPoint(markX, 0), FALSE);
         Text(dc, app->GetFont(1), company->GetName(),
-             CRect(markX + m.markWidth, 0, right, m.rowHeight), 2);
+             CRect(markX + m.markWidth, 0, right, m.rowHeight), fits ? 2 : 0);
         const int places = company->GetFirstCount();
         const std::string cells[] = {
             FormatText("%d", company->GetRank() + 1), FormatText("%d", m_doc->GetTotal(c)),
@@ -379,7 +399,7 @@ void CShowTotalPoint::DrawStrip(CDC& dc, const SMeasures& m, int height) {
 void CShowTotalPoint::DrawCells(CDC& dc, const SMeasures& m, int width, int height) {
     CArboApp* app = CArboApp::Get();
     int x = m.Left();
-    for (int c = m_firstColumn; c < CompanyCount() && x < width; ++c, x += m.columnWidth) {
+    for (int c = m_firstColumn; c < LastColumn() && x < width; ++c, x += m.columnWidth) {
         const CEnterprise* company = m_doc->GetCompany(c);
         const int right = x + m.columnWidth - m.charWidth;
         for (int r = 0; r < m_visibleRows; ++r) {

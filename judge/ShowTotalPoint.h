@@ -107,7 +107,10 @@ protected:
 private:
     int CompanyCount() const;
     int StepCount() const;
+    // One past the last visible company column.
+    int LastColumn() const;
     void UpdateBars();
+    void MeasureLabels();
     void DrawHead(CDC& dc, const SMeasures& m, int width);
     void DrawStepLabels(CDC& dc, const SMeasures& m, int height);
     void DrawStrip(CDC& dc, const SMeasures& m, int height);
@@ -129,6 +132,8 @@ private:
     bool m_rowBar = false;
     int m_width = 0;
     int m_height = 0;
+    // The widest step label in its font.
+    int m_labelsWidth = 0;
 };
 
 }  // namespace judge

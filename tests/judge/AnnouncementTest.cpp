@@ -14,6 +14,7 @@
 #include "judge/AnnouncementTexts.h"
 #include "judge/ArboDoc.h"
 #include "judge/JudgeReport.h"
+#include "platform/core/Clock.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/ui/AutoAnswer.h"
 #include "platform/ui/KeyState.h"
@@ -303,6 +304,30 @@ TEST_F(AnnouncementRunTest, SpaceInTheFirstIntroductionWaitShowsTheRestAtOnce) {
     // The lines other than " " sound.
     EXPECT_EQ(Count("sound 4"), 7);
     EXPECT_EQ(view->GetDisplayMode(), 2);
+}
+
+TEST_F(AnnouncementRunTest, PollingWaitsDispatchWhateverTheWaitTime) {
+    ASSERT_TRUE(StartRecording(false));
+    ASSERT_EQ(CClock::TimeScale(), 0.0);
+    // A window standing for the network's notifications.
+    class CCountingWnd : public CWnd {
+    public:
+        int seen = 0;
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message == WM_USER + 7) ++seen;
+            return CWnd::WindowProc(message, wParam, lParam);
+        }
+    } notify;
+    ASSERT_TRUE(notify.CreateEx(0, CArboApp::kFaceClass, "", WS_CHILD, CRect(0, 0, 1, 1), frame,
+                                0));
+    notify.PostMessage(WM_USER + 7, 0, 0);
+    // The presentation's waits end at once without looking at the queue.
+    EXPECT_EQ(frame->WaitMilliseconds(50, 1, 0), 0);
+    EXPECT_EQ(notify.seen, 0);
+    // A poll of the network dispatches what came meanwhile.
+    frame->PollWait(50);
+    EXPECT_EQ(notify.seen, 1);
+    notify.DestroyWindow();
 }
 
 TEST_F(AnnouncementRunTest, NoToTheCloseQuestionShowsThePromptAndJudgesEachStepOnce) {
