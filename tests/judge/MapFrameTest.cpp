@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -89,6 +91,31 @@ TEST(MapDialTest, ChildrenAreKeptInsideAndDockedOnResize) {
         SCOPED_TRACE(d.name);
         EXPECT_EQ(CMapFrameWnd::DockChild(d.child, d.from, d.to), d.docked);
     }
+}
+
+TEST(MapTurnTest, OutlineCornersRunOnTheirEllipsesFromStartToEnd) {
+    // A rhombus turned by a quarter: each corner takes its neighbour's place.
+    const std::array<POINT, 4> from = {{{40, 0}, {0, 20}, {-40, 0}, {0, -20}}};
+    const std::array<POINT, 4> to = {{{0, 20}, {-40, 0}, {0, -20}, {40, 0}}};
+    auto same = [](const std::array<POINT, 4>& a, const std::array<POINT, 4>& b) {
+        for (size_t i = 0; i < 4; ++i)
+            if (std::abs(a[i].x - b[i].x) > 1 || std::abs(a[i].y - b[i].y) > 1) return false;
+        return true;
+    };
+    for (int turns : {1, -1}) {
+        SCOPED_TRACE(turns);
+        EXPECT_TRUE(same(CMapFrameWnd::TurnOutline(from, to, turns, 0.0), from));
+        EXPECT_TRUE(same(CMapFrameWnd::TurnOutline(from, to, turns, 1.0), to));
+        // Half way every corner is on its ellipse (x/40)^2 + (y/20)^2 = 1.
+        for (const POINT& p : CMapFrameWnd::TurnOutline(from, to, turns, 0.5)) {
+            const double r = (p.x / 40.0) * (p.x / 40.0) + (p.y / 20.0) * (p.y / 20.0);
+            EXPECT_NEAR(r, 1.0, 0.1) << p.x << "," << p.y;
+        }
+    }
+    // The two senses of a turn run the corners opposite ways round.
+    const auto forward = CMapFrameWnd::TurnOutline(from, to, 1, 0.5);
+    const auto backward = CMapFrameWnd::TurnOutline(from, to, -1, 0.5);
+    EXPECT_FALSE(same(forward, backward));
 }
 
 class MapFrameTest : public CJudgeWindowFixture {
