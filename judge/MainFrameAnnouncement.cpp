@@ -314,10 +314,12 @@ LRESULT CMainFrame::OnAnnounceResults() {
     m_view->GetWindowRect(&outer);
     m_view->LayoutPanes(outer.Width(), outer.Height());
     m_view->GetCompanyPane().GetRows().ShowOverlay();
-    ShowFinalMessage();
-    if (!IsRunning()) return 0;
+    // The report is written before the final message's waits: a window
+    // closed during them still leaves it.
     CArboApp* app = CArboApp::Get();
     if (app) CJudgeReport::Write(*m_doc, app->GetProgramDirectory(), app->GetUtcTime());
+    ShowFinalMessage();
+    if (!IsRunning()) return 0;
     if (CanSendResults()) text.ShowContributionResults();
     m_inStep = false;
     // An unattended run ends once everything is shown and written.

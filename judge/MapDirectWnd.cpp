@@ -11,6 +11,7 @@
 #include "platform/gfx/DC.h"
 #include "platform/gfx/Pen.h"
 #include "platform/gfx/SystemColors.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/SystemMetrics.h"
 
@@ -182,6 +183,16 @@ void CMapDirectWnd::OnMouseMove(UINT flags, CPoint point) {
     if (hovered == m_hovered) return;
     m_hovered = hovered;
     Invalidate(FALSE);
+}
+
+// Over a target the pointer becomes the application's own.
+BOOL CMapDirectWnd::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) {
+    CArboApp* app = CArboApp::Get();
+    if (m_hovered >= 0 && app && app->GetCursor()) {
+        SetCursor(app->GetCursor());
+        return TRUE;
+    }
+    return CWnd::OnSetCursor(wnd, hitTest, message);
 }
 
 void CMapDirectWnd::OnRButtonUp(UINT flags, CPoint point) {

@@ -45,6 +45,7 @@ protected:
     void OnLButtonUp(UINT flags, CPoint point) override;
     void OnMouseMove(UINT flags, CPoint point) override;
     void OnRButtonUp(UINT flags, CPoint point) override;
+    BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnGetMinMaxInfo(MINMAXINFO* info) override;
 

@@ -358,6 +358,21 @@ TEST_F(AnnouncementRunTest, NoToTheCloseQuestionShowsThePromptAndJudgesEachStepO
               std::vector<std::string>(expected.begin() + 1, expected.end()));
 }
 
+TEST_F(AnnouncementRunTest, ClosingDuringTheFinalMessageAsksNothingAndKeepsTheReport) {
+    ASSERT_TRUE(StartRecording(false));
+    // The first wait of the final message meets a close.
+    frame->SetRecorder([this](const char* what, int) {
+        if (std::string(what) == "wait" && frame->AreResultsShown())
+            frame->PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+    frame->OnAnnounceResults();
+    EXPECT_FALSE(frame->IsWindow());
+    EXPECT_TRUE(std::filesystem::exists(folder.Folder() + "JUDGE.TXT"));
+    const std::string text = ReadWholeFile(transcript);
+    EXPECT_NE(text.find("Final assessment awards # 1 to "), std::string::npos);
+    EXPECT_EQ(text.find("Thank you for playing."), std::string::npos);
+}
+
 TEST_F(AnnouncementRunTest, YesToTheCloseQuestionEndsTheAnnouncement) {
     CAutoAnswer::Set(false);
     ASSERT_TRUE(StartRecording());
