@@ -3,7 +3,7 @@
 // 1920 x 1080 window (cells into the layer and coverage mask, then composed
 // over the background), a scroll by one cell (the kept pictures moved, the
 // uncovered strip painted, the whole composed), and the redraw of one
-// 3 x 3 building's block.
+// 3 x 3 building's block. And the judgment map frame's full paint.
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +14,7 @@
 #include "fakes/MapFileFixture.h"
 #include "model/BD.h"
 #include "model/CompanyPens.h"
+#include "model/MapBackground.h"
 #include "model/MapData.h"
 #include "model/MapDoc.h"
 #include "model/MapDrawOrder.h"
@@ -95,13 +96,19 @@ SScene& Scene() {
     return scene;
 }
 
-void BM_MapFullRepaint(benchmark::State& state) {
-    SScene& scene = Scene();
-    const double zoom = state.range(0) / 100.0;
+// The scene's area in direction 2, scrolled to the middle of its picture.
+CMapGeometry CentredGeometry(SScene& scene, double zoom) {
     CMapGeometry g(*scene.map, scene.area, 2, zoom);
     int tw = 0, th = 0;
     g.GetTotalSize(tw, th);
     g.SetScroll(std::max(tw - kWidth, 0) / 2, std::max(th - kHeight, 0) / 2);
+    return g;
+}
+
+void BM_MapFullRepaint(benchmark::State& state) {
+    SScene& scene = Scene();
+    const double zoom = state.range(0) / 100.0;
+    const CMapGeometry g = CentredGeometry(scene, zoom);
     CMapDrawOrder order;
     order.Rebuild(g);
     CMapPainter painter(g, order, scene.Style());
@@ -115,6 +122,31 @@ void BM_MapFullRepaint(benchmark::State& state) {
     state.counters["pixels"] = kWidth * kHeight;
 }
 BENCHMARK(BM_MapFullRepaint)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// The judgment's map frame paints the same cells straight over its gradient
+// background (no layer or coverage), with the foundation land type for the
+// sides of raised cells, then copies the whole to the screen.
+void BM_JudgeMapFullPaint(benchmark::State& state) {
+    SScene& scene = Scene();
+    const double zoom = state.range(0) / 100.0;
+    const CMapGeometry g = CentredGeometry(scene, zoom);
+    CMapDrawOrder order;
+    order.Rebuild(g);
+    CMapPainter::SStyle style = scene.Style();
+    style.sidesFromFoundation = true;
+    CMapPainter painter(g, order, std::move(style));
+    SWindow window;
+    CMapBackground::Build(window.background.bitmap, kWidth, kHeight, RGB(255, 255, 255),
+                          RGB(63, 63, 63), nullptr);
+    const CRect all(0, 0, kWidth, kHeight);
+    for (auto _ : state) {
+        window.layer.dc.BitBlt(0, 0, kWidth, kHeight, &window.background.dc, 0, 0, SRCCOPY);
+        painter.PaintRect(window.layer.dc, nullptr, all);
+        window.picture.dc.BitBlt(0, 0, kWidth, kHeight, &window.layer.dc, 0, 0, SRCCOPY);
+    }
+    state.counters["pixels"] = kWidth * kHeight;
+}
+BENCHMARK(BM_JudgeMapFullPaint)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
 void BM_MapScrollOneCell(benchmark::State& state) {
     SScene& scene = Scene();

@@ -96,6 +96,7 @@ int CArboApp::InitInstance(const std::vector<std::string>& args) {
         return 0;
     }
     ShowMainWindow();
+    m_view->GetMapFrame().GetNameStrip().ComputeDefaultSize();
     // Until the judgment network exists a network game is judged as a
     // local one.
     m_frame->PostMessage(CMainFrame::WM_START_ANNOUNCEMENT, 0, 0);

@@ -101,6 +101,7 @@ public:
     CPen* GetColourDotPen(int colour) { return m_pens.GetDotPen(colour); }
     CBrush* GetColourBrush(int colour) { return m_pens.GetBrush(colour); }
     CPen* GetShadowDotPen() { return m_pens.GetGrayTextPen(); }
+    CCompanyPens* GetCompanyPens() { return &m_pens; }
     const CCursor* GetCursor() const { return m_cursor.get(); }
 
     // Mark n (-2..31) of the colour-mark bitmap at the point or centred on

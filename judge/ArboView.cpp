@@ -15,7 +15,9 @@ constexpr int kPerMille = 1000;
 
 }  // namespace
 
-CArboView::CArboView(CArboDoc* doc) : m_doc(doc), m_topFrame(this), m_companyPane(doc, this), m_itemPane(doc) {}
+CArboView::CArboView(CArboDoc* doc)
+    : m_doc(doc), m_topFrame(this), m_companyPane(doc, this), m_mapFrame(doc, this),
+      m_itemPane(doc) {}
 
 CArboView::~CArboView() {
     if (IsWindow()) DestroyWindow();
@@ -25,10 +27,7 @@ bool CArboView::CreatePanes() {
     const CRect none(0, 0, 0, 0);
     if (!m_topFrame.CreatePane(this)) return false;
     if (!m_companyPane.CreatePane(this)) return false;
-    if (!m_mapFrame.CreateEx(WS_EX_CLIENTEDGE, CArboApp::kNormalClass, "",
-                             WS_CHILD | WS_CLIPCHILDREN, none, this, 0)) {
-        return false;
-    }
+    if (!m_mapFrame.CreateFrame(this)) return false;
     if (!m_itemPane.CreateEx(WS_EX_DLGMODALFRAME, CArboApp::kFaceClass, "", WS_CHILD, none, this,
                              0)) {
         return false;
@@ -121,7 +120,7 @@ void CArboView::SetDisplayMode(int mode, BOOL force) {
 int CArboView::ShowAreaMap(int area) {
     if (area == m_area) return 0;
     m_area = area;
-    if (m_mapFrame.IsWindow()) m_mapFrame.Invalidate(TRUE);
+    if (m_mapFrame.IsWindow()) m_mapFrame.ViewChanged();
     return 1;
 }
 
@@ -140,10 +139,19 @@ int CArboView::DraggedEdge(int pos, int edgeStart, int pressPos, int parentSize,
 }
 
 int CArboView::SetMapDirection(int d) {
-    if (!m_doc || d == m_doc->GetViewDirection()) return 0;
-    // The map frame turns without animation until the map windows exist.
+    if (!m_doc || d < 0 || d > 3 || d == m_doc->GetViewDirection()) return 0;
+    const std::vector<int> steps = TurnSteps(m_doc->GetViewDirection(), d);
+    // A half turn shows as two quick quarter turns.
+    const int stepWait = steps.size() > 1 ? 1 : 2;
+    for (int turn : steps) {
+        if (m_mode == kModeMap && m_mapFrame.IsWindowVisible()) m_mapFrame.AnimateTurn(turn, stepWait);
+        m_doc->SetViewDirection((m_doc->GetViewDirection() + turn + 4) % 4);
+    }
     m_doc->SetViewDirection(d);
-    if (m_mapFrame.IsWindow()) m_mapFrame.RedrawWindow();
+    if (m_mapFrame.IsWindow()) {
+        m_mapFrame.ViewChanged();
+        m_mapFrame.RedrawWindow();
+    }
     return 1;
 }
 

@@ -11,6 +11,7 @@
 #include "judge/EpFrameWnd.h"
 #include "judge/JudgeTextFrameWnd.h"
 #include "judge/JudgeView.h"
+#include "judge/MapFrameWnd.h"
 #include "judge/TopFrameWnd.h"
 #include "platform/ui/Wnd.h"
 
@@ -32,6 +33,8 @@ public:
 
     // Places the panes for a client of w x h.
     void LayoutPanes(int w, int h);
+    // Places the panes for the client as it is.
+    void LayoutToClient();
     // The top frame's lower edge was dragged to y; the company pane's right
     // edge to x. Nothing while the client has no height (or width).
     void SetTopHeight(int y);
@@ -61,7 +64,7 @@ public:
 
     CTopFrameWnd& GetTopFrame() { return m_topFrame; }
     CEpFrameWnd& GetCompanyPane() { return m_companyPane; }
-    CWnd& GetMapFrame() { return m_mapFrame; }
+    CMapFrameWnd& GetMapFrame() { return m_mapFrame; }
     CJudgeTextFrameWnd& GetItemPane() { return m_itemPane; }
 
 protected:
@@ -69,14 +72,11 @@ protected:
     void OnDestroy() override;
 
 private:
-    void LayoutToClient();
 
     CArboDoc* m_doc;
     CTopFrameWnd m_topFrame;
     CEpFrameWnd m_companyPane;
-    // The map of one area comes with the map windows; a plain window holds
-    // its place.
-    CWnd m_mapFrame;
+    CMapFrameWnd m_mapFrame;
     CJudgeTextFrameWnd m_itemPane;
     int m_mode = kModeItemList;
     int m_area = 0;

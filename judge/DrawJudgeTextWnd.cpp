@@ -1,6 +1,8 @@
 #include "judge/DrawJudgeTextWnd.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
 
 #include "judge/ArboApp.h"
 #include "judge/MainFrame.h"
@@ -51,6 +53,18 @@ void CDrawJudgeTextWnd::ShowPrompt(bool show, const char* text) {
         CAutoAnswer::Log("Prompt", label, "pressed");
         PostMessage(WM_COMMAND, kPromptId, 0);
     }
+}
+
+void CDrawJudgeTextWnd::OnLineEnded(int line) {
+    const char* path = std::getenv(kTranscriptVariable);
+    if (!path || !*path) return;
+    std::ofstream(path, std::ios::app) << GetLineText(line) << '\n';
+}
+
+void CDrawJudgeTextWnd::OnDestroy() {
+    // The last line shown ends with the pane.
+    ClearText();
+    CDrawTextWnd::OnDestroy();
 }
 
 void CDrawJudgeTextWnd::Blink() {

@@ -17,6 +17,8 @@ public:
     static constexpr UINT_PTR kBlinkTimer = 1;
     static constexpr UINT kBlinkMs = 1000;
     static constexpr const char* kResultsText = "Contribution Results";
+    // A file named by this variable receives every line the pane shows.
+    static constexpr const char* kTranscriptVariable = "MERCAVO_JUDGE_TRANSCRIPT";
 
     // The pane (class "MERCAVO_JUDGE_3DFaceWindow", id 1001) and its two
     // buttons.
@@ -43,6 +45,8 @@ public:
     static CRect PromptRect(const CRect& client, CSize text, int cw, int ch);
 
 protected:
+    void OnLineEnded(int line) override;
+    void OnDestroy() override;
     void OnSize(UINT type, int cx, int cy) override;
     void OnTimer(UINT_PTR id) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;

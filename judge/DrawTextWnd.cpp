@@ -27,7 +27,10 @@ CSize CDrawTextWnd::Measure(int font, const std::string& text) {
 
 int CDrawTextWnd::AddText(const std::string& text, int font, int colour, bool newLine, int style,
                           int maxRight) {
-    if (newLine || m_lineHeights.empty()) m_lineHeights.push_back(0);
+    if (newLine || m_lineHeights.empty()) {
+        if (!m_lineHeights.empty()) OnLineEnded(GetLineCount() - 1);
+        m_lineHeights.push_back(0);
+    }
     const int line = GetLineCount() - 1;
     const bool first = std::none_of(m_runs.begin(), m_runs.end(),
                                     [line](const SRun& r) { return r.line == line; });
@@ -54,7 +57,15 @@ void CDrawTextWnd::Remeasure() {
     }
 }
 
+std::string CDrawTextWnd::GetLineText(int line) const {
+    std::string text;
+    for (const SRun& run : m_runs)
+        if (run.line == line) text += run.text;
+    return text;
+}
+
 void CDrawTextWnd::ClearText() {
+    if (!m_lineHeights.empty()) OnLineEnded(GetLineCount() - 1);
     m_runs.clear();
     m_lineHeights.clear();
     m_firstLine = 0;

@@ -43,6 +43,8 @@ public:
     int GetLineHeight(int line) const { return m_lineHeights[static_cast<size_t>(line)]; }
     int GetFirstLine() const { return m_firstLine; }
     const std::vector<SRun>& GetRuns() const { return m_runs; }
+    // The texts of a line's runs joined.
+    std::string GetLineText(int line) const;
     // The runs painted into a width x height area of dc.
     void DrawRuns(CDC& dc, int width, int height) const;
 
@@ -51,6 +53,9 @@ protected:
     int LineWidth(int line) const;
     static CSize Measure(int font, const std::string& text);
     void Remeasure();
+    // A line is complete: a new line started after it, or the text is
+    // cleared.
+    virtual void OnLineEnded(int line) { (void)line; }
     void SetFirstLine(int line) { m_firstLine = line; }
 
     void OnPaint() override;

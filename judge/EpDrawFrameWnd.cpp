@@ -22,10 +22,7 @@ bool CEpDrawFrameWnd::CreatePane(CWnd* parent) {
         return false;
     }
     ShowScrollBar(SB_VERT, FALSE);
-    if (!m_overlay->CreateEx(WS_EX_DLGMODALFRAME, CArboApp::kFaceClass, "", WS_CHILD,
-                             CRect(0, 0, 0, 0), this, 0)) {
-        return false;
-    }
+    if (!m_overlay->CreateTable(this)) return false;
     const int count = m_doc ? m_doc->GetCompanyCount() : 0;
     for (int i = 0; i < count; ++i) {
         auto row = std::make_unique<CEpWnd>(m_doc);
@@ -128,6 +125,8 @@ void CEpDrawFrameWnd::SetTextShownAll(bool shown) {
 
 void CEpDrawFrameWnd::ShowOverlay() {
     m_overlayShown = true;
+    // The steps' orders are those of the finished judgment.
+    m_overlay->BuildPageOrders();
     for (auto& row : m_rows) row->ShowWindow(SW_HIDE);
     // The rows lay out afresh, scroll bar included, should they come back.
     m_first = -1;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "judge/EpWnd.h"
+#include "judge/ShowTotalPoint.h"
 #include "platform/ui/Wnd.h"
 
 namespace judge {
@@ -16,7 +17,8 @@ class CArboDoc;
 
 class CEpDrawFrameWnd : public CWnd {
 public:
-    explicit CEpDrawFrameWnd(CArboDoc* doc) : m_doc(doc) {}
+    explicit CEpDrawFrameWnd(CArboDoc* doc)
+        : m_doc(doc), m_overlay(std::make_unique<CShowTotalPoint>(doc)) {}
     ~CEpDrawFrameWnd() override;
 
     // The pane and one row per company; false when a window cannot be made.
@@ -44,7 +46,7 @@ public:
     // scroll bar; from then on the wheel goes to the overlay.
     void ShowOverlay();
     bool IsOverlayShown() const { return m_overlayShown; }
-    CWnd& GetOverlay() { return *m_overlay; }
+    CShowTotalPoint& GetOverlay() { return *m_overlay; }
 
 protected:
     void OnSize(UINT type, int cx, int cy) override;
@@ -60,8 +62,9 @@ private:
     int m_first = -1;
     int m_visible = 0;
     bool m_inLayout = false;
-    // The window that takes the pane over once the results are shown.
-    std::unique_ptr<CWnd> m_overlay = std::make_unique<CWnd>();
+    // The total ranking table: it takes the pane over once the results are
+    // shown.
+    std::unique_ptr<CShowTotalPoint> m_overlay;
     bool m_overlayShown = false;
     // Set while a wheel turn is handed to the overlay: a window that does
     // not use the wheel passes it back up to this pane.

@@ -50,7 +50,7 @@ std::string Right(const std::string& text, int width) {
 std::string StepLabel(const CArboDoc& doc, int step) {
     std::string item;
     if (step < CArboDoc::kFixedSteps)
-        item = kItemNames[step];
+        item = CJudgeReport::ItemName(step);
     else if (step == CArboDoc::kFixedSteps)
         item = "Area Contribution Level(" + doc.GetAreaName(0) + ")";
     else
@@ -97,6 +97,10 @@ std::string StepTable(const CArboDoc& doc) {
 }
 
 }  // namespace
+
+const char* CJudgeReport::ItemName(int step) {
+    return step >= 0 && step < CArboDoc::kFixedSteps ? kItemNames[step] : "";
+}
 
 int CJudgeReport::ComputeDigitProduct(int total) {
     int d0 = total % 10, d1 = total / 10 % 10, d2 = total / 100 % 10, d3 = total / 1000 % 10;

@@ -14,6 +14,8 @@ class CJudgeReport {
 public:
     static constexpr const char* kFileName = "JUDGE.TXT";
     static constexpr const char* kResultsVersion = "5.00";
+    // The report's name of a step before the areas (0..17); "" outside.
+    static const char* ItemName(int step);
 
     // 10000 x (V mod 10 + 10 x (Z mod 10)) + M mod 10000 + C mod 10000 + L
     // + ((d2 + 2)(d3 + 1)(d1 + 3)(d0 + 4)) mod 10000, d0..d3 the digits of

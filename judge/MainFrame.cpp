@@ -107,16 +107,19 @@ void CMainFrame::SavePlacement() {
 }
 
 void CMainFrame::ShowPromptAgain() {
-    if (m_view) m_view->ShowPrompt(true, nullptr);
+    // A step that is still running shows the prompt itself at its end.
+    if (m_view && !m_inStep) m_view->ShowPrompt(true, nullptr);
 }
 
 // ---------------------------------------------------------------- sound
 
 void CMainFrame::PlayJudgeMusic(int index, int restart) {
+    Record("music", index);
     if (m_music) m_music->PlayJudgeMusic(index, restart);
 }
 
 void CMainFrame::PlayJudgeSound(int index) {
+    Record("sound", index);
     if (m_music) m_music->PlayJudgeSound(index);
 }
 
@@ -184,18 +187,22 @@ int CMainFrame::EndOnRequest() {
 void CMainFrame::SetAnnounceStep(int page, int area) {
     m_page = page;
     m_area = area;
+    m_stepShown = true;
 }
 
 void CMainFrame::OnPromptPressed() {
     // The judgment network moves every machine on together; until it exists
-    // a network game is judged as a local one.
-    if (m_page == CEnterprise::kAreaPage) {
+    // a network game is judged as a local one. Before the first page there
+    // is nothing to move on from.
+    if (!m_stepShown) {
+    } else if (m_page == CEnterprise::kAreaPage) {
         const int areas = m_doc ? m_doc->GetMap().GetAreaCount() : 0;
         if (m_area + 1 < areas) ++m_area;
     } else {
         ++m_page;
     }
-    if (m_pendingStep != 0) PostMessage(m_pendingStep, 0, 0);
+    m_stepShown = false;
+    if (m_pendingStep != 0) PostStep(m_pendingStep);
 }
 
 // ---------------------------------------------------------------- commands
@@ -253,11 +260,13 @@ void CMainFrame::OnUpdateCommand(CCmdUI* ui) {
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_START_ANNOUNCEMENT:
+            return OnStartAnnouncement();
         case WM_ANNOUNCE_ITEM:
+            return OnAnnounceItem();
         case WM_ANNOUNCE_RESULTS:
+            return OnAnnounceResults();
         case WM_NETWORK_START:
-            // The announcement and the judgment network take these over;
-            // until then the window stays on the item list.
+            // The judgment network takes this over.
             return 0;
         case MM_MCINOTIFY:
             if (m_music) m_music->OnJudgeMciNotify(wParam, lParam);

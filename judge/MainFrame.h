@@ -5,9 +5,12 @@
 // music and the sound effects, runs the waits of the announcement and
 // answers what the document's close question asks (IJudgeFrame).
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "judge/AnnouncementTexts.h"
 #include "judge/JudgeFrame.h"
 #include "model/OptionData.h"
 #include "platform/ui/FrameWnd.h"
@@ -80,6 +83,43 @@ public:
     // pending step; in a network game the judgment network moves on.
     void OnPromptPressed();
 
+    // ---- the announcement (MainFrameAnnouncement.cpp)
+    // Each returns 0; a close asked during a wait ends the announcement.
+    LRESULT OnStartAnnouncement();
+    LRESULT OnAnnounceItem();
+    LRESULT OnAnnounceResults();
+    void ShowIntroduction();
+    void ShowSectionIntroduction();
+    // The page's explanation; with names, the companies on the bonus lines.
+    void ShowItemExplanation(int names);
+    void ShowExplanationText(const std::vector<announcement::STextRun>& runs);
+    // Shows the lines one by one; 1 when Space skipped the waits.
+    int ShowMessageLines(const std::vector<std::string>& lines);
+    void RunItemAnimation();
+    void RevealDirectors();
+    void ShowLeaguePage(int league, int kind);
+    void RevealYears(int kind);
+    void ShowAreaPage(int area);
+    void ShowFinalMessage();
+    void ClearTextPane();
+    // Dispatches what waits, remembers the next step; 1 when the window
+    // closed meanwhile.
+    int PumpAndPost(UINT message);
+    // The results music: 19 a human company won, 21 the best human company
+    // came last, else 20.
+    static int ResultsMusic(const std::vector<int>& humanRanks, int companies);
+    // Whether this machine must wait for the judgment network's start (a
+    // network client only); false until the judgment network exists.
+    bool IsJudgmentNotStarted() const { return false; }
+    // A wait of at least ms real milliseconds that dispatches messages
+    // whatever the presentation's wait time; for the network's polling.
+    void PollWait(int ms);
+
+    // What the announcement does, for tests: "music", "sound", "post" and
+    // "wait" with their number (music and sound index, message, units).
+    using Recorder = std::function<void(const char* what, int value)>;
+    void SetRecorder(Recorder recorder) { m_recorder = std::move(recorder); }
+
     // ---- IJudgeFrame
     bool IsInWait() override { return m_inWait; }
     void RequestClose() override { m_closeRequested = true; }
@@ -108,6 +148,19 @@ protected:
 private:
     bool CreateDrawingResources();
     void SavePlacement();
+    void Record(const char* what, int value) {
+        if (m_recorder) m_recorder(what, value);
+    }
+    void PostStep(UINT message);
+    // The announcement's step for the frame's page and area (0..steps - 1).
+    int CurrentStep() const;
+    // The count-up of the bars in the company pane.
+    void CountUpBars();
+    // Every company with its place and its value on the page (its total
+    // for page -1).
+    std::vector<announcement::SCompanyEntry> CompanyEntries(int page) const;
+    // After a wait: false when the window was closed meanwhile.
+    bool IsRunning() { return IsWindow() != FALSE; }
 
     COptionData m_options;
     std::unique_ptr<CJudgeMusic> m_music;
@@ -124,6 +177,12 @@ private:
     UINT m_pendingStep = 0;
     int m_page = 0;
     int m_area = 0;
+    // The page (and area) on screen was announced: the prompt moves on
+    // from it. Not yet before the first page.
+    bool m_stepShown = true;
+    // A step's handler is running: it shows the prompt itself at its end.
+    bool m_inStep = false;
+    Recorder m_recorder;
 };
 
 }  // namespace judge

@@ -155,7 +155,9 @@ void CMapPainter::PaintGround(SCanvas& canvas, int vx, int vy) {
 void CMapPainter::PaintSides(SCanvas& canvas, int vx, int vy, int level, bool highlight) {
     if (level <= 0) return;
     const CMapDoc& map = m_geometry.GetMap();
-    const CBD* side = map.GetLandTypeEntry(map.GetLandTypeCount() - 1);
+    const CBD* side = m_style.sidesFromFoundation
+                          ? map.GetLandTypeEntry(map.GetCode17LandType())
+                          : map.GetLandTypeEntry(map.GetLandTypeCount() - 1);
     CRect box;
     int picture = 0;
     const int x = m_geometry.GetCellScreenX(vx, vy);

@@ -53,6 +53,10 @@ public:
         // lowest level among the cell and its eight neighbours (0 at the
         // grid's edge), since the neighbours cover the sides below it.
         bool sidesFromLowestNeighbour = false;
+        // The side pictures of raised cells: the map's last land type, or
+        // with this flag its foundation land type (code 17; none without
+        // one).
+        bool sidesFromFoundation = false;
     };
 
     CMapPainter(const CMapGeometry& geometry, const CMapDrawOrder& order, SStyle style);

@@ -5,6 +5,7 @@
 
 #include "game/VDoc.h"
 #include "model/Enterprise.h"
+#include "model/MapBackground.h"
 #include "model/MapData.h"
 #include "model/MapDoc.h"
 #include "model/MapPainter.h"
@@ -499,27 +500,11 @@ void CMapDrawWnd::BuildBackground() {
     CRect client;
     GetClientRect(&client);
     auto bitmap = std::make_unique<CBitmap>();
-    const int width = std::max(client.Width(), 1), height = std::max(client.Height(), 1);
-    if (!bitmap->CreateBitmap(width, height)) return;
     COLORREF top = RGB(255, 255, 255), bottom = RGB(63, 63, 63);
     if (m_view) m_view->GetMapColors(top, bottom);
     CPalette* palette = m_view ? m_view->GetPalette() : nullptr;
-    CDC dc;
-    if (!dc.CreateCompatibleDC(nullptr)) return;
-    CBitmap* old = dc.SelectObject(bitmap.get());
-    auto channel = [](COLORREF c, int shift) { return static_cast<int>((c >> shift) & 0xFF); };
-    for (int i = 0; i < height; ++i) {
-        // One row has nothing to blend: it takes the top colour.
-        const double t = height > 1 ? double(i) / (height - 1) : 0.0;
-        auto mix = [&](int shift) {
-            return static_cast<int>(channel(top, shift) * (1.0 - t) + channel(bottom, shift) * t);
-        };
-        COLORREF colour = RGB(mix(0), mix(8), mix(16));
-        if (palette && palette->GetEntryCount() > 0)
-            colour = palette->EntryColor(palette->GetNearestPaletteIndex(colour));
-        dc.FillSolidRect(0, i, width, 1, colour);
-    }
-    dc.SelectObject(old);
+    if (!CMapBackground::Build(*bitmap, client.Width(), client.Height(), top, bottom, palette))
+        return;
     m_background = std::move(bitmap);
 }
 

@@ -96,6 +96,9 @@ protected:
         frame = app->GetMainFrame();
         view = app->GetView();
         doc = app->GetDocument();
+        // The pictures are of steps set up by hand, not of the announcement.
+        CMessageLoop::RemoveMessages(frame, CMainFrame::WM_START_ANNOUNCEMENT,
+                                     CMainFrame::WM_START_ANNOUNCEMENT);
         CMessageLoop::PumpPending();
         return true;
     }

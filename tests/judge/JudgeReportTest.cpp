@@ -9,6 +9,8 @@
 #include <sstream>
 
 #include "JudgeFixture.h"
+#include "fakes/ProgramRun.h"
+#include "judge/DrawJudgeTextWnd.h"
 #include "judge/ReportOnlyRun.h"
 #include "platform/core/ArchiveStream.h"
 #include "platform/core/TextFormat.h"
@@ -81,6 +83,40 @@ TEST_F(JudgeReportTest, TheWholeReportInProcessWithTheClockFixed) {
     // No file named: QORDIN.mqd in the program folder.
     ASSERT_EQ(judge::CReportOnlyRun::Run("", errors), 0) << errors.str();
     ExpectGolden(ReadWholeFile(folder + "JUDGE.TXT"), "JUDGE.TXT");
+}
+
+// The whole announcement as the game's end starts it, unattended: the
+// program runs every step by itself, writes the report and ends.
+TEST_F(JudgeReportTest, TheUnattendedAnnouncementEndsByItself) {
+    Simulate();
+    for (const char* data : {"MERCAVO.PAL", "res"}) {
+        fs::copy(bin + data, folder + data, fs::copy_options::recursive);
+    }
+    // The game hands a copy over, which goes with the judgment.
+    const std::string handed = folder + "handed.mqd";
+    fs::copy_file(folder + "QORDIN.mqd", handed);
+    const std::string transcript = folder + "transcript.txt";
+    const std::map<std::string, std::string> env = {
+        {"MERCAVO_HOME", folder},
+        {"XDG_CONFIG_HOME", folder + "config"},
+        {"QT_QPA_PLATFORM", "offscreen"},
+        {"MERCAVO_TIME_SCALE", "0"},
+        {"MERCAVO_AUTO_ANSWER", "1"},
+        {"SDL_AUDIODRIVER", "dummy"},
+        {"TZ", "UTC"},
+        {judge::CDrawJudgeTextWnd::kTranscriptVariable, transcript}};
+    CProgramRun program;
+    ASSERT_TRUE(program.Start(bin + "qordin", {handed}, env, folder + "qordin.log"));
+    int code = -1;
+    ASSERT_TRUE(program.Wait(120000, &code)) << program.Log();
+    EXPECT_EQ(code, 0) << program.Log();
+    ExpectGolden(ReadWholeFile(folder + "JUDGE.TXT"), "JUDGE.TXT", 1);
+    // The transcript's lines end in LF; the golden file's in CR LF.
+    std::string lines = ReadWholeFile(transcript);
+    std::string crlf;
+    for (char c : lines) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    ExpectGolden(crlf, "announcement.txt");
+    EXPECT_FALSE(fs::exists(handed));
 }
 
 struct SRefusal {

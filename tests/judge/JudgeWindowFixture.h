@@ -44,11 +44,17 @@ protected:
     CProfile Profile() const {
         return CProfile(judge::CArboApp::kRegistryKey, judge::CArboApp::kProfileName);
     }
-    bool Start() {
+    // With announce, the announcement that the start posts stays queued;
+    // without, the window stays on the item list.
+    bool Start(bool announce = false) {
         app = std::make_unique<judge::CArboApp>();
         if (app->InitInstance({File()}) != 1) return false;
         frame = app->GetMainFrame();
         view = app->GetView();
+        if (!announce) {
+            CMessageLoop::RemoveMessages(frame, judge::CMainFrame::WM_START_ANNOUNCEMENT,
+                                         judge::CMainFrame::WM_START_ANNOUNCEMENT);
+        }
         return true;
     }
     // A pane's rectangle in the view.

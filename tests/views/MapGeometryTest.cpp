@@ -278,3 +278,88 @@ TEST(MapGeometryTest, HitTestAnswersNothingWhereTheProjectionIsUndefined) {
 }
 
 }  // namespace
+
+namespace {
+
+// The view cell of map cell (x, y) on a W x H grid, as the turning rule
+// states it for each direction.
+CCellPoint ExpectedViewCell(int d, int x, int y, int w, int h) {
+    switch (d) {
+        case 0: return {w - x - 1, h - y - 1};
+        case 1: return {h - y - 1, x};
+        case 2: return {x, y};
+        default: return {y, w - x - 1};
+    }
+}
+
+TEST(MapGeometryTest, ViewCellsFollowTheTurningRuleOnSquareAndOblongGrids) {
+    for (auto [w, h] : {std::pair{4, 4}, std::pair{5, 3}}) {
+        auto map = MakeViewMap({.width = w, .height = h});
+        for (int d = 0; d < 4; ++d) {
+            SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h) + " direction " +
+                         std::to_string(d));
+            const CMapGeometry g(*map, 0, d, 1.0);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    const CCellPoint v = g.MapToView(x, y);
+                    EXPECT_EQ(v, ExpectedViewCell(d, x, y, w, h)) << x << "," << y;
+                    EXPECT_TRUE(g.IsViewCell(v.x, v.y));
+                    EXPECT_EQ(g.ViewToMap(v.x, v.y), CCellPoint(x, y));
+                }
+        }
+    }
+}
+
+TEST(MapGeometryTest, ViewAnchorOfATwoByTwoStructureInEachDirection) {
+    auto map = MakeViewMap({.width = 6, .height = 6});
+    int square = -1;
+    for (int t = 0; t < map->GetStructureTypeCount() && square < 0; ++t) {
+        int w = 0, h = 0;
+        map->GetStructureType(t)->GetViewSize(2, w, h);
+        if (w == 2 && h == 2) square = t;
+    }
+    ASSERT_GE(square, 0);
+    // Anchored at (3, 3): the block covers (2..3, 2..3).
+    map->SetStructureAt(0, 3, 3, square + 1);
+    const CCellPoint anchors[4] = {{2, 2}, {3, 2}, {3, 3}, {2, 3}};
+    for (int d = 0; d < 4; ++d) {
+        SCOPED_TRACE(d);
+        const CMapGeometry g(*map, 0, d, 1.0);
+        const CCellPoint anchor = g.MapToView(anchors[d].x, anchors[d].y);
+        for (int y = 2; y <= 3; ++y)
+            for (int x = 2; x <= 3; ++x) {
+                const CCellPoint v = g.MapToView(x, y);
+                EXPECT_EQ(g.FarCornerOf(v.x, v.y), anchor) << x << "," << y;
+                EXPECT_EQ(g.IsFarCorner(v.x, v.y), v == anchor);
+            }
+    }
+}
+
+TEST(MapGeometryTest, ProjectionAndContentSizeAtEachZoom) {
+    // Column steps (30, 14), row steps (26, 12), level rise 9, 3 levels.
+    auto map = MakeViewMap({.width = 6, .height = 5, .metrics = {30, 14, 26, 12, 9, 2, 3}});
+    struct SCase {
+        double zoom;
+        int x, y, width, height;
+    };
+    // View cell (1, 2) at level 1: X = (5 - 2 - 1) 26 + 2 x 30 = 112,
+    // Y = (6 - 1) 9 + 2 x 14 + 3 x 12 = 109; the content 310 x 198. Below
+    // zoom 1 the lengths scale as v + 1.
+    const std::vector<SCase> cases = {
+        {0.5, 56, 55, 155, 99},
+        {1.0, 112, 109, 310, 198},
+        {2.0, 224, 218, 620, 396},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.zoom);
+        const CMapGeometry g(*map, 0, 2, c.zoom);
+        EXPECT_EQ(g.GetCellScreenX(1, 2), c.x);
+        EXPECT_EQ(g.GetCellScreenY(1, 2, 1), c.y);
+        int w = 0, h = 0;
+        g.GetTotalSize(w, h);
+        EXPECT_EQ(w, c.width);
+        EXPECT_EQ(h, c.height);
+    }
+}
+
+}  // namespace
