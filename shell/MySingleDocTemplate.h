@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+class CComposerReportService;
 class CMainFrame;
 class CVDoc;
 class CVView;
@@ -51,5 +52,7 @@ private:
     std::unique_ptr<CVDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CVView> m_view;
+    // The player's reports while the frame exists.
+    std::unique_ptr<CComposerReportService> m_report;
     std::string m_path;
 };
