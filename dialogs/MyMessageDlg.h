@@ -1,9 +1,10 @@
 #pragma once
 // The report box: a caption, a company panel, a face, a building picture or
 // a fixed bitmap, a text window of runs, OK and an optional Cancel. For now
-// its modal run shows a plain dialog of the caption, each text line as the
-// text of its runs, OK and (when shown) Cancel; timer 10 posts OK after the
-// automatic-close period. In an unattended run (MERCAVO_AUTO_ANSWER) it logs
+// its modal run shows a plain dialog of the caption, the company panel as
+// the company's mark and name, each text line as its runs (in their fonts
+// and colours, company names after their marks), OK and (when shown)
+// Cancel; timer 10 posts OK after the automatic-close period. In an unattended run (MERCAVO_AUTO_ANSWER) it logs
 // the caption and the lines and takes OK at once. Tests replace the modal
 // run with a hook that reads the filled box and answers.
 
@@ -16,6 +17,8 @@
 #include "platform/ui/DialogTemplate.h"
 #include "views/DrawTextWnd.h"
 
+class IReportBoxHost;
+
 // Holds the plain dialog's template so that it exists before the dialog
 // base is constructed with it.
 struct SMessageDlgLayout {
@@ -26,10 +29,6 @@ class CMyMessageDlg : private SMessageDlgLayout, public CDialog {
 public:
     static constexpr UINT kTemplateId = 360;
     static constexpr UINT_PTR kAutoCloseTimer = 10;
-    // Line i of the text shows as control kFirstLineId + i, the company
-    // panel as kPanelId.
-    static constexpr int kPanelId = 620;
-    static constexpr int kFirstLineId = 1000;
 
     // The place on the map an advice line speaks of.
     struct SLineTag {
@@ -46,6 +45,8 @@ public:
     using OpenHook = std::function<void(CMyMessageDlg&)>;
     static void SetModalHook(ModalHook hook);
     static void SetOpenHook(OpenHook hook);
+    // Who draws the colour marks; nullptr: the marks are left out.
+    static void SetHost(IReportBoxHost* host);
 
     explicit CMyMessageDlg(CWnd* parent = nullptr);
 
@@ -92,11 +93,16 @@ public:
 
 protected:
     void OnTimer(UINT_PTR id) override;
+    void OnPaint() override;
 
 private:
     void BuildLayout();
-    std::string PanelText() const;
     std::string LogText() const;
+    // Paints one line of runs from (x, top), each run bottom-aligned on a
+    // line of the height.
+    void PaintRuns(CDC& dc, const std::vector<CDrawTextWnd::SRun>& runs, int x, int top,
+                   int height);
+    int LinePixels() const;
 
     std::string m_caption = "Report";
     int m_company = -1;
@@ -110,6 +116,5 @@ private:
     BOOL m_reshowNetworkWindow = FALSE;
     int m_adviceList = 0;
     std::vector<SLineTag> m_lineTags;
-    std::vector<std::string> m_shownLines;
     CDrawTextWnd m_text;
 };

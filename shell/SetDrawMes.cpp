@@ -81,7 +81,7 @@ BOOL CSetDrawMes::Confirm(CMyMessageDlg& box) {
 }
 
 void CSetDrawMes::MarkStructure(int area, CCellPoint cell) {
-    if (!m_doc || !m_frame) return;
+    if (!IsCell(area, cell)) return;
     CCellPoint anchor, first;
     if (!m_doc->GetMap().GetStructureExtent(area, cell.x, cell.y, anchor, first)) {
         anchor = first = cell;
@@ -128,6 +128,12 @@ std::string CSetDrawMes::TypeName(int type) const {
 
 bool CSetDrawMes::IsArea(int area) const {
     return m_doc && area >= 0 && area < m_doc->GetMap().GetAreaCount();
+}
+
+bool CSetDrawMes::IsCell(int area, CCellPoint cell) const {
+    int width = 0, height = 0;
+    return IsArea(area) && m_doc->GetAreaSize(area, width, height) && cell.x >= 0 &&
+           cell.y >= 0 && cell.x < width && cell.y < height;
 }
 
 std::string CSetDrawMes::AreaName(int area) const {

@@ -213,6 +213,8 @@ private:
     bool AddAdviceTarget(CReportLines& lines, const CAdvicePacket& item, int r, int& area);
     void AddAdviceGeneral(CReportLines& lines, const CAdvicePacket& item, int r);
     bool IsArea(int area) const;
+    // A cell of the area's grid.
+    bool IsCell(int area, CCellPoint cell) const;
 
     CMainFrame* m_frame;
     CVDoc* m_doc;

@@ -62,8 +62,9 @@ void CSetDrawMes::ShowPlotUnavailable(int company, int area, CCellPoint cell, in
     box.SetFrameNotify(FALSE);
     CReportLines lines = Lines(box);
     if (reason == 0) {
-        const CBD* land = m_doc ? m_doc->GetMap().GetCellStructureType(area, cell.x, cell.y, 1)
-                                : nullptr;
+        const CBD* land =
+            IsCell(area, cell) ? m_doc->GetMap().GetCellStructureType(area, cell.x, cell.y, 1)
+                               : nullptr;
         const bool usable = land && land->GetUsableFlag() != 0;
         lines.Line(1).Text("Unavailable ").Bold(usable ? "building" : "land").Text(".");
     } else if (reason == 1) {

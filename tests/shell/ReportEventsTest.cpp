@@ -277,3 +277,32 @@ TEST_F(ReportTest, ReportsOnAPlotHighlightItWhileTheBoxIsOpen) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ReportTest, IndexesOutsideTheGameNameNothingAndMarkNothing) {
+    // What a peer's record or a stored game may hand the reports.
+    const std::vector<std::pair<const char*, std::function<void(CSetDrawMes&)>>> builders = {
+        {"auction in no area", [](CSetDrawMes& m) { m.ShowAuctionOpened(9, 99, CCellPoint(1, 1), 0); }},
+        {"plot outside the grid", [](CSetDrawMes& m) { m.ShowPlotUnavailable(0, 0, CCellPoint(500, -4), 0); }},
+        {"plot in no area", [](CSetDrawMes& m) { m.ShowPlotUnavailable(0, -7, CCellPoint(1, 1), 1); }},
+        {"tender in no area", [](CSetDrawMes& m) { m.ShowTenderNoFunds(0, 42, 9999); }},
+        {"contract in no area", [](CSetDrawMes& m) { m.ShowNoDirector(0, -1, 42, -3); }},
+        {"no league", [](CSetDrawMes& m) { m.ShowTeamPurchased(0, 7, 0); }},
+        {"no team", [](CSetDrawMes& m) { m.ShowTeamPurchaseRefused(0, 0, 99, 1); }},
+        {"stadium lost in no league", [](CSetDrawMes& m) { m.ShowTeamLostStadium(0, -1); }},
+        {"no structure type", [](CSetDrawMes& m) { m.ShowConstructionCompleted(nullptr, 9999); }},
+    };
+    CMapDrawWnd* map = frame->GetMapDrawWnd();
+    for (const auto& [name, build] : builders) {
+        SCOPED_TRACE(name);
+        map->ClearCalls();
+        shown.clear();
+        CSetDrawMes mes(frame);
+        build(mes);
+        EXPECT_EQ(shown.size(), 1u);
+        for (const CMapDrawWnd::SCall& call : map->GetCalls()) EXPECT_NE(call.name, "MarkCellRect");
+    }
+}
+
+}  // namespace
