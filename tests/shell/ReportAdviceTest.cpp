@@ -180,6 +180,13 @@ TEST_F(AdviceTest, IndexesThatDoNotHoldGiveTheGeneralSentenceWithoutAPlace) {
 
 TEST_F(AdviceTest, ItemsFollowEachOtherWithTheirTags) {
     const int office = TypeOfCode(60);
+    // Three items: lines 0-1, 2 and 3.
+    const SResult three = Show({Item(0, 1, 1, -1, -1, office), Item(1, 1, 0), Item(3, 0, 0)});
+    ASSERT_EQ(three.lines.size(), 4u);
+    EXPECT_EQ(three.lines[2], R"(2: "I recommend invest in city project in " [)" +
+                                  doc->GetAreaName(0) + R"(] ".")");
+    EXPECT_EQ(three.lines[3].substr(0, 2), "3:");
+    EXPECT_EQ(Tags(three.box), "1 1 -1 0");
     const SResult result = Show({Item(0, 1, 1, -1, -1, office), Item(7, 0), Item(20, 0),
                                  Item(9, 1, 0)});
     // Two lines for the development, one for the loan, an empty one for
