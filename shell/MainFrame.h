@@ -25,6 +25,7 @@
 
 class CFileDialog;
 class CFrameNetLink;
+class CMapDrawWnd;
 class CFrameSound;
 class CNetSession;
 class CVDoc;
@@ -95,6 +96,8 @@ public:
 
     // ---- network play: the session the frame owns does the work
     CVDoc* GetDocument() const { return m_doc; }
+    // The map window of the main view; nullptr without a view.
+    CMapDrawWnd* GetMapDrawWnd();
     // Made on first use.
     CNetSession& GetNetSession();
     bool OpenNetwork();

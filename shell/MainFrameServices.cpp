@@ -77,6 +77,10 @@ int CMainFrame::GetShownArea() {
     return m_view ? m_view->GetShownArea() : -1;
 }
 
+CMapDrawWnd* CMainFrame::GetMapDrawWnd() {
+    return m_view ? &m_view->GetMapDrawWnd() : nullptr;
+}
+
 void CMainFrame::RebuildMap() {
     if (!m_view) return;
     CMapDrawWnd& map = m_view->GetMapDrawWnd();

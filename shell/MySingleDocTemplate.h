@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+class CComposerReportService;
+class CReportBoxMarks;
 class CMainFrame;
 class CVDoc;
 class CVView;
@@ -51,5 +53,8 @@ private:
     std::unique_ptr<CVDoc> m_doc;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CVView> m_view;
+    // The player's reports while the frame exists.
+    std::unique_ptr<CComposerReportService> m_report;
+    std::unique_ptr<CReportBoxMarks> m_reportMarks;
     std::string m_path;
 };

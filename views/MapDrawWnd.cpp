@@ -87,6 +87,10 @@ int CMapDrawWnd::MarkCompanyCells(int company) {
     return 0;
 }
 
+void CMapDrawWnd::MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) {
+    m_calls.push_back({"MarkCellRect", x1, y1, x2, y2, periodMs});
+}
+
 void CMapDrawWnd::FlushChangedCells(int redraw) { Record("FlushChangedCells", redraw); }
 
 int CMapDrawWnd::SetCursorCell(int mx, int my, BOOL redraw) {

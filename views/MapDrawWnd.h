@@ -43,6 +43,8 @@ public:
         int a = 0;
         int b = 0;
         int c = 0;
+        int d = 0;
+        int e = 0;
         bool operator==(const SCall& other) const = default;
     };
 
@@ -65,6 +67,9 @@ public:
     int ResetCellTables();
     // Marks the shown area's cells of a company: 1 when any was marked.
     int MarkCompanyCells(int company);
+    // Marks the cells of the rectangle (corners in any order) as changed,
+    // blinking with the period in milliseconds.
+    void MarkCellRect(int x1, int y1, int x2, int y2, int periodMs);
     // Forgets the marked cells, redrawing them when asked.
     void FlushChangedCells(int redraw);
     // Moves the cursor block; (-1, -1) removes it. 1 when it changed.
