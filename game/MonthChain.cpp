@@ -84,20 +84,36 @@ void CMonthChain::ClearProcessedFlags() {
 int CMonthChain::StartMonth() {
     if (m_doc.CompanyCount() == 0) return ePHASE_OVER;
     m_doc.ShuffleTurnOrder();
+    m_doc.ResetMonthlyEvents();
     return ePHASE_ELECTIONS;
 }
 
+// The elections due this month; then the land values drift and the
+// companies are tested for strikes until none starts.
 int CMonthChain::RunElections() {
+    m_doc.RunDueElections();
+    m_doc.DriftLandValues();
+    // Each round starts at most one strike, and a company on strike does
+    // not strike again: more rounds than companies would be a loop.
+    for (int round = 0; round <= m_doc.CompanyCount() && m_doc.StrikeEvent(1); ++round) {
+    }
     return ePHASE_EVENTS;
 }
 
+// One pass of the month's events: another pass, the end of the phase, or
+// nothing when a close request was replayed meanwhile.
 int CMonthChain::RunEventPass() {
-    return ePHASE_BEFORE_TURNS;
+    switch (m_doc.RunEventRoulette()) {
+    case 1: return ePHASE_EVENTS;
+    case 0: return ePHASE_BEFORE_TURNS;
+    default: return ePHASE_WAIT;
+    }
 }
 
 // Advice is prepared only for the companies of persons: a computer company
 // has nobody to read it.
 int CMonthChain::PrepareTurns() {
+    m_doc.RunExpos();
     for (int c = 0; c < m_doc.CompanyCount(); ++c)
         if (m_doc.IsHumanPlayed(c)) m_doc.GetEnterprise(c)->PrepareAdvice();
     m_doc.ResetTurnPosition();
@@ -139,17 +155,26 @@ int CMonthChain::EndTurn() {
     return ePHASE_DIRECTOR_TASKS;
 }
 
+// One company's directors a phase, in turn order, until the last.
 int CMonthChain::RunDirectorTasks() {
+    if (!m_doc.RunDirectorTasks()) return ePHASE_DIRECTOR_TASKS;
     m_doc.ResetTurnPosition();
     return ePHASE_HEADHUNTING;
 }
 
 int CMonthChain::RunHeadhuntingTasks() {
+    if (!m_doc.RunHeadhuntingTasks()) return ePHASE_HEADHUNTING;
     m_doc.ResetTurnPosition();
     return ePHASE_AUCTIONS;
 }
 
+// Each company's pending sale and contract orders, in turn order.
 int CMonthChain::RunAuctions() {
+    for (int p = 0; p < m_doc.CompanyCount(); ++p) {
+        const int c = m_doc.GetTurnEnterprise(p);
+        m_doc.SettleSaleOrder(c);
+        m_doc.SettleContractOrder(c);
+    }
     m_areaCounter = 0;
     return ePHASE_AREA;
 }
@@ -226,4 +251,6 @@ int CMonthChain::AdvanceCalendar() {
 }
 
 void CMonthChain::EndGame() {
+    m_doc.CompletePendingConstructions();
+    m_doc.SettleAreaFigures();
 }
