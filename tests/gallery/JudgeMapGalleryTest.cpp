@@ -168,8 +168,9 @@ TEST_F(JudgeMapGalleryTest, ScreenOnTheAreaPageAndAtTheResults) {
     Save(*frame, "judge-results.png");
 }
 
-TEST_F(JudgeMapGalleryTest, RankingStripWithTwelveCompanies) {
-    ASSERT_TRUE(Simulate(12));
+// As many companies as the authored map allows: more than the rows show.
+TEST_F(JudgeMapGalleryTest, RankingStripWithTheMapsMostCompanies) {
+    ASSERT_TRUE(Simulate(8));
     ASSERT_TRUE(Start());
     while (doc->RunNextStep()) {
     }
@@ -178,7 +179,7 @@ TEST_F(JudgeMapGalleryTest, RankingStripWithTwelveCompanies) {
     CShowTotalPoint& table = rows.GetOverlay();
     table.SendMessage(WM_COMMAND, CShowTotalPoint::kButtonId, 0);
     const CShowTotalPoint::SMeasures m = table.Measures();
-    rows.MoveWindow(0, 0, m.Left() + 4 * m.columnWidth + 30, m.Head() + 12 * m.rowHeight, TRUE);
+    rows.MoveWindow(0, 0, m.Left() + 4 * m.columnWidth + 30, m.Head() + 8 * m.rowHeight, TRUE);
     table.SetFirstColumn(3);
     table.SetFirstRow(4);
     Save(table, "ranking-strip.png");

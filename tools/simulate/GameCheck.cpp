@@ -143,10 +143,16 @@ std::string CheckTasks(CVDoc& doc) {
         const CPersonData& person = *doc.GetDirector(i);
         const int kind = person.GetTaskKind();
         if (!Within(kind, 0, 13)) return "task kind of person " + std::to_string(i);
-        const bool onLot = kind == 1 || kind == 2 || kind == 6 || kind == 7 || kind == 12;
+        // A land search has its cell once it found a lot.
+        const bool searching = kind == 2 && person.GetTaskParam(1) == 0;
+        const bool onLot = (kind == 1 || kind == 2 || kind == 6 || kind == 7 || kind == 12) &&
+                           !searching;
         if (onLot && !IsCellOf(doc, person.GetTaskArea(), person.GetTaskTargetX(),
                                person.GetTaskTargetY()))
-            return "task of person " + std::to_string(i) + " on no cell";
+            return "task " + std::to_string(kind) + " of person " + std::to_string(i) +
+                   " on no cell (area " + std::to_string(person.GetTaskArea()) + ", " +
+                   std::to_string(person.GetTaskTargetX()) + "," +
+                   std::to_string(person.GetTaskTargetY()) + ")";
         // -2: a task that belongs to no area.
         if (!Within(person.GetTaskArea(), -2, doc.GetMap().GetAreaCount() - 1))
             return "task area of person " + std::to_string(i);
