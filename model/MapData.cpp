@@ -157,7 +157,9 @@ void CMapData::UpdatePotentialAndTrend(int flag, int strength) {
 
 void CMapData::InitPotential(int value) {
     m_potential = value;
-    m_trend = Random(value) / 3;
+    // The trend lives in -10..10 like every trend the area's operations set;
+    // a third of a potential above 30 would leave it.
+    m_trend = std::clamp(Random(value) / 3, -10, 10);
 }
 
 int CMapData::SetTrend(int value) {

@@ -344,6 +344,22 @@ TEST(AreaRuleDraws, WearTakesRandomOfRandomFiveFromOwnedStructures) {
 
 // ---- Potential, fire and project fund ----
 
+// A new game's trend is a third of a draw below the potential, kept within
+// the trend's range like every other change of it.
+TEST(AreaRuleDraws, ANewGamesTrendStaysWithinItsRange) {
+    CFakeMapWorld world(MakeBlankMap(3, 3));
+    CMapData& a = Area(world);
+    struct SCase {
+        int potential, draw, trend;
+    };
+    for (SCase c : {SCase{20, 19, 6}, SCase{100, 99, 10}, SCase{100, 30, 10}, SCase{100, 29, 9},
+                    SCase{-100, -99, -10}, SCase{-40, -33, -10}}) {
+        CScriptedDraws script({{c.potential, c.draw}});
+        a.InitPotential(c.potential);
+        EXPECT_EQ(a.GetTrend(), c.trend) << c.potential << " " << c.draw;
+    }
+}
+
 TEST(AreaRuleDraws, PotentialFireAndProjectFund) {
     CFakeMapWorld world(MakeBlankMap(3, 3));
     CMapDoc& m = world.Map();
