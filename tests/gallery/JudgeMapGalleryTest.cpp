@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "fakes/SimulatedGame.h"
 #include "fakes/GalleryFolder.h"
 #include "fakes/TempFolder.h"
 #include "judge/ArboApp.h"
@@ -57,15 +58,9 @@ protected:
     // A game of `companies` computer companies played for two years with the
     // authored map and characters.
     bool Simulate(int companies) {
-        const fs::path game = folder.Path() / "game";
-        fs::create_directories(game);
-        for (const char* file : {"ORIGINAL.MQM", "ORIGINAL.MQP"})
-            fs::copy_file(bin / file, game / file, fs::copy_options::overwrite_existing);
-        const std::string command = "MERCAVO_HOME=" + game.string() + " " +
-                                    (bin / "simulate").string() + " --companies " +
-                                    std::to_string(companies) + " --years 2 --seed 5 --save " +
-                                    (folder.Path() / "played.mqd").string() + " >/dev/null";
-        return std::system(command.c_str()) == 0;
+        return CopySimulatedGame(bin.string(),
+                                 "--companies " + std::to_string(companies) + " --years 2 --seed 5",
+                                 (folder.Path() / "played.mqd").string());
     }
     bool Start(const std::string& drawRate = "1.0") {
         // The application in use takes its file with it as it goes.
