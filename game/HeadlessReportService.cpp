@@ -222,8 +222,6 @@ void CHeadlessReportService::ShowContractAnswer(int client, int contractor, int 
     Add("contract answer", {client, contractor, area, x, y, structureType, accepted ? 1 : 0});
 }
 
-// ---- governor elections
-
 // ---- random events and fire
 
 void CHeadlessReportService::ShowStrike(int company) {

@@ -70,8 +70,6 @@ public:
     void ShowContractAnswer(int client, int contractor, int area, int x, int y, int structureType,
                             bool accepted) override;
 
-    // ---- governor elections
-
     // ---- random events and fire
     void ShowStrike(int company) override;
     bool AskEmployApplicant(const SOrderReport& report) override;

@@ -1,6 +1,5 @@
 #include "MonthChain.h"
 
-#include <cmath>
 #include <vector>
 
 #include "game/ComCommand.h"

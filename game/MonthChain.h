@@ -84,8 +84,8 @@ private:
     // The game-over test after companies left: no company left, or the last
     // company played by a person gone.
     bool HasGameEndedEarly(int playersBefore) const;
-    // The company whose turn it is; nullptr when the turn position names
-    // none (every company left).
+    // The company whose turn it is; -1 when the turn position names none
+    // (every company left).
     int MovingCompany() const;
     void ClearProcessedFlags();
     void EnterMonthResults();

@@ -139,8 +139,6 @@ public:
     virtual void ShowContractAnswer(int client, int contractor, int area, int x, int y,
                                     int structureType, bool accepted) = 0;
 
-    // ---- governor elections
-
     // ---- random events and fire
     // The company's employees strike next month.
     virtual void ShowStrike(int company) = 0;
@@ -216,8 +214,6 @@ public:
     void ShowBidFailed(int, int, int, int) override {}
     void ShowDevelopmentPlanFailed(int, int) override {}
     void ShowContractAnswer(int, int, int, int, int, int, bool) override {}
-
-    // ---- governor elections
 
     // ---- random events and fire
     void ShowStrike(int) override {}

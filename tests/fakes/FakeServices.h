@@ -204,8 +204,6 @@ public:
                             bool accepted) override;
     bool saleAnswer = false;
 
-    // ---- governor elections
-
     // ---- random events and fire
     // Recorded as calls, e.g. "ShowStrike(1)"; the applicant's letter also
     // in orderReports. The questions answer applicantAnswer and stockAnswer.
