@@ -197,6 +197,7 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
                 OpenRecentFile(LOWORD(wParam) - kRecentFile1);
                 return TRUE;
             }
+            if (OnMenuCommand(LOWORD(wParam))) return TRUE;
             return CFrameWnd::OnCommand(wParam, lParam);
     }
 }
@@ -210,6 +211,7 @@ void CMainFrame::OnUpdateCommand(CCmdUI* ui) {
             ui->SetCheck(m_statusBar.IsWindow() && m_statusBar.IsWindowVisible() ? 1 : 0);
             break;
         default:
+            OnUpdateMenuCommand(ui);
             break;
     }
 }
@@ -254,7 +256,11 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case MM_MCINOTIFY:
             if (m_sound) m_sound->OnNotify(wParam, lParam);
             return 0;
-        default:
+        default: {
+            LRESULT result = 0;
+            if (OnChainMessage(message, wParam, lParam, result)) return result;
+            if (OnNetPhaseMessage(message, wParam, lParam, result)) return result;
             return CFrameWnd::WindowProc(message, wParam, lParam);
+        }
     }
 }

@@ -9,7 +9,10 @@
 // Topic files: MainFrame.cpp (creation, close, commands, messages),
 // MainFrameModes.cpp (title, load errors, mode texts, map modes),
 // MainFrameServices.cpp (the frame service and the sound),
-// MainFrameNetwork.cpp (network play).
+// MainFrameNetwork.cpp (network play), MainFrameChain*.cpp (the turn
+// driver and the start sequence), MainFrameNetPhase*.cpp (the network
+// operations phase and the player table), MainFrameCommands*.cpp (the menu
+// commands and their enabling rules).
 
 #include <array>
 #include <memory>
@@ -143,6 +146,24 @@ public:
     void RefreshAreaButton(int area) override;
     void ScrollAreaButtonsToFirst() override;
 
+    // ---- turn driver, start sequence and frame services
+    // Ends the turn of the company that moves now (End Operations, a
+    // computer company's month, a company on strike).
+    void EndTurn();
+    // 1 while the company played at this seat is in its operations phase.
+    int IsHumanTurnOpen() const { return m_humanTurnOpen; }
+    // True while no chain message is outstanding: before the first month
+    // of this run, or in a human company's operations phase with input
+    // enabled. File Open and the recent files wait for it.
+    bool IsChainIdle() const;
+
+    // ---- network operations phase and player table
+    // 1 while saving is not allowed in a network game.
+    int IsSaveBlocked() const { return m_saveBlocked; }
+    void SetSaveBlocked(int flag) { m_saveBlocked = flag; }
+
+    // ---- menu commands and their enabling rules
+
     // The file dialog shown by the application, while it is shown.
     void SetOpenFileDialog(CFileDialog* dialog) { m_fileDialog = dialog; }
     CFileDialog* GetOpenFileDialog() const { return m_fileDialog; }
@@ -157,6 +178,21 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Message hooks of the topic files: each returns true when it handled
+    // the message (result set) or the command.
+    bool OnChainMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnNetPhaseMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnMenuCommand(UINT id);
+    bool OnUpdateMenuCommand(CCmdUI* ui);
+
+    // ---- private: turn driver, start sequence and frame services
+    int m_humanTurnOpen = 0;
+
+    // ---- private: network operations phase and player table
+    int m_saveBlocked = 0;
+
+    // ---- private: menu commands and their enabling rules
+
     bool CreateBars();
     bool CreatePopups();
     void SavePlacement();
