@@ -230,6 +230,14 @@ public:
     // The same from bytes.
     int LoadBytes(const std::vector<uint8_t>& bytes);
     std::vector<uint8_t> SaveBytes();
+
+    // ---- closing and saving from the program (VDocClose.cpp)
+    // The frame's close asks these: true when the game may close now.
+    bool CanCloseFrame();
+    bool SaveModified();
+    // Saves to path (an empty path asks for one); with replace the document
+    // takes the path as its own. 0 when nothing was saved.
+    int DoSave(const std::string& path, int replace);
     // Where a saved game keeps the two words that loading it changes: the
     // frame's session state and the load count. false when the bytes are
     // no saved game.

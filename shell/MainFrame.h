@@ -161,6 +161,10 @@ public:
     // 1 while saving is not allowed in a network game.
     int IsSaveBlocked() const { return m_saveBlocked; }
     void SetSaveBlocked(int flag) { m_saveBlocked = flag; }
+    // Opens this seat's operations phase of a network month.
+    void BeginNetworkOperations();
+    // Carries out the orders received for the company this month.
+    void ExecuteCmdSet(int company);
 
     // ---- menu commands and their enabling rules
 

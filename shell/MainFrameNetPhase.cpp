@@ -6,3 +6,7 @@
 bool CMainFrame::OnNetPhaseMessage(UINT, WPARAM, LPARAM, LRESULT&) {
     return false;
 }
+
+void CMainFrame::BeginNetworkOperations() {}
+
+void CMainFrame::ExecuteCmdSet(int) {}
