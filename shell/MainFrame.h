@@ -156,6 +156,9 @@ public:
     // of this run, or in a human company's operations phase with input
     // enabled. File Open and the recent files wait for it.
     bool IsChainIdle() const;
+    // Turns the map to the company's home area when it has exactly one
+    // area where it is established.
+    void ShowHomeArea(int company);
 
     // ---- network operations phase and player table
     // 1 while saving is not allowed in a network game.

@@ -12,3 +12,5 @@ void CMainFrame::EndTurn() {}
 bool CMainFrame::IsChainIdle() const {
     return true;
 }
+
+void CMainFrame::ShowHomeArea(int) {}
