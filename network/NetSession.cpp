@@ -28,8 +28,8 @@ constexpr int64_t kTimeoutFloorMs = 5000;
 
 }  // namespace
 
-CNetSession::CNetSession(INetFrameService& frame)
-    : m_frame(frame), m_wnd(std::make_unique<CNetSessionWnd>(*this)) {}
+CNetSession::CNetSession(INetFrameService& frame, std::vector<CNetworkData>* peers)
+    : m_frame(frame), m_peers(peers ? *peers : m_ownPeers), m_wnd(std::make_unique<CNetSessionWnd>(*this)) {}
 
 CNetSession::~CNetSession() {
     if (m_wnd && m_wnd->IsWindow()) m_wnd->DestroyWindow();

@@ -17,8 +17,10 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/FrameState.h"
+#include "model/NetPlayerTable.h"
 #include "model/OptionData.h"
 #include "model/services/FrameService.h"
 #include "platform/ui/FrameWnd.h"
@@ -26,6 +28,7 @@
 #include "shell/MainBar.h"
 #include "shell/ViewFrame.h"
 
+class CCmdSet;
 class CFileDialog;
 class CFrameNetLink;
 class CMapDrawWnd;
@@ -121,7 +124,7 @@ public:
     int GetMapMode() const override { return m_mapMode; }
     void EndMapPick(int force) override;
     int IsFoundingPhase() const override { return m_foundingPhase; }
-    void ShowNetworkWindow() override {}
+    void ShowNetworkWindow() override;
     CProfile& GetProfile() override;
     double GetMapDrawRate() const override { return m_options.mapDrawRate; }
     void GetMapColors(COLORREF& top, COLORREF& bottom) const override {
@@ -161,13 +164,76 @@ public:
     void ShowHomeArea(int company);
 
     // ---- network operations phase and player table
-    // 1 while saving is not allowed in a network game.
+    // Sent by the turn limit while this seat's orders are incomplete.
+    static constexpr UINT WM_FORCE_END_INPUT = 0x62C;
+    static constexpr UINT_PTR kConnectTimerId = 100;
+    static constexpr UINT_PTR kTurnLimitTimerId = 102;
+    static constexpr int kTurnLimitSeconds = 60;
+    // 1 while saving is not allowed in a network game: from the orders this
+    // seat has sent until its next operations phase opens.
     int IsSaveBlocked() const { return m_saveBlocked; }
     void SetSaveBlocked(int flag) { m_saveBlocked = flag; }
-    // Opens this seat's operations phase of a network month.
+    // Opens this seat's operations phase of a network month. A seat without
+    // an own entry or company acts as an observer.
     void BeginNetworkOperations();
     // Carries out the orders received for the company this month.
     void ExecuteCmdSet(int company);
+    // The network layer's side of an order handed on (filled by the network
+    // play).
+    void SendCmdSet(const CCmdSet& order, int company);
+    // A received team purchase that the team's owner must agree to first
+    // (filled by the network play).
+    void ProposeProTeamPurchase(int company, int league, int team, int result, int price);
+    // The end of a seat's turn by the time limit: the orders count as
+    // complete and End Operations is posted.
+    void ForceEndTurn();
+    int IsOrdersComplete() const { return m_ordersComplete; }
+    void SetOrdersComplete(int flag) { m_ordersComplete = flag; }
+    // Set when the time limit ended this seat's turn.
+    int IsForcedEnd() const { return m_forcedEnd; }
+    // The company of the order being handed on; empty otherwise.
+    const std::vector<int>& GetCurrentOrder() const { return m_currentOrder; }
+
+    // The network window: the shown flag becomes its inverse when toggle is
+    // non-zero, else show; nothing outside a network game.
+    void ShowNetworkWindow(int toggle, int show, int refresh);
+    int IsNetworkWindowShown() const { return m_networkWndShown; }
+    void UpdateNetworkWindowTitle();
+    // "MERCAVO-NETWORK", a client's password when it has one, the host.
+    static std::string NetworkWindowTitle(bool host, const std::string& password,
+                                          const std::string& hostAddress);
+    void SetNetPassword(const std::string& password) { m_netPassword = password; }
+    const std::string& GetNetPassword() const { return m_netPassword; }
+
+    // The player table (its accessors check every index and channel).
+    CNetPlayerTable& GetNetPlayers() { return m_netPlayers; }
+    int AddNetPlayer(int id, const std::string& name, const std::string& companyName, int colour,
+                     const std::string& login, int role, int self) {
+        return m_netPlayers.AddNetPlayer(id, name, companyName, colour, login, role, self);
+    }
+    // On the host with closeSockets set, the entry's sockets are closed.
+    int RemoveNetPlayer(int id, int closeSockets);
+    int FindNetPlayerById(int id) const { return m_netPlayers.FindNetPlayerById(id); }
+    int FindSelfNetPlayer() const { return m_netPlayers.FindSelfNetPlayer(); }
+    int CountNetPlayersByRole(int role) const { return m_netPlayers.CountNetPlayersByRole(role); }
+    int CountBusyNetPlayers() const { return m_netPlayers.CountBusyNetPlayers(); }
+    int IsAwaitingGameData(int id) const { return m_netPlayers.IsAwaitingGameData(id); }
+    int GetNetPlayerCompany(int i) const { return m_netPlayers.GetNetPlayerCompany(i); }
+    int GetNetPlayerId(int i) const { return m_netPlayers.GetNetPlayerId(i); }
+    int GetNetPlayerRole(int i) const { return m_netPlayers.GetNetPlayerRole(i); }
+    std::string GetNetPlayerName(int i) const { return m_netPlayers.GetNetPlayerName(i); }
+    int IsNetPlayerSelf(int i) const { return m_netPlayers.IsNetPlayerSelf(i); }
+    int IsNetPlayerReady(int i) const { return m_netPlayers.IsNetPlayerReady(i); }
+    void SetNetPlayerReady(int i, int flag) { m_netPlayers.SetNetPlayerReady(i, flag); }
+    // A company left the game: its player becomes an observer (this seat's
+    // own included) and the later companies' entries move down by one.
+    void ReleaseCompanyOfNetPlayer(int company);
+    // A network game and not its host.
+    int IsNetworkClient() const;
+    // Session state 0 or 3.
+    int IsSessionIdle() const { return m_sessionState == 0 || m_sessionState == 3; }
+    // Advances the send (0) or receive (1) indicator modulo 8; its new value.
+    int StepIndicator(int which);
 
     // ---- menu commands and their enabling rules
 
@@ -196,7 +262,21 @@ private:
     int m_humanTurnOpen = 0;
 
     // ---- private: network operations phase and player table
+    // The part of the operations phase after the observer's and the strike's
+    // early ends: the notice, the company shown, the sound and the log.
+    void OpenPlayerOperations(int company);
+    void ShowOperationsNotice();
+    void OnNetPhaseTimer(UINT_PTR id);
     int m_saveBlocked = 0;
+    int m_ordersComplete = 0;
+    int m_forcedEnd = 0;
+    int m_networkWndShown = 0;
+    std::string m_netPassword;
+    std::vector<int> m_currentOrder;
+    std::array<int, 2> m_indicators{};
+    // Over the frame state's peers, which are declared further down: the
+    // table keeps a reference and reads nothing while the frame is built.
+    CNetPlayerTable m_netPlayers{m_frameState};
 
     // ---- private: menu commands and their enabling rules
 
