@@ -106,6 +106,10 @@ public:
     // team or site outside the game gives 0: the check of received orders
     // refuses it when it is applied.
     int CheckProTeamPurchase(int company, int league, int team, int area, CCellPoint site);
+    // The same for a received purchase record (league, team and price as
+    // its values, the area as its parameter, the stadium as its point); a
+    // record whose lists are short gives 0 as well.
+    int CheckProTeamPurchase(int company, const CCmdSet& record);
     void ApplyChangeHomeField(int company, int league, int area, CCellPoint stadium, int issuer);
 
     // ---- the network receiver (OrderServiceReceive.cpp)

@@ -117,3 +117,12 @@ int COrderService::CheckProTeamPurchase(int company, int league, int team, int a
         return 2;
     return 0;
 }
+
+int COrderService::CheckProTeamPurchase(int company, const CCmdSet& record) {
+    if (record.GetValueCount() < 2 || record.GetParamCount() < 1 || record.GetPointCount() < 1)
+        return 0;
+    CCellPoint site;
+    record.GetPoint(site, 0);
+    return CheckProTeamPurchase(company, record.GetValue(0), record.GetValue(1), record.GetParam(0),
+                                site);
+}
