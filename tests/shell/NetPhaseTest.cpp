@@ -5,134 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "fakes/OrderGameFixture.h"
-#include "fakes/TempFolder.h"
-#include "dialogs/MyMessageDlg.h"
-#include "game/VDoc.h"
-#include "model/CmdSet.h"
-#include "model/Enterprise.h"
-#include "model/OrderType.h"
-#include "network/NetSession.h"
-#include "platform/core/Clock.h"
-#include "platform/ui/AutoAnswer.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/Messages.h"
-#include "shell/MainFrame.h"
-#include "shell/TarvoApp.h"
-#include "shell/VView.h"
+#include "shell/NetPhaseFixture.h"
 
 namespace {
-
-constexpr int kOwnCompany = 0;
-constexpr int kOtherCompany = 1;
-constexpr int kOwnId = 4;
-constexpr int kOtherId = 6;
-
-CCmdSet Order(int type, std::vector<int> kinds, std::vector<int> params,
-              std::vector<CCellPoint> points, std::vector<int> values) {
-    CCmdSet order;
-    order.Init(type, 0);
-    for (int k : kinds) order.AddKind(k);
-    for (int p : params) order.AddParam(p);
-    for (const CCellPoint& t : points) order.AddPoint(t);
-    for (int v : values) order.AddValue(v);
-    return order;
-}
-
-class NetPhaseTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        CMessageLoop::Reset();
-        CClock::SetTimeScale(0);
-        setenv("XDG_CONFIG_HOME", config.Folder().c_str(), 1);
-        const std::vector<uint8_t> game =
-            MakeOrderGameBytes(config.Folder() + "game/");
-        ASSERT_FALSE(game.empty());
-        app = std::make_unique<CTarvoApp>();
-        ASSERT_EQ(app->InitInstance({}), 1);
-        frame = app->GetMainFrame();
-        ASSERT_NE(frame, nullptr);
-        // The start sequence is not part of these tests: the window gets
-        // its panes and the fixture game is opened directly.
-        CMessageLoop::RemoveMessages(frame, CMainFrame::WM_START_GAME, CMainFrame::WM_START_GAME);
-        ASSERT_EQ(app->GetMainView()->CreatePanes(), 1);
-        doc = app->GetDocument();
-        ASSERT_EQ(doc->LoadBytes(game), -1);
-    }
-    void TearDown() override {
-        CMyMessageDlg::SetModalHook(nullptr);
-        CAutoAnswer::Reset();
-        app.reset();
-        CMessageLoop::Reset();
-    }
-    // A network seat: this program plays company 0 (unless observer),
-    // another player company 1.
-    void Seat(bool host, bool observer = false) {
-        CFrameState& state = frame->GetFrameState();
-        state.SetNetworkRoles(1, host ? 1 : 0, observer ? 1 : 0);
-        int own = frame->AddNetPlayer(kOwnId, "Me", "", 0, "", observer ? 2 : 1, 1);
-        int other = frame->AddNetPlayer(kOtherId, "Other", "", 1, "", 1, 0);
-        kOwn = own;
-        kOther = other;
-        if (!observer) {
-            frame->GetNetPlayers().SetNetPlayerCompany(own, kOwnCompany);
-            Company(kOwnCompany).SetNetworkPlayerId(frame->GetNetPlayerId(own));
-        }
-        frame->GetNetPlayers().SetNetPlayerCompany(other, kOtherCompany);
-        // Both companies are played by persons.
-        Company(kOwnCompany).SetPresident(0);
-        Company(kOtherCompany).SetPresident(0);
-        Company(kOtherCompany).SetNetworkPlayerId(frame->GetNetPlayerId(other));
-    }
-    CEnterprise& Company(int c) { return *doc->GetEnterprise(c); }
-    std::vector<std::string> Log() {
-        std::vector<std::string> lines;
-        for (const auto& line : app->GetMainView()->GetInfoWnd().GetLog().GetLines())
-            lines.push_back(line.text);
-        return lines;
-    }
-    std::string StatusText() { return frame->GetStatusBarWnd().GetPaneText(0); }
-    bool Queued(UINT message, WPARAM wParam) {
-        MSG msg{};
-        return CMessageLoop::Peek(msg, frame, message, message, PM_NOREMOVE) &&
-               msg.wParam == wParam;
-    }
-    // The notice of the operations phase, as the box was filled.
-    struct SNotice {
-        int shown = 0;
-        std::string caption, line1, line2;
-        int autoClose = 0;
-        BOOL reshow = FALSE;
-        int windowShownWhileOpen = -1;
-    };
-    void RecordNotice() {
-        CMyMessageDlg::SetModalHook([this](CMyMessageDlg& box) {
-            ++notice.shown;
-            notice.caption = box.GetCaption();
-            notice.line1 = box.GetTextWnd().GetLineText(1);
-            notice.line2 = box.GetTextWnd().GetLineText(2);
-            notice.autoClose = box.GetAutoClose();
-            notice.reshow = box.GetReshowNetworkWindow();
-            notice.windowShownWhileOpen = frame->IsNetworkWindowShown();
-            return IDOK;
-        });
-    }
-
-    CTempFolder config;
-    std::unique_ptr<CTarvoApp> app;
-    CMainFrame* frame = nullptr;
-    CVDoc* doc = nullptr;
-    int kOwn = -1;
-    int kOther = -1;
-    SNotice notice;
-};
 
 // ---- the operations phase
 
@@ -180,9 +55,9 @@ TEST_F(NetPhaseTest, SeatsThatDoNotGiveOrdersEndOrWaitAtOnce) {
         frame->GetFrameState().GetPeers().clear();
         Seat(c.host, c.observer);
         // The observer host's only other entry watches too.
-        if (c.host) frame->GetNetPlayers().SetNetPlayerRole(kOther, 2);
+        if (c.host) frame->GetNetPlayers().SetNetPlayerRole(otherEntry, 2);
         Company(kOwnCompany).SetStrike(c.strike ? 1 : 0);
-        if (c.lostCompany) frame->GetNetPlayers().SetNetPlayerCompany(kOwn, -1);
+        if (c.lostCompany) frame->GetNetPlayers().SetNetPlayerCompany(ownEntry, -1);
         RecordNotice();
         notice = SNotice();
         frame->EnableInput(0);
@@ -207,7 +82,7 @@ TEST_F(NetPhaseTest, ReceivedOrdersThatFailTheGamesCheckAreDroppedAndLogged) {
     const int d = other.GetDirectorIndex(0);
     const int debt = other.GetDebt();
     const CCellPoint bare(2, 2), outside(6, 0);
-    std::vector<CCmdSet>& orders = frame->GetNetPlayers().Entry(kOther)->turnOrders;
+    std::vector<CCmdSet>& orders = frame->GetNetPlayers().Entry(otherEntry)->turnOrders;
     orders = {
         Order(eORDER_ADVERTISING_COST, {}, {}, {}, {250}),
         Order(eORDER_RECRUIT_EMPLOYEES, {9999}, {}, {}, {}),           // person
@@ -246,9 +121,9 @@ TEST_F(NetPhaseTest, ReceivedOrdersThatFailTheGamesCheckAreDroppedAndLogged) {
 
 TEST_F(NetPhaseTest, OrdersOfACompanyWithoutItsPlayerOrOfThisSeatAreNotApplied) {
     Seat(true);
-    frame->GetNetPlayers().Entry(kOwn)->turnOrders = {
+    frame->GetNetPlayers().Entry(ownEntry)->turnOrders = {
         Order(eORDER_ADVERTISING_COST, {}, {}, {}, {250})};
-    frame->GetNetPlayers().Entry(kOther)->turnOrders = {
+    frame->GetNetPlayers().Entry(otherEntry)->turnOrders = {
         Order(eORDER_ADVERTISING_COST, {}, {}, {}, {350})};
     const int ownCost = Company(kOwnCompany).GetAdvertisingCost();
     frame->ExecuteCmdSet(kOwnCompany);
@@ -256,7 +131,7 @@ TEST_F(NetPhaseTest, OrdersOfACompanyWithoutItsPlayerOrOfThisSeatAreNotApplied) 
 
     const int otherCost = Company(kOtherCompany).GetAdvertisingCost();
     frame->RemoveNetPlayer(kOtherId + 100, 1);
-    EXPECT_EQ(frame->RemoveNetPlayer(frame->GetNetPlayerId(kOther), 1), 1);
+    EXPECT_EQ(frame->RemoveNetPlayer(frame->GetNetPlayerId(otherEntry), 1), 1);
     frame->ExecuteCmdSet(kOtherCompany);
     EXPECT_EQ(Company(kOtherCompany).GetAdvertisingCost(), otherCost);
     // Company indexes outside the game change nothing.
@@ -270,10 +145,10 @@ TEST_F(NetPhaseTest, ReleasingThisSeatsCompanyMakesItAnObserver) {
     Seat(true);
     frame->ReleaseCompanyOfNetPlayer(kOtherCompany);
     EXPECT_EQ(frame->GetFrameState().IsObserver(), 0);
-    EXPECT_EQ(frame->GetNetPlayerRole(kOther), 2);
+    EXPECT_EQ(frame->GetNetPlayerRole(otherEntry), 2);
     frame->ReleaseCompanyOfNetPlayer(kOwnCompany);
     EXPECT_EQ(frame->GetFrameState().IsObserver(), 1);
-    EXPECT_EQ(frame->GetNetPlayerCompany(kOwn), -1);
+    EXPECT_EQ(frame->GetNetPlayerCompany(ownEntry), -1);
     EXPECT_EQ(frame->IsNetworkClient(), 0);
 }
 
