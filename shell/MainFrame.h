@@ -29,6 +29,7 @@
 #include "shell/ViewFrame.h"
 
 class CCmdSet;
+class CEnterprise;
 class CFileDialog;
 class CFrameNetLink;
 class CMapDrawWnd;
@@ -264,8 +265,11 @@ private:
     // ---- private: network operations phase and player table
     // The part of the operations phase after the observer's and the strike's
     // early ends: the notice, the company shown, the sound and the log.
-    void OpenPlayerOperations(int company);
+    void OpenPlayerOperations();
     void ShowOperationsNotice();
+    // The company played at this seat in a network game; nullptr for an
+    // observer and for a seat whose entry or company is gone.
+    CEnterprise* OwnNetCompany();
     void OnNetPhaseTimer(UINT_PTR id);
     int m_saveBlocked = 0;
     int m_ordersComplete = 0;

@@ -63,6 +63,12 @@ void CMainFrame::ForceEndTurn() {
 
 // ---- the operations phase
 
+CEnterprise* CMainFrame::OwnNetCompany() {
+    // A seat whose own entry or company is gone only watches.
+    if (m_frameState.IsObserver() || !m_doc) return nullptr;
+    return m_doc->GetEnterprise(GetNetPlayerCompany(FindSelfNetPlayer()));
+}
+
 void CMainFrame::BeginNetworkOperations() {
     EndMapPick(0);
     if (m_doc) {
@@ -72,16 +78,14 @@ void CMainFrame::BeginNetworkOperations() {
     m_humanTurnOpen = 1;
     m_forcedEnd = 0;
 
-    // A seat whose own entry or company is gone only watches.
-    const int company = GetNetPlayerCompany(FindSelfNetPlayer());
-    CEnterprise* own = m_doc ? m_doc->GetEnterprise(company) : nullptr;
-    const bool observer = m_frameState.IsObserver() || !own;
     const int month = m_doc ? m_doc->GetMonth() : 0;
-    PlayMusic(observer ? month + kMonthMusicBase : kOperationsMusic);
+    PlayMusic(OwnNetCompany() ? kOperationsMusic : month + kMonthMusicBase);
     Wait(kPhaseWaitTenths, 0, 0);
     SetStatusText("Company management.");
 
-    if (observer) {
+    // The wait dispatched messages: the seat's company is looked up again.
+    CEnterprise* own = OwnNetCompany();
+    if (!own) {
         if (m_frameState.IsNetworkHost() && CountNetPlayersByRole(CNetworkData::kPlayer) == 0)
             EndTurn();
         return;
@@ -92,7 +96,7 @@ void CMainFrame::BeginNetworkOperations() {
         return;
     }
     ShowOperationsNotice();
-    OpenPlayerOperations(company);
+    OpenPlayerOperations();
 }
 
 void CMainFrame::ShowOperationsNotice() {
@@ -109,25 +113,26 @@ void CMainFrame::ShowOperationsNotice() {
     box.DoModal();
 }
 
-void CMainFrame::OpenPlayerOperations(int company) {
+void CMainFrame::OpenPlayerOperations() {
+    // The notice ran a modal loop: the company may have left meanwhile.
+    const CEnterprise* own = OwnNetCompany();
+    if (!own) return;
+    const int company = GetNetPlayerCompany(FindSelfNetPlayer());
     if (m_view) {
         m_view->ShowTurnCompany(-1);
         m_view->ShowDirectorLine(company);
     }
     UpdateModeText();
-    if (m_doc) {
-        if (m_doc->GetSavedArea() == -1)
-            ShowHomeArea(company);
-        else
-            m_doc->ClearSavedArea();
-    }
+    if (m_doc->GetSavedArea() == -1)
+        ShowHomeArea(company);
+    else
+        m_doc->ClearSavedArea();
     const CSoundOptions& sound = m_options.sound;
     const int file = sound.musicIndex[kOperationsMusic];
     const bool musicChosen = sound.music && file >= 0 &&
                              !sound.musicFiles[static_cast<size_t>(file)].empty();
     if (!musicChosen) PlayEffect(kTurnStartEffect);
-    const CEnterprise* own = m_doc ? m_doc->GetEnterprise(company) : nullptr;
-    if (own) AddInfoMessage(FormatText("Please begin running %s.", own->GetName().c_str()));
+    AddInfoMessage(FormatText("Please begin running %s.", own->GetName().c_str()));
     m_saveBlocked = 0;
     EnableInput(1);
 }
