@@ -9,6 +9,8 @@
 // chain waits for a person (a human company's operations, a home-field
 // pick) or for the network.
 
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
 
 #include "game/MonthChain.h"
@@ -55,6 +57,15 @@ std::function<bool(UINT)>& ChainGate() {
     return gate;
 }
 
+// Tests follow the chain of the real program on standard error.
+bool IsChainTraced() {
+    static const bool traced = [] {
+        const char* env = std::getenv("MERCAVO_CHAIN_TRACE");
+        return env && env[0] == '1';
+    }();
+    return traced;
+}
+
 std::string BeginRunningText(const std::string& company) {
     std::string text = kBeginRunningText;
     text.replace(text.find("%s"), 2, company);
@@ -93,6 +104,7 @@ bool CMainFrame::OnChainMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
     result = 0;
     if (ChainGate() && !ChainGate()(message)) return true;
     if (m_chainTrace) m_chainTrace(message);
+    if (IsChainTraced()) std::fprintf(stderr, "[chain] %#x\n", message);
     RunChainMessage(message);
     return true;
 }
