@@ -17,6 +17,7 @@
 // of the directors' tasks).
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -249,6 +250,9 @@ private:
     const char* Sport(int league) const;
     const CProTeam* Team(int league, int team) const;
     std::string TeamName(const CProTeam* team) const;
+    // A report in the director's words: his face and the lines fill adds.
+    void ShowDirectorReport(const CPersonData* director, int networkCloseMs,
+                            const std::function<void(CReportLines&)>& fill);
     // The purchase-cancelled reports share their frame.
     void ShowPurchaseCancelled(const CPersonData* director, const std::string& why);
     // The four tender refusals: the bidding head, then the company's line

@@ -5,6 +5,8 @@
 // seconds in a network game (an investment after five); a question that
 // can be declined waits for the player.
 
+#include <functional>
+
 #include "dialogs/MyMessageDlg.h"
 #include "game/VDoc.h"
 #include "model/Enterprise.h"
@@ -17,15 +19,23 @@ namespace {
 constexpr int kNegotiatedPrice = 0;
 }  // namespace
 
-void CSetDrawMes::ShowDesignatedPurchaseRefused(const CPersonData* director, int owner) {
+void CSetDrawMes::ShowDirectorReport(const CPersonData* director, int networkCloseMs,
+                                     const std::function<void(CReportLines&)>& fill) {
     CMyMessageDlg box(m_frame);
     box.SetPerson(PersonIndex(director));
     CReportLines lines = Lines(box);
-    lines.Line(1).Text("Disignated ").Company(Company(owner)).Text(" purchase proposal refused.");
+    fill(lines);
+    Run(box, networkCloseMs);
+}
+
+void CSetDrawMes::ShowDesignatedPurchaseRefused(const CPersonData* director, int owner) {
     if (director)
         MarkStructure(director->GetTaskArea(),
                       CCellPoint(director->GetTaskTargetX(), director->GetTaskTargetY()));
-    Run(box, kReportCloseMs);
+    ShowDirectorReport(director, kReportCloseMs, [&](CReportLines& lines) {
+        lines.Line(1).Text("Disignated ").Company(Company(owner)).Text(
+            " purchase proposal refused.");
+    });
     EndHighlight();
 }
 
@@ -69,49 +79,39 @@ BOOL CSetDrawMes::AskLandPurchase(const CPersonData* director, int price) {
 }
 
 void CSetDrawMes::ShowLandAcquisitionFailed(const CPersonData* director, int area) {
-    CMyMessageDlg box(m_frame);
-    box.SetPerson(PersonIndex(director));
-    CReportLines lines = Lines(box);
-    lines.Line(1).Bold(AreaName(area)).Text(" land acquisition unobtainable.");
-    Run(box, kReportCloseMs);
+    ShowDirectorReport(director, kReportCloseMs, [&](CReportLines& lines) {
+        lines.Line(1).Bold(AreaName(area)).Text(" land acquisition unobtainable.");
+    });
 }
 
 void CSetDrawMes::ShowEmployeesRecruited(const CPersonData* director, int count) {
-    CMyMessageDlg box(m_frame);
-    box.SetPerson(PersonIndex(director));
-    CReportLines lines = Lines(box);
-    lines.Line(1).Number(count).Text(" employess recruited.");
-    Run(box, kReportCloseMs);
+    ShowDirectorReport(director, kReportCloseMs, [&](CReportLines& lines) {
+        lines.Line(1).Number(count).Text(" employess recruited.");
+    });
 }
 
 void CSetDrawMes::ShowLoanApproved(const CPersonData* director, int amount) {
-    CMyMessageDlg box(m_frame);
-    box.SetPerson(PersonIndex(director));
-    CReportLines lines = Lines(box);
-    lines.Line(1).Number(amount).Text(" loan approved.");
-    Run(box, kReportCloseMs);
+    ShowDirectorReport(director, kReportCloseMs, [&](CReportLines& lines) {
+        lines.Line(1).Number(amount).Text(" loan approved.");
+    });
 }
 
 void CSetDrawMes::ShowAdvertisingFinished(const CPersonData* director, int area, int step) {
-    CMyMessageDlg box(m_frame);
-    box.SetPerson(PersonIndex(director));
-    CReportLines lines = Lines(box);
-    if (area < 0)
-        lines.Line(1).Text("All advertising campaigns finished.");
-    else
-        lines.Line(1).Bold(AreaName(area)).Text(" advertising campaign finished.");
-    lines.Line(2).Text(AwarenessText(step));
-    Run(box, kReportCloseMs);
+    ShowDirectorReport(director, kReportCloseMs, [&](CReportLines& lines) {
+        if (area < 0)
+            lines.Line(1).Text("All advertising campaigns finished.");
+        else
+            lines.Line(1).Bold(AreaName(area)).Text(" advertising campaign finished.");
+        lines.Line(2).Text(AwarenessText(step));
+    });
 }
 
 void CSetDrawMes::ShowInvestmentCompleted(const CPersonData* director, int area, int kind,
                                           int grade) {
-    CMyMessageDlg box(m_frame);
-    box.SetPerson(PersonIndex(director));
-    CReportLines lines = Lines(box);
-    lines.Line(1).Bold(AreaName(area)).Text(InvestmentText(kind));
-    lines.Line(2).Text(EffectText(grade));
-    Run(box, kLongCloseMs);
+    ShowDirectorReport(director, kLongCloseMs, [&](CReportLines& lines) {
+        lines.Line(1).Bold(AreaName(area)).Text(InvestmentText(kind));
+        lines.Line(2).Text(EffectText(grade));
+    });
 }
 
 BOOL CSetDrawMes::AskEmployFoundTalent(const CPersonData* director, const CPersonData* found,
@@ -129,9 +129,6 @@ BOOL CSetDrawMes::AskEmployFoundTalent(const CPersonData* director, const CPerso
 }
 
 void CSetDrawMes::ShowNoTalentFound(const CPersonData* director) {
-    CMyMessageDlg box(m_frame);
-    box.SetPerson(PersonIndex(director));
-    CReportLines lines = Lines(box);
-    lines.Line(1).Text("No head hunting results.");
-    Run(box, kReportCloseMs);
+    ShowDirectorReport(director, kReportCloseMs,
+                       [](CReportLines& lines) { lines.Line(1).Text("No head hunting results."); });
 }

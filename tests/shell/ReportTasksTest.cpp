@@ -169,38 +169,8 @@ TEST_F(ReportTest, TaskQuestionsClosedWithoutOk) {
     }
 }
 
-// Indexes that a peer's record or a stored game may hand these reports:
-// each still shows its box, names nothing it cannot find and marks nothing.
-TEST_F(ReportTest, TaskReportsWithIndexesOutsideTheGame) {
-    const std::vector<std::pair<const char*, std::function<void(CSetDrawMes&)>>> builders = {
-        {"refused by no company", [](CSetDrawMes& m) { m.ShowDesignatedPurchaseRefused(nullptr, 99); }},
-        {"sale to no buyer", [](CSetDrawMes& m) { m.AskDesignatedSale(-5, 42, nullptr, 1, FALSE); }},
-        {"no area", [](CSetDrawMes& m) { m.ShowLandAcquisitionFailed(nullptr, 64); }},
-        {"awareness step outside", [](CSetDrawMes& m) { m.ShowAdvertisingFinished(nullptr, 0, 6); }},
-        {"investment kind and grade outside", [](CSetDrawMes& m) { m.ShowInvestmentCompleted(nullptr, -3, 4, -1); }},
-        {"remark outside", [](CSetDrawMes& m) { m.AskEmployFoundTalent(nullptr, nullptr, 9); }},
-        {"no seller", [](CSetDrawMes& m) { m.AskLandSaleOffer(77, -9, 1, 1, TRUE); }},
-        {"no buyer", [](CSetDrawMes& m) { m.ShowSaleAnswer(-1, 77, TRUE); }},
-        {"no winner, no type", [](CSetDrawMes& m) { m.ShowDevelopmentContract(99, 9999, 1); }},
-        {"applicant nobody knows", [](CSetDrawMes& m) {
-             SOrderReport r;
-             r.company = 50;
-             r.person = 100000;
-             m.AskEmployApplicant(r);
-         }},
-    };
-    CMapDrawWnd* map = frame->GetMapDrawWnd();
-    for (const auto& [name, build] : builders) {
-        SCOPED_TRACE(name);
-        map->ClearCalls();
-        shown.clear();
-        CSetDrawMes mes(frame);
-        build(mes);
-        ASSERT_EQ(shown.size(), 1u);
-        EXPECT_EQ(shown[0].person, -1);
-        for (const CMapDrawWnd::SCall& call : map->GetCalls()) EXPECT_NE(call.name, "MarkCellRect");
-    }
-    shown.clear();
+// An awareness step outside the table leaves its line empty.
+TEST_F(ReportTest, AnAwarenessStepOutsideTheTableSaysNothing) {
     CSetDrawMes(frame).ShowAdvertisingFinished(nullptr, 0, 6);
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(Lines(shown[0]), (std::vector<std::string>{
