@@ -34,8 +34,6 @@ class CNetSession;
 class CVDoc;
 class CVView;
 // Used by the menu commands.
-class CDlgInputStructure;
-class CEnterprise;
 struct SCommandState;
 
 class CMainFrame : public CFrameWnd, public CDetachedFrameService, public IViewFrame {
@@ -236,7 +234,6 @@ private:
     // Starts the pick of the mode (block 1 x 1) unless it was running.
     void TogglePick(int modeBefore, int mode);
     void ChooseConstruction(int modeBefore);
-    void FillConstructionChoice(CDlgInputStructure& dialog, const CEnterprise& company);
     // Starts the pick of the mode when the company has at least minFunds,
     // else reports the funds short.
     void StartFundedPick(int mode, int minFunds);

@@ -14,11 +14,11 @@
 #include "model/BD.h"
 #include "model/Enterprise.h"
 #include "model/MapDoc.h"
-#include "model/StructureCodes.h"
 #include "platform/core/Profile.h"
 #include "platform/ui/Styles.h"
 #include "resources/MercavoIds.h"
 #include "shell/CommandRules.h"
+#include "shell/ConstructionChoice.h"
 #include "shell/FrameSound.h"
 #include "shell/MainFrame.h"
 
@@ -27,8 +27,6 @@ using namespace mercavo_ids;
 namespace {
 
 constexpr int kStructureSlot = 0;
-// The level from which a company has entered an area (it builds there).
-constexpr int kEnteredLevel = 3;
 // The music of a player's operations.
 constexpr int kOperationsMusic = 3;
 
@@ -97,9 +95,7 @@ void CMainFrame::ChooseConstruction(int modeBefore) {
     const CEnterprise* company = m_doc->GetEnterprise(GetSeatCompany());
     if (!company) return;
     CDlgInputStructure dialog(m_doc);
-    FillConstructionChoice(dialog, *company);
-    dialog.SetFunds(company->GetFunds());
-    dialog.SetEmployees(company->GetEmployeesAtWork());
+    CConstructionChoice::Fill(dialog, m_doc->GetMap(), *company, GetShownArea());
     if (dialog.DoModal() != IDOK) return;
     // Only an entry the company can build now is taken.
     const int type = dialog.GetSelectedStructure();
@@ -115,36 +111,6 @@ void CMainFrame::ChooseConstruction(int modeBefore) {
     SetChangeFlag(kStructureSlot, type);
     BeginMapMode(CCommandRules::kMapConstruction);
     SetMapPickMode(1, width, height);
-}
-
-void CMainFrame::FillConstructionChoice(CDlgInputStructure& dialog, const CEnterprise& company) {
-    const CMapDoc& map = m_doc->GetMap();
-    const int area = GetShownArea();
-    const bool inMap = area >= 0 && area < company.GetAreaCount();
-    // The same reading as the construction order: an area the company has
-    // entered takes buildings, any other only the company's office.
-    const bool entered = inMap && (company.GetAreaLevel(area) >= kEnteredLevel ||
-                                   COrderCommands::HasDirectorWorkingIn(company, area));
-    const int office = company.HasAnyArea() ? StructureCode::kBranchOffice
-                                            : StructureCode::kHeadOffice;
-    const int count = map.GetStructureTypeCount();
-    for (int t = 0; t < count; ++t) {
-        const CBD* type = map.GetStructureType(t);
-        if (!type || type->GetSecondFlag() == 0) continue;
-        const int code = type->GetTypeCode();
-        if (entered ? StructureCode::IsOfficeCode(code) : code != office) continue;
-        if (code == StructureCode::kTwoPart) {
-            // Only with its partner of the same size right after it.
-            const CBD* next = t + 1 < count ? map.GetStructureType(t + 1) : nullptr;
-            int w = 0, h = 0, nw = -1, nh = -1;
-            type->GetSize(w, h);
-            if (next) next->GetSize(nw, nh);
-            if (!next || !next->IsType72() || w != nw || h != nh) continue;
-        }
-        const bool buildable = type->GetBasePrice() <= company.GetFunds() &&
-                               type->GetValueFigure() <= company.GetEmployeesAtWork();
-        dialog.AddStructure(t, buildable ? 1 : 0);
-    }
 }
 
 // ---------------------------------------------------------------- dialogs
