@@ -18,6 +18,8 @@
 #include "fakes/OrderGameFixture.h"
 #include "fakes/TempFolder.h"
 #include "game/VDoc.h"
+#include "model/Enterprise.h"
+#include "model/PersonData.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Profile.h"
 #include "platform/ui/AutoAnswer.h"
@@ -82,11 +84,53 @@ protected:
         CMessageLoop::PumpPending();
         ASSERT_TRUE(app->OpenDocumentFile(gamePath));
         frame->RefreshAfterOpen();
+        frame->RebuildMap();
         doc = app->GetDocument();
         doc->ResetTurnPosition();
         doc->SetTurnOrderEntry(0, 0);
         frame->EnableInput(1);
     }
+    // The application with a new game of the program folder's data files:
+    // company 0 human, the others computer companies, input on.
+    void StartWithNewGame(int companies = 4) {
+        app = std::make_unique<CTarvoApp>();
+        ASSERT_EQ(app->InitInstance({}), 1);
+        frame = app->GetMainFrame();
+        ASSERT_NE(frame, nullptr);
+        CMessageLoop::PumpPending();
+        doc = app->GetDocument();
+        doc->SetGameYears(1);
+        doc->SetEnterpriseCount(companies);
+        ASSERT_EQ(doc->PrepareNewGame(""), 1);
+        ASSERT_EQ(doc->SetPlayerCount(1, 1), 1);
+        Own().SetName("Harbour Lights");
+        Own().SetPresidentName("Player");
+        Own().SetColor(0);
+        ASSERT_EQ(doc->SetupEnterprises(), 1);
+        doc->InitIssuedShares();
+        // What the founding phase gives the player: a first director.
+        HireDirector(0);
+        frame->RefreshAfterOpen();
+        const int home = Own().GetHomeArea();
+        app->GetMainView()->ShowArea(home >= 0 ? home : 0);
+        frame->RebuildMap();
+        doc->ResetTurnPosition();
+        doc->SetTurnOrderEntry(0, 0);
+        frame->EnableInput(1);
+    }
+    // A person nobody employs joins company c as a director.
+    void HireDirector(int c) {
+        for (int p = 0; p < doc->GetDirectorTableSize(); ++p) {
+            CPersonData& person = *doc->GetDirector(p);
+            if (person.GetEmployerNo() != 0 || person.GetPresidentFlag()) continue;
+            person.SetEmployer(c + 1);
+            doc->GetEnterprise(c)->AddDirector(p);
+            return;
+        }
+        ADD_FAILURE() << "no free person";
+    }
+    // The operations phase of company 0 at this seat.
+    void OpenHumanTurn() { frame->EnableInput(1); }
     CMapDrawWnd& Map() { return app->GetMainView()->GetMapDrawWnd(); }
     CEnterprise& Own() { return *doc->GetEnterprise(0); }
     void Command(UINT id) { frame->SendMessage(WM_COMMAND, id, 0); }
