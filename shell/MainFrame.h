@@ -41,6 +41,8 @@ class CFrameSound;
 class CNetSession;
 class CVDoc;
 class CVView;
+// Used by the menu commands.
+struct SCommandState;
 
 class CMainFrame : public CFrameWnd, public CDetachedFrameService, public IViewFrame {
 public:
@@ -312,6 +314,25 @@ public:
     int StepIndicator(int which);
 
     // ---- menu commands and their enabling rules
+    // What the update rules read, taken now.
+    SCommandState CollectCommandState();
+    // The company played at this seat; -1 none (an observer).
+    int GetSeatCompany();
+    // A click on the map cell while a pick runs: the pick's order takes it.
+    void OnMapPick(CCellPoint cell);
+    // The picks' mode and parameters as the order commands read them.
+    int GetMapPickMode() override { return m_mapMode; }
+    void SetMapMode(int mode) override { BeginMapMode(mode); }
+    int GetPickParam(int i) override { return GetChangeFlag(i); }
+    int SetPickParam(int i, int value) override { return SetChangeFlag(i, value); }
+    CCellPoint GetCursorCell() override;
+    void FocusMap() override;
+    void MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) override;
+    void FlushChangedCells(int redraw) override;
+    // The folder of the players' web pages; empty: there is none. Set at
+    // build time (MERCAVO_WEB_FOLDER); tests change it.
+    static void SetWebFolder(const std::string& folder);
+    static const std::string& GetWebFolder();
 
     // The file dialog shown by the application, while it is shown.
     void SetOpenFileDialog(CFileDialog* dialog) { m_fileDialog = dialog; }
@@ -415,6 +436,35 @@ private:
     CNetPlayerTable m_netPlayers{m_frameState};
 
     // ---- private: menu commands and their enabling rules
+    // The command groups of the topic files: true when the id is theirs.
+    bool RunFileCommand(UINT id);
+    bool RunMapCommand(UINT id);
+    bool RunOrderCommand(UINT id);
+    bool RunHelpCommand(UINT id);
+    // The guard of a player's command: false while no human turn is open;
+    // otherwise the current map interaction ends first.
+    bool BeginPlayerCommand();
+    void SaveGame(bool askForName);
+    void EndOperations();
+    void ShowAcquiredRealEstate();
+    // Starts the pick of the mode (block 1 x 1) unless it was running.
+    void TogglePick(int modeBefore, int mode);
+    void ChooseConstruction(int modeBefore);
+    // Starts the pick of the mode when the company has at least minFunds,
+    // else reports the funds short.
+    void StartFundedPick(int mode, int minFunds);
+    void ShowPartialMap();
+    void SetZoom(double rate);
+    void SetViewDirection(int direction);
+    void ShowProsperity();
+    void CursorToCentre();
+    void WriteHistoryTexts();
+    void SetSalaries();
+    void AdjustAdvertisingCost();
+    void EditOptions();
+    void ShowDataAuthors();
+    void OpenHelpPage(const char* page);
+    void OpenChatRoom();
 
     bool CreateBars();
     bool CreatePopups();
