@@ -116,14 +116,16 @@ int CDrawTextWnd::ClientWidth() const {
 }
 
 void CDrawTextWnd::CenterLine(int line) {
-    int sum = 0;
+    // A continuing run starts where the one before it ended, as painted;
+    // so a line centred once is found centred again.
+    int runningX = 0;
     int smallest = 1000;
     int largest = INT_MIN;
     bool any = false;
     for (const SRun& run : m_runs) {
         if (run.pos.y != line) continue;
-        const int start = run.pos.x >= 0 ? run.pos.x : sum;
-        sum += run.size.cx;
+        const int start = run.pos.x >= 0 ? run.pos.x : runningX;
+        runningX = start + run.size.cx;
         smallest = std::min(smallest, start);
         largest = std::max(largest, LimitedEnd(start, run.size.cx, run.rightLimit));
         any = true;
