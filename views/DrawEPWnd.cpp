@@ -51,8 +51,11 @@ void CDrawEPWnd::DrawContent(CDC& dc, int clientWidth, int clientHeight) const {
     }
     const int left = m_centred ? (clientWidth - content.cx) / 2 : layout.cx;
     const int top = m_centred ? (clientHeight - content.cy) / 2 : 0;
+    // The title keeps to its own rows, so that the caption below it (and a
+    // window taller than its content) cannot draw one over the other.
     if (companyMode)
-        strips->DrawCompanyTitle(dc, left, top, clientWidth - left, clientHeight - top, *company,
+        strips->DrawCompanyTitle(dc, left, top, clientWidth - left,
+                                 content.cy - (m_text.empty() ? 0 : captionLine.cy), *company,
                                  m_secondLine);
     if (!m_text.empty()) {
         if (companyMode) dc.SelectObject(fonts->GetUIFont());

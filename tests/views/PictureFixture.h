@@ -28,6 +28,13 @@ public:
     }
     ~CBlockCanvas() { m_dc.SelectObject(m_previous); }
     CDC& DC() { return m_dc; }
+    // Writes the picture to a PNG file.
+    bool SaveToPng(const std::string& path) {
+        m_dc.SelectObject(m_previous);
+        const bool saved = m_bitmap.SaveToPng(path);
+        m_previous = m_dc.SelectObject(&m_bitmap);
+        return saved;
+    }
     COLORREF At(int x, int y) const { return m_dc.GetPixel(x, y); }
     // The smallest rectangle of the pixels drawn on; empty when none.
     CRect Drawn() const {

@@ -191,4 +191,27 @@ TEST_F(PictureWndTest, CompanyAndPersonWindowsNeedTheirSubject) {
     }
 }
 
+TEST_F(PictureWndTest, ACompanyInATallWindowKeepsItsRowsAboveTheCaption) {
+    const CSize layout = host.fonts.GetLayoutSize();
+    const int row = std::max(layout.cy, host.MarkCell().cy);
+    const int rows = (row - layout.cy) / 2 + 2 * layout.cy;
+    for (int centred = 0; centred < 2; ++centred) {
+        SCOPED_TRACE(centred ? "centred" : "from the top");
+        CDrawEPWnd company;
+        company.SetEnterprise(0);
+        company.SetCentred(centred);
+        CBlockCanvas title(300, 300);
+        company.DrawContent(title.DC(), 300, 300);
+        company.SetText("Caption");
+        CBlockCanvas both(300, 300);
+        company.DrawContent(both.DC(), 300, 300);
+        const CRect titleBox = title.Drawn();
+        const CRect bothBox = both.Drawn();
+        // The title's rows, then the caption's line right below them.
+        EXPECT_LE(titleBox.Height(), rows + host.MarkCell().cy);
+        EXPECT_GT(bothBox.bottom, titleBox.bottom) << "the caption lies below the title";
+        EXPECT_LE(bothBox.Height(), rows + host.fonts.GetCaptionLineSize().cy + host.MarkCell().cy);
+    }
+}
+
 }  // namespace
