@@ -17,6 +17,7 @@
 #include "model/Enterprise.h"
 #include "model/MapDoc.h"
 #include "model/PersonData.h"
+#include "platform/ui/StringTable.h"
 #include "platform/ui/SystemMetrics.h"
 #include "views/BitmapRecolor.h"
 #include "views/BtnScrollBar.h"
@@ -237,6 +238,7 @@ public:
 };
 
 TEST_F(BlocksGalleryTest, SmallControls) {
+    CStringTable::Register(AFX_IDS_IDLEMESSAGE, "For Help, press F1");
     parent.MoveWindow(0, 0, 520, 300);
     CMyHeaderCtrl header;
     ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE | HDS_BUTTONS, CRect(10, 10, 410, 34), &parent, 1));
@@ -259,7 +261,7 @@ TEST_F(BlocksGalleryTest, SmallControls) {
     bar.SetScrollInfo(&info);
     CGalleryOwner owner;
     CColorCmbBox combo;
-    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST |
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST |
                                  CBS_OWNERDRAWFIXED,
                              CRect(10, 50, 90, 300), &parent, 3));
     combo.SetFont(host.fonts.GetMessageFont());
@@ -272,6 +274,10 @@ TEST_F(BlocksGalleryTest, SmallControls) {
     CMyStatusBar status;
     ASSERT_TRUE(status.Create(&parent));
     status.SetKeptText("Company management.");
+    // Without a frame to lay it out, the bar goes along the bottom by hand.
+    const CSize statusSize = status.CalcFixedLayout(520);
+    status.MoveWindow(0, 300 - statusSize.cy, 520, statusSize.cy);
+    status.SetWindowText(CStringTable::Get(AFX_IDS_IDLEMESSAGE));
     Save(parent, "blocks_controls.png");
 
     // The dropped list, drawn item by item as the list window draws it.

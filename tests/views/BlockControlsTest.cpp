@@ -189,7 +189,7 @@ protected:
 
 TEST_F(BlockControlsTest, TheColourComboRefusesColoursOthersUse) {
     CCountingCombo combo;
-    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST |
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST |
                                  CBS_OWNERDRAWFIXED,
                              CRect(10, 10, 90, 300), &parent, 12));
     CTableOwner owner;
