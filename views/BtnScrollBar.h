@@ -7,10 +7,6 @@
 
 class CBtnScrollBar : public CScrollBar {
 public:
-    // The position an action leads to from the bar's range, page and
-    // position (thumbPos for the thumb actions).
-    static int NextPosition(const SCROLLINFO& info, UINT code, int thumbPos);
-
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:

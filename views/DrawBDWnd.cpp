@@ -25,13 +25,7 @@ BOOL CDrawBDWnd::SetPictureSet(int flag) {
 BOOL CDrawBDWnd::SetBuilding(int building) {
     if (building == m_building) return FALSE;
     m_building = building;
-    if (!IsWindow()) return TRUE;
-    if (building < 0) {
-        ShowWindow(SW_HIDE);
-    } else {
-        ShowWindow(SW_SHOW);
-        Invalidate(TRUE);
-    }
+    ShowPicture(building >= 0);
     return TRUE;
 }
 

@@ -3,19 +3,11 @@
 #include "game/VDoc.h"
 #include "model/PersonData.h"
 #include "platform/ui/PaintDC.h"
-#include "views/BlockHost.h"
 
 BOOL CDrawFaceWnd::SetPerson(int n) {
     const BOOL changed = n != m_person;
     m_person = n;
-    if (IsWindow()) {
-        if (n < 1) {
-            ShowWindow(SW_HIDE);
-        } else {
-            ShowWindow(SW_SHOW);
-            Invalidate(TRUE);
-        }
-    }
+    ShowPicture(n >= 1);
     return changed;
 }
 
@@ -29,8 +21,7 @@ CRect CDrawFaceWnd::FaceTarget(CSize picture, CSize client) {
 }
 
 const CPersonData* CDrawFaceWnd::GetShownPerson() const {
-    IBlockHost* host = IBlockHost::Get();
-    CVDoc* doc = host ? host->GetActiveDocument() : nullptr;
+    CVDoc* doc = SourceDocument();
     if (!doc || m_person < 1) return nullptr;
     return m_governors ? doc->GetGovernor(m_person - 1) : doc->GetDirector(m_person - 1);
 }

@@ -1,16 +1,17 @@
 #pragma once
 // A person's face, chosen by age, from the directors' or the governors'
-// table of the active document. A face that fills most of the window keeps
-// its own size; any other is fitted to the whole window.
+// table of the active document (or of the document its source names). A
+// face that fills most of the window keeps its own size; any other is
+// fitted to the whole window.
 
 #include "platform/ui/Rect.h"
 #include "platform/ui/Size.h"
-#include "platform/ui/Wnd.h"
+#include "views/DrawSourceWnd.h"
 
 class CDC;
 class CPersonData;
 
-class CDrawFaceWnd : public CWnd {
+class CDrawFaceWnd : public CDrawSourceWnd {
 public:
     // n = person number + 1; below 1 hides the window. Shows and repaints
     // it otherwise, even for the same person. Whether the value changed.

@@ -7,3 +7,9 @@ CVDoc* CDrawSourceWnd::SourceDocument() const {
     IBlockHost* host = IBlockHost::Get();
     return host ? host->GetActiveDocument() : nullptr;
 }
+
+void CDrawSourceWnd::ShowPicture(bool shown) {
+    if (!IsWindow()) return;
+    ShowWindow(shown ? SW_SHOW : SW_HIDE);
+    if (shown) Invalidate(TRUE);
+}

@@ -18,6 +18,8 @@ public:
     void SetDocument(CVDoc* doc) { m_source = reinterpret_cast<uintptr_t>(doc); }
 
 protected:
+    // Shows and repaints the window, or hides it (nothing before it exists).
+    void ShowPicture(bool shown);
     // The document the source names, else the host's active document;
     // nullptr when there is none.
     CVDoc* SourceDocument() const;

@@ -12,6 +12,7 @@
 #include "platform/ui/SystemMetrics.h"
 #include "views/BlockHost.h"
 #include "views/BlockMessages.h"
+#include "views/ScrollStep.h"
 #include "model/PaletteScope.h"
 
 namespace {
@@ -274,21 +275,10 @@ void CDrawTextWnd::OnPaint() {
 
 void CDrawTextWnd::OnVScroll(UINT code, UINT pos, CWnd* /*scrollBar*/) {
     SCROLLINFO info{};
-    info.cbSize = sizeof(info);
     if (!GetScrollInfo(SB_VERT, &info, SIF_RANGE | SIF_POS)) return;
-    int next = info.nPos;
-    switch (code) {
-        case SB_LINEUP:
-        case SB_PAGEUP: next -= 1; break;
-        case SB_LINEDOWN:
-        case SB_PAGEDOWN: next += 1; break;
-        case SB_THUMBPOSITION:
-        case SB_THUMBTRACK: next = static_cast<int>(pos); break;
-        case SB_TOP: next = 0; break;
-        case SB_BOTTOM: next = info.nMax; break;
-        default: return;
-    }
-    next = std::clamp(next, info.nMin, std::max(info.nMin, info.nMax));
+    // Lines scroll one at a time, pages too.
+    info.nPage = 1;
+    const int next = NextScrollPosition(info, code, static_cast<int>(pos));
     if (next == info.nPos) return;
     SetScrollPos(SB_VERT, next);
     m_firstLine = next;
@@ -297,22 +287,9 @@ void CDrawTextWnd::OnVScroll(UINT code, UINT pos, CWnd* /*scrollBar*/) {
 
 void CDrawTextWnd::OnHScroll(UINT code, UINT pos, CWnd* /*scrollBar*/) {
     SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    if (!GetScrollInfo(SB_HORZ, &info, SIF_RANGE | SIF_PAGE | SIF_POS)) return;
-    int next = info.nPos;
-    switch (code) {
-        case SB_LINELEFT: next -= 1; break;
-        case SB_LINERIGHT: next += 1; break;
-        case SB_PAGELEFT: next -= m_pageX; break;
-        case SB_PAGERIGHT: next += m_pageX; break;
-        case SB_THUMBPOSITION:
-        case SB_THUMBTRACK: next = static_cast<int>(pos); break;
-        case SB_LEFT: next = 0; break;
-        case SB_RIGHT: next = info.nMax; break;
-        default: return;
-    }
-    const int last = std::max(info.nMin, info.nMax - static_cast<int>(info.nPage) + 1);
-    next = std::clamp(next, info.nMin, last);
+    if (!GetScrollInfo(SB_HORZ, &info, SIF_RANGE | SIF_POS)) return;
+    info.nPage = static_cast<UINT>(std::max(m_pageX, 0));
+    const int next = NextScrollPosition(info, code, static_cast<int>(pos));
     if (next == info.nPos) return;
     SetScrollPos(SB_HORZ, next);
     const int old = m_scrollX;

@@ -20,12 +20,13 @@
 #include "views/MyHeaderCtrl.h"
 #include "views/MyStatusBar.h"
 #include "views/MyTabCtrl.h"
+#include "views/ScrollStep.h"
 
 namespace {
 
 using BlockControlsTest = BlocksTest;
 
-TEST(BtnScrollBarSteps, StepsClampToTheLastPage) {
+TEST(ScrollStep, StepsClampToTheLastPage) {
     SCROLLINFO info{};
     info.nMin = 2;
     info.nMax = 40;
@@ -46,7 +47,7 @@ TEST(BtnScrollBarSteps, StepsClampToTheLastPage) {
     };
     for (const Case& c : cases) {
         info.nPos = c.pos;
-        EXPECT_EQ(CBtnScrollBar::NextPosition(info, c.code, c.thumb), c.expected)
+        EXPECT_EQ(NextScrollPosition(info, c.code, c.thumb), c.expected)
             << "from " << c.pos << " with code " << c.code;
     }
 }
