@@ -25,7 +25,7 @@
 #include "model/OptionData.h"
 #include "model/services/FrameService.h"
 #include "platform/ui/FrameWnd.h"
-#include "platform/ui/StatusBar.h"
+#include "views/MyStatusBar.h"
 #include "shell/MainBar.h"
 #include "shell/ViewFrame.h"
 
@@ -480,7 +480,7 @@ private:
     CFrameState m_frameState;
     std::unique_ptr<CFrameSound> m_sound;
     CMainBar m_toolBar;
-    CStatusBar m_statusBar;
+    CMyStatusBar m_statusBar;
     // Stand-ins until their windows exist: the opening text, the network
     // window and the company-detail dialog.
     CWnd m_openingText;
