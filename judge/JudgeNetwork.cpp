@@ -204,6 +204,15 @@ void CJudgeNetwork::OnJudgeAccept() {
     m_owner.NetRefresh();
 }
 
+CVClientSocket* CJudgeNetwork::AdoptConnection() {
+    CVClientSocket* socket = NewSocket();
+    CNetworkData temporary;
+    temporary.playerNumber = LowestFreeNumber();
+    temporary.socket = socket;
+    m_peers.push_back(std::move(temporary));
+    return socket;
+}
+
 bool CJudgeNetwork::IsOwnConnection(CVClientSocket* accepted) const {
     if (!m_client) return false;
     std::string peerAddress, ownAddress;

@@ -11,6 +11,7 @@
 // shared layouts: one that fails is not applied, is still acknowledged and
 // is reported with a "]Receive error:" line.
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -105,6 +106,13 @@ public:
     // The port of the server: the network programs' port base.
     static int Port();
 
+    // ---- test seams
+    // Records go to the hook instead of the sockets (true: sent).
+    using SendHook = std::function<bool(CVClientSocket*, const NetRecordBytes&)>;
+    void SetSendHook(SendHook hook) { m_sendHook = std::move(hook); }
+    // A connection taken as if just accepted, without a system socket.
+    CVClientSocket* AdoptConnection();
+
 private:
     // Deletes retired sockets once no handler of theirs runs: a socket may
     // be retired inside its own notification.
@@ -186,6 +194,7 @@ private:
     std::vector<std::unique_ptr<CVClientSocket>> m_retired;
     int m_eventDepth = 0;
     CNetTrace m_trace;
+    SendHook m_sendHook;
 };
 
 }  // namespace judge

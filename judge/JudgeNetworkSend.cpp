@@ -22,7 +22,9 @@ bool CJudgeNetwork::Build(int group, int code, NetRecordBytes& out) {
 bool CJudgeNetwork::SendRecord(CVClientSocket* socket, const NetRecordBytes& record, int player) {
     if (!socket) return false;
     m_trace.Write("send", player, 0, record);
-    if (!socket->QueueBytes(record.data(), kNetRecordSize)) {
+    const bool sent =
+        m_sendHook ? m_sendHook(socket, record) : socket->QueueBytes(record.data(), kNetRecordSize);
+    if (!sent) {
         OnConnectionLost(socket);
         return false;
     }
