@@ -2,6 +2,7 @@
 // network asks of the program (the log, boxes, the retry timer, the
 // announcement's steps) and shows the network window.
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,7 +10,9 @@
 #include "judge/ArboDoc.h"
 #include "judge/JudgeNetwork.h"
 #include "judge/MainFrame.h"
+#include "platform/core/Clock.h"
 #include "platform/ui/AutoAnswer.h"
+#include "platform/ui/MessageLoop.h"
 #include "platform/ui/MessageBox.h"
 
 namespace judge {
@@ -80,7 +83,10 @@ void CMainFrame::NetPostStart() {
 }
 
 void CMainFrame::NetSetRetryTimer(int ms) {
-    SetTimer(CJudgeNetwork::kRetryTimer, static_cast<UINT>(ms));
+    // A connection needs real time whatever the presentation's time scale:
+    // a program that starts before its server would use up its tries at once.
+    if (!IsWindow()) return;
+    CMessageLoop::SetTimer(this, CJudgeNetwork::kRetryTimer, std::max<int64_t>(CClock::Scale(ms), ms));
 }
 
 void CMainFrame::NetKillRetryTimer() {
