@@ -3,6 +3,7 @@
 // wrong with it.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -26,7 +27,9 @@ protected:
     void SetUp() override {
         folder = fs::temp_directory_path() /
                  ("mkdata_folder_check_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                  // Two checkouts may run the same test at once.
+                  "_" + std::to_string(::getpid()));
         fs::remove_all(folder);
     }
     void TearDown() override { fs::remove_all(folder); }
