@@ -13,6 +13,7 @@
 #include "judge/AnnouncementTexts.h"
 #include "judge/JudgeFrame.h"
 #include "judge/JudgeNetworkHost.h"
+#include "judge/NetworkWnd.h"
 #include "model/OptionData.h"
 #include "platform/ui/FrameWnd.h"
 
@@ -156,7 +157,7 @@ public:
     bool NetIsRunning() override;
 
     bool IsCloseRequested() const { return m_closeRequested; }
-    CWnd& GetNetworkWindow() { return m_networkWnd; }
+    CNetworkWnd& GetNetworkWindow() { return m_networkWnd; }
 
 protected:
     int OnCreate(CREATESTRUCT* create) override;
@@ -196,7 +197,7 @@ private:
     std::unique_ptr<CJudgeMusic> m_music;
     std::unique_ptr<CMusicDevice> m_musicDevice;
     std::unique_ptr<CEffectDevice> m_effectDevice;
-    CWnd m_networkWnd;
+    CNetworkWnd m_networkWnd;
     std::unique_ptr<CJudgeNetwork> m_network;
     std::vector<std::string> m_networkLog;
     CArboDoc* m_doc = nullptr;

@@ -21,6 +21,8 @@ void CMainFrame::SetupNetwork() {
     if (!m_networkGame || !m_doc) return;
     m_network = std::make_unique<CJudgeNetwork>(*this);
     m_network->Load(m_doc->GetFrameState(), m_doc->GetPersonChecksum(), m_doc->GetMapChecksum());
+    m_networkWnd.SetNetwork(m_network.get());
+    if (m_networkWnd.IsWindow()) m_networkWnd.ResetWindow();
 }
 
 void CMainFrame::OnNetworkStart() {
@@ -60,8 +62,9 @@ void CMainFrame::ToggleNetworkWindow() {
 
 // ---------------------------------------------------------------- IJudgeNetworkHost
 
-void CMainFrame::NetLog(const std::string& text, int) {
+void CMainFrame::NetLog(const std::string& text, int colour) {
     m_networkLog.push_back(text);
+    m_networkWnd.AddMessage(text, colour);
     // An unattended run leaves its network lines where its boxes go.
     if (CAutoAnswer::IsAutoAnswer()) std::fprintf(stderr, "qordin network: %s\n", text.c_str());
 }
@@ -104,7 +107,7 @@ bool CMainFrame::NetNextPage() {
 }
 
 void CMainFrame::NetRefresh() {
-    if (m_network && m_networkWnd.IsWindow()) m_networkWnd.SetWindowText(m_network->Title());
+    m_networkWnd.RefreshList();
 }
 
 void CMainFrame::NetShowWindow() {
@@ -112,7 +115,9 @@ void CMainFrame::NetShowWindow() {
     if (m_networkWnd.IsWindow()) m_networkWnd.ShowWindow(SW_SHOW);
 }
 
-void CMainFrame::NetIndicate(int) {}
+void CMainFrame::NetIndicate(int direction) {
+    m_networkWnd.GetLamp().Step(direction);
+}
 
 void CMainFrame::NetPollWait(int ms) {
     PollWait(ms);
