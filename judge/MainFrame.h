@@ -167,6 +167,9 @@ protected:
     void OnUpdateCommand(CCmdUI* ui) override;
     void OnActivateApp(BOOL active, DWORD threadId) override;
     void OnTimer(UINT_PTR id) override;
+    // F2 shows or hides the network window of a network game, wherever the
+    // focus is (the network window's keys pass here too).
+    BOOL PreTranslateMessage(MSG* msg) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnMouseWheel(UINT flags, short delta, CPoint point) override;
     // Realises the application palette; repaints when that changed colours.

@@ -14,6 +14,7 @@
 #include "platform/ui/AutoAnswer.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/Messages.h"
 
 namespace judge {
 
@@ -41,6 +42,15 @@ void CMainFrame::OnTimer(UINT_PTR id) {
         return;
     }
     CFrameWnd::OnTimer(id);
+}
+
+BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
+    if (msg && msg->message == WM_KEYDOWN && msg->wParam == static_cast<WPARAM>(VK_F1 + 1) &&
+        m_network) {
+        ToggleNetworkWindow();
+        return TRUE;
+    }
+    return CFrameWnd::PreTranslateMessage(msg);
 }
 
 bool CMainFrame::IsJudgmentNotStarted() const {

@@ -20,8 +20,6 @@ namespace judge {
 
 namespace {
 
-constexpr int kF2 = VK_F1 + 1;
-
 CSize LayoutUnit() {
     CArboApp* app = CArboApp::Get();
     CSize unit = app ? app->GetCharSize() : CSize(8, 16);
@@ -200,15 +198,6 @@ BOOL CNetworkWnd::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) {
         return TRUE;
     }
     return CWnd::OnSetCursor(wnd, hitTest, message);
-}
-
-void CNetworkWnd::OnKeyDown(UINT key, UINT repeat, UINT flags) {
-    if (static_cast<int>(key) == kF2) {
-        if (CArboApp* app = CArboApp::Get(); app && app->GetMainFrame())
-            app->GetMainFrame()->ToggleNetworkWindow();
-        return;
-    }
-    CWnd::OnKeyDown(key, repeat, flags);
 }
 
 // ---------------------------------------------------------------- commands

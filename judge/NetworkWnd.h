@@ -58,7 +58,6 @@ protected:
     void OnMouseMove(UINT flags, CPoint point) override;
     void OnLButtonUp(UINT flags, CPoint point) override;
     BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) override;
-    void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:

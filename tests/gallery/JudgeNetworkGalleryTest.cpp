@@ -154,4 +154,21 @@ TEST_F(JudgeNetworkGalleryTest, TheListKeepsItsSizeUntilTheBarIsReleased) {
     EXPECT_FALSE(wnd->IsDragging());
 }
 
+TEST_F(JudgeNetworkGalleryTest, F2TogglesTheNetworkWindowOfANetworkGame) {
+    CMainFrame& frame = *app->GetMainFrame();
+    MSG key{};
+    key.hwnd = &frame;
+    key.message = WM_KEYDOWN;
+    key.wParam = VK_F1 + 1;
+    // A local game has no network window to show.
+    EXPECT_FALSE(CMessageLoop::PreTranslate(key));
+    EXPECT_FALSE(frame.GetNetworkWindow().IsWindowVisible());
+    frame.SetNetworkGame(true);
+    frame.SetupNetwork();
+    for (bool visible : {true, false}) {
+        EXPECT_TRUE(CMessageLoop::PreTranslate(key));
+        EXPECT_EQ(frame.GetNetworkWindow().IsWindowVisible() != FALSE, visible);
+    }
+}
+
 }  // namespace
