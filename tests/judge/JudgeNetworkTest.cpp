@@ -69,6 +69,18 @@ TEST_F(JudgeNetworkFixture, EveryoneLogsInThePageMovesOnOnlyWhenAllHaveFinished)
     }));
     // The next page starts with every flag cleared again.
     EXPECT_EQ(Peer(*server, 1)->stepDone, 0);
+
+    // A chat line without addressees reaches everyone, the server's own
+    // program through its own link; one addressed to Bob only him.
+    alice.SendChat({}, "Alice:hello");
+    ASSERT_TRUE(WaitFor([&] {
+        return serverHost.Logged("Alice:hello") && clientHosts[0]->Logged("Alice:hello") &&
+               clientHosts[1]->Logged("Alice:hello");
+    }));
+    alice.SendChat({2}, "Alice:just you");
+    ASSERT_TRUE(WaitFor([&] { return clientHosts[1]->Logged("Alice:just you"); }));
+    Settle(100);
+    EXPECT_FALSE(serverHost.Logged("Alice:just you"));
 }
 
 TEST_F(JudgeNetworkFixture, RefusedLoginsShowTheirTextAndEndTheClient) {
