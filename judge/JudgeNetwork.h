@@ -42,6 +42,14 @@ public:
     // The step of the waits for a free link.
     static constexpr int kLinkPollMs = 10;
     enum { kNotStarted = 0, kStarted = 1, kFinished = 2 };
+    // The groups and codes of class 700 besides the shared login and list
+    // entry layouts.
+    static constexpr int kStartedCode = 1;   // 01/001: the judgment starts
+    static constexpr int kStepGroup = 2;
+    static constexpr int kAnnounceCode = 0;  // 02/000: start the announcement
+    static constexpr int kStepDoneCode = 1;  // 02/001: a participant finished
+    static constexpr int kNextPageCode = 2;  // 02/002: go to the next page
+    static constexpr int kLeaveGroup = 3;    // 03/nnn: participant nnn left
 
     static constexpr const char* kListenFailedText = "接続ｴﾗｰ";
     static constexpr const char* kRetriesFailedText = "Can not to connect to server.";

@@ -7,6 +7,7 @@
 #include "judge/JudgeNetworkHost.h"
 #include "judge/VClientSocket.h"
 #include "model/NetLoginRecord.h"
+#include "model/NetPeerEntry.h"
 #include "model/NetSessionRecords.h"
 #include "platform/core/TextFormat.h"
 
@@ -91,7 +92,7 @@ void CJudgeNetwork::StartForPeers() {
         SendLeave(number);
     }
     NetRecordBytes record{};
-    if (Build(1, 1, record)) Broadcast(record, true, false);
+    if (Build(CNetPeerEntry::kGroup, kStartedCode, record)) Broadcast(record, true, false);
     m_owner.NetLog(kStartText, -1);
     m_owner.NetRefresh();
 }
@@ -103,7 +104,7 @@ void CJudgeNetwork::StartJudgment() {
     m_started = kStarted;
     ClearStepDone();
     NetRecordBytes record{};
-    if (Build(2, 0, record)) Broadcast(record, true, false);
+    if (Build(kStepGroup, kAnnounceCode, record)) Broadcast(record, true, false);
     m_owner.NetStartAnnouncement();
 }
 
@@ -131,7 +132,7 @@ void CJudgeNetwork::AdvanceAll() {
     // is lost.
     ClearStepDone();
     NetRecordBytes record{};
-    if (Build(2, 2, record)) Broadcast(record, true, false);
+    if (Build(kStepGroup, kNextPageCode, record)) Broadcast(record, true, false);
     if (m_owner.NetNextPage()) m_started = kFinished;
 }
 

@@ -192,21 +192,21 @@ void CJudgeNetwork::OnJudgeRecord(CVClientSocket* socket, int group, int code,
         case CNetPeerEntry::kGroup:
             if (code == CNetPeerEntry::kCode) {
                 OnPeerEntry(record);
-            } else if (code == 1) {
+            } else if (code == kStartedCode) {
                 m_owner.NetLog(kStartText, -1);
             }
             break;
-        case 2:
-            if (code == 0 && !m_host) {
+        case kStepGroup:
+            if (code == kAnnounceCode && !m_host) {
                 m_started = kStarted;
                 m_owner.NetStartAnnouncement();
-            } else if (code == 1 && m_host) {
+            } else if (code == kStepDoneCode && m_host) {
                 OnPeerStepDone(socket);
-            } else if (code == 2 && !m_host) {
+            } else if (code == kNextPageCode && !m_host) {
                 if (m_owner.NetNextPage()) m_started = kFinished;
             }
             break;
-        case 3:
+        case kLeaveGroup:
             if (!m_host) {
                 RemovePeer(code, true);
                 m_owner.NetRefresh();

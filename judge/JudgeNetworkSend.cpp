@@ -112,7 +112,7 @@ void CJudgeNetwork::SendPeerList(int to, int about) {
 void CJudgeNetwork::SendLeave(int playerNumber) {
     NetRecordBytes record{};
     // A number wider than the code's three digits would name someone else.
-    if (playerNumber < 0 || !Build(3, playerNumber, record)) {
+    if (playerNumber < 0 || !Build(kLeaveGroup, playerNumber, record)) {
         m_owner.NetLog("]Send error:leave notice of player " + std::to_string(playerNumber), -1);
         return;
     }
@@ -129,7 +129,7 @@ void CJudgeNetwork::ClearStepDone() {
 
 void CJudgeNetwork::SendStepDone() {
     NetRecordBytes record{};
-    if (Build(2, 1, record)) SendToServer(record, true);
+    if (Build(kStepGroup, kStepDoneCode, record)) SendToServer(record, true);
 }
 
 void CJudgeNetwork::SendChat(const std::vector<int>& recipients, const std::string& text) {

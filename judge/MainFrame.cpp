@@ -71,6 +71,7 @@ int CMainFrame::OnCreate(CREATESTRUCT* create) {
                                CentredOnDesktop(kNetworkWidth, kNetworkHeight), this, 0)) {
         return -1;
     }
+    m_networkWnd.ResetWindow();
     return CFrameWnd::OnCreate(create);
 }
 

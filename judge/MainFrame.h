@@ -13,6 +13,7 @@
 #include "judge/AnnouncementTexts.h"
 #include "judge/JudgeFrame.h"
 #include "judge/JudgeNetworkHost.h"
+#include "judge/NetworkWnd.h"
 #include "model/OptionData.h"
 #include "platform/ui/FrameWnd.h"
 
@@ -156,7 +157,7 @@ public:
     bool NetIsRunning() override;
 
     bool IsCloseRequested() const { return m_closeRequested; }
-    CWnd& GetNetworkWindow() { return m_networkWnd; }
+    CNetworkWnd& GetNetworkWindow() { return m_networkWnd; }
 
 protected:
     int OnCreate(CREATESTRUCT* create) override;
@@ -166,6 +167,9 @@ protected:
     void OnUpdateCommand(CCmdUI* ui) override;
     void OnActivateApp(BOOL active, DWORD threadId) override;
     void OnTimer(UINT_PTR id) override;
+    // F2 shows or hides the network window of a network game, wherever the
+    // focus is (the network window's keys pass here too).
+    BOOL PreTranslateMessage(MSG* msg) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnMouseWheel(UINT flags, short delta, CPoint point) override;
     // Realises the application palette; repaints when that changed colours.
@@ -196,7 +200,7 @@ private:
     std::unique_ptr<CJudgeMusic> m_music;
     std::unique_ptr<CMusicDevice> m_musicDevice;
     std::unique_ptr<CEffectDevice> m_effectDevice;
-    CWnd m_networkWnd;
+    CNetworkWnd m_networkWnd;
     std::unique_ptr<CJudgeNetwork> m_network;
     std::vector<std::string> m_networkLog;
     CArboDoc* m_doc = nullptr;

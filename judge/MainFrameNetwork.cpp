@@ -14,6 +14,7 @@
 #include "platform/ui/AutoAnswer.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/MessageBox.h"
+#include "platform/ui/Messages.h"
 
 namespace judge {
 
@@ -21,6 +22,8 @@ void CMainFrame::SetupNetwork() {
     if (!m_networkGame || !m_doc) return;
     m_network = std::make_unique<CJudgeNetwork>(*this);
     m_network->Load(m_doc->GetFrameState(), m_doc->GetPersonChecksum(), m_doc->GetMapChecksum());
+    m_networkWnd.SetNetwork(m_network.get());
+    if (m_networkWnd.IsWindow()) m_networkWnd.ResetWindow();
 }
 
 void CMainFrame::OnNetworkStart() {
@@ -39,6 +42,15 @@ void CMainFrame::OnTimer(UINT_PTR id) {
         return;
     }
     CFrameWnd::OnTimer(id);
+}
+
+BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
+    if (msg && msg->message == WM_KEYDOWN && msg->wParam == static_cast<WPARAM>(VK_F1 + 1) &&
+        m_network) {
+        ToggleNetworkWindow();
+        return TRUE;
+    }
+    return CFrameWnd::PreTranslateMessage(msg);
 }
 
 bool CMainFrame::IsJudgmentNotStarted() const {
@@ -60,8 +72,9 @@ void CMainFrame::ToggleNetworkWindow() {
 
 // ---------------------------------------------------------------- IJudgeNetworkHost
 
-void CMainFrame::NetLog(const std::string& text, int) {
+void CMainFrame::NetLog(const std::string& text, int colour) {
     m_networkLog.push_back(text);
+    m_networkWnd.AddMessage(text, colour);
     // An unattended run leaves its network lines where its boxes go.
     if (CAutoAnswer::IsAutoAnswer()) std::fprintf(stderr, "qordin network: %s\n", text.c_str());
 }
@@ -104,7 +117,7 @@ bool CMainFrame::NetNextPage() {
 }
 
 void CMainFrame::NetRefresh() {
-    if (m_network && m_networkWnd.IsWindow()) m_networkWnd.SetWindowText(m_network->Title());
+    m_networkWnd.RefreshList();
 }
 
 void CMainFrame::NetShowWindow() {
@@ -112,7 +125,9 @@ void CMainFrame::NetShowWindow() {
     if (m_networkWnd.IsWindow()) m_networkWnd.ShowWindow(SW_SHOW);
 }
 
-void CMainFrame::NetIndicate(int) {}
+void CMainFrame::NetIndicate(int direction) {
+    m_networkWnd.GetLamp().Step(direction);
+}
 
 void CMainFrame::NetPollWait(int ms) {
     PollWait(ms);

@@ -68,6 +68,10 @@ void CProgramRun::Signal(int signal) {
     if (m_pid > 0) kill(m_pid, signal);
 }
 
+void CProgramRun::Kill() {
+    if (m_pid > 0 && !Reap()) kill(m_pid, SIGKILL);
+}
+
 bool CProgramRun::Catches(int signal) const {
     std::ifstream status("/proc/" + std::to_string(m_pid) + "/status");
     std::string line;

@@ -19,6 +19,8 @@ public:
                const std::map<std::string, std::string>& env, const std::string& stderrPath);
     // Sends the signal once the program catches it (or after a while).
     void Signal(int signal);
+    // Kills the program at once, wherever it is.
+    void Kill();
     // Waits up to timeoutMs for the end: true with the exit code (128 + the
     // signal for a killed program); false when it still runs.
     bool Wait(int timeoutMs, int* exitCode);

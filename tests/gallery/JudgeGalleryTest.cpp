@@ -13,6 +13,7 @@
 #include "fakes/GalleryFolder.h"
 #include "fakes/JudgmentFileFixture.h"
 #include "fakes/TempFolder.h"
+#include "gallery/RankingTableShot.h"
 #include "judge/ArboApp.h"
 #include "judge/ArboDoc.h"
 #include "judge/ArboView.h"
@@ -23,7 +24,6 @@
 #include "judge/JudgeTextFrameWnd.h"
 #include "judge/MainFrame.h"
 #include "judge/PopupEpNameWnd.h"
-#include "judge/ShowTotalPoint.h"
 #include "judge/TopFrameWnd.h"
 #include "model/services/Services.h"
 #include "platform/core/Clock.h"
@@ -236,14 +236,7 @@ TEST_F(JudgeGalleryTest, RankingStripWithTwelveCompanies) {
     ASSERT_EQ(doc->GetCompanyCount(), 12);
     while (doc->RunNextStep()) {
     }
-    CEpDrawFrameWnd& rows = view->GetCompanyPane().GetRows();
-    rows.ShowOverlay();
-    CShowTotalPoint& table = rows.GetOverlay();
-    table.SendMessage(WM_COMMAND, CShowTotalPoint::kButtonId, 0);
-    const CShowTotalPoint::SMeasures m = table.Measures();
-    rows.MoveWindow(0, 0, m.Left() + 5 * m.columnWidth + 30, m.Head() + 10 * m.rowHeight, TRUE);
-    table.SetFirstColumn(7);
-    Save(table, "ranking-strip.png");
+    Save(ShowRankingStrip(*view, 5, 10, 7, 0), "ranking-strip.png");
 }
 
 TEST_F(JudgeGalleryTest, SmallWindows) {

@@ -13,12 +13,12 @@
 #include "fakes/SimulatedGame.h"
 #include "fakes/GalleryFolder.h"
 #include "fakes/TempFolder.h"
+#include "gallery/RankingTableShot.h"
 #include "judge/ArboApp.h"
 #include "judge/ArboDoc.h"
 #include "judge/ArboView.h"
 #include "judge/EpDrawFrameWnd.h"
 #include "judge/MainFrame.h"
-#include "judge/ShowTotalPoint.h"
 #include "model/MapData.h"
 #include "model/MapDoc.h"
 #include "model/OptionData.h"
@@ -169,15 +169,7 @@ TEST_F(JudgeMapGalleryTest, RankingStripWithTheMapsMostCompanies) {
     ASSERT_TRUE(Start());
     while (doc->RunNextStep()) {
     }
-    CEpDrawFrameWnd& rows = view->GetCompanyPane().GetRows();
-    rows.ShowOverlay();
-    CShowTotalPoint& table = rows.GetOverlay();
-    table.SendMessage(WM_COMMAND, CShowTotalPoint::kButtonId, 0);
-    const CShowTotalPoint::SMeasures m = table.Measures();
-    rows.MoveWindow(0, 0, m.Left() + 4 * m.columnWidth + 30, m.Head() + 8 * m.rowHeight, TRUE);
-    table.SetFirstColumn(3);
-    table.SetFirstRow(4);
-    Save(table, "ranking-strip-played.png");
+    Save(ShowRankingStrip(*view, 4, 8, 3, 4), "ranking-strip-played.png");
 }
 
 }  // namespace

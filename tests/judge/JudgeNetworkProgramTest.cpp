@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -11,6 +14,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "JudgeFixture.h"
@@ -24,7 +28,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kPortBase = 24711;
+// Each test its own port, so that tests run side by side.
+constexpr int kPortSteps = 24711;
+constexpr int kPortKilled = 24721;
 
 struct SParticipant {
     const char* folder;
@@ -47,9 +53,11 @@ protected:
     void WriteFiles(CJudgmentFileFixture& fixture, int self) {
         const SParticipant& p = kParticipants[self];
         const fs::path home = root.Path() / p.folder;
-        fs::create_directories(home / "config");
-        fs::copy(bin / "res", home / "res", fs::copy_options::recursive);
-        fs::copy_file(bin / "MERCAVO.PAL", home / "MERCAVO.PAL");
+        if (!fs::exists(home)) {
+            fs::create_directories(home / "config");
+            fs::copy(bin / "res", home / "res", fs::copy_options::recursive);
+            fs::copy_file(bin / "MERCAVO.PAL", home / "MERCAVO.PAL");
+        }
         CFrameState& frame = fixture.Doc().GetFrameState();
         frame.GetPeers().clear();
         for (int i = 0; i < 3; ++i) {
@@ -79,7 +87,7 @@ protected:
                 {"MERCAVO_AUTO_ANSWER", "1"},
                 {"SDL_AUDIODRIVER", "dummy"},
                 {"TZ", "UTC"},
-                {"MERCAVO_PORT_BASE", std::to_string(kPortBase)},
+                {"MERCAVO_PORT_BASE", std::to_string(portBase)},
                 {"MERCAVO_NET_TRACE", (home / "trace.txt").string()}};
     }
 
@@ -95,6 +103,7 @@ protected:
 
     fs::path bin;
     CTempFolder root;
+    int portBase = kPortSteps;
 };
 
 // The server's trace: every page's 02/002 goes out only after a 02/001 of
@@ -152,6 +161,60 @@ TEST_F(JudgeNetworkProgramTest, ThreeProgramsJudgeInStepAndWriteTheSameReport) {
         EXPECT_NE(programs[self].Log().find("]Please wait to get started."), std::string::npos);
     }
     ExpectPagesAfterEveryStep(Read(0, "trace.txt"), 3);
+}
+
+// One program killed once the pages are under way: without a client the
+// other two finish; without the host each client says so once and ends.
+TEST_F(JudgeNetworkProgramTest, AProgramKilledMidWay) {
+    portBase = kPortKilled;
+    CJudgmentFileFixture fixture((root.Path() / "game").string() + "/");
+    ASSERT_TRUE(fixture.ok());
+    for (int killed : {2, 0}) {
+        SCOPED_TRACE(kParticipants[killed].folder);
+        // A judged file goes with its judgment: each round gets new ones.
+        for (int self = 0; self < 3; ++self) WriteFiles(fixture, self);
+        for (int self = 0; self < 3; ++self) {
+            const fs::path home = root.Path() / kParticipants[self].folder;
+            fs::remove(home / "trace.txt");
+            fs::remove(home / "JUDGE.TXT");
+        }
+        std::unique_ptr<CProgramRun> programs[3];
+        for (int self = 0; self < 3; ++self) {
+            programs[self] = std::make_unique<CProgramRun>();
+            ASSERT_TRUE(Start(*programs[self], self));
+        }
+        // The second page has gone out.
+        const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+        auto pagesSent = [&] {
+            const std::string trace = Read(0, "trace.txt");
+            size_t count = 0;
+            for (size_t at = trace.find("700 02 002"); at != std::string::npos;
+                 at = trace.find("700 02 002", at + 1))
+                ++count;
+            return count;
+        };
+        while (pagesSent() < 4 && std::chrono::steady_clock::now() < end)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        ASSERT_GE(pagesSent(), 4u);
+        programs[killed]->Kill();
+        for (int self = 0; self < 3; ++self) {
+            if (self == killed) continue;
+            SCOPED_TRACE(kParticipants[self].folder);
+            int code = -1;
+            ASSERT_TRUE(programs[self]->Wait(300000, &code)) << programs[self]->Log();
+            EXPECT_EQ(code, 0) << programs[self]->Log();
+            const std::string log = programs[self]->Log();
+            const size_t cut = log.find("The connection with the server cut.");
+            if (killed == 0) {
+                ASSERT_NE(cut, std::string::npos) << log;
+                EXPECT_EQ(log.find("The connection with the server cut.", cut + 1), std::string::npos);
+                EXPECT_FALSE(fs::exists(root.Path() / kParticipants[self].folder / "JUDGE.TXT"));
+            } else {
+                // (A client may still see the host end after the results.)
+                EXPECT_TRUE(fs::exists(root.Path() / kParticipants[self].folder / "JUDGE.TXT"));
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -4,12 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "JudgeNetworkFixture.h"
 #include "judge/RecordStream.h"
+#include "fakes/TempFolder.h"
 #include "model/NetLoginRecord.h"
+#include "model/NetworkInfoFile.h"
 
 namespace {
 
@@ -65,6 +69,18 @@ TEST_F(JudgeNetworkFixture, EveryoneLogsInThePageMovesOnOnlyWhenAllHaveFinished)
     }));
     // The next page starts with every flag cleared again.
     EXPECT_EQ(Peer(*server, 1)->stepDone, 0);
+
+    // A chat line without addressees reaches everyone, the server's own
+    // program through its own link; one addressed to Bob only him.
+    alice.SendChat({}, "Alice:hello");
+    ASSERT_TRUE(WaitFor([&] {
+        return serverHost.Logged("Alice:hello") && clientHosts[0]->Logged("Alice:hello") &&
+               clientHosts[1]->Logged("Alice:hello");
+    }));
+    alice.SendChat({2}, "Alice:just you");
+    ASSERT_TRUE(WaitFor([&] { return clientHosts[1]->Logged("Alice:just you"); }));
+    Settle(100);
+    EXPECT_FALSE(serverHost.Logged("Alice:just you"));
 }
 
 TEST_F(JudgeNetworkFixture, RefusedLoginsShowTheirTextAndEndTheClient) {
@@ -269,6 +285,42 @@ TEST_F(JudgeNetworkFixture, WithoutAServerTheSixthExpiryEndsTheProgram) {
         }
         EXPECT_TRUE(host.closed);
         EXPECT_EQ(host.boxes, std::vector<std::string>{CJudgeNetwork::kRetriesFailedText});
+    }
+}
+
+TEST(JudgeNetworkInfoTest, ABadFileIsReportedAMissingOneIsNot) {
+    CTempFolder folder;
+    const std::string path = folder.Folder() + CNetworkInfoFile::kFileName;
+    struct SCase {
+        const char* why;
+        std::string text;  // empty: no file
+        size_t size;
+        bool reported;
+    };
+    const std::vector<SCase> cases = {
+        {"512 good bytes", "009127.0.0.1006123456", 512, false},
+        {"511 bytes", "009127.0.0.1006123456", 511, true},
+        {"address length 600", "600127.0.0.1006123456", 512, true},
+        {"address length -1", "-01127.0.0.1006123456", 512, true},
+        {"password past byte 511", "009127.0.0.1503", 512, true},
+        {"no file", "", 0, false},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.why);
+        std::filesystem::remove(path);
+        if (!c.text.empty()) {
+            std::string bytes = c.text;
+            bytes.resize(c.size, '\0');
+            std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
+        }
+        CRecordingNetHost host;
+        CJudgeNetwork network(host);
+        network.SetServer("kept", "kept");
+        const bool read = network.ReadNetworkInfo(folder.Folder());
+        EXPECT_EQ(host.boxes.size(), c.reported ? 1u : 0u);
+        if (c.reported)
+            EXPECT_EQ(host.boxes[0], "Failed to read network data file. (M_NINFO.DAT)");
+        EXPECT_EQ(network.ServerAddress(), read ? "127.0.0.1" : "kept");
     }
 }
 
