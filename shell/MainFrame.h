@@ -325,6 +325,9 @@ private:
     int m_playCountAtStart = 0;
     int m_role2AtStart = 0;
     int m_forcedEnd = 0;
+    // The start choice is offered once a run: a start after a failed
+    // connection goes straight to the set-up.
+    int m_startChoicePending = 1;
     int m_rejoin = 0;
     std::vector<int> m_waitingClients;
 
