@@ -201,8 +201,8 @@ public:
     bool StartJudgmentProgram();
     // The game closes itself: nothing more is asked.
     void CloseProgram();
-    // Tests watch the chain: called with every chain message as it is
-    // handled.
+    // Tests watch the chain: called with every chain message as it
+    // arrives (also one that the gate below then drops).
     void SetChainTrace(std::function<void(UINT)> trace) { m_chainTrace = std::move(trace); }
     // Tests hold the start or the month: a chain message the gate refuses
     // is dropped unhandled. nullptr lets every message run.
@@ -218,6 +218,20 @@ public:
     void SetAutoSaving(int flag) override { m_autoSaving = flag; }
     bool PromptSaveName(std::string& name) override;
     void ContinueMonth() override;
+    // What the rules ask of the map window and the player's picks.
+    void HandleLostStructures(CMapDoc& map, int area,
+                              const std::vector<CCellPoint>& anchors) override;
+    bool SelectAreaButton(int area) override;
+    void MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) override;
+    void FlushChangedCells(int redraw) override;
+    int GetMapPickMode() override { return m_mapMode; }
+    void SetMapMode(int mode) override { BeginMapMode(mode); }
+    int GetPickParam(int i) override { return GetChangeFlag(i); }
+    int SetPickParam(int i, int value) override { return SetChangeFlag(i, value); }
+    int GetShownLeague() override { return m_shownLeague; }
+    void SetShownLeague(int league) override { m_shownLeague = league; }
+    CCellPoint GetCursorCell() override;
+    void FocusMap() override;
     // Network calls of the chain and the start; each acts only in a network
     // game, and the network play fills them in.
     void AnnouncePhase(int phase);
@@ -325,6 +339,7 @@ private:
     int m_playCountAtStart = 0;
     int m_role2AtStart = 0;
     int m_forcedEnd = 0;
+    int m_shownLeague = 0;
     // The start choice is offered once a run: a start after a failed
     // connection goes straight to the set-up.
     int m_startChoicePending = 1;
