@@ -21,13 +21,16 @@
 #include <vector>
 
 #include "model/FrameState.h"
+#include "model/NetPlayerTable.h"
 #include "model/OptionData.h"
 #include "model/services/FrameService.h"
 #include "platform/ui/FrameWnd.h"
-#include "platform/ui/StatusBar.h"
+#include "views/MyStatusBar.h"
 #include "shell/MainBar.h"
 #include "shell/ViewFrame.h"
 
+class CCmdSet;
+class CEnterprise;
 class CEstablishWnd;
 class CExplainWnd;
 class CFileDialog;
@@ -38,6 +41,8 @@ class CFrameSound;
 class CNetSession;
 class CVDoc;
 class CVView;
+// Used by the menu commands.
+struct SCommandState;
 
 class CMainFrame : public CFrameWnd, public CDetachedFrameService, public IViewFrame {
 public:
@@ -126,7 +131,7 @@ public:
     int GetMapMode() const override { return m_mapMode; }
     void EndMapPick(int force) override;
     int IsFoundingPhase() const override { return m_foundingPhase; }
-    void ShowNetworkWindow() override {}
+    void ShowNetworkWindow() override;
     CProfile& GetProfile() override;
     double GetMapDrawRate() const override { return m_options.mapDrawRate; }
     void GetMapColors(COLORREF& top, COLORREF& bottom) const override {
@@ -251,15 +256,97 @@ public:
     void RunLobbyStep();
 
     // ---- network operations phase and player table
-    // 1 while saving is not allowed in a network game.
+    // Sent by the turn limit while this seat's orders are incomplete.
+    static constexpr UINT WM_FORCE_END_INPUT = 0x62C;
+    static constexpr UINT_PTR kConnectTimerId = 100;
+    static constexpr UINT_PTR kTurnLimitTimerId = 102;
+    static constexpr int kTurnLimitSeconds = 60;
+    // 1 while saving is not allowed in a network game: from the orders this
+    // seat has sent until its next operations phase opens.
     int IsSaveBlocked() const { return m_saveBlocked; }
     void SetSaveBlocked(int flag) { m_saveBlocked = flag; }
-    // Opens this seat's operations phase of a network month.
+    // Opens this seat's operations phase of a network month. A seat without
+    // an own entry or company acts as an observer.
     void BeginNetworkOperations();
     // Carries out the orders received for the company this month.
     void ExecuteCmdSet(int company);
+    // The network layer's side of an order handed on (filled by the network
+    // play).
+    void SendCmdSet(const CCmdSet& order, int company);
+    // A received team purchase that the team's owner must agree to first
+    // (filled by the network play).
+    void ProposeProTeamPurchase(int company, int league, int team, int result, int price);
+    // The end of a seat's turn by the time limit: the orders count as
+    // complete and End Operations is posted.
+    void ForceEndTurn();
+    int IsOrdersComplete() const { return m_ordersComplete; }
+    void SetOrdersComplete(int flag) { m_ordersComplete = flag; }
+    // Set when the time limit ended this seat's turn.
+    int IsForcedEnd() const { return m_forcedEnd; }
+    // The company of the order being handed on; empty otherwise.
+    const std::vector<int>& GetCurrentOrder() const { return m_currentOrder; }
+
+    // The network window: the shown flag becomes its inverse when toggle is
+    // non-zero, else show; nothing outside a network game.
+    void ShowNetworkWindow(int toggle, int show, int refresh);
+    int IsNetworkWindowShown() const { return m_networkWndShown; }
+    void UpdateNetworkWindowTitle();
+    // "MERCAVO-NETWORK", a client's password when it has one, the host.
+    static std::string NetworkWindowTitle(bool host, const std::string& password,
+                                          const std::string& hostAddress);
+    void SetNetPassword(const std::string& password) { m_netPassword = password; }
+    const std::string& GetNetPassword() const { return m_netPassword; }
+
+    // The player table (its accessors check every index and channel).
+    CNetPlayerTable& GetNetPlayers() { return m_netPlayers; }
+    int AddNetPlayer(int id, const std::string& name, const std::string& companyName, int colour,
+                     const std::string& login, int role, int self) {
+        return m_netPlayers.AddNetPlayer(id, name, companyName, colour, login, role, self);
+    }
+    // On the host with closeSockets set, the entry's sockets are closed.
+    int RemoveNetPlayer(int id, int closeSockets);
+    int FindNetPlayerById(int id) const { return m_netPlayers.FindNetPlayerById(id); }
+    int FindSelfNetPlayer() const { return m_netPlayers.FindSelfNetPlayer(); }
+    int CountNetPlayersByRole(int role) const { return m_netPlayers.CountNetPlayersByRole(role); }
+    int CountBusyNetPlayers() const { return m_netPlayers.CountBusyNetPlayers(); }
+    int IsAwaitingGameData(int id) const { return m_netPlayers.IsAwaitingGameData(id); }
+    int GetNetPlayerCompany(int i) const { return m_netPlayers.GetNetPlayerCompany(i); }
+    int GetNetPlayerId(int i) const { return m_netPlayers.GetNetPlayerId(i); }
+    int GetNetPlayerRole(int i) const { return m_netPlayers.GetNetPlayerRole(i); }
+    std::string GetNetPlayerName(int i) const { return m_netPlayers.GetNetPlayerName(i); }
+    int IsNetPlayerSelf(int i) const { return m_netPlayers.IsNetPlayerSelf(i); }
+    int IsNetPlayerReady(int i) const { return m_netPlayers.IsNetPlayerReady(i); }
+    void SetNetPlayerReady(int i, int flag) { m_netPlayers.SetNetPlayerReady(i, flag); }
+    // A company left the game: its player becomes an observer (this seat's
+    // own included) and the later companies' entries move down by one.
+    void ReleaseCompanyOfNetPlayer(int company);
+    // A network game and not its host.
+    int IsNetworkClient() const;
+    // Session state 0 or 3.
+    int IsSessionIdle() const { return m_sessionState == 0 || m_sessionState == 3; }
+    // Advances the send (0) or receive (1) indicator modulo 8; its new value.
+    int StepIndicator(int which);
 
     // ---- menu commands and their enabling rules
+    // What the update rules read, taken now.
+    SCommandState CollectCommandState();
+    // The company played at this seat; -1 none (an observer).
+    int GetSeatCompany();
+    // A click on the map cell while a pick runs: the pick's order takes it.
+    void OnMapPick(CCellPoint cell);
+    // The picks' mode and parameters as the order commands read them.
+    int GetMapPickMode() override { return m_mapMode; }
+    void SetMapMode(int mode) override { BeginMapMode(mode); }
+    int GetPickParam(int i) override { return GetChangeFlag(i); }
+    int SetPickParam(int i, int value) override { return SetChangeFlag(i, value); }
+    CCellPoint GetCursorCell() override;
+    void FocusMap() override;
+    void MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) override;
+    void FlushChangedCells(int redraw) override;
+    // The folder of the players' web pages; empty: there is none. Set at
+    // build time (MERCAVO_WEB_FOLDER); tests change it.
+    static void SetWebFolder(const std::string& folder);
+    static const std::string& GetWebFolder();
 
     // The file dialog shown by the application, while it is shown.
     void SetOpenFileDialog(CFileDialog* dialog) { m_fileDialog = dialog; }
@@ -347,9 +434,55 @@ private:
     std::vector<int> m_waitingClients;
 
     // ---- private: network operations phase and player table
+    // The part of the operations phase after the observer's and the strike's
+    // early ends: the notice, the company shown, the sound and the log.
+    void OpenPlayerOperations();
+    void ShowOperationsNotice();
+    // The company played at this seat in a network game; nullptr for an
+    // observer and for a seat whose entry or company is gone.
+    CEnterprise* OwnNetCompany();
+    void OnNetPhaseTimer(UINT_PTR id);
     int m_saveBlocked = 0;
+    int m_ordersComplete = 0;
+    int m_forcedEnd = 0;
+    int m_networkWndShown = 0;
+    std::string m_netPassword;
+    std::vector<int> m_currentOrder;
+    std::array<int, 2> m_indicators{};
+    // Over the frame state's peers, which are declared further down: the
+    // table keeps a reference and reads nothing while the frame is built.
+    CNetPlayerTable m_netPlayers{m_frameState};
 
     // ---- private: menu commands and their enabling rules
+    // The command groups of the topic files: true when the id is theirs.
+    bool RunFileCommand(UINT id);
+    bool RunMapCommand(UINT id);
+    bool RunOrderCommand(UINT id);
+    bool RunHelpCommand(UINT id);
+    // The guard of a player's command: false while no human turn is open;
+    // otherwise the current map interaction ends first.
+    bool BeginPlayerCommand();
+    void SaveGame(bool askForName);
+    void EndOperations();
+    void ShowAcquiredRealEstate();
+    // Starts the pick of the mode (block 1 x 1) unless it was running.
+    void TogglePick(int modeBefore, int mode);
+    void ChooseConstruction(int modeBefore);
+    // Starts the pick of the mode when the company has at least minFunds,
+    // else reports the funds short.
+    void StartFundedPick(int mode, int minFunds);
+    void ShowPartialMap();
+    void SetZoom(double rate);
+    void SetViewDirection(int direction);
+    void ShowProsperity();
+    void CursorToCentre();
+    void WriteHistoryTexts();
+    void SetSalaries();
+    void AdjustAdvertisingCost();
+    void EditOptions();
+    void ShowDataAuthors();
+    void OpenHelpPage(const char* page);
+    void OpenChatRoom();
 
     bool CreateBars();
     bool CreatePopups();
@@ -365,7 +498,7 @@ private:
     CFrameState m_frameState;
     std::unique_ptr<CFrameSound> m_sound;
     CMainBar m_toolBar;
-    CStatusBar m_statusBar;
+    CMyStatusBar m_statusBar;
     // Stand-ins until their windows exist: the opening text, the network
     // window and the company-detail dialog.
     CWnd m_openingText;
