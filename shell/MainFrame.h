@@ -227,16 +227,8 @@ public:
     void HandleLostStructures(CMapDoc& map, int area,
                               const std::vector<CCellPoint>& anchors) override;
     bool SelectAreaButton(int area) override;
-    void MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) override;
-    void FlushChangedCells(int redraw) override;
-    int GetMapPickMode() override { return m_mapMode; }
-    void SetMapMode(int mode) override { BeginMapMode(mode); }
-    int GetPickParam(int i) override { return GetChangeFlag(i); }
-    int SetPickParam(int i, int value) override { return SetChangeFlag(i, value); }
     int GetShownLeague() override { return m_shownLeague; }
     void SetShownLeague(int league) override { m_shownLeague = league; }
-    CCellPoint GetCursorCell() override;
-    void FocusMap() override;
     // Network calls of the chain and the start; each acts only in a network
     // game, and the network play fills them in.
     void AnnouncePhase(int phase);
@@ -425,7 +417,6 @@ private:
     int m_monthsStarted = 0;
     int m_playCountAtStart = 0;
     int m_role2AtStart = 0;
-    int m_forcedEnd = 0;
     int m_shownLeague = 0;
     // The start choice is offered once a run: a start after a failed
     // connection goes straight to the set-up.
