@@ -26,16 +26,22 @@ void CHeadlessFrameService::AddInfoHeading(int company) {
     m_transcript.Add(FormatText("heading: company %d", company));
 }
 
-void CHeadlessFrameService::HandleLostStructures(CMapDoc& map, int area,
-                                                 const std::vector<CCellPoint>& anchors) {
-    if (area < 0 || area >= map.GetAreaCount()) return;
+std::string CHeadlessFrameService::RemoveLostStructures(CMapDoc& map, int area,
+                                                        const std::vector<CCellPoint>& anchors) {
+    if (area < 0 || area >= map.GetAreaCount()) return "";
     CMapData& record = map.GetArea(area);
     for (const CCellPoint& anchor : anchors) {
         if (!record.IsInGrid(anchor.x, anchor.y)) continue;
         map.SetStructureAt(area, anchor.x, anchor.y, 0);
         record.SetCellLayer7(anchor.x, anchor.y, 0);
     }
-    AddInfoMessage(FormatText("The building broke in %s.", record.GetName().c_str()));
+    return FormatText("The building broke in %s.", record.GetName().c_str());
+}
+
+void CHeadlessFrameService::HandleLostStructures(CMapDoc& map, int area,
+                                                 const std::vector<CCellPoint>& anchors) {
+    const std::string line = RemoveLostStructures(map, area, anchors);
+    if (!line.empty()) AddInfoMessage(line);
 }
 
 bool CHeadlessFrameService::SelectAreaButton(int area) {

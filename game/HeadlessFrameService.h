@@ -21,6 +21,11 @@ public:
     // window to redraw.
     void HandleLostStructures(CMapDoc& map, int area,
                               const std::vector<CCellPoint>& anchors) override;
+    // Takes the worn-out structures off the map; the log line that tells
+    // it, "" for an area outside the map. The game program's frame does
+    // the same before it redraws.
+    static std::string RemoveLostStructures(CMapDoc& map, int area,
+                                            const std::vector<CCellPoint>& anchors);
     // Without a view the area is taken as selected.
     bool SelectAreaButton(int area) override;
     void MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) override;

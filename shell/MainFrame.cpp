@@ -119,6 +119,12 @@ void CMainFrame::OnClose() {
     // The document decides whether the game may close now (a close inside
     // a phase's wait is only recorded; the game itself closes unasked).
     if (m_doc && !m_doc->CanCloseFrame()) return;
+    // Accepted while a phase of the month runs under it (a report box of
+    // the phase): the window goes once the phase has stopped.
+    if (m_inPhase) {
+        CloseProgram();
+        return;
+    }
     // The players stop through their normal path, so a close that is then
     // refused leaves them working.
     if (m_sound) m_sound->StopForClose();

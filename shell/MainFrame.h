@@ -206,8 +206,8 @@ public:
     bool StartJudgmentProgram();
     // The game closes itself: nothing more is asked.
     void CloseProgram();
-    // Tests watch the chain: called with every chain message as it is
-    // handled.
+    // Tests watch the chain: called with every chain message as it
+    // arrives (also one that the gate below then drops).
     void SetChainTrace(std::function<void(UINT)> trace) { m_chainTrace = std::move(trace); }
     // Tests hold the start or the month: a chain message the gate refuses
     // is dropped unhandled. nullptr lets every message run.
@@ -223,6 +223,12 @@ public:
     void SetAutoSaving(int flag) override { m_autoSaving = flag; }
     bool PromptSaveName(std::string& name) override;
     void ContinueMonth() override;
+    // What the rules ask of the map window and the player's picks.
+    void HandleLostStructures(CMapDoc& map, int area,
+                              const std::vector<CCellPoint>& anchors) override;
+    bool SelectAreaButton(int area) override;
+    int GetShownLeague() override { return m_shownLeague; }
+    void SetShownLeague(int league) override { m_shownLeague = league; }
     // Network calls of the chain and the start; each acts only in a network
     // game, and the network play fills them in.
     void AnnouncePhase(int phase);
@@ -411,6 +417,10 @@ private:
     int m_monthsStarted = 0;
     int m_playCountAtStart = 0;
     int m_role2AtStart = 0;
+    int m_shownLeague = 0;
+    // The start choice is offered once a run: a start after a failed
+    // connection goes straight to the set-up.
+    int m_startChoicePending = 1;
     int m_rejoin = 0;
     std::vector<int> m_waitingClients;
 

@@ -101,8 +101,8 @@ bool CMainFrame::OnChainMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
     }
     if (!IsChainMessage(message)) return false;
     result = 0;
-    if (ChainGate() && !ChainGate()(message)) return true;
     if (m_chainTrace) m_chainTrace(message);
+    if (ChainGate() && !ChainGate()(message)) return true;
     if (IsChainTraced()) std::fprintf(stderr, "[chain] %#x\n", message);
     RunChainMessage(message);
     return true;

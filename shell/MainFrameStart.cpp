@@ -30,10 +30,6 @@ constexpr const char* kLayoutErrorText =
     "\xBE\x84\xEF\xBE\x9E\xEF\xBD\xB3\xE3\x81\xAE\xE8\xA8\xAD\xE5\xAE\x9A\xE3\x82\xA8\xE3\x83"
     "\xA9\xE3\x83\xBC";
 
-// The start choice is offered once a run: a start after a failed connection
-// goes straight to the set-up.
-bool g_startChoicePending = true;
-
 }  // namespace
 
 // ---------------------------------------------------------------- 0x572
@@ -41,8 +37,8 @@ bool g_startChoicePending = true;
 void CMainFrame::OnStartGame() {
     KillTimer(kConnectTimer);
     bool started = true;
-    if (m_doc && !m_doc->IsLoadedGame() && g_startChoicePending) {
-        g_startChoicePending = false;
+    if (m_doc && !m_doc->IsLoadedGame() && m_startChoicePending) {
+        m_startChoicePending = 0;
         PlayMusic(kStartMusic);
         started = RunStartChoice();
     }

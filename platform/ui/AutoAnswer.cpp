@@ -12,7 +12,20 @@ std::optional<bool>& Override() {
     return value;
 }
 
+CAutoAnswer::Script& ScriptSlot() {
+    static CAutoAnswer::Script script;
+    return script;
+}
+
 }  // namespace
+
+void CAutoAnswer::SetScript(Script script) {
+    ScriptSlot() = std::move(script);
+}
+
+int CAutoAnswer::Answer(const std::string& text, int defaultAnswer) {
+    return ScriptSlot() ? ScriptSlot()(text, defaultAnswer) : defaultAnswer;
+}
 
 bool CAutoAnswer::IsAutoAnswer() {
     if (Override()) return *Override();

@@ -194,7 +194,7 @@ void CMessageBox::BuildTemplate() {
 
 int CMessageBox::DoModal() {
     if (CAutoAnswer::IsAutoAnswer()) {
-        const int answer = DefaultAnswer();
+        const int answer = CAutoAnswer::Answer(m_text, DefaultAnswer());
         CAutoAnswer::Log(m_caption, m_text, AnswerName(answer));
         return answer;
     }

@@ -15,6 +15,7 @@
 
 #include "dialogs/MyMessageDlg.h"
 #include "dialogs/StandInDialog.h"
+#include "fakes/HeldStart.h"
 #include "fakes/OrderGameFixture.h"
 #include "fakes/TempFolder.h"
 #include "game/VDoc.h"
@@ -82,6 +83,7 @@ protected:
         frame = app->GetMainFrame();
         ASSERT_NE(frame, nullptr);
         CMessageLoop::PumpPending();
+        CHeldStart::OpenWindow(*frame);
         ASSERT_TRUE(app->OpenDocumentFile(gamePath));
         frame->RefreshAfterOpen();
         frame->RebuildMap();
@@ -98,6 +100,7 @@ protected:
         frame = app->GetMainFrame();
         ASSERT_NE(frame, nullptr);
         CMessageLoop::PumpPending();
+        CHeldStart::OpenWindow(*frame);
         doc = app->GetDocument();
         doc->SetGameYears(1);
         doc->SetEnterpriseCount(companies);
@@ -141,6 +144,8 @@ protected:
     }
 
     CTempFolder config;
+    // The start of the program is held: these tests open their own game.
+    CHeldStart held;
     std::unique_ptr<CTarvoApp> app;
     CMainFrame* frame = nullptr;
     CVDoc* doc = nullptr;

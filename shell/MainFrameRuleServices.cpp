@@ -1,0 +1,25 @@
+// What the rules ask of the frame while they run: the area the map shows,
+// and the structures that wore out.
+
+#include "game/HeadlessFrameService.h"
+#include "game/VDoc.h"
+#include "model/MapDoc.h"
+#include "shell/MainFrame.h"
+#include "shell/VView.h"
+#include "views/MapDrawWnd.h"
+
+// The structures go as in a game without windows, so that both run the
+// same month; then the map is drawn again.
+void CMainFrame::HandleLostStructures(CMapDoc& map, int area,
+                                      const std::vector<CCellPoint>& anchors) {
+    const std::string line = CHeadlessFrameService::RemoveLostStructures(map, area, anchors);
+    if (line.empty()) return;
+    AddInfoMessage(line);
+    if (area == GetShownArea()) RebuildMap();
+}
+
+bool CMainFrame::SelectAreaButton(int area) {
+    if (!m_view || !m_doc || area < 0 || area >= m_doc->GetMap().GetAreaCount()) return false;
+    m_view->ShowArea(area);
+    return true;
+}

@@ -1,0 +1,263 @@
+// The turn driver in this process: a whole unattended year message by
+// message, a person's turn, the close interplay, and the ends of a game.
+
+#include <algorithm>
+
+#include "TurnDriverFixture.h"
+#include "dialogs/DlgInputSetting.h"
+#include "model/Enterprise.h"
+#include "shell/VView.h"
+#include "views/InfoWnd.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<UINT> kMonthPhases = {0x564, 0x565, 0x566, 0x567, 0x568, 0x569, 0x56A,
+                                        0x56B, 0x56C, 0x56D, 0x56E, 0x56F, 0x571, 0x570};
+const std::string kEndQuestion = "Do you want to end the game?";
+const std::string kUnsavedQuestion = "Close MERCAVO without saving data.";
+
+// The months as the chain must run them: every phase in its order, one
+// operations message per company and one area message per area.
+void ExpectMonths(const std::vector<std::vector<UINT>>& months, int count, int companies,
+                  int areas) {
+    ASSERT_EQ(static_cast<int>(months.size()), count);
+    for (size_t i = 0; i < months.size(); ++i) {
+        SCOPED_TRACE("month " + std::to_string(i));
+        std::vector<UINT> month = months[i];
+        if (i + 1 == months.size()) {
+            ASSERT_EQ(month.back(), static_cast<UINT>(ePHASE_GAME_END));
+            month.pop_back();
+        }
+        const std::vector<UINT> phases = [&] {
+            std::vector<UINT> p;
+            for (UINT m : month)
+                if (p.empty() || p.back() != m) p.push_back(m);
+            return p;
+        }();
+        EXPECT_EQ(phases, kMonthPhases);
+        EXPECT_EQ(std::count(month.begin(), month.end(), 0x569u), companies);
+        EXPECT_EQ(std::count(month.begin(), month.end(), 0x56Du), areas);
+        EXPECT_EQ(std::count(month.begin(), month.end(), 0x570u), 1);
+    }
+}
+
+TEST_F(TurnDriverTest, AnUnattendedYearRunsToTheJudgment) {
+    Start();
+    PlayToEnd();
+    ASSERT_GE(trace.size(), 3u);
+    EXPECT_EQ(std::vector<UINT>(trace.begin(), trace.begin() + 3),
+              (std::vector<UINT>{0x572, 0x573, 0x504}));
+    const int companies = doc->CompanyCount();
+    ExpectMonths(Months(), 12, companies, doc->GetMap().GetAreaCount());
+    EXPECT_EQ(Count(ePHASE_GAME_END), 1);
+    EXPECT_TRUE(queuedBeside.empty());
+    EXPECT_EQ(inputDuringMonth, 0);
+    EXPECT_EQ(backups, 12);
+    // The judgment data is the game's own file now, saved.
+    const std::string judged = (home / CMainFrame::kJudgmentFile).string();
+    EXPECT_TRUE(fs::exists(judged));
+    EXPECT_EQ(doc->GetPathName(), judged);
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(doc->GetYear(), doc->GetGameYears());
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0].program, (home / "qordin").string());
+    EXPECT_EQ(launches[0].args, std::vector<std::string>{judged});
+    // The game closed itself, unasked.
+    EXPECT_TRUE(frame->IsClosing());
+    EXPECT_FALSE(frame->IsWindow());
+    EXPECT_EQ(std::count(asked.begin(), asked.end(), kEndQuestion), 0);
+}
+
+// A person's company: its turn opens with input, and End Operations moves
+// the chain on; its backups are written although it could not be saved by
+// hand meanwhile.
+TEST_F(TurnDriverTest, APersonsTurnWaitsForEndOperations) {
+    answers[CDlgInputSetting::kQuestion] = IDYES;
+    Start();
+    Run();
+    ASSERT_TRUE(frame->IsHumanTurnOpen());
+    EXPECT_TRUE(frame->IsInputEnabled());
+    EXPECT_TRUE(frame->IsChainIdle());
+    EXPECT_EQ(frame->CanSaveNow(), 1);
+    const int company = doc->GetTurnEnterprise(-1);
+    ASSERT_TRUE(doc->IsHumanPlayed(company));
+    const auto& log = app->GetMainView()->GetInfoWnd().GetLog().GetLines();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back().text, "Please begin running " + doc->GetEnterprise(company)->GetName() + ".");
+    EXPECT_EQ(trace.back(), static_cast<UINT>(ePHASE_OPERATIONS));
+    EXPECT_TRUE(queuedBeside.empty());
+
+    const size_t before = trace.size();
+    const int month = doc->GetMonth();
+    frame->EndTurn();
+    EXPECT_FALSE(frame->IsHumanTurnOpen());
+    EXPECT_FALSE(frame->IsInputEnabled());
+    // A second End Operations of the same turn does nothing.
+    frame->EndTurn();
+    Run();
+    ASSERT_GT(trace.size(), before);
+    // The companies after it, then the directors' tasks.
+    const std::vector<UINT> after(trace.begin() + static_cast<long>(before), trace.end());
+    const auto tasks = std::find(after.begin(), after.end(), 0x56Au);
+    ASSERT_NE(tasks, after.end());
+    EXPECT_TRUE(std::all_of(after.begin(), tasks, [](UINT m) { return m == 0x569u; }));
+    // The next month's turn of the person.
+    EXPECT_TRUE(frame->IsHumanTurnOpen());
+    EXPECT_EQ(doc->GetMonth(), (month + 1) % 12);
+
+    PlayToEnd();
+    ExpectMonths(Months(), 12, doc->CompanyCount(), doc->GetMap().GetAreaCount());
+    EXPECT_TRUE(queuedBeside.empty());
+    EXPECT_EQ(backups, 12);
+    EXPECT_EQ(launches.size(), 1u);
+}
+
+struct SCloseCase {
+    const char* name;
+    int players;
+    // The message whose first arrival brings the close, and how: posted
+    // (it arrives in the phase's drain) or sent (a close while the phase
+    // itself shows something).
+    UINT at;
+    bool posted;
+    const char* question;
+    int answer;
+    bool closes;
+};
+
+TEST_F(TurnDriverTest, TheCloseInterplay) {
+    const SCloseCase cases[] = {
+        {"during an area, declined", 0, 0x56D, true, kEndQuestion.c_str(), IDNO, false},
+        {"during an area, accepted", 0, 0x56D, true, kEndQuestion.c_str(), IDYES, true},
+        {"while a phase shows a report, declined", 0, 0x56E, false, kEndQuestion.c_str(), IDNO,
+         false},
+        {"a person's game that cannot be saved now", 1, 0x56A, false, kUnsavedQuestion.c_str(),
+         IDNO, false},
+        {"a person's game, closed unsaved", 1, 0x56A, false, kUnsavedQuestion.c_str(), IDYES,
+         true},
+    };
+    for (const SCloseCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        trace.clear();
+        asked.clear();
+        answers.clear();
+        launches.clear();
+        queuedBeside.clear();
+        backups = 0;
+        SetUp();
+        answers[CDlgInputSetting::kQuestion] = c.players ? IDYES : IDNO;
+        answers[c.question] = c.answer;
+        Start();
+        bool closed = false;
+        onMessage = [&](UINT message) {
+            if (message != c.at || closed) return;
+            closed = true;
+            if (c.posted) {
+                frame->PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+            } else {
+                frame->SendMessage(WM_CLOSE, 0, 0);
+            }
+        };
+        PlayToEnd();
+        onMessage = nullptr;
+        EXPECT_TRUE(closed);
+        EXPECT_EQ(std::count(asked.begin(), asked.end(), std::string(c.question)), 1);
+        EXPECT_TRUE(queuedBeside.empty());
+        if (c.closes) {
+            EXPECT_FALSE(frame->IsWindow());
+            EXPECT_EQ(Count(ePHASE_GAME_END), 0);
+            EXPECT_TRUE(launches.empty());
+        } else {
+            // The year goes on as if nothing happened: no phase twice.
+            ExpectMonths(Months(), 12, doc->CompanyCount(), doc->GetMap().GetAreaCount());
+            EXPECT_EQ(launches.size(), 1u);
+        }
+    }
+}
+
+// A close during a person's turn that the player cancels at the save
+// question leaves the turn open and posts nothing.
+TEST_F(TurnDriverTest, ACancelledCloseInAPersonsTurnPostsNothing) {
+    answers[CDlgInputSetting::kQuestion] = IDYES;
+    answers["Save changes to Untitled?"] = IDCANCEL;
+    Start();
+    Run();
+    ASSERT_TRUE(frame->IsHumanTurnOpen());
+    const size_t before = trace.size();
+    frame->SendMessage(WM_CLOSE, 0, 0);
+    EXPECT_EQ(std::count(asked.begin(), asked.end(), "Save changes to Untitled?"), 1);
+    Run();
+    EXPECT_EQ(trace.size(), before);
+    EXPECT_TRUE(frame->IsWindow());
+    EXPECT_TRUE(frame->IsHumanTurnOpen());
+}
+
+// The ends of a game that the month does not reach the usual way.
+TEST_F(TurnDriverTest, GamesThatEndEarly) {
+    // Held before its first month: the game is changed there.
+    auto holdFirstMonth = [this] {
+        bool held = false;
+        CMainFrame::SetChainGate([&held](UINT message) {
+            if (message == ePHASE_MONTH_START && !held) {
+                held = true;
+                return false;
+            }
+            return true;
+        });
+        Start();
+        Run();
+        CMainFrame::SetChainGate(nullptr);
+    };
+    {
+        SCOPED_TRACE("a loaded year beyond the game's length");
+        holdFirstMonth();
+        doc->SetYear(doc->GetGameYears() + 2);
+        trace.clear();
+        frame->PostMessage(ePHASE_MONTH_START, 0, 0);
+        PlayToEnd();
+        EXPECT_EQ(Count(ePHASE_CALENDAR), 1);
+        EXPECT_EQ(trace.back(), static_cast<UINT>(ePHASE_GAME_END));
+        EXPECT_EQ(launches.size(), 1u);
+    }
+    TearDown();
+    launches.clear();
+    SetUp();
+    {
+        SCOPED_TRACE("no company left in a network game");
+        holdFirstMonth();
+        while (doc->CompanyCount() > 0) ASSERT_TRUE(doc->RemoveEnterprise(0));
+        frame->GetFrameState().SetNetworkRoles(1, 1, 0);
+        trace.clear();
+        frame->PostMessage(ePHASE_MONTH_START, 0, 0);
+        Run();
+        EXPECT_EQ(trace, (std::vector<UINT>{0x564, 0x6F4}));
+        EXPECT_EQ(launches.size(), 1u);
+    }
+}
+
+// A judgment data file that cannot be written: its message, and no
+// judgment program started on a missing file.
+TEST_F(TurnDriverTest, AFailedJudgmentSaveStartsNothing) {
+    fs::create_directories(home / (std::string(CMainFrame::kJudgmentFile) + ".saving"));
+    Start();
+    PlayToEnd();
+    EXPECT_EQ(std::count(asked.begin(), asked.end(), "Failed to save judgment data."), 1);
+    EXPECT_TRUE(launches.empty());
+    EXPECT_FALSE(frame->IsWindow());
+}
+
+TEST_F(TurnDriverTest, AFailedJudgmentStartIsReported) {
+    launchSucceeds = false;
+    Start();
+    PlayToEnd();
+    const std::string text =
+        "The judgment program could not be started.\n" + (home / "qordin").string();
+    EXPECT_EQ(std::count(asked.begin(), asked.end(), text), 1);
+    // The file stays for a start by hand.
+    EXPECT_TRUE(fs::exists(home / CMainFrame::kJudgmentFile));
+}
+
+}  // namespace
