@@ -128,7 +128,7 @@ double CComCommand::PlanConstruction(CCmdPacket& plan, int real) {
     const int tries = std::max(2 * strong, 1);
     // The tries come back to the same areas and sites: their gains are
     // worked out once for the pass.
-    CSiteGains gains(m_doc.GetMap().GetStructureTypeCount());
+    CSiteGains gains(m_doc.GetMap());
     struct SPassGains {
         CSiteGains*& slot;
         ~SPassGains() { slot = nullptr; }

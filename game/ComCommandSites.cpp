@@ -93,13 +93,29 @@ std::vector<double> CComCommand::NearbyIncomeChange(int area, CCellPoint site,
         if (values.Takes(lot.x, lot.y)) change[static_cast<size_t>(lot.owner)] -= lot.value;
     // A reusable trial's lots are known without a look at every cell.
     if (values.TrialLots(m_doc.CompanyCount(), m_trialLots)) {
+        // The placed structure's lots may be kept by the construction pass.
+        CSiteGains* pass = m_siteGains && values.PlacedLotsStandAlone() ? m_siteGains : nullptr;
+        const size_t type = static_cast<size_t>(values.PlacedNumber() - 1);
+        auto lotValue = [&](const CSiteLotValues::SLot& lot) {
+            double income = 0, expense = 0;
+            m_doc.CalcLotValue(area, lot.x, lot.y, m_doc.GetMonth(), income, expense, 1);
+            return income - expense;
+        };
         for (const CSiteLotValues::SLot& lot : m_trialLots) {
             if (!values.Takes(lot.x, lot.y)) continue;
             double value = 0;
-            if (!values.Recalls(lot.x, lot.y, value)) {
-                double income = 0, expense = 0;
-                m_doc.CalcLotValue(area, lot.x, lot.y, m_doc.GetMonth(), income, expense, 1);
-                value = income - expense;
+            if (values.Recalls(lot.x, lot.y, value)) {
+            } else if (std::vector<CSiteGains::SGain>* row =
+                           pass && values.InPlaced(lot.x, lot.y) ? pass->Row(area, {lot.x, lot.y})
+                                                                 : nullptr) {
+                CSiteGains::SGain& kept = (*row)[type];
+                if (!kept.placedKnown) {
+                    kept.placedValue = lotValue(lot);
+                    kept.placedKnown = true;
+                }
+                value = kept.placedValue;
+            } else {
+                value = lotValue(lot);
                 values.Note(lot.x, lot.y, value);
             }
             change[static_cast<size_t>(lot.owner)] += value;
@@ -271,7 +287,10 @@ bool CComCommand::TrialGain(int area, CCellPoint site, int typeIndex, const CBD&
         return kept->state == EState::known;
     }
     const bool laid = LayTrial(area, site, typeIndex, type, shared, gain);
-    if (kept) *kept = {laid ? EState::known : EState::unlaid, gain};
+    if (kept) {
+        kept->state = laid ? EState::known : EState::unlaid;
+        kept->gain = gain;
+    }
     return laid;
 }
 
@@ -333,7 +352,7 @@ bool CComCommand::ChooseStructureForSite(int area, CCellPoint site, int office, 
     shared.incomeCost = TruncToInt(Pow0(m_company->GetAnnualIncome(), 0.77));
     shared.allowance = m_company->CalcIncomeAllowance();
     shared.spread = std::clamp((Ability(1) / 10) * 3, 1, 20);
-    if (m_siteGains) shared.gains = &m_siteGains->Row(area, site);
+    if (m_siteGains) shared.gains = m_siteGains->Row(area, site);
     const bool strong = CountStrongAreas() > 0;
     const bool hasHome = m_company->GetHomeArea() >= 0;
     const CMapDoc& map = m_doc.GetMap();

@@ -1,7 +1,27 @@
 #include "game/SiteGains.h"
 
-std::vector<CSiteGains::SGain>& CSiteGains::Row(int area, CCellPoint site) {
-    std::vector<SGain>& row = m_rows[{area, site.y, site.x}];
-    if (row.empty()) row.resize(static_cast<size_t>(m_typeCount));
-    return row;
+#include <algorithm>
+
+#include "model/MapData.h"
+#include "model/MapDoc.h"
+
+CSiteGains::CSiteGains(const CMapDoc& map)
+    : m_map(map),
+      m_typeCount(static_cast<size_t>(std::max(map.GetStructureTypeCount(), 0))),
+      m_rowOfCell(static_cast<size_t>(std::max(map.GetAreaCount(), 0))) {}
+
+std::vector<CSiteGains::SGain>* CSiteGains::Row(int area, CCellPoint cell) {
+    if (area < 0 || area >= m_map.GetAreaCount()) return nullptr;
+    const CMapData& record = m_map.GetArea(area);
+    if (!record.IsInGrid(cell.x, cell.y)) return nullptr;
+    std::vector<int32_t>& rows = m_rowOfCell[static_cast<size_t>(area)];
+    if (rows.empty())
+        rows.assign(static_cast<size_t>(record.GetWidth()) * static_cast<size_t>(record.GetHeight()),
+                    -1);
+    int32_t& row = rows[record.CellIndex(cell.x, cell.y)];
+    if (row < 0) {
+        row = static_cast<int32_t>(m_rows.size());
+        m_rows.emplace_back(m_typeCount);
+    }
+    return &m_rows[static_cast<size_t>(row)];
 }
