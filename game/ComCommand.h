@@ -143,6 +143,8 @@ public:
 
 private:
     int FundsLessPlans(int doneOnly) const;
+    // IsBuildableSite worked out.
+    bool CheckBuildableSite(int area, int x, int y) const;
     // The companies in turn order (index order before one is drawn).
     std::vector<int> TurnOrder() const;
     // The lot's land price, the structure's base price and its price step

@@ -29,6 +29,13 @@ constexpr int kNearbyRadius = 5;
 }  // namespace
 
 bool CComCommand::IsBuildableSite(int area, int x, int y) const {
+    // A construction pass changes nothing the answer depends on.
+    if (m_siteGains)
+        return m_siteGains->Buildable(area, x, y, [&] { return CheckBuildableSite(area, x, y); });
+    return CheckBuildableSite(area, x, y);
+}
+
+bool CComCommand::CheckBuildableSite(int area, int x, int y) const {
     const CMapDoc& map = m_doc.GetMap();
     if (area < 0 || area >= map.GetAreaCount()) return false;
     const CMapData& record = map.GetArea(area);

@@ -47,10 +47,25 @@ public:
     // row stays where it is while the object lives.
     std::vector<SGain>* Row(int area, CCellPoint cell);
 
+    // Whether the company may build on the cell, asked of `check` once per
+    // cell in the pass; a cell off the grid is asked every time.
+    template <typename Check>
+    bool Buildable(int area, int x, int y, Check check) {
+        int8_t* kept = BuildableEntry(area, x, y);
+        if (!kept) return check();
+        if (*kept < 0) *kept = check() ? 1 : 0;
+        return *kept != 0;
+    }
+
 private:
+    // -1 while not known.
+    int8_t* BuildableEntry(int area, int x, int y);
+
     const CMapDoc& m_map;
     size_t m_typeCount;
     // Per area, per cell: the row's place in m_rows, or -1.
     std::vector<std::vector<int32_t>> m_rowOfCell;
     std::deque<std::vector<SGain>> m_rows;
+    // Per area, per cell: whether the company may build there, or -1.
+    std::vector<std::vector<int8_t>> m_buildable;
 };
