@@ -7,9 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
-#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -18,8 +16,6 @@
 #include "fakes/MidGame.h"
 #include "game/ComCommand.h"
 #include "model/CmdPacket.h"
-#include "model/PersonDataFile.h"
-#include "platform/core/ProgramFolder.h"
 #include "platform/core/RuntimeRandom.h"
 
 namespace {
@@ -94,18 +90,9 @@ void ExpectKeptGainsChooseTheSame(CVDoc& doc, std::vector<int> companies,
 class ComSiteGainsTest : public ComCommandTest {};
 
 TEST_F(ComSiteGainsTest, KeptGainsChooseAsTrialsWorkedOutAfresh) {
-    // Kiosks earn well in every month, so that sites rate above 0.
-    CBD& kiosk = *doc.GetMap().GetStructureType(FindStructureOfCode(doc.GetMap(), 30));
-    kiosk.SetRevenueFigure(1, 200000);
-    std::array<int32_t, 12> factors;
-    factors.fill(10);
-    kiosk.SetMonthFactors(factors);
-    for (int c = 1; c <= 2; ++c) {
-        Company(c).SetAreaLevel(0, 3);
-        Company(c).SetFunds(30000);
-        SetIncome(c, 20000);
-        for (int a = 0; a < 2; ++a) Company(c).SetAreaGrade(a, 120, 0);
-    }
+    // Kiosks earn well, so that sites rate above 0.
+    MakeKiosksProfitable();
+    MakeBothBuilders();
     SetAbilities(President(1), {9, 9, 9, 9, 9}, 3);
     ExpectKeptGainsChooseTheSame(doc, {1, 2}, {1, 2, 3, 4}, 4);
 }
@@ -113,15 +100,8 @@ TEST_F(ComSiteGainsTest, KeptGainsChooseAsTrialsWorkedOutAfresh) {
 class ComSiteGainsAuthoredTest : public GameTest {};
 
 TEST_F(ComSiteGainsAuthoredTest, KeptGainsChooseAsTrialsWorkedOutAfreshMidGame) {
-    const std::string mapFile = CProgramFolder::File(CVDoc::kDefaultMapFile);
-    const std::string personFile = CProgramFolder::File(CPersonDataFile::kFileName);
-    if (!std::filesystem::exists(mapFile) || !std::filesystem::exists(personFile))
-        GTEST_SKIP() << "no authored data files in the program folder";
-    CRuntimeRandom::Seed(1);
-    doc.SetEnterpriseCount(10);
-    ASSERT_TRUE(doc.PrepareNewGameFrom(mapFile, personFile));
-    ASSERT_TRUE(doc.SetupEnterprises());
-    MakeMidGame(doc);
+    if (!HasAuthoredData()) GTEST_SKIP() << "no authored data files in the program folder";
+    ASSERT_TRUE(MakeAuthoredMidGame(doc));
     // The map's size makes each pass slow under the sanitizers: two
     // companies, one seed, and a second month with their plans pending.
     ExpectKeptGainsChooseTheSame(doc, {0, 3}, {5}, 1);
