@@ -194,6 +194,11 @@ private:
     // cannot be laid.
     bool LayTrial(int area, CCellPoint site, int typeIndex, const CBD& type, SSiteTrial& shared,
                   double& gain);
+    // A lot's income less its expense as the map stands.
+    double LotValue(int area, CCellPoint cell);
+    // The value of a lot of the placed structure (number) that the pass
+    // keeps; see CSiteGains.
+    double PlacedLotValue(CSiteGains& pass, int area, CCellPoint cell, int number);
     // LayTrial's result, kept for the pass when one keeps the site gains.
     bool TrialGain(int area, CCellPoint site, int typeIndex, const CBD& type,
                    SSiteTrial& shared, double& gain);

@@ -87,6 +87,24 @@ std::vector<double> CComCommand::SumNearbyIncome(int area, CCellPoint cell) {
     return totals;
 }
 
+double CComCommand::LotValue(int area, CCellPoint cell) {
+    double income = 0, expense = 0;
+    m_doc.CalcLotValue(area, cell.x, cell.y, m_doc.GetMonth(), income, expense, 1);
+    return income - expense;
+}
+
+double CComCommand::PlacedLotValue(CSiteGains& pass, int area, CCellPoint cell, int number) {
+    std::vector<CSiteGains::SGain>* row = pass.Row(area, cell);
+    const size_t type = static_cast<size_t>(number - 1);
+    if (!row || number < 1 || type >= row->size()) return LotValue(area, cell);
+    CSiteGains::SGain& kept = (*row)[type];
+    if (!kept.placedKnown) {
+        kept.placedValue = LotValue(area, cell);
+        kept.placedKnown = true;
+    }
+    return kept.placedValue;
+}
+
 // What a trial changed of every company's income near the site. A lot's
 // value depends on its own cell and on the structures within its type's
 // effect radius, so only the lots the trial touched, or whose radius
@@ -102,28 +120,16 @@ std::vector<double> CComCommand::NearbyIncomeChange(int area, CCellPoint site,
     if (values.TrialLots(m_doc.CompanyCount(), m_trialLots)) {
         // The placed structure's lots may be kept by the construction pass.
         CSiteGains* pass = m_siteGains && values.PlacedLotsStandAlone() ? m_siteGains : nullptr;
-        const size_t type = static_cast<size_t>(values.PlacedNumber() - 1);
-        auto lotValue = [&](const CSiteLotValues::SLot& lot) {
-            double income = 0, expense = 0;
-            m_doc.CalcLotValue(area, lot.x, lot.y, m_doc.GetMonth(), income, expense, 1);
-            return income - expense;
-        };
         for (const CSiteLotValues::SLot& lot : m_trialLots) {
             if (!values.Takes(lot.x, lot.y)) continue;
             double value = 0;
-            if (values.Recalls(lot.x, lot.y, value)) {
-            } else if (std::vector<CSiteGains::SGain>* row =
-                           pass && values.InPlaced(lot.x, lot.y) ? pass->Row(area, {lot.x, lot.y})
-                                                                 : nullptr) {
-                CSiteGains::SGain& kept = (*row)[type];
-                if (!kept.placedKnown) {
-                    kept.placedValue = lotValue(lot);
-                    kept.placedKnown = true;
+            if (!values.Recalls(lot.x, lot.y, value)) {
+                if (pass && values.InPlaced(lot.x, lot.y)) {
+                    value = PlacedLotValue(*pass, area, {lot.x, lot.y}, values.PlacedNumber());
+                } else {
+                    value = LotValue(area, {lot.x, lot.y});
+                    values.Note(lot.x, lot.y, value);
                 }
-                value = kept.placedValue;
-            } else {
-                value = lotValue(lot);
-                values.Note(lot.x, lot.y, value);
             }
             change[static_cast<size_t>(lot.owner)] += value;
         }
