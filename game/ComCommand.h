@@ -17,9 +17,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "model/CellPoint.h"
+#include "game/SiteGains.h"
 #include "game/SiteLotValues.h"
 #include "game/VDoc.h"
 #include "model/CmdPacket.h"
@@ -117,6 +119,10 @@ public:
     bool ChooseStructureForSite(int area, CCellPoint site, int office, int& type,
                                 double& rating);
     bool ChooseOfficeSite(int area, CCellPoint& site, int& type);
+    // Whether a construction pass keeps the gains it works out for its
+    // later tries (the default); without, every trial is worked out in full,
+    // which must choose the same.
+    void KeepSiteGains(bool keep) { m_keepSiteGains = keep; }
 
     // ---- advice (ComCommandAdvice.cpp)
     void BuildAdvice();
@@ -137,6 +143,8 @@ public:
 
 private:
     int FundsLessPlans(int doneOnly) const;
+    // IsBuildableSite worked out.
+    bool CheckBuildableSite(int area, int x, int y) const;
     // The companies in turn order (index order before one is drawn).
     std::vector<int> TurnOrder() const;
     // The lot's land price, the structure's base price and its price step
@@ -164,19 +172,40 @@ private:
     // What every structure type tried at one site shares, worked out once
     // for the site.
     struct SSiteTrial {
-        // The lots near the site before any trial.
+        // The lots near the site before any trial and the site's lot values,
+        // looked up by the first trial that lays a structure there.
         std::vector<CVDoc::SOwnedLot> before;
+        std::optional<CSiteLotValues> values;
         // Each company's weight in the gain.
         std::vector<double> weights;
         // trunc(annual income^0.77) and the income allowance of the cost.
         int64_t incomeCost = 0, allowance = 0;
         // The divisor of the gain's spread.
         int spread = 1;
+        // The site's gains kept by the construction pass, else null.
+        std::vector<CSiteGains::SGain>* gains = nullptr;
     };
+    // Whether the type's footprint may stand at the site, with its cost;
+    // asks the owners of other companies' cells in turn.
+    bool FootprintFits(int area, CCellPoint site, const CBD& type, const SSiteTrial& shared,
+                       int64_t& cost);
+    // Lays the pending constructions and the type at the site, takes the
+    // gain and takes them off again; false when the pending constructions
+    // cannot be laid.
+    bool LayTrial(int area, CCellPoint site, int typeIndex, const CBD& type, SSiteTrial& shared,
+                  double& gain);
+    // A lot's income less its expense as the map stands.
+    double LotValue(int area, CCellPoint cell);
+    // The value of a lot of the placed structure (number) that the pass
+    // keeps; see CSiteGains.
+    double PlacedLotValue(CSiteGains& pass, int area, CCellPoint cell, int number);
+    // LayTrial's result, kept for the pass when one keeps the site gains.
+    bool TrialGain(int area, CCellPoint site, int typeIndex, const CBD& type,
+                   SSiteTrial& shared, double& gain);
     // The rating of structure type t at the site (fits false: the type
     // cannot stand there); the map is left as it was.
     double RateTypeAtSite(int area, CCellPoint site, int typeIndex, const CBD& type,
-                          const SSiteTrial& shared, CSiteLotValues& values, bool& fits);
+                          SSiteTrial& shared, bool& fits);
 
     CVDoc& m_doc;
     int m_companyIndex = -1;
@@ -186,4 +215,7 @@ private:
     // not made again for every one.
     std::vector<CVDoc::SOwnedLot> m_afterLots;
     std::vector<CSiteLotValues::SLot> m_trialLots;
+    // The gains of the running construction pass, else null.
+    CSiteGains* m_siteGains = nullptr;
+    bool m_keepSiteGains = true;
 };

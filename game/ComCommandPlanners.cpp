@@ -126,6 +126,14 @@ double CComCommand::PlanConstruction(CCmdPacket& plan, int real) {
     if (strong == 0) return 0;
     if (m_company->CountPlansOfType(CCmdPacket::ePLAN_BUILD) >= PendingLimit(*m_company)) return 0;
     const int tries = std::max(2 * strong, 1);
+    // The tries come back to the same areas and sites: their gains are
+    // worked out once for the pass.
+    CSiteGains gains(m_doc.GetMap());
+    struct SPassGains {
+        CSiteGains*& slot;
+        ~SPassGains() { slot = nullptr; }
+    } pass{m_siteGains};
+    if (m_keepSiteGains) m_siteGains = &gains;
     double best = 0;
     int bestArea = -1, bestType = -1;
     CCellPoint bestSite(-1, -1);

@@ -29,6 +29,13 @@ constexpr int kNearbyRadius = 5;
 }  // namespace
 
 bool CComCommand::IsBuildableSite(int area, int x, int y) const {
+    // A construction pass changes nothing the answer depends on.
+    if (m_siteGains)
+        return m_siteGains->Buildable(area, x, y, [&] { return CheckBuildableSite(area, x, y); });
+    return CheckBuildableSite(area, x, y);
+}
+
+bool CComCommand::CheckBuildableSite(int area, int x, int y) const {
     const CMapDoc& map = m_doc.GetMap();
     if (area < 0 || area >= map.GetAreaCount()) return false;
     const CMapData& record = map.GetArea(area);
@@ -80,6 +87,24 @@ std::vector<double> CComCommand::SumNearbyIncome(int area, CCellPoint cell) {
     return totals;
 }
 
+double CComCommand::LotValue(int area, CCellPoint cell) {
+    double income = 0, expense = 0;
+    m_doc.CalcLotValue(area, cell.x, cell.y, m_doc.GetMonth(), income, expense, 1);
+    return income - expense;
+}
+
+double CComCommand::PlacedLotValue(CSiteGains& pass, int area, CCellPoint cell, int number) {
+    std::vector<CSiteGains::SGain>* row = pass.Row(area, cell);
+    const size_t type = static_cast<size_t>(number - 1);
+    if (!row || number < 1 || type >= row->size()) return LotValue(area, cell);
+    CSiteGains::SGain& kept = (*row)[type];
+    if (!kept.placedKnown) {
+        kept.placedValue = LotValue(area, cell);
+        kept.placedKnown = true;
+    }
+    return kept.placedValue;
+}
+
 // What a trial changed of every company's income near the site. A lot's
 // value depends on its own cell and on the structures within its type's
 // effect radius, so only the lots the trial touched, or whose radius
@@ -93,14 +118,18 @@ std::vector<double> CComCommand::NearbyIncomeChange(int area, CCellPoint site,
         if (values.Takes(lot.x, lot.y)) change[static_cast<size_t>(lot.owner)] -= lot.value;
     // A reusable trial's lots are known without a look at every cell.
     if (values.TrialLots(m_doc.CompanyCount(), m_trialLots)) {
+        // The placed structure's lots may be kept by the construction pass.
+        CSiteGains* pass = m_siteGains && values.PlacedLotsStandAlone() ? m_siteGains : nullptr;
         for (const CSiteLotValues::SLot& lot : m_trialLots) {
             if (!values.Takes(lot.x, lot.y)) continue;
             double value = 0;
             if (!values.Recalls(lot.x, lot.y, value)) {
-                double income = 0, expense = 0;
-                m_doc.CalcLotValue(area, lot.x, lot.y, m_doc.GetMonth(), income, expense, 1);
-                value = income - expense;
-                values.Note(lot.x, lot.y, value);
+                if (pass && values.InPlaced(lot.x, lot.y)) {
+                    value = PlacedLotValue(*pass, area, {lot.x, lot.y}, values.PlacedNumber());
+                } else {
+                    value = LotValue(area, {lot.x, lot.y});
+                    values.Note(lot.x, lot.y, value);
+                }
             }
             change[static_cast<size_t>(lot.owner)] += value;
         }
@@ -207,49 +236,84 @@ bool CComCommand::ApplyPlannedConstructions(int area, CMapTrial& trial) {
     return true;
 }
 
-double CComCommand::RateTypeAtSite(int area, CCellPoint site, int typeIndex, const CBD& type,
-                                   const SSiteTrial& shared, CSiteLotValues& values,
-                                   bool& fits) {
-    fits = false;
+bool CComCommand::FootprintFits(int area, CCellPoint site, const CBD& type,
+                                const SSiteTrial& shared, int64_t& cost) {
     CMapDoc& map = m_doc.GetMap();
-    CMapData& record = map.GetArea(area);
+    const CMapData& record = map.GetArea(area);
     int w = 1, h = 1;
     type.GetSize(w, h);
     const int x0 = site.x - w + 1, y0 = site.y - h + 1;
-    if (!record.IsInGrid(x0, y0)) return 0.0;
-    int64_t cost = shared.incomeCost + type.GetValueFigure() / 3 +
-                   int64_t{type.GetPriceStep()} * shared.allowance + type.GetBasePrice();
+    if (!record.IsInGrid(x0, y0)) return false;
+    cost = shared.incomeCost + type.GetValueFigure() / 3 +
+           int64_t{type.GetPriceStep()} * shared.allowance + type.GetBasePrice();
     const int height = record.GetGroundHeight(x0, y0);
     for (int y = y0; y <= site.y; ++y)
         for (int x = x0; x <= site.x; ++x) {
-            if (record.GetGroundHeight(x, y) != height) return 0.0;
-            if (!(x == site.x && y == site.y) && !IsBuildableSite(area, x, y)) return 0.0;
+            if (record.GetGroundHeight(x, y) != height) return false;
+            if (!(x == site.x && y == site.y) && !IsBuildableSite(area, x, y)) return false;
             const int owner = record.GetCellOwner(x, y);
             if (owner != 0 && owner != m_companyIndex + 1) {
-                if (RatePlacementOwner(owner - 1) <= 0) return 0.0;
+                if (RatePlacementOwner(owner - 1) <= 0) return false;
                 cost += 2 * int64_t{std::max(map.GetLotPrice(area, x, y, 0), 0)};
             }
         }
+    return true;
+}
 
-    double gain = 0.0;
-    {
-        CMapTrial trial(record);
-        if (!ApplyPlannedConstructions(area, trial)) return 0.0;
-        // With the pending constructions laid, a clear rectangle means that
-        // placing the type changes the map there only.
-        bool clear = true;
-        for (int y = y0; y <= site.y; ++y)
-            for (int x = x0; x <= site.x; ++x) clear = clear && record.GetStructureAt(x, y, 0) == 0;
-        values.BeginTrial(trial, typeIndex + 1, {x0, y0}, clear);
-        trial.Record(x0, y0, site.x, site.y);
-        for (int y = y0; y <= site.y; ++y)
-            for (int x = x0; x <= site.x; ++x) record.SetCellOwner(x, y, m_companyIndex + 1);
-        map.SetStructureAt(area, site.x, site.y, typeIndex + 1);
-        const std::vector<double> change = NearbyIncomeChange(area, site, shared.before, values);
-        for (size_t c = 0; c < change.size(); ++c)
-            gain += static_cast<int>(c) == m_companyIndex ? change[c]
-                                                          : -change[c] * shared.weights[c];
+bool CComCommand::LayTrial(int area, CCellPoint site, int typeIndex, const CBD& type,
+                           SSiteTrial& shared, double& gain) {
+    CMapDoc& map = m_doc.GetMap();
+    CMapData& record = map.GetArea(area);
+    if (!shared.values) {
+        shared.before = NearbyLots(area, site);
+        shared.values.emplace(map, area, site, kNearbyRadius);
     }
+    int w = 1, h = 1;
+    type.GetSize(w, h);
+    const int x0 = site.x - w + 1, y0 = site.y - h + 1;
+    CMapTrial trial(record);
+    if (!ApplyPlannedConstructions(area, trial)) return false;
+    // With the pending constructions laid, a clear rectangle means that
+    // placing the type changes the map there only.
+    bool clear = true;
+    for (int y = y0; y <= site.y; ++y)
+        for (int x = x0; x <= site.x; ++x) clear = clear && record.GetStructureAt(x, y, 0) == 0;
+    shared.values->BeginTrial(trial, typeIndex + 1, {x0, y0}, clear);
+    trial.Record(x0, y0, site.x, site.y);
+    for (int y = y0; y <= site.y; ++y)
+        for (int x = x0; x <= site.x; ++x) record.SetCellOwner(x, y, m_companyIndex + 1);
+    map.SetStructureAt(area, site.x, site.y, typeIndex + 1);
+    const std::vector<double> change = NearbyIncomeChange(area, site, shared.before, *shared.values);
+    gain = 0.0;
+    for (size_t c = 0; c < change.size(); ++c)
+        gain += static_cast<int>(c) == m_companyIndex ? change[c] : -change[c] * shared.weights[c];
+    return true;
+}
+
+bool CComCommand::TrialGain(int area, CCellPoint site, int typeIndex, const CBD& type,
+                            SSiteTrial& shared, double& gain) {
+    using EState = CSiteGains::SGain::EState;
+    CSiteGains::SGain* kept =
+        shared.gains ? &(*shared.gains)[static_cast<size_t>(typeIndex)] : nullptr;
+    if (kept && kept->state != EState::unknown) {
+        gain = kept->gain;
+        return kept->state == EState::known;
+    }
+    const bool laid = LayTrial(area, site, typeIndex, type, shared, gain);
+    if (kept) {
+        kept->state = laid ? EState::known : EState::unlaid;
+        kept->gain = gain;
+    }
+    return laid;
+}
+
+double CComCommand::RateTypeAtSite(int area, CCellPoint site, int typeIndex, const CBD& type,
+                                   SSiteTrial& shared, bool& fits) {
+    fits = false;
+    int64_t cost = 0;
+    if (!FootprintFits(area, site, type, shared, cost)) return 0.0;
+    double gain = 0.0;
+    if (!TrialGain(area, site, typeIndex, type, shared, gain)) return 0.0;
 
     const int j = shared.spread;
     const int g = TruncToInt(gain);
@@ -262,6 +326,7 @@ double CComCommand::RateTypeAtSite(int area, CCellPoint site, int typeIndex, con
         const int64_t divisor = std::max<int64_t>((cost + 250) / 3, 1);
         rating = std::pow(static_cast<double>(v), 1.23) / static_cast<double>(divisor);
     }
+    CMapDoc& map = m_doc.GetMap();
     if (type.GetTypeCode() == StructureCode::kTwoPart) {
         const double q = (m_doc.CalcSiteFactor(area, site.x, site.y, m_companyIndex) - 128.0) / 28.0;
         rating *= std::clamp(q * q * q + 1.0, 0.1, 1.1);
@@ -297,11 +362,10 @@ bool CComCommand::ChooseStructureForSite(int area, CCellPoint site, int office, 
         if (c != m_companyIndex) w *= 0.6;
         shared.weights.push_back(std::clamp(w, 0.1, 1.0));
     }
-    shared.before = NearbyLots(area, site);
     shared.incomeCost = TruncToInt(Pow0(m_company->GetAnnualIncome(), 0.77));
     shared.allowance = m_company->CalcIncomeAllowance();
     shared.spread = std::clamp((Ability(1) / 10) * 3, 1, 20);
-    CSiteLotValues values(m_doc.GetMap(), area, site, kNearbyRadius);
+    if (m_siteGains) shared.gains = m_siteGains->Row(area, site);
     const bool strong = CountStrongAreas() > 0;
     const bool hasHome = m_company->GetHomeArea() >= 0;
     const CMapDoc& map = m_doc.GetMap();
@@ -314,7 +378,7 @@ bool CComCommand::ChooseStructureForSite(int area, CCellPoint site, int office, 
         if (office && code != (hasHome ? StructureCode::kBranchOffice : StructureCode::kHeadOffice))
             continue;
         bool fits = false;
-        const double r = RateTypeAtSite(area, site, t, *candidate, shared, values, fits);
+        const double r = RateTypeAtSite(area, site, t, *candidate, shared, fits);
         if (fits && r > best) {
             best = r;
             type = t;

@@ -104,6 +104,13 @@ bool CSiteLotValues::TrialLots(int companies, std::vector<SLot>& lots) {
     return true;
 }
 
+bool CSiteLotValues::PlacedLotsStandAlone() const {
+    if (!m_reusable || !m_trial) return false;
+    const CBD* type = m_map.GetStructureType(m_number - 1);
+    if (!type || StructureCode::StadiumKindOfCode(type->GetTypeCode()) >= 0) return false;
+    return type->GetEffectRadius() <= 0 || type->GetEffect(m_number) == 0.0;
+}
+
 bool CSiteLotValues::Takes(int x, int y) {
     if (const SCell* cell = StableCell(x, y)) {
         const int d = cell->radius;

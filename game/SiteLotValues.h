@@ -36,6 +36,15 @@ public:
     // structure's cells. False for a trial that is not reusable.
     bool TrialLots(int companies, std::vector<SLot>& lots);
 
+    // Whether the placed structure's own lots are worth, in a reusable trial,
+    // what they are worth in any other reusable trial of the type whose
+    // rectangle holds them: the type has no effect on its own kind (so the
+    // rectangle's cells add nothing to their environment) and is no stadium
+    // (whose draw is rated from its surroundings).
+    bool PlacedLotsStandAlone() const;
+    int PlacedNumber() const { return m_number; }
+    bool InPlaced(int x, int y) const;
+
     // A lot whose effect radius reaches a cell the trial touched.
     bool Takes(int x, int y) override;
     bool Recalls(int x, int y, double& value) override;
@@ -55,7 +64,6 @@ private:
     // The cell's entry when the trial leaves what the cell holds as it is
     // with the pending constructions alone; nullptr otherwise.
     SCell* StableCell(int x, int y);
-    bool InPlaced(int x, int y) const;
     // Whether the structure placed has no effect on the lot's value.
     bool Unaffected(const SCell& cell) const;
 

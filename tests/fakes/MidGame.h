@@ -4,10 +4,16 @@
 // presence level 3 in some areas. Shared by the computer player's
 // benchmarks and its guard against changed results.
 
+#include <filesystem>
+#include <string>
+
 #include "bench/SharedStructures.h"
 #include "game/VDoc.h"
 #include "model/Enterprise.h"
 #include "model/PersonData.h"
+#include "model/PersonDataFile.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/core/RuntimeRandom.h"
 
 inline void MakeMidGame(CVDoc& doc) {
     ShareOutStructures(doc);
@@ -36,4 +42,23 @@ inline void MakeMidGame(CVDoc& doc) {
     }
     doc.SetYear(3);
     doc.SetMonth(4);
+}
+
+// Whether the program folder holds the authored map and persons.
+inline bool HasAuthoredData() {
+    return std::filesystem::exists(CProgramFolder::File(CVDoc::kDefaultMapFile)) &&
+           std::filesystem::exists(CProgramFolder::File(CPersonDataFile::kFileName));
+}
+
+// Ten companies on the authored map in the mid-game month (seed 1); false
+// when the data files make no game.
+inline bool MakeAuthoredMidGame(CVDoc& doc) {
+    CRuntimeRandom::Seed(1);
+    doc.SetEnterpriseCount(10);
+    if (!doc.PrepareNewGameFrom(CProgramFolder::File(CVDoc::kDefaultMapFile),
+                                CProgramFolder::File(CPersonDataFile::kFileName)) ||
+        !doc.SetupEnterprises())
+        return false;
+    MakeMidGame(doc);
+    return true;
 }

@@ -4,6 +4,7 @@
 // chosen abilities, a chosen annual income and no plans.
 
 #include <array>
+#include <cstdint>
 
 #include "OrderFixture.h"
 #include "fakes/ScriptedDraws.h"
@@ -51,6 +52,26 @@ protected:
     // The whole annual income in the first month.
     void SetIncome(int c, int income) {
         for (int m = 0; m < 12; ++m) Company(c).AddYearResult(-1, m, 0, 0, m == 0 ? income : 0, 0);
+    }
+
+    // A kiosk earns well in every month.
+    void MakeKiosksProfitable() {
+        CBD& kiosk = *doc.GetMap().GetStructureType(FindStructureOfCode(doc.GetMap(), 30));
+        kiosk.SetRevenueFigure(1, 200000);
+        std::array<int32_t, 12> factors;
+        factors.fill(10);
+        kiosk.SetMonthFactors(factors);
+    }
+
+    // Companies 1 and 2 strong in area 0, with funds, income and grades
+    // enough to plan constructions.
+    void MakeBothBuilders() {
+        for (int c = 1; c <= 2; ++c) {
+            Company(c).SetAreaLevel(0, 3);
+            Company(c).SetFunds(30000);
+            SetIncome(c, 20000);
+            for (int a = 0; a < 2; ++a) Company(c).SetAreaGrade(a, 120, 0);
+        }
     }
 
     // Level 3 for the company in area 0 and nothing elsewhere.

@@ -21,14 +21,6 @@ namespace {
 
 class ComPlannersTest : public ComCommandTest {
 protected:
-    // A kiosk earns well in every month.
-    void MakeKiosksProfitable() {
-        CBD& kiosk = *doc.GetMap().GetStructureType(FindStructureOfCode(doc.GetMap(), 30));
-        kiosk.SetRevenueFigure(1, 200000);
-        std::array<int32_t, 12> factors;
-        factors.fill(10);
-        kiosk.SetMonthFactors(factors);
-    }
     void SetLevels(int c, int level0, int level1) {
         Company(c).SetAreaLevel(0, level0);
         Company(c).SetAreaLevel(1, level1);

@@ -56,12 +56,7 @@ class ComResultsGuardTest : public ComCommandTest {};
 TEST_F(ComResultsGuardTest, FixtureGameMonthsGiveThePinnedPlansAndOrders) {
     CBD& kiosk = *doc.GetMap().GetStructureType(FindStructureOfCode(doc.GetMap(), 30));
     kiosk.SetRevenueFigure(1, 200000);
-    for (int c = 1; c <= 2; ++c) {
-        Company(c).SetAreaLevel(0, 3);
-        Company(c).SetFunds(30000);
-        SetIncome(c, 20000);
-        for (int a = 0; a < 2; ++a) Company(c).SetAreaGrade(a, 120, 0);
-    }
+    MakeBothBuilders();
     const std::vector<uint8_t> start = doc.SaveBytes();
     std::string pinned;
     for (int seed : {11, 12, 13}) {
@@ -84,15 +79,8 @@ TEST_F(ComResultsGuardTest, FixtureGameMonthsGiveThePinnedPlansAndOrders) {
 class ComResultsAuthoredTest : public GameTest {};
 
 TEST_F(ComResultsAuthoredTest, MidGameMonthGivesThePinnedPlansAndOrders) {
-    const std::string mapFile = CProgramFolder::File(CVDoc::kDefaultMapFile);
-    const std::string personFile = CProgramFolder::File(CPersonDataFile::kFileName);
-    if (!std::filesystem::exists(mapFile) || !std::filesystem::exists(personFile))
-        GTEST_SKIP() << "no authored data files in the program folder";
-    CRuntimeRandom::Seed(1);
-    doc.SetEnterpriseCount(10);
-    ASSERT_TRUE(doc.PrepareNewGameFrom(mapFile, personFile));
-    ASSERT_TRUE(doc.SetupEnterprises());
-    MakeMidGame(doc);
+    if (!HasAuthoredData()) GTEST_SKIP() << "no authored data files in the program folder";
+    ASSERT_TRUE(MakeAuthoredMidGame(doc));
     // The game goes through its saved form first, as between turns.
     ASSERT_TRUE(doc.LoadBytes(doc.SaveBytes()));
     // The first companies' turns of one month: the map's size makes each

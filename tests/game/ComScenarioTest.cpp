@@ -28,17 +28,8 @@ protected:
 };
 
 TEST_F(ComScenarioTest, ComputerCompaniesActOnlyThroughTheirPlansOrders) {
-    CBD& kiosk = *doc.GetMap().GetStructureType(FindStructureOfCode(doc.GetMap(), 30));
-    kiosk.SetRevenueFigure(1, 200000);
-    std::array<int32_t, 12> factors;
-    factors.fill(10);
-    kiosk.SetMonthFactors(factors);
-    for (int c = 1; c <= 2; ++c) {
-        Company(c).SetAreaLevel(0, 3);
-        Company(c).SetFunds(30000);
-        SetIncome(c, 20000);
-        for (int a = 0; a < 2; ++a) Company(c).SetAreaGrade(a, 120, 0);
-    }
+    MakeKiosksProfitable();
+    MakeBothBuilders();
     CRuntimeRandom::Seed(2024);
     int stepsRun = 0;
     for (int month = 0; month < 16; ++month) {
