@@ -220,6 +220,8 @@ private:
     int m_saveBlocked = 0;
 
     // ---- private: menu commands and their enabling rules
+    // Enables or greys every menu of the menu bar but the last (Help).
+    void EnableMenuBar(int enable);
     // The command groups of the topic files: true when the id is theirs.
     bool RunFileCommand(UINT id);
     bool RunMapCommand(UINT id);

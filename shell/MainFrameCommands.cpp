@@ -10,6 +10,7 @@
 #include "model/Enterprise.h"
 #include "model/MapDoc.h"
 #include "platform/ui/CmdUI.h"
+#include "platform/ui/Menu.h"
 #include "shell/CommandRules.h"
 #include "shell/MainFrame.h"
 #include "shell/VView.h"
@@ -28,6 +29,16 @@ bool CMainFrame::OnUpdateMenuCommand(CCmdUI* ui) {
     ui->Enable(rule.enabled ? TRUE : FALSE);
     ui->SetCheck(rule.check);
     return true;
+}
+
+void CMainFrame::EnableMenuBar(int enable) {
+    CMenu* menu = GetMenu();
+    if (!menu) return;
+    // Help stays open to a player who waits.
+    for (int i = 0; i + 1 < menu->GetMenuItemCount(); ++i) {
+        menu->EnableMenuItem(static_cast<UINT>(i), MF_BYPOSITION | (enable ? MF_ENABLED : MF_GRAYED));
+    }
+    DrawMenuBar();
 }
 
 bool CMainFrame::BeginPlayerCommand() {

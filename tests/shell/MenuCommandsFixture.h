@@ -134,6 +134,19 @@ protected:
     CMapDrawWnd& Map() { return app->GetMainView()->GetMapDrawWnd(); }
     CEnterprise& Own() { return *doc->GetEnterprise(0); }
     void Command(UINT id) { frame->SendMessage(WM_COMMAND, id, 0); }
+    // A key with its modifiers as the frame's accelerators see it: true when
+    // the key is one of theirs.
+    bool Key(int vk, bool ctrl = false, bool shift = false) {
+        CKeyState::SetDown(VK_CONTROL, ctrl);
+        CKeyState::SetDown(VK_SHIFT, shift);
+        MSG msg{};
+        msg.message = WM_KEYDOWN;
+        msg.wParam = static_cast<WPARAM>(vk);
+        const bool taken = frame->PreTranslateMessage(&msg) != FALSE;
+        CKeyState::SetDown(VK_CONTROL, false);
+        CKeyState::SetDown(VK_SHIFT, false);
+        return taken;
+    }
     int CallsNamed(const std::string& name) {
         int n = 0;
         for (const auto& call : Map().GetCalls()) n += call.name == name ? 1 : 0;
