@@ -51,10 +51,8 @@ int CMainFrame::GetSeatCompany() {
     if (!m_doc) return -1;
     if (m_frameState.IsNetworkGame()) {
         if (m_frameState.IsObserver()) return -1;
-        for (const CFrameState::SPeer& peer : m_frameState.GetPeers()) {
-            if (peer.localFlag) return m_doc->GetEnterprise(peer.company) ? peer.company : -1;
-        }
-        return -1;
+        const int company = GetNetPlayerCompany(FindSelfNetPlayer());
+        return m_doc->GetEnterprise(company) ? company : -1;
     }
     const int company = m_doc->GetTurnEnterprise(-1);
     return m_doc->GetEnterprise(company) ? company : -1;

@@ -15,7 +15,9 @@
 
 #include "dialogs/MyMessageDlg.h"
 #include "dialogs/StandInDialog.h"
+#include "fakes/HeldStart.h"
 #include "fakes/OrderGameFixture.h"
+#include "game/MonthChain.h"
 #include "fakes/TempFolder.h"
 #include "game/VDoc.h"
 #include "model/Enterprise.h"
@@ -82,12 +84,14 @@ protected:
         frame = app->GetMainFrame();
         ASSERT_NE(frame, nullptr);
         CMessageLoop::PumpPending();
+        CHeldStart::OpenWindow(*frame);
+        // What the window's opening posted is held back.
+        CMessageLoop::PumpPending();
         ASSERT_TRUE(app->OpenDocumentFile(gamePath));
         frame->RefreshAfterOpen();
         frame->RebuildMap();
         doc = app->GetDocument();
-        doc->ResetTurnPosition();
-        doc->SetTurnOrderEntry(0, 0);
+        PutOwnFirst();
         frame->EnableInput(1);
     }
     // The application with a new game of the program folder's data files:
@@ -97,6 +101,9 @@ protected:
         ASSERT_EQ(app->InitInstance({}), 1);
         frame = app->GetMainFrame();
         ASSERT_NE(frame, nullptr);
+        CMessageLoop::PumpPending();
+        CHeldStart::OpenWindow(*frame);
+        // What the window's opening posted is held back.
         CMessageLoop::PumpPending();
         doc = app->GetDocument();
         doc->SetGameYears(1);
@@ -114,9 +121,16 @@ protected:
         const int home = Own().GetHomeArea();
         app->GetMainView()->ShowArea(home >= 0 ? home : 0);
         frame->RebuildMap();
-        doc->ResetTurnPosition();
-        doc->SetTurnOrderEntry(0, 0);
+        PutOwnFirst();
         frame->EnableInput(1);
+    }
+    // Company 0 moves first (it swaps places with the first company).
+    void PutOwnFirst() {
+        for (int p = 0; p < doc->GetTurnOrderSize(); ++p) {
+            if (doc->GetTurnEnterprise(p) == 0) doc->SetTurnOrderEntry(p, doc->GetTurnEnterprise(0));
+        }
+        doc->SetTurnOrderEntry(0, 0);
+        doc->ResetTurnPosition();
     }
     // A person nobody employs joins company c as a director.
     void HireDirector(int c) {
@@ -129,8 +143,12 @@ protected:
         }
         ADD_FAILURE() << "no free person";
     }
-    // The operations phase of company 0 at this seat.
-    void OpenHumanTurn() { frame->EnableInput(1); }
+    // The operations phase of company 0 at this seat, as the month's chain
+    // opens it; the chain goes no further.
+    void OpenHumanTurn() {
+        CMainFrame::SetChainGate([](UINT message) { return message == ePHASE_OPERATIONS; });
+        frame->SendMessage(ePHASE_OPERATIONS, 0, 0);
+    }
     CMapDrawWnd& Map() { return app->GetMainView()->GetMapDrawWnd(); }
     CEnterprise& Own() { return *doc->GetEnterprise(0); }
     void Command(UINT id) { frame->SendMessage(WM_COMMAND, id, 0); }
@@ -154,6 +172,7 @@ protected:
     }
 
     CTempFolder config;
+    CHeldStart held;
     std::unique_ptr<CTarvoApp> app;
     CMainFrame* frame = nullptr;
     CVDoc* doc = nullptr;
