@@ -71,14 +71,9 @@ protected:
         CMessageLoop::Reset();
     }
 
-    // The application with the fixture game loaded, input on.
-    void StartWithGame() {
-        const std::vector<uint8_t> bytes = MakeOrderGameBytes(config.Folder() + "data/");
-        ASSERT_FALSE(bytes.empty());
-        gamePath = config.Folder() + "game.mqd";
-        std::ofstream(gamePath, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
+    // The application with its window open over an empty document; the
+    // start's questions and the months are held back.
+    void StartApplication() {
         app = std::make_unique<CTarvoApp>();
         ASSERT_EQ(app->InitInstance({}), 1);
         frame = app->GetMainFrame();
@@ -87,6 +82,17 @@ protected:
         CHeldStart::OpenWindow(*frame);
         // What the window's opening posted is held back.
         CMessageLoop::PumpPending();
+    }
+    // The application with the fixture game loaded, input on.
+    void StartWithGame() {
+        const std::vector<uint8_t> bytes = MakeOrderGameBytes(config.Folder() + "data/");
+        ASSERT_FALSE(bytes.empty());
+        gamePath = config.Folder() + "game.mqd";
+        std::ofstream(gamePath, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        StartApplication();
+        ASSERT_NE(frame, nullptr);
         ASSERT_TRUE(app->OpenDocumentFile(gamePath));
         frame->RefreshAfterOpen();
         frame->RebuildMap();
@@ -97,14 +103,8 @@ protected:
     // The application with a new game of the program folder's data files:
     // company 0 human, the others computer companies, input on.
     void StartWithNewGame(int companies = 4) {
-        app = std::make_unique<CTarvoApp>();
-        ASSERT_EQ(app->InitInstance({}), 1);
-        frame = app->GetMainFrame();
+        StartApplication();
         ASSERT_NE(frame, nullptr);
-        CMessageLoop::PumpPending();
-        CHeldStart::OpenWindow(*frame);
-        // What the window's opening posted is held back.
-        CMessageLoop::PumpPending();
         doc = app->GetDocument();
         doc->SetGameYears(1);
         doc->SetEnterpriseCount(companies);
