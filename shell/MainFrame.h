@@ -445,6 +445,8 @@ private:
     CNetPlayerTable m_netPlayers{m_frameState};
 
     // ---- private: menu commands and their enabling rules
+    // Enables or greys every menu of the menu bar but the last (Help).
+    void EnableMenuBar(int enable);
     // The command groups of the topic files: true when the id is theirs.
     bool RunFileCommand(UINT id);
     bool RunMapCommand(UINT id);

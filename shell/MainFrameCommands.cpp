@@ -10,6 +10,7 @@
 #include "model/Enterprise.h"
 #include "model/MapDoc.h"
 #include "platform/ui/CmdUI.h"
+#include "platform/ui/Menu.h"
 #include "shell/CommandRules.h"
 #include "shell/MainFrame.h"
 #include "shell/VView.h"
@@ -30,6 +31,16 @@ bool CMainFrame::OnUpdateMenuCommand(CCmdUI* ui) {
     return true;
 }
 
+void CMainFrame::EnableMenuBar(int enable) {
+    CMenu* menu = GetMenu();
+    if (!menu) return;
+    // Help stays open to a player who waits.
+    for (int i = 0; i + 1 < menu->GetMenuItemCount(); ++i) {
+        menu->EnableMenuItem(static_cast<UINT>(i), MF_BYPOSITION | (enable ? MF_ENABLED : MF_GRAYED));
+    }
+    DrawMenuBar();
+}
+
 bool CMainFrame::BeginPlayerCommand() {
     if (!m_humanTurnOpen) return false;
     EndMapPick(0);
@@ -40,10 +51,8 @@ int CMainFrame::GetSeatCompany() {
     if (!m_doc) return -1;
     if (m_frameState.IsNetworkGame()) {
         if (m_frameState.IsObserver()) return -1;
-        for (const CFrameState::SPeer& peer : m_frameState.GetPeers()) {
-            if (peer.localFlag) return m_doc->GetEnterprise(peer.company) ? peer.company : -1;
-        }
-        return -1;
+        const int company = GetNetPlayerCompany(FindSelfNetPlayer());
+        return m_doc->GetEnterprise(company) ? company : -1;
     }
     const int company = m_doc->GetTurnEnterprise(-1);
     return m_doc->GetEnterprise(company) ? company : -1;

@@ -68,6 +68,7 @@ void CMainFrame::RefreshAfterOpen() {
 
 void CMainFrame::EnableInput(int enable) {
     m_inputEnabled = enable ? 1 : 0;
+    EnableMenuBar(m_inputEnabled);
     m_toolBar.EnableWindow(m_inputEnabled);
 }
 

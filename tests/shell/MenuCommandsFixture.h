@@ -17,6 +17,7 @@
 #include "dialogs/StandInDialog.h"
 #include "fakes/HeldStart.h"
 #include "fakes/OrderGameFixture.h"
+#include "game/MonthChain.h"
 #include "fakes/TempFolder.h"
 #include "game/VDoc.h"
 #include "model/Enterprise.h"
@@ -70,6 +71,18 @@ protected:
         CMessageLoop::Reset();
     }
 
+    // The application with its window open over an empty document; the
+    // start's questions and the months are held back.
+    void StartApplication() {
+        app = std::make_unique<CTarvoApp>();
+        ASSERT_EQ(app->InitInstance({}), 1);
+        frame = app->GetMainFrame();
+        ASSERT_NE(frame, nullptr);
+        CMessageLoop::PumpPending();
+        CHeldStart::OpenWindow(*frame);
+        // What the window's opening posted is held back.
+        CMessageLoop::PumpPending();
+    }
     // The application with the fixture game loaded, input on.
     void StartWithGame() {
         const std::vector<uint8_t> bytes = MakeOrderGameBytes(config.Folder() + "data/");
@@ -78,29 +91,20 @@ protected:
         std::ofstream(gamePath, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
-        app = std::make_unique<CTarvoApp>();
-        ASSERT_EQ(app->InitInstance({}), 1);
-        frame = app->GetMainFrame();
+        StartApplication();
         ASSERT_NE(frame, nullptr);
-        CMessageLoop::PumpPending();
-        CHeldStart::OpenWindow(*frame);
         ASSERT_TRUE(app->OpenDocumentFile(gamePath));
         frame->RefreshAfterOpen();
         frame->RebuildMap();
         doc = app->GetDocument();
-        doc->ResetTurnPosition();
-        doc->SetTurnOrderEntry(0, 0);
+        PutOwnFirst();
         frame->EnableInput(1);
     }
     // The application with a new game of the program folder's data files:
     // company 0 human, the others computer companies, input on.
     void StartWithNewGame(int companies = 4) {
-        app = std::make_unique<CTarvoApp>();
-        ASSERT_EQ(app->InitInstance({}), 1);
-        frame = app->GetMainFrame();
+        StartApplication();
         ASSERT_NE(frame, nullptr);
-        CMessageLoop::PumpPending();
-        CHeldStart::OpenWindow(*frame);
         doc = app->GetDocument();
         doc->SetGameYears(1);
         doc->SetEnterpriseCount(companies);
@@ -117,9 +121,16 @@ protected:
         const int home = Own().GetHomeArea();
         app->GetMainView()->ShowArea(home >= 0 ? home : 0);
         frame->RebuildMap();
-        doc->ResetTurnPosition();
-        doc->SetTurnOrderEntry(0, 0);
+        PutOwnFirst();
         frame->EnableInput(1);
+    }
+    // Company 0 moves first (it swaps places with the first company).
+    void PutOwnFirst() {
+        for (int p = 0; p < doc->GetTurnOrderSize(); ++p) {
+            if (doc->GetTurnEnterprise(p) == 0) doc->SetTurnOrderEntry(p, doc->GetTurnEnterprise(0));
+        }
+        doc->SetTurnOrderEntry(0, 0);
+        doc->ResetTurnPosition();
     }
     // A person nobody employs joins company c as a director.
     void HireDirector(int c) {
@@ -132,11 +143,28 @@ protected:
         }
         ADD_FAILURE() << "no free person";
     }
-    // The operations phase of company 0 at this seat.
-    void OpenHumanTurn() { frame->EnableInput(1); }
+    // The operations phase of company 0 at this seat, as the month's chain
+    // opens it; the chain goes no further.
+    void OpenHumanTurn() {
+        CMainFrame::SetChainGate([](UINT message) { return message == ePHASE_OPERATIONS; });
+        frame->SendMessage(ePHASE_OPERATIONS, 0, 0);
+    }
     CMapDrawWnd& Map() { return app->GetMainView()->GetMapDrawWnd(); }
     CEnterprise& Own() { return *doc->GetEnterprise(0); }
     void Command(UINT id) { frame->SendMessage(WM_COMMAND, id, 0); }
+    // A key with its modifiers as the frame's accelerators see it: true when
+    // the key is one of theirs.
+    bool Key(int vk, bool ctrl = false, bool shift = false) {
+        CKeyState::SetDown(VK_CONTROL, ctrl);
+        CKeyState::SetDown(VK_SHIFT, shift);
+        MSG msg{};
+        msg.message = WM_KEYDOWN;
+        msg.wParam = static_cast<WPARAM>(vk);
+        const bool taken = frame->PreTranslateMessage(&msg) != FALSE;
+        CKeyState::SetDown(VK_CONTROL, false);
+        CKeyState::SetDown(VK_SHIFT, false);
+        return taken;
+    }
     int CallsNamed(const std::string& name) {
         int n = 0;
         for (const auto& call : Map().GetCalls()) n += call.name == name ? 1 : 0;
@@ -144,7 +172,6 @@ protected:
     }
 
     CTempFolder config;
-    // The start of the program is held: these tests open their own game.
     CHeldStart held;
     std::unique_ptr<CTarvoApp> app;
     CMainFrame* frame = nullptr;

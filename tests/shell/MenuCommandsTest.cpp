@@ -10,6 +10,7 @@
 #include "model/Enterprise.h"
 #include "model/MapDoc.h"
 #include "platform/ui/CmdUI.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/MessageBox.h"
 #include "resources/MercavoIds.h"
 #include "shell/CommandRules.h"
@@ -135,6 +136,14 @@ TEST_F(MenuCommandsTest, HistoryTextsAreWrittenForEveryCompanyAtAnyTime) {
 TEST_F(MenuCommandsTest, TheNewDocumentAndEditKeysDoNothing) {
     StartWithGame();
     const std::vector<uint8_t> before = doc->SaveBytes();
+    // Ctrl+N, Ctrl+C, Ctrl+X, Ctrl+V, Ctrl+Z, F6, Shift+F6.
+    EXPECT_TRUE(Key('N', true));
+    EXPECT_TRUE(Key('C', true));
+    EXPECT_TRUE(Key('X', true));
+    EXPECT_TRUE(Key('V', true));
+    EXPECT_TRUE(Key('Z', true));
+    EXPECT_TRUE(Key(VK_F1 + 5));
+    EXPECT_TRUE(Key(VK_F1 + 5, false, true));
     for (UINT id : {kFileNew, kEditCopy, kEditCut, kEditPaste, kEditUndo, kNextPane, kPrevPane}) {
         Command(id);
         EXPECT_EQ(app->GetDocument(), doc) << id;
@@ -195,6 +204,28 @@ TEST_F(MenuCommandsTest, SaveIsTheHostsWhileSavingIsAllowed) {
         }
         EXPECT_EQ(frame->IsCommandEnabled(kFileOpen), c.network == 0) << c.seat;
     }
+}
+
+TEST_F(MenuCommandsTest, WithoutInputTheMenusButHelpAreGreyed) {
+    StartWithGame();
+    CMenu& menu = *frame->GetMenu();
+    const int last = menu.GetMenuItemCount() - 1;
+    for (int input : {0, 1, 0}) {
+        frame->EnableInput(input);
+        for (int i = 0; i <= last; ++i) {
+            const bool grey = (menu.GetMenuState(static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) != 0;
+            EXPECT_EQ(grey, input == 0 && i < last) << "item " << i << " input " << input;
+        }
+        EXPECT_EQ(frame->GetToolBar().IsWindowEnabled() != FALSE, input == 1);
+    }
+    // The keys of greyed menus do not run; the help and the keys of no
+    // menu do.
+    opened.clear();
+    EXPECT_TRUE(Key(VK_F1));
+    EXPECT_EQ(opened.size(), 1u);
+    EXPECT_FALSE(frame->IsCommandEnabled(kFileSave));
+    EXPECT_TRUE(Key('A', true));
+    EXPECT_EQ(frame->GetMapMode(), CCommandRules::kMapProsperity);
 }
 
 TEST_F(MenuCommandsTest, EndOperationsNeedsInput) {
