@@ -100,6 +100,16 @@ public:
     void RefuseProTeamPurchase(int company, int league, int team, int reason, int price);
     void ReportProTeamPurchaseRefused(int company, int league, int team, int reason, int price);
     void IssueChangeHomeField(int company, int league, int area, CCellPoint stadium, int send);
+    // Whether a received purchase can go ahead at once: 0 yes; 1 when the
+    // team's owner (or the company's own team in the league) stands in the
+    // way; 2 when the site is no stadium of the league's kind. A league,
+    // team or site outside the game gives 0: the check of received orders
+    // refuses it when it is applied.
+    int CheckProTeamPurchase(int company, int league, int team, int area, CCellPoint site);
+    // The same for a received purchase record (league, team and price as
+    // its values, the area as its parameter, the stadium as its point); a
+    // record whose lists are short gives 0 as well.
+    int CheckProTeamPurchase(int company, const CCmdSet& record);
     void ApplyChangeHomeField(int company, int league, int area, CCellPoint stadium, int issuer);
 
     // ---- the network receiver (OrderServiceReceive.cpp)

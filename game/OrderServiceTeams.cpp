@@ -7,6 +7,7 @@
 #include "model/League.h"
 #include "model/OrderType.h"
 #include "model/Saturate.h"
+#include "model/StructureCodes.h"
 #include "model/services/NetService.h"
 #include "model/services/Services.h"
 #include "platform/core/TextFormat.h"
@@ -101,4 +102,27 @@ void COrderService::ApplyChangeHomeField(int company, int league, int area, CCel
                            LeagueSport(league)));
     }
     Finish();
+}
+
+int COrderService::CheckProTeamPurchase(int company, int league, int team, int area,
+                                        CCellPoint site) {
+    const CEnterprise* c = Company(company);
+    if (!c || !IsTeam(league, team) || !IsCell(area, site)) return 0;
+    CMapDoc& map = m_doc.GetMap();
+    const int owner = map.GetLeague(league).GetTeam(team).GetOwnerIndex();
+    const int held = c->GetLeagueTeam(league);
+    if ((owner != -1 && owner != company) || (held != -1 && held != team)) return 1;
+    const int kind = map.GetLeague(league).GetStadiumKind();
+    if (map.GetCellTypeCode(area, site.x, site.y, 0) != StructureCode::StadiumTypeCode(kind))
+        return 2;
+    return 0;
+}
+
+int COrderService::CheckProTeamPurchase(int company, const CCmdSet& record) {
+    if (record.GetValueCount() < 2 || record.GetParamCount() < 1 || record.GetPointCount() < 1)
+        return 0;
+    CCellPoint site;
+    record.GetPoint(site, 0);
+    return CheckProTeamPurchase(company, record.GetValue(0), record.GetValue(1), record.GetParam(0),
+                                site);
 }

@@ -19,13 +19,6 @@ std::string ReadText(CArchive& ar) {
 }
 }  // namespace
 
-bool CFrameState::SPeer::operator==(const SPeer& other) const {
-    return playerId == other.playerId && company == other.company && ready == other.ready &&
-           playerName == other.playerName && companyName == other.companyName &&
-           colour == other.colour && login == other.login && role == other.role &&
-           self == other.self && code == other.code;
-}
-
 void CFrameState::SetNetworkRoles(int networkGame, int host, int observer) {
     m_networkGame = networkGame ? 1 : 0;
     m_host = host ? 1 : 0;
@@ -45,16 +38,16 @@ void CFrameState::Serialize(CArchive& ar) {
 void CFrameState::Store(CArchive& ar) const {
     ar.WriteInt(static_cast<int32_t>(m_peers.size()));
     for (const SPeer& peer : m_peers) {
-        ar.WriteInt(peer.playerId);
+        ar.WriteInt(peer.playerNumber);
         ar.WriteInt(peer.company);
-        ar.WriteInt(peer.ready);
-        ar.WriteString(peer.playerName);
+        ar.WriteInt(peer.readyFlag);
+        ar.WriteString(peer.name);
         ar.WriteString(peer.companyName);
         ar.WriteInt(peer.colour);
-        ar.WriteString(peer.login);
-        ar.WriteInt(peer.role);
-        ar.WriteInt(peer.self);
-        ar.WriteString(peer.code);
+        ar.WriteString(peer.loginText);
+        ar.WriteInt(peer.state);
+        ar.WriteInt(peer.localFlag);
+        ar.WriteString(peer.personalCode);
     }
     ar.WriteInt(m_networkGame);
     ar.WriteInt(m_host);
@@ -71,8 +64,8 @@ void CFrameState::Load(CArchive& ar) {
     m_peers.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         SPeer peer = LoadPeer(ar);
-        m_nextPlayerId = std::max(m_nextPlayerId, peer.playerId + 1);
-        if (peer.role == 4) ++m_role4Count;
+        m_nextPlayerId = std::max(m_nextPlayerId, peer.playerNumber + 1);
+        if (peer.state == 4) ++m_role4Count;
         m_peers.push_back(std::move(peer));
     }
     m_networkGame = ReadChecked(ar, 0, 1);
@@ -85,20 +78,20 @@ void CFrameState::Load(CArchive& ar) {
 
 CFrameState::SPeer CFrameState::LoadPeer(CArchive& ar) {
     SPeer peer;
-    peer.playerId = ReadChecked(ar, -1, INT_MAX - 1);
+    peer.playerNumber = ReadChecked(ar, -1, INT_MAX - 1);
     peer.company = ReadChecked(ar, -1, INT_MAX);
     ReadChecked(ar, 0, 1);
     // Everybody of a loaded game counts as ready until he says otherwise.
-    peer.ready = 1;
-    peer.playerName = ReadText(ar);
+    peer.readyFlag = 1;
+    peer.name = ReadText(ar);
     peer.companyName = ReadText(ar);
     // The colour picks a table entry, a pen and a mark cell.
     peer.colour = ReadChecked(ar, -1, kColorTableSize - 1);
-    peer.login = ReadText(ar);
-    peer.role = ReadChecked(ar, 0, kMaxRole);
-    if (peer.role == 1 || peer.role == 2) peer.role += 2;
-    peer.self = ReadChecked(ar, 0, 1);
-    peer.code = ReadText(ar);
-    peer.connection = -1;
+    peer.loginText = ReadText(ar);
+    peer.state = ReadChecked(ar, 0, kMaxRole);
+    if (peer.state == 1 || peer.state == 2) peer.state += 2;
+    peer.localFlag = ReadChecked(ar, 0, 1);
+    peer.personalCode = ReadText(ar);
+    peer.connectionNumber = -1;
     return peer;
 }

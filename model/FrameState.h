@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "model/NetworkData.h"
+
 class CArchive;
 
 class CFrameState {
@@ -19,22 +21,10 @@ public:
     // The session state a loaded game starts in, whatever was stored.
     static constexpr int kLoadedSessionState = 3;
 
-    // One network player as the host knows him.
-    struct SPeer {
-        int playerId = -1;
-        int company = -1;
-        int ready = 0;
-        std::string playerName;
-        std::string companyName;
-        int colour = -1;
-        std::string login;
-        int role = 0;
-        int self = 0;
-        std::string code;
-        // Not stored: the connection slot (-1 none).
-        int connection = -1;
-        bool operator==(const SPeer& other) const;
-    };
+    // One network player as the host knows him; the same record serves the
+    // session for the run (channels, received orders), so the table exists
+    // once.
+    using SPeer = CNetworkData;
 
     // Loading checks every value and throws eMERCAVO_ERROR_CONTENTS at the
     // first bad one; this object is then left as it was.
@@ -53,6 +43,8 @@ public:
     // Derived on load: one above the largest player id, and the number of
     // peers of role 4.
     int GetNextPlayerId() const { return m_nextPlayerId; }
+    // The host numbers every entry it makes from this counter.
+    void SetNextPlayerId(int id) { m_nextPlayerId = id; }
     int GetRole4Count() const { return m_role4Count; }
 
 private:

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "model/NetPorts.h"
 #include "model/NetRecordBuilder.h"
 #include "network/NetFrameService.h"
 #include "network/NetSessionWnd.h"
@@ -28,8 +29,8 @@ constexpr int64_t kTimeoutFloorMs = 5000;
 
 }  // namespace
 
-CNetSession::CNetSession(INetFrameService& frame)
-    : m_frame(frame), m_wnd(std::make_unique<CNetSessionWnd>(*this)) {}
+CNetSession::CNetSession(INetFrameService& frame, std::vector<CNetworkData>* peers)
+    : m_frame(frame), m_peers(peers ? *peers : m_ownPeers), m_wnd(std::make_unique<CNetSessionWnd>(*this)) {}
 
 CNetSession::~CNetSession() {
     if (m_wnd && m_wnd->IsWindow()) m_wnd->DestroyWindow();
@@ -39,13 +40,7 @@ CNetSession::~CNetSession() {
 }
 
 int CNetSession::PortBase() {
-    const char* text = std::getenv("MERCAVO_PORT_BASE");
-    if (!text || !*text) return kDefaultPortBase;
-    char* end = nullptr;
-    const long base = std::strtol(text, &end, 10);
-    // The twelve ports above the base must be valid ports.
-    if (*end != '\0' || base < 1 || base > 65535 - kChannelCount) return kDefaultPortBase;
-    return static_cast<int>(base);
+    return NetPortBase();
 }
 
 int64_t CNetSession::ScaledTimeout(int64_t ms) {

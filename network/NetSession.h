@@ -21,10 +21,11 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/NetPorts.h"
 #include "model/NetRecordBytes.h"
 #include "model/services/NetService.h"
-#include "network/NetTrace.h"
-#include "network/NetworkData.h"
+#include "model/NetTrace.h"
+#include "model/NetworkData.h"
 #include "network/SocketEvents.h"
 
 class CAsyncSocket;
@@ -57,11 +58,13 @@ public:
     // sending).
     using SocketMaker = std::function<std::unique_ptr<CVClientSocket>(int channel, ISocketEvents&)>;
 
-    static constexpr int kDefaultPortBase = 1112;
+    static constexpr int kDefaultPortBase = kDefaultNetPortBase;
     static constexpr int kConnectTimeoutMs = 12000;
     static constexpr int kAckTimeoutMs = 10 * 60 * 1000;
 
-    explicit CNetSession(INetFrameService& frame);
+    // The peer table is the caller's when given (the frame keeps it with
+    // the saved game), else the session's own.
+    explicit CNetSession(INetFrameService& frame, std::vector<CNetworkData>* peers = nullptr);
     ~CNetSession() override;
     CNetSession(const CNetSession&) = delete;
     CNetSession& operator=(const CNetSession&) = delete;
@@ -194,7 +197,8 @@ private:
     int m_ownPlayer = -1;
     bool m_hold = false;
     int m_rejected = 0;
-    std::vector<CNetworkData> m_peers;
+    std::vector<CNetworkData> m_ownPeers;
+    std::vector<CNetworkData>& m_peers;
     CChannelState m_client;
     std::vector<std::unique_ptr<CVSocket>> m_listeners;
     // Every channel socket of the session; closed ones wait here until no

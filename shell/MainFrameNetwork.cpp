@@ -7,7 +7,7 @@
 CNetSession& CMainFrame::GetNetSession() {
     if (!m_net) {
         m_netLink = std::make_unique<CFrameNetLink>(*this);
-        m_net = std::make_unique<CNetSession>(*m_netLink);
+        m_net = std::make_unique<CNetSession>(*m_netLink, &m_frameState.GetPeers());
     }
     return *m_net;
 }

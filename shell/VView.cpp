@@ -262,7 +262,7 @@ int CVView::OwnCompanyIndex() const {
     const CFrameState& state = m_doc->GetFrameState();
     if (!state.IsNetworkGame()) return -1;
     for (const CFrameState::SPeer& peer : state.GetPeers()) {
-        if (peer.self) return peer.company;
+        if (peer.localFlag) return peer.company;
     }
     return -1;
 }

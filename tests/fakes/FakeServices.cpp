@@ -7,6 +7,13 @@ void CFakeFrameService::SetPumping(int flag) {
     calls.push_back("SetPumping(" + std::to_string(flag) + ")");
 }
 
+bool CFakeFrameService::PromptSaveName(std::string& name) {
+    calls.push_back("PromptSaveName(" + name + ")");
+    if (promptedName.empty()) return false;
+    name = promptedName;
+    return true;
+}
+
 int CFakeFrameService::CheckCloseRequest() {
     calls.push_back("CheckCloseRequest");
     if (!closeRequested) return 0;

@@ -117,6 +117,23 @@ public:
     std::vector<std::string> calls;
     int pumpCount = 0;
 
+    // ---- the close and the saves: kept as set, resumes and prompts recorded
+    int IsPumping() const override { return pumping; }
+    void SetCloseRequest(int flag) override { closeRequested = flag != 0; }
+    int IsClosing() const override { return closing; }
+    void SetClosing(int flag) override { closing = flag; }
+    void ResumeAfterDeclinedClose() override { calls.push_back("ResumeAfterDeclinedClose"); }
+    int CanSaveNow() override { return canSaveNow; }
+    int IsAutoSaving() const override { return autoSaving; }
+    void SetAutoSaving(int flag) override { autoSaving = flag; }
+    bool PromptSaveName(std::string& name) override;
+    int pumping = 0;
+    int closing = 0;
+    int canSaveNow = 1;
+    int autoSaving = 0;
+    // What the save prompt answers: empty = cancelled.
+    std::string promptedName;
+
 private:
     std::set<int> m_pressed;
 };

@@ -2,7 +2,8 @@
 // a player of the fixture game had sent it: the first byte names the
 // sending company, the rest is the record's text. The receiver may refuse
 // the record, but never crash, and a record it accepts leaves a game that
-// saves and loads again.
+// saves and loads again. The check of a team purchase reads the same record
+// first.
 
 #include <unistd.h>
 
@@ -54,6 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     // Company numbers one past the game and below it are offered too.
     int company = static_cast<int>(data[0] % 8) - 2;
+    // A team purchase is checked against its owner and site before it is
+    // applied, from the same record.
+    const int purchase = doc.GetOrders().CheckProTeamPurchase(company, record);
+    if (purchase < 0 || purchase > 2) std::abort();
     if (!doc.GetOrders().OnCmdSetRecord(company, record)) return 0;
     CVDoc again;
     auto scopedAgain = ScopedDoc(&again);

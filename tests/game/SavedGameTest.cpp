@@ -188,7 +188,7 @@ TEST_F(SavedGameTest, PeerCompaniesMustBeCompaniesOfTheGame) {
     };
     for (const Case c : {Case{-1, -1}, Case{n - 1, -1}, Case{n, eMERCAVO_ERROR_CONTENTS}}) {
         CFrameState::SPeer peer;
-        peer.playerId = 0;
+        peer.playerNumber = 0;
         peer.company = c.company;
         doc.GetFrameState().GetPeers() = {peer};
         CVDoc loaded;

@@ -49,14 +49,14 @@ TEST_F(JudgmentFileTest, ANetworkGameIsJudgedAsALocalOneAndKeepsItsPeers) {
     CFrameState& frame = game->Doc().GetFrameState();
     frame.SetNetworkRoles(1, 0, 0);
     CFrameState::SPeer peer;
-    peer.playerId = 6;
+    peer.playerNumber = 6;
     peer.company = 0;
-    peer.role = 2;
+    peer.state = 2;
     frame.GetPeers().push_back(peer);
     ASSERT_TRUE(LoadAndPrepare());
     EXPECT_EQ(doc.GetFrameState().IsNetworkGame(), 1);
     ASSERT_EQ(doc.GetFrameState().GetPeers().size(), 1u);
-    EXPECT_EQ(doc.GetFrameState().GetPeers()[0].role, 4);
+    EXPECT_EQ(doc.GetFrameState().GetPeers()[0].state, 4);
     EXPECT_EQ(doc.GetFrameState().GetNextPlayerId(), 7);
     EXPECT_EQ(doc.GetFrameState().GetRole4Count(), 1);
     JudgeAll();

@@ -55,11 +55,11 @@ TEST(FrameStateTest, LoadRepairsRolesReadinessAndSessionState) {
     second.self = 0;
     CFrameState state = Load(Block({SPeerFields{}, second}, {1, 1, 0, 7}));
     ASSERT_EQ(state.GetPeers().size(), 2u);
-    EXPECT_EQ(state.GetPeers()[1].role, 4);
+    EXPECT_EQ(state.GetPeers()[1].state, 4);
     EXPECT_EQ(state.GetRole4Count(), 1);
     EXPECT_EQ(state.GetNextPlayerId(), 10);
-    EXPECT_EQ(state.GetPeers()[0].ready, 1);
-    EXPECT_EQ(state.GetPeers()[0].connection, -1);
+    EXPECT_EQ(state.GetPeers()[0].readyFlag, 1);
+    EXPECT_EQ(state.GetPeers()[0].connectionNumber, -1);
     EXPECT_EQ(state.GetPeers()[0].companyName, "Aster Holdings");
     EXPECT_EQ(state.GetSessionState(), CFrameState::kLoadedSessionState);
     EXPECT_EQ(state.IsNetworkHost(), 1);

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/NetRecordBytes.h"
-#include "network/ChannelState.h"
+#include "model/ChannelState.h"
 #include "platform/net/AsyncSocket.h"
 
 class CWirePeer {

@@ -307,7 +307,7 @@ TEST_F(DirectorLineTest, TheSeatsOwnCompanyComesFirstInANetworkGame) {
     state.SetNetworkRoles(1, 1, 0);
     CFrameState::SPeer self;
     self.company = 2;
-    self.self = 1;
+    self.localFlag = 1;
     state.GetPeers().push_back(self);
     v.ShowTurnCompany(-1);
     EXPECT_EQ(v.GetMapSelectWnd().GetDirectorLine().GetEnterprise(), 2);

@@ -1,4 +1,4 @@
-#include "network/ChannelState.h"
+#include "model/ChannelState.h"
 
 #include <algorithm>
 #include <cstring>
