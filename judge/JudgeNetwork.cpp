@@ -53,16 +53,16 @@ void CJudgeNetwork::Load(const CFrameState& frame, int characterCheck, int mapCh
     m_peers.clear();
     for (const CFrameState::SPeer& stored : frame.GetPeers()) {
         CNetworkData peer;
-        peer.playerNumber = stored.playerId;
+        peer.playerNumber = stored.playerNumber;
         peer.company = stored.company;
-        peer.name = stored.playerName;
+        peer.name = stored.name;
         peer.companyName = stored.companyName;
         peer.colour = stored.colour;
-        peer.loginText = stored.login;
+        peer.loginText = stored.loginText;
         // The file holds everyone as absent until this session's login.
-        peer.state = stored.role;
-        peer.localFlag = stored.self;
-        peer.personalCode = stored.code;
+        peer.state = stored.state;
+        peer.localFlag = stored.localFlag;
+        peer.personalCode = stored.personalCode;
         m_peers.push_back(std::move(peer));
     }
     m_host = frame.IsNetworkHost() != 0;

@@ -411,7 +411,6 @@ private:
     int m_monthsStarted = 0;
     int m_playCountAtStart = 0;
     int m_role2AtStart = 0;
-    int m_forcedEnd = 0;
     int m_rejoin = 0;
     std::vector<int> m_waitingClients;
 

@@ -43,7 +43,6 @@ constexpr int kAnnounceRevenue = 1;
 constexpr int kAnnounceElections = 2;
 constexpr int kAnnounceApplyOrders = 3;
 constexpr int kJudgmentSessionState = 5;
-constexpr int kObserverRole = 2;
 
 constexpr const char* kOperationText = "Operation of the company ";
 constexpr const char* kBeginRunningText = "Please begin running %s.";
@@ -377,7 +376,7 @@ void CMainFrame::AdvanceCalendar() {
 
 int CMainFrame::CountRole2Peers() const {
     int count = 0;
-    for (const CFrameState::SPeer& peer : m_frameState.GetPeers()) count += peer.role == kObserverRole;
+    for (const CFrameState::SPeer& peer : m_frameState.GetPeers()) count += peer.state == CNetworkData::kObserver;
     return count;
 }
 
@@ -448,7 +447,7 @@ void CMainFrame::TransferToWaitingClients() {
         const int player = m_waitingClients.front();
         m_waitingClients.erase(m_waitingClients.begin());
         bool known = false;
-        for (const CFrameState::SPeer& peer : m_frameState.GetPeers()) known |= peer.playerId == player;
+        for (const CFrameState::SPeer& peer : m_frameState.GetPeers()) known |= peer.playerNumber == player;
         if (known) SendAllGameData(player);
     }
     m_rejoin = 0;

@@ -41,7 +41,7 @@ int CMainFrame::GetSeatCompany() {
     if (m_frameState.IsNetworkGame()) {
         if (m_frameState.IsObserver()) return -1;
         for (const CFrameState::SPeer& peer : m_frameState.GetPeers()) {
-            if (peer.self) return m_doc->GetEnterprise(peer.company) ? peer.company : -1;
+            if (peer.localFlag) return m_doc->GetEnterprise(peer.company) ? peer.company : -1;
         }
         return -1;
     }

@@ -41,12 +41,12 @@ CFrameState Participants(bool host) {
     const char* codes[] = {"000000", "111111", "222222"};
     for (int i = 0; i < 3; ++i) {
         CFrameState::SPeer peer;
-        peer.playerId = i;
+        peer.playerNumber = i;
         peer.company = i;
-        peer.playerName = "P" + std::to_string(i);
-        peer.role = 3;
-        peer.self = i == (host ? 0 : 1) ? 1 : 0;
-        peer.code = codes[i];
+        peer.name = "P" + std::to_string(i);
+        peer.state = 3;
+        peer.localFlag = i == (host ? 0 : 1) ? 1 : 0;
+        peer.personalCode = codes[i];
         frame.GetPeers().push_back(peer);
     }
     frame.SetNetworkRoles(1, host ? 1 : 0, 0);

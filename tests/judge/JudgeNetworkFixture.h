@@ -131,14 +131,14 @@ protected:
         CFrameState frame;
         for (const SPeerSpec& spec : peers) {
             CFrameState::SPeer peer;
-            peer.playerId = spec.number;
+            peer.playerNumber = spec.number;
             peer.company = spec.role == 3 ? spec.number : -1;
-            peer.playerName = spec.name;
+            peer.name = spec.name;
             peer.companyName = spec.role == 3 ? std::string(spec.name) + " Corp." : "";
             peer.colour = spec.number + 1;
-            peer.role = spec.role;
-            peer.self = spec.number == local ? 1 : 0;
-            peer.code = spec.code;
+            peer.state = spec.role;
+            peer.localFlag = spec.number == local ? 1 : 0;
+            peer.personalCode = spec.code;
             frame.GetPeers().push_back(peer);
         }
         frame.SetNetworkRoles(1, host ? 1 : 0, 0);

@@ -54,14 +54,14 @@ protected:
         frame.GetPeers().clear();
         for (int i = 0; i < 3; ++i) {
             CFrameState::SPeer peer;
-            peer.playerId = i;
+            peer.playerNumber = i;
             peer.company = i;
-            peer.playerName = kParticipants[i].name;
+            peer.name = kParticipants[i].name;
             peer.companyName = std::string(kParticipants[i].name) + " Corp.";
             peer.colour = i + 1;
-            peer.role = 3;
-            peer.self = i == self ? 1 : 0;
-            peer.code = kParticipants[i].code;
+            peer.state = 3;
+            peer.localFlag = i == self ? 1 : 0;
+            peer.personalCode = kParticipants[i].code;
             frame.GetPeers().push_back(peer);
         }
         frame.SetNetworkRoles(1, self == 0 ? 1 : 0, 0);

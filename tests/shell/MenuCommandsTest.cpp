@@ -226,7 +226,7 @@ TEST_F(MenuCommandsTest, TheRulesReadTheCompanyAtThisSeat) {
     frame->GetFrameState().SetNetworkRoles(1, 0, 0);
     CFrameState::SPeer self;
     self.company = 2;
-    self.self = 1;
+    self.localFlag = 1;
     frame->GetFrameState().GetPeers().push_back(self);
     EXPECT_EQ(frame->GetSeatCompany(), 2);
 }
