@@ -2,20 +2,32 @@
 
 #include <new>
 
+namespace {
+// Grows a vector's capacity geometrically when it is full.
+template <typename T>
+void RoomForOneMore(std::vector<T>& items) {
+    if (items.size() == items.capacity()) items.reserve(items.size() * 2 + 1);
+}
+}  // namespace
+
 BOOL CDrawExTextWnd::AddText(const std::string& text, COLORREF colour, CFont* font, BOOL newLine,
                              int mark) {
     // Continuing needs a line: the first run of the history opens one.
     const bool opens = newLine || m_lineHeights.empty();
+    const int line = opens ? GetHistoryLineCount() : GetHistoryLineCount() - 1;
     try {
-        const int line = opens ? GetHistoryLineCount() : GetHistoryLineCount() - 1;
-        if (opens) {
-            m_lineHeights.push_back(0);
-            m_centred.push_back(0);
-        }
+        // Room first, so that a failure leaves the history as it was.
+        RoomForOneMore(m_history);
+        RoomForOneMore(m_lineHeights);
+        RoomForOneMore(m_centred);
         m_history.push_back(
             {CPoint(opens ? 0 : -1, line), text, colour, font, mark, 0, MeasureRun(text, font)});
     } catch (const std::bad_alloc&) {
         return FALSE;
+    }
+    if (opens) {
+        m_lineHeights.push_back(0);
+        m_centred.push_back(0);
     }
     // Only the last line can have changed.
     int& height = m_lineHeights.back();

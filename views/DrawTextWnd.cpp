@@ -68,19 +68,26 @@ int CDrawTextWnd::EmptyLineHeight() {
 
 BOOL CDrawTextWnd::AddText(CPoint pos, const std::string& text, COLORREF colour, CFont* font,
                            int mark, int rightLimit) {
+    // A line index below 0 names no line.
     if (pos.y < 0) return FALSE;
     try {
         m_runs.push_back({pos, text, colour, font, mark, rightLimit, MeasureRun(text, font)});
-        const size_t lines = static_cast<size_t>(pos.y) + 1;
-        if (lines > m_lineHeights.size()) {
-            // A new line count starts every line afresh.
-            m_lineHeights.assign(lines, 0);
-            for (const SRun& run : m_runs) FitLine(m_lineHeights[static_cast<size_t>(run.pos.y)], run);
-        } else {
-            FitLine(m_lineHeights[static_cast<size_t>(pos.y)], m_runs.back());
-        }
     } catch (const std::bad_alloc&) {
         return FALSE;
+    }
+    const size_t lines = static_cast<size_t>(pos.y) + 1;
+    if (lines > m_lineHeights.size()) {
+        // A new line count starts every line afresh; without room for the
+        // lines the run is taken back, so every run keeps its line.
+        try {
+            m_lineHeights.assign(lines, 0);
+        } catch (const std::bad_alloc&) {
+            m_runs.pop_back();
+            return FALSE;
+        }
+        for (const SRun& run : m_runs) FitLine(m_lineHeights[static_cast<size_t>(run.pos.y)], run);
+    } else {
+        FitLine(m_lineHeights[static_cast<size_t>(pos.y)], m_runs.back());
     }
     // Lines without runs take the height of an empty line.
     const int empty = EmptyLineHeight();

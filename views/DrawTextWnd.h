@@ -81,9 +81,10 @@ public:
     void SetLineClick(int flag) { m_lineClick = flag; }
     int IsLineClick() const { return m_lineClick; }
 
-    // Where the runs would be drawn: per run its left x (after the mark)
-    // in text coordinates, or a big negative number for a run not drawn.
-    // The painting and the tests share it.
+    // Where the runs of the visible lines go, in text coordinates: per run
+    // its mark's x, its text's x (after the mark) and right end, its line's
+    // bottom and whether any of its text shows. The painting and the tests
+    // share it.
     struct SPlacedRun {
         int index = 0;
         int markX = 0;

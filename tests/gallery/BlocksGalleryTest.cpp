@@ -265,6 +265,9 @@ TEST_F(BlocksGalleryTest, SmallControls) {
                                  CBS_OWNERDRAWFIXED,
                              CRect(10, 50, 90, 300), &parent, 3));
     combo.SetFont(host.fonts.GetMessageFont());
+    // Rows of the set-up dialog's height.
+    combo.SetItemHeight(-1, 18);
+    combo.SetItemHeight(0, 18);
     combo.SetOwnerTable(&owner);
     combo.SetCurrentColour(4);
     combo.FillColours();
@@ -279,6 +282,14 @@ TEST_F(BlocksGalleryTest, SmallControls) {
     status.MoveWindow(0, 300 - statusSize.cy, 520, statusSize.cy);
     status.SetWindowText(CStringTable::Get(AFX_IDS_IDLEMESSAGE));
     Save(parent, "blocks_controls.png");
+
+    // The list dropped below the box, as the user opens it.
+    combo.ShowDropDown(TRUE);
+    CWnd* list = CWnd::GetCapture();
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(list, &combo);
+    Save(*list, "blocks_colour_list_open.png");
+    combo.ShowDropDown(FALSE);
 
     // The dropped list, drawn item by item as the list window draws it.
     const int itemHeight = std::max(combo.GetItemHeight(0), 18);

@@ -51,6 +51,8 @@ TEST_F(TextWndTest, AWindowWithoutRunsHasNoTextAndPlacesNothing) {
     EXPECT_TRUE(text.PlaceRuns().empty());
     text.Layout();
     EXPECT_TRUE(text.PlaceRuns().empty());
+    EXPECT_FALSE(text.AddText(CPoint(0, -1), "No line", 0, Normal(), CDrawTextWnd::kNoMark, 0));
+    EXPECT_TRUE(text.GetRuns().empty()) << "a run without a line is refused";
 }
 
 TEST_F(TextWndTest, LineHeightsFitTheirRunsAndMarksAndEmptyLinesTakeTheLayoutHeight) {
