@@ -46,12 +46,16 @@ void CComposerReportService::MarkCells(int area, const std::vector<CCellPoint>& 
     for (const CCellPoint& cell : cells) MarkRect(area, cell, cell);
 }
 
-void CComposerReportService::MarkSite(int area, int x, int y, int structureType) {
+CCellPoint CComposerReportService::SiteCorner(int x, int y, int structureType) const {
     CVDoc* doc = m_frame ? m_frame->GetDocument() : nullptr;
     const CBD* type = doc ? doc->GetStructureType(structureType) : nullptr;
     int width = 1, height = 1;
     if (type) type->GetSize(width, height);
-    MarkRect(area, CCellPoint(x - width + 1, y - height + 1), CCellPoint(x, y));
+    return CCellPoint(x - width + 1, y - height + 1);
+}
+
+void CComposerReportService::MarkSite(int area, int x, int y, int structureType) {
+    MarkRect(area, SiteCorner(x, y, structureType), CCellPoint(x, y));
 }
 
 void CComposerReportService::EndHighlight() {
@@ -109,14 +113,8 @@ void CComposerReportService::ShowContractProblem(int company, int area, int x, i
 
 bool CComposerReportService::AskAcceptContract(int company, int area, int x, int y, int offering,
                                                int structureType, int price, int takeover) {
-    // (x, y) is the site's anchor, its bottom-right cell; the structure
-    // covers its footprint up and left from there.
-    CVDoc* doc = m_frame ? m_frame->GetDocument() : nullptr;
-    const CBD* type = doc ? doc->GetStructureType(structureType) : nullptr;
-    int width = 1, height = 1;
-    if (type) type->GetSize(width, height);
-    const CCellPoint first(x - width + 1, y - height + 1);
-    return CSetDrawMes(m_frame).AskGovernorContract(company, offering, area, first,
+    return CSetDrawMes(m_frame).AskGovernorContract(company, offering, area,
+                                                    SiteCorner(x, y, structureType),
                                                     CCellPoint(x, y), structureType, price,
                                                     AsBool(takeover != 0)) != FALSE;
 }

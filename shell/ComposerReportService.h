@@ -100,8 +100,9 @@ private:
     // marked.
     void MarkRect(int area, CCellPoint first, CCellPoint second);
     void MarkCells(int area, const std::vector<CCellPoint>& cells);
-    // The site of a structure of the type whose anchor (bottom-right
-    // cell) is (x, y).
+    // A site's anchor (x, y) is its bottom-right cell; the structure of
+    // the type covers its footprint up and left from there, to this corner.
+    CCellPoint SiteCorner(int x, int y, int structureType) const;
     void MarkSite(int area, int x, int y, int structureType);
     void EndHighlight();
 

@@ -132,6 +132,33 @@ TEST_F(ContractsTest, ARefusedOfferLowersTheContractorsMorale) {
     EXPECT_GT(drops.size(), 1u);
 }
 
+// A client that holds the contractor may leave it no choice; the client
+// hears whether the contractor could have refused, as it was asked.
+TEST_F(ContractsTest, TheClientHearsWhetherTheContractorCouldRefuse) {
+    OwnSite(0);
+    report.contractAnswer = true;
+    doc.SetStockHolding(1, -1, 1000);
+    doc.SetStockHolding(1, 0, 1000);
+    ASSERT_DOUBLE_EQ(doc.GetShareRatio(1, 0), 1.0);
+    const std::string asked = "AskAcceptContract(1," + Site() + ",0," + std::to_string(house) +
+                              "," + std::to_string(cost + 100) + ",";
+    std::set<int> flags;
+    const std::vector<uint8_t> initial = doc.SaveBytes();
+    for (int seed = 1; seed <= 30; ++seed) {
+        ASSERT_EQ(doc.LoadBytes(initial), -1);
+        CRuntimeRandom::Seed(seed * 7331u);
+        report.calls.clear();
+        ASSERT_EQ(doc.OfferContract(0, kX, kY, house, cost + 100, 1, 0), 1);
+        const int forced = Count(asked + "1)") == 1 ? 1 : 0;
+        EXPECT_EQ(Count(asked + std::to_string(forced) + ")"), 1);
+        EXPECT_EQ(Count("ShowContractAnswer(0,1," + Site() + "," + std::to_string(house) + ",1," +
+                        std::to_string(forced) + ")"),
+                  1);
+        flags.insert(forced);
+    }
+    EXPECT_EQ(flags, (std::set<int>{0, 1}));
+}
+
 // A governor's offer (client -1) to a player: taken, the site is the
 // contractor's work without an owner to pay.
 TEST_F(ContractsTest, AGovernorsOfferTakenStartsTheWork) {

@@ -14,6 +14,7 @@
 #include "fakes/TempFolder.h"
 #include "game/VDoc.h"
 #include "model/FileBytes.h"
+#include "model/MapData.h"
 #include "model/MercavoError.h"
 #include "platform/core/Profile.h"
 #include "platform/core/ProgramFolder.h"
@@ -202,6 +203,38 @@ TEST_F(MercavoProgramTest, ASavedGameIsPlayedToTheJudgment) {
     EXPECT_EQ(Get(judged, layout.playYears), 1);
     CVDoc refused;
     EXPECT_EQ(refused.LoadFile((home / "QORDIN.mqd").string()), eMERCAVO_ERROR_CONTENTS);
+}
+
+// What the document reports reaches the player through the report
+// composer's boxes, which an unattended run logs and answers: an EXPO due
+// to open in the second month of a saved game, none of its sites built, is
+// called off.
+TEST_F(MercavoProgramTest, TheReportsOfAnUnattendedGameAreInItsLog) {
+    const fs::path start = SimulatedGame(3, 0);
+    std::string area;
+    {
+        CVDoc game;
+        ASSERT_EQ(game.LoadFile(start.string()), -1);
+        CMapData* record = game.GetArea(0);
+        ASSERT_NE(record, nullptr);
+        ASSERT_EQ(record->GetProjectSiteCount(), 0);
+        // A saved game goes on from its month's turns: the EXPOs of the
+        // month have had their step.
+        record->SetProjectStart(game.GetMonthIndex() + 1);
+        area = game.GetAreaName(0);
+        ASSERT_TRUE(game.SaveFile(start.string()));
+    }
+    CProgramRun program;
+    ASSERT_TRUE(program.Start((BuildBin() / "mercavo").string(), {start.string()}, Environment(),
+                              (root.Path() / "mercavo.log").string()));
+    int code = -1;
+    ASSERT_TRUE(program.Wait(300000, &code)) << program.Log();
+    EXPECT_EQ(code, 0) << program.Log();
+    ExpectMonths(program.Log(), 12);
+    EXPECT_NE(program.Log().find("[auto-answer] Report: Inadequate preparation cancelled the " +
+                                 area + " EXPO. -> OK"),
+              std::string::npos)
+        << program.Log();
 }
 
 // A close request in the middle of an unattended game asks whether to end
