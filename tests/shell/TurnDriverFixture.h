@@ -101,6 +101,13 @@ protected:
     }
 
     void OnChainMessage(UINT message) {
+        // A company may be founded during the game: each month's companies
+        // are those whose operations run, counted at the first of them.
+        if (message == ePHASE_MONTH_START) countedThisMonth = false;
+        if (message == 0x569u && !countedThisMonth && Count(ePHASE_MONTH_START) > 0) {
+            countedThisMonth = true;
+            monthCompanies.push_back(doc->CompanyCount());
+        }
         trace.push_back(message);
         // No other chain message may wait beside the one taken.
         MSG msg;
@@ -170,6 +177,8 @@ protected:
     std::vector<SLaunch> launches;
     bool launchSucceeds = true;
     std::vector<UINT> trace;
+    std::vector<int> monthCompanies;
+    bool countedThisMonth = false;
     std::vector<UINT> queuedBeside;
     int inputDuringMonth = 0;
     int backups = 0;
