@@ -192,15 +192,15 @@ void CHeadlessReportService::ShowAuctionResult(int seller, int area, int x, int 
     Add("auction closed", {seller, area, x, y, winner, price});
 }
 
-void CHeadlessReportService::ShowPublicWorksBanned(int company, int area) {
+void CHeadlessReportService::ShowPublicWorksBanned(int company, int area, int) {
     Add("barred from public works", {company, area});
 }
 
-void CHeadlessReportService::ShowTenderLacksFunds(int company, int area) {
+void CHeadlessReportService::ShowTenderLacksFunds(int company, int area, int) {
     Add("tender: lacks funds", {company, area});
 }
 
-void CHeadlessReportService::ShowTenderLacksDirector(int company, int area) {
+void CHeadlessReportService::ShowTenderLacksDirector(int company, int area, int) {
     Add("tender: lacks a director", {company, area});
 }
 
@@ -218,7 +218,7 @@ void CHeadlessReportService::ShowDevelopmentPlanFailed(int company, int reason) 
 }
 
 void CHeadlessReportService::ShowContractAnswer(int client, int contractor, int area, int x, int y,
-                                                int structureType, bool accepted) {
+                                                int structureType, bool accepted, bool) {
     Add("contract answer", {client, contractor, area, x, y, structureType, accepted ? 1 : 0});
 }
 

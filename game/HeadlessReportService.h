@@ -60,15 +60,15 @@ public:
                         bool accepted) override;
     void ShowCannotBid(int company, int area, int x, int y, int reason) override;
     void ShowAuctionResult(int seller, int area, int x, int y, int winner, int price) override;
-    void ShowPublicWorksBanned(int company, int area) override;
-    void ShowTenderLacksFunds(int company, int area) override;
-    void ShowTenderLacksDirector(int company, int area) override;
+    void ShowPublicWorksBanned(int company, int area, int structureType) override;
+    void ShowTenderLacksFunds(int company, int area, int structureType) override;
+    void ShowTenderLacksDirector(int company, int area, int structureType) override;
     void ShowDevelopmentContract(int area, int x, int y, int structureType, int price,
                                  int winner) override;
     void ShowBidFailed(int area, int x, int y, int structureType) override;
     void ShowDevelopmentPlanFailed(int company, int reason) override;
     void ShowContractAnswer(int client, int contractor, int area, int x, int y, int structureType,
-                            bool accepted) override;
+                            bool accepted, bool shareholder) override;
 
     // ---- random events and fire
     void ShowStrike(int company) override;

@@ -108,6 +108,9 @@ public:
     // office or a demolition, which are never given out. Later reasons win.
     static int OutsourcingValue(bool demolition, bool office, bool contractPending,
                                 bool fundsShort);
+    // A director of the company has a task in the area (the construction
+    // choice offers its types by the same reading).
+    static bool HasDirectorWorkingIn(const CEnterprise& company, int area);
 
 private:
     // The company of this machine's player; -1 none.
@@ -130,8 +133,6 @@ private:
     // A person dialog's answer: the id when it names a selectable entry.
     static int CheckedChoice(const SPersonDialog& dialog, int id, bool outside);
     bool HasFreeDirector(const CEnterprise& company);
-    // A director of the company has a task in the area.
-    static bool HasDirectorWorkingIn(const CEnterprise& company, int area);
     // The person index of a director of the company; -1 none.
     static int StaffIndexOf(const CEnterprise& company, const CPersonData* director);
     // The leagues in which the company owns a team, with the team.

@@ -251,6 +251,12 @@ public:
     int OnOpenDocument(const std::string& path);
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified) { m_modified = modified; }
+    // The file the game was opened from or last saved to as its own; "" for
+    // a new game.
+    const std::string& GetPathName() const { return m_pathName; }
+    void SetPathName(const std::string& path) { m_pathName = path; }
+    // The name the save question shows: the file's name, or "Untitled".
+    std::string GetTitle() const;
 
     // ---- month steps (VDocMonth.cpp)
     void RunMonthlyCompanyStep();
@@ -770,6 +776,7 @@ private:
     // Not saved.
     int m_requestedCompanies = 0;
     bool m_modified = false;
+    std::string m_pathName;
     // The size of the saved form when the game was last loaded or saved: a
     // save makes room for that much at once.
     size_t m_storedSize = 0;

@@ -136,7 +136,7 @@ int CVDoc::OfferContract(int area, int x, int y, int structureType, int price, i
     const CEnterprise* ordering = GetEnterprise(client);
     if (ordering && ordering->IsHumanPlayed() && IsLocallyPlayed(client))
         Services::Report().ShowContractAnswer(client, contractor, area, x, y, structureType,
-                                              director >= 0);
+                                              director >= 0, takeover != 0);
     if (director >= 0) {
         m_orders->StartContractConstruction(director, area, CCellPoint(x, y), structureType,
                                             price);
@@ -225,15 +225,15 @@ int CVDoc::CollectTenderBids(int area, int x, int y, int ceiling, int structureT
         // the ceiling. A range that is empty leaves the company out.
         const int64_t lowest = std::max<int64_t>((int64_t{cost} - funds) * 2, 1);
         if (owner < 0 && company->GetSanctionMonths() > 0) {
-            if (here) report.ShowPublicWorksBanned(c, area);
+            if (here) report.ShowPublicWorksBanned(c, area, structureType);
             continue;
         }
         if (funds < std::max<int64_t>(int64_t{cost} - ceiling / 2, 0) || lowest > ceiling) {
-            if (here) report.ShowTenderLacksFunds(c, area);
+            if (here) report.ShowTenderLacksFunds(c, area, structureType);
             continue;
         }
         if (company->CountFreeDirectors() == 0) {
-            if (here) report.ShowTenderLacksDirector(c, area);
+            if (here) report.ShowTenderLacksDirector(c, area, structureType);
             continue;
         }
         // A network game asks its human bidders together over the network,

@@ -317,13 +317,17 @@ bool CVDoc::SameApartFromLoadWords(const std::vector<uint8_t>& a, const std::vec
     return true;
 }
 
+// The game is written beside the target under a temporary name and then
+// renamed over it, so that a save that fails half-way (a full disk, a
+// removed folder) leaves the file that was there as it was.
 bool CVDoc::SaveFile(const std::string& path) {
     std::vector<uint8_t> bytes = SaveBytes();
+    const std::string temporary = path + ".saving";
     CFileStream file;
-    if (!file.Open(path, CFileStream::modeWrite)) return false;
+    if (!file.Open(temporary, CFileStream::modeWrite)) return false;
     bool written = file.Write(bytes.data(), bytes.size());
-    if (!file.Close() || !written) {
-        std::remove(path.c_str());
+    if (!file.Close() || !written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
         return false;
     }
     m_modified = false;

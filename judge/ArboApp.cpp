@@ -97,9 +97,14 @@ int CArboApp::InitInstance(const std::vector<std::string>& args) {
     }
     ShowMainWindow();
     m_view->GetMapFrame().GetNameStrip().ComputeDefaultSize();
-    // Until the judgment network exists a network game is judged as a
-    // local one.
-    m_frame->PostMessage(CMainFrame::WM_START_ANNOUNCEMENT, 0, 0);
+    // A network game starts with the judgment network, which starts the
+    // announcement on every machine together.
+    if (m_doc->GetFrameState().IsNetworkGame()) {
+        m_frame->SetupNetwork();
+        m_frame->PostMessage(CMainFrame::WM_NETWORK_START, 0, 0);
+    } else {
+        m_frame->PostMessage(CMainFrame::WM_START_ANNOUNCEMENT, 0, 0);
+    }
     return 1;
 }
 
@@ -128,7 +133,7 @@ bool CArboApp::OpenJudgment(const std::string& path) {
         CMainFrame::ShowStartupError(eMERCAVO_ERROR_MEMORY, path);
         return false;
     }
-    m_frame->SetNetworkGame(false);
+    m_frame->SetNetworkGame(m_doc->GetFrameState().IsNetworkGame() != 0);
     m_frame->SetWindowText(kTitle);
     return true;
 }

@@ -4,6 +4,7 @@
 #include "judge/ArboDoc.h"
 #include "judge/ArboView.h"
 #include "judge/JudgeMusic.h"
+#include "judge/JudgeNetwork.h"
 #include "judge/StartupError.h"
 #include "platform/core/Clock.h"
 #include "platform/sound/EffectDevice.h"
@@ -89,6 +90,7 @@ void CMainFrame::ShowStartupError(int error, const std::string& path) {
 void CMainFrame::OnClose() {
     if (m_doc && !m_doc->ConfirmClose(*this)) return;
     StopSounds();
+    CloseNetwork();
     SavePlacement();
     CFrameWnd::OnClose();
 }
@@ -191,9 +193,17 @@ void CMainFrame::SetAnnounceStep(int page, int area) {
 }
 
 void CMainFrame::OnPromptPressed() {
-    // The judgment network moves every machine on together; until it exists
-    // a network game is judged as a local one. Before the first page there
-    // is nothing to move on from.
+    // In a network game every machine moves on together: the step is
+    // reported, and the server's next-page record moves this one on.
+    if (m_networkGame && m_network) {
+        m_network->SendStepDone();
+        return;
+    }
+    AdvanceAndPost();
+}
+
+void CMainFrame::AdvanceAndPost() {
+    // Before the first page there is nothing to move on from.
     if (!m_stepShown) {
     } else if (m_page == CEnterprise::kAreaPage) {
         const int areas = m_doc ? m_doc->GetMap().GetAreaCount() : 0;
@@ -223,6 +233,9 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case kHideMap:
             if (m_view) m_view->SetDisplayMode(0, FALSE);
+            return TRUE;
+        case kNetworkWindow:
+            ToggleNetworkWindow();
             return TRUE;
         default:
             return CFrameWnd::OnCommand(wParam, lParam);
@@ -266,7 +279,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ANNOUNCE_RESULTS:
             return OnAnnounceResults();
         case WM_NETWORK_START:
-            // The judgment network takes this over.
+            OnNetworkStart();
             return 0;
         case MM_MCINOTIFY:
             if (m_music) m_music->OnJudgeMciNotify(wParam, lParam);

@@ -12,6 +12,7 @@
 
 #include "judge/AnnouncementTexts.h"
 #include "judge/JudgeFrame.h"
+#include "judge/JudgeNetworkHost.h"
 #include "model/OptionData.h"
 #include "platform/ui/FrameWnd.h"
 
@@ -23,8 +24,9 @@ namespace judge {
 class CArboDoc;
 class CArboView;
 class CJudgeMusic;
+class CJudgeNetwork;
 
-class CMainFrame : public CFrameWnd, public IJudgeFrame {
+class CMainFrame : public CFrameWnd, public IJudgeFrame, public IJudgeNetworkHost {
 public:
     // The announcement's messages (handled from the announcement on).
     static constexpr UINT WM_START_ANNOUNCEMENT = 0x501;
@@ -74,6 +76,14 @@ public:
     void SetPendingStep(UINT message) { m_pendingStep = message; }
     UINT GetPendingStep() const { return m_pendingStep; }
     void SetNetworkGame(bool network) { m_networkGame = network; }
+    // The judgment network of a network game (MainFrameNetwork.cpp): made
+    // from the loaded file's participants before the start is posted.
+    void SetupNetwork();
+    CJudgeNetwork* GetNetwork() { return m_network.get(); }
+    // Shows or hides the network window (F2 and the menu command).
+    void ToggleNetworkWindow();
+    // The network log's lines so far (the window's message pane shows them).
+    const std::vector<std::string>& GetNetworkLog() const { return m_networkLog; }
     bool CanSendResults() const;
     // The announcement's page (0..18) and, on page 18, its area.
     int GetAnnouncePage() const { return m_page; }
@@ -109,8 +119,8 @@ public:
     // came last, else 20.
     static int ResultsMusic(const std::vector<int>& humanRanks, int companies);
     // Whether this machine must wait for the judgment network's start (a
-    // network client only); false until the judgment network exists.
-    bool IsJudgmentNotStarted() const { return false; }
+    // network client only) until the server's start arrives.
+    bool IsJudgmentNotStarted() const;
     // A wait of at least ms real milliseconds that dispatches messages
     // whatever the presentation's wait time; for the network's polling.
     void PollWait(int ms);
@@ -126,9 +136,24 @@ public:
     bool AreResultsShown() override { return m_resultsShown; }
     bool HasPendingStep() override { return m_pendingStep != 0; }
     bool IsNetworkGame() override { return m_networkGame; }
-    bool IsNetworkHost() override { return false; }
-    bool HasPeers() override { return false; }
+    bool IsNetworkHost() override;
+    bool HasPeers() override;
     void ShowPromptAgain() override;
+
+    // ---- IJudgeNetworkHost
+    void NetLog(const std::string& text, int colour) override;
+    void NetMessageBox(const std::string& text) override;
+    void NetCloseProgram() override;
+    void NetPostStart() override;
+    void NetSetRetryTimer(int ms) override;
+    void NetKillRetryTimer() override;
+    void NetStartAnnouncement() override;
+    bool NetNextPage() override;
+    void NetRefresh() override;
+    void NetShowWindow() override;
+    void NetIndicate(int direction) override;
+    void NetPollWait(int ms) override;
+    bool NetIsRunning() override;
 
     bool IsCloseRequested() const { return m_closeRequested; }
     CWnd& GetNetworkWindow() { return m_networkWnd; }
@@ -140,6 +165,7 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnUpdateCommand(CCmdUI* ui) override;
     void OnActivateApp(BOOL active, DWORD threadId) override;
+    void OnTimer(UINT_PTR id) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnMouseWheel(UINT flags, short delta, CPoint point) override;
     // Realises the application palette; repaints when that changed colours.
@@ -152,6 +178,10 @@ private:
         if (m_recorder) m_recorder(what, value);
     }
     void PostStep(UINT message);
+    // The next page (or area on the last page); posts the pending step.
+    void AdvanceAndPost();
+    void OnNetworkStart();
+    void CloseNetwork();
     // The announcement's step for the frame's page and area (0..steps - 1).
     int CurrentStep() const;
     // The count-up of the bars in the company pane.
@@ -166,8 +196,9 @@ private:
     std::unique_ptr<CJudgeMusic> m_music;
     std::unique_ptr<CMusicDevice> m_musicDevice;
     std::unique_ptr<CEffectDevice> m_effectDevice;
-    // Stand-in for the network window until the judgment network exists.
     CWnd m_networkWnd;
+    std::unique_ptr<CJudgeNetwork> m_network;
+    std::vector<std::string> m_networkLog;
     CArboDoc* m_doc = nullptr;
     CArboView* m_view = nullptr;
     bool m_inWait = false;

@@ -10,6 +10,7 @@
 #include "judge/ArboView.h"
 #include "judge/JudgeReport.h"
 #include "judge/MainFrame.h"
+#include "judge/JudgeNetwork.h"
 #include "platform/core/Clock.h"
 #include "platform/ui/AutoAnswer.h"
 #include "platform/ui/MessageLoop.h"
@@ -286,6 +287,7 @@ int CMainFrame::ResultsMusic(const std::vector<int>& humanRanks, int companies) 
 
 LRESULT CMainFrame::OnAnnounceResults() {
     if (!m_doc || !m_view || m_resultsShown) return 0;
+    if (m_network) m_network->SetFinished();
     m_inStep = true;
     m_view->ShowPrompt(false, nullptr);
     ClearTextPane();

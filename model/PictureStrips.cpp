@@ -10,6 +10,7 @@
 #include "model/DibHeader.h"
 #include "model/DrawingHelpers.h"
 #include "model/Enterprise.h"
+#include "model/PaletteScope.h"
 #include "platform/gfx/DC.h"
 #include "platform/gfx/Palette.h"
 #include "platform/gfx/SystemColors.h"
@@ -50,26 +51,6 @@ void DrawOutline(CDC& dc, int x, int y, int width, int height, COLORREF colour) 
     dc.FillSolidRect(x, y, 1, height, colour);
     dc.FillSolidRect(x + width - 1, y, 1, height, colour);
 }
-
-// Selects and realises the palette on a context for the lifetime of the
-// scope (nothing without one).
-class CPaletteScope {
-public:
-    CPaletteScope(CDC& dc, CPalette* palette) : m_dc(dc), m_selected(palette != nullptr) {
-        if (m_selected) m_previous = dc.SelectPalette(palette, FALSE);
-        dc.RealizePalette();
-    }
-    ~CPaletteScope() {
-        if (m_selected) m_dc.SelectPalette(m_previous, FALSE);
-    }
-    CPaletteScope(const CPaletteScope&) = delete;
-    CPaletteScope& operator=(const CPaletteScope&) = delete;
-
-private:
-    CDC& m_dc;
-    bool m_selected;
-    CPalette* m_previous = nullptr;
-};
 
 }  // namespace
 

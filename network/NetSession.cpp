@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "model/NetPorts.h"
 #include "model/NetRecordBuilder.h"
 #include "network/NetFrameService.h"
 #include "network/NetSessionWnd.h"
@@ -39,13 +40,7 @@ CNetSession::~CNetSession() {
 }
 
 int CNetSession::PortBase() {
-    const char* text = std::getenv("MERCAVO_PORT_BASE");
-    if (!text || !*text) return kDefaultPortBase;
-    char* end = nullptr;
-    const long base = std::strtol(text, &end, 10);
-    // The twelve ports above the base must be valid ports.
-    if (*end != '\0' || base < 1 || base > 65535 - kChannelCount) return kDefaultPortBase;
-    return static_cast<int>(base);
+    return NetPortBase();
 }
 
 int64_t CNetSession::ScaledTimeout(int64_t ms) {

@@ -21,9 +21,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/NetPorts.h"
 #include "model/NetRecordBytes.h"
 #include "model/services/NetService.h"
-#include "network/NetTrace.h"
+#include "model/NetTrace.h"
 #include "model/NetworkData.h"
 #include "network/SocketEvents.h"
 
@@ -57,7 +58,7 @@ public:
     // sending).
     using SocketMaker = std::function<std::unique_ptr<CVClientSocket>(int channel, ISocketEvents&)>;
 
-    static constexpr int kDefaultPortBase = 1112;
+    static constexpr int kDefaultPortBase = kDefaultNetPortBase;
     static constexpr int kConnectTimeoutMs = 12000;
     static constexpr int kAckTimeoutMs = 10 * 60 * 1000;
 

@@ -1,40 +1,22 @@
 #pragma once
-// One channel's connection. Outgoing bytes go through a queue: what the
-// system does not take at once is kept, in order, and sent when the socket
-// can send again, so that no byte is sent twice and nothing waits inside a
-// send.
+// One channel's connection, its outgoing bytes queued (CQueuedSocket).
 
-#include <string>
-
-#include "platform/net/AsyncSocket.h"
+#include "platform/net/QueuedSocket.h"
 
 class ISocketEvents;
 
-class CVClientSocket : public CAsyncSocket {
+class CVClientSocket : public CQueuedSocket {
 public:
     CVClientSocket(int channel, ISocketEvents& events);
     int GetChannel() const { return m_channel; }
 
-    // Queues bytes behind those still waiting and sends what the system
-    // takes now. False when the connection broke.
-    bool QueueBytes(const char* data, int length);
-    size_t PendingBytes() const { return m_pending.size() - m_sentOffset; }
-
 protected:
-    // Hands bytes to the system: their number, or SOCKET_ERROR.
-    virtual int Transmit(const char* data, int length);
-
     void OnReceive(int error) override;
     void OnSend(int error) override;
     void OnConnect(int error) override;
     void OnClose(int error) override;
 
 private:
-    // Sends from the queue until it is empty or the system takes no more.
-    bool Flush();
-
     int m_channel;
     ISocketEvents& m_events;
-    std::string m_pending;
-    size_t m_sentOffset = 0;
 };

@@ -1,5 +1,8 @@
 #include "shell/MainFrame.h"
 
+#include "dialogs/EstablishWnd.h"
+#include "dialogs/ExplainWnd.h"
+#include "game/MonthChain.h"
 #include "game/VDoc.h"
 #include "network/NetSession.h"
 #include "platform/core/Profile.h"
@@ -113,6 +116,9 @@ bool CMainFrame::CreatePopups() {
 // ---------------------------------------------------------------- close
 
 void CMainFrame::OnClose() {
+    // The document decides whether the game may close now (a close inside
+    // a phase's wait is only recorded; the game itself closes unasked).
+    if (m_doc && !m_doc->CanCloseFrame()) return;
     // The players stop through their normal path, so a close that is then
     // refused leaves them working.
     if (m_sound) m_sound->StopForClose();
@@ -155,21 +161,6 @@ void CMainFrame::RestorePlacement() {
     // frame on every run.
     ShowWindow(SW_SHOWNORMAL);
     CWindowPlacement::Set(this, &placement);
-}
-
-// ---------------------------------------------------------------- start
-
-void CMainFrame::OnStartGame() {
-    // Until the start sequence exists the start does what the game window
-    // phase does for the window: panes, refresh, placement, show.
-    if (!m_view || m_view->CreatePanes() != 1) {
-        PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
-        return;
-    }
-    RefreshAfterOpen();
-    RestorePlacement();
-    RecalcLayout();
-    UpdateWindow();
 }
 
 // ---------------------------------------------------------------- commands
@@ -224,21 +215,24 @@ void CMainFrame::ToggleStatusBar() {
     ShowControlBar(&m_statusBar, m_statusBar.IsWindowVisible() ? FALSE : TRUE);
 }
 
+// A game is opened only while no chain message is on its way, so that the
+// opened game runs one chain. A failed open leaves the running game as it
+// was (the document loads into a fresh copy first).
 void CMainFrame::OpenFile() {
-    // The handler with its network gate and the turn chain comes with the
-    // turn driver; until then an open loads and refreshes.
+    if (!IsChainIdle()) return;
     EndMapPick(1);
     std::string path;
     if (!CTarvoApp::Get()->DoPromptFileName(path, kFileOpen, 0, true)) return;
-    if (CTarvoApp::Get()->OpenDocumentFile(path)) RefreshAfterOpen();
+    if (IsChainIdle() && CTarvoApp::Get()->OpenDocumentFile(path)) ResumeOpenedGame();
 }
 
 void CMainFrame::OpenRecentFile(int index) {
+    if (!IsChainIdle()) return;
     CRecentFileList& recent = CTarvoApp::Get()->GetRecentFiles();
     const std::string path = recent[index];
     if (path.empty()) return;
     EndMapPick(1);
-    if (CTarvoApp::Get()->OpenDocumentFile(path)) RefreshAfterOpen();
+    if (CTarvoApp::Get()->OpenDocumentFile(path)) ResumeOpenedGame();
 }
 
 // ---------------------------------------------------------------- messages
@@ -250,9 +244,6 @@ void CMainFrame::OnActivateApp(BOOL active, DWORD threadId) {
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_START_GAME:
-            OnStartGame();
-            return 0;
         case MM_MCINOTIFY:
             if (m_sound) m_sound->OnNotify(wParam, lParam);
             return 0;

@@ -15,6 +15,7 @@
 // commands and their enabling rules).
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,19 +25,24 @@
 #include "model/OptionData.h"
 #include "model/services/FrameService.h"
 #include "platform/ui/FrameWnd.h"
-#include "platform/ui/StatusBar.h"
+#include "views/MyStatusBar.h"
 #include "shell/MainBar.h"
 #include "shell/ViewFrame.h"
 
 class CCmdSet;
 class CEnterprise;
+class CEstablishWnd;
+class CExplainWnd;
 class CFileDialog;
+class CMonthChain;
 class CFrameNetLink;
 class CMapDrawWnd;
 class CFrameSound;
 class CNetSession;
 class CVDoc;
 class CVView;
+// Used by the menu commands.
+struct SCommandState;
 
 class CMainFrame : public CFrameWnd, public CDetachedFrameService, public IViewFrame {
 public:
@@ -98,7 +104,7 @@ public:
     int PlayMusicFile(int file, int restart = 0);
     void StopMusic(int clear);
 
-    // ---- the game start until the start sequence exists
+    // ---- the game start (0x572): the start choice and the set-up
     void OnStartGame();
 
     // ---- network play: the session the frame owns does the work
@@ -151,6 +157,17 @@ public:
     void ScrollAreaButtonsToFirst() override;
 
     // ---- turn driver, start sequence and frame services
+    // Private messages of the start (0x572 is WM_START_GAME); the month's
+    // messages carry the month chain's phase numbers.
+    static constexpr UINT WM_GAME_WINDOW = 0x573;
+    static constexpr UINT WM_GAME_OPENED = 0x504;
+    static constexpr UINT WM_HOST_ADDRESS = 0x575;
+    static constexpr UINT WM_NET_TRANSFER = 0x577;
+    static constexpr UINT WM_NET_OPERATIONS = 0x574;
+    static constexpr UINT WM_APPLY_ORDERS = 0x576;
+    static constexpr const char* kBackupFile = "BACKUP.MQD";
+    static constexpr const char* kJudgmentFile = "QORDIN.mqd";
+    static constexpr const char* kJudgmentProgram = "qordin";
     // Ends the turn of the company that moves now (End Operations, a
     // computer company's month, a company on strike).
     void EndTurn();
@@ -163,6 +180,66 @@ public:
     // Turns the map to the company's home area when it has exactly one
     // area where it is established.
     void ShowHomeArea(int company);
+    // The drain between two phases: dispatches everything queued, keeps
+    // next as the phase to resume with, and answers CheckCloseRequest.
+    int PumpAndCheck(int next);
+    // The phase the month goes on with after a declined close; 0 none.
+    int GetResumePhase() const { return m_resumePhase; }
+    // Input together with the main view.
+    void EnableInputAndView(int enable);
+    // The explanation text set kind (0 the introduction, 1 the opening)
+    // over the game window; 1 when a close was asked for meanwhile (it has
+    // been posted).
+    int ShowOpeningText(int kind);
+    // The founding window has opened.
+    void BeginFoundingPhase();
+    // A game opened from the File menu goes on where it was saved: the turn
+    // of the company at this seat ends unplayed.
+    void ResumeOpenedGame();
+    // The explanation window; nullptr before its first text.
+    CExplainWnd* GetExplainWnd();
+    // Appends the names of the program folder's "*.mqm" files in name
+    // order; 1 when the list holds a name afterwards.
+    static int ListMapFiles(std::vector<std::string>& list);
+    // The game's end: the judgment data file and the judgment program.
+    bool SaveJudgmentData();
+    bool StartJudgmentProgram();
+    // The game closes itself: nothing more is asked.
+    void CloseProgram();
+    // Tests watch the chain: called with every chain message as it is
+    // handled.
+    void SetChainTrace(std::function<void(UINT)> trace) { m_chainTrace = std::move(trace); }
+    // Tests hold the start or the month: a chain message the gate refuses
+    // is dropped unhandled. nullptr lets every message run.
+    static void SetChainGate(std::function<bool(UINT)> gate);
+    // Frame-service flags of the close and the saves.
+    int IsPumping() const override { return m_pumping; }
+    void SetCloseRequest(int flag) override { m_closeRequested = flag; }
+    int IsClosing() const override { return m_closing; }
+    void SetClosing(int flag) override { m_closing = flag; }
+    void ResumeAfterDeclinedClose() override;
+    int CanSaveNow() override;
+    int IsAutoSaving() const override { return m_autoSaving; }
+    void SetAutoSaving(int flag) override { m_autoSaving = flag; }
+    bool PromptSaveName(std::string& name) override;
+    void ContinueMonth() override;
+    // Network calls of the chain and the start; each acts only in a network
+    // game, and the network play fills them in.
+    void AnnouncePhase(int phase);
+    void SendPlayMusic(int situation, int restart);
+    void SendRefreshInfo();
+    void MarkPlayerBusy(int player);
+    void SendMonthStart();
+    void CompanyInputDone(int company);
+    void SendInputDone();
+    void ForceEndOfInput();
+    void BroadcastCompanyOrder();
+    void ClearTurnOrders();
+    void SendAllGameData(int player);
+    bool WriteNetworkInfo();
+    void SendGoToJudgment();
+    void AnnounceFounding();
+    void RunLobbyStep();
 
     // ---- network operations phase and player table
     // Sent by the turn limit while this seat's orders are incomplete.
@@ -237,6 +314,25 @@ public:
     int StepIndicator(int which);
 
     // ---- menu commands and their enabling rules
+    // What the update rules read, taken now.
+    SCommandState CollectCommandState();
+    // The company played at this seat; -1 none (an observer).
+    int GetSeatCompany();
+    // A click on the map cell while a pick runs: the pick's order takes it.
+    void OnMapPick(CCellPoint cell);
+    // The picks' mode and parameters as the order commands read them.
+    int GetMapPickMode() override { return m_mapMode; }
+    void SetMapMode(int mode) override { BeginMapMode(mode); }
+    int GetPickParam(int i) override { return GetChangeFlag(i); }
+    int SetPickParam(int i, int value) override { return SetChangeFlag(i, value); }
+    CCellPoint GetCursorCell() override;
+    void FocusMap() override;
+    void MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) override;
+    void FlushChangedCells(int redraw) override;
+    // The folder of the players' web pages; empty: there is none. Set at
+    // build time (MERCAVO_WEB_FOLDER); tests change it.
+    static void SetWebFolder(const std::string& folder);
+    static const std::string& GetWebFolder();
 
     // The file dialog shown by the application, while it is shown.
     void SetOpenFileDialog(CFileDialog* dialog) { m_fileDialog = dialog; }
@@ -261,6 +357,62 @@ private:
 
     // ---- private: turn driver, start sequence and frame services
     int m_humanTurnOpen = 0;
+    bool IsChainMessage(UINT message) const;
+    void RunChainMessage(UINT message);
+    void DispatchChainMessage(UINT message);
+    void RouteInput(UINT message, WPARAM wParam, LPARAM lParam);
+    // The month chain's side of a phase; a phase that throws ends the game
+    // with its message.
+    int RunPhase(int phase);
+    // Drains and posts the next phase (or ends the game).
+    void ContinueChain(int next);
+    void EndGameEarly();
+    void StartMonth();
+    void RunElections();
+    void RunEvents();
+    void RunPreTurn();
+    void RunOperations();
+    void BeginHumanTurn(int company);
+    // The frame's end of a turn once the chain has given the next phase.
+    void FinishTurn(int next);
+    void RunTaskPhase(int phase);
+    void RunSettlement();
+    void RunRevenue();
+    void AdvanceCalendar();
+    void EndGame();
+    void TransferToWaitingClients();
+    void ApplyReceivedOrders();
+    void SaveBackup();
+    bool IsBackupDue() const;
+    int CountRole2Peers() const;
+    // The start sequence.
+    bool RunStartChoice();
+    bool RunSetUp();
+    void OpenGameWindow();
+    void OnGameOpened();
+    void EnterHostAddress();
+    void SetUpFounding();
+    void EndFounding();
+    std::unique_ptr<CMonthChain> m_chain;
+    std::unique_ptr<CEstablishWnd> m_establishWnd;
+    std::unique_ptr<CWnd> m_companyListWnd;
+    std::unique_ptr<CExplainWnd> m_explainWnd;
+    std::function<void(UINT)> m_chainTrace;
+    int m_closing = 0;
+    int m_resumePhase = 0;
+    // Set when a deferred close stopped the chain: only then does a
+    // declined close post the resume phase.
+    int m_chainStopped = 0;
+    // 1 while a chain message is handled: a close found then stops the
+    // chain.
+    int m_inPhase = 0;
+    int m_autoSaving = 0;
+    // The first month of this run has begun.
+    int m_monthsStarted = 0;
+    int m_playCountAtStart = 0;
+    int m_role2AtStart = 0;
+    int m_rejoin = 0;
+    std::vector<int> m_waitingClients;
 
     // ---- private: network operations phase and player table
     // The part of the operations phase after the observer's and the strike's
@@ -283,6 +435,35 @@ private:
     CNetPlayerTable m_netPlayers{m_frameState};
 
     // ---- private: menu commands and their enabling rules
+    // The command groups of the topic files: true when the id is theirs.
+    bool RunFileCommand(UINT id);
+    bool RunMapCommand(UINT id);
+    bool RunOrderCommand(UINT id);
+    bool RunHelpCommand(UINT id);
+    // The guard of a player's command: false while no human turn is open;
+    // otherwise the current map interaction ends first.
+    bool BeginPlayerCommand();
+    void SaveGame(bool askForName);
+    void EndOperations();
+    void ShowAcquiredRealEstate();
+    // Starts the pick of the mode (block 1 x 1) unless it was running.
+    void TogglePick(int modeBefore, int mode);
+    void ChooseConstruction(int modeBefore);
+    // Starts the pick of the mode when the company has at least minFunds,
+    // else reports the funds short.
+    void StartFundedPick(int mode, int minFunds);
+    void ShowPartialMap();
+    void SetZoom(double rate);
+    void SetViewDirection(int direction);
+    void ShowProsperity();
+    void CursorToCentre();
+    void WriteHistoryTexts();
+    void SetSalaries();
+    void AdjustAdvertisingCost();
+    void EditOptions();
+    void ShowDataAuthors();
+    void OpenHelpPage(const char* page);
+    void OpenChatRoom();
 
     bool CreateBars();
     bool CreatePopups();
@@ -298,7 +479,7 @@ private:
     CFrameState m_frameState;
     std::unique_ptr<CFrameSound> m_sound;
     CMainBar m_toolBar;
-    CStatusBar m_statusBar;
+    CMyStatusBar m_statusBar;
     // Stand-ins until their windows exist: the opening text, the network
     // window and the company-detail dialog.
     CWnd m_openingText;

@@ -48,7 +48,7 @@ void CMainFrame::UpdateModeText() {
 }
 
 void CMainFrame::SetStatusText(const std::string& text) {
-    if (m_statusBar.IsWindow()) m_statusBar.SetPaneText(0, text);
+    m_statusBar.SetKeptText(text);
 }
 
 void CMainFrame::RefreshAfterOpen() {

@@ -27,6 +27,9 @@ void CMainFrame::PlayEffect(int effect) {
 int CMainFrame::CheckCloseRequest() {
     if (!m_closeRequested) return 0;
     m_closeRequested = 0;
+    // Inside a chain message the chain stops here; a declined close starts
+    // it again.
+    if (m_inPhase) m_chainStopped = 1;
     PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
     return 1;
 }

@@ -88,7 +88,10 @@ bool CMySingleDocTemplate::OpenUntitled() {
 int CMySingleDocTemplate::OpenDocumentFile(const std::string& path) {
     if (!m_doc) return eMERCAVO_ERROR_FAILED;
     const int error = m_doc->LoadFile(path);
-    if (error == -1) m_path = path;
+    if (error == -1) {
+        m_path = path;
+        m_doc->SetPathName(path);
+    }
     return error;
 }
 

@@ -39,6 +39,18 @@ constexpr std::array<const char*, 7> kPlanFailureTexts = {
     "Much patience is needed.",
     "t might be beyond our power.",
     "It is impossible."};
+constexpr std::array<const char*, 6> kAwarenessTexts = {
+    "Zero company awareness.",     "Very low company awareness.", "Low company awareness.",
+    "Moderate company awareness.", "High company awareness.",     "Complete company awareness."};
+constexpr std::array<const char*, 4> kInvestmentTexts = {
+    " city project investment completed.", " disaster prevention investment completed.",
+    " expo promotion completed.", " governor donatiion completed."};
+constexpr std::array<const char*, 4> kEffectTexts = {
+    "Very ineffective.", "Marginally effective.", "Very effective.", "Extremely effective."};
+// Assessment 0 makes no remark.
+constexpr std::array<const char*, 4> kTalentRemarks = {
+    "", " is very remarkable and talented.", " possesses extraordinary business skills.",
+    " is a reliable person."};
 
 template <size_t N>
 const char* Pick(const std::array<const char*, N>& table, int index, const char* fallback) {
@@ -78,6 +90,12 @@ int CSetDrawMes::Run(CMyMessageDlg& box, int networkCloseMs) {
 BOOL CSetDrawMes::Confirm(CMyMessageDlg& box) {
     box.SetCancelShown(1);
     return RunModal(box) == IDOK ? TRUE : FALSE;
+}
+
+BOOL CSetDrawMes::Ask(CMyMessageDlg& box, BOOL declinable, BOOL otherwise) {
+    if (declinable) return Confirm(box);
+    Run(box, kReportCloseMs);
+    return otherwise;
 }
 
 void CSetDrawMes::MarkStructure(int area, CCellPoint cell) {
@@ -180,6 +198,22 @@ const char* CSetDrawMes::ChanceText(int index) {
 
 const char* CSetDrawMes::PlanFailureText(int reason) {
     return Pick(kPlanFailureTexts, reason, "");
+}
+
+const char* CSetDrawMes::AwarenessText(int step) {
+    return Pick(kAwarenessTexts, step, "");
+}
+
+const char* CSetDrawMes::InvestmentText(int kind) {
+    return Pick(kInvestmentTexts, kind, "");
+}
+
+const char* CSetDrawMes::EffectText(int grade) {
+    return Pick(kEffectTexts, grade, "");
+}
+
+const char* CSetDrawMes::TalentRemark(int remark) {
+    return Pick(kTalentRemarks, remark, "");
 }
 
 int CSetDrawMes::ChanceIndex(int margin) {

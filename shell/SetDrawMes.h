@@ -11,10 +11,13 @@
 // Topic files: SetDrawMes.cpp (the frame, the shared heads, ShowLines),
 // SetDrawMesAdvice.cpp (advice), SetDrawMesOrders.cpp (confirmations and
 // refusals of the player's orders), SetDrawMesEvents.cpp (land, auction,
-// contract, construction and stock reports), SetDrawMesStaff.cpp (staff,
-// team, EXPO, bank and company reports).
+// contract, construction and stock reports, land offers and tender
+// results), SetDrawMesStaff.cpp (staff, team, EXPO, bank and company
+// reports, job applicants), SetDrawMesTasks.cpp (the results and questions
+// of the directors' tasks).
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +42,7 @@ public:
     static constexpr int kReportCloseMs = 3000;
     static constexpr int kLongCloseMs = 5000;
     static constexpr int kRecruitCloseMs = 6000;
+    static constexpr int kSaleAnswerCloseMs = 6000;
     static constexpr int kDonationsCloseMs = 8000;
     // The blink period of the cells a report points at.
     static constexpr int kBlinkMs = 180;
@@ -131,6 +135,15 @@ public:
     void ShowReinforcementCancelled(const CPersonData* director);
     void ShowReinforcementEnded(const CPersonData* director);
     void ShowContractorBankrupt(int company, int type, int contractor);
+    // A lot seller offers to buyer at price (lotPrice the standard price);
+    // without the funds the buyer is only told so and the answer is FALSE.
+    BOOL AskLandSaleOffer(int buyer, int seller, int price, int lotPrice, BOOL affordable);
+    // The seller hears whether buyer took its lot.
+    void ShowSaleAnswer(int seller, int buyer, BOOL accepted);
+    // A development tender's result: winner builds the type for price, or
+    // nobody bid.
+    void ShowDevelopmentContract(int winner, int type, int price);
+    void ShowBidFailed(int type);
 
     // ---- staff, sports team, EXPO, bank and company reports
     void ShowHeadhuntFailed(const CPersonData* director);
@@ -155,6 +168,33 @@ public:
     void ShowMerged(int companyA, int companyB);
     void ShowCeoDismissed(int companyA, int companyB, BOOL close);
     void ShowMustSellProperty(int company);
+    // A job applicant's letter, its lines composed: the applicant's face,
+    // the company's panel; TRUE to employ.
+    BOOL AskEmployApplicant(const SOrderReport& report);
+
+    // ---- results and questions of the directors' tasks
+    // The owner company refused to sell the lot of the director's task.
+    void ShowDesignatedPurchaseRefused(const CPersonData* director, int owner);
+    // The lot's owner is asked to sell to buyer, whose director offers the
+    // price; a forced sale offers only OK and is always TRUE.
+    BOOL AskDesignatedSale(int owner, int buyer, const CPersonData* director, int price,
+                           BOOL forced);
+    // mode 0: the negotiated price, 1: the surveyed one. Without the funds
+    // the player is only told so and the answer is FALSE.
+    BOOL AskDesignatedPurchase(const CPersonData* director, int price, int mode,
+                               BOOL affordable);
+    // The price of the neighbouring lot offered with the purchase.
+    BOOL AskLandPurchase(const CPersonData* director, int price);
+    void ShowLandAcquisitionFailed(const CPersonData* director, int area);
+    void ShowEmployeesRecruited(const CPersonData* director, int count);
+    void ShowLoanApproved(const CPersonData* director, int amount);
+    // area -1: all cities; step: the awareness step 0..5 reached.
+    void ShowAdvertisingFinished(const CPersonData* director, int area, int step);
+    // kind: the investment kind 0..3; grade: its effect grade 0..3.
+    void ShowInvestmentCompleted(const CPersonData* director, int area, int kind, int grade);
+    // remark: the director's assessment 1..3 (0: none). TRUE: employ.
+    BOOL AskEmployFoundTalent(const CPersonData* director, const CPersonData* found, int remark);
+    void ShowNoTalentFound(const CPersonData* director);
 
     // ---- text tables; an index outside a table gives its fallback
     // The task names of kinds 0..13; "" outside.
@@ -170,6 +210,14 @@ public:
     static int64_t ConstructionMonths(int64_t aptitude, int64_t workFigure);
     // The head-hunting chance text's index for the attachment margin.
     static int ChanceIndex(int margin);
+    // The company awareness texts of steps 0..5; "" outside.
+    static const char* AwarenessText(int step);
+    // What an investment of kind 0..3 completed; "" outside.
+    static const char* InvestmentText(int kind);
+    // The effect grades 0..3; "" outside.
+    static const char* EffectText(int grade);
+    // A found talent's remark by the assessment 1..3; "" otherwise.
+    static const char* TalentRemark(int remark);
 
 private:
     CReportLines Lines(CMyMessageDlg& box) const;
@@ -178,6 +226,10 @@ private:
     int Run(CMyMessageDlg& box, int networkCloseMs);
     int RunModal(CMyMessageDlg& box);
     BOOL Confirm(CMyMessageDlg& box);
+    // A question that needs the player's yes: with Cancel when it can be
+    // declined (TRUE on OK); otherwise a notice with OK only, closing
+    // itself in a network game, whose answer is the given one.
+    BOOL Ask(CMyMessageDlg& box, BOOL declinable, BOOL otherwise);
     void MarkStructure(int area, CCellPoint cell);
     void MarkRect(CCellPoint first, CCellPoint second);
     void EndHighlight();
@@ -198,6 +250,9 @@ private:
     const char* Sport(int league) const;
     const CProTeam* Team(int league, int team) const;
     std::string TeamName(const CProTeam* team) const;
+    // A report in the director's words: his face and the lines fill adds.
+    void ShowDirectorReport(const CPersonData* director, int networkCloseMs,
+                            const std::function<void(CReportLines&)>& fill);
     // The purchase-cancelled reports share their frame.
     void ShowPurchaseCancelled(const CPersonData* director, const std::string& why);
     // The four tender refusals: the bidding head, then the company's line

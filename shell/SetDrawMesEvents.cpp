@@ -260,3 +260,49 @@ void CSetDrawMes::ShowContractorBankrupt(int company, int type, int contractor) 
     lines.Line(2).Text("All involved financing is a loss.");
     Run(box, kReportCloseMs);
 }
+
+BOOL CSetDrawMes::AskLandSaleOffer(int buyer, int seller, int price, int lotPrice,
+                                   BOOL affordable) {
+    CMyMessageDlg box(m_frame);
+    box.SetEnterprise(buyer);
+    CReportLines lines = Lines(box);
+    lines.Line(1).Company(Company(seller)).Text(" notified us this is for sale.");
+    if (!affordable) {
+        lines.Line(3).Text("Purchase not possible. Insufficient funds.");
+        return Ask(box, FALSE, FALSE);
+    }
+    lines.Line(2).Text("The price is");
+    lines.Line(3).Number(price).Text(".(Standard price:").Number(lotPrice).Text(")");
+    lines.Line(5).Text("Are we going to get it?");
+    return Ask(box, TRUE, FALSE);
+}
+
+void CSetDrawMes::ShowSaleAnswer(int seller, int buyer, BOOL accepted) {
+    CMyMessageDlg box(m_frame);
+    box.SetEnterprise(seller);
+    Lines(box).Line(1).Company(Company(buyer)).Text(accepted ? " purchased this."
+                                                             : " did not purchase this.");
+    Run(box, kSaleAnswerCloseMs);
+}
+
+void CSetDrawMes::ShowDevelopmentContract(int winner, int type, int price) {
+    CMyMessageDlg box(m_frame);
+    box.SetStructure(type);
+    Lines(box)
+        .Line(1)
+        .Text("Contracted ")
+        .Company(Company(winner))
+        .Text(" to develop a ")
+        .Bold(TypeName(type))
+        .Text(" for ")
+        .Number(price)
+        .Text(".");
+    Run(box, kReportCloseMs);
+}
+
+void CSetDrawMes::ShowBidFailed(int type) {
+    CMyMessageDlg box(m_frame);
+    box.SetStructure(type);
+    Lines(box).Line(1).Text("Unsuccessful bid.");
+    Run(box, kReportCloseMs);
+}

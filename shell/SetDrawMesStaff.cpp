@@ -1,6 +1,7 @@
 // Reports around people and companies: recruiting and head hunting, persons
 // who join or quit, strikes, sports teams, EXPOs, illegal donations, bank
-// demands, founding, bankruptcy and mergers. None asks anything.
+// demands, founding, bankruptcy and mergers; a job applicant's letter,
+// the one that asks whether he is employed.
 
 #include <cstdint>
 
@@ -10,6 +11,7 @@
 #include "model/MapDoc.h"
 #include "model/PersonData.h"
 #include "model/ProTeam.h"
+#include "model/services/ReportService.h"
 #include "shell/MainFrame.h"
 #include "shell/ReportLines.h"
 #include "shell/SetDrawMes.h"
@@ -261,4 +263,14 @@ void CSetDrawMes::ShowMustSellProperty(int /*company*/) {
     CMyMessageDlg box(m_frame);
     Lines(box).Line(1).Text("We must sell property to repay the bank loan.");
     Run(box, kNoAutoClose);
+}
+
+BOOL CSetDrawMes::AskEmployApplicant(const SOrderReport& report) {
+    CMyMessageDlg box(m_frame);
+    box.SetPerson(Person(report.person) ? report.person : -1);
+    box.SetEnterprise(Company(report.company) ? report.company : -1);
+    CReportLines lines = Lines(box);
+    int y = 1;
+    for (const std::string& text : report.lines) lines.Line(y++).Text(text);
+    return Confirm(box);
 }

@@ -50,6 +50,7 @@ std::unique_ptr<CCursor> LoadCursorPicture(const std::string& folder, int id,
 
 CTarvoApp::CTarvoApp() : m_template(mercavo_ids::kMainResource) {
     g_app = this;
+    IBlockHost::Set(this);
     m_profile = std::make_unique<CProfile>(kRegistryKey, kProfileName);
     m_recent = std::make_unique<CRecentFileList>(m_profile.get(), "Recent File List", "File%d",
                                                  kRecentFiles);
@@ -62,6 +63,7 @@ CTarvoApp::~CTarvoApp() {
     Services::SetDoc(nullptr);
     Services::SetApp(nullptr);
     if (g_app == this) g_app = nullptr;
+    if (IBlockHost::Get() == this) IBlockHost::Set(nullptr);
 }
 
 CTarvoApp* CTarvoApp::Get() {
@@ -140,6 +142,24 @@ CFont* CTarvoApp::GetStandardFont() {
 
 int CTarvoApp::GetStandardCharWidth() {
     return GetLayoutSize().cx;
+}
+
+// ---------------------------------------------------------------- blocks
+
+CWnd* CTarvoApp::GetMainWindow() {
+    return GetMainFrame();
+}
+
+COLORREF CTarvoApp::GetCustomColour(int index) {
+    CMainFrame* frame = GetMainFrame();
+    if (!frame || index < 0 || index >= COptionData::kCustomColours) return RGB(255, 255, 255);
+    return static_cast<COLORREF>(frame->GetOptions().customColours[static_cast<size_t>(index)]);
+}
+
+void CTarvoApp::SetCustomColour(int index, COLORREF colour) {
+    CMainFrame* frame = GetMainFrame();
+    if (!frame || index < 0 || index >= COptionData::kCustomColours) return;
+    frame->GetOptions().customColours[static_cast<size_t>(index)] = static_cast<int>(colour);
 }
 
 // ---------------------------------------------------------------- profile

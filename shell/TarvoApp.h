@@ -20,6 +20,7 @@
 #include "platform/ui/Point.h"
 #include "platform/ui/WindowPlacement.h"
 #include "shell/MySingleDocTemplate.h"
+#include "views/BlockHost.h"
 
 class CCursor;
 class CDC;
@@ -30,7 +31,7 @@ class CRecentFileList;
 class CVDoc;
 class CVView;
 
-class CTarvoApp : public IAppService {
+class CTarvoApp : public IAppService, public IBlockHost {
 public:
     static constexpr const char* kRegistryKey = "QUELF";
     static constexpr const char* kProfileName = "MERCAVO\\1.0";
@@ -64,6 +65,16 @@ public:
     CFont* GetStandardFont() override;
     int GetStandardCharWidth() override;
     int GetSpeedClass() override { return m_speedClass; }
+
+    // ---- IBlockHost: what the dialogs' building blocks draw with (the
+    // palette is the one above)
+    CPictureStrips* GetMarkStrips() override { return &m_strips; }
+    CAppFonts* GetAppFonts() override { return &m_fonts; }
+    CCompanyPens* GetColourPens() override { return &m_pens; }
+    CWnd* GetMainWindow() override;
+    CVDoc* GetActiveDocument() override { return GetDocument(); }
+    COLORREF GetCustomColour(int index) override;
+    void SetCustomColour(int index, COLORREF colour) override;
 
     // ---- profile and window positions
     CProfile& GetProfile() { return *m_profile; }

@@ -1,13 +1,17 @@
 #pragma once
-// A company shown with its colour mark and name, or a line of text in its
-// place (the director line of the area selection window). For now it keeps
-// what it is given and draws only its class background.
+// A company shown with its colour mark and name (and its president's name
+// on a second line), with an optional caption below, or the caption alone
+// in the bold message font (the director line of the area selection
+// window). Placed from the layout width at the top, or centred.
 
 #include <string>
 
-#include "platform/ui/Wnd.h"
+#include "platform/ui/Point.h"
+#include "views/DrawSourceWnd.h"
 
-class CDrawEPWnd : public CWnd {
+class CDC;
+
+class CDrawEPWnd : public CDrawSourceWnd {
 public:
     // The company shown; -1 nothing.
     void SetEnterprise(int company) { m_company = company; }
@@ -19,8 +23,21 @@ public:
     // Set: only the caption is shown.
     void SetTextOnly(int flag) { m_textOnly = flag; }
     int IsTextOnly() const { return m_textOnly; }
+    // Set (the default): the president's name under the company's.
+    void SetSecondLine(int flag) { m_secondLine = flag; }
+    // Set: the content is centred in the window.
+    void SetCentred(int flag) { m_centred = flag; }
+
+    void DrawContent(CDC& dc, int clientWidth, int clientHeight) const;
+
+protected:
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnPaint() override;
 
 private:
+    int m_secondLine = 1;
+    int m_centred = 0;
+    CPoint m_clientSize{0, 0};
     int m_company = 0;
     std::string m_text;
     int m_textOnly = 0;

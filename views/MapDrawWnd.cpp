@@ -84,6 +84,15 @@ int CMapDrawWnd::ResetCellTables() {
 
 int CMapDrawWnd::MarkCompanyCells(int company) {
     Record("MarkCompanyCells", company);
+    // Until the cells blink, the answer at least tells whether the company
+    // owns a cell of the shown area.
+    const CMapData* area = m_doc ? m_doc->GetArea(GetCurrentArea()) : nullptr;
+    if (!area || company < 0 || GetCurrentArea() < 0) return 0;
+    for (int y = 0; y < area->GetHeight(); ++y) {
+        for (int x = 0; x < area->GetWidth(); ++x) {
+            if (area->GetCellOwner(x, y) == company + 1) return 1;
+        }
+    }
     return 0;
 }
 

@@ -18,6 +18,13 @@ constexpr int kKeySpace = 0x20;
 // Message-box styles the records ask for (the window system's values).
 constexpr unsigned kMessageBoxOk = 0x00;
 constexpr unsigned kMessageIconExclamation = 0x30;
+constexpr unsigned kMessageBoxYesNoCancel = 0x03;
+constexpr unsigned kMessageBoxYesNo = 0x04;
+constexpr unsigned kMessageDefaultButton2 = 0x100;
+// The buttons a message box answers with.
+constexpr int kAnswerCancel = 2;
+constexpr int kAnswerYes = 6;
+constexpr int kAnswerNo = 7;
 
 class IFrameService {
 public:
@@ -117,6 +124,27 @@ public:
     // In network play, the stadium the player chose when asked to move a
     // team goes to the host.
     virtual void SendStadiumAnswer(int area, CCellPoint cell) = 0;
+
+    // ---- the close of the program and the saves it allows
+    // 1 while a phase of the month dispatches messages.
+    virtual int IsPumping() const = 0;
+    // Records a close asked for inside a pumping wait; the phase closes
+    // once its wait ends.
+    virtual void SetCloseRequest(int flag) = 0;
+    // Set once the game itself closes the program: the close asks nothing.
+    virtual int IsClosing() const = 0;
+    virtual void SetClosing(int flag) = 0;
+    // The user declined a close: the month goes on where a deferred close
+    // stopped it. Nothing happens when no phase was stopped.
+    virtual void ResumeAfterDeclinedClose() = 0;
+    // 1 when the game may be saved now.
+    virtual int CanSaveNow() = 0;
+    // 1 while the automatic backup (or the judgment data) is being saved.
+    virtual int IsAutoSaving() const = 0;
+    virtual void SetAutoSaving(int flag) = 0;
+    // Asks for the file to save the game to, starting from name; false when
+    // the user cancelled.
+    virtual bool PromptSaveName(std::string& name) = 0;
 };
 
 // A frame with no window: nothing to pump, no keys, no close requests.
@@ -162,4 +190,14 @@ public:
     int PlayMusic(int, int) override { return 0; }
     void ContinueMonth() override {}
     void SendStadiumAnswer(int, CCellPoint) override {}
+    // No month runs and nobody is asked: the game may close and be saved.
+    int IsPumping() const override { return 0; }
+    void SetCloseRequest(int) override {}
+    int IsClosing() const override { return 0; }
+    void SetClosing(int) override {}
+    void ResumeAfterDeclinedClose() override {}
+    int CanSaveNow() override { return 1; }
+    int IsAutoSaving() const override { return 0; }
+    void SetAutoSaving(int) override {}
+    bool PromptSaveName(std::string&) override { return false; }
 };

@@ -123,10 +123,11 @@ public:
     // An auction closed: sold to winner (-1: to nobody) for price (below 1:
     // not sold), shown to the seller's player (-1: nobody's lot).
     virtual void ShowAuctionResult(int seller, int area, int x, int y, int winner, int price) = 0;
-    // Why the company takes no part in a tender in the area.
-    virtual void ShowPublicWorksBanned(int company, int area) = 0;
-    virtual void ShowTenderLacksFunds(int company, int area) = 0;
-    virtual void ShowTenderLacksDirector(int company, int area) = 0;
+    // Why the company takes no part in a tender in the area for a
+    // structure of the type.
+    virtual void ShowPublicWorksBanned(int company, int area, int structureType) = 0;
+    virtual void ShowTenderLacksFunds(int company, int area, int structureType) = 0;
+    virtual void ShowTenderLacksDirector(int company, int area, int structureType) = 0;
     // A tender's result: the winner develops the structure for price, or
     // nobody bid.
     virtual void ShowDevelopmentContract(int area, int x, int y, int structureType, int price,
@@ -135,9 +136,11 @@ public:
     // A construction the company ordered could not be given out (0 funds,
     // 1 employees).
     virtual void ShowDevelopmentPlanFailed(int company, int reason) = 0;
-    // The client hears whether the contractor took its construction.
+    // The client hears whether the contractor took its construction
+    // (shareholder: the client holds so much of the contractor that it
+    // could not refuse).
     virtual void ShowContractAnswer(int client, int contractor, int area, int x, int y,
-                                    int structureType, bool accepted) = 0;
+                                    int structureType, bool accepted, bool shareholder) = 0;
 
     // ---- random events and fire
     // The company's employees strike next month.
@@ -207,13 +210,13 @@ public:
     void ShowSaleAnswer(int, int, int, int, int, int, bool) override {}
     void ShowCannotBid(int, int, int, int, int) override {}
     void ShowAuctionResult(int, int, int, int, int, int) override {}
-    void ShowPublicWorksBanned(int, int) override {}
-    void ShowTenderLacksFunds(int, int) override {}
-    void ShowTenderLacksDirector(int, int) override {}
+    void ShowPublicWorksBanned(int, int, int) override {}
+    void ShowTenderLacksFunds(int, int, int) override {}
+    void ShowTenderLacksDirector(int, int, int) override {}
     void ShowDevelopmentContract(int, int, int, int, int, int) override {}
     void ShowBidFailed(int, int, int, int) override {}
     void ShowDevelopmentPlanFailed(int, int) override {}
-    void ShowContractAnswer(int, int, int, int, int, int, bool) override {}
+    void ShowContractAnswer(int, int, int, int, int, int, bool, bool) override {}
 
     // ---- random events and fire
     void ShowStrike(int) override {}

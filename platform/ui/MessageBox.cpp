@@ -264,7 +264,16 @@ int AfxMessageBox(const std::string& text, UINT type) {
     return MessageBox(CMainWindow::Get(), text, CMessageBox::GetApplicationName(), type);
 }
 
+namespace {
+int g_beeps = 0;
+}  // namespace
+
+int GetMessageBeepCount() {
+    return g_beeps;
+}
+
 BOOL MessageBeep(UINT) {
+    ++g_beeps;
     CUiSystem::Ensure();
     QApplication::beep();
     return TRUE;

@@ -55,3 +55,5 @@ int AfxMessageBox(const std::string& text, UINT type = MB_OK);
 // The warning beep of the window system (type is kept for the callers'
 // spelling; every type gives the same beep).
 BOOL MessageBeep(UINT type);
+// How many beeps the process gave (tests check that one came).
+int GetMessageBeepCount();

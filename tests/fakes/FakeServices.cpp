@@ -7,6 +7,13 @@ void CFakeFrameService::SetPumping(int flag) {
     calls.push_back("SetPumping(" + std::to_string(flag) + ")");
 }
 
+bool CFakeFrameService::PromptSaveName(std::string& name) {
+    calls.push_back("PromptSaveName(" + name + ")");
+    if (promptedName.empty()) return false;
+    name = promptedName;
+    return true;
+}
+
 int CFakeFrameService::CheckCloseRequest() {
     calls.push_back("CheckCloseRequest");
     if (!closeRequested) return 0;
@@ -647,16 +654,16 @@ void CFakeReportService::ShowAuctionResult(int seller, int area, int x, int y, i
     calls.push_back("ShowAuctionResult" + Args({seller, area, x, y, winner, price}));
 }
 
-void CFakeReportService::ShowPublicWorksBanned(int company, int area) {
-    calls.push_back("ShowPublicWorksBanned" + Args({company, area}));
+void CFakeReportService::ShowPublicWorksBanned(int company, int area, int structureType) {
+    calls.push_back("ShowPublicWorksBanned" + Args({company, area, structureType}));
 }
 
-void CFakeReportService::ShowTenderLacksFunds(int company, int area) {
-    calls.push_back("ShowTenderLacksFunds" + Args({company, area}));
+void CFakeReportService::ShowTenderLacksFunds(int company, int area, int structureType) {
+    calls.push_back("ShowTenderLacksFunds" + Args({company, area, structureType}));
 }
 
-void CFakeReportService::ShowTenderLacksDirector(int company, int area) {
-    calls.push_back("ShowTenderLacksDirector" + Args({company, area}));
+void CFakeReportService::ShowTenderLacksDirector(int company, int area, int structureType) {
+    calls.push_back("ShowTenderLacksDirector" + Args({company, area, structureType}));
 }
 
 void CFakeReportService::ShowDevelopmentContract(int area, int x, int y, int structureType,
@@ -673,9 +680,9 @@ void CFakeReportService::ShowDevelopmentPlanFailed(int company, int reason) {
 }
 
 void CFakeReportService::ShowContractAnswer(int client, int contractor, int area, int x, int y,
-                                            int structureType, bool accepted) {
-    calls.push_back("ShowContractAnswer" +
-                    Args({client, contractor, area, x, y, structureType, accepted ? 1 : 0}));
+                                            int structureType, bool accepted, bool shareholder) {
+    calls.push_back("ShowContractAnswer" + Args({client, contractor, area, x, y, structureType,
+                                                 accepted ? 1 : 0, shareholder ? 1 : 0}));
 }
 
 SDialogAnswer CFakeDialogService::InputBidPrice(const SBidPriceDialog& dialog) {

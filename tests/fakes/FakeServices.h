@@ -117,6 +117,23 @@ public:
     std::vector<std::string> calls;
     int pumpCount = 0;
 
+    // ---- the close and the saves: kept as set, resumes and prompts recorded
+    int IsPumping() const override { return pumping; }
+    void SetCloseRequest(int flag) override { closeRequested = flag != 0; }
+    int IsClosing() const override { return closing; }
+    void SetClosing(int flag) override { closing = flag; }
+    void ResumeAfterDeclinedClose() override { calls.push_back("ResumeAfterDeclinedClose"); }
+    int CanSaveNow() override { return canSaveNow; }
+    int IsAutoSaving() const override { return autoSaving; }
+    void SetAutoSaving(int flag) override { autoSaving = flag; }
+    bool PromptSaveName(std::string& name) override;
+    int pumping = 0;
+    int closing = 0;
+    int canSaveNow = 1;
+    int autoSaving = 0;
+    // What the save prompt answers: empty = cancelled.
+    std::string promptedName;
+
 private:
     std::set<int> m_pressed;
 };
@@ -193,15 +210,15 @@ public:
                         bool accepted) override;
     void ShowCannotBid(int company, int area, int x, int y, int reason) override;
     void ShowAuctionResult(int seller, int area, int x, int y, int winner, int price) override;
-    void ShowPublicWorksBanned(int company, int area) override;
-    void ShowTenderLacksFunds(int company, int area) override;
-    void ShowTenderLacksDirector(int company, int area) override;
+    void ShowPublicWorksBanned(int company, int area, int structureType) override;
+    void ShowTenderLacksFunds(int company, int area, int structureType) override;
+    void ShowTenderLacksDirector(int company, int area, int structureType) override;
     void ShowDevelopmentContract(int area, int x, int y, int structureType, int price,
                                  int winner) override;
     void ShowBidFailed(int area, int x, int y, int structureType) override;
     void ShowDevelopmentPlanFailed(int company, int reason) override;
     void ShowContractAnswer(int client, int contractor, int area, int x, int y, int structureType,
-                            bool accepted) override;
+                            bool accepted, bool shareholder) override;
     bool saleAnswer = false;
 
     // ---- random events and fire

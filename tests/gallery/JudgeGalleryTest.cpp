@@ -23,6 +23,7 @@
 #include "judge/JudgeTextFrameWnd.h"
 #include "judge/MainFrame.h"
 #include "judge/PopupEpNameWnd.h"
+#include "judge/ShowTotalPoint.h"
 #include "judge/TopFrameWnd.h"
 #include "model/services/Services.h"
 #include "platform/core/Clock.h"
@@ -225,6 +226,24 @@ TEST_F(JudgeGalleryTest, RowsScroll) {
     Save(rows, "rows-scroll.png");
     rows.ShowOverlay();
     Save(rows, "rows-overlay.png", 200);
+}
+
+// Twelve companies (more than the authored map allows, as many as a map of
+// the file format may): the table with the strip shown, scrolled right so
+// that the last companies are in view.
+TEST_F(JudgeGalleryTest, RankingStripWithTwelveCompanies) {
+    ASSERT_TRUE(Start(12));
+    ASSERT_EQ(doc->GetCompanyCount(), 12);
+    while (doc->RunNextStep()) {
+    }
+    CEpDrawFrameWnd& rows = view->GetCompanyPane().GetRows();
+    rows.ShowOverlay();
+    CShowTotalPoint& table = rows.GetOverlay();
+    table.SendMessage(WM_COMMAND, CShowTotalPoint::kButtonId, 0);
+    const CShowTotalPoint::SMeasures m = table.Measures();
+    rows.MoveWindow(0, 0, m.Left() + 5 * m.columnWidth + 30, m.Head() + 10 * m.rowHeight, TRUE);
+    table.SetFirstColumn(7);
+    Save(table, "ranking-strip.png");
 }
 
 TEST_F(JudgeGalleryTest, SmallWindows) {

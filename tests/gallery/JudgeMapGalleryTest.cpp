@@ -177,7 +177,7 @@ TEST_F(JudgeMapGalleryTest, RankingStripWithTheMapsMostCompanies) {
     rows.MoveWindow(0, 0, m.Left() + 4 * m.columnWidth + 30, m.Head() + 8 * m.rowHeight, TRUE);
     table.SetFirstColumn(3);
     table.SetFirstRow(4);
-    Save(table, "ranking-strip.png");
+    Save(table, "ranking-strip-played.png");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "fakes/GalleryFolder.h"
+#include "fakes/HeldStart.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Profile.h"
 #include "platform/ui/MessageLoop.h"
@@ -26,10 +27,12 @@ TEST(MainFrameGalleryTest, MainFrame) {
         profile.WriteProfileString("Window Layout", "MainWindow", "0,1,-1,-1,-1,-1,0,0,1024,720");
     }
     {
+        CHeldStart held;
         CTarvoApp app;
         ASSERT_EQ(app.InitInstance({}), 1);
         CMessageLoop::PumpPending();
         CMainFrame* frame = app.GetMainFrame();
+        CHeldStart::OpenWindow(*frame);
         ASSERT_TRUE(frame->IsWindowVisible());
         const std::filesystem::path png = GalleryFolder() / "main_frame.png";
         ASSERT_TRUE(frame->SaveToPng(png.string()));

@@ -1,6 +1,7 @@
 // The report box as the composer fills it, drawn with the application's
 // fonts and marks: a report with the company panel and company names after
-// their marks, and a confirmation with OK and Cancel.
+// their marks, a confirmation with OK and Cancel, and a director's task
+// question to a lot's owner.
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,8 @@ TEST_F(ReportTest, ReportBoxGallery) {
         {"report_boxes.png", [&](CSetDrawMes& m) { m.ShowContractorBankrupt(0, office, 3); }},
         {"report_boxes_confirmation.png",
          [&](CSetDrawMes& m) { m.AskSellStock(0, 1, 2, 160); }},
+        {"report_boxes_task_question.png",
+         [&](CSetDrawMes& m) { m.AskDesignatedSale(0, 1, Role(1), 1250, FALSE); }},
     };
     for (const Picture& picture : pictures) {
         SCOPED_TRACE(picture.file);

@@ -99,14 +99,14 @@ TEST_F(TenderTest, APlayerIsToldWhyHeCannotTakePart) {
     };
     const int top = cost * 2 + 50;
     const std::vector<Case> cases = {
-        {"barred from a public project", -1, 3, 1000, top, false, 3, "ShowPublicWorksBanned(0,0)", 0},
+        {"barred from a public project", -1, 3, 1000, top, false, 3, "ShowPublicWorksBanned(0,0," + std::to_string(house) + ")", 0},
         {"a barred company may build on a company's lot", 2, 3, 1000, top, false, 3, "", 1},
         // At a ceiling of the cost the funds must cover half of it.
         {"too little money", -1, 0, cost - cost / 2 - 1, cost, false, 3,
-         "ShowTenderLacksFunds(0,0)", 0},
+         "ShowTenderLacksFunds(0,0," + std::to_string(house) + ")", 0},
         {"just enough money", -1, 0, cost - cost / 2, cost, false, 3, "", (cost / 2) * 2},
-        {"an empty bid range", -1, 0, 1000, 0, false, 3, "ShowTenderLacksFunds(0,0)", 0},
-        {"no free director", -1, 0, 1000, top, true, 3, "ShowTenderLacksDirector(0,0)", 0},
+        {"an empty bid range", -1, 0, 1000, 0, false, 3, "ShowTenderLacksFunds(0,0," + std::to_string(house) + ")", 0},
+        {"no free director", -1, 0, 1000, top, true, 3, "ShowTenderLacksDirector(0,0," + std::to_string(house) + ")", 0},
         {"no office: left out silently", -1, 0, 1000, top, false, 2, "-", 0},
     };
     const std::vector<uint8_t> initial = doc.SaveBytes();

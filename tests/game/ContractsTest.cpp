@@ -54,7 +54,7 @@ TEST_F(ContractsTest, AnOrderedConstructionIsSettledOrRefusedWithItsReason) {
             EXPECT_EQ(client.GetFunds(), c.funds);
             continue;
         }
-        EXPECT_EQ(Count("ShowContractAnswer(0,1," + Site() + "," + std::to_string(house) + ",1)"),
+        EXPECT_EQ(Count("ShowContractAnswer(0,1," + Site() + "," + std::to_string(house) + ",1,0)"),
                   1);
         // The contractor's director builds; half the price now, the rest on
         // completion; the client pays the price and sends the staff.
@@ -125,7 +125,7 @@ TEST_F(ContractsTest, ARefusedOfferLowersTheContractorsMorale) {
         EXPECT_GE(drop, 0);
         EXPECT_LE(drop, 9);
         drops.insert(drop);
-        EXPECT_EQ(Count("ShowContractAnswer(0,1," + Site() + "," + std::to_string(house) + ",0)"),
+        EXPECT_EQ(Count("ShowContractAnswer(0,1," + Site() + "," + std::to_string(house) + ",0,0)"),
                   1);
         EXPECT_FALSE(Person(builders[1]).HasTask());
     }
@@ -143,7 +143,7 @@ TEST_F(ContractsTest, AGovernorsOfferTakenStartsTheWork) {
     EXPECT_EQ(doc.GetEnterprise(1)->GetFunds(), funds + 150 - cost);
     EXPECT_EQ(doc.GetEnterprise(1)->GetHistory().size(), history + 1);
     // No client, nobody told.
-    EXPECT_EQ(Count("ShowContractAnswer(-1,1," + Site() + "," + std::to_string(house) + ",1)"), 0);
+    EXPECT_EQ(Count("ShowContractAnswer(-1,1," + Site() + "," + std::to_string(house) + ",1,0)"), 0);
 }
 
 TEST_F(ContractsTest, AnOfferOutsideTheGameIsNoContract) {

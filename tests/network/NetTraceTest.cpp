@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "network/NetTrace.h"
+#include "model/NetTrace.h"
 #include "network/WirePeer.h"
 
 TEST(NetTrace, WritesOneLinePerRecord) {

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "fakes/HeldStart.h"
 #include "fakes/TempFolder.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Profile.h"
@@ -42,12 +43,16 @@ protected:
         ASSERT_EQ(app->InitInstance({}), 1);
         frame = app->GetMainFrame();
         ASSERT_NE(frame, nullptr);
-        if (handleStart) CMessageLoop::PumpPending();
+        if (handleStart) {
+            CMessageLoop::PumpPending();
+            CHeldStart::OpenWindow(*frame);
+        }
     }
     CProfile Profile() const { return CProfile(config.Folder() + "QUELF/MERCAVO-1.0.ini"); }
     std::string StatusText() { return frame->GetStatusBarWnd().GetPaneText(0); }
 
     CTempFolder config;
+    CHeldStart held;
     std::unique_ptr<CTarvoApp> app;
     CMainFrame* frame = nullptr;
 };

@@ -10,7 +10,11 @@
 #include <functional>
 
 #include "fakes/ProgramRun.h"
+#include "fakes/SavedGameLayout.h"
 #include "fakes/TempFolder.h"
+#include "game/VDoc.h"
+#include "model/FileBytes.h"
+#include "model/MercavoError.h"
 #include "platform/core/Profile.h"
 #include "platform/core/ProgramFolder.h"
 
@@ -61,15 +65,18 @@ public:
     std::map<std::string, std::string> Environment() const {
         return {{"MERCAVO_HOME", home.string()},      {"XDG_CONFIG_HOME", config.string()},
                 {"QT_QPA_PLATFORM", "offscreen"},     {"MERCAVO_TIME_SCALE", "0"},
-                {"MERCAVO_AUTO_ANSWER", "1"},         {"SDL_AUDIODRIVER", "dummy"}};
+                {"MERCAVO_AUTO_ANSWER", "1"},         {"SDL_AUDIODRIVER", "dummy"},
+                // A new game ends after one year; the chain is logged.
+                {"MERCAVO_SETUP_YEARS", "1"},         {"MERCAVO_CHAIN_TRACE", "1"}};
     }
 
-    // A game of three computer companies, one month played, saved.
-    fs::path SimulatedGame() {
+    // A one-year game of computer companies, months played, saved.
+    fs::path SimulatedGame(int companies = 3, int months = 1) {
         const fs::path save = root.Path() / "simulated.mqd";
         CProgramRun simulate;
         EXPECT_TRUE(simulate.Start((BuildBin() / "simulate").string(),
-                                   {"--companies", "3", "--months", "1", "--seed", "7", "--save",
+                                   {"--companies", std::to_string(companies), "--years", "1",
+                                    "--months", std::to_string(months), "--seed", "7", "--save",
                                     save.string()},
                                    Environment(), (root.Path() / "simulate.log").string()));
         int code = -1;
@@ -88,23 +95,53 @@ public:
 struct SRun {
     const char* name;
     std::function<void(MercavoProgramTest&, std::vector<std::string>&)> prepare;
-    // The text the run must log; "" = no message box at all.
+    // A text the run must log.
     const char* logged;
-    // Whether it keeps running until it is told to close (exit 0 then).
-    bool runs;
+    // Months the game plays to its end by itself (exit 0); 0: the start
+    // fails (exit not 0).
+    int months;
 };
 
+// The messages of the turn driver the run logged, in order.
+std::vector<std::string> ChainTrace(const std::string& log) {
+    std::vector<std::string> trace;
+    const std::string mark = "[chain] ";
+    for (size_t at = log.find(mark); at != std::string::npos; at = log.find(mark, at + 1)) {
+        const size_t end = log.find('\n', at);
+        trace.push_back(log.substr(at + mark.size(), end - at - mark.size()));
+    }
+    return trace;
+}
+
+// Each month in the trace starts once, settles once and ends once, and the
+// game ends once after the last: a phase run twice shows here.
+void ExpectMonths(const std::string& log, int months) {
+    int started = 0, ended = 0, judged = 0, open = 0;
+    for (const std::string& m : ChainTrace(log)) {
+        if (m == "0x564") ++started, ++open;
+        if (m == "0x570") ++ended, --open;
+        if (m == "0x6f4") ++judged;
+        EXPECT_GE(open, -1);
+        EXPECT_LE(open, 1);
+    }
+    EXPECT_EQ(ended, months);
+    EXPECT_GE(started, months - 1);
+    EXPECT_EQ(judged, 1);
+}
+
 TEST_F(MercavoProgramTest, RunsOfTheProgram) {
+    const char* judgeMissing = "The judgment program could not be started.";
     const std::vector<SRun> runs = {
-        {"complete", [](auto&, auto&) {}, "", true},
+        {"complete", [](auto&, auto&) {}, judgeMissing, 12},
         {"no palette", [](auto& t, auto&) { fs::remove(t.home / "MERCAVO.PAL"); },
-         "The files shown below could not be readed. MERCAVO.PAL", false},
+         "The files shown below could not be readed. MERCAVO.PAL", 0},
         {"short palette", [](auto& t, auto&) { ShortPalette(t.home); },
-         "MERCAVO.PAL is not a MERCAVO paleete data file.", false},
+         "MERCAVO.PAL is not a MERCAVO paleete data file.", 0},
         {"no colour marks", [](auto& t, auto&) { fs::remove(t.home / "res" / "420.bmp"); },
-         "The game cannot start.", false},
+         "The game cannot start.", 0},
         {"simulated game",
-         [](auto& t, auto& args) { args.push_back(t.SimulatedGame().string()); }, "", true},
+         [](auto& t, auto& args) { args.push_back(t.SimulatedGame().string()); }, judgeMissing,
+         11},
         {"damaged game",
          [](auto& t, auto& args) {
              // The peer count of the frame's block (after the 64-byte
@@ -115,7 +152,7 @@ TEST_F(MercavoProgramTest, RunsOfTheProgram) {
              file.write("\xFF\xFF\xFF\xFF", 4);
              args.push_back(save.string());
          },
-         "Incorrect file contents.", true},
+         "Incorrect file contents.", 12},
     };
     for (const SRun& run : runs) {
         SCOPED_TRACE(run.name);
@@ -127,36 +164,75 @@ TEST_F(MercavoProgramTest, RunsOfTheProgram) {
         ASSERT_TRUE(program.Start((BuildBin() / "mercavo").string(), args, Environment(),
                                   (root.Path() / "mercavo.log").string()));
         int code = -1;
-        if (run.runs) {
-            if (*run.logged) EXPECT_TRUE(program.WaitForLog(run.logged, 30000)) << program.Log();
-            // Still running a while after its start; a close request ends it.
-            EXPECT_FALSE(program.Wait(2000, &code)) << program.Log();
-            program.Signal(SIGTERM);
-            ASSERT_TRUE(program.Wait(30000, &code)) << program.Log();
+        ASSERT_TRUE(program.Wait(run.months ? 300000 : 30000, &code)) << program.Log();
+        if (run.months) {
             EXPECT_EQ(code, 0) << program.Log();
+            ExpectMonths(program.Log(), run.months);
         } else {
-            ASSERT_TRUE(program.Wait(30000, &code)) << program.Log();
             EXPECT_NE(code, 0);
         }
-        if (*run.logged) {
-            EXPECT_NE(program.Log().find(run.logged), std::string::npos) << program.Log();
-        } else {
-            EXPECT_EQ(program.Log().find("[auto-answer]"), std::string::npos) << program.Log();
-        }
+        EXPECT_NE(program.Log().find(run.logged), std::string::npos) << program.Log();
     }
 }
 
-// Closing in the founding phase writes the options but not the bars, and
-// the placement, but no pane ratios.
+// A saved game named on the command line plays its months to the judgment:
+// the backup of every month loads, and the judgment data holds the game at
+// its end (which the game's own loader refuses as a game to go on with).
+TEST_F(MercavoProgramTest, ASavedGameIsPlayedToTheJudgment) {
+    const fs::path start = SimulatedGame(7, 0);
+    CProgramRun program;
+    ASSERT_TRUE(program.Start((BuildBin() / "mercavo").string(), {start.string()}, Environment(),
+                              (root.Path() / "mercavo.log").string()));
+    int code = -1;
+    ASSERT_TRUE(program.Wait(300000, &code)) << program.Log();
+    EXPECT_EQ(code, 0) << program.Log();
+    ExpectMonths(program.Log(), 12);
+    EXPECT_NE(program.Log().find("The judgment program could not be started. " +
+                                 (home / "qordin").string()),
+              std::string::npos)
+        << program.Log();
+
+    CVDoc backup;
+    ASSERT_EQ(backup.LoadFile((home / "BACKUP.MQD").string()), -1);
+    std::vector<uint8_t> judged;
+    ASSERT_EQ(CFileBytes::Read((home / "QORDIN.mqd").string(), size_t{1} << 30, judged),
+              CFileBytes::EResult::Ok);
+    const SLayout layout(backup);
+    EXPECT_EQ(Get(judged, layout.year), Get(judged, layout.playYears));
+    EXPECT_EQ(Get(judged, layout.playYears), 1);
+    CVDoc refused;
+    EXPECT_EQ(refused.LoadFile((home / "QORDIN.mqd").string()), eMERCAVO_ERROR_CONTENTS);
+}
+
+// A close request in the middle of an unattended game asks whether to end
+// it; the default No lets the game go on, and no phase runs twice.
+TEST_F(MercavoProgramTest, ACloseRequestInTheGameIsDeclined) {
+    CProgramRun program;
+    ASSERT_TRUE(program.Start((BuildBin() / "mercavo").string(), {}, Environment(),
+                              (root.Path() / "mercavo.log").string()));
+    ASSERT_TRUE(program.WaitForLog("[chain] 0x56d", 120000)) << program.Log();
+    program.Signal(SIGTERM);
+    int code = -1;
+    ASSERT_TRUE(program.Wait(300000, &code)) << program.Log();
+    EXPECT_EQ(code, 0) << program.Log();
+    EXPECT_NE(program.Log().find("Do you want to end the game? -> No"), std::string::npos)
+        << program.Log();
+    ExpectMonths(program.Log(), 12);
+}
+
+// A close before the founding phase (the start finds no map data file and
+// closes the program) writes the options but not the bars, and the
+// placement, but no pane ratios.
 TEST_F(MercavoProgramTest, ACloseRequestWritesTheOptions) {
+    fs::remove(home / "ORIGINAL.MQM");
     CProgramRun program;
     ASSERT_TRUE(program.Start((BuildBin() / "mercavo").string(), {}, Environment(),
                               (root.Path() / "mercavo.log").string()));
     int code = -1;
-    EXPECT_FALSE(program.Wait(1500, &code)) << program.Log();
-    program.Signal(SIGTERM);
     ASSERT_TRUE(program.Wait(30000, &code)) << program.Log();
     EXPECT_EQ(code, 0) << program.Log();
+    EXPECT_NE(program.Log().find("Unexisting map data file."), std::string::npos)
+        << program.Log();
 
     const CProfile profile = Profile();
     const char* written[] = {"BGM(MIDI)", "Judge_BGM(MIDI)", "Effect Sound(Wave)",

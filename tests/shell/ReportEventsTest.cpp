@@ -2,6 +2,7 @@
 // bidding, contract and stock offer heads they share.
 
 #include "ReportFixture.h"
+#include "model/services/ReportService.h"
 
 namespace {
 
@@ -292,6 +293,20 @@ TEST_F(ReportTest, IndexesOutsideTheGameNameNothingAndMarkNothing) {
         {"no team", [](CSetDrawMes& m) { m.ShowTeamPurchaseRefused(0, 0, 99, 1); }},
         {"stadium lost in no league", [](CSetDrawMes& m) { m.ShowTeamLostStadium(0, -1); }},
         {"no structure type", [](CSetDrawMes& m) { m.ShowConstructionCompleted(nullptr, 9999); }},
+        {"refused by no company", [](CSetDrawMes& m) { m.ShowDesignatedPurchaseRefused(nullptr, 99); }},
+        {"sale to no buyer", [](CSetDrawMes& m) { m.AskDesignatedSale(-5, 42, nullptr, 1, FALSE); }},
+        {"no land in no area", [](CSetDrawMes& m) { m.ShowLandAcquisitionFailed(nullptr, 64); }},
+        {"investment kind and grade outside", [](CSetDrawMes& m) { m.ShowInvestmentCompleted(nullptr, -3, 4, -1); }},
+        {"talent remark outside", [](CSetDrawMes& m) { m.AskEmployFoundTalent(nullptr, nullptr, 9); }},
+        {"lot of no seller", [](CSetDrawMes& m) { m.AskLandSaleOffer(77, -9, 1, 1, TRUE); }},
+        {"lot of no buyer", [](CSetDrawMes& m) { m.ShowSaleAnswer(-1, 77, TRUE); }},
+        {"tender of no winner and no type", [](CSetDrawMes& m) { m.ShowDevelopmentContract(99, 9999, 1); }},
+        {"applicant nobody knows", [](CSetDrawMes& m) {
+             SOrderReport r;
+             r.company = 50;
+             r.person = 100000;
+             m.AskEmployApplicant(r);
+         }},
     };
     CMapDrawWnd* map = frame->GetMapDrawWnd();
     for (const auto& [name, build] : builders) {

@@ -24,6 +24,7 @@
 #include "dialogs/MyMessageDlg.h"
 #include "fakes/GameFilesFixture.h"
 #include "fakes/MapFileFixture.h"
+#include "fakes/HeldStart.h"
 #include "fakes/TempFolder.h"
 #include "game/VDoc.h"
 #include "model/BD.h"
@@ -74,6 +75,7 @@ public:
         CMessageLoop::PumpPending();
         frame = app->GetMainFrame();
         ASSERT_NE(frame, nullptr);
+        CHeldStart::OpenWindow(*frame);
         doc = frame->GetDocument();
         ASSERT_NE(doc, nullptr);
         NewGame();
@@ -275,6 +277,7 @@ public:
     }
 
     CTempFolder config;
+    CHeldStart held;
     std::unique_ptr<CTarvoApp> app;
     CMainFrame* frame = nullptr;
     CVDoc* doc = nullptr;

@@ -181,6 +181,15 @@ TEST_F(ReportTest, TextTablesGiveTheirFallbackOutsideTheTable) {
     EXPECT_STREQ(CSetDrawMes::ChanceText(5), "");
     EXPECT_STREQ(CSetDrawMes::PlanFailureText(5), "t might be beyond our power.");
     EXPECT_STREQ(CSetDrawMes::PlanFailureText(-1), "");
+    EXPECT_STREQ(CSetDrawMes::AwarenessText(5), "Complete company awareness.");
+    EXPECT_STREQ(CSetDrawMes::AwarenessText(6), "");
+    EXPECT_STREQ(CSetDrawMes::InvestmentText(2), " expo promotion completed.");
+    EXPECT_STREQ(CSetDrawMes::InvestmentText(4), "");
+    EXPECT_STREQ(CSetDrawMes::EffectText(-1), "");
+    EXPECT_STREQ(CSetDrawMes::EffectText(4), "");
+    EXPECT_STREQ(CSetDrawMes::TalentRemark(0), "");
+    EXPECT_STREQ(CSetDrawMes::TalentRemark(3), " is a reliable person.");
+    EXPECT_STREQ(CSetDrawMes::TalentRemark(4), "");
     // A director whose task kind lies outside the table names no task.
     shown.clear();
     CSetDrawMes(frame).AskStopTask(nullptr);

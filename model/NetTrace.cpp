@@ -1,4 +1,4 @@
-#include "network/NetTrace.h"
+#include "model/NetTrace.h"
 
 #include <cstdlib>
 #include <string_view>
