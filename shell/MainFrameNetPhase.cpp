@@ -22,7 +22,6 @@
 namespace {
 constexpr UINT kEndOperationsCommand = 40200;
 constexpr int kOperationsMusic = 3;
-constexpr int kTurnStartEffect = 3;
 constexpr int kMonthMusicBase = 6;
 constexpr int kPhaseWaitTenths = 50;
 constexpr int kNoticeCloseMs = 3000;
@@ -115,26 +114,12 @@ void CMainFrame::ShowOperationsNotice() {
 
 void CMainFrame::OpenPlayerOperations() {
     // The notice ran a modal loop: the company may have left meanwhile.
-    const CEnterprise* own = OwnNetCompany();
-    if (!own) return;
+    if (!OwnNetCompany()) return;
     const int company = GetNetPlayerCompany(FindSelfNetPlayer());
-    if (m_view) {
-        m_view->ShowTurnCompany(-1);
-        m_view->ShowDirectorLine(company);
-    }
-    UpdateModeText();
-    if (m_doc->GetSavedArea() == -1)
-        ShowHomeArea(company);
-    else
-        m_doc->ClearSavedArea();
-    const CSoundOptions& sound = m_options.sound;
-    const int file = sound.musicIndex[kOperationsMusic];
-    const bool musicChosen = sound.music && file >= 0 &&
-                             !sound.musicFiles[static_cast<size_t>(file)].empty();
-    if (!musicChosen) PlayEffect(kTurnStartEffect);
-    AddInfoMessage(FormatText("Please begin running %s.", own->GetName().c_str()));
+    if (m_view) m_view->ShowTurnCompany(-1);
     m_saveBlocked = 0;
-    EnableInput(1);
+    // The rest is what every person's turn opens with.
+    BeginHumanTurn(company);
 }
 
 // ---- received orders
