@@ -26,6 +26,8 @@ constexpr int kMonthMusicBase = 6;
 constexpr int kPhaseWaitTenths = 50;
 constexpr int kNoticeCloseMs = 3000;
 constexpr int kIndicatorSteps = 8;
+// Session state 4: the game runs.
+constexpr int kRunningSessionState = 4;
 }  // namespace
 
 bool CMainFrame::OnNetPhaseMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -61,6 +63,14 @@ void CMainFrame::ForceEndTurn() {
 }
 
 // ---- the operations phase
+
+void CMainFrame::RunNetworkOperations() {
+    MarkPlayerBusy(-1);
+    SetSessionState(kRunningSessionState);
+    ShowNetworkWindow(0, 1, 0);
+    SetTimer(kTurnLimitTimerId, kTurnLimitSeconds * 1000);
+    BeginNetworkOperations();
+}
 
 CEnterprise* CMainFrame::OwnNetCompany() {
     // A seat whose own entry or company is gone only watches.
@@ -107,9 +117,12 @@ void CMainFrame::ShowOperationsNotice() {
     CReportLines lines(box.GetTextWnd(), font, font, GetSysColor(COLOR_BTNTEXT));
     lines.Line(1).Text("Administer company.operations.");
     lines.Line(2).Text(FormatText("(Time limit:%d seconds)", kTurnLimitSeconds));
+    const int windowShown = m_networkWndShown;
     ShowNetworkWindow(0, 0, 0);
     box.SetReshowNetworkWindow(TRUE);
     box.DoModal();
+    // The box does not bring the network window back itself yet.
+    if (windowShown) ShowNetworkWindow(0, 1, 0);
 }
 
 void CMainFrame::OpenPlayerOperations() {

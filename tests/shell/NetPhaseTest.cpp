@@ -38,6 +38,23 @@ TEST_F(NetPhaseTest, APlayersOperationsPhaseOpensWithTheNoticeAndInput) {
         EXPECT_TRUE(Company(c).GetAuctionBid() == CEnterprise::SLotSale()) << c;
 }
 
+TEST_F(NetPhaseTest, TheOperationsMessageStartsTheTurnLimitThatEndsTheTurn) {
+    Seat(true);
+    RecordNotice();
+    frame->SendMessage(CMainFrame::WM_NET_OPERATIONS, 0, 0);
+    EXPECT_EQ(frame->GetSessionState(), 4);
+    EXPECT_EQ(notice.shown, 1);
+    EXPECT_EQ(frame->IsNetworkWindowShown(), 1);
+    EXPECT_EQ(frame->IsHumanTurnOpen(), 1);
+    EXPECT_EQ(frame->IsInputEnabled(), 1);
+    // At time scale 0 the limit is up at once: End Operations follows.
+    CMessageLoop::PumpPending();
+    EXPECT_EQ(frame->IsForcedEnd(), 1);
+    EXPECT_EQ(frame->IsOrdersComplete(), 1);
+    EXPECT_EQ(frame->IsHumanTurnOpen(), 0);
+    EXPECT_EQ(frame->IsInputEnabled(), 0);
+}
+
 TEST_F(NetPhaseTest, SeatsThatDoNotGiveOrdersEndOrWaitAtOnce) {
     struct SCase {
         const char* name;
