@@ -57,7 +57,7 @@ void CFrameState::Store(CArchive& ar) const {
 }
 
 void CFrameState::Load(CArchive& ar) {
-    int count = ReadChecked(ar, 0, INT_MAX);
+    int count = ReadChecked(ar, 0, kMaxPeers);
     // A count the rest of the file cannot hold is refused before anything
     // is sized for it.
     CheckFits(ar, count, kMinPeerBytes);

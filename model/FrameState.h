@@ -18,6 +18,9 @@ public:
     // Roles of a peer: 1 and 2 are the old forms of 3 and 4 and are taken
     // as those on load.
     static constexpr int kMaxRole = 4;
+    // More peers than any game admits (every company's player and the
+    // observers) are refused on load: each entry carries its channels' buffers.
+    static constexpr int kMaxPeers = 256;
     // The session state a loaded game starts in, whatever was stored.
     static constexpr int kLoadedSessionState = 3;
 

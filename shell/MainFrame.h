@@ -257,6 +257,9 @@ public:
     // seat has sent until its next operations phase opens.
     int IsSaveBlocked() const { return m_saveBlocked; }
     void SetSaveBlocked(int flag) { m_saveBlocked = flag; }
+    // The network operations message: every player busy, the network
+    // window shown, the turn limit started, and this seat's phase opened.
+    void RunNetworkOperations();
     // Opens this seat's operations phase of a network month. A seat without
     // an own entry or company acts as an observer.
     void BeginNetworkOperations();

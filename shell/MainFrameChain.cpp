@@ -86,6 +86,7 @@ bool CMainFrame::IsChainMessage(UINT message) const {
     case WM_GAME_OPENED:
     case WM_HOST_ADDRESS:
     case WM_NET_TRANSFER:
+    case WM_NET_OPERATIONS:
     case WM_APPLY_ORDERS:
     case ePHASE_GAME_END:
         return true;
@@ -127,7 +128,7 @@ void CMainFrame::DispatchChainMessage(UINT message) {
     case WM_GAME_OPENED: OnGameOpened(); break;
     case WM_HOST_ADDRESS: EnterHostAddress(); break;
     case WM_NET_TRANSFER: TransferToWaitingClients(); break;
-    case WM_NET_OPERATIONS: BeginNetworkOperations(); break;
+    case WM_NET_OPERATIONS: RunNetworkOperations(); break;
     case WM_APPLY_ORDERS: ApplyReceivedOrders(); break;
     case ePHASE_MONTH_START: StartMonth(); break;
     case ePHASE_ELECTIONS: RunElections(); break;

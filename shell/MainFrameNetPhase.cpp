@@ -22,11 +22,12 @@
 namespace {
 constexpr UINT kEndOperationsCommand = 40200;
 constexpr int kOperationsMusic = 3;
-constexpr int kTurnStartEffect = 3;
 constexpr int kMonthMusicBase = 6;
 constexpr int kPhaseWaitTenths = 50;
 constexpr int kNoticeCloseMs = 3000;
 constexpr int kIndicatorSteps = 8;
+// Session state 4: the game runs.
+constexpr int kRunningSessionState = 4;
 }  // namespace
 
 bool CMainFrame::OnNetPhaseMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -62,6 +63,14 @@ void CMainFrame::ForceEndTurn() {
 }
 
 // ---- the operations phase
+
+void CMainFrame::RunNetworkOperations() {
+    MarkPlayerBusy(-1);
+    SetSessionState(kRunningSessionState);
+    ShowNetworkWindow(0, 1, 0);
+    SetTimer(kTurnLimitTimerId, kTurnLimitSeconds * 1000);
+    BeginNetworkOperations();
+}
 
 CEnterprise* CMainFrame::OwnNetCompany() {
     // A seat whose own entry or company is gone only watches.
@@ -108,33 +117,22 @@ void CMainFrame::ShowOperationsNotice() {
     CReportLines lines(box.GetTextWnd(), font, font, GetSysColor(COLOR_BTNTEXT));
     lines.Line(1).Text("Administer company.operations.");
     lines.Line(2).Text(FormatText("(Time limit:%d seconds)", kTurnLimitSeconds));
+    const int windowShown = m_networkWndShown;
     ShowNetworkWindow(0, 0, 0);
     box.SetReshowNetworkWindow(TRUE);
     box.DoModal();
+    // The box does not bring the network window back itself yet.
+    if (windowShown) ShowNetworkWindow(0, 1, 0);
 }
 
 void CMainFrame::OpenPlayerOperations() {
     // The notice ran a modal loop: the company may have left meanwhile.
-    const CEnterprise* own = OwnNetCompany();
-    if (!own) return;
+    if (!OwnNetCompany()) return;
     const int company = GetNetPlayerCompany(FindSelfNetPlayer());
-    if (m_view) {
-        m_view->ShowTurnCompany(-1);
-        m_view->ShowDirectorLine(company);
-    }
-    UpdateModeText();
-    if (m_doc->GetSavedArea() == -1)
-        ShowHomeArea(company);
-    else
-        m_doc->ClearSavedArea();
-    const CSoundOptions& sound = m_options.sound;
-    const int file = sound.musicIndex[kOperationsMusic];
-    const bool musicChosen = sound.music && file >= 0 &&
-                             !sound.musicFiles[static_cast<size_t>(file)].empty();
-    if (!musicChosen) PlayEffect(kTurnStartEffect);
-    AddInfoMessage(FormatText("Please begin running %s.", own->GetName().c_str()));
+    if (m_view) m_view->ShowTurnCompany(-1);
     m_saveBlocked = 0;
-    EnableInput(1);
+    // The rest is what every person's turn opens with.
+    BeginHumanTurn(company);
 }
 
 // ---- received orders

@@ -119,4 +119,19 @@ TEST(FrameStateTest, APeerCountBeyondTheDataIsRefusedBeforeSizing) {
     EXPECT_THROW(Load(bytes), CArchiveException);
 }
 
+TEST(FrameStateTest, MorePeersThanAnyGameAdmitsAreRefusedWhateverTheDataHolds) {
+    // Every entry carries its channels' buffers when loaded.
+    const std::vector<SPeerFields> most(CFrameState::kMaxPeers);
+    EXPECT_EQ(Load(Block(most, {1, 1, 0, 0})).GetPeers().size(),
+              static_cast<size_t>(CFrameState::kMaxPeers));
+    std::vector<SPeerFields> tooMany = most;
+    tooMany.emplace_back();
+    try {
+        Load(Block(tooMany, {1, 1, 0, 0}));
+        FAIL() << "loaded";
+    } catch (eMERCAVO_ERROR e) {
+        EXPECT_EQ(e, eMERCAVO_ERROR_CONTENTS);
+    }
+}
+
 }  // namespace

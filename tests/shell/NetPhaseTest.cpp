@@ -38,17 +38,37 @@ TEST_F(NetPhaseTest, APlayersOperationsPhaseOpensWithTheNoticeAndInput) {
         EXPECT_TRUE(Company(c).GetAuctionBid() == CEnterprise::SLotSale()) << c;
 }
 
+TEST_F(NetPhaseTest, TheOperationsMessageStartsTheTurnLimitThatEndsTheTurn) {
+    Seat(true);
+    RecordNotice();
+    frame->SendMessage(CMainFrame::WM_NET_OPERATIONS, 0, 0);
+    EXPECT_EQ(frame->GetSessionState(), 4);
+    EXPECT_EQ(notice.shown, 1);
+    EXPECT_EQ(frame->IsNetworkWindowShown(), 1);
+    EXPECT_EQ(frame->IsHumanTurnOpen(), 1);
+    EXPECT_EQ(frame->IsInputEnabled(), 1);
+    // At time scale 0 the limit is up at once: End Operations follows.
+    CMessageLoop::PumpPending();
+    EXPECT_EQ(frame->IsForcedEnd(), 1);
+    EXPECT_EQ(frame->IsOrdersComplete(), 1);
+    EXPECT_EQ(frame->IsHumanTurnOpen(), 0);
+    EXPECT_EQ(frame->IsInputEnabled(), 0);
+}
+
 TEST_F(NetPhaseTest, SeatsThatDoNotGiveOrdersEndOrWaitAtOnce) {
     struct SCase {
         const char* name;
         bool host, observer, strike, lostCompany;
         const char* status;
+        // An observer that is not the host waits for the next phase.
+        bool turnEnded;
     };
     const SCase cases[] = {
-        {"observer host without players", true, true, false, false, "Company management."},
-        {"observer client", false, true, false, false, "Company management."},
-        {"company on strike", false, false, true, false, "Strike Occurring."},
-        {"own company gone", false, false, false, true, "Company management."},
+        {"observer host without players", true, true, false, false, "Company management.", true},
+        {"observer client", false, true, false, false, "Company management.", false},
+        {"company on strike", false, false, true, false, "Strike Occurring.", true},
+        {"own company gone", false, false, false, true, "Company management.", false},
+        {"own company gone at the host", true, false, false, true, "Company management.", false},
     };
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -67,6 +87,7 @@ TEST_F(NetPhaseTest, SeatsThatDoNotGiveOrdersEndOrWaitAtOnce) {
         frame->BeginNetworkOperations();
 
         EXPECT_EQ(StatusText(), c.status);
+        EXPECT_EQ(frame->IsHumanTurnOpen(), c.turnEnded ? 0 : 1);
         EXPECT_EQ(notice.shown, 0);
         EXPECT_EQ(frame->IsInputEnabled(), 0);
         EXPECT_EQ(frame->IsSaveBlocked(), 1);
