@@ -1,0 +1,64 @@
+#pragma once
+// Stand-ins for the dialogs that own the tables: plain tables of entries
+// that the tests fill, and a helper that draws one item of a list onto a
+// canvas the way the list box asks for it.
+
+#include <string>
+#include <vector>
+
+#include "platform/ui/ControlMessages.h"
+#include "views/PersonListOwner.h"
+#include "views/PictureFixture.h"
+#include "views/StructureListOwner.h"
+
+struct CStructureOwnerStub : IStructureListOwner {
+    struct SEntry {
+        int type;
+        int available;
+    };
+    std::vector<SEntry> entries;
+    int GetStructureEntryCount() const override { return static_cast<int>(entries.size()); }
+    int GetStructureEntryType(int e) const override { return In(e) ? entries[size_t(e)].type : -1; }
+    int GetStructureEntryAvailable(int e) const override { return In(e) ? entries[size_t(e)].available : 0; }
+    bool In(int e) const { return e >= 0 && e < GetStructureEntryCount(); }
+};
+
+struct CPersonOwnerStub : IPersonListOwner {
+    struct SPerson {
+        int mark;
+        int person;
+        int available;
+        std::string text;
+    };
+    struct SOutside {
+        int company;
+        int available;
+    };
+    std::vector<SPerson> persons;
+    std::vector<SOutside> outside;
+    int headerKind = 0;
+    int GetPersonEntryCount() const override { return static_cast<int>(persons.size()); }
+    int GetPersonEntryMark(int e) const override { return persons.at(size_t(e)).mark; }
+    int GetPersonEntryPerson(int e) const override { return persons.at(size_t(e)).person; }
+    int GetPersonEntryAvailable(int e) const override { return persons.at(size_t(e)).available; }
+    std::string GetPersonEntryText(int e) const override { return persons.at(size_t(e)).text; }
+    int GetOutsideEntryCount() const override { return static_cast<int>(outside.size()); }
+    int GetItemId(int item) const override {
+        return outside.at(size_t(item - GetPersonEntryCount())).company;
+    }
+    int IsOutsideEntryAvailable(int e) const override { return outside.at(size_t(e)).available; }
+    int GetHeaderKind() const override { return headerKind; }
+};
+
+// Draws item `item` of an owner-drawn control into rect of the canvas.
+template <class List>
+void DrawListItem(List& list, CBlockCanvas& canvas, int item, const CRect& rect, bool selected,
+                  bool focused = false) {
+    DRAWITEMSTRUCT dis;
+    dis.CtlType = ODT_LISTBOX;
+    dis.itemID = static_cast<UINT>(item);
+    dis.itemState = (selected ? ODS_SELECTED : 0u) | (focused ? ODS_FOCUS : 0u);
+    dis.hDC = &canvas.DC();
+    dis.rcItem = rect;
+    list.DrawItem(&dis);
+}
