@@ -62,3 +62,36 @@ void DrawListItem(List& list, CBlockCanvas& canvas, int item, const CRect& rect,
     dis.rcItem = rect;
     list.DrawItem(&dis);
 }
+
+#include "views/LeagueListOwner.h"
+#include "views/ProTeamListOwner.h"
+
+struct CLeagueOwnerStub : ILeagueListOwner {
+    int mode = kModeStandings;
+    int league = 0;
+    const CMapDoc* map = nullptr;
+    const CEnterprise* buyer = nullptr;
+    int budget = 0;
+    int usable[3] = {1, 1, 1};
+    int GetMode() const override { return mode; }
+    int GetLeagueIndex() const override { return league; }
+    const CMapDoc* GetMapDoc() const override { return map; }
+    // The rows in reverse order, as a dialog sorting by rank may give them.
+    int GetTeamOfRow(int row) const override { return teamCount - 1 - row; }
+    const CEnterprise* GetBuyer() const override { return buyer; }
+    int GetBudget() const override { return budget; }
+    int IsLeagueUsable(int l) const override { return l >= 0 && l < 3 ? usable[l] : 0; }
+    int teamCount = 0;
+};
+
+struct CProTeamOwnerStub : IProTeamListOwner {
+    struct SRow {
+        int league, team;
+    };
+    int mode = 0;
+    std::vector<SRow> rows;
+    int GetMode() const override { return mode; }
+    int GetRowCount() const override { return static_cast<int>(rows.size()); }
+    int GetRowLeague(int row) const override { return rows.at(size_t(row)).league; }
+    int GetRowTeam(int row) const override { return rows.at(size_t(row)).team; }
+};
