@@ -95,3 +95,31 @@ struct CProTeamOwnerStub : IProTeamListOwner {
     int GetRowLeague(int row) const override { return rows.at(size_t(row)).league; }
     int GetRowTeam(int row) const override { return rows.at(size_t(row)).team; }
 };
+
+#include "model/PropertyData.h"
+#include "views/PropertyListOwner.h"
+#include "views/SalesListOwner.h"
+
+// The portfolio dialog's five title buttons side by side.
+struct CPropertyOwnerStub : IPropertyListOwner {
+    std::vector<CPropertyData> lots;
+    int GetPropertyCount() const override { return static_cast<int>(lots.size()); }
+    const CPropertyData* GetProperty(int e) const override {
+        return e >= 0 && e < GetPropertyCount() ? &lots[size_t(e)] : nullptr;
+    }
+    CRect GetTitleRect(int column) const override {
+        static const int kLeft[] = {10, 190, 280, 370, 460};
+        static const int kWidth[] = {180, 90, 90, 90, 80};
+        return CRect(kLeft[column], 5, kLeft[column] + kWidth[column], 25);
+    }
+};
+
+struct CSalesOwnerStub : ISalesListOwner {
+    std::vector<SRecord> records;
+    int GetSalesRecordCount() const override { return static_cast<int>(records.size()); }
+    bool GetSalesRecord(int r, SRecord& out) const override {
+        if (r < 0 || r >= GetSalesRecordCount()) return false;
+        out = records[size_t(r)];
+        return true;
+    }
+};
