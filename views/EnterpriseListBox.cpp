@@ -68,7 +68,9 @@ void CEnterpriseListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
                                          m_rowCompany[at] < m_document->GetCompanyCount()
                                      ? m_document->GetEnterprise(m_rowCompany[at])
                                      : nullptr;
-    OwnerRow::DrawCompanyMark(dc, l + 3 * cw, (rect.top + rect.bottom) / 2, company);
+    // The mark sits between the number and the name: centred on the
+    // number's right edge it would hide the number.
+    OwnerRow::DrawCompanyMark(dc, l + 9 * cw / 2, (rect.top + rect.bottom) / 2, company);
     if (company)
         DrawTextInRect(dc, company->GetName().c_str(), cell(l + 6 * cw, l + 26 * cw), 0, FALSE, state, -1);
     DrawTextInRect(dc, m_rowText[at].c_str(), cell(l + 26 * cw, std::min<int>(l + 35 * cw, rect.right)), 1,

@@ -117,7 +117,7 @@ void CExpressSalesList::Draw(CDC& dc, const CRect& client) const {
     for (int j = 0; (j + 1) * m_rowHeight + inner.top <= inner.bottom; ++j) {
         const CRect row(inner.left, inner.top + (j + 1) * m_rowHeight, inner.right,
                         std::min<int>(inner.top + (j + 2) * m_rowHeight - 1, inner.bottom));
-        DrawRow(dc, m_topRow + j, row);
+        if (row.bottom > row.top) DrawRow(dc, m_topRow + j, row);
     }
     Draw3DFrame(dc, client, TRUE);
 }

@@ -46,7 +46,7 @@ TEST_F(PortfolioTablesTest, SalesRankingScrollsByRows) {
     CExpressSalesList list;
     list.SetOwnerDialog(&owner);
     const int rowHeight = list.GetRowHeight();
-    ASSERT_TRUE(list.CreateEx(0, "VELMO_3DFaceWindow", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL,
+    ASSERT_TRUE(list.CreateEx(0, "VELMO_3DFaceWindow", "", WS_CHILD | WS_VISIBLE,
                               CRect(0, 0, 600, 6 * rowHeight + 2), &parent, 300));
     list.UpdateScrollBar();
     int minimum = -1, maximum = -1;
@@ -87,7 +87,7 @@ TEST_F(PortfolioTablesTest, SalesRankingThatFitsHasNoScrolling) {
     owner.records.resize(2);
     CExpressSalesList list;
     list.SetOwnerDialog(&owner);
-    ASSERT_TRUE(list.CreateEx(0, "VELMO_3DFaceWindow", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL,
+    ASSERT_TRUE(list.CreateEx(0, "VELMO_3DFaceWindow", "", WS_CHILD | WS_VISIBLE,
                               CRect(0, 0, 600, 6 * list.GetRowHeight() + 2), &parent, 300));
     list.UpdateScrollBar();
     EXPECT_EQ(list.GetTopRow(), 0);
