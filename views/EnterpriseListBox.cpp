@@ -8,7 +8,6 @@
 #include "model/Enterprise.h"
 #include "platform/gfx/DC.h"
 #include "views/OwnerRow.h"
-#include "views/RowPaintScope.h"
 
 CEnterpriseListBox::CEnterpriseListBox() : m_document(OwnerRow::Document()) {}
 
@@ -42,23 +41,16 @@ int CEnterpriseListBox::GetSelectedCompany() const {
     return m_rowCompany[static_cast<size_t>(row)];
 }
 
-int CEnterpriseListBox::RowState(int row, bool selected) const {
+int CEnterpriseListBox::StateOfRow(int row, bool selected) const {
     const bool available = row >= 0 && row < GetRowCount() && m_rowFlag[static_cast<size_t>(row)] > 0;
     return OwnerRow::StateOf(selected, available);
 }
 
-void CEnterpriseListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
-    if (!dis || !dis->hDC) return;
-    CDC& dc = *dis->hDC;
-    const CRect rect(dis->rcItem);
-    const int row = static_cast<int>(dis->itemID);
-    CRowPaintScope scope(dc);
-    if (row < 0 || row >= GetRowCount()) {
-        OwnerRow::Fill(dc, rect, OwnerRow::kNormal);
-        return;
-    }
-    const int state = RowState(row, (dis->itemState & ODS_SELECTED) != 0);
-    OwnerRow::Fill(dc, rect, state);
+bool CEnterpriseListBox::HasRow(int row) const {
+    return row >= 0 && row < GetRowCount();
+}
+
+void CEnterpriseListBox::DrawRow(CDC& dc, int row, const CRect& rect, int state) const {
     const int cw = OwnerRow::LayoutSize().cx;
     const int l = rect.left;
     auto cell = [&](int from, int to) { return CRect(from, rect.top, to, rect.bottom); };
@@ -75,12 +67,4 @@ void CEnterpriseListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
         DrawTextInRect(dc, company->GetName().c_str(), cell(l + 6 * cw, l + 26 * cw), 0, FALSE, state, -1);
     DrawTextInRect(dc, m_rowText[at].c_str(), cell(l + 26 * cw, std::min<int>(l + 35 * cw, rect.right)), 1,
                    FALSE, state, -1);
-    OwnerRow::FocusFrameIf(dc, rect, dis->itemState);
-}
-
-BOOL CEnterpriseListBox::OnEraseBkgnd(CDC* dc) {
-    CRect client;
-    GetClientRect(&client);
-    if (dc) OwnerRow::EraseClient(*dc, client);
-    return TRUE;
 }

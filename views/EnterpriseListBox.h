@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/ListBox.h"
+#include "views/OwnerDrawList.h"
 
 class CVDoc;
 
-class CEnterpriseListBox : public CListBox {
+class CEnterpriseListBox : public COwnerDrawList {
 public:
     // The active document of the application at construction.
     CEnterpriseListBox();
@@ -24,12 +24,11 @@ public:
     // The company of the selected row; -1 without a selection.
     int GetSelectedCompany() const;
     // The row's state for a selection flag (OwnerRow states).
-    int RowState(int row, bool selected) const;
-
-    void DrawItem(LPDRAWITEMSTRUCT dis) override;
+    int StateOfRow(int row, bool selected) const override;
 
 protected:
-    BOOL OnEraseBkgnd(CDC* dc) override;
+    bool HasRow(int row) const override;
+    void DrawRow(CDC& dc, int row, const CRect& rect, int state) const override;
 
 private:
     CVDoc* m_document;

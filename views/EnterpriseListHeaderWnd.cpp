@@ -1,7 +1,6 @@
 #include "views/EnterpriseListHeaderWnd.h"
 
 #include "model/DrawingHelpers.h"
-#include "platform/ui/PaintDC.h"
 #include "views/OwnerRow.h"
 #include "views/RowPaintScope.h"
 
@@ -20,11 +19,4 @@ void CEnterpriseListHeaderWnd::Draw(CDC& dc, const CRect& client) const {
     const CRect value(client.left + 26 * cw, client.top, client.right, client.bottom);
     DrawColoredText(dc, m_nameTitle, name, CPoint(name.left, y), 0, FALSE, 0, -1);
     DrawColoredText(dc, m_valueTitle, value, CPoint(value.left, y), 0, FALSE, 0, -1);
-}
-
-void CEnterpriseListHeaderWnd::OnPaint() {
-    CPaintDC dc(this);
-    CRect client;
-    GetClientRect(&client);
-    Draw(dc, client);
 }

@@ -4,19 +4,16 @@
 
 #include <string>
 
-#include "platform/ui/Wnd.h"
+#include "views/HeaderStripWnd.h"
 
-class CEnterpriseListHeaderWnd : public CWnd {
+class CEnterpriseListHeaderWnd : public CHeaderStripWnd {
 public:
     void SetTitles(const std::string& nameTitle, const std::string& valueTitle);
     const std::string& GetNameTitle() const { return m_nameTitle; }
     const std::string& GetValueTitle() const { return m_valueTitle; }
 
     // Draws the strip into a client area of the given size.
-    void Draw(CDC& dc, const CRect& client) const;
-
-protected:
-    void OnPaint() override;
+    void Draw(CDC& dc, const CRect& client) const override;
 
 private:
     std::string m_valueTitle;

@@ -2,17 +2,16 @@
 // The column titles above the league table: rank, team and results with
 // the owner, or, for a purchase, win rate, popularity and price or owner.
 
-#include "platform/ui/Wnd.h"
+#include "views/TableHeaderWnd.h"
 
 class ILeagueListOwner;
 
-class CLeagueHeaderWnd : public CWnd {
+class CLeagueHeaderWnd : public CTableHeaderWnd {
 public:
     void SetOwnerDialog(const ILeagueListOwner* owner) { m_owner = owner; }
-    void Draw(CDC& dc, const CRect& client) const;
 
 protected:
-    void OnPaint() override;
+    void DrawTitles(CDC& dc, CTableColumns& columns) const override;
 
 private:
     const ILeagueListOwner* m_owner = nullptr;

@@ -10,7 +10,6 @@
 #include "platform/gfx/DC.h"
 #include "views/LeagueListOwner.h"
 #include "views/OwnerRow.h"
-#include "views/RowPaintScope.h"
 #include "views/TableColumns.h"
 
 void CLeagueListBox::Fill() {
@@ -50,7 +49,7 @@ bool CLeagueListBox::CanBuy(int row) const {
            buyer->GetLeagueTeam(league) < 0 && m_owner->IsLeagueUsable(league) != 0;
 }
 
-int CLeagueListBox::RowState(int row, bool selected) const {
+int CLeagueListBox::StateOfRow(int row, bool selected) const {
     if (!m_owner || m_owner->GetMode() != ILeagueListOwner::kModePurchase) return OwnerRow::kNormal;
     return OwnerRow::StateOf(selected, CanBuy(row));
 }
@@ -75,19 +74,12 @@ void CLeagueListBox::DrawOwner(CDC& dc, const CRect& cell, const CProTeam& team,
     DrawTextInRect(dc, owner->GetName().c_str(), name, 0, FALSE, state, -1);
 }
 
-void CLeagueListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
-    if (!dis || !dis->hDC) return;
-    CDC& dc = *dis->hDC;
-    const CRect rect(dis->rcItem);
-    const int row = static_cast<int>(dis->itemID);
-    CRowPaintScope scope(dc);
+bool CLeagueListBox::HasRow(int row) const {
+    return TeamOfRow(row) != nullptr;
+}
+
+void CLeagueListBox::DrawRow(CDC& dc, int row, const CRect& rect, int state) const {
     const CProTeam* team = TeamOfRow(row);
-    if (!team) {
-        OwnerRow::Fill(dc, rect, OwnerRow::kNormal);
-        return;
-    }
-    const int state = RowState(row, (dis->itemState & ODS_SELECTED) != 0);
-    OwnerRow::Fill(dc, rect, state);
     const int u = OwnerRow::LayoutSize().cx;
     CTableColumns columns(rect, u);
     auto text = [&](const std::string& s, const CRect& cell, int align) {
@@ -108,12 +100,4 @@ void CLeagueListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
         text(ResultsText(*League(), *team), columns.Next(36), 0);
         DrawOwner(dc, columns.Next(-1), *team, state);
     }
-    OwnerRow::FocusFrameIf(dc, rect, dis->itemState);
-}
-
-BOOL CLeagueListBox::OnEraseBkgnd(CDC* dc) {
-    CRect client;
-    GetClientRect(&client);
-    if (dc) OwnerRow::EraseClient(*dc, client);
-    return TRUE;
 }

@@ -6,19 +6,19 @@
 
 #include <string>
 
-#include "platform/ui/ListBox.h"
+#include "views/OwnerDrawList.h"
 
 class CLeague;
 class CProTeam;
 class ILeagueListOwner;
 
-class CLeagueListBox : public CListBox {
+class CLeagueListBox : public COwnerDrawList {
 public:
     void SetOwnerDialog(const ILeagueListOwner* owner) { m_owner = owner; }
     // One item per team of the league; selects the first.
     void Fill();
     int GetRowCount() const;
-    int RowState(int row, bool selected) const;
+    int StateOfRow(int row, bool selected) const override;
     // Whether the buyer can buy the team of the row (purchase only).
     bool CanBuy(int row) const;
 
@@ -27,10 +27,9 @@ public:
     // A price right-aligned in six characters.
     static std::string PriceText(int price);
 
-    void DrawItem(LPDRAWITEMSTRUCT dis) override;
-
 protected:
-    BOOL OnEraseBkgnd(CDC* dc) override;
+    bool HasRow(int row) const override;
+    void DrawRow(CDC& dc, int row, const CRect& rect, int state) const override;
 
 private:
     const CLeague* League() const;

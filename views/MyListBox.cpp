@@ -5,7 +5,6 @@
 #include "model/DrawingHelpers.h"
 #include "platform/gfx/DC.h"
 #include "views/OwnerRow.h"
-#include "views/RowPaintScope.h"
 
 int CMyListBox::SetItemCount(int n) {
     if (n < 0) n = 0;
@@ -28,26 +27,15 @@ int CMyListBox::GetItemValue(int item) const {
     return m_values[static_cast<size_t>(item)];
 }
 
-void CMyListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
-    if (!dis || !dis->hDC) return;
-    CDC& dc = *dis->hDC;
-    const CRect rect(dis->rcItem);
-    const int item = static_cast<int>(dis->itemID);
-    CRowPaintScope scope(dc);
-    if (item < 0 || item >= GetCount()) {
-        OwnerRow::Fill(dc, rect, OwnerRow::kNormal);
-        return;
-    }
-    const int state = OwnerRow::StateOf((dis->itemState & ODS_SELECTED) != 0, GetItemValue(item) != 0);
-    OwnerRow::Fill(dc, rect, state);
-    const int top = rect.top + (rect.Height() - OwnerRow::LayoutSize().cy) / 2;
-    DrawColoredText(dc, GetText(item), rect, CPoint(rect.left + 2, top), state, FALSE, 0, -1);
-    OwnerRow::FocusFrameIf(dc, rect, dis->itemState);
+bool CMyListBox::HasRow(int row) const {
+    return row >= 0 && row < GetCount();
 }
 
-BOOL CMyListBox::OnEraseBkgnd(CDC* dc) {
-    CRect client;
-    GetClientRect(&client);
-    if (dc) OwnerRow::EraseClient(*dc, client);
-    return TRUE;
+int CMyListBox::StateOfRow(int row, bool selected) const {
+    return OwnerRow::StateOf(selected, GetItemValue(row) != 0);
+}
+
+void CMyListBox::DrawRow(CDC& dc, int row, const CRect& rect, int state) const {
+    const int top = rect.top + (rect.Height() - OwnerRow::LayoutSize().cy) / 2;
+    DrawColoredText(dc, GetText(row), rect, CPoint(rect.left + 2, top), state, FALSE, 0, -1);
 }

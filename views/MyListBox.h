@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "platform/ui/ListBox.h"
+#include "views/OwnerDrawList.h"
 
-class CMyListBox : public CListBox {
+class CMyListBox : public COwnerDrawList {
 public:
     // Empties the values and makes n of them, all 0: 1, or 0 when the
     // memory runs out (the values stay as they were).
@@ -16,11 +16,11 @@ public:
     void SetItemValue(int item, int value);
     // 0 for an item without a value.
     int GetItemValue(int item) const;
-
-    void DrawItem(LPDRAWITEMSTRUCT dis) override;
+    int StateOfRow(int row, bool selected) const override;
 
 protected:
-    BOOL OnEraseBkgnd(CDC* dc) override;
+    bool HasRow(int row) const override;
+    void DrawRow(CDC& dc, int row, const CRect& rect, int state) const override;
 
 private:
     std::vector<int> m_values;

@@ -3,17 +3,16 @@
 // and popularity, then results, or home field and attendance while a new
 // home field is chosen.
 
-#include "platform/ui/Wnd.h"
+#include "views/TableHeaderWnd.h"
 
 class IProTeamListOwner;
 
-class CProTeamHeaderWnd : public CWnd {
+class CProTeamHeaderWnd : public CTableHeaderWnd {
 public:
     void SetOwnerDialog(const IProTeamListOwner* owner) { m_owner = owner; }
-    void Draw(CDC& dc, const CRect& client) const;
 
 protected:
-    void OnPaint() override;
+    void DrawTitles(CDC& dc, CTableColumns& columns) const override;
 
 private:
     const IProTeamListOwner* m_owner = nullptr;

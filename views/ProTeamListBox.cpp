@@ -12,7 +12,6 @@
 #include "platform/gfx/DC.h"
 #include "views/OwnerRow.h"
 #include "views/ProTeamListOwner.h"
-#include "views/RowPaintScope.h"
 #include "views/TableColumns.h"
 
 CProTeamListBox::CProTeamListBox() : m_document(OwnerRow::Document()) {}
@@ -67,20 +66,16 @@ void CProTeamListBox::DrawHomeField(CDC& dc, int row, const CProTeam& team, cons
     DrawTextInRect(dc, HomeAreaText(row).c_str(), name, 0, FALSE, state, -1);
 }
 
-void CProTeamListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
-    if (!dis || !dis->hDC) return;
-    CDC& dc = *dis->hDC;
-    const CRect rect(dis->rcItem);
-    const int row = static_cast<int>(dis->itemID);
-    CRowPaintScope scope(dc);
+bool CProTeamListBox::HasRow(int row) const {
+    return TeamOfRow(row) != nullptr;
+}
+
+int CProTeamListBox::StateOfRow(int row, bool selected) const {
+    return OwnerRow::StateOf(selected, true);
+}
+
+void CProTeamListBox::DrawRow(CDC& dc, int row, const CRect& rect, int state) const {
     const CProTeam* team = TeamOfRow(row);
-    if (!team) {
-        OwnerRow::Fill(dc, rect, OwnerRow::kNormal);
-        return;
-    }
-    // Every team of the company can be chosen.
-    const int state = OwnerRow::StateOf((dis->itemState & ODS_SELECTED) != 0, true);
-    OwnerRow::Fill(dc, rect, state);
     CTableColumns columns(rect, OwnerRow::LayoutSize().cx);
     auto text = [&](const std::string& s, const CRect& cell, int align) {
         DrawTextInRect(dc, s.c_str(), cell, align, FALSE, state, -1);
@@ -101,12 +96,4 @@ void CProTeamListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
     } else {
         text(ResultsText(m_document->GetMap().GetLeague(league), *team), columns.Next(36), 0);
     }
-    OwnerRow::FocusFrameIf(dc, rect, dis->itemState);
-}
-
-BOOL CProTeamListBox::OnEraseBkgnd(CDC* dc) {
-    CRect client;
-    GetClientRect(&client);
-    if (dc) OwnerRow::EraseClient(*dc, client);
-    return TRUE;
 }

@@ -5,14 +5,14 @@
 
 #include <string>
 
-#include "platform/ui/ListBox.h"
+#include "views/OwnerDrawList.h"
 
 class CLeague;
 class CProTeam;
 class CVDoc;
 class IProTeamListOwner;
 
-class CProTeamListBox : public CListBox {
+class CProTeamListBox : public COwnerDrawList {
 public:
     // The active document of the application at construction.
     CProTeamListBox();
@@ -29,11 +29,11 @@ public:
     std::string HomeAreaText(int row) const;
     // The attendance column of a row, "" when the row has no team.
     std::string HomeAttendanceText(int row) const;
-
-    void DrawItem(LPDRAWITEMSTRUCT dis) override;
+    int StateOfRow(int row, bool selected) const override;
 
 protected:
-    BOOL OnEraseBkgnd(CDC* dc) override;
+    bool HasRow(int row) const override;
+    void DrawRow(CDC& dc, int row, const CRect& rect, int state) const override;
 
 private:
     // The team of the row; nullptr outside the rows or the map's leagues.

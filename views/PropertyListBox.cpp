@@ -7,7 +7,6 @@
 #include "platform/gfx/DC.h"
 #include "views/OwnerRow.h"
 #include "views/PropertyListOwner.h"
-#include "views/RowPaintScope.h"
 
 void CPropertyListBox::Fill() {
     ResetContent();
@@ -39,32 +38,20 @@ CRect CPropertyListBox::ColumnRect(int column, const CRect& row) const {
     return CRect(left, row.top, right, row.bottom);
 }
 
-void CPropertyListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
-    if (!dis || !dis->hDC) return;
-    CDC& dc = *dis->hDC;
-    const CRect rect(dis->rcItem);
-    const int row = static_cast<int>(dis->itemID);
-    CRowPaintScope scope(dc);
-    const CPropertyData* lot =
-        m_owner && row >= 0 && row < m_owner->GetPropertyCount() ? m_owner->GetProperty(row) : nullptr;
-    if (!lot) {
-        OwnerRow::Fill(dc, rect, OwnerRow::kNormal);
-        return;
-    }
-    const int state = OwnerRow::StateOf((dis->itemState & ODS_SELECTED) != 0, true);
-    OwnerRow::Fill(dc, rect, state);
+bool CPropertyListBox::HasRow(int row) const {
+    return m_owner && row >= 0 && row < m_owner->GetPropertyCount() && m_owner->GetProperty(row) != nullptr;
+}
+
+int CPropertyListBox::StateOfRow(int row, bool selected) const {
+    return OwnerRow::StateOf(selected, true);
+}
+
+void CPropertyListBox::DrawRow(CDC& dc, int row, const CRect& rect, int state) const {
+    const CPropertyData* lot = m_owner->GetProperty(row);
     const Texts texts = ColumnTexts(*lot);
     for (int column = 0; column < IPropertyListOwner::kColumnCount; ++column) {
         const std::string& text = texts[static_cast<size_t>(column)];
         if (!text.empty())
             DrawTextInRect(dc, text.c_str(), ColumnRect(column, rect), column == 0 ? 0 : 2, FALSE, state, -1);
     }
-    OwnerRow::FocusFrameIf(dc, rect, dis->itemState);
-}
-
-BOOL CPropertyListBox::OnEraseBkgnd(CDC* dc) {
-    CRect client;
-    GetClientRect(&client);
-    if (dc) OwnerRow::EraseClient(*dc, client);
-    return TRUE;
 }

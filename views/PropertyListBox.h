@@ -7,12 +7,12 @@
 #include <array>
 #include <string>
 
-#include "platform/ui/ListBox.h"
+#include "views/OwnerDrawList.h"
 
 class CPropertyData;
 class IPropertyListOwner;
 
-class CPropertyListBox : public CListBox {
+class CPropertyListBox : public COwnerDrawList {
 public:
     using Texts = std::array<std::string, 5>;
 
@@ -28,11 +28,11 @@ public:
     // Column i of a row: placed as its title button is, five pixels
     // narrower, cut at the row's right edge.
     CRect ColumnRect(int column, const CRect& row) const;
-
-    void DrawItem(LPDRAWITEMSTRUCT dis) override;
+    int StateOfRow(int row, bool selected) const override;
 
 protected:
-    BOOL OnEraseBkgnd(CDC* dc) override;
+    bool HasRow(int row) const override;
+    void DrawRow(CDC& dc, int row, const CRect& rect, int state) const override;
 
 private:
     const IPropertyListOwner* m_owner = nullptr;

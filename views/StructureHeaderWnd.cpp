@@ -1,7 +1,6 @@
 #include "views/StructureHeaderWnd.h"
 
 #include "model/DrawingHelpers.h"
-#include "platform/ui/PaintDC.h"
 #include "views/OwnerRow.h"
 #include "views/RowPaintScope.h"
 
@@ -17,11 +16,4 @@ void CStructureHeaderWnd::Draw(CDC& dc, const CRect& client) const {
         DrawColoredText(dc, kTitles[i], client, CPoint(client.left + unit.cx * column, y), 0, FALSE, 0, -1);
         column += kWidths[i];
     }
-}
-
-void CStructureHeaderWnd::OnPaint() {
-    CPaintDC dc(this);
-    CRect client;
-    GetClientRect(&client);
-    Draw(dc, client);
 }

@@ -2,12 +2,9 @@
 // The title strip above the structure list: "No.", "Name", "Price",
 // "Employee".
 
-#include "platform/ui/Wnd.h"
+#include "views/HeaderStripWnd.h"
 
-class CStructureHeaderWnd : public CWnd {
+class CStructureHeaderWnd : public CHeaderStripWnd {
 public:
-    void Draw(CDC& dc, const CRect& client) const;
-
-protected:
-    void OnPaint() override;
+    void Draw(CDC& dc, const CRect& client) const override;
 };

@@ -8,7 +8,6 @@
 #include "platform/gfx/DC.h"
 #include "platform/ui/Bitmap.h"
 #include "views/OwnerRow.h"
-#include "views/RowPaintScope.h"
 #include "views/StructureListOwner.h"
 
 namespace {
@@ -26,7 +25,7 @@ void CStructureListBox::Fill() {
         SetItemHeight(AddString(""), height);
 }
 
-int CStructureListBox::RowState(int row, bool selected) const {
+int CStructureListBox::StateOfRow(int row, bool selected) const {
     return OwnerRow::StateOf(selected, m_owner && m_owner->GetStructureEntryAvailable(row) != 0);
 }
 
@@ -76,19 +75,12 @@ void CStructureListBox::DrawPicture(CDC& dc, const CBD& type, const CRect& box) 
     page.SelectObject(previousPage);
 }
 
-void CStructureListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
-    if (!dis || !dis->hDC) return;
-    CDC& dc = *dis->hDC;
-    const CRect rect(dis->rcItem);
-    const int row = static_cast<int>(dis->itemID);
-    CRowPaintScope scope(dc);
+bool CStructureListBox::HasRow(int row) const {
+    return TypeOfRow(row) != nullptr;
+}
+
+void CStructureListBox::DrawRow(CDC& dc, int row, const CRect& rect, int state) const {
     const CBD* type = TypeOfRow(row);
-    if (!type) {
-        OwnerRow::Fill(dc, rect, OwnerRow::kNormal);
-        return;
-    }
-    const int state = RowState(row, (dis->itemState & ODS_SELECTED) != 0);
-    OwnerRow::Fill(dc, rect, state);
     const int cw = OwnerRow::LayoutSize().cx;
     const int l = rect.left;
     auto text = [&](const std::string& s, int from, int to) {
@@ -100,12 +92,4 @@ void CStructureListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
     text(type->GetName(), l + 8 * cw, l + 35 * cw);
     text(OwnerRow::Format("%4d", type->GetBasePrice()), l + 35 * cw, l + 40 * cw);
     text(OwnerRow::Format("%5d", type->GetValueFigure()), l + 40 * cw, rect.right);
-    OwnerRow::FocusFrameIf(dc, rect, dis->itemState);
-}
-
-BOOL CStructureListBox::OnEraseBkgnd(CDC* dc) {
-    CRect client;
-    GetClientRect(&client);
-    if (dc) OwnerRow::EraseClient(*dc, client);
-    return TRUE;
 }

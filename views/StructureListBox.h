@@ -3,13 +3,13 @@
 // picture in the current view direction, name, price and employees; an
 // entry the company cannot build now is drawn unavailable.
 
-#include "platform/ui/ListBox.h"
+#include "views/OwnerDrawList.h"
 
 class CBD;
 class CVDoc;
 class IStructureListOwner;
 
-class CStructureListBox : public CListBox {
+class CStructureListBox : public COwnerDrawList {
 public:
     // The active document of the application at construction.
     CStructureListBox();
@@ -17,7 +17,7 @@ public:
     void SetOwnerDialog(const IStructureListOwner* owner) { m_owner = owner; }
     // One item, two text lines high, per entry of the owner; selects nothing.
     void Fill();
-    int RowState(int row, bool selected) const;
+    int StateOfRow(int row, bool selected) const override;
 
     // The size a picture of pw x ph takes in a box of bw x bh: fitted to
     // the box keeping its shape, never enlarged; 0 x 0 for an empty one.
@@ -27,10 +27,9 @@ public:
     // picture there.
     void DrawPicture(CDC& dc, const CBD& type, const CRect& box) const;
 
-    void DrawItem(LPDRAWITEMSTRUCT dis) override;
-
 protected:
-    BOOL OnEraseBkgnd(CDC* dc) override;
+    bool HasRow(int row) const override;
+    void DrawRow(CDC& dc, int row, const CRect& rect, int state) const override;
 
 private:
     const CBD* TypeOfRow(int row) const;

@@ -1,7 +1,6 @@
 #include "views/SubordinateHeaderWnd.h"
 
 #include "model/DrawingHelpers.h"
-#include "platform/ui/PaintDC.h"
 #include "views/OwnerRow.h"
 #include "views/PersonListOwner.h"
 #include "views/RowPaintScope.h"
@@ -20,11 +19,4 @@ void CSubordinateHeaderWnd::Draw(CDC& dc, const CRect& client) const {
     } else if (kind == 1) {
         title("Stock", 0);
     }
-}
-
-void CSubordinateHeaderWnd::OnPaint() {
-    CPaintDC dc(this);
-    CRect client;
-    GetClientRect(&client);
-    Draw(dc, client);
 }

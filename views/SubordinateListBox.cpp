@@ -9,7 +9,6 @@
 #include "platform/gfx/DC.h"
 #include "views/OwnerRow.h"
 #include "views/PersonListOwner.h"
-#include "views/RowPaintScope.h"
 
 CSubordinateListBox::CSubordinateListBox() : m_document(OwnerRow::Document()) {}
 
@@ -27,7 +26,7 @@ int CSubordinateListBox::GetRowCount() const {
     return m_owner ? m_owner->GetPersonEntryCount() + m_owner->GetOutsideEntryCount() : 0;
 }
 
-int CSubordinateListBox::RowState(int row, bool selected) const {
+int CSubordinateListBox::StateOfRow(int row, bool selected) const {
     if (!m_owner || row < 0 || row >= GetRowCount()) return OwnerRow::StateOf(selected, false);
     const int persons = m_owner->GetPersonEntryCount();
     const bool available = row < persons ? m_owner->GetPersonEntryAvailable(row) != 0
@@ -70,28 +69,13 @@ void CSubordinateListBox::DrawOutside(CDC& dc, int row, const CRect& rect, int s
     DrawColoredText(dc, company->GetName(), name, CPoint(rect.left + iconW + 3, y), state, FALSE, 0, -1);
 }
 
-void CSubordinateListBox::DrawItem(LPDRAWITEMSTRUCT dis) {
-    if (!dis || !dis->hDC) return;
-    CDC& dc = *dis->hDC;
-    const CRect rect(dis->rcItem);
-    const int row = static_cast<int>(dis->itemID);
-    CRowPaintScope scope(dc);
-    if (row < 0 || row >= GetRowCount()) {
-        OwnerRow::Fill(dc, rect, OwnerRow::kNormal);
-        return;
-    }
-    const int state = RowState(row, (dis->itemState & ODS_SELECTED) != 0);
-    OwnerRow::Fill(dc, rect, state);
+bool CSubordinateListBox::HasRow(int row) const {
+    return row >= 0 && row < GetRowCount();
+}
+
+void CSubordinateListBox::DrawRow(CDC& dc, int row, const CRect& rect, int state) const {
     if (row < m_owner->GetPersonEntryCount())
         DrawPerson(dc, row, rect, state);
     else
         DrawOutside(dc, row, rect, state);
-    OwnerRow::FocusFrameIf(dc, rect, dis->itemState);
-}
-
-BOOL CSubordinateListBox::OnEraseBkgnd(CDC* dc) {
-    CRect client;
-    GetClientRect(&client);
-    if (dc) OwnerRow::EraseClient(*dc, client);
-    return TRUE;
 }

@@ -4,12 +4,12 @@
 // employer, then the name and the entry's extra text; an outside row with
 // the company's mark and name.
 
-#include "platform/ui/ListBox.h"
+#include "views/OwnerDrawList.h"
 
 class CVDoc;
 class IPersonListOwner;
 
-class CSubordinateListBox : public CListBox {
+class CSubordinateListBox : public COwnerDrawList {
 public:
     // The active document of the application at construction.
     CSubordinateListBox();
@@ -19,12 +19,11 @@ public:
     // high without), then one mark-cell high item per outside entry.
     void Fill();
     int GetRowCount() const;
-    int RowState(int row, bool selected) const;
-
-    void DrawItem(LPDRAWITEMSTRUCT dis) override;
+    int StateOfRow(int row, bool selected) const override;
 
 protected:
-    BOOL OnEraseBkgnd(CDC* dc) override;
+    bool HasRow(int row) const override;
+    void DrawRow(CDC& dc, int row, const CRect& rect, int state) const override;
 
 private:
     void DrawPerson(CDC& dc, int entry, const CRect& rect, int state) const;

@@ -93,8 +93,8 @@ TEST_F(DialogListsTest, EveryListDrawsTheSharedRowStates) {
         EXPECT_EQ(OwnerRow::StateOf(c.selected, c.available), c.state);
         EXPECT_EQ(OwnerRow::Background(c.state), GetSysColor(c.background));
         const int row = c.available ? 0 : 1;
-        EXPECT_EQ(companies.RowState(row, c.selected), c.state);
-        EXPECT_EQ(structures.RowState(row, c.selected), c.state);
+        EXPECT_EQ(companies.StateOfRow(row, c.selected), c.state);
+        EXPECT_EQ(structures.StateOfRow(row, c.selected), c.state);
         auto check = [&](auto& list, const char* name) {
             CBlockCanvas canvas(380, 40);
             DrawListItem(list, canvas, row, CRect(0, 0, 380, 40), c.selected);

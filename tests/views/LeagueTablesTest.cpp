@@ -62,8 +62,8 @@ TEST_F(LeagueTablesTest, PurchaseOffersOnlyTeamsTheBuyerCanBuy) {
         owner.usable[0] = c.usable;
         owner.budget = PriceOfRow(0) + c.budgetOverPrice;
         EXPECT_EQ(list.CanBuy(0), c.available) << c.what;
-        EXPECT_EQ(list.RowState(0, false), c.available ? 0 : 2) << c.what;
-        EXPECT_EQ(list.RowState(0, true), c.available ? 1 : 3) << c.what;
+        EXPECT_EQ(list.StateOfRow(0, false), c.available ? 0 : 2) << c.what;
+        EXPECT_EQ(list.StateOfRow(0, true), c.available ? 1 : 3) << c.what;
     }
 }
 
@@ -72,7 +72,7 @@ TEST_F(LeagueTablesTest, OnlyThePurchaseShowsTheSelection) {
     EXPECT_EQ(list.GetCurSel(), 0);
     for (int mode : {ILeagueListOwner::kModeStandings, ILeagueListOwner::kModeProposal}) {
         owner.mode = mode;
-        EXPECT_EQ(list.RowState(0, true), 0) << mode;
+        EXPECT_EQ(list.StateOfRow(0, true), 0) << mode;
         CBlockCanvas canvas(600, 30);
         DrawListItem(list, canvas, 0, CRect(0, 0, 600, 30), true);
         EXPECT_EQ(canvas.At(599, 29), GetSysColor(COLOR_BTNFACE)) << mode;
