@@ -92,7 +92,7 @@ void CLeagueListBox::DrawRow(CDC& dc, int row, const CRect& rect, int state) con
         text(OwnerRow::Format("%d", team->GetPopularity()), columns.Next(10), 1);
         const CRect last = columns.Next(20);
         if (team->GetOwnerIndex() >= 0)
-            DrawOwner(dc, CRect(last.left, last.top, std::min<int>(last.left + 21 * u, rect.right), last.bottom),
+            DrawOwner(dc, CRect(last.left, last.top, std::min<int>(last.left + 21 * u + OwnerRow::MarkCell().cx, rect.right), last.bottom),
                       *team, state);
         else if (team->IsForSale())
             text(PriceText(League()->GetTeamPrice(m_owner->GetTeamOfRow(row))), last, 0);

@@ -61,7 +61,9 @@ void CProTeamListBox::DrawHomeField(CDC& dc, int row, const CProTeam& team, cons
     const int markW = OwnerRow::MarkCell().cx;
     // The cell keeps its owner as company number + 1; 0 is nobody.
     const int owner = m_document->GetCellOwner(team.GetHomeArea(), team.GetHomeX(), team.GetHomeY()) - 1;
-    OwnerRow::DrawCompanyMark(dc, cell.left + markW / 2, (cell.top + cell.bottom) / 2, OwnerRow::CompanyAt(owner));
+    const CEnterprise* company = OwnerRow::CompanyAt(owner);
+    if (!company) return;
+    OwnerRow::DrawCompanyMark(dc, cell.left + markW / 2, (cell.top + cell.bottom) / 2, company);
     const CRect name(std::min<int>(cell.left + markW, cell.right), cell.top, cell.right, cell.bottom);
     DrawTextInRect(dc, HomeAreaText(row).c_str(), name, 0, FALSE, state, -1);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A company's teams as the team dialog shows them: league, name, winning
 // power and popularity, then the season's results, or, while a new home
-// field is chosen, the home field's owner and area and its attendance.
+// field is chosen, the home field's owning company with the area's name
+// (nothing while no company owns it) and its attendance.
 
 #include <string>
 

@@ -160,7 +160,7 @@ TEST_F(TablesGalleryTest, PersonLists) {
     }
     ASSERT_GE(employed, 0);
     ASSERT_GE(free, 0);
-    const int width = 36 * Cw();
+    const int width = 48 * Cw();
     Sheet sheet(width + 20, 420);
     for (int kind : {0, 1}) {
         CPersonOwnerStub owner;

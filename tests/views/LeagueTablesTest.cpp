@@ -131,7 +131,8 @@ TEST_F(LeagueTablesTest, HomeFieldModeShowsOwnerAreaAndAttendance) {
     EXPECT_NE(proList.HomeAttendanceText(0).find(" Person"), std::string::npos);
     EXPECT_EQ(proList.HomeAttendanceText(2), "") << "a row outside the map's leagues";
 
-    // The home field's owner mark sits at the column start.
+    // The owning company's mark sits at the column start, the area's name
+    // after it; a home field no company owns shows neither.
     const int u = OwnerRow::LayoutSize().cx, markW = OwnerRow::MarkCell().cx;
     const int markX = 51 * u;
     CMapData& area = *doc.GetArea(team.GetHomeArea());
@@ -140,10 +141,15 @@ TEST_F(LeagueTablesTest, HomeFieldModeShowsOwnerAreaAndAttendance) {
         const int height = proList.GetItemHeight(0);
         CBlockCanvas canvas(700, height);
         DrawListItem(proList, canvas, 0, CRect(0, 0, 700, height), false);
-        bool drawn = false;
-        for (int y = 0; y < height; ++y)
-            for (int x = markX; x < markX + markW; ++x) drawn |= canvas.At(x, y) != GetSysColor(COLOR_BTNFACE);
-        EXPECT_EQ(drawn, ownerValue != 0) << "cell owner " << ownerValue;
+        auto drawnIn = [&](int from, int to) {
+            bool drawn = false;
+            for (int y = 0; y < height; ++y)
+                for (int x = from; x < to; ++x) drawn |= canvas.At(x, y) != GetSysColor(COLOR_BTNFACE);
+            return drawn;
+        };
+        EXPECT_EQ(drawnIn(markX, markX + markW), ownerValue != 0) << "the mark, cell owner " << ownerValue;
+        EXPECT_EQ(drawnIn(markX + markW, markX + markW + 14 * u), ownerValue != 0)
+            << "the area's name, cell owner " << ownerValue;
     }
 }
 
