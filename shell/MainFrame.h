@@ -209,6 +209,15 @@ public:
     // Tests watch the chain: called with every chain message as it
     // arrives (also one that the gate below then drops).
     void SetChainTrace(std::function<void(UINT)> trace) { m_chainTrace = std::move(trace); }
+    // Tests watch what the frame asks of its player and of the network:
+    // "music" (situation), "music file", "effect" and "game data" (player
+    // id), each as it is asked.
+    void SetCallTrace(std::function<void(const std::string&, int)> trace) {
+        m_callTrace = std::move(trace);
+    }
+    // A client that asks for the running game waits for the next
+    // transfer (0x577).
+    void AddWaitingClient(int player) { m_waitingClients.push_back(player); }
     // Tests hold the start or the month: a chain message the gate refuses
     // is dropped unhandled. nullptr lets every message run.
     static void SetChainGate(std::function<bool(UINT)> gate);
@@ -407,6 +416,8 @@ private:
     std::unique_ptr<CWnd> m_companyListWnd;
     std::unique_ptr<CExplainWnd> m_explainWnd;
     std::function<void(UINT)> m_chainTrace;
+    std::function<void(const std::string&, int)> m_callTrace;
+    void TraceCall(const char* call, int value);
     int m_closing = 0;
     int m_resumePhase = 0;
     // Set when a deferred close stopped the chain: only then does a

@@ -24,7 +24,9 @@ void CMainFrame::BroadcastCompanyOrder() {}
 
 void CMainFrame::ClearTurnOrders() {}
 
-void CMainFrame::SendAllGameData(int) {}
+void CMainFrame::SendAllGameData(int player) {
+    TraceCall("game data", player);
+}
 
 // The network information file is written for a network game only; true
 // when there was nothing to write.

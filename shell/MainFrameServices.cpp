@@ -8,11 +8,17 @@
 #include "shell/MainFrame.h"
 #include "shell/VView.h"
 
+void CMainFrame::TraceCall(const char* call, int value) {
+    if (m_callTrace) m_callTrace(call, value);
+}
+
 int CMainFrame::PlayMusic(int situation, int restart) {
+    TraceCall("music", situation);
     return m_sound ? m_sound->PlayMusic(situation, restart) : 0;
 }
 
 int CMainFrame::PlayMusicFile(int file, int restart) {
+    TraceCall("music file", file);
     return m_sound ? m_sound->PlayMusicFile(file, restart) : 0;
 }
 
@@ -21,6 +27,7 @@ void CMainFrame::StopMusic(int clear) {
 }
 
 void CMainFrame::PlayEffect(int effect) {
+    TraceCall("effect", effect);
     if (m_sound) m_sound->PlayEffect(effect);
 }
 

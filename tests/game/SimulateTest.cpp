@@ -9,6 +9,7 @@
 
 #include "GameFixture.h"
 #include "fakes/Golden.h"
+#include "game/MonthChain.h"
 #include "platform/core/Archive.h"
 
 namespace {
@@ -72,6 +73,15 @@ protected:
     std::string home;
     std::string program;
 };
+
+// Map files hold at least one area, but the area step does not rely on
+// it: with none, no area runs and the month goes on to its settlement.
+TEST_F(GameTest, TheAreaStepOfAMapWithoutAreasGoesOnToTheSettlement) {
+    ASSERT_EQ(doc.GetMap().GetAreaCount(), 0);
+    CMonthChain chain(doc);
+    EXPECT_EQ(chain.Run(ePHASE_AREA), ePHASE_SETTLEMENT);
+    EXPECT_EQ(chain.Run(ePHASE_AREA), ePHASE_SETTLEMENT);
+}
 
 TEST_F(SimulateTest, SavedGameLoadsAndSavesAgainUnchanged) {
     ASSERT_EQ(Run("--companies 7 --months 24 --seed 1 --save " + folder + "a.mqd"), 0) << Output();

@@ -11,6 +11,7 @@
 #include "model/Enterprise.h"
 #include "platform/ui/WndClassRegistry.h"
 #include "resources/IntroductionText.h"
+#include "shell/FrameSound.h"
 #include "shell/VView.h"
 #include "views/MapBtnFrame.h"
 #include "views/MapSelectWnd.h"
@@ -253,6 +254,51 @@ TEST_F(FrameServicesTest, TheWheelScrollsTheAreaButtonsUnderThePointer) {
     EXPECT_EQ(buttons.GetFirstVisible(), first);
     frame->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), inside);
     EXPECT_EQ(buttons.GetFirstVisible(), std::max(first - 1, 0));
+}
+
+// Leaving the game (minimised or another application in front) stops the
+// music and keeps its piece; coming back starts that same file again,
+// January's (file 0) as any other. Without music nothing starts.
+TEST_F(FrameServicesTest, ActivationStopsAndRestartsTheSameMusic) {
+    struct SCase {
+        const char* name;
+        int file;  // -1: no music
+        bool minimise;
+    } cases[] = {
+        {"January's piece, minimised", 0, true},
+        {"another piece, minimised", 3, true},
+        {"January's piece, another application in front", 0, false},
+        {"no music, minimised", -1, true},
+    };
+    CFrameSound& sound = *frame->GetSound();
+    sound.Options().music = 1;
+    auto settle = [] { CMessageLoop::WaitDispatching(200, [] { return false; }); };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        frame->ShowWindow(SW_RESTORE);
+        frame->SendMessage(WM_ACTIVATEAPP, TRUE, 0);
+        frame->StopMusic(1);
+        settle();
+        if (c.file >= 0) {
+            ASSERT_EQ(frame->PlayMusicFile(c.file, 1), 1);
+            ASSERT_TRUE(CMessageLoop::WaitDispatching(
+                2000, [&] { return sound.GetPlayingFile() == c.file; }));
+        }
+        if (c.minimise) frame->ShowWindow(SW_MINIMIZE);
+        frame->SendMessage(WM_ACTIVATEAPP, c.minimise ? TRUE : FALSE, 0);
+        settle();
+        EXPECT_EQ(sound.IsActive(), 0);
+        EXPECT_EQ(sound.GetPlayingFile(), -1);
+        EXPECT_EQ(sound.GetPendingFile(), c.file);
+        frame->ShowWindow(SW_RESTORE);
+        frame->SendMessage(WM_ACTIVATEAPP, TRUE, 0);
+        EXPECT_EQ(sound.IsActive(), 1);
+        EXPECT_TRUE(CMessageLoop::WaitDispatching(
+            2000, [&] { return sound.GetPlayingFile() == c.file; }));
+        settle();
+        EXPECT_EQ(sound.GetPlayingFile(), c.file);
+    }
+    frame->StopMusic(1);
 }
 
 // ---------------------------------------------------------------- saving

@@ -6,6 +6,8 @@
 #include "TurnDriverFixture.h"
 #include "dialogs/DlgInputSetting.h"
 #include "model/Enterprise.h"
+#include "model/SoundOptions.h"
+#include "shell/FrameSound.h"
 #include "shell/VView.h"
 #include "views/InfoWnd.h"
 
@@ -112,6 +114,129 @@ TEST_F(TurnDriverTest, APersonsTurnWaitsForEndOperations) {
     EXPECT_TRUE(queuedBeside.empty());
     EXPECT_EQ(backups, 12);
     EXPECT_EQ(launches.size(), 1u);
+}
+
+// What sounds when a person's turn opens: the operations music always,
+// and the turn's effect unless that music covers it.
+TEST_F(TurnDriverTest, APersonsTurnOpensWithItsMusicOrItsEffect) {
+    struct SCase {
+        const char* name;
+        int music;
+        int operationsFile;
+        bool effect;
+    } cases[] = {
+        {"music on, a piece chosen", 1, 15, false},
+        {"music on, no piece chosen", 1, -1, true},
+        {"music off", 0, 15, true},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        trace.clear();
+        SetUp();
+        answers[CDlgInputSetting::kQuestion] = IDYES;
+        Start();
+        CSoundOptions& options = frame->GetSound()->Options();
+        options.music = c.music;
+        options.musicIndex[3] = c.operationsFile;
+        // Only the calls of the operations message that opens the turn.
+        std::vector<std::pair<std::string, int>> calls;
+        frame->SetCallTrace(
+            [&calls](const std::string& call, int value) { calls.emplace_back(call, value); });
+        onMessage = [&calls](UINT message) {
+            if (message == ePHASE_OPERATIONS) calls.clear();
+        };
+        Run();
+        onMessage = nullptr;
+        frame->SetCallTrace(nullptr);
+        ASSERT_TRUE(frame->IsHumanTurnOpen());
+        using SCall = std::pair<std::string, int>;
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), SCall{"music", 3}), 1);
+        EXPECT_EQ(std::count(calls.begin(), calls.end(), SCall{"effect", 3}), c.effect ? 1 : 0);
+    }
+}
+
+// Companies that leave in one month go at its safe point one after the
+// other: each removal renumbers the ones still to go, so the second hits
+// the company it was meant for.
+TEST_F(TurnDriverTest, TwoCompaniesLeavingInOneMonthAreTheRightOnes) {
+    struct SCase {
+        const char* name;
+        // absorber -1: bankrupt
+        int first, firstAbsorber, second, secondAbsorber;
+    } cases[] = {
+        {"two bankruptcies, lower first", 1, -1, 3, -1},
+        {"two bankruptcies, higher first", 3, -1, 1, -1},
+        {"a merger, then a bankruptcy", 1, 0, 3, -1},
+        {"a bankruptcy, then a merger into a lower company", 3, -1, 2, 0},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        trace.clear();
+        launches.clear();
+        SetUp();
+        // Held at the first month, then again at the second.
+        int starts = 0;
+        CMainFrame::SetChainGate([&starts](UINT message) {
+            return message != ePHASE_MONTH_START || ++starts == 2;
+        });
+        Start();
+        Run();
+        ASSERT_EQ(starts, 1);
+        ASSERT_GE(doc->CompanyCount(), 4);
+        std::vector<std::string> names;
+        for (int i = 0; i < doc->CompanyCount(); ++i) names.push_back(doc->GetEnterprise(i)->GetName());
+        auto leave = [this](int company, int absorber) {
+            if (absorber < 0) {
+                doc->DropEnterprise(company);
+            } else {
+                ASSERT_TRUE(doc->RequestMerger(company, absorber));
+            }
+        };
+        leave(c.first, c.firstAbsorber);
+        leave(c.second, c.secondAbsorber);
+        std::vector<std::string> expected;
+        for (int i = 0; i < static_cast<int>(names.size()); ++i)
+            if (i != c.first && i != c.second) expected.push_back(names[static_cast<size_t>(i)]);
+        frame->PostMessage(ePHASE_MONTH_START, 0, 0);
+        Run();
+        CMainFrame::SetChainGate(nullptr);
+        ASSERT_EQ(starts, 3);
+        std::vector<std::string> left;
+        for (int i = 0; i < doc->CompanyCount(); ++i) left.push_back(doc->GetEnterprise(i)->GetName());
+        EXPECT_EQ(left, expected);
+        EXPECT_TRUE(queuedBeside.empty());
+    }
+}
+
+// The host's transfer to waiting clients: an id whose player left
+// meanwhile is dropped, and the clients after it still get the game.
+TEST_F(TurnDriverTest, AWaitingClientThatLeftIsDropped) {
+    CMainFrame::SetChainGate([](UINT message) { return message != ePHASE_MONTH_START; });
+    Start();
+    Run();
+    frame->GetFrameState().SetNetworkRoles(1, 1, 0);
+    std::vector<int> ids;
+    for (const char* name : {"Ann", "Bo"}) {
+        const int index = frame->AddNetPlayer(0, name, "", 0, name, 1, 0);
+        ASSERT_GE(index, 0);
+        ids.push_back(frame->GetFrameState().GetPeers()[static_cast<size_t>(index)].playerNumber);
+    }
+    const int gone = ids.back() + 7;
+    std::vector<int> sent;
+    frame->SetCallTrace([&sent](const std::string& call, int value) {
+        if (call == "game data") sent.push_back(value);
+    });
+    for (int id : {ids[0], gone, ids[1]}) frame->AddWaitingClient(id);
+    frame->SendMessage(CMainFrame::WM_NET_TRANSFER, 0, 0);
+    frame->SetCallTrace(nullptr);
+    EXPECT_EQ(sent, ids);
+    // The transfer goes on to the operations phase.
+    MSG msg;
+    EXPECT_TRUE(CMessageLoop::Peek(msg, frame, CMainFrame::WM_NET_OPERATIONS,
+                                   CMainFrame::WM_NET_OPERATIONS, PM_NOREMOVE));
+    CMessageLoop::RemoveMessages(frame, CMainFrame::WM_NET_OPERATIONS, CMainFrame::WM_NET_OPERATIONS);
 }
 
 struct SCloseCase {
