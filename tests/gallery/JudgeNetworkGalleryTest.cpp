@@ -72,14 +72,14 @@ protected:
         const SPeer peers[] = {{"Hana", 1, 16}, {"Alice", 1, 17}, {"", 1, 18}, {"Bob", 3, 19}};
         for (int i = 0; i < 4; ++i) {
             CFrameState::SPeer peer;
-            peer.playerId = i;
+            peer.playerNumber = i;
             peer.company = i;
-            peer.playerName = peers[i].name;
+            peer.name = peers[i].name;
             peer.companyName = *peers[i].name ? std::string(peers[i].name) + " Estates" : "";
             peer.colour = peers[i].colour;
-            peer.role = peers[i].role;
-            peer.self = i == local ? 1 : 0;
-            peer.code = "00000" + std::to_string(i);
+            peer.state = peers[i].role;
+            peer.localFlag = i == local ? 1 : 0;
+            peer.personalCode = "00000" + std::to_string(i);
             frame.GetPeers().push_back(peer);
         }
         frame.SetNetworkRoles(1, host ? 1 : 0, 0);
