@@ -323,7 +323,7 @@ TEST_F(JudgeNetworkProgramTest, ARefusedClientProgramShowsWhyAndEnds) {
         CProgramRun client;
         ASSERT_TRUE(Start(client, 1));
         int exitCode = -1;
-        const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+        const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(1);
         while (!client.Wait(0, &exitCode) && std::chrono::steady_clock::now() < end) {
             Settle(5);
             older.Serve();
