@@ -114,10 +114,11 @@ protected:
     }
 
     // The server of the three participants, connected to itself.
-    void OpenServer(int port, const std::vector<SPeerSpec>& peers, bool connectOwn = true) {
+    void OpenServer(int port, const std::vector<SPeerSpec>& peers, bool connectOwn = true,
+                    int characterCheck = kCharacterCheck, int mapCheck = kMapCheck) {
         setenv("MERCAVO_PORT_BASE", std::to_string(port).c_str(), 1);
         server = std::make_unique<judge::CJudgeNetwork>(serverHost);
-        server->Load(Frame(peers, 0, true), kCharacterCheck, kMapCheck);
+        server->Load(Frame(peers, 0, true), characterCheck, mapCheck);
         server->SetServer("127.0.0.1", "000000");
         ASSERT_TRUE(server->OpenServer());
         if (connectOwn) ConnectServerItself();

@@ -6,7 +6,9 @@
 
 #include <signal.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -18,10 +20,13 @@
 #include <vector>
 
 #include "JudgeFixture.h"
+#include "JudgeNetworkFixture.h"
 #include "fakes/JudgmentFileFixture.h"
 #include "fakes/ProgramRun.h"
 #include "fakes/TempFolder.h"
+#include "model/NetLoginRecord.h"
 #include "model/NetworkInfoFile.h"
+#include "platform/net/AsyncSocket.h"
 #include "platform/core/ProgramFolder.h"
 
 namespace {
@@ -31,6 +36,8 @@ namespace fs = std::filesystem;
 // Each test its own port, so that tests run side by side.
 constexpr int kPortSteps = 24711;
 constexpr int kPortKilled = 24721;
+constexpr int kPortRefusals = 24731;
+constexpr int kPortNoServer = 24741;
 
 struct SParticipant {
     const char* folder;
@@ -40,9 +47,11 @@ struct SParticipant {
 const SParticipant kParticipants[] = {
     {"host", "Hana", "000000"}, {"alice", "Alice", "111111"}, {"bob", "Bob", "222222"}};
 
-class JudgeNetworkProgramTest : public ::testing::Test {
+// Programs of the build beside an in-process judgment network of the test.
+class JudgeNetworkProgramTest : public JudgeNetworkFixture {
 protected:
     void SetUp() override {
+        JudgeNetworkFixture::SetUp();
         bin = fs::path(CProgramFolder::Get());
         if (!fs::exists(bin / "qordin")) GTEST_SKIP() << "qordin is not built";
         fs::create_directories(root.Path() / "game");
@@ -74,8 +83,13 @@ protected:
         }
         frame.SetNetworkRoles(1, self == 0 ? 1 : 0, 0);
         ASSERT_TRUE(fixture.Write((home / "judged.mqd").string()));
+        WriteNetworkInfo(self, "127.0.0.1", p.code);
+    }
+
+    void WriteNetworkInfo(int self, const std::string& address, const std::string& code) {
+        const fs::path home = root.Path() / kParticipants[self].folder;
         ASSERT_TRUE(CNetworkInfoFile::Write((home / CNetworkInfoFile::kFileName).string(),
-                                            {"127.0.0.1", p.code}));
+                                            {address, code}));
     }
 
     std::map<std::string, std::string> Environment(int self) const {
@@ -214,6 +228,163 @@ TEST_F(JudgeNetworkProgramTest, AProgramKilledMidWay) {
                 EXPECT_TRUE(fs::exists(root.Path() / kParticipants[self].folder / "JUDGE.TXT"));
             }
         }
+    }
+}
+
+// A judgment server of the protocol before ours: it refuses every login of
+// another protocol, as our server refuses a login of 101.
+class COlderJudgeServer : public CAsyncSocket {
+public:
+    static constexpr int kProtocol = 101;
+
+    bool Open(int port) { return Create(static_cast<UINT>(port)) && Listen(); }
+    // Answers the login once it has come.
+    void Serve() {
+        if (answered || connection.received.size() < kNetRecordSize) return;
+        NetRecordBytes login{};
+        std::copy_n(connection.received.begin(), kNetRecordSize, login.begin());
+        SNetLogin fields;
+        const bool ours = CNetLoginRecord::Read(login, fields) && fields.protocol == kProtocol;
+        NetRecordBytes answer{};
+        CNetLoginRecord::BuildAnswer(judge::CJudgeNetwork::kClass,
+                                     ours ? CNetLoginRecord::kAccepted
+                                          : CNetLoginRecord::kBadProtocol,
+                                     answer);
+        connection.SendText(answer.data());
+        answered = true;
+    }
+
+    CRawJudgePeer connection;
+    bool answered = false;
+
+protected:
+    void OnAccept(int) override { Accept(connection); }
+};
+
+// A 4-byte number of the judgment data file.
+int StoredInt(const std::vector<uint8_t>& bytes, size_t at) {
+    return static_cast<int>(static_cast<uint32_t>(bytes.at(at)) |
+                            static_cast<uint32_t>(bytes.at(at + 1)) << 8 |
+                            static_cast<uint32_t>(bytes.at(at + 2)) << 16 |
+                            static_cast<uint32_t>(bytes.at(at + 3)) << 24);
+}
+
+// A refused client program shows the refusal's text and ends by itself;
+// the server's table stays as it was.
+TEST_F(JudgeNetworkProgramTest, ARefusedClientProgramShowsWhyAndEnds) {
+    CJudgmentFileFixture fixture((root.Path() / "game").string() + "/");
+    ASSERT_TRUE(fixture.ok());
+    // The check numbers the client program sends: those of its file (the
+    // map's stored one closes the map block).
+    const std::vector<uint8_t> bytes = fixture.Bytes();
+    const SLayout layout = fixture.Layout();
+    const int characterCheck = StoredInt(bytes, layout.personChecksum);
+    const int mapCheck = StoredInt(bytes, layout.starting - 4);
+
+    struct SCase {
+        const char* why;
+        const char* code;  // the client's personal code in its M_NINFO.DAT
+        int characterDelta;  // the server's check numbers against the client's
+        int mapDelta;
+        bool started;
+        bool olderServer;
+        int refusal;
+    };
+    const SCase cases[] = {
+        {"protocols differ", "111111", 0, 0, false, true, CNetLoginRecord::kBadProtocol},
+        {"other character data", "111111", 1, 0, false, false, CNetLoginRecord::kBadCharacters},
+        {"other map data", "111111", 0, 1, false, false, CNetLoginRecord::kBadMap},
+        {"after the start", "111111", 0, 0, true, false, CNetLoginRecord::kStarted},
+        {"unknown password", "999999", 0, 0, false, false, CNetLoginRecord::kBadPassword},
+        {"password of a connected participant", "000000", 0, 0, false, false,
+         CNetLoginRecord::kBadPassword},
+    };
+    int port = kPortRefusals;
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.why);
+        portBase = port++;
+        COlderJudgeServer older;
+        if (c.olderServer) {
+            setenv("MERCAVO_PORT_BASE", std::to_string(portBase).c_str(), 1);
+            ASSERT_TRUE(older.Open(judge::CJudgeNetwork::Port()));
+        } else {
+            // After the start the missing participants are gone.
+            const auto peers = c.started ? std::vector<SPeerSpec>{ThreePeers()[0], ThreePeers()[1]}
+                                         : ThreePeers();
+            OpenServer(portBase, peers, true, characterCheck + c.characterDelta,
+                       mapCheck + c.mapDelta);
+            if (c.started) server->StartJudgment();
+        }
+        const std::vector<judge::CNetworkData> before =
+            server ? server->Peers() : std::vector<judge::CNetworkData>{};
+
+        WriteFiles(fixture, 1);
+        WriteNetworkInfo(1, "127.0.0.1", c.code);
+        CProgramRun client;
+        ASSERT_TRUE(Start(client, 1));
+        int exitCode = -1;
+        const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+        while (!client.Wait(0, &exitCode) && std::chrono::steady_clock::now() < end) {
+            Settle(5);
+            older.Serve();
+        }
+        ASSERT_NE(exitCode, -1) << "the client still runs\n" << client.Log();
+        EXPECT_EQ(exitCode, 0) << client.Log();
+        const std::string log = client.Log();
+        const std::string text = judge::CJudgeNetwork::RefusalText(c.refusal);
+        const size_t shown = log.find(text);
+        EXPECT_NE(shown, std::string::npos) << log;
+        EXPECT_EQ(log.find(text, shown + 1), std::string::npos) << log;
+        EXPECT_EQ(log.find(judge::CJudgeNetwork::kRetriesFailedText), std::string::npos) << log;
+        EXPECT_FALSE(fs::exists(root.Path() / kParticipants[1].folder / "JUDGE.TXT"));
+
+        if (server) {
+            Settle(50);
+            const std::vector<judge::CNetworkData>& after = server->Peers();
+            ASSERT_EQ(after.size(), before.size());
+            for (size_t i = 0; i < before.size(); ++i) {
+                EXPECT_EQ(after[i].playerNumber, before[i].playerNumber);
+                EXPECT_EQ(after[i].state, before[i].state);
+                EXPECT_EQ(after[i].socket, before[i].socket);
+            }
+            server.reset();
+        }
+    }
+}
+
+// Without a server a client program tries six times and then gives up; an
+// empty server address counts each try as failed in the same way. The
+// tries wait in real time, so both programs run side by side.
+TEST_F(JudgeNetworkProgramTest, WithoutAServerTheClientProgramGivesUp) {
+    portBase = kPortNoServer;
+    CJudgmentFileFixture fixture((root.Path() / "game").string() + "/");
+    ASSERT_TRUE(fixture.ok());
+    struct SCase {
+        int self;
+        const char* address;
+    };
+    const SCase cases[] = {{1, "127.0.0.1"}, {2, ""}};
+    CProgramRun clients[2];
+    const auto started = std::chrono::steady_clock::now();
+    for (size_t i = 0; i < 2; ++i) {
+        WriteFiles(fixture, cases[i].self);
+        WriteNetworkInfo(cases[i].self, cases[i].address, kParticipants[cases[i].self].code);
+        ASSERT_TRUE(Start(clients[i], cases[i].self));
+    }
+    for (size_t i = 0; i < 2; ++i) {
+        SCOPED_TRACE(cases[i].address);
+        int exitCode = -1;
+        ASSERT_TRUE(clients[i].Wait(180000, &exitCode)) << clients[i].Log();
+        EXPECT_EQ(exitCode, 0) << clients[i].Log();
+        // Five expiries started a new try; only the sixth gave up.
+        EXPECT_GE(std::chrono::steady_clock::now() - started,
+                  std::chrono::milliseconds((judge::CJudgeNetwork::kConnectTries - 1) *
+                                            judge::CJudgeNetwork::kRetryMs));
+        const std::string log = clients[i].Log();
+        const size_t shown = log.find(judge::CJudgeNetwork::kRetriesFailedText);
+        EXPECT_NE(shown, std::string::npos) << log;
+        EXPECT_EQ(log.find(judge::CJudgeNetwork::kRetriesFailedText, shown + 1), std::string::npos)
+            << log;
     }
 }
 
