@@ -12,7 +12,7 @@ class CFont;
 
 class CExplainWnd : public CWnd {
 public:
-    // Part 0 the introduction, part 1 the opening.
+    // Text set 0 is the introduction, set 1 the opening.
     static constexpr int kParts = 2;
     static constexpr int kShowMs = 3000;
 

@@ -72,7 +72,7 @@ class JudgeNetworkFixture : public ::testing::Test {
 protected:
     static constexpr int kCharacterCheck = 1234;
     static constexpr int kMapCheck = 5678;
-    struct SPeerSpec {
+    struct SPeerSetup {
         int number;
         const char* name;
         const char* code;
@@ -91,30 +91,30 @@ protected:
     }
 
     // The participants of the file, this program's own one marked local.
-    static CFrameState Frame(const std::vector<SPeerSpec>& peers, int local, bool host) {
+    static CFrameState Frame(const std::vector<SPeerSetup>& peers, int local, bool host) {
         CFrameState frame;
-        for (const SPeerSpec& spec : peers) {
+        for (const SPeerSetup& setup : peers) {
             CFrameState::SPeer peer;
-            peer.playerNumber = spec.number;
-            peer.company = spec.role == 3 ? spec.number : -1;
-            peer.name = spec.name;
-            peer.companyName = spec.role == 3 ? std::string(spec.name) + " Corp." : "";
-            peer.colour = spec.number + 1;
-            peer.state = spec.role;
-            peer.localFlag = spec.number == local ? 1 : 0;
-            peer.personalCode = spec.code;
+            peer.playerNumber = setup.number;
+            peer.company = setup.role == 3 ? setup.number : -1;
+            peer.name = setup.name;
+            peer.companyName = setup.role == 3 ? std::string(setup.name) + " Corp." : "";
+            peer.colour = setup.number + 1;
+            peer.state = setup.role;
+            peer.localFlag = setup.number == local ? 1 : 0;
+            peer.personalCode = setup.code;
             frame.GetPeers().push_back(peer);
         }
         frame.SetNetworkRoles(1, host ? 1 : 0, 0);
         return frame;
     }
 
-    std::vector<SPeerSpec> ThreePeers() const {
+    std::vector<SPeerSetup> ThreePeers() const {
         return {{0, "Host", "000000", 3}, {1, "Alice", "111111", 3}, {2, "Bob", "222222", 3}};
     }
 
     // The server of the three participants, connected to itself.
-    void OpenServer(int port, const std::vector<SPeerSpec>& peers, bool connectOwn = true,
+    void OpenServer(int port, const std::vector<SPeerSetup>& peers, bool connectOwn = true,
                     int characterCheck = kCharacterCheck, int mapCheck = kMapCheck) {
         setenv("MERCAVO_PORT_BASE", std::to_string(port).c_str(), 1);
         server = std::make_unique<judge::CJudgeNetwork>(serverHost);
@@ -128,7 +128,7 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return Peer(*server, 0) && Peer(*server, 0)->IsLoggedIn(); }));
     }
     judge::CJudgeNetwork& AddClient(int local, const std::string& code,
-                                    const std::vector<SPeerSpec>& peers, int mapCheck = kMapCheck) {
+                                    const std::vector<SPeerSetup>& peers, int mapCheck = kMapCheck) {
         clientHosts.push_back(std::make_unique<CRecordingNetHost>());
         clients.push_back(std::make_unique<judge::CJudgeNetwork>(*clientHosts.back()));
         judge::CJudgeNetwork& client = *clients.back();

@@ -309,7 +309,7 @@ TEST_F(JudgeNetworkProgramTest, ARefusedClientProgramShowsWhyAndEnds) {
             ASSERT_TRUE(older.Open(judge::CJudgeNetwork::Port()));
         } else {
             // After the start the missing participants are gone.
-            const auto peers = c.started ? std::vector<SPeerSpec>{ThreePeers()[0], ThreePeers()[1]}
+            const auto peers = c.started ? std::vector<SPeerSetup>{ThreePeers()[0], ThreePeers()[1]}
                                          : ThreePeers();
             OpenServer(portBase, peers, true, characterCheck + c.characterDelta,
                        mapCheck + c.mapDelta);

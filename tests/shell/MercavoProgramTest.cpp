@@ -86,6 +86,10 @@ public:
         return save;
     }
 
+    // Runs the game program on a saved game of one year, unattended: it
+    // ends by itself after its twelve months.
+    void PlaySavedYear(const fs::path& start, CProgramRun& program);
+
     CProfile Profile() const { return CProfile((config / "QUELF" / "MERCAVO-1.0.ini").string()); }
 
     CTempFolder root;
@@ -128,6 +132,15 @@ void ExpectMonths(const std::string& log, int months) {
     EXPECT_EQ(ended, months);
     EXPECT_GE(started, months - 1);
     EXPECT_EQ(judged, 1);
+}
+
+void MercavoProgramTest::PlaySavedYear(const fs::path& start, CProgramRun& program) {
+    ASSERT_TRUE(program.Start((BuildBin() / "mercavo").string(), {start.string()}, Environment(),
+                              (root.Path() / "mercavo.log").string()));
+    int code = -1;
+    ASSERT_TRUE(program.Wait(300000, &code)) << program.Log();
+    EXPECT_EQ(code, 0) << program.Log();
+    ExpectMonths(program.Log(), 12);
 }
 
 TEST_F(MercavoProgramTest, RunsOfTheProgram) {
@@ -182,12 +195,7 @@ TEST_F(MercavoProgramTest, RunsOfTheProgram) {
 TEST_F(MercavoProgramTest, ASavedGameIsPlayedToTheJudgment) {
     const fs::path start = SimulatedGame(7, 0);
     CProgramRun program;
-    ASSERT_TRUE(program.Start((BuildBin() / "mercavo").string(), {start.string()}, Environment(),
-                              (root.Path() / "mercavo.log").string()));
-    int code = -1;
-    ASSERT_TRUE(program.Wait(300000, &code)) << program.Log();
-    EXPECT_EQ(code, 0) << program.Log();
-    ExpectMonths(program.Log(), 12);
+    ASSERT_NO_FATAL_FAILURE(PlaySavedYear(start, program));
     EXPECT_NE(program.Log().find("The judgment program could not be started. " +
                                  (home / "qordin").string()),
               std::string::npos)
@@ -225,12 +233,7 @@ TEST_F(MercavoProgramTest, TheReportsOfAnUnattendedGameAreInItsLog) {
         ASSERT_TRUE(game.SaveFile(start.string()));
     }
     CProgramRun program;
-    ASSERT_TRUE(program.Start((BuildBin() / "mercavo").string(), {start.string()}, Environment(),
-                              (root.Path() / "mercavo.log").string()));
-    int code = -1;
-    ASSERT_TRUE(program.Wait(300000, &code)) << program.Log();
-    EXPECT_EQ(code, 0) << program.Log();
-    ExpectMonths(program.Log(), 12);
+    ASSERT_NO_FATAL_FAILURE(PlaySavedYear(start, program));
     EXPECT_NE(program.Log().find("[auto-answer] Report: Inadequate preparation cancelled the " +
                                  area + " EXPO. -> OK"),
               std::string::npos)
