@@ -203,8 +203,13 @@ TEST_F(TurnDriverTest, TwoCompaniesLeavingInOneMonthAreTheRightOnes) {
         Run();
         CMainFrame::SetChainGate(nullptr);
         ASSERT_EQ(starts, 3);
+        // The month may found a company of its own; only the companies of
+        // before are compared.
         std::vector<std::string> left;
-        for (int i = 0; i < doc->CompanyCount(); ++i) left.push_back(doc->GetEnterprise(i)->GetName());
+        for (int i = 0; i < doc->CompanyCount(); ++i) {
+            const std::string name = doc->GetEnterprise(i)->GetName();
+            if (std::find(names.begin(), names.end(), name) != names.end()) left.push_back(name);
+        }
         EXPECT_EQ(left, expected);
         EXPECT_TRUE(queuedBeside.empty());
     }
