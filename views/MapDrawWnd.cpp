@@ -146,6 +146,21 @@ void CMapDrawWnd::RebuildMap() {
 
 void CMapDrawWnd::HideBalloon() { Record("HideBalloon"); }
 
+CRect CMapDrawWnd::ClampRectToClient(const CRect& screenRect, int dx, int dy) const {
+    CRect rect = screenRect;
+    ScreenToClient(&rect);
+    rect.OffsetRect(dx, dy);
+    CRect client;
+    GetClientRect(&client);
+    // Right and bottom first, so that a rectangle larger than the client
+    // area ends up at its top left corner.
+    if (rect.right > client.right) rect.OffsetRect(client.right - rect.right, 0);
+    if (rect.bottom > client.bottom) rect.OffsetRect(0, client.bottom - rect.bottom);
+    if (rect.left < 0) rect.OffsetRect(-rect.left, 0);
+    if (rect.top < 0) rect.OffsetRect(0, -rect.top);
+    return rect;
+}
+
 void CMapDrawWnd::AnimateTurn(int step, int mode) {
     // The direction the turn starts from goes with it.
     Record("AnimateTurn", step, mode, m_doc ? m_doc->GetViewDirection() : -1);

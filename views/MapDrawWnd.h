@@ -85,6 +85,10 @@ public:
     // taller.
     void DrawCell(int mx, int my, int wide);
     void HideBalloon();
+    // Moves a rectangle in screen coordinates by (dx, dy) and back inside
+    // the client area; returns it in client coordinates. The floating name
+    // and direction windows keep themselves on the map with it.
+    CRect ClampRectToClient(const CRect& screenRect, int dx, int dy) const;
     // Animates a turn of the map by `step` quarter turns (recorded with the
     // direction it starts from).
     void AnimateTurn(int step, int mode);

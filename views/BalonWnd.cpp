@@ -1,0 +1,3 @@
+#include "views/BalonWnd.h"
+
+CSize CBalonWnd::Prepare(int /*area*/, int /*x*/, int /*y*/) { return {0, 0}; }
