@@ -55,6 +55,8 @@ public:
     // the zoom, colours, pens and modes.
     void AttachDocument(CVDoc* doc, IViewHost* view);
     CVDoc* GetDocument() const { return m_doc; }
+    // The view that holds the window; nullptr before AttachDocument.
+    IViewHost* GetViewHost() const { return m_view; }
     // The map inside the document; nullptr without one.
     CMapDoc* GetMapDoc() const;
     // The area the view shows; -1 none.

@@ -86,6 +86,19 @@ public:
     virtual void MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) = 0;
     // Ends the highlighting of the changed cells; redraw: and redraws them.
     virtual void FlushChangedCells(int redraw) = 0;
+    // Marks the listed cells as changed (cells outside the grid are ignored).
+    virtual void MarkCellList(const std::vector<CCellPoint>& cells, int periodMs) = 0;
+    // Adds the cells to the marked ones without starting the blinking.
+    virtual void AddCellMarks(const std::vector<CCellPoint>& cells) = 0;
+    // Marks the cells, blinks them and waits `count` blink ticks (a negative
+    // count: until the marks are flushed or -count ticks have passed).
+    virtual void ShowCellChanges(const std::vector<CCellPoint>& cells, int count) = 0;
+    // Waits while marked cells blink, as ShowCellChanges does.
+    virtual void WaitCellChanges(int count) = 0;
+    // Marks the shown area's cells of a company: 1 when any was marked.
+    virtual int MarkCompanyCells(int company) = 0;
+    // Shakes the map picture with strength 1..3.
+    virtual void ShakeMap(int strength) = 0;
     // Shows a structure of the type over the rectangle of the area until the
     // map is rebuilt; only the picture changes, never the map.
     virtual void PaintStructurePreview(int area, int x1, int y1, int x2, int y2,
@@ -173,6 +186,12 @@ public:
     bool SelectAreaButton(int) override { return false; }
     void MarkCellRect(int, int, int, int, int) override {}
     void FlushChangedCells(int) override {}
+    void MarkCellList(const std::vector<CCellPoint>&, int) override {}
+    void AddCellMarks(const std::vector<CCellPoint>&) override {}
+    void ShowCellChanges(const std::vector<CCellPoint>&, int) override {}
+    void WaitCellChanges(int) override {}
+    int MarkCompanyCells(int) override { return 0; }
+    void ShakeMap(int) override {}
     void PaintStructurePreview(int, int, int, int, int, int) override {}
     int GetMapPickMode() override { return 0; }
     void SetMapMode(int) override {}

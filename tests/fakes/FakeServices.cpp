@@ -383,6 +383,33 @@ void CFakeFrameService::FlushChangedCells(int redraw) {
     calls.push_back("FlushChangedCells" + Args({redraw}));
 }
 
+// The cell lists are recorded as their size; tests that need the cells
+// read them from the map.
+void CFakeFrameService::MarkCellList(const std::vector<CCellPoint>& cells, int periodMs) {
+    calls.push_back("MarkCellList" + Args({static_cast<int>(cells.size()), periodMs}));
+}
+
+void CFakeFrameService::AddCellMarks(const std::vector<CCellPoint>& cells) {
+    calls.push_back("AddCellMarks" + Args({static_cast<int>(cells.size())}));
+}
+
+void CFakeFrameService::ShowCellChanges(const std::vector<CCellPoint>& cells, int count) {
+    calls.push_back("ShowCellChanges" + Args({static_cast<int>(cells.size()), count}));
+}
+
+void CFakeFrameService::WaitCellChanges(int count) {
+    calls.push_back("WaitCellChanges" + Args({count}));
+}
+
+int CFakeFrameService::MarkCompanyCells(int company) {
+    calls.push_back("MarkCompanyCells" + Args({company}));
+    return 0;
+}
+
+void CFakeFrameService::ShakeMap(int strength) {
+    calls.push_back("ShakeMap" + Args({strength}));
+}
+
 void CFakeFrameService::PaintStructurePreview(int area, int x1, int y1, int x2, int y2,
                                               int structureType) {
     calls.push_back("PaintStructurePreview" + Args({area, x1, y1, x2, y2, structureType}));

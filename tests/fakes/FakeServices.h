@@ -63,6 +63,12 @@ public:
     bool SelectAreaButton(int area) override;
     void MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) override;
     void FlushChangedCells(int redraw) override;
+    void MarkCellList(const std::vector<CCellPoint>& cells, int periodMs) override;
+    void AddCellMarks(const std::vector<CCellPoint>& cells) override;
+    void ShowCellChanges(const std::vector<CCellPoint>& cells, int count) override;
+    void WaitCellChanges(int count) override;
+    int MarkCompanyCells(int company) override;
+    void ShakeMap(int strength) override;
     void PaintStructurePreview(int area, int x1, int y1, int x2, int y2,
                                int structureType) override;
     // What SelectAreaButton answers.

@@ -1,0 +1,3 @@
+#include "views/EpBaseInfo.h"
+
+void CEpBaseInfo::Refresh() {}

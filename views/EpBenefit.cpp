@@ -1,0 +1,3 @@
+#include "views/EpBenefit.h"
+
+void CEpBenefit::Refresh() {}
