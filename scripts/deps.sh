@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev libsdl2-mixer-dev timgm6mb-soundfont fonts-dejavu-core
+  qt6-base-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev
 )
 

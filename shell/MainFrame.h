@@ -221,6 +221,10 @@ public:
     // Tests hold the start or the month: a chain message the gate refuses
     // is dropped unhandled. nullptr lets every message run.
     static void SetChainGate(std::function<bool(UINT)> gate);
+    // Benchmarks learn when the month chain itself starts (begin true) and
+    // ends each phase, so that what the frame adds can be told apart from
+    // the game's own work. nullptr stops the calls.
+    static void SetPhaseTimer(std::function<void(int phase, bool begin)> timer);
     // Frame-service flags of the close and the saves.
     int IsPumping() const override { return m_pumping; }
     void SetCloseRequest(int flag) override { m_closeRequested = flag; }

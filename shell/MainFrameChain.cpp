@@ -56,6 +56,11 @@ std::function<bool(UINT)>& ChainGate() {
     return gate;
 }
 
+std::function<void(int, bool)>& PhaseTimer() {
+    static std::function<void(int, bool)> timer;
+    return timer;
+}
+
 // Tests follow the chain of the real program on standard error.
 bool IsChainTraced() {
     static const bool traced = [] {
@@ -77,6 +82,10 @@ std::string BeginRunningText(const std::string& company) {
 
 void CMainFrame::SetChainGate(std::function<bool(UINT)> gate) {
     ChainGate() = std::move(gate);
+}
+
+void CMainFrame::SetPhaseTimer(std::function<void(int, bool)> timer) {
+    PhaseTimer() = std::move(timer);
 }
 
 bool CMainFrame::IsChainMessage(UINT message) const {
@@ -153,7 +162,11 @@ int CMainFrame::RunPhase(int phase) {
     }
     std::string what;
     try {
-        return m_chain->Run(phase);
+        if (!PhaseTimer()) return m_chain->Run(phase);
+        PhaseTimer()(phase, true);
+        const int next = m_chain->Run(phase);
+        PhaseTimer()(phase, false);
+        return next;
     } catch (const std::exception& e) {
         what = e.what();
     } catch (eMERCAVO_ERROR e) {

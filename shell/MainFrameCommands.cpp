@@ -35,10 +35,14 @@ void CMainFrame::EnableMenuBar(int enable) {
     CMenu* menu = GetMenu();
     if (!menu) return;
     // Help stays open to a player who waits.
+    const UINT state = enable ? MF_ENABLED : MF_GRAYED;
+    bool changed = false;
     for (int i = 0; i + 1 < menu->GetMenuItemCount(); ++i) {
-        menu->EnableMenuItem(static_cast<UINT>(i), MF_BYPOSITION | (enable ? MF_ENABLED : MF_GRAYED));
+        changed |= menu->EnableMenuItem(static_cast<UINT>(i), MF_BYPOSITION | state) != state;
     }
-    DrawMenuBar();
+    // The month turns input off for every company; the bar is only drawn
+    // again when it looks different.
+    if (changed) DrawMenuBar();
 }
 
 bool CMainFrame::BeginPlayerCommand() {

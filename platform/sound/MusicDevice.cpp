@@ -1,12 +1,13 @@
 #include "platform/sound/MusicDevice.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <atomic>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 
+#include "platform/sound/MidiSynth.h"
 #include "platform/sound/SoundNotify.h"
 #include "platform/sound/SoundSystem.h"
 
@@ -17,12 +18,12 @@ namespace {
 std::atomic<uint64_t> g_current{0};
 CMusicDevice* g_playing = nullptr;
 
-// The mixer guesses a file's kind and would take almost anything with the
-// right name for music: only a standard MIDI file is a piece.
-bool IsStandardMidi(const std::string& path) {
-    char magic[4] = {};
+// Only a standard MIDI file is a piece; anything else reads as empty.
+std::vector<uint8_t> ReadStandardMidi(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    return in.read(magic, sizeof magic) && std::memcmp(magic, "MThd", sizeof magic) == 0;
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (bytes.size() < 4 || std::memcmp(bytes.data(), "MThd", 4) != 0) bytes.clear();
+    return bytes;
 }
 
 void MusicFinished() {
@@ -38,29 +39,29 @@ CMusicDevice::~CMusicDevice() {
 
 bool CMusicDevice::Open(const std::string& path) {
     Close();
-    if (!IsStandardMidi(path) || !CSoundSystem::Open()) return false;
-    m_music = Mix_LoadMUS(path.c_str());
-    if (!m_music) return false;
+    if (!CSoundSystem::Open() || !CMidiSynth::Ensure()) return false;
+    m_midi = ReadStandardMidi(path);
+    if (m_midi.empty()) return false;
     Register();
     m_endPosition = 0;
     return true;
 }
 
 bool CMusicDevice::Play(CWnd* notify, uint32_t fromMs) {
-    if (!m_music) return false;
+    if (m_midi.empty()) return false;
     if (g_playing && g_playing != this) g_playing->Stop();
     const uint32_t token = BeginPlay(notify);
     g_current.store((static_cast<uint64_t>(GetDeviceId()) << 32) | token);
-    Mix_HookMusicFinished(MusicFinished);
-    if (Mix_PlayMusic(m_music, 1) != 0) {
+    if (!CMidiSynth::Play(m_midi, MusicFinished)) {
         AbandonPlay();
         return false;
     }
     g_playing = this;
     m_startTicks = SDL_GetTicks64();
+    // The MIDI player seeks only in ticks, not in time: a piece asked to
+    // resume at `fromMs` plays from its start.
+    (void)fromMs;
     m_startPosition = 0;
-    // The FluidSynth player cannot seek; such a piece resumes from its start.
-    if (fromMs > 0 && Mix_SetMusicPosition(fromMs / 1000.0) == 0) m_startPosition = fromMs;
     return true;
 }
 
@@ -77,16 +78,13 @@ uint32_t CMusicDevice::GetPosition() const {
 bool CMusicDevice::Stop() {
     if (!IsPlaying()) return true;
     EndPlay(MCI_NOTIFY_ABORTED);
-    Mix_HaltMusic();
+    CMidiSynth::Stop();
     return true;
 }
 
 void CMusicDevice::Close() {
     Stop();
-    if (m_music) {
-        Mix_FreeMusic(m_music);
-        m_music = nullptr;
-    }
+    m_midi.clear();
     Unregister();
 }
 

@@ -9,10 +9,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/sound/SoundDevice.h"
-
-struct _Mix_Music;
 
 class CMusicDevice : public CSoundDevice {
 public:
@@ -40,7 +39,8 @@ protected:
 private:
     uint32_t Elapsed() const;
 
-    _Mix_Music* m_music = nullptr;
+    // The whole file, checked to be a standard MIDI file.
+    std::vector<uint8_t> m_midi;
     uint32_t m_startPosition = 0;
     uint64_t m_startTicks = 0;
     uint32_t m_endPosition = 0;

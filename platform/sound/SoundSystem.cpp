@@ -6,24 +6,15 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <cstdlib>
-#include <filesystem>
 
+#include "platform/sound/MidiSynth.h"
 #include "platform/sound/SoundDevice.h"
 #include "platform/ui/detail/UiSystem.h"
 
 namespace {
 
-constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-
 enum class State { Untried, Open, Failed };
 State g_state = State::Untried;
-
-// MIDI goes through FluidSynth, which needs a General MIDI sound font.
-void ChooseSoundFont() {
-    if (std::getenv("SDL_SOUNDFONTS")) return;
-    std::error_code error;
-    if (std::filesystem::exists(kSoundFont, error)) setenv("SDL_SOUNDFONTS", kSoundFont, 1);
-}
 
 bool OpenOutput() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
@@ -40,7 +31,6 @@ bool CSoundSystem::Open() {
     if (g_state != State::Untried) return g_state == State::Open;
     // Notifications travel through the application's event queue.
     CUiSystem::Ensure();
-    ChooseSoundFont();
     bool open = OpenOutput();
     if (!open && !std::getenv("SDL_AUDIODRIVER")) {
         // No sound card: the dummy driver keeps the timing of every piece.
@@ -51,7 +41,6 @@ bool CSoundSystem::Open() {
         g_state = State::Failed;
         return false;
     }
-    Mix_Init(MIX_INIT_MID);
     Mix_AllocateChannels(kEffectChannels);
     g_state = State::Open;
     return true;
@@ -60,7 +49,7 @@ bool CSoundSystem::Open() {
 void CSoundSystem::Shutdown() {
     CSoundDevice::CloseAll();
     if (g_state == State::Open) {
-        Mix_HookMusicFinished(nullptr);
+        CMidiSynth::Shutdown();
         Mix_ChannelFinished(nullptr);
         Mix_CloseAudio();
         Mix_Quit();

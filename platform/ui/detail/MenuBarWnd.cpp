@@ -10,9 +10,12 @@ int CMenuBarWnd::Height() {
     return GetSystemMetrics(SM_CYMENU);
 }
 
-CRect CMenuBarWnd::ItemRect(int index) const {
+// Each item is as wide as its text and a margin, the items side by side:
+// one measuring pass places them all.
+std::vector<CRect> CMenuBarWnd::ItemRects() const {
+    std::vector<CRect> rects;
     const CMenu* menu = m_frame->GetMenu();
-    if (!menu || index < 0 || index >= menu->GetMenuItemCount()) return CRect();
+    if (!menu) return rects;
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
     CControlSupport::SelectFont(this, dc);
@@ -21,16 +24,22 @@ CRect CMenuBarWnd::ItemRect(int index) const {
         const std::string text =
             CControlSupport::StripMnemonic(menu->Items()[static_cast<size_t>(i)].text);
         const int w = dc.GetTextExtent(text).cx + 14;
-        if (i == index) return CRect(x, 1, x + w, Height() - 1);
+        rects.emplace_back(x, 1, x + w, Height() - 1);
         x += w;
     }
-    return CRect();
+    return rects;
+}
+
+CRect CMenuBarWnd::ItemRect(int index) const {
+    const std::vector<CRect> rects = ItemRects();
+    if (index < 0 || static_cast<size_t>(index) >= rects.size()) return CRect();
+    return rects[static_cast<size_t>(index)];
 }
 
 int CMenuBarWnd::ItemAt(CPoint point) const {
-    const CMenu* menu = m_frame->GetMenu();
-    for (int i = 0; menu && i < menu->GetMenuItemCount(); ++i) {
-        if (ItemRect(i).PtInRect(point)) return i;
+    const std::vector<CRect> rects = ItemRects();
+    for (size_t i = 0; i < rects.size(); ++i) {
+        if (rects[i].PtInRect(point)) return static_cast<int>(i);
     }
     return -1;
 }
@@ -56,15 +65,17 @@ void CMenuBarWnd::OnPaint() {
     dc.FillSolidRect(client, GetSysColor(COLOR_MENU));
     const CMenu* menu = m_frame->GetMenu();
     if (!menu) return;
+    const std::vector<CRect> rects = ItemRects();
     CFont* old = CControlSupport::SelectFont(this, dc);
     dc.SetBkMode(TRANSPARENT);
-    for (int i = 0; i < menu->GetMenuItemCount(); ++i) {
-        const CMenu::Item& item = menu->Items()[static_cast<size_t>(i)];
-        const CRect r = ItemRect(i);
+    for (size_t i = 0; i < rects.size() && i < menu->Items().size(); ++i) {
+        const CMenu::Item& item = menu->Items()[i];
+        const CRect& r = rects[i];
         const bool grey = (item.flags & (MF_GRAYED | MF_DISABLED)) != 0;
-        if (i == m_open) dc.FillSolidRect(r, GetSysColor(COLOR_HIGHLIGHT));
+        const bool open = static_cast<int>(i) == m_open;
+        if (open) dc.FillSolidRect(r, GetSysColor(COLOR_HIGHLIGHT));
         dc.SetTextColor(GetSysColor(grey          ? COLOR_GRAYTEXT
-                                    : i == m_open ? COLOR_HIGHLIGHTTEXT
+                                    : open        ? COLOR_HIGHLIGHTTEXT
                                                   : COLOR_MENUTEXT));
         const std::string text = CControlSupport::StripMnemonic(item.text);
         const CSize size = dc.GetTextExtent(text);

@@ -2,6 +2,8 @@
 // The strip of a frame's menu bar: a child window that sits in the frame's
 // non-client area above the client area and shows the top-level items.
 
+#include <vector>
+
 #include "platform/ui/Wnd.h"
 
 class CFrameWnd;
@@ -21,6 +23,8 @@ protected:
     void OnLButtonDown(UINT flags, CPoint point) override;
 
 private:
+    std::vector<CRect> ItemRects() const;
+
     CFrameWnd* m_frame;
     int m_open = -1;
 };

@@ -266,8 +266,7 @@ bool CQtWindowSystem::DrawText(const CFontFace& face, const STextJob& job) {
     if (job.dx) {
         for (qsizetype i = 0; i < chars.size(); ++i) width += job.dx[i];
     } else {
-        width = fm.horizontalAdvance(
-            QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.data()), chars.size()));
+        width = font.Width(job.text);
     }
     const QPoint topLeft = TextTopLeft(job, fm, width);
     if (!clip.IsEmpty() && !chars.isEmpty()) {
@@ -294,8 +293,7 @@ bool CQtWindowSystem::DrawText(const CFontFace& face, const STextJob& job) {
 
 CSize CQtWindowSystem::TextExtent(const CFontFace& face, const std::string& text) {
     const auto& font = static_cast<const CQtFontFace&>(face);
-    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return CSize(font.metrics.horizontalAdvance(s), font.metrics.height());
+    return CSize(font.Width(text), font.metrics.height());
 }
 
 bool CQtWindowSystem::TextMetrics(const CFontFace& face, TEXTMETRIC* tm) {
