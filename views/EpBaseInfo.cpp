@@ -130,12 +130,24 @@ void CEpBaseInfo::DrawFrames(CDC& dc, int offset) const {
 
 void CEpBaseInfo::DrawFigure(CDC& dc, const SFigure& figure, CSize cell) {
     const int top = figure.line * cell.cy;
-    const int labelRight = (figure.x + figure.labelCells) * cell.cx;
+    int labelRight = (figure.x + figure.labelCells) * cell.cx;
+    CRect value(labelRight, top, labelRight + figure.valueCells * cell.cx, top + cell.cy);
+    if (figure.valueAlign == 2) {
+        // A figure wider than its column takes room from the label's side
+        // rather than losing its first digits.
+        const int width = dc.GetTextExtent(figure.value).cx;
+        if (width > value.Width()) {
+            value.left = value.right - width;
+            labelRight = value.left - cell.cx / 2;
+        }
+    } else {
+        // A left-aligned value keeps a little distance from its label.
+        value.left += cell.cx / 2;
+    }
     const CRect label(figure.x * cell.cx, top, labelRight, top + cell.cy);
     DrawTextInRect(dc, figure.label.c_str(), label, 2, TRUE, 0, -1);
-    if (figure.value.empty()) return;
-    const CRect value(labelRight, top, labelRight + figure.valueCells * cell.cx, top + cell.cy);
-    DrawTextInRect(dc, figure.value.c_str(), value, figure.valueAlign, TRUE, 0, -1);
+    if (!figure.value.empty())
+        DrawTextInRect(dc, figure.value.c_str(), value, figure.valueAlign, TRUE, 0, -1);
 }
 
 void CEpBaseInfo::Draw(CDC& dc) const {

@@ -83,9 +83,11 @@ void CEpBenefit::Draw(CDC& dc, int width) const {
     for (int month = 0; month < kMonths; ++month) {
         const int top = table.BlockTop(month);
         if (month % table.perBlock == 0) {
-            Cell(dc, "Month", CRect(0, top, m.labelWidth, top + ch), 2);
-            Cell(dc, "Sales", CRect(0, top + salesRow, m.labelWidth, top + salesRow + ch), 2);
-            Cell(dc, "Profit", CRect(0, top + profitRow, m.labelWidth, top + profitRow + ch), 2);
+            // The labels keep half a cell from the first month's figures.
+            const int labelRight = m.labelWidth - cw / 2;
+            Cell(dc, "Month", CRect(0, top, labelRight, top + ch), 2);
+            Cell(dc, "Sales", CRect(0, top + salesRow, labelRight, top + salesRow + ch), 2);
+            Cell(dc, "Profit", CRect(0, top + profitRow, labelRight, top + profitRow + ch), 2);
         }
         const int left = table.ColumnLeft(month, m);
         const int right = left + m.monthWidth;
