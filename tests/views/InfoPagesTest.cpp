@@ -192,6 +192,26 @@ TEST_F(StatusPageTest, FiguresShowFixedPayAsDashesAndNoHeadOfficeAsNone) {
     EXPECT_FALSE(doc.GetAreaName(2).empty());
 }
 
+TEST_F(StatusPageTest, FigureWiderThanItsColumnMovesItsLabelInsteadOfLosingDigits) {
+    // Line 3 left of the salary group: "Funds:" and its value.
+    const int o = CEpBaseInfo::kFaceCells;
+    const CRect row(0, 3 * cell.cy, (o + 26) * cell.cx, 4 * cell.cy);
+    auto inkOfFunds = [&](int funds, int* extent) {
+        Company(kComputer).SetFunds(funds);
+        CBlockCanvas canvas(100 * cell.cx, 12 * cell.cy);
+        DrawCompany(kComputer, canvas);
+        *extent = canvas.DC().GetTextExtent(std::to_string(funds)).cx;
+        return InkBox(canvas, row);
+    };
+    int smallWidth = 0, largeWidth = 0;
+    const CRect small = inkOfFunds(5, &smallWidth);
+    const CRect large = inkOfFunds(1234567, &largeWidth);
+    const int overflow = largeWidth - 5 * cell.cx;
+    ASSERT_GT(overflow, 0);
+    EXPECT_EQ(large.right, small.right);
+    EXPECT_LE(large.left, small.left - overflow);
+}
+
 TEST_F(StatusPageTest, NothingIsShownWithoutACompany) {
     CBlockCanvas canvas(100 * cell.cx, 12 * cell.cy);
     InfoPage::PrepareContext(canvas.DC(), 100 * cell.cx, 12 * cell.cy);
