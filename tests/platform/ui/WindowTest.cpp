@@ -89,6 +89,21 @@ TEST_F(WindowTest, ChildGeometryAndMapping) {
         << "disabled windows are passed over";
 }
 
+TEST_F(WindowTest, HiddenChildStaysHiddenWhenItsParentIsShownLater) {
+    CRecorderWnd parent;
+    ASSERT_TRUE(parent.CreatePopup(CRect(0, 0, 120, 80), nullptr, WS_POPUP));
+    CWnd hidden, shown;
+    ASSERT_TRUE(hidden.CreateEx(0, "TestPlainWindow", "", WS_CHILD, CRect(0, 0, 20, 20), &parent, 1));
+    ASSERT_TRUE(shown.CreateEx(0, "TestPlainWindow", "", WS_CHILD | WS_VISIBLE,
+                               CRect(30, 0, 50, 20), &parent, 2));
+    parent.ShowWindow(SW_SHOW);
+    EXPECT_FALSE(WidgetOf(hidden)->isVisible());
+    EXPECT_FALSE(hidden.IsWindowVisible());
+    EXPECT_TRUE(WidgetOf(shown)->isVisible());
+    hidden.ShowWindow(SW_SHOW);
+    EXPECT_TRUE(WidgetOf(hidden)->isVisible());
+}
+
 TEST_F(WindowTest, MoveAndSizeReportTheNewClientSize) {
     CRecorderWnd w;
     ASSERT_TRUE(w.CreatePopup(CRect(0, 0, 50, 50)));
