@@ -218,7 +218,7 @@ std::vector<CBalonWnd::SRow> CBalonWnd::GetRows() const {
     return rows;
 }
 
-void CBalonWnd::DrawTable(CDC& dc, CPoint origin) const {
+void CBalonWnd::DrawTable(CDC& dc, CPoint origin, int gap) const {
     IBlockHost* host = IBlockHost::Get();
     CAppFonts* fonts = Fonts();
     CPictureStrips* strips = host ? host->GetMarkStrips() : nullptr;
@@ -227,7 +227,8 @@ void CBalonWnd::DrawTable(CDC& dc, CPoint origin) const {
     const int ch = static_cast<int>(LayoutSize().cy);
     const int mark = static_cast<int>(MarkCell().cx);
     const int labelRight = origin.x + m_labelWidth;
-    const int valueRight = labelRight + m_valueWidth;
+    const int valueLeft = labelRight + gap;
+    const int valueRight = valueLeft + m_valueWidth;
     int top = origin.y;
     for (const SRow& row : GetRows()) {
         const int bottom = top + row.height;
@@ -244,12 +245,12 @@ void CBalonWnd::DrawTable(CDC& dc, CPoint origin) const {
             const CRect clip(origin.x, top, labelRight, bottom);
             DrawColoredText(dc, row.label, clip, CPoint(labelRight - width, y), 0, FALSE, 0, -1);
         }
-        int x = labelRight;
+        int x = valueLeft;
         if (row.markColour != kNoMark) {
             if (strips) strips->DrawColorMark(dc, x + mark / 2, top + row.height / 2, row.markColour, TRUE);
             x += mark;
         }
-        const CRect clip(labelRight, top, valueRight, bottom);
+        const CRect clip(valueLeft, top, valueRight, bottom);
         DrawColoredText(dc, row.value, clip, CPoint(x, y), 0, FALSE, 0, -1);
         top = bottom;
     }
@@ -262,13 +263,15 @@ void CBalonWnd::OnPaint() {
     CPaletteScope palette(dc, host ? host->GetPalette() : nullptr);
     CRect client;
     GetClientRect(&client);
-    // The size asked for makes room for a dialog frame; what our border
-    // leaves of it goes around the table evenly.
+    // The size asked for makes room for a dialog frame; what our thinner
+    // border leaves of it keeps the texts off the border and, most of it,
+    // the values off their labels.
     int height = 0;
     for (const SRow& row : GetRows()) height += row.height;
     const int spareX = std::max(static_cast<int>(client.Width()) - m_labelWidth - m_valueWidth, 0);
     const int spareY = std::max(static_cast<int>(client.Height()) - height, 0);
-    DrawTable(dc, CPoint(spareX / 2, spareY / 2));
+    const int margin = std::min(spareX / 2, 1);
+    DrawTable(dc, CPoint(margin, spareY / 2), spareX - 2 * margin);
 }
 
 void CBalonWnd::OnKeyDown(UINT key, UINT repeat, UINT flags) {

@@ -39,8 +39,9 @@ public:
     std::vector<SRow> GetRows() const;
     int GetLabelWidth() const { return m_labelWidth; }
     int GetValueWidth() const { return m_valueWidth; }
-    // Paints the table with its top left corner at the origin.
-    void DrawTable(CDC& dc, CPoint origin) const;
+    // Paints the table with its top left corner at the origin and `gap`
+    // pixels between the label and the value column.
+    void DrawTable(CDC& dc, CPoint origin, int gap) const;
 
 protected:
     void OnPaint() override;

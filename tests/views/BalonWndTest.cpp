@@ -7,59 +7,23 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "fakes/FakeBlockHost.h"
-#include "fakes/MapFileFixture.h"
 #include "model/AppFonts.h"
-#include "model/League.h"
-#include "model/ProTeam.h"
-#include "model/StructureCodes.h"
 #include "platform/ui/ClientDC.h"
 #include "platform/ui/SystemMetrics.h"
-#include "views/MapWindowFixture.h"
+#include "views/BalloonFixture.h"
 
 namespace {
 
 using SRow = CBalonWnd::SRow;
 
-class BalonWndTest : public MapWindowTest {
+class BalonWndTest : public BalloonTest {
 protected:
     void SetUp() override {
-        MapWindowTest::SetUp();
-        ASSERT_TRUE(blocks.loaded) << "the program folder's palette, strips and fonts";
-        NewAuthoredGame(1, 3);
-        area = BusiestArea();
+        BalloonTest::SetUp();
         balloon.SetDrawSource(&doc);
-    }
-
-    CMapData& Area() { return doc.GetMap().GetArea(area); }
-
-    // The first cell of the area that passes the test.
-    CCellPoint FindCell(const std::function<bool(int, int)>& test) {
-        for (int y = 0; y < Area().GetHeight(); ++y)
-            for (int x = 0; x < Area().GetWidth(); ++x)
-                if (test(x, y)) return {x, y};
-        ADD_FAILURE() << "no such cell";
-        return {0, 0};
-    }
-    CCellPoint FreePlot() {
-        const CMapDoc& m = doc.GetMap();
-        return FindCell([&](int x, int y) {
-            return !m.HasStructureAt(area, x, y) && Area().GetCellOwner(x, y) == 0 &&
-                   m.IsCellUsable(area, x, y) && !Area().IsProjectCell(x, y) &&
-                   Area().GetConstructionState(x, y) == 0;
-        });
-    }
-    // The anchor of a structure whose type passes the test.
-    CCellPoint FindStructure(const std::function<bool(const CBD&)>& test) {
-        const CMapDoc& m = doc.GetMap();
-        return FindCell([&](int x, int y) {
-            const CBD* type = m.GetCellStructureType(area, x, y, 0);
-            return type && m.IsAnchorCell(area, x, y) && test(*type);
-        });
     }
 
     std::vector<std::string> Labels() {
@@ -106,9 +70,7 @@ protected:
     int LineHeight() const { return static_cast<int>(blocks.fonts.GetLayoutSize().cy); }
     int MarkRowHeight() const { return std::max(LineHeight(), static_cast<int>(blocks.MarkCell().cy)); }
 
-    CFakeBlockHost blocks;
     CBalonWnd balloon;
-    int area = 0;
 };
 
 TEST_F(BalonWndTest, FreePlotShowsOwnerLandAndPrice) {
@@ -126,10 +88,9 @@ TEST_F(BalonWndTest, FreePlotShowsOwnerLandAndPrice) {
 }
 
 TEST_F(BalonWndTest, PlotUnderConstructionNamesTheBuildingInParentheses) {
-    const CCellPoint c = FreePlot();
-    const int type = ConstructionType();
+    int type = -1;
+    const CCellPoint c = ConstructionSite(type);
     ASSERT_GE(type, 0);
-    Area().SetConstruction(c.x, c.y, CMapData::kConstructionUnderWay, type);
     ExpectFits(balloon.Prepare(area, c.x, c.y));
     const std::string land = doc.GetMap().GetCellStructureType(area, c.x, c.y, 1)->GetName();
     EXPECT_EQ(Value("Topography:"),
@@ -138,14 +99,7 @@ TEST_F(BalonWndTest, PlotUnderConstructionNamesTheBuildingInParentheses) {
 
 TEST_F(BalonWndTest, OwnedBuildingShowsItsFiguresWithThePayroll) {
     CMapDoc& m = doc.GetMap();
-    // A building of several cells that keeps staff, so that every figure
-    // has something to show.
-    const CCellPoint c = FindStructure([](const CBD& type) {
-        int w = 0, h = 0;
-        type.GetSize(w, h);
-        return w * h > 1 && type.GetValueFigure() > 0;
-    });
-    m.SetStructureOwner(area, c.x, c.y, 2);
+    const CCellPoint c = OwnedBuilding();
     const CEnterprise& owner = *doc.GetEnterprise(1);
     const CSize size = balloon.Prepare(area, c.x, c.y);
     std::vector<std::string> expected = {"Owner:", "Topography:", "Building:"};
@@ -172,20 +126,9 @@ TEST_F(BalonWndTest, OwnedBuildingShowsItsFiguresWithThePayroll) {
 }
 
 TEST_F(BalonWndTest, StadiumAddsATallerRowPerHomeTeam) {
-    CMapDoc& m = doc.GetMap();
-    const CCellPoint c = FindStructure([](const CBD& type) { return type.IsType80() || type.IsType85(); });
-    const int kind = StructureCode::StadiumKindOfCode(m.GetCellTypeCode(area, c.x, c.y, 0));
-    // Two teams of a league that plays on this kind of stadium.
-    int league = 0;
-    while (league < CMapDoc::kLeagueCount - 1 && m.GetLeague(league).GetStadiumKind() != kind) ++league;
-    ASSERT_GE(m.GetLeague(league).GetTeamCount(), 2);
     std::vector<std::string> names;
-    for (int t = 0; t < 2; ++t) {
-        CProTeam& team = m.GetProTeam(league, t);
-        team.SetOwner(t);
-        team.SetHomeField(area, c.x, c.y);
-        names.push_back(team.GetName());
-    }
+    const CCellPoint c = Stadium(names);
+    ASSERT_EQ(names.size(), 2u);
     const CSize size = balloon.Prepare(area, c.x, c.y);
     const std::vector<SRow> rows = balloon.GetRows();
     ASSERT_GE(rows.size(), 4u);
@@ -203,8 +146,7 @@ TEST_F(BalonWndTest, StadiumAddsATallerRowPerHomeTeam) {
 }
 
 TEST_F(BalonWndTest, ExpoSiteCellIsAtLeastAsWideAsTheExpoLine) {
-    const CCellPoint c = FreePlot();
-    Area().AddProjectArea(c.x, c.y, c.x, c.y, 0);
+    const CCellPoint c = ExpoSite();
     const CSize size = balloon.Prepare(area, c.x, c.y);
     const std::vector<SRow> rows = balloon.GetRows();
     ASSERT_FALSE(rows.empty());
