@@ -274,8 +274,14 @@ void CBalonWnd::OnPaint() {
     DrawTable(dc, CPoint(margin, spareY / 2), spareX - 2 * margin);
 }
 
+int CBalonWnd::OnCreate(CREATESTRUCT* create) {
+    // A pop-up's owner is the top-level window; the map window that shows
+    // the balloon is the parent it was created with.
+    m_mapWnd = create ? dynamic_cast<CMapDrawWnd*>(create->hwndParent) : nullptr;
+    return CWnd::OnCreate(create);
+}
+
 void CBalonWnd::OnKeyDown(UINT key, UINT repeat, UINT flags) {
     CWnd::OnKeyDown(key, repeat, flags);
-    CWnd* owner = GetOwner();
-    if (auto* map = dynamic_cast<CMapDrawWnd*>(owner ? owner : GetParent())) map->HideBalloon();
+    if (m_mapWnd) m_mapWnd->HideBalloon();
 }

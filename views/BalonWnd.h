@@ -12,6 +12,7 @@
 #include "platform/ui/Wnd.h"
 
 class CDC;
+class CMapDrawWnd;
 class CVDoc;
 
 class CBalonWnd : public CWnd {
@@ -44,6 +45,7 @@ public:
     void DrawTable(CDC& dc, CPoint origin, int gap) const;
 
 protected:
+    int OnCreate(CREATESTRUCT* create) override;
     void OnPaint() override;
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
 
@@ -60,6 +62,7 @@ private:
     static CSize MarkCell();
 
     CVDoc* m_doc = nullptr;
+    CMapDrawWnd* m_mapWnd = nullptr;
     int m_labelWidth = 0;
     int m_valueWidth = 0;
     // 0 no building, 1 a building without owner, 2 with one.

@@ -166,4 +166,14 @@ TEST_F(BalonWndTest, CellsOffTheMapGiveAnEmptyBalloon) {
     EXPECT_EQ(balloon.Prepare(-1, 0, 0), CSize(0, 0));
 }
 
+TEST_F(BalonWndTest, AnyKeyClosesTheMapsBalloon) {
+    OpenWindow(400, 300, area);
+    map.ClearCalls();
+    ASSERT_TRUE(map.GetBalloonWnd().IsWindow());
+    map.GetBalloonWnd().SendMessage(WM_KEYDOWN, 'A', 1);
+    const auto& calls = map.GetCalls();
+    EXPECT_TRUE(std::any_of(calls.begin(), calls.end(),
+                            [](const CMapDrawWnd::SCall& c) { return c.name == "HideBalloon"; }));
+}
+
 }  // namespace

@@ -13,6 +13,7 @@
 #include "model/AppFonts.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/ClientDC.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/StringTable.h"
@@ -62,6 +63,12 @@ CPoint Centroid(const CMapDirectWnd::STriangle& t) {
     return CPoint((t[0].x + t[1].x + t[2].x) / 3, (t[0].y + t[1].y + t[2].y) / 3);
 }
 
+// The application's hand cursor, played by a standard one.
+class CHandCursorHost : public CFakeBlockHost {
+public:
+    const CCursor* GetHandCursor() override { return CCursor::LoadStandard(IDC_SIZEWE); }
+};
+
 class MapFloatWndTest : public MapWindowTest {
 protected:
     void SetUp() override {
@@ -107,7 +114,7 @@ protected:
         return look;
     }
 
-    CFakeBlockHost blocks;
+    CHandCursorHost blocks;
     CTurningViewHost turning{doc};
 };
 
@@ -308,6 +315,22 @@ TEST_F(MapFloatWndTest, DialColoursTheCurrentArrowRedAndDisabledOnesDarkGrey) {
                   (d + 1) % 4 == 1 ? grey : black);
     }
     dc.SelectObject(old);
+}
+
+TEST_F(MapFloatWndTest, TheHandCursorShowsOverTheDialsRegionsOnly) {
+    Open(900, 600);
+    CMapDirectWnd& dial = map.GetDirectWnd();
+    CRect client;
+    dial.GetClientRect(&client);
+    const CPoint centre(client.Width() / 2, client.Height() / 2);
+    for (auto [at, hand] : {std::pair{centre, true}, std::pair{CPoint(1, 1), false}}) {
+        const CPoint screen = ScreenOf(dial, at);
+        const LRESULT hit = dial.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+        EXPECT_EQ(hit, HTCLIENT);
+        SetCursor(nullptr);
+        dial.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(&dial), MAKELPARAM(hit, WM_MOUSEMOVE));
+        EXPECT_EQ(GetCursor() == CCursor::LoadStandard(IDC_SIZEWE), hand) << at.x << "," << at.y;
+    }
 }
 
 }  // namespace
