@@ -1,6 +1,6 @@
 // The main frame fits the map's name window once a new game's map is
-// loaded: as wide as the longest area name needs, in the map's bottom left
-// corner.
+// loaded (as wide as the longest area name needs, in the map's bottom left
+// corner), and the window names each area the view shows.
 
 #include "TurnDriverFixture.h"
 #include "shell/VView.h"
@@ -27,6 +27,13 @@ TEST_F(NameWindowStartTest, TheNameWindowFitsTheNewGamesMap) {
     map.GetClientRect(&client);
     EXPECT_EQ(r.left, 0);
     EXPECT_EQ(r.bottom, client.bottom);
+
+    // Another area shown: the name window paints its name.
+    name.UpdateWindow();
+    ASSERT_FALSE(name.GetUpdateRect(nullptr));
+    CVView& view = *app->GetMainView();
+    ASSERT_EQ(view.ShowArea((view.GetShownArea() + 1) % doc->GetMap().GetAreaCount()), 1);
+    EXPECT_TRUE(name.GetUpdateRect(nullptr));
 }
 
 }  // namespace
