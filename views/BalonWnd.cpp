@@ -35,9 +35,8 @@ constexpr const char* kSalesLabel = "Sales:";
 constexpr const char* kExpensesLabel = "Total Expenses(Payroll Costs):";
 constexpr const char* kProfitLabel = "Profit:";
 constexpr const char* kPriceLabel = "Standard price:";
-constexpr const char* kTableLabels[] = {kOwnerLabel,  kLandLabel,     kBuildingLabel,
-                                        kLifeSpanLabel, kSalesLabel, kExpensesLabel,
-                                        kProfitLabel};
+constexpr const char* kTableLabels[] = {kOwnerLabel, kLandLabel,     kBuildingLabel, kLifeSpanLabel,
+                                        kSalesLabel, kExpensesLabel, kProfitLabel};
 constexpr int kLabelCount[] = {2, 4, 7};
 constexpr const char* kNoOwner = "None";
 constexpr const char* kExpoLine = "Exposition's planned site.";
@@ -52,11 +51,11 @@ CAppFonts* Fonts() {
 
 }  // namespace
 
-// The context the widths are measured on and the widths found so far.
+// The context the widths are measured on: Widen makes a width hold a text.
 struct CBalonWnd::SMeasure {
     CDC& dc;
     int Width(const std::string& text) const { return static_cast<int>(dc.GetTextExtent(text).cx); }
-    void Label(const std::string& text, int& width) const { width = std::max(width, Width(text)); }
+    void Widen(const std::string& text, int& width) const { width = std::max(width, Width(text)); }
 };
 
 CSize CBalonWnd::LayoutSize() {
@@ -100,14 +99,14 @@ CSize CBalonWnd::Prepare(int area, int x, int y) {
     CAppFonts* fonts = Fonts();
     CFont* previous = fonts ? dc.SelectObject(fonts->GetMessageFont()) : nullptr;
     SMeasure m{dc};
-    for (int i = 0; i < kLabelCount[m_kind]; ++i) m.Label(kTableLabels[i], m_labelWidth);
-    if (m_usable) m.Label(kPriceLabel, m_labelWidth);
+    for (int i = 0; i < kLabelCount[m_kind]; ++i) m.Widen(kTableLabels[i], m_labelWidth);
+    if (m_usable) m.Widen(kPriceLabel, m_labelWidth);
     ReadOwner(m, owner);
     ReadLand(m, area, x, y);
     if (hasBuilding) {
         const CBD* type = map.GetCellStructureType(area, x, y, 0);
         m_buildingText = type ? type->GetName() : std::string();
-        m.Label(m_buildingText, m_valueWidth);
+        m.Widen(m_buildingText, m_valueWidth);
         m_lifeSpanText = FormatText("%4d", map.GetStructureLayer7(area, x, y));
         if (m_kind == 2) ReadBuildingFigures(m, area, x, y);
         if (type && (type->IsType85() || type->IsType80())) ReadTeams(m, area, x, y);
@@ -133,7 +132,7 @@ void CBalonWnd::ReadOwner(SMeasure& m, int owner) {
     if (!company) {
         m_ownerColor = -1;
         m_ownerText = kNoOwner;
-        m.Label(m_ownerText, m_valueWidth);
+        m.Widen(m_ownerText, m_valueWidth);
         return;
     }
     m_ownerColor = company->GetColor();
@@ -150,9 +149,9 @@ void CBalonWnd::ReadLand(SMeasure& m, int area, int x, int y) {
         const CBD* built = map.GetStructureType(record.GetConstructionType(x, y));
         if (built) m_landText += FormatText("(%s)", built->GetName().c_str());
     }
-    m.Label(m_landText, m_valueWidth);
+    m.Widen(m_landText, m_valueWidth);
     m_priceText = FormatText("%4d", map.GetLotPrice(area, x, y, 0));
-    m.Label(m_priceText, m_valueWidth);
+    m.Widen(m_priceText, m_valueWidth);
 }
 
 void CBalonWnd::ReadBuildingFigures(SMeasure& m, int area, int x, int y) {
@@ -165,13 +164,14 @@ void CBalonWnd::ReadBuildingFigures(SMeasure& m, int area, int x, int y) {
             m_doc->CalcLotValue(area, cx, cy, -1, sales, expenses, 0);
     const CEnterprise* owner = m_doc->GetEnterprise(map.GetArea(area).GetCellOwner(x, y) - 1);
     const CBD* type = map.GetCellStructureType(area, x, y, 0);
-    const int payroll = owner && type ? owner->CalcSalaryCost(type->GetValueFigure(), kYearOfPay) : 0;
+    const int payroll =
+        owner && type ? owner->CalcSalaryCost(type->GetValueFigure(), kYearOfPay) : 0;
     const double total = expenses + payroll;
     m_salesText = FormatText("%4d", TruncToInt(sales));
     m_expensesText = FormatText("%4d(%d)", TruncToInt(total), payroll);
     m_profitText = FormatText("%4d", TruncToInt(sales - total));
     for (const std::string* text : {&m_salesText, &m_expensesText, &m_profitText})
-        m.Label(*text, m_valueWidth);
+        m.Widen(*text, m_valueWidth);
 }
 
 void CBalonWnd::ReadTeams(SMeasure& m, int area, int x, int y) {
@@ -183,7 +183,7 @@ void CBalonWnd::ReadTeams(SMeasure& m, int area, int x, int y) {
         m_teamIndexes.clear();
         return;
     }
-    m.Label(kTeamLabel, m_labelWidth);
+    m.Widen(kTeamLabel, m_labelWidth);
     const int mark = static_cast<int>(MarkCell().cx);
     for (size_t i = 0; i < m_teamLeagues.size(); ++i) {
         const CProTeam& team = map.GetProTeam(m_teamLeagues[i], m_teamIndexes[i]);
@@ -247,7 +247,8 @@ void CBalonWnd::DrawTable(CDC& dc, CPoint origin, int gap) const {
         }
         int x = valueLeft;
         if (row.markColour != kNoMark) {
-            if (strips) strips->DrawColorMark(dc, x + mark / 2, top + row.height / 2, row.markColour, TRUE);
+            if (strips)
+                strips->DrawColorMark(dc, x + mark / 2, top + row.height / 2, row.markColour, TRUE);
             x += mark;
         }
         const CRect clip(valueLeft, top, valueRight, bottom);

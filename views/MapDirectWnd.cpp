@@ -35,16 +35,22 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr double kInnerRadius = 10.0;
 constexpr double kOuterRadius = 15.0;
 
-int Wrap(int value) { return ((value % 4) + 4) % 4; }
+int Wrap(int value) {
+    return ((value % 4) + 4) % 4;
+}
 
 CPoint Polar(CPoint centre, double radius, double angle) {
     return CPoint(centre.x + static_cast<int>(std::trunc(radius * std::cos(angle))),
                   centre.y + static_cast<int>(std::trunc(radius * std::sin(angle))));
 }
 
-double Unit(CSize client) { return std::min(client.cx, client.cy) / 30.0; }
+double Unit(CSize client) {
+    return std::min(client.cx, client.cy) / 30.0;
+}
 
-CPoint Centre(CSize client) { return CPoint(client.cx / 2, client.cy / 2); }
+CPoint Centre(CSize client) {
+    return CPoint(client.cx / 2, client.cy / 2);
+}
 
 // Twice the signed area of (a, b, p): which side of a-b the point lies on.
 int64_t Side(CPoint a, CPoint b, CPoint p) {

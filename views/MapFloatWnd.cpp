@@ -9,7 +9,9 @@ void CMapFloatWnd::RestoreDefaultSize() {
     SetWindowPos(nullptr, 0, 0, m_defaultWidth, m_defaultHeight, SWP_NOMOVE | SWP_NOZORDER);
 }
 
-CMapDrawWnd* CMapFloatWnd::GetMapWnd() const { return dynamic_cast<CMapDrawWnd*>(GetParent()); }
+CMapDrawWnd* CMapFloatWnd::GetMapWnd() const {
+    return dynamic_cast<CMapDrawWnd*>(GetParent());
+}
 
 void CMapFloatWnd::BeginDrag(CPoint point) {
     SetCapture();

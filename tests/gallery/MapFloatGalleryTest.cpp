@@ -71,8 +71,8 @@ TEST_F(MapFloatGalleryTest, MapWithNameWindowAndDial) {
     // The dial where a player would leave it: the top right corner.
     CRect client;
     map.GetClientRect(&client);
-    map.GetDirectWnd().SetWindowPos(nullptr, client.right - CMapDrawWnd::kDirectWndSize - 8, 8, 0, 0,
-                                    SWP_NOSIZE | SWP_NOZORDER);
+    map.GetDirectWnd().SetWindowPos(nullptr, client.right - CMapDrawWnd::kDirectWndSize - 8, 8, 0,
+                                    0, SWP_NOSIZE | SWP_NOZORDER);
     const std::filesystem::path png = GalleryFolder() / "map-floating-windows.png";
     ASSERT_TRUE(map.SaveToPng(png.string()));
     EXPECT_GT(std::filesystem::file_size(png), 10000u);

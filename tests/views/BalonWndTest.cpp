@@ -28,7 +28,8 @@ protected:
 
     std::vector<std::string> Labels() {
         std::vector<std::string> labels;
-        for (const SRow& row : balloon.GetRows()) labels.push_back(row.across ? row.value : row.label);
+        for (const SRow& row : balloon.GetRows())
+            labels.push_back(row.across ? row.value : row.label);
         return labels;
     }
     std::string Value(const std::string& label) {
@@ -68,7 +69,9 @@ protected:
     }
 
     int LineHeight() const { return static_cast<int>(blocks.fonts.GetLayoutSize().cy); }
-    int MarkRowHeight() const { return std::max(LineHeight(), static_cast<int>(blocks.MarkCell().cy)); }
+    int MarkRowHeight() const {
+        return std::max(LineHeight(), static_cast<int>(blocks.MarkCell().cy));
+    }
 
     CBalonWnd balloon;
 };
@@ -78,7 +81,8 @@ TEST_F(BalonWndTest, FreePlotShowsOwnerLandAndPrice) {
     const CSize size = balloon.Prepare(area, c.x, c.y);
     EXPECT_EQ(Labels(), (std::vector<std::string>{"Owner:", "Topography:", "Standard price:"}));
     EXPECT_EQ(Value("Owner:"), "None");
-    EXPECT_EQ(Value("Topography:"), doc.GetMap().GetCellStructureType(area, c.x, c.y, 1)->GetName());
+    EXPECT_EQ(Value("Topography:"),
+              doc.GetMap().GetCellStructureType(area, c.x, c.y, 1)->GetName());
     char price[32];
     std::snprintf(price, sizeof price, "%4d", doc.GetMap().GetLotPrice(area, c.x, c.y, 0));
     EXPECT_EQ(Value("Standard price:"), price);
@@ -114,7 +118,9 @@ TEST_F(BalonWndTest, OwnedBuildingShowsItsFiguresWithThePayroll) {
 
     int sales = 0, total = 0, payroll = 0, profit = 0;
     ASSERT_EQ(std::sscanf(Value("Sales:").c_str(), "%d", &sales), 1);
-    ASSERT_EQ(std::sscanf(Value("Total Expenses(Payroll Costs):").c_str(), "%d(%d)", &total, &payroll), 2);
+    ASSERT_EQ(
+        std::sscanf(Value("Total Expenses(Payroll Costs):").c_str(), "%d(%d)", &total, &payroll),
+        2);
     ASSERT_EQ(std::sscanf(Value("Profit:").c_str(), "%d", &profit), 1);
     const int staff = m.GetCellStructureType(area, c.x, c.y, 0)->GetValueFigure();
     EXPECT_EQ(payroll, owner.CalcSalaryCost(staff, 12));
@@ -152,7 +158,8 @@ TEST_F(BalonWndTest, ExpoSiteCellIsAtLeastAsWideAsTheExpoLine) {
     ASSERT_FALSE(rows.empty());
     EXPECT_TRUE(rows.back().across);
     EXPECT_EQ(rows.back().value, "Exposition's planned site.");
-    EXPECT_GE(size.cx, TextWidth("Exposition's planned site.") + 2 * GetSystemMetrics(SM_CXDLGFRAME));
+    EXPECT_GE(size.cx,
+              TextWidth("Exposition's planned site.") + 2 * GetSystemMetrics(SM_CXDLGFRAME));
     ExpectFits(size);
 }
 

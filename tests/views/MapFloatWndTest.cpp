@@ -256,7 +256,8 @@ TEST_F(MapFloatWndTest, ClicksOnTheDialTurnTheView) {
     doc.SetViewDirection(3);
     click(CPoint(client.Width() / 2, client.Height() / 2));
     EXPECT_EQ(turning.directions, std::vector<int>{0}) << "the centre turns a quarter on";
-    const CPoint arrow1 = Centroid(CMapDirectWnd::RegionTriangle(1, dial.CurrentLook(), client.Size()));
+    const CPoint arrow1 =
+        Centroid(CMapDirectWnd::RegionTriangle(1, dial.CurrentLook(), client.Size()));
     click(arrow1);
     EXPECT_EQ(turning.directions, (std::vector<int>{0, 1}));
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
@@ -268,7 +269,8 @@ TEST_F(MapFloatWndTest, APressTakenOffTheArrowChangesNothing) {
     CRect client;
     dial.GetClientRect(&client);
     const CRect before = WindowInParent(dial);
-    const CPoint arrow = Centroid(CMapDirectWnd::RegionTriangle(0, dial.CurrentLook(), client.Size()));
+    const CPoint arrow =
+        Centroid(CMapDirectWnd::RegionTriangle(0, dial.CurrentLook(), client.Size()));
     const CPoint away(1, 1);
     auto send = [&](UINT message, CPoint at) {
         dial.SendMessage(message, MK_LBUTTON, MAKELPARAM(at.x, at.y));
@@ -291,6 +293,24 @@ TEST_F(MapFloatWndTest, APressTakenOffTheArrowChangesNothing) {
     EXPECT_EQ(WindowInParent(dial).TopLeft(), before.TopLeft() + CPoint(40, 30));
 }
 
+TEST_F(MapFloatWndTest, HoldingTheCentreKeepsTheArrowsInView) {
+    Open(900, 600);
+    CMapDirectWnd& dial = map.GetDirectWnd();
+    dial.UpdateWindow();
+    CRect client;
+    dial.GetClientRect(&client);
+    const CMapDirectWnd::SLook look = dial.CurrentLook();
+    const CPoint centre = Centroid(CMapDirectWnd::RegionTriangle(CMapDirectWnd::kCentre, look, client.Size()));
+    const CPoint current = Centroid(CMapDirectWnd::RegionTriangle(look.direction, look, client.Size()));
+    CClientDC dc(&dial);
+    EXPECT_EQ(dc.GetPixel(current), RGB(255, 0, 0));
+    dial.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centre.x, centre.y));
+    EXPECT_EQ(dc.GetPixel(current), RGB(255, 0, 0)) << "the arrows stay while the centre is held";
+    dial.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+    EXPECT_TRUE(turning.directions.empty());
+    EXPECT_EQ(dc.GetPixel(current), RGB(255, 0, 0));
+}
+
 TEST_F(MapFloatWndTest, DialColoursTheCurrentArrowRedAndDisabledOnesDarkGrey) {
     const CSize client(70, 70);
     CBitmap bitmap;
@@ -307,11 +327,13 @@ TEST_F(MapFloatWndTest, DialColoursTheCurrentArrowRedAndDisabledOnesDarkGrey) {
         CMapDirectWnd::Draw(dc, client, look);
         for (int i = 0; i < 4; ++i) {
             const COLORREF expected = i == d ? red : i == 1 ? grey : black;
-            EXPECT_EQ(dc.GetPixel(Centroid(CMapDirectWnd::RegionTriangle(i, look, client))), expected)
+            EXPECT_EQ(dc.GetPixel(Centroid(CMapDirectWnd::RegionTriangle(i, look, client))),
+                      expected)
                 << "arrow " << i;
         }
         // The centre shows whether the next direction may be chosen.
-        EXPECT_EQ(dc.GetPixel(Centroid(CMapDirectWnd::RegionTriangle(CMapDirectWnd::kCentre, look, client))),
+        EXPECT_EQ(dc.GetPixel(Centroid(
+                      CMapDirectWnd::RegionTriangle(CMapDirectWnd::kCentre, look, client))),
                   (d + 1) % 4 == 1 ? grey : black);
     }
     dc.SelectObject(old);
@@ -328,7 +350,8 @@ TEST_F(MapFloatWndTest, TheHandCursorShowsOverTheDialsRegionsOnly) {
         const LRESULT hit = dial.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
         EXPECT_EQ(hit, HTCLIENT);
         SetCursor(nullptr);
-        dial.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(&dial), MAKELPARAM(hit, WM_MOUSEMOVE));
+        dial.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(&dial),
+                         MAKELPARAM(hit, WM_MOUSEMOVE));
         EXPECT_EQ(GetCursor() == CCursor::LoadStandard(IDC_SIZEWE), hand) << at.x << "," << at.y;
     }
 }
