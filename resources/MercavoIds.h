@@ -100,6 +100,9 @@ constexpr UINT kProsperityDisplay = 32774;
 constexpr UINT kCursorToCentre = 32788;
 constexpr UINT kHistoryTexts = 32792;
 
+// The context menu of the map's floating windows: back to the initial size.
+constexpr UINT kInitialSize = 32775;
+
 // The status bar's child id and the About dialog's text.
 constexpr UINT kStatusBarId = 59393;
 constexpr int kAboutVersionText = 1001;

@@ -28,6 +28,7 @@ const std::vector<SStringEntry> kFixedStrings = {
     {kModeEscape, "Press ESC key to quit."},
     {kModeProsperity, "During the prosperity data display"},
     {kModeSell, "Please click the real estate to sell."},
+    {kInitialSize, "Initial size"},
 };
 
 // The menu entry as a person reads it: without '&' marks and without the

@@ -59,6 +59,8 @@ void CMainFrame::RefreshAfterOpen() {
         PostQuitMessage(1);
         return;
     }
+    // The name window takes the size of the new map's longest area name.
+    m_view->GetMapDrawWnd().GetNameWnd().FitToNames();
     m_view->SelectInfoCompany(-1);
     m_view->Invalidate();
     m_view->RefreshDirectorLine();

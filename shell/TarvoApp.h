@@ -75,6 +75,7 @@ public:
     CVDoc* GetActiveDocument() override { return GetDocument(); }
     COLORREF GetCustomColour(int index) override;
     void SetCustomColour(int index, COLORREF colour) override;
+    const CCursor* GetHandCursor() override { return GetAppCursor(kCursorHand); }
 
     // ---- profile and window positions
     CProfile& GetProfile() { return *m_profile; }

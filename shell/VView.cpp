@@ -191,6 +191,9 @@ int CVView::ShowArea(int area) {
         m_map.SetCursorCell(-1, -1, FALSE);
         m_map.RebuildMap();
         m_map.Invalidate(TRUE);
+        // The name window is a child of its own: it names the new area only
+        // when told to paint.
+        m_map.GetNameWnd().Invalidate(TRUE);
         m_map.HideBalloon();
     }
     return 1;

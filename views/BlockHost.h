@@ -11,6 +11,7 @@
 #include "platform/ui/GdiDefs.h"
 
 class CAppFonts;
+class CCursor;
 class CCompanyPens;
 class CPalette;
 class CPictureStrips;
@@ -40,4 +41,7 @@ public:
     // The 16 custom colours of the colour dialog (index 0..15).
     virtual COLORREF GetCustomColour(int /*index*/) { return RGB(255, 255, 255); }
     virtual void SetCustomColour(int /*index*/, COLORREF /*colour*/) {}
+    // The application's pointing-hand cursor (picture 352); nullptr while
+    // it has none.
+    virtual const CCursor* GetHandCursor() { return nullptr; }
 };
