@@ -9,6 +9,7 @@
 #include "model/MapData.h"
 #include "model/MapDoc.h"
 #include "model/MapPainter.h"
+#include "platform/core/Clock.h"
 #include "platform/ui/ClientDC.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
@@ -28,7 +29,7 @@ bool g_updatingScrollBars = false;
 
 }  // namespace
 
-CMapDrawWnd::CMapDrawWnd() = default;
+CMapDrawWnd::CMapDrawWnd() { m_hoverTicks.fill(CClock::GetTickCount()); }
 
 CMapDrawWnd::~CMapDrawWnd() = default;
 

@@ -150,7 +150,8 @@ public:
     BOOL BuildContextMenu(CMenu& menu) const;
     // Tests drive the sweep rule and the mouse position: nullptr goes back
     // to the platform's clock and mouse.
-    void SetTickSource(std::function<uint32_t()> ticks) { m_tickSource = std::move(ticks); }
+    // A new source also restarts the eight hover tick counts at its time.
+    void SetTickSource(std::function<uint32_t()> ticks);
     void SetCursorPosSource(std::function<CPoint()> pos) { m_cursorPosSource = std::move(pos); }
 
     // Recomputes the reach tables and the draw order after the area,

@@ -123,6 +123,11 @@ int CMapDrawWnd::PickCell(CCellPoint cell) {
 
 // ---------------------------------------------------------------- balloon
 
+void CMapDrawWnd::SetTickSource(std::function<uint32_t()> ticks) {
+    m_tickSource = std::move(ticks);
+    m_hoverTicks.fill(Ticks());
+}
+
 uint32_t CMapDrawWnd::Ticks() const {
     return m_tickSource ? m_tickSource() : CClock::GetTickCount();
 }
