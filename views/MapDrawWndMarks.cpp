@@ -131,7 +131,11 @@ void CMapDrawWnd::OnBlinkTick() {
 void CMapDrawWnd::WaitCellChanges(int count) {
     m_blinkCountdown = -count;
     if (count < 0) {
-        // Without a window no tick comes to end the wait.
+        // A blink whose countdown ran out earlier left its marks without a
+        // timer: it blinks again for this wait. Without a window no tick
+        // comes at all, and the wait ends at once.
+        if (m_markedCount > 0 && IsWindow())
+            SetTimer(kBlinkTimerId, static_cast<UINT>(std::max(m_blinkPeriod, 0)));
         IFrameService& frame = Services::Frame();
         frame.SetPumping(1);
         auto done = [this] { return m_markedCount == 0 || m_blinkCountdown <= 0 || !IsWindow(); };

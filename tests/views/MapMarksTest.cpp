@@ -17,25 +17,6 @@ using SCall = CMapDrawWnd::SCall;
 
 class MapMarksTest : public MapWindowTest {
 protected:
-    // Every pixel of the client area, row by row.
-    std::vector<COLORREF> Pixels() {
-        map.UpdateWindow();
-        CRect client;
-        map.GetClientRect(&client);
-        CBitmap bitmap;
-        EXPECT_TRUE(bitmap.CreateBitmap(client.Width(), client.Height()));
-        CDC memory;
-        memory.CreateCompatibleDC(nullptr);
-        CBitmap* old = memory.SelectObject(&bitmap);
-        CClientDC window(&map);
-        memory.BitBlt(0, 0, client.Width(), client.Height(), &window, 0, 0, SRCCOPY);
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < client.Height(); ++y)
-            for (int x = 0; x < client.Width(); ++x) pixels.push_back(memory.GetPixel(x, y) & 0xFFFFFF);
-        memory.SelectObject(old);
-        return pixels;
-    }
-
     std::vector<CCellPoint> MarkedCells() {
         std::vector<CCellPoint> cells;
         const CMapDoc& m = doc.GetMap();
@@ -61,13 +42,13 @@ protected:
             doc.SetViewDirection(d);
             map.RebuildMap();
             map.Invalidate(FALSE);
-            const std::vector<COLORREF> before = Pixels();
+            const std::vector<COLORREF> before = ClientPixels();
             for (int turns : {1, -1, 2, -2}) {
                 SCOPED_TRACE("direction " + std::to_string(d) + " turns " + std::to_string(turns));
                 map.ClearCalls();
                 map.AnimateTurn(turns, 0);
                 EXPECT_EQ(map.GetCalls(), (std::vector<SCall>{{"AnimateTurn", turns, 0, d}}));
-                EXPECT_TRUE(Pixels() == before);
+                EXPECT_TRUE(ClientPixels() == before);
             }
         }
     }
@@ -218,7 +199,7 @@ TEST_F(MapMarksTest, TheBlinkInvertsTheMarkedCellWithItsSoundAndTheFlushLeavesAF
                         MAKEWPARAM(SB_THUMBPOSITION, std::max(target, 0)), 0);
         map.SendMessage(bar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
     }
-    const std::vector<COLORREF> plain = Pixels();
+    const std::vector<COLORREF> plain = ClientPixels();
     map.MarkCellRect(cell.x, cell.y, cell.x, cell.y, 60000);
     for (int tick = 0; tick < 4; ++tick) {
         SCOPED_TRACE("tick " + std::to_string(tick));
@@ -226,7 +207,7 @@ TEST_F(MapMarksTest, TheBlinkInvertsTheMarkedCellWithItsSoundAndTheFlushLeavesAF
         frame.calls.clear();
         map.SendMessage(WM_TIMER, CMapDrawWnd::kBlinkTimerId, 0);
         EXPECT_EQ(Count("PlayEffect(2)"), inverted);
-        const std::vector<COLORREF> now = Pixels();
+        const std::vector<COLORREF> now = ClientPixels();
         ASSERT_EQ(now.size(), plain.size());
         int changed = 0, other = 0;
         for (size_t i = 0; i < now.size(); ++i) {
@@ -244,7 +225,7 @@ TEST_F(MapMarksTest, TheBlinkInvertsTheMarkedCellWithItsSoundAndTheFlushLeavesAF
     map.FlushChangedCells(1);
     const std::string flushed = CaptureWindow("flushed");
     EXPECT_TRUE(flushed == CaptureFreshRepaint("fresh")) << "see " << folder;
-    EXPECT_TRUE(Pixels() == plain);
+    EXPECT_TRUE(ClientPixels() == plain);
 }
 
 TEST_F(MapMarksTest, TheShakeMovesRowsBackAndForthAndPutsThePictureBack) {
@@ -253,13 +234,13 @@ TEST_F(MapMarksTest, TheShakeMovesRowsBackAndForthAndPutsThePictureBack) {
     for (int strength : {1, 2, 3}) {
         SCOPED_TRACE("strength " + std::to_string(strength));
         const int shift = 2 * strength;
-        const std::vector<COLORREF> before = Pixels();
+        const std::vector<COLORREF> before = ClientPixels();
         CRect client;
         map.GetClientRect(&client);
         const int w = client.Width(), h = client.Height();
         // What the window shows after each repetition, taken in its wait.
         std::vector<std::vector<COLORREF>> shots;
-        for (int i = 0; i < 6; ++i) frame.pendingMessages.push_back([&] { shots.push_back(Pixels()); });
+        for (int i = 0; i < 6; ++i) frame.pendingMessages.push_back([&] { shots.push_back(ClientPixels()); });
         frame.calls.clear();
         map.ShakeMap(strength);
         const size_t repetitions = strength < 3 ? 4 : 6;
@@ -279,7 +260,7 @@ TEST_F(MapMarksTest, TheShakeMovesRowsBackAndForthAndPutsThePictureBack) {
         }
         EXPECT_TRUE(shiftedAsTold);
         EXPECT_TRUE(backInside);
-        EXPECT_TRUE(Pixels() == before);
+        EXPECT_TRUE(ClientPixels() == before);
     }
     // A window narrower than the shift shakes nothing.
     map.SetWindowPos(nullptr, 0, 0, 60, 60, SWP_NOZORDER | SWP_NOMOVE);
@@ -289,11 +270,11 @@ TEST_F(MapMarksTest, TheShakeMovesRowsBackAndForthAndPutsThePictureBack) {
     map.SetWindowPos(nullptr, 0, 0, 60 - client.Width() + 4, 60, SWP_NOZORDER | SWP_NOMOVE);
     map.GetClientRect(&client);
     ASSERT_EQ(client.Width(), 4);
-    const std::vector<COLORREF> narrow = Pixels();
+    const std::vector<COLORREF> narrow = ClientPixels();
     frame.calls.clear();
     map.ShakeMap(3);
     EXPECT_EQ(Count("PlayEffect(0)"), 3);
-    EXPECT_TRUE(Pixels() == narrow);
+    EXPECT_TRUE(ClientPixels() == narrow);
 }
 
 // After the turns of one and two quarters either way the outlines drawn
