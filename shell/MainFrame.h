@@ -356,6 +356,20 @@ public:
     static void SetWebFolder(const std::string& folder);
     static const std::string& GetWebFolder();
 
+    // ---- changed cells, map effects and the map window's picks
+    // (MainFrameMapMarks.cpp): each goes to the map window; without one the
+    // marks are dropped, a wait returns at once and no cell is marked.
+    void MarkCellList(const std::vector<CCellPoint>& cells, int periodMs) override;
+    void AddCellMarks(const std::vector<CCellPoint>& cells) override;
+    void ShowCellChanges(const std::vector<CCellPoint>& cells, int count) override;
+    void WaitCellChanges(int count) override;
+    int MarkCompanyCells(int company) override;
+    void ShakeMap(int strength) override;
+    void PickMapCell(CCellPoint cell) override { OnMapPick(cell); }
+    void DoAreaPortfolio() override;
+    // Shows the shown area's explanation text in a box with an OK button.
+    void ShowAreaExplanation() override;
+
     // The file dialog shown by the application, while it is shown.
     void SetOpenFileDialog(CFileDialog* dialog) { m_fileDialog = dialog; }
     CFileDialog* GetOpenFileDialog() const { return m_fileDialog; }

@@ -229,6 +229,22 @@ void CVView::GetMapColors(COLORREF& top, COLORREF& bottom) const {
     if (m_frame) m_frame->GetMapColors(top, bottom);
 }
 
+void CVView::PickMapCell(CCellPoint cell) {
+    if (m_frame) m_frame->PickMapCell(cell);
+}
+
+void CVView::EndMapPick(int force) {
+    if (m_frame) m_frame->EndMapPick(force);
+}
+
+void CVView::DoAreaPortfolio() {
+    if (m_frame) m_frame->DoAreaPortfolio();
+}
+
+void CVView::ShowAreaExplanation() {
+    if (m_frame) m_frame->ShowAreaExplanation();
+}
+
 int CVView::SetDirection(int direction) {
     if (!m_doc || direction < 0 || direction > 3) return 0;
     const int current = m_doc->GetViewDirection();

@@ -58,6 +58,10 @@ public:
     int GetPickFlag() const override;
     int IsInputEnabled() const override;
     void GetMapColors(COLORREF& top, COLORREF& bottom) const override;
+    void PickMapCell(CCellPoint cell) override;
+    void EndMapPick(int force) override;
+    void DoAreaPortfolio() override;
+    void ShowAreaExplanation() override;
 
     // Shows whose turn it is (-1: the company at this seat, else the one
     // whose turn it is) on the pages and the director line.

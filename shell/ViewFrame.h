@@ -3,6 +3,7 @@
 // its end, the map's zoom, pick flag, input switch and colours, whether the founding phase still runs, the network window, and
 // the application's profile. CMainFrame implements it.
 
+#include "model/CellPoint.h"
 #include "platform/ui/GdiDefs.h"
 
 class CProfile;
@@ -27,4 +28,12 @@ public:
     virtual int IsInputEnabled() const = 0;
     // The map background colours ("MapBkColor" top, "MapBkColor2" bottom).
     virtual void GetMapColors(COLORREF& top, COLORREF& bottom) const = 0;
+
+    // ---- The map window's picks and context menu
+    // A cell picked on the map for the current map interaction mode.
+    virtual void PickMapCell(CCellPoint cell) = 0;
+    // Command 40025: the real-estate portfolio of the shown area.
+    virtual void DoAreaPortfolio() = 0;
+    // Command 40500: the shown area's explanation.
+    virtual void ShowAreaExplanation() = 0;
 };

@@ -9,6 +9,7 @@
 #include "model/MapData.h"
 #include "model/MapDoc.h"
 #include "model/MapPainter.h"
+#include "platform/core/Clock.h"
 #include "platform/ui/ClientDC.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
@@ -28,7 +29,7 @@ bool g_updatingScrollBars = false;
 
 }  // namespace
 
-CMapDrawWnd::CMapDrawWnd() = default;
+CMapDrawWnd::CMapDrawWnd() { m_hoverTicks.fill(CClock::GetTickCount()); }
 
 CMapDrawWnd::~CMapDrawWnd() = default;
 
@@ -72,6 +73,7 @@ int CMapDrawWnd::ResetCellTables() {
                                        static_cast<size_t>(std::max(map->GetGridHeight(), 0))
                                  : 0;
         m_changed.resize(cells, 0);
+        m_markedCount = static_cast<int>(std::count(m_changed.begin(), m_changed.end(), 1));
     } catch (const std::bad_alloc&) {
         return 0;
     }
@@ -82,69 +84,12 @@ int CMapDrawWnd::ResetCellTables() {
     return 1;
 }
 
-int CMapDrawWnd::MarkCompanyCells(int company) {
-    Record("MarkCompanyCells", company);
-    // Until the cells blink, the answer at least tells whether the company
-    // owns a cell of the shown area.
-    const CMapData* area = m_doc ? m_doc->GetArea(GetCurrentArea()) : nullptr;
-    if (!area || company < 0 || GetCurrentArea() < 0) return 0;
-    for (int y = 0; y < area->GetHeight(); ++y) {
-        for (int x = 0; x < area->GetWidth(); ++x) {
-            if (area->GetCellOwner(x, y) == company + 1) return 1;
-        }
-    }
-    return 0;
-}
-
-void CMapDrawWnd::MarkCellRect(int x1, int y1, int x2, int y2, int periodMs) {
-    m_calls.push_back({"MarkCellRect", x1, y1, x2, y2, periodMs});
-}
-
-void CMapDrawWnd::FlushChangedCells(int redraw) { Record("FlushChangedCells", redraw); }
-
-int CMapDrawWnd::SetCursorCell(int mx, int my, BOOL redraw) {
-    Record("SetCursorCell", mx, my, redraw ? 1 : 0);
-    if (mx == m_cursorX && my == m_cursorY) return 0;
-    const int oldX = m_cursorX, oldY = m_cursorY;
-    m_cursorX = mx;
-    m_cursorY = my;
-    if (redraw && IsWindow() && m_layerValid) {
-        // Both blocks repaint through DrawCell; the kept picture then holds
-        // the new cursor.
-        m_painted.cursorX = mx;
-        m_painted.cursorY = my;
-        const CMapGeometry geometry = GetGeometry();
-        int w = m_cursorWidth, h = m_cursorHeight;
-        geometry.TurnSize(w, h);
-        for (CCellPoint cell : {CCellPoint(oldX, oldY), CCellPoint(mx, my)}) {
-            if (!geometry.IsMapCell(cell.x, cell.y)) continue;
-            const CCellPoint v = geometry.MapToView(cell.x, cell.y);
-            for (int i = h - 1; i >= 0; --i)
-                for (int j = w - 1; j >= 0; --j) {
-                    const CCellPoint m = geometry.ViewToMap(v.x - j, v.y - i);
-                    DrawCell(m.x, m.y, 0);
-                }
-        }
-    }
-    return 1;
-}
-
-int CMapDrawWnd::SetCursorSize(int cx, int cy) {
-    Record("SetCursorSize", cx, cy);
-    if (cx == m_cursorWidth && cy == m_cursorHeight) return 0;
-    m_cursorWidth = cx;
-    m_cursorHeight = cy;
-    return 1;
-}
-
 void CMapDrawWnd::RebuildMap() {
     Record("RebuildMap");
     // The kept picture stays: callers redraw the changed cells or
     // invalidate the window.
     if (!GetMapDoc() || !m_order.Rebuild(GetGeometry())) m_order.Clear();
 }
-
-void CMapDrawWnd::HideBalloon() { Record("HideBalloon"); }
 
 CRect CMapDrawWnd::ClampRectToClient(const CRect& screenRect, int dx, int dy) const {
     CRect rect = screenRect;
@@ -159,11 +104,6 @@ CRect CMapDrawWnd::ClampRectToClient(const CRect& screenRect, int dx, int dy) co
     if (rect.left < 0) rect.OffsetRect(-rect.left, 0);
     if (rect.top < 0) rect.OffsetRect(0, -rect.top);
     return rect;
-}
-
-void CMapDrawWnd::AnimateTurn(int step, int mode) {
-    // The direction the turn starts from goes with it.
-    Record("AnimateTurn", step, mode, m_doc ? m_doc->GetViewDirection() : -1);
 }
 
 int CMapDrawWnd::SetPartView(int rows) {
@@ -181,13 +121,7 @@ int CMapDrawWnd::SetTopographyOnly(int flag) {
 // ---------------------------------------------------------------- painting
 
 bool CMapDrawWnd::IsHighlighted(int mx, int my) const {
-    if (m_blinkPending) {
-        if (!m_blinkPhase || !m_doc) return false;
-        const int width = m_doc->GetMap().GetGridWidth();
-        const size_t i = static_cast<size_t>(my) * static_cast<size_t>(width) +
-                         static_cast<size_t>(mx);
-        return mx >= 0 && my >= 0 && mx < width && i < m_changed.size() && m_changed[i] != 0;
-    }
+    if (m_blinkPending) return m_blinkPhase && IsCellMarked(mx, my);
     if (m_cursorX < 0 || m_cursorY < 0) return false;
     // The cursor block reaches from the cursor cell toward smaller view
     // coordinates.
@@ -447,6 +381,8 @@ int CMapDrawWnd::OnCreate(CREATESTRUCT* create) {
 }
 
 void CMapDrawWnd::OnDestroy() {
+    KillTimer(kBlinkTimerId);
+    HideBalloon();
     m_background.reset();
     CWnd::OnDestroy();
 }

@@ -12,7 +12,11 @@
 // gives. It also records the calls its callers make on it (turns, rebuilds,
 // marks, cursor and balloon) so that they can be checked.
 
+#include <array>
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,6 +26,8 @@
 #include "model/MapPictureCache.h"
 #include "platform/ui/Bitmap.h"
 #include "platform/ui/DC.h"
+#include "platform/ui/Point.h"
+#include "platform/ui/Size.h"
 #include "platform/ui/Wnd.h"
 #include "views/BalonWnd.h"
 #include "views/MapDirectWnd.h"
@@ -29,6 +35,7 @@
 
 class CMapDoc;
 class CMapPainter;
+class CMenu;
 class CVDoc;
 class IViewHost;
 
@@ -67,18 +74,86 @@ public:
 
     // Sizes the per-cell tables for the shown map: 1, or 0 without memory.
     int ResetCellTables();
-    // Marks the shown area's cells of a company: 1 when any was marked.
+
+    // ---- changed cells: marked, blinking, then flushed
+    // The blink period every caller in the game uses.
+    static constexpr int kBlinkMs = 180;
+    static constexpr UINT_PTR kBlinkTimerId = 100;
+    // Marks the shown area's cells of a company: 1 when any was marked (the
+    // blink then starts), 0 without touching the timer.
     int MarkCompanyCells(int company);
-    // Marks the cells of the rectangle (corners in any order) as changed,
-    // blinking with the period in milliseconds.
+    // Marks the cells of the rectangle (corners in any order, clipped to
+    // the grid) as changed, blinking with the period in milliseconds.
     void MarkCellRect(int x1, int y1, int x2, int y2, int periodMs);
-    // Forgets the marked cells, redrawing them when asked.
+    // Forgets every mark, then marks the cells given (cells outside the
+    // grid are ignored) and blinks them.
+    void MarkCellList(std::span<const CCellPoint> cells, int periodMs);
+    // Adds the cells to the marked ones and blinks them.
+    void AddCellMarks(std::span<const CCellPoint> cells, int periodMs);
+    // AddCellMarks, then WaitCellChanges (count).
+    void ShowCellChanges(std::span<const CCellPoint> cells, int periodMs, int count);
+    // A negative count dispatches messages until the marks are flushed or
+    // -count blink ticks have passed; a count >= 0 waits count tenths of
+    // the "WaitTime" option. Then the marks are flushed and redrawn.
+    void WaitCellChanges(int count);
+    // Ends the blink and forgets the marked cells, redrawing them when asked.
     void FlushChangedCells(int redraw);
+    int CountChangedCells() const { return m_markedCount; }
+    bool IsCellMarked(int mx, int my) const;
+    int IsBlinkPending() const { return m_blinkPending; }
+    int GetBlinkPhase() const { return m_blinkPhase; }
+    // (Re)starts the blink timer with the period.
+    void ScheduleBlink(int periodMs);
+
+    // ---- effects
+    // The earthquake: rows shift by 2 x strength pixels, alternately left
+    // and right, 4 times (6 from strength 3), with a sound every second time.
+    void ShakeMap(int strength);
+    // Animates a turn of the map by `step` quarter turns (recorded with the
+    // direction it starts from), waiting stepMs after each of its steps.
+    void AnimateTurn(int step, int stepMs);
+
+    // ---- cursor, picks, balloon
+    static constexpr UINT_PTR kHoverTimerId = 101;
+    static constexpr UINT_PTR kNextCellTimerId = 102;
+    static constexpr int kHoverMs = 1500;
+    static constexpr int kNextCellMs = 50;
+    // Eight cell changes within this time are a sweep of the mouse.
+    static constexpr uint32_t kSweepMs = 2500;
+    static constexpr int kHoverTicks = 8;
+    static constexpr UINT kPortfolioCommand = 40025;
+    static constexpr UINT kExplanationCommand = 40500;
+    static constexpr UINT kFirstAreaCommand = 40400;
+    static constexpr int kAreaCommands = 64;
+
     // Moves the cursor block; (-1, -1) removes it. 1 when it changed.
     int SetCursorCell(int mx, int my, BOOL redraw);
     // The cursor block's size in cells; 1 when it changed.
     int SetCursorSize(int cx, int cy);
     CCellPoint GetCursorCell() const { return {m_cursorX, m_cursorY}; }
+    void GetCursorSize(int& cx, int& cy) const {
+        cx = m_cursorWidth;
+        cy = m_cursorHeight;
+    }
+    // Hands a cell to the pick of the frame's map interaction mode: 1 when
+    // a pick (modes 3..10) took it. Cells outside the grid, and in the
+    // construction pick blocks that stick out of it, are refused.
+    int PickCell(CCellPoint cell);
+    void ShowBalloon(int x, int y);
+    void HideBalloon();
+    int IsBalloonShown() const { return m_balloonShown; }
+    CCellPoint GetHoverCell() const { return m_hoverCell; }
+    // Where a balloon of the size goes for a mouse at a screen point: below
+    // and right of the mouse cursor, kept on the screen.
+    static CPoint BalloonPosition(CPoint mouse, CSize balloon, CSize cursor, CSize screen);
+    // The context menu of the right button.
+    BOOL BuildContextMenu(CMenu& menu) const;
+    // Tests drive the sweep rule and the mouse position: nullptr goes back
+    // to the platform's clock and mouse.
+    // A new source also restarts the eight hover tick counts at its time.
+    void SetTickSource(std::function<uint32_t()> ticks);
+    void SetCursorPosSource(std::function<CPoint()> pos) { m_cursorPosSource = std::move(pos); }
+
     // Recomputes the reach tables and the draw order after the area,
     // direction or structures change. Neither zooms nor invalidates.
     void RebuildMap();
@@ -86,15 +161,10 @@ public:
     // overlap the block of map cell (mx, my); wide makes the block one level
     // taller.
     void DrawCell(int mx, int my, int wide);
-    void HideBalloon();
     // Moves a rectangle in screen coordinates by (dx, dy) and back inside
     // the client area; returns it in client coordinates. The floating name
     // and direction windows keep themselves on the map with it.
     CRect ClampRectToClient(const CRect& screenRect, int dx, int dy) const;
-    // Animates a turn of the map by `step` quarter turns (recorded with the
-    // direction it starts from).
-    void AnimateTurn(int step, int mode);
-
     // Shows the scroll bars the picture needs in a client area of cx x cy,
     // resets the scroll position and returns the client size left.
     void UpdateScrollBars(int& cx, int& cy);
@@ -131,6 +201,12 @@ protected:
     BOOL OnEraseBkgnd(CDC* dc) override;
     void OnHScroll(UINT code, UINT pos, CWnd* scrollBar) override;
     void OnVScroll(UINT code, UINT pos, CWnd* scrollBar) override;
+    void OnTimer(UINT_PTR id) override;
+    void OnMouseMove(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
+    void OnRButtonUp(UINT flags, CPoint point) override;
+    void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:
     // What the kept layer was painted for; any change repaints it whole,
@@ -157,6 +233,19 @@ private:
     SPaintState CurrentState() const;
     std::unique_ptr<CMapPainter> MakePainter(const CMapGeometry& geometry) const;
     bool IsHighlighted(int mx, int my) const;
+    // The index of a map cell in the changed-flag table; -1 outside it.
+    int64_t ChangedIndex(int mx, int my) const;
+    void MarkCell(int mx, int my);
+    void OnBlinkTick();
+    bool HasCursor() const;
+    // A network client redraws flushed cells one level taller.
+    int IsNetworkClient() const;
+    // The map cells of the cursor block at (mx, my) in the current
+    // direction: its near corner and its far corner (largest x and y).
+    void CursorBlock(int mx, int my, CCellPoint& nearCorner, CCellPoint& farCorner) const;
+    void MoveCursorByKey(UINT key);
+    uint32_t Ticks() const;
+    CPoint MouseScreenPos() const;
     int CompanyColour(int company) const;
     // Brings the layer up to date: a whole repaint, or a move by the scroll
     // delta and the strips uncovered.
@@ -201,6 +290,19 @@ private:
     CMapNameWnd m_name;
     CBalonWnd m_balloon;
     int m_balloonShown = 0;
+    CCellPoint m_hoverCell{-1, -1};
+    CPoint m_lastMouse{-1, -1};
+    int m_savedCursorWidth = 1;
+    int m_savedCursorHeight = 1;
+    // Newest first.
+    std::array<uint32_t, kHoverTicks> m_hoverTicks{};
+    CCellPoint m_lastBalloonCell{-1, -1};
+    int m_balloonTimerPending = 0;
+    int m_blinkPeriod = kBlinkMs;
+    int m_blinkCountdown = 0;
+    int m_markedCount = 0;
+    std::function<uint32_t()> m_tickSource;
+    std::function<CPoint()> m_cursorPosSource;
 
     // The kept picture: cells over black, what they cover, and a spare pair
     // for moving them.

@@ -7,6 +7,7 @@
 // implements it; the panes reach it through the pointer their owner hands
 // them.
 
+#include "model/CellPoint.h"
 #include "platform/ui/GdiDefs.h"
 
 class CCompanyPens;
@@ -42,4 +43,15 @@ public:
     virtual int IsInputEnabled() const = 0;
     // The background gradient's colours, top and bottom.
     virtual void GetMapColors(COLORREF& top, COLORREF& bottom) const = 0;
+
+    // ---- What the map window's clicks, keys and context menu ask of the frame
+    // Hands a picked map cell to the pick of the frame's map interaction mode.
+    virtual void PickMapCell(CCellPoint cell) = 0;
+    // Ends the frame's map interaction mode; unless forced only while input
+    // is on.
+    virtual void EndMapPick(int force) = 0;
+    // The real-estate portfolio of the shown area.
+    virtual void DoAreaPortfolio() = 0;
+    // Shows the shown area's explanation text.
+    virtual void ShowAreaExplanation() = 0;
 };

@@ -88,7 +88,8 @@ public:
     virtual void FlushChangedCells(int redraw) = 0;
     // Marks the listed cells as changed (cells outside the grid are ignored).
     virtual void MarkCellList(const std::vector<CCellPoint>& cells, int periodMs) = 0;
-    // Adds the cells to the marked ones without starting the blinking.
+    // Adds the cells to the marked ones (cells outside the grid are ignored)
+    // and blinks them.
     virtual void AddCellMarks(const std::vector<CCellPoint>& cells) = 0;
     // Marks the cells, blinks them and waits `count` blink ticks (a negative
     // count: until the marks are flushed or -count ticks have passed).

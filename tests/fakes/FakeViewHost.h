@@ -3,6 +3,9 @@
 // colours are plain fields; the company pens are made here; there is no
 // palette and no font.
 
+#include <string>
+#include <vector>
+
 #include "model/CompanyPens.h"
 #include "views/ViewHost.h"
 
@@ -25,12 +28,21 @@ public:
     CFont* GetMessageFont(int) override { return nullptr; }
     double GetMapDrawRate() const override { return zoom; }
     int GetMapMode() const override { return mapMode; }
-    int GetPickFlag() const override { return 0; }
-    int IsInputEnabled() const override { return 1; }
+    int GetPickFlag() const override { return pickFlag; }
+    int IsInputEnabled() const override { return inputEnabled; }
     void GetMapColors(COLORREF& t, COLORREF& b) const override {
         t = top;
         b = bottom;
     }
+
+    // The frame's side of clicks, keys and the context menu, recorded.
+    void PickMapCell(CCellPoint cell) override { picks.push_back(cell); }
+    void EndMapPick(int force) override {
+        endPicks.push_back(force);
+        mapMode = 0;
+    }
+    void DoAreaPortfolio() override { frameCalls.push_back("DoAreaPortfolio"); }
+    void ShowAreaExplanation() override { frameCalls.push_back("ShowAreaExplanation"); }
 
     int area = 0;
     double zoom = 1.0;
@@ -38,4 +50,9 @@ public:
     COLORREF top = RGB(255, 255, 255);
     COLORREF bottom = RGB(63, 63, 63);
     CCompanyPens pens;
+    int pickFlag = 0;
+    int inputEnabled = 1;
+    std::vector<CCellPoint> picks;
+    std::vector<int> endPicks;
+    std::vector<std::string> frameCalls;
 };

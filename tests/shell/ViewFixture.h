@@ -34,6 +34,10 @@ public:
         bottom = RGB(63, 63, 63);
     }
 
+    void PickMapCell(CCellPoint cell) override { picks.push_back(cell); }
+    void DoAreaPortfolio() override { ++portfolioCalls; }
+    void ShowAreaExplanation() override { ++explanationCalls; }
+
     int mapMode = 0;
     double drawRate = 1.0;
     int pickFlag = 0;
@@ -41,6 +45,9 @@ public:
     int founding = 0;
     int networkWindowCalls = 0;
     std::vector<int> endPicks;
+    std::vector<CCellPoint> picks;
+    int portfolioCalls = 0;
+    int explanationCalls = 0;
     CProfile profile;
 };
 

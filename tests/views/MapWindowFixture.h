@@ -116,20 +116,40 @@ protected:
         map.UpdateWindow();
     }
 
-    // What the window's client area shows now.
-    std::string CaptureWindow(const std::string& name) {
+    // Copies what the window's client area shows now into bitmap, which
+    // memory holds afterwards.
+    CRect CopyClient(CBitmap& bitmap, CDC& memory) {
         map.UpdateWindow();
         CRect client;
         map.GetClientRect(&client);
-        CBitmap bitmap;
         EXPECT_TRUE(bitmap.CreateBitmap(client.Width(), client.Height()));
-        CDC memory;
         memory.CreateCompatibleDC(nullptr);
-        CBitmap* old = memory.SelectObject(&bitmap);
+        memory.SelectObject(&bitmap);
         CClientDC window(&map);
         memory.BitBlt(0, 0, client.Width(), client.Height(), &window, 0, 0, SRCCOPY);
-        memory.SelectObject(old);
+        return client;
+    }
+
+    // What the window's client area shows now.
+    std::string CaptureWindow(const std::string& name) {
+        CBitmap bitmap;
+        {
+            CDC memory;
+            CopyClient(bitmap, memory);
+        }
         return Save(bitmap, name);
+    }
+
+    // The same as colours, row by row.
+    std::vector<COLORREF> ClientPixels() {
+        CBitmap bitmap;
+        CDC memory;
+        const CRect client = CopyClient(bitmap, memory);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < client.Height(); ++y)
+            for (int x = 0; x < client.Width(); ++x)
+                pixels.push_back(memory.GetPixel(x, y) & 0xFFFFFF);
+        return pixels;
     }
 
     // A full repaint from nothing, as a fresh window would show it.
