@@ -36,6 +36,9 @@ class COrderService;
 class CPersonDataFile;
 
 class CVDoc : public IDocService {
+    // The network state transfer carries the document's fields as stored.
+    friend class CNetDocState;
+
 public:
     // The saved-game file: header text, padding to 63 bytes and 0x1A.
     static constexpr char kFileHeader[] = "MERCAVO Data (Version 1.0)";
@@ -629,6 +632,13 @@ private:
         std::vector<SLeaving> leaving;
         // Not saved: the figures of the last revenue step.
         std::vector<SRevenueFigures> revenue;
+        // Not saved: the broken-building report being received, from its
+        // head (area, cell count) to its last block of cells.
+        struct SBrokeReceipt {
+            int area = -1;
+            int count = 0;
+            std::vector<CCellPoint> cells;
+        } brokeReceipt;
     };
 
     size_t StockIndex(int company, int holder) const;
