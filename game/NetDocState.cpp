@@ -59,6 +59,11 @@ CNetRecordBuilder CNetDocState::BuildHeader(int recreate) const {
     b.Int(m_doc.CompanyCount(), 4).Int(0, 1);
     b.Int(m_doc.GetDirectorTableSize(), 4).Int(m_doc.GetGovernorTableSize(), 4);
     b.Int(g.reservedWord, 1).Int(g.interestRate, 4);
+    // Which company uses each of the map's company names: saved with the
+    // map, changed when a company is founded or leaves.
+    const CMapDoc& map = m_doc.GetMap();
+    b.Int(map.GetCompanyNameCount(), 3);
+    for (int i = 0; i < map.GetCompanyNameCount(); ++i) b.Int(map.GetCompanyNameUser(i), 3);
     return b;
 }
 
@@ -333,6 +338,11 @@ bool CNetDocState::ApplyHeader(CNetRecordReader& in) {
            "governor count");
     ReadIn(in, 1, flag, g.reservedWord, g.reservedWord, "document flag");
     ReadIn(in, 4, rate, 0, INT32_MAX, "interest rate");
+    CMapDoc& map = m_doc.GetMap();
+    int names = 0;
+    ReadIn(in, 3, names, map.GetCompanyNameCount(), map.GetCompanyNameCount(), "name count");
+    std::vector<int> users(static_cast<size_t>(in.Ok() ? names : 0));
+    for (int& user : users) ReadIn(in, 3, user, -1, count - 1, "name user");
     // Without re-creating, the companies stay: the count must be theirs.
     if (in.Ok() && !recreate && count != m_doc.CompanyCount()) in.Refuse("company count");
     if (in.Ok() && g.year >= years) in.Refuse("play years");
@@ -343,6 +353,7 @@ bool CNetDocState::ApplyHeader(CNetRecordReader& in) {
     g.startingPlayers = starting;
     g.humanPlayers = human;
     g.interestRate = rate;
+    for (int i = 0; i < names; ++i) map.SetCompanyNameUser(i, users[static_cast<size_t>(i)]);
     if (!recreate) return true;
     const int areas = m_doc.GetMap().GetAreaCount();
     g.companies.assign(static_cast<size_t>(count), CEnterprise());
