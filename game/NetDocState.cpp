@@ -231,6 +231,26 @@ void CNetDocState::BuildJoinerRefresh(std::vector<CNetRecordBuilder>& toTarget,
     AppendTexts(toAll, CNetMapRecords::BuildLeagues(map, -1));
 }
 
+std::vector<CNetRecordBuilder> CNetDocState::BuildNewCompany(int company) const {
+    std::vector<CNetRecordBuilder> records;
+    const CEnterprise* c = m_doc.GetEnterprise(company);
+    if (!c) return records;
+    records.push_back(BuildAddCompany());
+    records.push_back(BuildHeader(0));
+    Append(records, CNetCompanyRecords::BuildAll(*c));
+    Append(records, BuildStockRows(-1));
+    Append(records, BuildDirectorEmployment());
+    for (const CPersonData& governor : m_doc.m_game.governors)
+        records.push_back(CNetPersonRecords::Build(governor, CNetPersonRecords::eRELATIONS));
+    if (const CPersonData* president = c->GetPresident())
+        records.push_back(CNetPersonRecords::Build(*president, CNetPersonRecords::eSTATE));
+    return records;
+}
+
+void CNetDocState::SendNewCompany(int company) const {
+    CNetStateOut::Send(-1, BuildNewCompany(company));
+}
+
 void CNetDocState::SendAllGameData(int target) const {
     CNetStateOut::Send(target, BuildAllGameData());
 }
@@ -432,6 +452,17 @@ bool CNetDocState::ApplyAddCompany() {
     g.companies.push_back(std::move(added));
     g.stock.assign(static_cast<size_t>(n + 1) * static_cast<size_t>(n), 0);
     g.turnOrder.push_back(n - 1);
+    // Every person gains a relation toward the new company, kept at 0 until
+    // the host's values arrive.
+    for (bool governors : {false, true}) {
+        for (CPersonData& person : m_doc.Table(governors)) {
+            std::vector<int> relations;
+            for (int k = 0; k < person.GetRelationCount(); ++k) relations.push_back(person.GetRelation(k));
+            person.ResetRelations(n);
+            for (int k = 0; k < static_cast<int>(relations.size()) && k < n; ++k)
+                person.SetRelation(k, relations[static_cast<size_t>(k)]);
+        }
+    }
     return true;
 }
 

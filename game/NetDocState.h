@@ -77,6 +77,11 @@ public:
     void BuildJoinerRefresh(std::vector<CNetRecordBuilder>& toTarget,
                             std::vector<CNetRecordBuilder>& toAll) const;
     void SendAllGameData(int target) const;
+    // A company founded during the game: the document gains it, its
+    // record, the names in use, the stock matrix, and the persons'
+    // relations toward it (drawn on the host).
+    std::vector<CNetRecordBuilder> BuildNewCompany(int company) const;
+    void SendNewCompany(int company) const;
     void SendJoinerRefresh(int target) const;
 
     // ---- receiving: a class-300 record of groups 00 to 03. True when it
