@@ -289,7 +289,7 @@ void CVDoc::SendCompanyState(int company, eCOMPANY_STATE what) {
     case eCOMPANY_AREA_GRADES: CNetStateOut::Send(-1, R::BuildAreaGrades(*c)); break;
     case eCOMPANY_STAFF_FIGURES: CNetStateOut::Send(-1, R::BuildStaffFigures(*c)); break;
     case eCOMPANY_DIRECTOR_RELATIONS:
-        CNetStateOut::Send(-1, R::BuildDirectorRelations(*c, m_game.directors));
+        CNetStateOut::Send(-1, R::BuildDirectorRelations(*c, [this](int p) { return GetDirector(p); }));
         break;
     case eCOMPANY_AREA_RECORDS: CNetStateOut::Send(-1, R::BuildAreaRecords(*c, -1)); break;
     case eCOMPANY_TEAM_HOLDINGS: CNetStateOut::Send(-1, R::BuildTeams(*c)); break;

@@ -254,12 +254,12 @@ std::vector<CNetRecordBuilder> CNetCompanyRecords::BuildPlans(const CEnterprise&
 }
 
 CNetRecordBuilder CNetCompanyRecords::BuildDirectorRelations(
-    const CEnterprise& c, const std::vector<CPersonData>& directors) {
+    const CEnterprise& c, const std::function<const CPersonData*(int)>& director) {
     CNetRecordBuilder b = Head(eDIRECTOR_RELATIONS, c.m_number);
     b.Int(c.GetDirectorCount(), 4);
     for (int person : c.m_directors) {
-        const bool known = person >= 0 && person < static_cast<int>(directors.size());
-        b.Int(known ? directors[static_cast<size_t>(person)].GetRelation(c.m_number) : 0, 4);
+        const CPersonData* p = director(person);
+        b.Int(p ? p->GetRelation(c.m_number) : 0, 4);
     }
     return b;
 }
@@ -611,9 +611,9 @@ bool CNetCompanyRecords::ApplySmall(CEnterprise& c, int code, CNetRecordReader& 
         for (int& g : grades)
             f.Range(3, g, CEpMapData::kMinGrade, CEpMapData::kMaxGrade, "grade");
         if (!in.Ok()) return false;
-        c.SetAreaGrade(-1, grades[0], 0);
-        for (int a = 0; a < c.m_areaCount; ++a)
-            c.SetAreaGrade(a, grades[static_cast<size_t>(a) + 1], 0);
+        // The totals' grade is the host's average, taken as it is.
+        for (size_t e = 0; e < grades.size() && e < c.m_areas.size(); ++e)
+            c.m_areas[e].SetGrade(grades[e]);
         return true;
     }
     case eSTRIKE: {

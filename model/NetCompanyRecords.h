@@ -9,6 +9,7 @@
 // limits) before the company changes: a record that fails any check changes
 // nothing.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -90,8 +91,9 @@ public:
     // History entries from first on (024 first when first is 0).
     static std::vector<CNetRecordBuilder> BuildHistory(const CEnterprise& c, size_t first = 0);
     static std::vector<CNetRecordBuilder> BuildPlans(const CEnterprise& c);
-    static CNetRecordBuilder BuildDirectorRelations(const CEnterprise& c,
-                                                    const std::vector<CPersonData>& directors);
+    // director: the person of a directors' table index, nullptr outside.
+    static CNetRecordBuilder BuildDirectorRelations(
+        const CEnterprise& c, const std::function<const CPersonData*(int)>& director);
     static CNetRecordBuilder BuildMonthEnd(const CEnterprise& c);
     static CNetRecordBuilder BuildProcessed(const CEnterprise& c, int flag);
     // The company's share of the whole game state.

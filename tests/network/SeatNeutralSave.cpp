@@ -39,8 +39,9 @@ std::string CSeatNeutralSave::Difference(const std::vector<uint8_t>& host,
         for (size_t c = 0; c < layout.companies.size(); ++c)
             if (at >= layout.companies[c]) where = FormatText("company %d +%d", static_cast<int>(c), static_cast<int>(at - layout.companies[c]));
         if (at < layout.starting) where = FormatText("map +%d", static_cast<int>(at - layout.map));
-        if (!layout.persons.empty() && at >= layout.persons.front() && at < layout.reservedWord)
-            where = "persons";
+        for (size_t p = 0; p < layout.persons.size(); ++p)
+            if (at >= layout.persons[p] && at < layout.reservedWord)
+                where = FormatText("person %d +%d", static_cast<int>(p), static_cast<int>(at - layout.persons[p]));
         if (at >= layout.reservedWord) where = "document tail";
     }
     return FormatText("sizes %d and %d, first difference at %d (%s): %d vs %d",

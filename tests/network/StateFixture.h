@@ -16,7 +16,7 @@
 #include "model/services/Services.h"
 
 class CStateFixture : public ::testing::Test {
-protected:
+public:
     // The host's records so far, applied to the client one by one; the
     // number refused. The recorded records are then forgotten.
     int ApplyToClient() {
