@@ -622,10 +622,10 @@ bool CNetDocState::OnBuildingBrokeRecord(const NetRecordBytes& record) {
     const CMapDoc& map = m_doc.GetMap();
     if (code == CNetMapRecords::kCodeBroke) {
         int area = 0, count = 0;
-        ReadIn(in, 4, area, 0, map.GetAreaCount() - 1, "area");
-        ReadIn(in, 4, count, 0, map.GetArea(std::max(area, 0)).GetWidth() *
-                                    map.GetArea(std::max(area, 0)).GetHeight(),
-               "cell count");
+        if (ReadIn(in, 4, area, 0, map.GetAreaCount() - 1, "area")) {
+            const CMapData& record = map.GetArea(area);
+            ReadIn(in, 4, count, 0, record.GetWidth() * record.GetHeight(), "cell count");
+        }
         if (!in.Ok()) return refused();
         receipt.area = area;
         receipt.count = count;
@@ -645,12 +645,11 @@ bool CNetDocState::OnBuildingBrokeRecord(const NetRecordBytes& record) {
     ReadIn(in, 4, end, first, std::min(receipt.count, first + CNetMapRecords::kBrokeCellsPerRecord),
            "end cell");
     std::vector<CCellPoint> cells;
-    const CMapData& record_ = map.GetArea(std::max(receipt.area, 0));
     for (int i = first; i < end && in.Ok(); ++i) {
         int x = 0, y = 0;
         in.ReadInt(4, x, "x");
         in.ReadInt(4, y, "y");
-        if (in.Ok() && !record_.IsInGrid(x, y)) in.Refuse("cell");
+        if (in.Ok() && !map.GetArea(receipt.area).IsInGrid(x, y)) in.Refuse("cell");
         cells.push_back({x, y});
     }
     if (!in.Ok() || first == end) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/FixedField.h"
 #include "model/League.h"
 #include "model/MapData.h"
 #include "model/MapDoc.h"
@@ -71,6 +72,11 @@ bool CNetMapRecords::ApplyLeague(CMapDoc& map, int code, CNetRecordReader& in) {
     if (league < 0 || league >= CMapDoc::kLeagueCount) return in.Refuse("league");
     CLeague& target = map.GetLeague(league);
     const std::string_view text = in.Rest();
+    // The teams come from the map data file: a game never changes their
+    // number, so a header of another count belongs to another map.
+    int pos = 0;
+    if (code == CLeague::kCodeHeader && ParseFixedInt(text, pos, 4) != target.GetTeamCount())
+        return in.Refuse("team count");
     bool ok = code == CLeague::kCodeHeader    ? target.ReadLeagueHeader(text)
               : code == CLeague::kCodePairFlags ? target.ReadPairFlags(text)
                                                 : target.ReadTeams(text);
