@@ -622,10 +622,8 @@ bool CNetDocState::OnBuildingBrokeRecord(const NetRecordBytes& record) {
     const CMapDoc& map = m_doc.GetMap();
     if (code == CNetMapRecords::kCodeBroke) {
         int area = 0, count = 0;
-        if (ReadIn(in, 4, area, 0, map.GetAreaCount() - 1, "area")) {
-            const CMapData& record = map.GetArea(area);
-            ReadIn(in, 4, count, 0, record.GetWidth() * record.GetHeight(), "cell count");
-        }
+        ReadIn(in, 4, area, 0, map.GetAreaCount() - 1, "area");
+        ReadIn(in, 4, count, 0, INT32_MAX, "cell count");
         if (!in.Ok()) return refused();
         receipt.area = area;
         receipt.count = count;

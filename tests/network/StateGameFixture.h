@@ -13,7 +13,10 @@ class CStateGameFixture : public CStateFixture {
 public:
     void NewGame(int companies = 4, const SMapFixtureOptions& map = {},
                  const SPersonFixtureOptions& persons = {}) {
-        ASSERT_TRUE(WriteGameDataFiles(temp.Folder(), *MakeGameFixtureMap(map), persons));
+        NewGameOf(*MakeGameFixtureMap(map), companies, persons);
+    }
+    void NewGameOf(CMapDoc& map, int companies, const SPersonFixtureOptions& persons) {
+        ASSERT_TRUE(WriteGameDataFiles(temp.Folder(), map, persons));
         host.SetFrameState(&hostFrame);
         client.SetFrameState(&clientFrame);
         host.SetEnterpriseCount(companies);
