@@ -5,7 +5,9 @@
 #include <map>
 
 #include "game/VDoc.h"
+#include "model/EnterpriseLimits.h"
 #include "model/MapData.h"
+#include "model/MercavoError.h"
 #include "model/NetCompanyRecords.h"
 #include "model/NetMapRecords.h"
 #include "model/NetPersonRecords.h"
@@ -17,6 +19,13 @@
 namespace {
 
 constexpr int kClass = CNetStateOut::kStateClass;
+
+// A company that waits for its records: the default company, with a colour
+// of the palette so that the game saves and loads even before they come.
+void StartCompany(CEnterprise& company, int number, int areas) {
+    company.Init(number, areas);
+    company.SetColor(0);
+}
 
 bool ReadIn(CNetRecordReader& in, int width, int& value, int lo, int hi, const char* field) {
     if (!in.ReadInt(width, value, field)) return false;
@@ -377,7 +386,7 @@ bool CNetDocState::ApplyHeader(CNetRecordReader& in) {
     if (!recreate) return true;
     const int areas = m_doc.GetMap().GetAreaCount();
     g.companies.assign(static_cast<size_t>(count), CEnterprise());
-    for (int i = 0; i < count; ++i) g.companies[static_cast<size_t>(i)].Init(i, areas);
+    for (int i = 0; i < count; ++i) StartCompany(g.companies[static_cast<size_t>(i)], i, areas);
     // The stock rows and the turn state follow; until then the document
     // stays whole.
     g.stock.assign(static_cast<size_t>(count + 1) * static_cast<size_t>(count), 0);
@@ -448,7 +457,7 @@ bool CNetDocState::ApplyAddCompany() {
     const int n = m_doc.CompanyCount() + 1;
     if (n > std::min(m_doc.GetMap().GetMaxCompanyCount(), CMapDoc::kMaxCompanyLimit)) return false;
     CEnterprise added;
-    added.Init(n - 1, m_doc.GetMap().GetAreaCount());
+    StartCompany(added, n - 1, m_doc.GetMap().GetAreaCount());
     g.companies.push_back(std::move(added));
     g.stock.assign(static_cast<size_t>(n + 1) * static_cast<size_t>(n), 0);
     g.turnOrder.push_back(n - 1);
@@ -475,7 +484,24 @@ bool CNetDocState::ApplyCompanyGroup(int code, CNetRecordReader& in) {
     context.directors = &m_doc.m_game.directors;
     context.companyCount = m_doc.CompanyCount();
     context.number = number;
-    return CNetCompanyRecords::Apply(company, code, in, context);
+    // Applied to a copy first: the company takes the record only when its
+    // indexes still point into this game's tables, as a saved game's must.
+    CEnterprise copy(company);
+    if (!CNetCompanyRecords::Apply(copy, code, in, context)) return false;
+    const CMapDoc& map = m_doc.GetMap();
+    CEnterpriseLimits limits;
+    limits.personCount = m_doc.GetDirectorTableSize();
+    for (int l = 0; l < CMapDoc::kLeagueCount; ++l)
+        limits.teamCounts[static_cast<size_t>(l)] = map.GetLeague(l).GetTeamCount();
+    limits.companyNameCount = map.GetCompanyNameCount();
+    limits.companyCount = m_doc.CompanyCount();
+    try {
+        copy.Validate(limits);
+    } catch (eMERCAVO_ERROR) {
+        return in.Refuse("an index beyond this game's tables");
+    }
+    company = std::move(copy);
+    return true;
 }
 
 bool CNetDocState::ApplyPersonGroup(int code, CNetRecordReader& in) {

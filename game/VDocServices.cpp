@@ -231,7 +231,12 @@ CMapDoc* CVDoc::GetMapDoc() {
 }
 
 CEnterprise* CVDoc::GetOwnCompany() {
-    return GetEnterprise(GetTurnEnterprise(-1));
+    return GetEnterprise(GetOwnCompanyIndex());
+}
+
+int CVDoc::GetOwnCompanyIndex() {
+    if (!IsNetworkGame() || m_frame->IsObserver()) return GetTurnEnterprise(-1);
+    return CNetPlayerTable(*m_frame).GetOwnCompany();
 }
 
 // Cancelling the contracts of a bankrupt contractor belongs to the
@@ -250,12 +255,40 @@ bool CVDoc::IsNetworkHost() {
     return IsNetworkGame() && m_frame->IsNetworkHost() != 0;
 }
 
+namespace {
+// The frame's table, or one over the frame state's peers.
+template <typename Query>
+bool AskPlayers(CNetPlayerTable* players, CFrameState& frame, Query query) {
+    if (players) return query(*players);
+    CNetPlayerTable table(frame);
+    return query(table);
+}
+}  // namespace
+
+// A game at one machine plays every company here.
 bool CVDoc::IsLocallyPlayed(int company) {
-    return GetEnterprise(company) != nullptr;
+    const CEnterprise* c = GetEnterprise(company);
+    if (!c) return false;
+    if (!IsNetworkGame()) return true;
+    return AskPlayers(m_netPlayers, *m_frame, [&](const CNetPlayerTable& t) {
+        return t.IsLocallyPlayed(c->GetNetworkPlayerId());
+    });
 }
 
-bool CVDoc::IsRemotePlayerAway(int /*company*/) {
-    return false;
+bool CVDoc::IsRemotelyPlayed(int company) {
+    const CEnterprise* c = GetEnterprise(company);
+    if (!c || !IsNetworkGame()) return false;
+    return AskPlayers(m_netPlayers, *m_frame, [&](const CNetPlayerTable& t) {
+        return t.IsRemotelyPlayed(c->GetNetworkPlayerId(), c->IsHumanPlayed());
+    });
+}
+
+bool CVDoc::IsRemotePlayerAway(int company) {
+    const CEnterprise* c = GetEnterprise(company);
+    if (!c || !IsNetworkGame()) return false;
+    return AskPlayers(m_netPlayers, *m_frame, [&](const CNetPlayerTable& t) {
+        return t.IsRemotePlayerAway(c->GetNetworkPlayerId(), c->IsHumanPlayed());
+    });
 }
 
 void CVDoc::SendPersonState(const CPersonData& person, ePERSON_STATE what) {

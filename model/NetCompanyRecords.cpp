@@ -326,7 +326,7 @@ bool CNetCompanyRecords::ApplyFull(CEnterprise& c, CNetRecordReader& in, const S
     f.AtLeast(4, player, -2, "player number");
     f.AtLeast(4, slot, -1, "second number");
     f.Range(4, areas, context.areaCount, context.areaCount, "area count");
-    f.Range(2, color, -1, CEnterprise::kColorCount - 1, "colour");
+    f.Range(2, color, 0, CEnterprise::kColorCount - 1, "colour");
     in.ReadText(3, CEnterprise::kMaxNameLength, name, "name");
     in.ReadText(3, CEnterprise::kMaxNameLength, president, "president name");
     const int persons = context.directors ? static_cast<int>(context.directors->size()) : 0;
