@@ -3,10 +3,12 @@
 #include <vector>
 
 #include "game/ComCommand.h"
+#include "game/NetDocState.h"
 #include "game/VDoc.h"
 #include "model/Enterprise.h"
 #include "model/League.h"
 #include "model/MapDoc.h"
+#include "model/NetStateOut.h"
 #include "model/Saturate.h"
 
 namespace {
@@ -246,6 +248,7 @@ int CMonthChain::AdvanceCalendar() {
             for (int t = 0; t < league.GetTeamCount(); ++t) league.GetTeam(t).ClearSeasonFigures();
         }
     }
+    if (m_doc.IsNetworkHost()) CNetStateOut::Send(-1, CNetDocState(m_doc).BuildCalendar());
     return m_doc.GetYear() >= m_doc.GetGameYears() ? ePHASE_GAME_END : ePHASE_MONTH_START;
 }
 

@@ -1,4 +1,5 @@
 #include "game/VDoc.h"
+#include "game/NetDocState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,6 +9,7 @@
 #include "game/OrderService.h"
 #include "model/AreaRating.h"
 #include "model/MapData.h"
+#include "model/NetStateOut.h"
 #include "model/Random.h"
 #include "model/Saturate.h"
 #include "model/TempMem.h"
@@ -181,7 +183,7 @@ void CVDoc::ShuffleTurnOrder() {
     }
     m_game.turnOrder.assign(permutation.GetInts(), permutation.GetInts() + n);
     m_game.turnPosition = 0;
-    // The host sends the table to the players with the network play.
+    if (IsNetworkHost()) CNetStateOut::Send(-1, CNetDocState(*this).BuildTurnOrder());
 }
 
 int CVDoc::GetTurnEnterprise(int p) const {

@@ -24,6 +24,7 @@
 #include "model/FrameState.h"
 #include "model/Enterprise.h"
 #include "model/MapDoc.h"
+#include "model/NetPlayerTable.h"
 #include "model/PersonData.h"
 #include "model/services/DocService.h"
 #include "platform/core/MemBlock.h"
@@ -36,6 +37,9 @@ class COrderService;
 class CPersonDataFile;
 
 class CVDoc : public IDocService {
+    // The network state transfer carries the document's fields as stored.
+    friend class CNetDocState;
+
 public:
     // The saved-game file: header text, padding to 63 bytes and 0x1A.
     static constexpr char kFileHeader[] = "MERCAVO Data (Version 1.0)";
@@ -55,7 +59,11 @@ public:
 
     // The frame's part of the saved game. Without a frame the document keeps
     // its own.
-    void SetFrameState(CFrameState* frame) { m_frame = frame ? frame : &m_ownFrame; }
+    // Detaching the frame (nullptr) also forgets its player table.
+    void SetFrameState(CFrameState* frame) {
+        m_frame = frame ? frame : &m_ownFrame;
+        if (!frame) m_netPlayers = nullptr;
+    }
     CFrameState& GetFrameState() { return *m_frame; }
 
     // The order catalogue: every order a company gives is issued and applied
@@ -330,6 +338,13 @@ public:
     // The company's plans, teams and events; property rows.
     CMapDoc* GetMapDoc() override;
     CEnterprise* GetOwnCompany() override;
+    // In a network game on a seat that plays: the company of this seat's
+    // own peer entry; otherwise the company whose turn it is.
+    int GetOwnCompanyIndex();
+    // The frame's player table, which knows who waits for the game data;
+    // without one the queries read the frame state's peers alone.
+    void SetNetPlayers(CNetPlayerTable* players) { m_netPlayers = players; }
+    bool IsRemotelyPlayed(int company);
     int CalcLotValue(int area, int x, int y, int month, double& income, double& expense,
                      int withSalary) override;
     void SendCompanyState(int company, eCOMPANY_STATE what) override;
@@ -629,6 +644,13 @@ private:
         std::vector<SLeaving> leaving;
         // Not saved: the figures of the last revenue step.
         std::vector<SRevenueFigures> revenue;
+        // Not saved: the broken-building report being received, from its
+        // head (area, cell count) to its last block of cells.
+        struct SBrokeReceipt {
+            int area = -1;
+            int count = 0;
+            std::vector<CCellPoint> cells;
+        } brokeReceipt;
     };
 
     size_t StockIndex(int company, int holder) const;
@@ -783,6 +805,7 @@ private:
     CPersonData m_sparePerson;
     CFrameState m_ownFrame;
     CFrameState* m_frame = &m_ownFrame;
+    CNetPlayerTable* m_netPlayers = nullptr;
     std::unique_ptr<COrderService> m_orders;
     std::unique_ptr<COrderCommands> m_commands;
 };

@@ -13,7 +13,9 @@
 #include <new>
 
 #include "game/VDoc.h"
+#include "game/NetDocState.h"
 #include "model/MapData.h"
+#include "model/NetStateOut.h"
 #include "model/Random.h"
 #include "model/Saturate.h"
 #include "model/services/Services.h"
@@ -344,6 +346,7 @@ void CVDoc::AdjustInterestRate() {
     for (const CEnterprise& company : m_game.companies) debts.push_back(company.GetDebt());
     Services::Dialogs().ShowInterest(next, debts, IsNetworkGame() ? kInterestDialogNetworkMs : 0);
     SetInterestRate(next);
+    if (IsNetworkHost()) CNetStateOut::Send(-1, CNetDocState(*this).BuildInterestRate());
 }
 
 // ---------------------------------------------------------------- stock

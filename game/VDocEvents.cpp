@@ -10,7 +10,9 @@
 #include <cstdlib>
 
 #include "game/VDoc.h"
+#include "game/NetDocState.h"
 #include "model/MapData.h"
+#include "model/NetStateOut.h"
 #include "model/Random.h"
 #include "model/Saturate.h"
 #include "model/services/Services.h"
@@ -198,7 +200,8 @@ void CVDoc::ApplyLandValueChange(int area, int rise, int amount) {
                                                 record->GetName().c_str(),
                                                 rise ? "increased" : "decreased", amount));
     Services::Frame().RefreshAreaButton(area);
-    // The host's record of the change comes with the network play.
+    if (IsNetworkHost())
+        CNetStateOut::Send(-1, CNetDocState::BuildLandValueChange(area, rise, amount));
 }
 
 void CVDoc::DriftLandValues() {

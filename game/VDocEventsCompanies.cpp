@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "game/VDoc.h"
+#include "game/NetDocState.h"
 #include "model/MapData.h"
 #include "model/Random.h"
 #include "model/Saturate.h"
@@ -173,8 +174,7 @@ int CVDoc::NewCompanyEvent() {
     for (int i = 0; i < n; ++i)
         m_game.companies[static_cast<size_t>(i)].RecordNewCompany(company.GetName());
     Services::Report().ShowNewCompany(c);
-    // The company, persons and stock matrix go to the players with the
-    // network play.
+    if (IsNetworkHost()) CNetDocState(*this).SendNewCompany(c);
     int m = 6;
     int j = 0;
     do {

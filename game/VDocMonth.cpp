@@ -5,7 +5,9 @@
 #include <cstdint>
 
 #include "game/VDoc.h"
+#include "game/NetDocState.h"
 #include "model/MapData.h"
+#include "model/NetStateOut.h"
 #include "model/Random.h"
 #include "model/services/Services.h"
 #include "platform/core/TextFormat.h"
@@ -127,7 +129,7 @@ void CVDoc::AdvancePlans() {
 void CVDoc::RunAreaGovernorMonth() {
     for (int a = 0; a < GetMap().GetAreaCount(); ++a)
         if (CPersonData* governor = GetAreaGovernor(a)) governor->MonthlyDrift();
-    // The host's sending of the governors comes with the network play.
+    if (IsNetworkHost()) CNetStateOut::Send(-1, CNetDocState(*this).BuildGovernorAmounts());
 }
 
 void CVDoc::BroadcastGameData() {

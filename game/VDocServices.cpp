@@ -10,6 +10,9 @@
 #include "game/OrderService.h"
 #include "game/VDoc.h"
 #include "model/MapData.h"
+#include "model/NetCompanyRecords.h"
+#include "model/NetPersonRecords.h"
+#include "model/NetStateOut.h"
 #include "model/Random.h"
 #include "model/services/Services.h"
 
@@ -228,7 +231,12 @@ CMapDoc* CVDoc::GetMapDoc() {
 }
 
 CEnterprise* CVDoc::GetOwnCompany() {
-    return GetEnterprise(GetTurnEnterprise(-1));
+    return GetEnterprise(GetOwnCompanyIndex());
+}
+
+int CVDoc::GetOwnCompanyIndex() {
+    if (!IsNetworkGame() || m_frame->IsObserver()) return GetTurnEnterprise(-1);
+    return CNetPlayerTable(*m_frame).GetOwnCompany();
 }
 
 // Cancelling the contracts of a bankrupt contractor belongs to the
@@ -247,25 +255,88 @@ bool CVDoc::IsNetworkHost() {
     return IsNetworkGame() && m_frame->IsNetworkHost() != 0;
 }
 
+namespace {
+// The frame's table, or one over the frame state's peers.
+template <typename Query>
+bool AskPlayers(CNetPlayerTable* players, CFrameState& frame, Query query) {
+    if (players) return query(*players);
+    CNetPlayerTable table(frame);
+    return query(table);
+}
+}  // namespace
+
+// A game at one machine plays every company here.
 bool CVDoc::IsLocallyPlayed(int company) {
-    return GetEnterprise(company) != nullptr;
+    const CEnterprise* c = GetEnterprise(company);
+    if (!c) return false;
+    if (!IsNetworkGame()) return true;
+    return AskPlayers(m_netPlayers, *m_frame, [&](const CNetPlayerTable& t) {
+        return t.IsLocallyPlayed(c->GetNetworkPlayerId());
+    });
 }
 
-bool CVDoc::IsRemotePlayerAway(int /*company*/) {
-    return false;
+bool CVDoc::IsRemotelyPlayed(int company) {
+    const CEnterprise* c = GetEnterprise(company);
+    if (!c || !IsNetworkGame()) return false;
+    return AskPlayers(m_netPlayers, *m_frame, [&](const CNetPlayerTable& t) {
+        return t.IsRemotelyPlayed(c->GetNetworkPlayerId(), c->IsHumanPlayed());
+    });
 }
 
-void CVDoc::SendPersonState(const CPersonData& /*person*/, ePERSON_STATE /*what*/) {}
+bool CVDoc::IsRemotePlayerAway(int company) {
+    const CEnterprise* c = GetEnterprise(company);
+    if (!c || !IsNetworkGame()) return false;
+    return AskPlayers(m_netPlayers, *m_frame, [&](const CNetPlayerTable& t) {
+        return t.IsRemotePlayerAway(c->GetNetworkPlayerId(), c->IsHumanPlayed());
+    });
+}
 
-void CVDoc::SendDirectorList(int /*company*/) {}
+void CVDoc::SendPersonState(const CPersonData& person, ePERSON_STATE what) {
+    if (!IsNetworkHost()) return;
+    static constexpr int kCodes[] = {CNetPersonRecords::eRELATIONS, CNetPersonRecords::eSTATUS,
+                                     CNetPersonRecords::eSALARY, CNetPersonRecords::eEXPERIENCE,
+                                     CNetPersonRecords::eRECORD};
+    if (what < 0 || what >= static_cast<int>(std::size(kCodes))) return;
+    CNetStateOut::Send(-1, CNetPersonRecords::Build(person, kCodes[what]));
+}
+
+void CVDoc::SendDirectorList(int company) {
+    const CEnterprise* c = GetEnterprise(company);
+    if (!c || !IsNetworkHost()) return;
+    CNetStateOut::Send(-1, CNetCompanyRecords::BuildDirectors(*c));
+}
 
 void CVDoc::SendRefreshInfo() {}
 
-void CVDoc::SendProcessedFlag(int /*company*/, int /*flag*/) {}
+void CVDoc::SendProcessedFlag(int company, int flag) {
+    const CEnterprise* c = GetEnterprise(company);
+    if (!c || !IsNetworkHost()) return;
+    CNetStateOut::Send(-1, CNetCompanyRecords::BuildProcessed(*c, flag));
+}
 
-void CVDoc::SendCompanyState(int /*company*/, eCOMPANY_STATE /*what*/) {}
+void CVDoc::SendCompanyState(int company, eCOMPANY_STATE what) {
+    const CEnterprise* c = GetEnterprise(company);
+    if (!c || !IsNetworkHost()) return;
+    using R = CNetCompanyRecords;
+    switch (what) {
+    case eCOMPANY_AREA_GRADES: CNetStateOut::Send(-1, R::BuildAreaGrades(*c)); break;
+    case eCOMPANY_STAFF_FIGURES: CNetStateOut::Send(-1, R::BuildStaffFigures(*c)); break;
+    case eCOMPANY_DIRECTOR_RELATIONS:
+        CNetStateOut::Send(-1, R::BuildDirectorRelations(*c, [this](int p) { return GetDirector(p); }));
+        break;
+    case eCOMPANY_AREA_RECORDS: CNetStateOut::Send(-1, R::BuildAreaRecords(*c, -1)); break;
+    case eCOMPANY_TEAM_HOLDINGS: CNetStateOut::Send(-1, R::BuildTeams(*c)); break;
+    case eCOMPANY_FUNDS_AND_DEBT: CNetStateOut::Send(-1, R::BuildFunds(*c)); break;
+    case eCOMPANY_MONTHLY_SERIES: CNetStateOut::Send(-1, R::BuildMonthlySeries(*c)); break;
+    case eCOMPANY_MONTHLY_TABLE: CNetStateOut::Send(-1, R::BuildMonthlyTable(*c)); break;
+    }
+}
 
-void CVDoc::SendAreaOwners(int /*area*/) {}
+void CVDoc::SendAreaOwners(int area) {
+    const CMapData* record = GetArea(area);
+    if (!record || !IsNetworkHost()) return;
+    CNetStateOut::SendTexts(-1, record->BuildLayer(area, CMapData::layerOwner));
+}
 
 void CVDoc::StorePlayerCmdSet(const CCmdSet& /*order*/) {}
 

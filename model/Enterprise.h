@@ -25,6 +25,9 @@ class CEnterpriseLimits;
 class CPersonData;
 
 class CEnterprise {
+    // The network state records carry the fields as they are stored.
+    friend class CNetCompanyRecords;
+
 public:
     static constexpr int kLeagueCount = 3;
     static constexpr int kMonths = 12;

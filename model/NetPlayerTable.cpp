@@ -241,6 +241,28 @@ int CNetPlayerTable::CountBusyNetPlayers() const {
                                           [](const CNetworkData& e) { return e.readyFlag == 0; }));
 }
 
+bool CNetPlayerTable::IsLocallyPlayed(int playerNumber) const {
+    if (playerNumber < 0) return false;
+    const CNetworkData* entry = Entry(FindNetPlayerById(playerNumber));
+    return entry && entry->localFlag;
+}
+
+bool CNetPlayerTable::IsRemotelyPlayed(int playerNumber, bool humanPlayed) const {
+    return humanPlayed && !IsLocallyPlayed(playerNumber);
+}
+
+bool CNetPlayerTable::IsRemotePlayerAway(int playerNumber, bool humanPlayed) const {
+    if (!IsRemotelyPlayed(playerNumber, humanPlayed)) return false;
+    const CNetworkData* entry = Entry(FindNetPlayerById(playerNumber));
+    return !entry || entry->state == CNetworkData::kPlayerAbsent ||
+           IsAwaitingGameData(playerNumber);
+}
+
+int CNetPlayerTable::GetOwnCompany() const {
+    const CNetworkData* own = Entry(FindSelfNetPlayer());
+    return own ? own->company : -1;
+}
+
 int CNetPlayerTable::IsAwaitingGameData(int id) const {
     return std::find(m_awaiting.begin(), m_awaiting.end(), id) != m_awaiting.end() ? 1 : 0;
 }

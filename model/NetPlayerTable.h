@@ -94,6 +94,20 @@ public:
     int GetNetAnswer(int i) const;
     int GetNetQueryAnswer(int i) const;
 
+    // ---- company control: who plays a company, by the company's player
+    // number. A human-played company whose number matches no entry counts
+    // as played elsewhere by a player who is away: its questions take
+    // their defaults and nothing waits for him.
+    // Whether the entry of the number is this program's own (false for
+    // the computer's numbers -1 and -2 and for a number of no entry).
+    bool IsLocallyPlayed(int playerNumber) const;
+    bool IsRemotelyPlayed(int playerNumber, bool humanPlayed) const;
+    // The player lost his connection (role 3) or still waits for the game
+    // data.
+    bool IsRemotePlayerAway(int playerNumber, bool humanPlayed) const;
+    // The company of this program's own entry; -1 without one.
+    int GetOwnCompany() const;
+
     // A company left the game: its player's entry (found by the company's
     // player id) becomes an observer without company, colour and company
     // name, and every company index from the company's on moves down by

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/FixedFieldFormat.h"
+#include "model/NetRecordReader.h"
 #include "platform/core/TextFormat.h"
 
 CNetRecordBuilder::CNetRecordBuilder(int recordClass, int group, int code)
@@ -71,6 +72,16 @@ void CNetRecordBuilder::Append(std::string_view bytes) {
 void CNetRecordBuilder::Refuse(const std::string& what) {
     if (!Ok()) return;
     m_error = FormatText("%03d %02d/%03d: %s", m_class, m_group, m_code, what.c_str());
+}
+
+CNetRecordBuilder CNetRecordBuilder::FromText(std::string_view text) {
+    int recordClass = 0, group = 0, code = 0;
+    NetRecordBytes bytes{};
+    if (Frame(text, bytes)) CNetRecordReader::ReadKind(bytes, recordClass, group, code);
+    CNetRecordBuilder b(recordClass, group, code);
+    b.m_text.clear();
+    b.Append(text);
+    return b;
 }
 
 bool CNetRecordBuilder::Build(NetRecordBytes& out) const {

@@ -28,6 +28,12 @@ public:
     // The text that ends the record, up to its zero byte.
     CNetRecordBuilder& Trailing(std::string_view text);
 
+    // Refuses the record for a field its sender could not write.
+    CNetRecordBuilder& Fail(const std::string& what) {
+        Refuse(what);
+        return *this;
+    }
+
     bool Ok() const { return m_error.empty(); }
     // What was refused first, with the record's class, group and code.
     const std::string& Error() const { return m_error; }
@@ -37,6 +43,9 @@ public:
     // False (and out untouched) when a field was refused.
     bool Build(NetRecordBytes& out) const;
 
+    // A builder that holds a record text built elsewhere (the map's and the
+    // leagues' texts), refused when it leaves no room for its zero byte.
+    static CNetRecordBuilder FromText(std::string_view text);
     // Frames a record text built elsewhere; false when it leaves no room
     // for its zero byte.
     static bool Frame(std::string_view text, NetRecordBytes& out);

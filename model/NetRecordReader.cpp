@@ -98,3 +98,13 @@ bool CNetRecordReader::ReadTrailingText(std::string& text, const char* field) {
     m_pos += static_cast<int>(zero) + 1;
     return true;
 }
+
+std::string_view CNetRecordReader::Rest() const {
+    if (!Ok()) return {};
+    return std::string_view(m_record.data() + m_pos, static_cast<size_t>(Remaining()));
+}
+
+bool CNetRecordReader::Advance(int count, const char* field) {
+    std::string_view skipped;
+    return Take(count, skipped, field);
+}

@@ -31,6 +31,13 @@ public:
     bool ReadRaw(int count, std::string& bytes, const char* field);
     // The text up to the record's zero byte; fails when none follows.
     bool ReadTrailingText(std::string& text, const char* field);
+    // The bytes from the next field to the end of the record, for the
+    // readers of nested texts; Advance then moves past what they used.
+    std::string_view Rest() const;
+    bool Advance(int count, const char* field);
+    // Fails the record for a value that was read whole but lies outside its
+    // domain (an index, a count against a table).
+    bool Refuse(const char* field) { return Fail(field); }
 
     bool Ok() const { return m_failed.empty(); }
     const std::string& FailedField() const { return m_failed; }

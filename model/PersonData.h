@@ -21,6 +21,9 @@ struct SFaceRect {
 };
 
 class CPersonData {
+    // The network state records carry the fields as they are stored.
+    friend class CNetPersonRecords;
+
 public:
     static constexpr int kAbilityCount = 5;
     static constexpr int kTaskParamCount = 16;

@@ -4,6 +4,7 @@
 #include "dialogs/ExplainWnd.h"
 #include "game/MonthChain.h"
 #include "game/VDoc.h"
+#include "model/services/Services.h"
 #include "network/NetSession.h"
 #include "platform/core/Profile.h"
 #include "platform/sound/EffectDevice.h"
@@ -47,6 +48,8 @@ CMainFrame::CMainFrame() = default;
 
 CMainFrame::~CMainFrame() {
     if (IsWindow()) DestroyWindow();
+    // The records send through the session only while it lives.
+    if (m_net && Services::RegisteredNet() == m_net.get()) Services::SetNet(nullptr);
 }
 
 void CMainFrame::ReadOptions() {
@@ -57,6 +60,8 @@ void CMainFrame::AttachDocument(CVDoc* doc, CVView* view) {
     m_doc = doc;
     m_view = view;
     if (m_doc) m_doc->SetFrameState(&m_frameState);
+    // The company-control queries know who waits for the game data.
+    if (m_doc) m_doc->SetNetPlayers(&m_netPlayers);
 }
 
 CProfile& CMainFrame::GetProfile() {

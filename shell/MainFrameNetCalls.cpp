@@ -2,6 +2,7 @@
 // network game; the network play fills them in. A game at one machine
 // passes through them without effect.
 
+#include "game/NetDocState.h"
 #include "shell/MainFrame.h"
 
 void CMainFrame::AnnouncePhase(int) {}
@@ -26,6 +27,7 @@ void CMainFrame::ClearTurnOrders() {}
 
 void CMainFrame::SendAllGameData(int player) {
     TraceCall("game data", player);
+    if (m_doc && m_frameState.IsNetworkHost()) CNetDocState(*m_doc).SendAllGameData(player);
 }
 
 // The network information file is written for a network game only; true
