@@ -284,7 +284,8 @@ TEST_F(ReportTest, TheBoxAnswersAsItWasClosed) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         bool cancelVisible = false;
-        CMyMessageDlg::SetOpenHook([&](CMyMessageDlg& d) {
+        CDialog::SetInitHook([&](CDialog& dialog, int) {
+            auto& d = dynamic_cast<CMyMessageDlg&>(dialog);
             cancelVisible = (d.GetDlgItem(IDCANCEL)->GetStyle() & WS_VISIBLE) != 0;
             c.close(d);
         });
@@ -297,8 +298,8 @@ TEST_F(ReportTest, AReportOffersOnlyOk) {
     CMyMessageDlg::SetModalHook(nullptr);
     CAutoAnswer::Set(false);
     bool hasCancel = true;
-    CMyMessageDlg::SetOpenHook([&](CMyMessageDlg& d) {
-        hasCancel = d.GetDlgItem(IDCANCEL) != nullptr;
+    CDialog::SetInitHook([&](CDialog& d, int) {
+        hasCancel = (d.GetDlgItem(IDCANCEL)->GetStyle() & WS_VISIBLE) != 0;
         d.PostMessage(WM_COMMAND, IDOK);
     });
     CSetDrawMes(frame).ShowStrike(0);
@@ -309,7 +310,7 @@ TEST_F(ReportTest, InANetworkGameAReportClosesItself) {
     CMyMessageDlg::SetModalHook(nullptr);
     CAutoAnswer::Set(false);
     bool opened = false;
-    CMyMessageDlg::SetOpenHook([&](CMyMessageDlg&) { opened = true; });
+    CDialog::SetInitHook([&](CDialog&, int) { opened = true; });
     SetNetworkGame(true);
     // Nobody answers: the box's timer does.
     CSetDrawMes(frame).ShowStrike(0);
