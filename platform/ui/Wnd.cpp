@@ -153,6 +153,9 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
     QWidget* qparent = impl.parent ? impl.parent->m_impl->widget.data() : nullptr;
     Qt::WindowFlags flags = impl.parent ? Qt::Widget : TopLevelFlags(impl);
     impl.widget = new CWindowWidget(this, qparent, flags);
+    // A child made before its parent is shown would otherwise appear with
+    // the parent, hidden style or not.
+    if (impl.parent && !(style & WS_VISIBLE)) impl.widget->hide();
     if (!impl.parent) {
         impl.widget->setWindowTitle(QString::fromStdString(impl.text));
         if (impl.owner && impl.owner->m_impl->widget) {

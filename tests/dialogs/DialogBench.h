@@ -62,16 +62,22 @@ protected:
     void OnOpen(std::function<void(CDialog&)> script) {
         CDialog::SetInitHook([script](CDialog& dialog, int) { script(dialog); });
     }
-    // Adds a line of one run in the first message font.
+    // Adds a run in the first message font: it starts its line, or
+    // continues it when the line has runs already.
     void AddLine(CMyMessageDlg& box, int line, const std::string& text) {
-        box.GetTextWnd().AddText(CPoint(0, line), text, GetSysColor(COLOR_BTNTEXT),
-                                 blocks.fonts.GetMessageFont(), CDrawTextWnd::kNoMark, 0);
+        AddRun(box, line, text, blocks.fonts.GetMessageFont(), CDrawTextWnd::kNoMark);
     }
-    // The bold run of a name, with the company's colour mark when given.
+    // The same in the bold font, with the company's colour mark when given.
     void AddBold(CMyMessageDlg& box, int line, const std::string& text,
                  int mark = CDrawTextWnd::kNoMark) {
-        box.GetTextWnd().AddText(CPoint(-1, line), text, GetSysColor(COLOR_BTNTEXT),
-                                 blocks.fonts.GetMessageFont2(), mark, 0);
+        AddRun(box, line, text, blocks.fonts.GetMessageFont2(), mark);
+    }
+    void AddRun(CMyMessageDlg& box, int line, const std::string& text, CFont* font, int mark) {
+        bool started = false;
+        for (const CDrawTextWnd::SRun& run : box.GetTextWnd().GetRuns())
+            started = started || run.pos.y == line;
+        box.GetTextWnd().AddText(CPoint(started ? -1 : 0, line), text, GetSysColor(COLOR_BTNTEXT),
+                                 font, mark, 0);
     }
     int Beeps() const { return GetMessageBeepCount() - beepsAtStart; }
 
