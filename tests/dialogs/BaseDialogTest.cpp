@@ -92,11 +92,7 @@ class BaseDialogTest : public DialogBench {
 protected:
     void SetUp() override {
         DialogBench::SetUp();
-        CDialogTemplateRegistry::Register(&kOrderDialog);
-    }
-    void TearDown() override {
-        CDialogTemplateRegistry::Unregister(kOrderTemplate);
-        DialogBench::TearDown();
+        RegisterTemplate(kOrderDialog);
     }
     static CPoint TopLeft(CWnd& window) {
         CRect rect;

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "dialogs/MyMessageDlg.h"
 #include "fakes/DialogScript.h"
@@ -19,6 +20,7 @@
 #include "game/GameFixture.h"
 #include "platform/core/Clock.h"
 #include "platform/ui/AutoAnswer.h"
+#include "platform/ui/DialogTemplateRegistry.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/SystemMetrics.h"
@@ -42,6 +44,7 @@ protected:
         beepsAtStart = GetMessageBeepCount();
     }
     void TearDown() override {
+        for (int id : testTemplates) CDialogTemplateRegistry::Unregister(id);
         CDialog::SetInitHook(nullptr);
         CMyMessageDlg::SetModalHook(nullptr);
         CMessageLoop::Reset();
@@ -49,6 +52,11 @@ protected:
         GameTest::TearDown();
     }
 
+    // A template of the test's own, known until the test ends.
+    void RegisterTemplate(const DIALOGTEMPLATE& dialog) {
+        CDialogTemplateRegistry::Register(&dialog);
+        testTemplates.push_back(dialog.id);
+    }
     // A small game of four companies, the first `humans` played by people.
     void SmallGame(int humans) { NewGame(4, humans); }
     // The game in progress (see fakes/GameInProgress.h); skips the test
@@ -84,4 +92,5 @@ protected:
     CFakeBlockHost blocks;
     CFakeDialogHost host;
     int beepsAtStart = 0;
+    std::vector<int> testTemplates;
 };

@@ -63,11 +63,7 @@ class DialogScriptTest : public DialogBench {
 protected:
     void SetUp() override {
         DialogBench::SetUp();
-        CDialogTemplateRegistry::Register(&kForm);
-    }
-    void TearDown() override {
-        CDialogTemplateRegistry::Unregister(kFormTemplate);
-        DialogBench::TearDown();
+        RegisterTemplate(kForm);
     }
 };
 
