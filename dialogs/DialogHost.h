@@ -4,8 +4,7 @@
 // the frame's sound effects, its command-input and network flags, its
 // network window, and which dialog is open. The application registers
 // itself as the host at start-up; tests register a recording fake. Without
-// a host a dialog opens where its template puts it, waits for a person and
-// tells nobody.
+// a host a dialog opens where its template puts it and tells nobody.
 
 #include "platform/ui/Point.h"
 

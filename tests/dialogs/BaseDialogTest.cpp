@@ -125,11 +125,14 @@ TEST_F(BaseDialogTest, WhenADialogConfirmsItselfAndWhenItSounds) {
         {"human players", 2, [](CBaseDialog&) {}, -1, 1},
         {"human players, silent", 2, [](CBaseDialog& d) { d.SetFrameNotify(0); }, -1, 0},
         {"human players, auto-close", 2, [](CBaseDialog& d) { d.SetAutoClose(5000); }, 5000, 0},
+        // Nobody is at the screen in an unattended run.
+        {"human players, unattended", 2, [](CBaseDialog&) { CAutoAnswer::Set(true); }, 3000, 0},
     };
     SmallGame(0);
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_EQ(doc.SetPlayerCount(c.humans, 1), 1);
+        CAutoAnswer::Set(false);
         host.effects.clear();
         CTestOrderDlg dialog;
         c.setUp(dialog);

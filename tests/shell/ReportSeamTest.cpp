@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "ReportFixture.h"
+#include "dialogs/BaseDialog.h"
+#include "dialogs/DialogHost.h"
 #include "model/services/Services.h"
 
 namespace {
@@ -316,6 +318,29 @@ TEST_F(ReportTest, InANetworkGameAReportClosesItself) {
     CSetDrawMes(frame).ShowStrike(0);
     EXPECT_TRUE(opened);
     SetNetworkGame(false);
+}
+
+TEST_F(ReportTest, TheApplicationHostsTheDialogsWhileItRuns) {
+    EXPECT_EQ(IDialogHost::Get(), app.get());
+    EXPECT_NE(Services::RegisteredDialogs(), nullptr);
+    app.reset();
+    EXPECT_EQ(IDialogHost::Get(), nullptr);
+    EXPECT_EQ(Services::RegisteredDialogs(), nullptr);
+}
+
+TEST_F(ReportTest, TheFrameKnowsTheOpenBoxAndTheTurnLimitEndsIt) {
+    CMyMessageDlg::SetModalHook(nullptr);
+    CAutoAnswer::Set(false);
+    CBaseDialog* openWhileShown = nullptr;
+    // The turn limit runs out while a question waits for its answer.
+    CDialog::SetInitHook([&](CDialog&, int) {
+        openWhileShown = frame->GetOpenDialog();
+        frame->SendMessage(CMainFrame::WM_FORCE_END_INPUT, 0, 0);
+    });
+    EXPECT_EQ(CSetDrawMes(frame).AskSellStock(0, 1, 2, 160), FALSE);
+    EXPECT_NE(openWhileShown, nullptr);
+    EXPECT_EQ(frame->GetOpenDialog(), nullptr);
+    EXPECT_EQ(frame->IsForcedEnd(), 1);
 }
 
 }  // namespace
