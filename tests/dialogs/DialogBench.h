@@ -1,6 +1,7 @@
 #pragma once
 // The bench of the dialog tests and the dialog gallery: a game document with
-// the recording frame service (the map window's marks and area picks), the
+// the recording frame service (the map window's marks and area picks) and
+// network seam (the records a dialog's command sends), the
 // building blocks' host with the program folder's palette, strips and
 // fonts, the recording application and frame of the dialogs, the game's
 // templates and window classes, and a clean loop at time scale 0. Scripts
@@ -91,6 +92,8 @@ protected:
 
     CFakeBlockHost blocks;
     CFakeDialogHost host;
+    CFakeNetService net;
+    CScopedService<INetService> scopedNet = ScopedNet(&net);
     int beepsAtStart = 0;
     std::vector<int> testTemplates;
 };
