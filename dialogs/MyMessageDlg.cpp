@@ -73,7 +73,8 @@ BOOL CMyMessageDlg::OnInitDialog() {
         SetDlgItemText(IDOK, "Yes");
         SetDlgItemText(IDCANCEL, "No");
     }
-    if (m_cancelShown) GetDlgItem(IDCANCEL)->ShowWindow(SW_SHOW);
+    CWnd* second = GetDlgItem(IDCANCEL);
+    if (m_cancelShown && second) second->ShowWindow(SW_SHOW);
     m_text.Layout();
     GotoDlgCtrl(GetDlgItem(IDOK));
     return FALSE;
