@@ -1,61 +1,36 @@
 #include "dialogs/MyMessageDlg.h"
 
-#include <algorithm>
 #include <utility>
 
-#include "dialogs/ReportBoxHost.h"
-#include "model/Enterprise.h"
+#include "dialogs/DialogHost.h"
+#include "game/VDoc.h"
+#include "model/MapDoc.h"
 #include "model/services/Services.h"
 #include "platform/ui/AutoAnswer.h"
-#include "platform/ui/ControlStyles.h"
-#include "platform/ui/PaintDC.h"
 #include "platform/ui/Styles.h"
-#include "platform/ui/SystemMetrics.h"
+#include "views/BlockMessages.h"
 
 namespace {
 CMyMessageDlg::ModalHook& ModalHookSlot() {
     static CMyMessageDlg::ModalHook hook;
     return hook;
 }
-CMyMessageDlg::OpenHook& OpenHookSlot() {
-    static CMyMessageDlg::OpenHook hook;
-    return hook;
-}
-IReportBoxHost*& HostSlot() {
-    static IReportBoxHost* host = nullptr;
-    return host;
-}
-
-// The plain dialog, in dialog units.
-constexpr int kMargin = 7;
-constexpr int kLineHeight = 14;
-constexpr int kTextWidth = 250;
-constexpr int kButtonWidth = 40;
-constexpr int kButtonHeight = 14;
 }  // namespace
 
 void CMyMessageDlg::SetModalHook(ModalHook hook) {
     ModalHookSlot() = std::move(hook);
 }
 
-void CMyMessageDlg::SetOpenHook(OpenHook hook) {
-    OpenHookSlot() = std::move(hook);
-}
-
-void CMyMessageDlg::SetHost(IReportBoxHost* host) {
-    HostSlot() = host;
-}
-
-CMyMessageDlg::CMyMessageDlg(CWnd* parent) : CDialog(&layout, parent) {}
+CMyMessageDlg::CMyMessageDlg(CWnd* parent) : CBaseDialog(kTemplateId, parent) {}
 
 void CMyMessageDlg::EnableAdviceList(int flag) {
-    m_adviceList = flag;
+    m_lineClick = flag;
     m_text.SetLineClick(flag);
 }
 
 void CMyMessageDlg::AddAdviceItem(int area, int x, int y) {
     const size_t lines = static_cast<size_t>(m_text.GetLineCount());
-    while (m_lineTags.size() < lines) m_lineTags.push_back({area, CCellPoint(x, y)});
+    while (m_tags.size() < lines) m_tags.push_back({area, CCellPoint(x, y)});
 }
 
 std::string CMyMessageDlg::LogText() const {
@@ -69,105 +44,167 @@ std::string CMyMessageDlg::LogText() const {
     return text;
 }
 
-void CMyMessageDlg::BuildLayout() {
-    const int rows = (m_company >= 0 ? 1 : 0) + m_text.GetLineCount();
-    layout = DIALOGTEMPLATE{};
-    layout.id = static_cast<int>(kTemplateId);
-    layout.caption = m_caption.c_str();
-    layout.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER;
-    layout.cx = kMargin + kTextWidth + kMargin + kButtonWidth + kMargin;
-    layout.cy = kMargin + std::max(rows * kLineHeight, 2 * kButtonHeight + 4) + kMargin;
-    const int buttonX = kMargin + kTextWidth + kMargin;
-    layout.items.push_back({IDOK, DialogItemKind::Button, nullptr, "OK",
-                            WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, buttonX, kMargin,
-                            kButtonWidth, kButtonHeight});
-    // Without Cancel the close box and Escape still answer IDCANCEL.
-    if (m_cancelShown)
-        layout.items.push_back({IDCANCEL, DialogItemKind::Button, nullptr, "Cancel",
-                                WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, buttonX,
-                                kMargin + kButtonHeight + 4, kButtonWidth, kButtonHeight});
-}
-
-int CMyMessageDlg::LinePixels() const {
-    CRect line(0, 0, kMargin, kLineHeight);
-    MapDialogRect(&line);
-    return line.Height();
-}
-
-void CMyMessageDlg::OnPaint() {
-    CPaintDC dc(this);
-    dc.SetBkMode(TRANSPARENT);
-    CRect margin(0, 0, kMargin, kMargin);
-    MapDialogRect(&margin);
-    const int height = LinePixels();
-    int top = margin.Height();
-    if (m_company >= 0) {
-        // The company panel: the company's mark and name, and its
-        // president's name in the second style.
-        const CEnterprise* company =
-            Services::HasDoc() ? Services::Companies().GetCompany(m_company) : nullptr;
-        if (company) {
-            std::vector<CDrawTextWnd::SRun> panel = {
-                {CPoint(0, 0), company->GetName(), GetSysColor(COLOR_BTNTEXT), nullptr,
-                 company->GetColor(), 0}};
-            if (m_panelStyle != 0)
-                panel.push_back({CPoint(-1, 0), "  " + company->GetPresidentName(),
-                                 GetSysColor(COLOR_BTNTEXT), nullptr, CDrawTextWnd::kNoMark, 0});
-            PaintRuns(dc, panel, margin.Width(), top, height);
-        }
-        top += height;
-    }
-    for (int line = 0; line < m_text.GetLineCount(); ++line) {
-        std::vector<CDrawTextWnd::SRun> runs;
-        for (const CDrawTextWnd::SRun& run : m_text.GetRuns())
-            if (run.pos.y == line) runs.push_back(run);
-        PaintRuns(dc, runs, margin.Width(), top, height);
-        top += height;
-    }
-}
-
-void CMyMessageDlg::PaintRuns(CDC& dc, const std::vector<CDrawTextWnd::SRun>& runs, int left,
-                              int top, int height) {
-    IReportBoxHost* host = HostSlot();
-    const CSize mark = host ? host->GetMarkSize() : CSize(0, 0);
-    int x = left;
-    for (const CDrawTextWnd::SRun& run : runs) {
-        if (run.pos.x >= 0) x = left + run.pos.x;
-        if (run.mark >= -2 && host) {
-            host->DrawColorMark(dc, x, top + (height - mark.cy) / 2, run.mark);
-            x += mark.cx + 2;
-        }
-        CFont* previous = dc.SelectObject(run.font ? run.font : GetDialogFont());
-        dc.SetTextColor(run.colour);
-        const CSize size = dc.GetTextExtent(run.text);
-        dc.TextOut(x, top + height - size.cy - 1, run.text);
-        dc.SelectObject(previous);
-        x += size.cx + 2;
-    }
-}
-
 int CMyMessageDlg::DoModal() {
-    if (ModalHookSlot()) return ModalHookSlot()(*this);
-    if (CAutoAnswer::IsAutoAnswer()) {
-        CAutoAnswer::Log(m_caption, LogText(), "OK");
-        return IDOK;
+    int result = IDOK;
+    if (ModalHookSlot()) {
+        result = ModalHookSlot()(*this);
+    } else if (CAutoAnswer::IsAutoAnswer()) {
+        CAutoAnswer::Log(m_caption, LogText(), m_yesNo ? "Yes" : "OK");
+    } else {
+        return CBaseDialog::DoModal();
     }
-    BuildLayout();
-    return CDialog::DoModal();
+    // Answered without a window: the frame's side of the close still runs.
+    AfterClose();
+    return result;
 }
+
+// ---------------------------------------------------------------- opening
 
 BOOL CMyMessageDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
-    if (m_autoCloseMs > 0) SetTimer(kAutoCloseTimer, static_cast<UINT>(m_autoCloseMs));
-    if (OpenHookSlot()) OpenHookSlot()(*this);
-    return TRUE;
+    CBaseDialog::OnInitDialog();
+    SetWindowText(m_caption);
+    m_text.SubclassDlgItem(kTextId, this);
+    AttachPictures();
+    if (m_person >= 0 || m_structure >= 0 || m_bitmap == 1)
+        LayOutBesidePicture();
+    else
+        ShrinkToText();
+    if (m_yesNo) {
+        SetDlgItemText(IDOK, "Yes");
+        SetDlgItemText(IDCANCEL, "No");
+    }
+    CWnd* second = GetDlgItem(IDCANCEL);
+    if (m_cancelShown && second) second->ShowWindow(SW_SHOW);
+    m_text.Layout();
+    GotoDlgCtrl(GetDlgItem(IDOK));
+    return FALSE;
 }
 
-void CMyMessageDlg::OnTimer(UINT_PTR id) {
-    if (id != kAutoCloseTimer) {
-        CDialog::OnTimer(id);
-        return;
+void CMyMessageDlg::AttachPictures() {
+    if (m_company >= 0) {
+        m_panel.SubclassDlgItem(kPanelId, this);
+        m_panel.SetEnterprise(m_company);
+        m_panel.SetSecondLine(m_panelStyle);
+        m_panel.ShowWindow(SW_SHOW);
+        // The text gives the panel its room at the top; its bottom stays.
+        CRect text = ItemRect(kTextId);
+        text.top += ItemRect(kPanelId).Height();
+        PlaceItem(kTextId, text);
     }
-    KillTimer(kAutoCloseTimer);
-    PostMessage(WM_COMMAND, IDOK);
+    if (m_person >= 0) {
+        if (m_company < 0) {
+            m_personLine.SubclassDlgItem(kPanelId, this);
+            m_personLine.SetPersonIndex(m_person);
+            m_personLine.ShowWindow(SW_SHOW);
+        }
+        m_face.SubclassDlgItem(kFaceId, this);
+        m_face.SetPerson(m_person + 1);
+    }
+    if (m_structure >= 0) {
+        m_structurePicture.SubclassDlgItem(kPictureId, this);
+        m_structurePicture.SetPictureSet(0);
+        m_structurePicture.SetBuilding(m_structure);
+        m_structurePicture.ShowWindow(SW_SHOW);
+    } else if (m_bitmap == 1) {
+        m_bitmapPicture.SubclassDlgItem(kPictureId, this);
+        m_bitmapPicture.SetKind(CDrawBMWnd::kKindReportPicture);
+        m_bitmapPicture.ShowWindow(SW_SHOW);
+    }
+}
+
+void CMyMessageDlg::LayOutBesidePicture() {
+    const int left = ItemRect(kFaceId).right + kGap;
+    CRect panel = ItemRect(kPanelId);
+    panel.left = left;
+    PlaceItem(kPanelId, panel);
+    CRect text = ItemRect(kTextId);
+    text.left = left;
+    if (m_person >= 0 || m_company >= 0) text.top = panel.bottom + kGap;
+    PlaceItem(kTextId, text);
+}
+
+void CMyMessageDlg::ShrinkToText() {
+    CRect text = ItemRect(kTextId);
+    const int q = text.Width() / 4;
+    CRect client;
+    m_text.GetClientRect(&client);
+    const int needed = m_text.GetTextHeight(1);
+    const int d = needed < client.Height() ? client.Height() - needed : 0;
+    text.right -= q;
+    text.bottom -= d;
+    PlaceItem(kTextId, text);
+    CRect panel = ItemRect(kPanelId);
+    panel.right -= q;
+    PlaceItem(kPanelId, panel);
+    for (int id : {IDOK, IDCANCEL}) {
+        CRect button = ItemRect(id);
+        button.OffsetRect(-q, 0);
+        PlaceItem(id, button);
+    }
+    CRect window;
+    GetWindowRect(&window);
+    SetWindowPos(nullptr, 0, 0, window.Width() - q, window.Height() - d,
+                 SWP_NOMOVE | SWP_NOZORDER);
+}
+
+CRect CMyMessageDlg::ItemRect(int id) const {
+    CRect rect;
+    if (CWnd* item = GetDlgItem(id)) {
+        item->GetWindowRect(&rect);
+        ScreenToClient(&rect);
+    }
+    return rect;
+}
+
+void CMyMessageDlg::PlaceItem(int id, const CRect& rect) {
+    if (CWnd* item = GetDlgItem(id)) item->MoveWindow(rect, TRUE);
+}
+
+// ---------------------------------------------------------------- answers
+
+void CMyMessageDlg::OnCancel() {
+    // A report that offers no way out stays while a person gives orders: it
+    // must be read, and OK (or its time-out) ends it.
+    IDialogHost* host = IDialogHost::Get();
+    if (!m_cancelShown && host && host->IsCommandInputActive()) return;
+    CBaseDialog::OnCancel();
+}
+
+void CMyMessageDlg::OnDestroy() {
+    if (m_lineClick) EndHighlight();
+    CBaseDialog::OnDestroy();
+}
+
+LRESULT CMyMessageDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_BLOCK_LINE_CLICKED) {
+        OnLineClicked(static_cast<int>(wParam));
+        return 0;
+    }
+    return CBaseDialog::WindowProc(message, wParam, lParam);
+}
+
+// ---------------------------------------------------------------- advice lines
+
+void CMyMessageDlg::EndHighlight() {
+    Services::Frame().FlushChangedCells(1);
+}
+
+void CMyMessageDlg::OnLineClicked(int number) {
+    if (!m_lineClick || number < 1 || number > static_cast<int>(m_tags.size())) return;
+    EndHighlight();
+    const SLineTag& tag = m_tags[static_cast<size_t>(number - 1)];
+    CVDoc* doc = GetDocument();
+    // The tags come from stored advice: an area or cell outside the map
+    // points nowhere.
+    if (!doc || tag.area < 0 || tag.area >= doc->GetMap().GetAreaCount()) return;
+    doc->SelectArea(tag.area);
+    int width = 0, height = 0;
+    if (tag.cell.x < 0 || tag.cell.y < 0 || !doc->GetAreaSize(tag.area, width, height) ||
+        tag.cell.x >= width || tag.cell.y >= height)
+        return;
+    // A cell without a building blinks alone.
+    CCellPoint anchor, first;
+    if (!doc->GetMap().GetStructureExtent(tag.area, tag.cell.x, tag.cell.y, anchor, first))
+        anchor = first = tag.cell;
+    Services::Frame().MarkCellRect(anchor.x, anchor.y, first.x, first.y, kBlinkMs);
 }

@@ -107,4 +107,12 @@ constexpr UINT kInitialSize = 32775;
 constexpr UINT kStatusBarId = 59393;
 constexpr int kAboutVersionText = 1001;
 
+// The report box: its template and its custom controls (the company or
+// person panel, the text, the building or fixed picture, the face).
+constexpr UINT kReportBoxDialog = 360;
+constexpr int kReportBoxPanel = 620;
+constexpr int kReportBoxText = 721;
+constexpr int kReportBoxPicture = 740;
+constexpr int kReportBoxFace = 700;
+
 }  // namespace mercavo_ids

@@ -1,7 +1,7 @@
 #pragma once
 // The game program's resource tables: menu 100 with its command prompts,
 // the accelerator table 100, the strings (title, file filter, mode texts,
-// document string) and the About dialog 500. Register() makes them known to
+// document string), the About dialog 500 and the report box 360. Register() makes them known to
 // the window layer's menus, strings, accelerators and dialogs; it may be
 // called more than once.
 
@@ -18,6 +18,7 @@ void Register();
 const MENUTEMPLATE& MainMenu();
 const CAcceleratorTable& Accelerators();
 const DIALOGTEMPLATE& AboutDialog();
+const DIALOGTEMPLATE& ReportBoxDialog();
 
 // Every string of the tables, as (id, text) pairs.
 struct SStringEntry {

@@ -9,6 +9,7 @@ void Register() {
     CMenu::RegisterTemplate(&MainMenu());
     CAcceleratorTable::Register(mercavo_ids::kMainResource, &Accelerators());
     CDialogTemplateRegistry::Register(&AboutDialog());
+    CDialogTemplateRegistry::Register(&ReportBoxDialog());
     for (const SStringEntry& s : Strings()) CStringTable::Register(s.id, s.text);
 }
 

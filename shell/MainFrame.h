@@ -29,6 +29,7 @@
 #include "shell/MainBar.h"
 #include "shell/ViewFrame.h"
 
+class CBaseDialog;
 class CCmdSet;
 class CEnterprise;
 class CEstablishWnd;
@@ -542,4 +543,14 @@ private:
     std::array<int, kChangeFlagCount> m_changeFlags{};
     std::unique_ptr<CFrameNetLink> m_netLink;
     std::unique_ptr<CNetSession> m_net;
+
+    // ---- the open dialog: the innermost modal dialog of the game, which
+    // the network's forced end of a turn ends. Each dialog puts back the
+    // one it covered when it goes.
+public:
+    CBaseDialog* GetOpenDialog() const { return m_openDialog; }
+    void SetOpenDialog(CBaseDialog* dialog) { m_openDialog = dialog; }
+
+private:
+    CBaseDialog* m_openDialog = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "dialogs/BaseDialog.h"
 #include "dialogs/MyMessageDlg.h"
 #include "game/VDoc.h"
 #include "model/Enterprise.h"
@@ -57,6 +58,9 @@ void CMainFrame::OnNetPhaseTimer(UINT_PTR id) {
 }
 
 void CMainFrame::ForceEndTurn() {
+    // A dialog still open ends at once: a report as read, anything else
+    // as cancelled.
+    CBaseDialog::EndForced();
     m_ordersComplete = 1;
     m_forcedEnd = 1;
     PostMessage(WM_COMMAND, kEndOperationsCommand, 0);
@@ -117,12 +121,10 @@ void CMainFrame::ShowOperationsNotice() {
     CReportLines lines(box.GetTextWnd(), font, font, GetSysColor(COLOR_BTNTEXT));
     lines.Line(1).Text("Administer company.operations.");
     lines.Line(2).Text(FormatText("(Time limit:%d seconds)", kTurnLimitSeconds));
-    const int windowShown = m_networkWndShown;
+    // The box brings the network window back as it closes.
     ShowNetworkWindow(0, 0, 0);
-    box.SetReshowNetworkWindow(TRUE);
+    box.SetReshowNetworkWindow();
     box.DoModal();
-    // The box does not bring the network window back itself yet.
-    if (windowShown) ShowNetworkWindow(0, 1, 0);
 }
 
 void CMainFrame::OpenPlayerOperations() {

@@ -2,14 +2,12 @@
 
 #include <cctype>
 
-#include "dialogs/MyMessageDlg.h"
 #include "game/VDoc.h"
 #include "model/MercavoError.h"
 #include "model/services/Services.h"
 #include "platform/ui/StringTable.h"
 #include "shell/ComposerReportService.h"
 #include "shell/MainFrame.h"
-#include "shell/ReportBoxMarks.h"
 #include "shell/VView.h"
 
 namespace {
@@ -69,8 +67,6 @@ bool CMySingleDocTemplate::OpenUntitled() {
     Services::SetFrame(m_frame.get());
     m_report = std::make_unique<CComposerReportService>(m_frame.get());
     Services::SetReport(m_report.get());
-    m_reportMarks = std::make_unique<CReportBoxMarks>();
-    CMyMessageDlg::SetHost(m_reportMarks.get());
     m_frame->ReadOptions();
     if (!m_frame->LoadFrame(m_resourceId, WS_OVERLAPPEDWINDOW)) {
         Services::SetFrame(nullptr);
@@ -103,14 +99,12 @@ void CMySingleDocTemplate::CloseAll() {
     if (m_frame && m_frame->IsWindow()) m_frame->DestroyWindow();
     if (Services::RegisteredFrame() == m_frame.get()) Services::SetFrame(nullptr);
     if (m_report && Services::RegisteredReport() == m_report.get()) Services::SetReport(nullptr);
-    if (m_reportMarks) CMyMessageDlg::SetHost(nullptr);
     if (m_doc && Services::HasDoc() && Services::RegisteredDoc() == m_doc.get()) {
         Services::SetDoc(nullptr);
     }
     if (m_doc) m_doc->SetFrameState(nullptr);
     m_view.reset();
     m_report.reset();
-    m_reportMarks.reset();
     m_frame.reset();
     m_doc.reset();
 }

@@ -7,7 +7,6 @@
 #include <string>
 
 class CComposerReportService;
-class CReportBoxMarks;
 class CMainFrame;
 class CVDoc;
 class CVView;
@@ -55,6 +54,5 @@ private:
     std::unique_ptr<CVView> m_view;
     // The player's reports while the frame exists.
     std::unique_ptr<CComposerReportService> m_report;
-    std::unique_ptr<CReportBoxMarks> m_reportMarks;
     std::string m_path;
 };

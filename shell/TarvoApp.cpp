@@ -51,6 +51,7 @@ std::unique_ptr<CCursor> LoadCursorPicture(const std::string& folder, int id,
 CTarvoApp::CTarvoApp() : m_template(mercavo_ids::kMainResource) {
     g_app = this;
     IBlockHost::Set(this);
+    IDialogHost::Set(this);
     m_profile = std::make_unique<CProfile>(kRegistryKey, kProfileName);
     m_recent = std::make_unique<CRecentFileList>(m_profile.get(), "Recent File List", "File%d",
                                                  kRecentFiles);
@@ -62,8 +63,10 @@ CTarvoApp::~CTarvoApp() {
     Services::SetFrame(nullptr);
     Services::SetDoc(nullptr);
     Services::SetApp(nullptr);
+    if (Services::RegisteredDialogs() == &m_dialogs) Services::SetDialogs(nullptr);
     if (g_app == this) g_app = nullptr;
     if (IBlockHost::Get() == this) IBlockHost::Set(nullptr);
+    if (IDialogHost::Get() == this) IDialogHost::Set(nullptr);
 }
 
 CTarvoApp* CTarvoApp::Get() {
@@ -90,6 +93,7 @@ int CTarvoApp::InitInstance(const std::vector<std::string>& args) {
     CCloseSignals::Install();
     RegisterWindowClasses();
     Services::SetApp(this);
+    Services::SetDialogs(&m_dialogs);
     CRuntimeRandom::Seed(CClock::GetTickCount() % 65535);
     m_recent->ReadList();
     if (!m_template.OpenUntitled()) return 0;
@@ -142,6 +146,35 @@ CFont* CTarvoApp::GetStandardFont() {
 
 int CTarvoApp::GetStandardCharWidth() {
     return GetLayoutSize().cx;
+}
+
+// ---------------------------------------------------------------- dialogs
+
+void CTarvoApp::PlayEffect(int effect) {
+    if (CMainFrame* frame = GetMainFrame()) frame->PlayEffect(effect);
+}
+
+int CTarvoApp::IsCommandInputActive() {
+    CMainFrame* frame = GetMainFrame();
+    return frame ? frame->IsHumanTurnOpen() : 0;
+}
+
+int CTarvoApp::IsNetworkGame() {
+    CMainFrame* frame = GetMainFrame();
+    return frame ? frame->GetFrameState().IsNetworkGame() : 0;
+}
+
+void CTarvoApp::ShowNetworkWindow(int toggle, int show, int refresh) {
+    if (CMainFrame* frame = GetMainFrame()) frame->ShowNetworkWindow(toggle, show, refresh);
+}
+
+CBaseDialog* CTarvoApp::GetOpenDialog() {
+    CMainFrame* frame = GetMainFrame();
+    return frame ? frame->GetOpenDialog() : nullptr;
+}
+
+void CTarvoApp::SetOpenDialog(CBaseDialog* dialog) {
+    if (CMainFrame* frame = GetMainFrame()) frame->SetOpenDialog(dialog);
 }
 
 // ---------------------------------------------------------------- blocks

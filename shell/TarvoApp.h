@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/DialogHost.h"
+#include "dialogs/GameDialogService.h"
 #include "model/AppFonts.h"
 #include "model/CompanyPens.h"
 #include "model/PictureStrips.h"
@@ -31,7 +33,7 @@ class CRecentFileList;
 class CVDoc;
 class CVView;
 
-class CTarvoApp : public IAppService, public IBlockHost {
+class CTarvoApp : public IAppService, public IBlockHost, public IDialogHost {
 public:
     static constexpr const char* kRegistryKey = "QUELF";
     static constexpr const char* kProfileName = "MERCAVO\\1.0";
@@ -87,10 +89,16 @@ public:
     // The open or save dialog of saved games: 1 for OK with the chosen path
     // in name.
     int DoPromptFileName(std::string& name, unsigned titleId, unsigned long flags, bool open);
-    // Where the dialogs open: (-1, -1) until one was placed; kept for the
-    // run only.
-    CPoint GetDialogPos() const { return m_dialogPos; }
-    void SetDialogPos(CPoint pos) { m_dialogPos = pos; }
+    // ---- IDialogHost: where the dialogs open ((-1, -1) until one was
+    // placed; kept for the run only) and what they ask of the frame
+    CPoint GetDialogPos() const override { return m_dialogPos; }
+    void SetDialogPos(CPoint pos) override { m_dialogPos = pos; }
+    void PlayEffect(int effect) override;
+    int IsCommandInputActive() override;
+    int IsNetworkGame() override;
+    void ShowNetworkWindow(int toggle, int show, int refresh) override;
+    CBaseDialog* GetOpenDialog() override;
+    void SetOpenDialog(CBaseDialog* dialog) override;
 
     // ---- drawing resources (made by the frame's creation)
     // Reads the palette file; false after its message.
@@ -162,6 +170,7 @@ private:
     std::array<CBitmap, 3> m_toolButtonFaces;
     int m_speedClass = CDetachedAppService::kSpeedClassCurrent;
     CPoint m_dialogPos{-1, -1};
+    CGameDialogService m_dialogs;
     CVView* m_mainView = nullptr;
     // Last, so that the windows go before the resources they draw with.
     CMySingleDocTemplate m_template;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
@@ -81,7 +82,16 @@ bool CanTakeFocus(const CWnd* w) {
     return (w->GetStyle() & WS_VISIBLE) && w->IsWindowEnabled();
 }
 
+CDialog::InitHook& InitHookSlot() {
+    static CDialog::InitHook hook;
+    return hook;
+}
+
 }  // namespace
+
+void CDialog::SetInitHook(InitHook hook) {
+    InitHookSlot() = std::move(hook);
+}
 
 CDialog::CDialog() = default;
 
@@ -189,7 +199,8 @@ bool CDialog::CreateFromTemplate(const DIALOGTEMPLATE& dialog, CWnd* owner) {
     if (!IsWindow()) return false;
     CWnd* first = GetNextDlgTabItem(nullptr);
     if (focusFirst && !m_endPending) GotoDlgCtrl(first);
-    return true;
+    if (InitHookSlot() && !m_endPending) InitHookSlot()(*this, dialog.id);
+    return IsWindow();
 }
 
 bool CDialog::CreateItem(const DIALOGITEM& item) {

@@ -16,6 +16,7 @@
 // them; custom controls are plain windows of their registered class, which
 // a dialog attaches to its own objects with SubclassDlgItem.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +45,16 @@ public:
     // a modeless one is only hidden.
     void EndDialog(int result);
     bool IsModal() const { return m_modal; }
+    // EndDialog was called since the dialog was made: it is ending and its
+    // loop returns once the current message is handled.
+    bool IsEnding() const { return m_endPending; }
+
+    // Tests answer dialogs as a person would: the hook runs for every dialog
+    // once its OnInitDialog has returned, with the dialog and its template
+    // id (0 for a template given directly), and may post keys, clicks and
+    // text to it. nullptr: none.
+    using InitHook = std::function<void(CDialog&, int templateId)>;
+    static void SetInitHook(InitHook hook);
 
     virtual BOOL OnInitDialog();
     virtual void OnOK();

@@ -16,13 +16,13 @@ TEST_F(NetPhaseTest, OperationsNoticeGallery) {
     Seat(false);
     const std::filesystem::path png = GalleryFolder() / "network_operations_notice.png";
     bool saved = false;
-    CMyMessageDlg::SetOpenHook([&](CMyMessageDlg& box) {
+    CDialog::SetInitHook([&](CDialog& box, int) {
         box.ShowWindow(SW_SHOW);
         saved = box.SaveToPng(png.string());
         box.PostMessage(WM_COMMAND, IDOK);
     });
     frame->BeginNetworkOperations();
-    CMyMessageDlg::SetOpenHook(nullptr);
+    CDialog::SetInitHook(nullptr);
     EXPECT_TRUE(saved);
     EXPECT_GT(std::filesystem::file_size(png), 1000u);
 }

@@ -31,7 +31,7 @@ TEST_F(ReportTest, ReportBoxGallery) {
         SCOPED_TRACE(picture.file);
         const std::filesystem::path png = GalleryFolder() / picture.file;
         bool saved = false;
-        CMyMessageDlg::SetOpenHook([&](CMyMessageDlg& box) {
+        CDialog::SetInitHook([&](CDialog& box, int) {
             box.ShowWindow(SW_SHOW);
             saved = box.SaveToPng(png.string());
             box.PostMessage(WM_COMMAND, IDOK);

@@ -86,7 +86,7 @@ public:
     }
     void TearDown() override {
         CMyMessageDlg::SetModalHook(nullptr);
-        CMyMessageDlg::SetOpenHook(nullptr);
+        CDialog::SetInitHook(nullptr);
         CAutoAnswer::Reset();
         app.reset();
         CMessageLoop::Reset();

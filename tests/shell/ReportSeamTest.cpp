@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "ReportFixture.h"
+#include "dialogs/BaseDialog.h"
+#include "dialogs/DialogHost.h"
 #include "model/services/Services.h"
 
 namespace {
@@ -284,7 +286,8 @@ TEST_F(ReportTest, TheBoxAnswersAsItWasClosed) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         bool cancelVisible = false;
-        CMyMessageDlg::SetOpenHook([&](CMyMessageDlg& d) {
+        CDialog::SetInitHook([&](CDialog& dialog, int) {
+            auto& d = dynamic_cast<CMyMessageDlg&>(dialog);
             cancelVisible = (d.GetDlgItem(IDCANCEL)->GetStyle() & WS_VISIBLE) != 0;
             c.close(d);
         });
@@ -297,8 +300,8 @@ TEST_F(ReportTest, AReportOffersOnlyOk) {
     CMyMessageDlg::SetModalHook(nullptr);
     CAutoAnswer::Set(false);
     bool hasCancel = true;
-    CMyMessageDlg::SetOpenHook([&](CMyMessageDlg& d) {
-        hasCancel = d.GetDlgItem(IDCANCEL) != nullptr;
+    CDialog::SetInitHook([&](CDialog& d, int) {
+        hasCancel = (d.GetDlgItem(IDCANCEL)->GetStyle() & WS_VISIBLE) != 0;
         d.PostMessage(WM_COMMAND, IDOK);
     });
     CSetDrawMes(frame).ShowStrike(0);
@@ -309,12 +312,35 @@ TEST_F(ReportTest, InANetworkGameAReportClosesItself) {
     CMyMessageDlg::SetModalHook(nullptr);
     CAutoAnswer::Set(false);
     bool opened = false;
-    CMyMessageDlg::SetOpenHook([&](CMyMessageDlg&) { opened = true; });
+    CDialog::SetInitHook([&](CDialog&, int) { opened = true; });
     SetNetworkGame(true);
     // Nobody answers: the box's timer does.
     CSetDrawMes(frame).ShowStrike(0);
     EXPECT_TRUE(opened);
     SetNetworkGame(false);
+}
+
+TEST_F(ReportTest, TheApplicationHostsTheDialogsWhileItRuns) {
+    EXPECT_EQ(IDialogHost::Get(), app.get());
+    EXPECT_NE(Services::RegisteredDialogs(), nullptr);
+    app.reset();
+    EXPECT_EQ(IDialogHost::Get(), nullptr);
+    EXPECT_EQ(Services::RegisteredDialogs(), nullptr);
+}
+
+TEST_F(ReportTest, TheFrameKnowsTheOpenBoxAndTheTurnLimitEndsIt) {
+    CMyMessageDlg::SetModalHook(nullptr);
+    CAutoAnswer::Set(false);
+    CBaseDialog* openWhileShown = nullptr;
+    // The turn limit runs out while a question waits for its answer.
+    CDialog::SetInitHook([&](CDialog&, int) {
+        openWhileShown = frame->GetOpenDialog();
+        frame->SendMessage(CMainFrame::WM_FORCE_END_INPUT, 0, 0);
+    });
+    EXPECT_EQ(CSetDrawMes(frame).AskSellStock(0, 1, 2, 160), FALSE);
+    EXPECT_NE(openWhileShown, nullptr);
+    EXPECT_EQ(frame->GetOpenDialog(), nullptr);
+    EXPECT_EQ(frame->IsForcedEnd(), 1);
 }
 
 }  // namespace
