@@ -14,6 +14,12 @@
 
 namespace {
 
+int g_screenHeight = 0;
+
+int ScreenHeight() {
+    return g_screenHeight > 0 ? g_screenHeight : GetSystemMetrics(SM_CYSCREEN);
+}
+
 CFont* MessageFont() {
     IBlockHost* host = IBlockHost::Get();
     CAppFonts* fonts = host ? host->GetAppFonts() : nullptr;
@@ -27,6 +33,10 @@ CSelectInfoWnd::CSelectInfoWnd(CInfoDrawFrameWnd& frame) : m_frame(frame) {}
 // The buttons go before the window that holds them.
 CSelectInfoWnd::~CSelectInfoWnd() {
     if (IsWindow()) DestroyWindow();
+}
+
+void CSelectInfoWnd::SetScreenHeight(int pixels) {
+    g_screenHeight = pixels;
 }
 
 int CSelectInfoWnd::EntryCount() {
@@ -49,7 +59,7 @@ int CSelectInfoWnd::OnCreate(CREATESTRUCT* create) {
     if (CWnd::OnCreate(create) == -1) return -1;
     const int ch = OwnerRow::LayoutSize().cy;
     m_rowHeight = std::max(std::min(OwnerRow::MarkCell().cy + 6, 3 * ch / 2), 1);
-    const int count = GetSystemMetrics(SM_CYSCREEN) / m_rowHeight + 1;
+    const int count = ScreenHeight() / m_rowHeight + 1;
     const CRect empty(0, 0, 0, 0);
     for (int i = 0; i < count; ++i) {
         auto button = std::make_unique<CInfoBtn>(*this);

@@ -56,6 +56,9 @@ public:
     CBtnScrollBar& GetScrollBar() { return m_scrollBar; }
     // The entries: "Company list" and one per company.
     static int EntryCount();
+    // The screen height the buttons are made for (0: the primary screen's),
+    // for selectors created afterwards.
+    static void SetScreenHeight(int pixels);
 
 protected:
     int OnCreate(CREATESTRUCT* create) override;
