@@ -153,6 +153,9 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
     QWidget* qparent = impl.parent ? impl.parent->m_impl->widget.data() : nullptr;
     Qt::WindowFlags flags = impl.parent ? Qt::Widget : TopLevelFlags(impl);
     impl.widget = new CWindowWidget(this, qparent, flags);
+    // The toolkit shows the children of a window that is shown later unless
+    // they were hidden on purpose; a child shows only through ShowWindow.
+    if (impl.parent) impl.widget->hide();
     if (!impl.parent) {
         impl.widget->setWindowTitle(QString::fromStdString(impl.text));
         if (impl.owner && impl.owner->m_impl->widget) {
