@@ -193,6 +193,15 @@ int CVDoc::GetTurnEnterprise(int p) const {
     return m_game.turnOrder[static_cast<size_t>(p)];
 }
 
+int CVDoc::GetOwnCompanyIndex() const {
+    const CFrameState& state = *m_frame;
+    if (!state.IsNetworkGame()) return -1;
+    for (const CFrameState::SPeer& peer : state.GetPeers()) {
+        if (peer.localFlag) return peer.company;
+    }
+    return -1;
+}
+
 int CVDoc::NextTurn() {
     if (m_game.turnPosition >= static_cast<int>(m_game.turnOrder.size()) - 1) return 0;
     ++m_game.turnPosition;

@@ -151,6 +151,9 @@ public:
     void ShuffleTurnOrder();
     // -1 when there is none; p = -1: the current position.
     int GetTurnEnterprise(int p) const;
+    // The company played at this seat: in a network game the company of
+    // this seat's own player entry; -1 none.
+    int GetOwnCompanyIndex() const;
     int NextTurn();
     void ResetTurnPosition() { m_game.turnPosition = 0; }
     int GetTurnPosition() const { return m_game.turnPosition; }

@@ -11,6 +11,7 @@
 
 #include "game/VDoc.h"
 #include "game/NetDocState.h"
+#include "model/InfoLogLines.h"
 #include "model/MapData.h"
 #include "model/NetStateOut.h"
 #include "model/Random.h"
@@ -128,8 +129,7 @@ void CVDoc::LeaguePopularityEvent() {
     CLeague& league = GetMap().GetLeague(l);
     const int value = league.GetPopularity() + (rise ? amount : -amount);
     if (value < kMinLeaguePopularity || value > kMaxLeaguePopularity) return;
-    Services::Frame().AddInfoMessage(FormatText("Professional league %d's popularity ", l + 1) +
-                                     (rise ? "rose sharply." : "dropped sharply."));
+    Services::Frame().AddInfoMessage(CInfoLogLines::LeaguePopularity(l, rise));
     league.SetPopularity(value);
     if (IsNetworkHost()) GetMap().GetLeague(l).SendLeague(-1, l);
 }
@@ -159,7 +159,7 @@ int CVDoc::StrikeEvent(int flag) {
     CEnterprise& company = m_game.companies[static_cast<size_t>(striking)];
     if (company.IsHumanPlayed() && IsLocallyPlayed(striking))
         Services::Report().ShowStrike(striking);
-    Services::Frame().AddInfoMessage(FormatText("%s is on strike.", company.GetName().c_str()));
+    Services::Frame().AddInfoMessage(CInfoLogLines::Strike(company.GetName()));
     const int earlier = company.CountHistoryOfKind(CHistory::kindStrike);
     company.SetStrike(1);
     CHistory entry;

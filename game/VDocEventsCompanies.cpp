@@ -8,6 +8,7 @@
 
 #include "game/VDoc.h"
 #include "game/NetDocState.h"
+#include "model/InfoLogLines.h"
 #include "model/MapData.h"
 #include "model/Random.h"
 #include "model/Saturate.h"
@@ -302,9 +303,8 @@ int CVDoc::ExecuteStockOffer(int buyer, int issuer) {
     if (buying->IsHumanPlayed() &&
         (!IsLocallyPlayed(buyer) || !Services::Report().AskBuyNewStock(buyer, issuer, amount, total)))
         return 0;
-    Services::Frame().AddInfoMessage(FormatText("%s purchased %s %d %s.", buying->GetName().c_str(),
-                                                issuing->GetName().c_str(), amount,
-                                                amount == 1 ? "stock" : "stocks"));
+    Services::Frame().AddInfoMessage(
+        CInfoLogLines::StockPurchase(buying->GetName(), issuing->GetName(), amount));
     SetStockHolding(issuer, buyer, ClampToInt(int64_t{GetStockHolding(issuer, buyer)} + amount));
     buying->AddFunds(-total);
     buying->AddMonthlyProfit(GetMonth(), -total);

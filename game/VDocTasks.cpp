@@ -11,6 +11,7 @@
 
 #include "game/OrderService.h"
 #include "game/VDoc.h"
+#include "model/InfoLogLines.h"
 #include "model/MapData.h"
 #include "model/ProTeam.h"
 #include "model/Random.h"
@@ -139,9 +140,8 @@ void CVDoc::LogLine(int company, const std::string& line) {
 }
 
 void CVDoc::LogProjectLine(const CPersonData& director) {
-    Services::Frame().AddInfoMessage(FormatText("    %s headed the %d month project.",
-                                                director.GetName().c_str(),
-                                                director.GetTaskProgress()));
+    Services::Frame().AddInfoMessage(
+        CInfoLogLines::ProjectHead(director.GetName(), director.GetTaskProgress()));
 }
 
 // ---------------------------------------------------------------- staff
@@ -208,7 +208,7 @@ void CVDoc::CompleteTalentSearch(CPersonData& director) {
 
 void CVDoc::EmployFoundTalent(CPersonData& director, CPersonData& found) {
     const int c = director.GetEmployer();
-    LogLine(c, FormatText("  Recruited %s.", found.GetName().c_str()));
+    LogLine(c, CInfoLogLines::Recruited(found.GetName()));
     LogProjectLine(director);
     found.SetEmployer(c + 1);
     GetEnterprise(c)->AddDirector(found.GetIndex());
@@ -256,9 +256,7 @@ void CVDoc::CompleteStockPurchase(CPersonData& director) {
             SetStockHolding(issuer, c, ClampToInt(int64_t{GetStockHolding(issuer, c)} + count));
             company->AddFunds(ClampToInt(-cost));
             company->AddMonthlyProfit(GetMonth(), ClampToInt(-cost));
-            LogLine(c, FormatText("  %d %s %s purchased.", count,
-                                  GetEnterprise(issuer)->GetName().c_str(),
-                                  count > 1 ? "stocks" : "stock"));
+            LogLine(c, CInfoLogLines::OwnStockPurchase(count, GetEnterprise(issuer)->GetName()));
             LogProjectLine(director);
             if (IsNetworkHost()) SendCompanyState(c, eCOMPANY_FUNDS_AND_DEBT);
         }

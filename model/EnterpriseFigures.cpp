@@ -6,6 +6,7 @@
 
 #include "model/CmdSet.h"
 #include "model/Enterprise.h"
+#include "model/InfoLogLines.h"
 #include "model/OrderType.h"
 #include "model/PersonData.h"
 #include "model/Saturate.h"
@@ -54,7 +55,7 @@ int CEnterprise::SetSalary(int d, int amount, int fixedFlag) {
         int changed = fixedFlag ? SetFixedPay(amount) : SetStandardSalary(amount);
         if (!changed) return 0;
         BeginReport();
-        Services::Frame().AddInfoMessage("  All employee salaries changed.");
+        Services::Frame().AddInfoMessage(CInfoLogLines::SalariesChanged());
     } else {
         return 0;
     }
@@ -77,7 +78,7 @@ int CEnterprise::SetAdvertisingCost(int amount) {
     int changed = SetAdvertisingBudget(amount);
     if (changed) {
         BeginReport();
-        Services::Frame().AddInfoMessage("  The advertising budget changed.");
+        Services::Frame().AddInfoMessage(CInfoLogLines::AdvertisingChanged());
     }
     Services::Frame().RefreshInfoPanels();
     Services::Game().SetModified();

@@ -119,9 +119,9 @@ void CMainFrame::RouteInput(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_MOUSEWHEEL) {
         const CPoint point(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
         const short delta = static_cast<short>(HIWORD(wParam));
-        // The information pages take the wheel once they scroll by it.
         CMapBtnFrame& buttons = m_view->GetMapSelectWnd().GetButtonFrame();
         if (ContainsScreenPoint(buttons, point)) buttons.ScrollByWheel(delta);
+        m_view->GetInfoWnd().GetPages().ForwardMouseWheel(delta, point.x, point.y);
     } else if (message == WM_KEYDOWN && wParam == kEscape && m_mapMode != 0) {
         EndMapPick(0);
     }

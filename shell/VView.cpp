@@ -79,6 +79,7 @@ BOOL CVView::Create(const char* className, const char* windowName, DWORD style, 
 int CVView::CreatePanes() {
     ModifyStyleEx(WS_EX_CLIENTEDGE, 0);
     const CRect empty(0, 0, 0, 0);
+    m_info.SetViewHost(this);
     if (!m_info.Create("VELMO_3DFaceWindow", nullptr, kPaneStyle, empty, this, kInfoWndId)) {
         Services::Frame().Beep();
         return 0;
@@ -277,13 +278,7 @@ void CVView::AnimateTurn(int step, int mode) {
 }
 
 int CVView::OwnCompanyIndex() const {
-    if (!m_doc) return -1;
-    const CFrameState& state = m_doc->GetFrameState();
-    if (!state.IsNetworkGame()) return -1;
-    for (const CFrameState::SPeer& peer : state.GetPeers()) {
-        if (peer.localFlag) return peer.company;
-    }
-    return -1;
+    return m_doc ? m_doc->GetOwnCompanyIndex() : -1;
 }
 
 int CVView::IsObserver() const {

@@ -74,6 +74,7 @@ protected:
         CWndClassRegistry::Register({"VELM_NormalWindow", 0, nullptr, COLOR_WINDOW + 1});
         CWndClassRegistry::Register({"VELMO_3DFaceWindow", 0, nullptr, COLOR_3DFACE + 1});
         CWndClassRegistry::Register({"VELMO_SaveBitsWindow", 0, nullptr, COLOR_3DFACE + 1});
+        CWndClassRegistry::Register({"VELMO_NoBackWindow", 0, nullptr, COLOR_SCROLLBAR + 1});
     }
 
     // A frame with a profile of its own (for each case of a table).

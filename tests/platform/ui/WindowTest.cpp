@@ -365,6 +365,28 @@ TEST_F(WindowTest, SaveToPngShowsWhatWasPainted) {
     EXPECT_EQ(image.pixel(20, 2) & 0xFFFFFFu, 0xD4D0C8u);
 }
 
+// A child made without WS_VISIBLE while its parent is still hidden stays
+// out of the picture once the parent shows, also over a visible sibling.
+TEST_F(WindowTest, AChildCreatedHiddenStaysHiddenWhenItsParentShows) {
+    CRecorderWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, "TestFaceWindow", "", WS_POPUP, CRect(0, 0, 40, 20), nullptr, 0));
+    CRecorderWnd shown, hidden;
+    ASSERT_TRUE(shown.CreateEx(0, "TestFaceWindow", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 20),
+                               &parent, 1));
+    ASSERT_TRUE(hidden.CreateEx(0, "TestPlainWindow", "", WS_CHILD, CRect(0, 0, 40, 20), &parent, 2));
+    parent.ShowWindow(SW_SHOW);
+    EXPECT_FALSE(WidgetOf(hidden)->isVisible());
+    EXPECT_TRUE(WidgetOf(shown)->isVisible());
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "mercavo_ui_hidden_child.png").string();
+    ASSERT_TRUE(parent.SaveToPng(path));
+    QImage image(QString::fromStdString(path));
+    std::filesystem::remove(path);
+    EXPECT_EQ(image.pixel(20, 10) & 0xFFFFFFu, 0xD4D0C8u);
+    hidden.ShowWindow(SW_SHOW);
+    EXPECT_TRUE(WidgetOf(hidden)->isVisible());
+}
+
 }  // namespace
 
 namespace {
