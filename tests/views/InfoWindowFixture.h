@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "fakes/FakeBlockHost.h"
+#include "fakes/FakeViewHost.h"
 #include "game/GameFixture.h"
 #include "model/Enterprise.h"
 #include "platform/core/Clock.h"
@@ -20,21 +21,10 @@
 #include "views/InfoWnd.h"
 #include "views/ViewHost.h"
 
-class CRecordingViewHost : public IViewHost {
+// The view's fake, keeping where the title bar was dragged to.
+class CRecordingViewHost : public CFakeViewHost {
 public:
-    int GetShownArea() const override { return 0; }
-    int ShowArea(int) override { return 0; }
     void DragInfoWindow(int y) override { drags.push_back(y); }
-    void SetSelectPaneWidth(int) override {}
-    int SetDirection(int) override { return 0; }
-    CPalette* GetPalette() override { return nullptr; }
-    CCompanyPens* GetCompanyPens() override { return nullptr; }
-    CFont* GetMessageFont(int) override { return nullptr; }
-    double GetMapDrawRate() const override { return 1.0; }
-    int GetMapMode() const override { return 0; }
-    int GetPickFlag() const override { return 0; }
-    int IsInputEnabled() const override { return 1; }
-    void GetMapColors(COLORREF&, COLORREF&) const override {}
 
     std::vector<int> drags;
 };
