@@ -334,6 +334,15 @@ TEST_F(EconomicsTest, TeamPurchaseIsPaidOutsideNetworkPlay) {
     for (bool network : {false, true}) {
         SCOPED_TRACE(network ? "network game, company played here" : "one machine");
         doc.GetFrameState().SetNetworkRoles(network ? 1 : 0, 0, 0);
+        if (network) {
+            // This machine's seat plays company 2.
+            Company(2).SetNetworkPlayerId(7);
+            CFrameState::SPeer self;
+            self.playerNumber = 7;
+            self.company = 2;
+            self.localFlag = 1;
+            doc.GetFrameState().GetPeers().push_back(self);
+        }
         Company(2).SetFunds(1000);
         const int profit = Company(2).GetMonthlyProfit(month);
         const size_t history = Company(2).GetHistory().size();
