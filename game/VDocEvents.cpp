@@ -44,8 +44,7 @@ constexpr int kMaxLeaguePopularity = 20;
 int CVDoc::DispatchPendingMessages() {
     IFrameService& frame = Services::Frame();
     frame.SetPumping(1);
-    while (frame.PumpOneMessage(0)) {
-    }
+    frame.DrainPendingMessages();
     frame.SetPumping(0);
     return frame.CheckCloseRequest();
 }

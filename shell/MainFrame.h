@@ -144,6 +144,7 @@ public:
     void SetPumping(int flag) override { m_pumping = flag; }
     int CheckCloseRequest() override;
     bool PumpOneMessage(int maxWaitMs) override;
+    void DrainPendingMessages() override;
     bool WasKeyPressed(int key) override;
     int ShowMessageBox(const std::string& text, unsigned style) override;
     void Beep() override;

@@ -56,6 +56,10 @@ bool CMainFrame::PumpOneMessage(int maxWaitMs) {
     return true;
 }
 
+void CMainFrame::DrainPendingMessages() {
+    PumpPendingMessages();
+}
+
 bool CMainFrame::WasKeyPressed(int key) {
     return (GetAsyncKeyState(key) & 1) != 0;
 }

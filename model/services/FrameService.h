@@ -37,6 +37,13 @@ public:
     // Dispatches at most one pending window message; false when none was
     // pending. May block briefly for one to arrive, never longer than maxWaitMs.
     virtual bool PumpOneMessage(int maxWaitMs) = 0;
+    // Dispatches what is pending now and returns. A timer that keeps coming
+    // due (every tick when time runs as fast as possible) fires once, so
+    // the drain always ends.
+    virtual void DrainPendingMessages() {
+        while (PumpOneMessage(0)) {
+        }
+    }
     // Whether the key was pressed since the last query of it; the query
     // clears that state.
     virtual bool WasKeyPressed(int key) = 0;

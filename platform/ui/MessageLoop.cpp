@@ -329,7 +329,10 @@ void CMessageLoop::SetTimer(CWnd* wnd, UINT_PTR id, int64_t realPeriodMs) {
             return;
         }
     }
-    State().timers.push_back(TimerEntry{wnd, id, realPeriodMs, due, 0});
+    // A timer made during a drain counts as fired in it: one that a handler
+    // kills and sets again on every tick would otherwise keep a drain going
+    // for ever when time runs as fast as possible.
+    State().timers.push_back(TimerEntry{wnd, id, realPeriodMs, due, State().epoch});
 }
 
 bool CMessageLoop::KillTimer(CWnd* wnd, UINT_PTR id) {

@@ -45,6 +45,21 @@ TEST_F(MenuCommandsTest, TheFrameServiceMarksWaitsAndShakesOnTheMapWindow) {
     EXPECT_TRUE(has({"MarkCompanyCells", -1}));
 }
 
+TEST_F(MenuCommandsTest, TheFramesDrainEndsWhileAMarkKeepsBlinking) {
+    StartWithGame();
+    CMapDrawWnd& map = Map();
+    IFrameService& service = *frame;
+    // With time running as fast as it can, the blink's timer is due again
+    // after every tick; a drain must still come back.
+    service.MarkCellList({{1, 1}}, 180);
+    ASSERT_EQ(map.IsBlinkPending(), 1);
+    MSG msgLeft;
+    CMessageLoop::Post(frame, WM_NULL, 0, 0);
+    service.DrainPendingMessages();
+    EXPECT_FALSE(CMessageLoop::Peek(msgLeft, frame, WM_NULL, WM_NULL, PM_NOREMOVE));
+    EXPECT_EQ(map.IsBlinkPending(), 1);
+}
+
 TEST_F(MenuCommandsTest, TheMapsContextMenuCommandsReachTheFrame) {
     StartWithGame();
     CMapDrawWnd& map = Map();

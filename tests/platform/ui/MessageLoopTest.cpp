@@ -100,6 +100,23 @@ TEST_F(MessageLoopTest, AlwaysDueTimerFiresOncePerDrain) {
     EXPECT_EQ(w.Timers().size(), 4u);
 }
 
+TEST_F(MessageLoopTest, TimerSetAgainByItsOwnTickFiresOncePerDrain) {
+    CRecorderWnd w;
+    ASSERT_TRUE(w.CreatePopup());
+    int ticks = 0;
+    w.hooks[WM_TIMER] = [&](WPARAM id, LPARAM) {
+        ++ticks;
+        w.KillTimer(id);
+        w.SetTimer(id, 10);
+        return 0;
+    };
+    w.SetTimer(3, 10);
+    PumpPendingMessages();
+    EXPECT_EQ(ticks, 1);
+    PumpPendingMessages();
+    EXPECT_EQ(ticks, 2);
+}
+
 TEST_F(MessageLoopTest, TimerFiredInANestedDrainIsNotRepeatedByTheOuterOne) {
     CRecorderWnd w;
     ASSERT_TRUE(w.CreatePopup());
