@@ -244,6 +244,8 @@ void CVDoc::Earthquake(int base, int spread) {
     CMapData& record = map.GetArea(area);
     IFrameService& frame = Services::Frame();
     frame.AddInfoMessage(FormatText("An earthquake occurred in %s.", record.GetName().c_str()));
+    // The map shakes as hard as the quake.
+    frame.ShakeMap(s);
     CMapDoc::CCellSet lostAnchors, lostCells;
     if (map.WearByDisaster(area, s, lostAnchors, lostCells)) {
         RemoveLostStructures(area, lostAnchors, 0);

@@ -145,10 +145,16 @@ TEST_F(MapMarksTest, CompanyCellsAreMarkedOnlyWhenTheCompanyOwnsSome) {
 TEST_F(MapMarksTest, ANegativeWaitEndsAfterItsTicksOrWhenTheMarksAreFlushed) {
     NewGame();
     OpenWindow(320, 240, 0);
+    map.ClearCalls();
     map.ShowCellChanges(std::vector<CCellPoint>{{1, 1}, {2, 3}}, 180, -6);
     EXPECT_EQ(map.CountChangedCells(), 0);
     EXPECT_EQ(map.IsBlinkPending(), 0);
-    // Six ticks: three of them inverted, each with the blink's sound.
+    // Six ticks, each redrawing both cells a level taller, then the flush
+    // redraws them plainly once.
+    const std::vector<SCall> draws = CallsNamed("DrawCell");
+    EXPECT_EQ(std::count_if(draws.begin(), draws.end(), [](const SCall& c) { return c.c == 1; }), 12);
+    EXPECT_EQ(std::count_if(draws.begin(), draws.end(), [](const SCall& c) { return c.c == 0; }), 2);
+    // Three of the six ticks are inverted, each with the blink's sound.
     EXPECT_EQ(Count("PlayEffect(2)"), 3);
     EXPECT_EQ(Count("SetPumping(1)"), 1);
     EXPECT_EQ(Count("SetPumping(0)"), 1);
