@@ -125,6 +125,21 @@ TEST_F(MapMarksTest, ACellMarkedTwiceIsFlushedAndRedrawnOnce) {
     map.FlushChangedCells(0);
     EXPECT_TRUE(CallsNamed("DrawCell").empty());
     EXPECT_EQ(map.CountChangedCells(), 0);
+    // Only a network client redraws the flushed cells a level taller.
+    struct SRole {
+        const char* name;
+        int network, host, wide;
+    };
+    for (const SRole& role : {SRole{"alone", 0, 0, 0}, SRole{"host", 1, 1, 0},
+                              SRole{"client", 1, 0, 1}}) {
+        SCOPED_TRACE(role.name);
+        doc.GetFrameState().SetNetworkRoles(role.network, role.host, 0);
+        map.MarkCellRect(4, 1, 4, 1, 180);
+        map.ClearCalls();
+        map.FlushChangedCells(1);
+        EXPECT_EQ(CallsNamed("DrawCell"), (std::vector<SCall>{{"DrawCell", 4, 1, role.wide}}));
+    }
+    doc.GetFrameState().SetNetworkRoles(0, 0, 0);
 }
 
 TEST_F(MapMarksTest, CompanyCellsAreMarkedOnlyWhenTheCompanyOwnsSome) {
@@ -188,6 +203,15 @@ TEST_F(MapMarksTest, ANegativeWaitEndsAfterItsTicksOrWhenTheMarksAreFlushed) {
     EXPECT_EQ(map.CountChangedCells(), 0);
     MSG msg;
     EXPECT_TRUE(CMessageLoop::Peek(msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+
+    // A count >= 0 is a timed wait of the game's, after which the marks are
+    // flushed.
+    CClock::SetTimeScale(0);
+    map.MarkCellRect(0, 0, 1, 1, 180);
+    frame.calls.clear();
+    map.WaitCellChanges(3);
+    EXPECT_EQ(map.CountChangedCells(), 0);
+    EXPECT_EQ(map.IsBlinkPending(), 0);
 }
 
 TEST_F(MapMarksTest, TheBlinkInvertsTheMarkedCellWithItsSoundAndTheFlushLeavesAFullRepaint) {
