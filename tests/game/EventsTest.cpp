@@ -193,7 +193,8 @@ TEST_F(EventsTest, AnEarthquakeShakesTheMapAsHardAsItsIntensityOnceAnnounced) {
     // Only the first area can shake.
     doc.GetMap().GetArea(0).SetFigure20(5);
     doc.GetMap().GetArea(1).SetFigure20(0);
-    for (int intensity : {1, 3, 7}) {
+    bool damaged = false;
+    for (int intensity : {1, 3, 7, 8, 8}) {
         SCOPED_TRACE(intensity);
         frame.calls.clear();
         frame.infoLines.clear();
@@ -212,7 +213,16 @@ TEST_F(EventsTest, AnEarthquakeShakesTheMapAsHardAsItsIntensityOnceAnnounced) {
                   1);
         EXPECT_EQ(frame.calls.front(), "AddInfoMessage");
         EXPECT_EQ(shake, frame.calls.begin() + 1);
+        // Damaged cells blink six ticks and are flushed: none is left
+        // blinking after the event.
+        auto lastMark = std::find_if(frame.calls.rbegin(), frame.calls.rend(), [](const std::string& c) {
+            return c.rfind("MarkCellRect", 0) == 0;
+        });
+        if (lastMark == frame.calls.rend()) continue;
+        damaged = true;
+        EXPECT_NE(std::find(frame.calls.rbegin(), lastMark, "WaitCellChanges(-6)"), lastMark);
     }
+    EXPECT_TRUE(damaged) << "no quake hit a structure";
 }
 
 TEST_F(EventsTest, LandValueEventOnAnAreaChangedThisMonthDoesNothingButCounts) {
