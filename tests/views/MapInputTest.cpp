@@ -61,29 +61,43 @@ protected:
     }
 
     void Key(UINT key) { map.SendMessage(WM_KEYDOWN, key, 0); }
+
+    // A 2 x 2 block placed at view cell (0, 0) moves to (1, 1), one at the
+    // far view corner stays there, and cells past the grid come back into
+    // it, in every direction.
+    void CheckBlockCursorAtTheCorners() {
+        map.SetCursorSize(2, 2);
+        for (int d = 0; d < 4; ++d) {
+            SCOPED_TRACE("direction " + std::to_string(d));
+            doc.SetViewDirection(d);
+            map.RebuildMap();
+            const CMapGeometry g = map.GetGeometry();
+            map.SetCursorCell(-1, -1, FALSE);
+            const CCellPoint corner = g.ViewToMap(0, 0);
+            EXPECT_EQ(map.SetCursorCell(corner.x, corner.y, TRUE), 1);
+            EXPECT_EQ(map.GetCursorCell(), g.ViewToMap(1, 1));
+            const CCellPoint far = g.ViewToMap(g.GetViewColumns() - 1, g.GetViewRows() - 1);
+            map.SetCursorCell(far.x, far.y, TRUE);
+            EXPECT_EQ(map.GetCursorCell(), far);
+            for (CCellPoint outside : {CCellPoint(100, -100), CCellPoint(-5, 1000),
+                                       CCellPoint(g.GetWidth(), g.GetHeight())}) {
+                map.SetCursorCell(outside.x, outside.y, TRUE);
+                EXPECT_TRUE(g.IsMapCell(map.GetCursorCell().x, map.GetCursorCell().y));
+            }
+        }
+    }
 };
 
 TEST_F(MapInputTest, ABlockCursorPlacedAtTheCornerStaysInsideTheViewGrid) {
     NewGame();  // 6 x 5
     OpenWindow(400, 300, 0);
-    map.SetCursorSize(2, 2);
-    for (int d = 0; d < 4; ++d) {
-        SCOPED_TRACE("direction " + std::to_string(d));
-        doc.SetViewDirection(d);
-        map.RebuildMap();
-        const CMapGeometry g = map.GetGeometry();
-        map.SetCursorCell(-1, -1, FALSE);
-        const CCellPoint corner = g.ViewToMap(0, 0);
-        EXPECT_EQ(map.SetCursorCell(corner.x, corner.y, TRUE), 1);
-        EXPECT_EQ(map.GetCursorCell(), g.ViewToMap(1, 1));
-        // The far view corner is a cell the block fits at.
-        const CCellPoint far = g.ViewToMap(g.GetViewColumns() - 1, g.GetViewRows() - 1);
-        map.SetCursorCell(far.x, far.y, TRUE);
-        EXPECT_EQ(map.GetCursorCell(), far);
-        // Cells past the grid are brought back into it.
-        map.SetCursorCell(100, -100, TRUE);
-        EXPECT_TRUE(g.IsMapCell(map.GetCursorCell().x, map.GetCursorCell().y));
-    }
+    CheckBlockCursorAtTheCorners();
+}
+
+TEST_F(MapInputTest, ABlockCursorPlacedAtTheCornerStaysInsideTheAuthoredMapsGrid) {
+    NewAuthoredGame(1, 3);
+    OpenWindow(400, 300, 0);
+    CheckBlockCursorAtTheCorners();
 }
 
 TEST_F(MapInputTest, ArrowKeysMoveAndWrapTheCursorInsideTheGrid) {
@@ -203,13 +217,28 @@ TEST_F(MapInputTest, TheBalloonComesWhenTheMouseRestsAndFollowsItToTheNextCell) 
     now = 100000;
     // 1500 ms become 150.
     CClock::SetTimeScale(0.1);
-    MoveMouse(PointOf({2, 2}));
+    const CPoint rest = PointOf({2, 2});
+    MoveMouse(rest);
     PumpPendingMessages();
     EXPECT_EQ(map.IsBalloonShown(), 0) << "not before the mouse has rested";
     ASSERT_TRUE(WaitForBalloon());
     EXPECT_EQ(map.GetHoverCell(), CCellPoint(2, 2));
     EXPECT_TRUE(map.GetBalloonWnd().IsWindowVisible());
     EXPECT_EQ(CWnd::GetCapture(), &map);
+    // Beside the mouse, below and right of its cursor, with the size the
+    // balloon asked for.
+    CPoint mouse = rest;
+    map.ClientToScreen(&mouse);
+    CRect shown;
+    map.GetBalloonWnd().GetWindowRect(&shown);
+    const CSize asked = map.GetBalloonWnd().Prepare(0, 2, 2);
+    EXPECT_EQ(shown.Size(), asked);
+    EXPECT_EQ(shown.TopLeft(),
+              CMapDrawWnd::BalloonPosition(
+                  mouse, asked, CSize(GetSystemMetrics(SM_CXCURSOR), GetSystemMetrics(SM_CYCURSOR)),
+                  CSize(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN))));
+    EXPECT_GT(shown.left, mouse.x);
+    EXPECT_GT(shown.top, mouse.y);
 
     // The next cell: the balloon goes at once and comes back 50 ms (here
     // 5) later for the new cell.

@@ -125,6 +125,21 @@ TEST_F(MapMarksTest, ACellMarkedTwiceIsFlushedAndRedrawnOnce) {
     map.FlushChangedCells(0);
     EXPECT_TRUE(CallsNamed("DrawCell").empty());
     EXPECT_EQ(map.CountChangedCells(), 0);
+    // Only a network client redraws the flushed cells a level taller.
+    struct SRole {
+        const char* name;
+        int network, host, wide;
+    };
+    for (const SRole& role : {SRole{"alone", 0, 0, 0}, SRole{"host", 1, 1, 0},
+                              SRole{"client", 1, 0, 1}}) {
+        SCOPED_TRACE(role.name);
+        doc.GetFrameState().SetNetworkRoles(role.network, role.host, 0);
+        map.MarkCellRect(4, 1, 4, 1, 180);
+        map.ClearCalls();
+        map.FlushChangedCells(1);
+        EXPECT_EQ(CallsNamed("DrawCell"), (std::vector<SCall>{{"DrawCell", 4, 1, role.wide}}));
+    }
+    doc.GetFrameState().SetNetworkRoles(0, 0, 0);
 }
 
 TEST_F(MapMarksTest, CompanyCellsAreMarkedOnlyWhenTheCompanyOwnsSome) {
@@ -145,10 +160,16 @@ TEST_F(MapMarksTest, CompanyCellsAreMarkedOnlyWhenTheCompanyOwnsSome) {
 TEST_F(MapMarksTest, ANegativeWaitEndsAfterItsTicksOrWhenTheMarksAreFlushed) {
     NewGame();
     OpenWindow(320, 240, 0);
+    map.ClearCalls();
     map.ShowCellChanges(std::vector<CCellPoint>{{1, 1}, {2, 3}}, 180, -6);
     EXPECT_EQ(map.CountChangedCells(), 0);
     EXPECT_EQ(map.IsBlinkPending(), 0);
-    // Six ticks: three of them inverted, each with the blink's sound.
+    // Six ticks, each redrawing both cells a level taller, then the flush
+    // redraws them plainly once.
+    const std::vector<SCall> draws = CallsNamed("DrawCell");
+    EXPECT_EQ(std::count_if(draws.begin(), draws.end(), [](const SCall& c) { return c.c == 1; }), 12);
+    EXPECT_EQ(std::count_if(draws.begin(), draws.end(), [](const SCall& c) { return c.c == 0; }), 2);
+    // Three of the six ticks are inverted, each with the blink's sound.
     EXPECT_EQ(Count("PlayEffect(2)"), 3);
     EXPECT_EQ(Count("SetPumping(1)"), 1);
     EXPECT_EQ(Count("SetPumping(0)"), 1);
@@ -182,6 +203,15 @@ TEST_F(MapMarksTest, ANegativeWaitEndsAfterItsTicksOrWhenTheMarksAreFlushed) {
     EXPECT_EQ(map.CountChangedCells(), 0);
     MSG msg;
     EXPECT_TRUE(CMessageLoop::Peek(msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+
+    // A count >= 0 is a timed wait of the game's, after which the marks are
+    // flushed.
+    CClock::SetTimeScale(0);
+    map.MarkCellRect(0, 0, 1, 1, 180);
+    frame.calls.clear();
+    map.WaitCellChanges(3);
+    EXPECT_EQ(map.CountChangedCells(), 0);
+    EXPECT_EQ(map.IsBlinkPending(), 0);
 }
 
 TEST_F(MapMarksTest, TheBlinkInvertsTheMarkedCellWithItsSoundAndTheFlushLeavesAFullRepaint) {
