@@ -61,6 +61,8 @@ void CMainFrame::RefreshAfterOpen() {
     }
     // The name window takes the size of the new map's longest area name.
     m_view->GetMapDrawWnd().GetNameWnd().FitToNames();
+    // The report lines of the game that was open before mean nothing now.
+    m_view->GetInfoWnd().GetLog().Clear();
     m_view->SelectInfoCompany(-1);
     m_view->Invalidate();
     m_view->RefreshDirectorLine();

@@ -53,6 +53,14 @@ TEST_F(InfoPaneTest, TheFramesServicesReachTheWindow) {
     EXPECT_EQ(Info().GetPages().GetRefreshCount(), refreshes + 1);
 }
 
+TEST_F(InfoPaneTest, OpeningAGameEmptiesTheLog) {
+    frame->AddInfoMessage("A line of the game before.");
+    ASSERT_FALSE(Info().GetLog().GetLines().empty());
+    frame->RefreshAfterOpen();
+    EXPECT_TRUE(Info().GetLog().GetLines().empty());
+    EXPECT_EQ(Info().GetLog().GetStoredCount(), 0);
+}
+
 TEST_F(InfoPaneTest, TheTitleBarMovesTheBorderToTheMap) {
     CRect client;
     view->GetClientRect(&client);

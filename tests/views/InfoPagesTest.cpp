@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/Enterprise.h"
+#include "model/PictureStrips.h"
 #include "views/BlockFixture.h"
 #include "views/EpBaseInfo.h"
 #include "views/EpBenefit.h"
@@ -77,9 +78,15 @@ TEST_F(GraphBarTest, PaintsTheFilledAndRemainingPartsWithTheValueRightAligned) {
         CBlockCanvas canvas(kWidth, kHeight);
         bar.Draw(canvas.DC(), kWidth, kHeight);
         const std::string what = std::to_string(c.value) + " of " + std::to_string(c.maximum);
-        if (c.split > 0) EXPECT_EQ(canvas.At(0, 0), filled) << what;
-        if (c.split > 1) EXPECT_EQ(canvas.At(c.split - 1, kHeight - 1), filled) << what;
-        if (c.split < kWidth) EXPECT_EQ(canvas.At(c.split, kHeight - 1), remaining) << what;
+        if (c.split > 0) {
+            EXPECT_EQ(canvas.At(0, 0), filled) << what;
+        }
+        if (c.split > 1) {
+            EXPECT_EQ(canvas.At(c.split - 1, kHeight - 1), filled) << what;
+        }
+        if (c.split < kWidth) {
+            EXPECT_EQ(canvas.At(c.split, kHeight - 1), remaining) << what;
+        }
         // The number ends at the right edge, in the text colour of the part
         // it stands in.
         const COLORREF text = c.split >= kWidth ? onFilled : onRemaining;
@@ -269,6 +276,55 @@ TEST_F(AchievementPageTest, MarkersOfTheMonthsSoFarUseTheSecondCell) {
         EXPECT_EQ(CEpBenefit::MarkerColour(m, current), m <= current ? -1 : -2) << m;
     EXPECT_EQ(CEpBenefit::MarkerColour(0, 0), -1);
     EXPECT_EQ(CEpBenefit::MarkerColour(11, 11), -1);
+}
+
+// The painted page: in the fourth month (current month 3) the markers of
+// months 1 to 4 are the mark strip's second cell and those of months 5 to
+// 12 its first. Each marker is told by the pixels it shares with one cell
+// drawn alone at its place and not with the other; the month number over
+// it matches neither.
+TEST_F(AchievementPageTest, PaintedMarkersFollowTheCurrentMonth) {
+    doc.SetMonth(3);
+    CEpBenefit page;
+    const CEpBenefit::SMetrics m = Metrics();
+    const int width = m.labelWidth + 12 * m.monthWidth + 10;
+    const int height = 10 * cell.cy;
+    CreatePage(page, width, height);
+    Show(kComputer);
+    CBlockCanvas canvas(width, height);
+    InfoPage::PrepareContext(canvas.DC(), width, height);
+    page.Draw(canvas.DC(), width);
+
+    const CEpBenefit::STable table = CEpBenefit::Layout(width, m);
+    ASSERT_EQ(table.blocks, 1);
+    const int top = table.BlockTop(0);
+    CPictureStrips* strips = host.GetMarkStrips();
+    ASSERT_NE(strips, nullptr);
+    // One cell alone where month `month`'s marker stands.
+    auto alone = [&](int colour, int month, CBlockCanvas& into) {
+        InfoPage::PrepareContext(into.DC(), width, height);
+        strips->DrawColorMark(into.DC(), table.ColumnLeft(month, m) + m.monthWidth / 2,
+                              top + cell.cy / 2, colour, TRUE);
+    };
+    for (int month = 0; month < CEpBenefit::kMonths; ++month) {
+        CBlockCanvas second(width, height), first(width, height);
+        alone(-1, month, second);
+        alone(-2, month, first);
+        const int left = table.ColumnLeft(month, m);
+        int likeSecond = 0, likeFirst = 0;
+        for (int y = top; y < top + m.markerRow; ++y)
+            for (int x = left; x < left + m.monthWidth; ++x) {
+                const COLORREF at = canvas.At(x, y);
+                if (second.At(x, y) == first.At(x, y)) continue;
+                likeSecond += at == second.At(x, y);
+                likeFirst += at == first.At(x, y);
+            }
+        if (month <= 3) {
+            EXPECT_GT(likeSecond, likeFirst) << "month " << month + 1;
+        } else {
+            EXPECT_GT(likeFirst, likeSecond) << "month " << month + 1;
+        }
+    }
 }
 
 TEST_F(AchievementPageTest, ProfitsAreCentredInTheirColumnWithTheirSign) {
