@@ -300,6 +300,8 @@ TEST_F(BaseDialogTest, TheForcedEndEndsTheDialogOnTop) {
     struct SCase {
         const char* name;
         std::function<CBaseDialog*()> make;
+        // What happened before the turn limit came.
+        std::function<void(CDialog&)> before;
         int result;
     };
     CMyMessageDlg report;
@@ -308,15 +310,23 @@ TEST_F(BaseDialogTest, TheForcedEndEndsTheDialogOnTop) {
     question.SetCancelShown(1);
     CTestOrderDlg order;
     order.disableOk = true;
+    CTestOrderDlg confirmed;
+    const auto nothing = [](CDialog&) {};
     const SCase cases[] = {
-        {"a plain report during the orders", [&] { return &report; }, IDOK},
-        {"a Yes/No question", [&] { return &question; }, IDCANCEL},
-        {"an order dialog whose OK would refuse", [&] { return &order; }, IDCANCEL},
+        {"a plain report during the orders", [&] { return &report; }, nothing, IDOK},
+        {"a Yes/No question", [&] { return &question; }, nothing, IDCANCEL},
+        {"an order dialog whose OK would refuse", [&] { return &order; }, nothing, IDCANCEL},
+        // The person's OK is already ending it: the answer stays.
+        {"an order dialog just confirmed", [&] { return &confirmed; },
+         [](CDialog& d) { d.EndDialog(IDOK); }, IDOK},
     };
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.name);
         BOOL ended = FALSE;
-        OnOpen([&](CDialog&) { ended = CBaseDialog::EndForced(); });
+        OnOpen([&](CDialog& d) {
+            c.before(d);
+            ended = CBaseDialog::EndForced();
+        });
         EXPECT_EQ(c.make()->DoModal(), c.result);
         EXPECT_TRUE(ended);
         EXPECT_EQ(host.openDialog, nullptr);

@@ -101,8 +101,11 @@ TEST_F(MessageDlgGalleryTest, ReportBoxes) {
     int area = -1;
     CCellPoint cell(-1, -1);
     int building = -1;
-    for (int c = 0; c < doc.CompanyCount() && building < 0; ++c)
+    int owner = 0;
+    for (int c = 0; c < doc.CompanyCount() && building < 0; ++c) {
         building = OwnedStructure(c, area, cell);
+        owner = c;
+    }
     ASSERT_GE(building, 0) << "no company owns a building";
     const std::string buildingName = doc.GetMap().GetStructureType(building)->GetName();
     const std::string areaName = doc.GetAreaName(area);
@@ -125,7 +128,7 @@ TEST_F(MessageDlgGalleryTest, ReportBoxes) {
     {
         CMyMessageDlg box;
         box.SetStructure(building);
-        box.SetEnterprise(0);
+        box.SetEnterprise(owner);
         box.SetEnterpriseStyle(0);
         AddLine(box, 1, "The construction of the ");
         AddBold(box, 1, buildingName);
