@@ -192,8 +192,20 @@ TEST_F(BaseDialogTest, EveryDialogOpensWhereTheLastOneClosed) {
     CTestOrderDlg keepsItsPlace(false);
     keepsItsPlace.DoModal();
     EXPECT_EQ(host.storedPositions.size(), stores);
-    // A stored left edge off the screen moves nothing.
-    host.dialogPos = CPoint(-5, 30);
+    // A dialog left with its left edge off the screen stores that x, and
+    // the next one opens where it would.
+    OnOpen([](CDialog& d) {
+        d.SetWindowPos(nullptr, -5, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        d.PostMessage(WM_COMMAND, IDCANCEL);
+    });
+    CTestOrderDlg leftOffScreen;
+    leftOffScreen.DoModal();
+    // (The window system may pull the edge back a little, not on screen.)
+    EXPECT_LT(host.dialogPos.x, 0);
+    OnOpen([&](CDialog& d) {
+        opened.push_back(TopLeft(d));
+        d.PostMessage(WM_COMMAND, IDCANCEL);
+    });
     CTestOrderDlg offScreen;
     offScreen.DoModal();
     EXPECT_EQ(opened, (std::vector<CPoint>{plain, CPoint(40, 50), plain, plain}));
