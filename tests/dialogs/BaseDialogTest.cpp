@@ -21,22 +21,21 @@ constexpr int kAmountEdit = 1000;
 // The test's own command: opens a report over the dialog.
 constexpr UINT kOpenReport = 5000;
 
-const DIALOGTEMPLATE kOrderDialog = {
-    kOrderTemplate,
-    "Order",
-    "MS Sans Serif",
-    8,
-    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER,
-    0,
-    0,
-    160,
-    50,
-    {{kAmountEdit, DialogItemKind::Edit, nullptr, "", WS_VISIBLE | WS_TABSTOP | WS_BORDER, 7, 7,
-      80, 12},
-     {IDOK, DialogItemKind::Button, nullptr, "OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 105,
-      6, 50, 14},
-     {IDCANCEL, DialogItemKind::Button, nullptr, "Cancel", WS_VISIBLE | WS_TABSTOP, 105, 24, 50,
-      14}}};
+const DIALOGTEMPLATE kOrderDialog = {kOrderTemplate,
+                                     "Order",
+                                     "MS Sans Serif",
+                                     8,
+                                     WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER,
+                                     0,
+                                     0,
+                                     160,
+                                     50,
+                                     {{kAmountEdit, DialogItemKind::Edit, nullptr, "",
+                                       WS_VISIBLE | WS_TABSTOP | WS_BORDER, 7, 7, 80, 12},
+                                      {IDOK, DialogItemKind::Button, nullptr, "OK",
+                                       WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 105, 6, 50, 14},
+                                      {IDCANCEL, DialogItemKind::Button, nullptr, "Cancel",
+                                       WS_VISIBLE | WS_TABSTOP, 105, 24, 50, 14}}};
 
 // An order dialog as the later ones are: OnOK takes a typed amount of 1 or
 // more and refuses anything else (beep, the edit selected); an OK that

@@ -31,7 +31,8 @@ size_t DistinctColours(const fs::path& png, size_t limit = 64) {
     QImage image(QString::fromStdString(png.string()));
     std::set<QRgb> seen;
     for (int y = 0; y < image.height() && seen.size() < limit; ++y)
-        for (int x = 0; x < image.width() && seen.size() < limit; ++x) seen.insert(image.pixel(x, y));
+        for (int x = 0; x < image.width() && seen.size() < limit; ++x)
+            seen.insert(image.pixel(x, y));
     return seen.size();
 }
 
@@ -186,8 +187,8 @@ TEST_F(MessageDlgGalleryTest, ReportBoxes) {
                         " funds " + std::to_string(doc.GetEnterprise(c)->GetFunds()) + ", debt " +
                             std::to_string(doc.GetEnterprise(c)->GetDebt()) + ".");
         for (int line = doc.CompanyCount() + 1; line <= 24; ++line)
-            AddLine(box, line, "A further line of the long report, number " +
-                                   std::to_string(line) + ".");
+            AddLine(box, line,
+                    "A further line of the long report, number " + std::to_string(line) + ".");
         Render(box, "report_box_long.png");
     }
 }
