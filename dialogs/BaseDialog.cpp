@@ -118,7 +118,9 @@ BOOL CBaseDialog::EndForced() {
     if (!top || !top->IsWindow()) return FALSE;
     top->KillTimer(kTimeoutTimer);
     top->m_timeoutPosted = false;
-    top->EndDialog(top->ForcedResult());
+    // An end already under way (the person's OK while a wait pumped the
+    // turn limit through) keeps its answer.
+    if (!top->IsEnding()) top->EndDialog(top->ForcedResult());
     return TRUE;
 }
 

@@ -21,22 +21,21 @@ constexpr int kAmountEdit = 1000;
 // The test's own command: opens a report over the dialog.
 constexpr UINT kOpenReport = 5000;
 
-const DIALOGTEMPLATE kOrderDialog = {
-    kOrderTemplate,
-    "Order",
-    "MS Sans Serif",
-    8,
-    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER,
-    0,
-    0,
-    160,
-    50,
-    {{kAmountEdit, DialogItemKind::Edit, nullptr, "", WS_VISIBLE | WS_TABSTOP | WS_BORDER, 7, 7,
-      80, 12},
-     {IDOK, DialogItemKind::Button, nullptr, "OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 105,
-      6, 50, 14},
-     {IDCANCEL, DialogItemKind::Button, nullptr, "Cancel", WS_VISIBLE | WS_TABSTOP, 105, 24, 50,
-      14}}};
+const DIALOGTEMPLATE kOrderDialog = {kOrderTemplate,
+                                     "Order",
+                                     "MS Sans Serif",
+                                     8,
+                                     WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER,
+                                     0,
+                                     0,
+                                     160,
+                                     50,
+                                     {{kAmountEdit, DialogItemKind::Edit, nullptr, "",
+                                       WS_VISIBLE | WS_TABSTOP | WS_BORDER, 7, 7, 80, 12},
+                                      {IDOK, DialogItemKind::Button, nullptr, "OK",
+                                       WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 105, 6, 50, 14},
+                                      {IDCANCEL, DialogItemKind::Button, nullptr, "Cancel",
+                                       WS_VISIBLE | WS_TABSTOP, 105, 24, 50, 14}}};
 
 // An order dialog as the later ones are: OnOK takes a typed amount of 1 or
 // more and refuses anything else (beep, the edit selected); an OK that
@@ -192,8 +191,20 @@ TEST_F(BaseDialogTest, EveryDialogOpensWhereTheLastOneClosed) {
     CTestOrderDlg keepsItsPlace(false);
     keepsItsPlace.DoModal();
     EXPECT_EQ(host.storedPositions.size(), stores);
-    // A stored left edge off the screen moves nothing.
-    host.dialogPos = CPoint(-5, 30);
+    // A dialog left with its left edge off the screen stores that x, and
+    // the next one opens where it would.
+    OnOpen([](CDialog& d) {
+        d.SetWindowPos(nullptr, -5, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        d.PostMessage(WM_COMMAND, IDCANCEL);
+    });
+    CTestOrderDlg leftOffScreen;
+    leftOffScreen.DoModal();
+    // (The window system may pull the edge back a little, not on screen.)
+    EXPECT_LT(host.dialogPos.x, 0);
+    OnOpen([&](CDialog& d) {
+        opened.push_back(TopLeft(d));
+        d.PostMessage(WM_COMMAND, IDCANCEL);
+    });
     CTestOrderDlg offScreen;
     offScreen.DoModal();
     EXPECT_EQ(opened, (std::vector<CPoint>{plain, CPoint(40, 50), plain, plain}));
@@ -300,6 +311,8 @@ TEST_F(BaseDialogTest, TheForcedEndEndsTheDialogOnTop) {
     struct SCase {
         const char* name;
         std::function<CBaseDialog*()> make;
+        // What happened before the turn limit came.
+        std::function<void(CDialog&)> before;
         int result;
     };
     CMyMessageDlg report;
@@ -308,15 +321,23 @@ TEST_F(BaseDialogTest, TheForcedEndEndsTheDialogOnTop) {
     question.SetCancelShown(1);
     CTestOrderDlg order;
     order.disableOk = true;
+    CTestOrderDlg confirmed;
+    const auto nothing = [](CDialog&) {};
     const SCase cases[] = {
-        {"a plain report during the orders", [&] { return &report; }, IDOK},
-        {"a Yes/No question", [&] { return &question; }, IDCANCEL},
-        {"an order dialog whose OK would refuse", [&] { return &order; }, IDCANCEL},
+        {"a plain report during the orders", [&] { return &report; }, nothing, IDOK},
+        {"a Yes/No question", [&] { return &question; }, nothing, IDCANCEL},
+        {"an order dialog whose OK would refuse", [&] { return &order; }, nothing, IDCANCEL},
+        // The person's OK is already ending it: the answer stays.
+        {"an order dialog just confirmed", [&] { return &confirmed; },
+         [](CDialog& d) { d.EndDialog(IDOK); }, IDOK},
     };
     for (const SCase& c : cases) {
         SCOPED_TRACE(c.name);
         BOOL ended = FALSE;
-        OnOpen([&](CDialog&) { ended = CBaseDialog::EndForced(); });
+        OnOpen([&](CDialog& d) {
+            c.before(d);
+            ended = CBaseDialog::EndForced();
+        });
         EXPECT_EQ(c.make()->DoModal(), c.result);
         EXPECT_TRUE(ended);
         EXPECT_EQ(host.openDialog, nullptr);

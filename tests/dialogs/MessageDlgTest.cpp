@@ -56,8 +56,7 @@ protected:
             l.textClientHeight = client.Height();
             l.neededHeight = box.GetTextWnd().GetTextHeight(1);
             // The bar takes its width off the client area.
-            l.verticalBar =
-                l.text.Width() - client.Width() >= GetSystemMetrics(SM_CXVSCROLL);
+            l.verticalBar = l.text.Width() - client.Width() >= GetSystemMetrics(SM_CXVSCROLL);
             l.panelShown = Shown(d, CMyMessageDlg::kPanelId);
             l.faceShown = Shown(d, CMyMessageDlg::kFaceId);
             l.pictureShown = Shown(d, CMyMessageDlg::kPictureId);
@@ -174,7 +173,9 @@ TEST_F(MessageDlgTest, AnswersToButtonsKeysAndTheCloseBox) {
         int result;
     };
     using dialog_script::PressKey;
-    auto click = [](int id) { return [id](CDialog& d) { dialog_script::Click(*d.GetDlgItem(id)); }; };
+    auto click = [](int id) {
+        return [id](CDialog& d) { dialog_script::Click(*d.GetDlgItem(id)); };
+    };
     const SCase cases[] = {
         {"Yes", true, 1, click(IDOK), IDOK},
         {"No", true, 1, click(IDCANCEL), IDCANCEL},
@@ -260,7 +261,15 @@ TEST_F(MessageDlgTest, AdviceLinesShowTheirPlaceOnTheMap) {
     box.AddAdviceItem(otherArea, -1, -1);
     AddLine(box, 2, "I encourage reinforcing the building.");
     box.AddAdviceItem(area, cell.x, cell.y);
-    AddLine(box, 3, "An untagged line.");
+    // Tags come from stored or received advice: a place off the map
+    // points nowhere.
+    int areaWidth = 0, areaHeight = 0;
+    doc.GetAreaSize(area, areaWidth, areaHeight);
+    AddLine(box, 3, "Advice on an area the map does not have.");
+    box.AddAdviceItem(map.GetAreaCount(), 0, 0);
+    AddLine(box, 4, "Advice on a cell outside its area.");
+    box.AddAdviceItem(area, areaWidth, 0);
+    AddLine(box, 5, "An untagged line.");
 
     std::vector<std::vector<std::string>> perClick;
     OnOpen([&](CDialog&) {
@@ -282,9 +291,11 @@ TEST_F(MessageDlgTest, AdviceLinesShowTheirPlaceOnTheMap) {
                              std::to_string(first.y) + ",180)";
     EXPECT_EQ(frame.calls,
               (std::vector<std::string>{
-                  flush,                                                    // no area
-                  flush, "SelectAreaButton(" + std::to_string(otherArea) + ")",  // area only
+                  flush,                                                          // no area
+                  flush, "SelectAreaButton(" + std::to_string(otherArea) + ")",   // area only
                   flush, "SelectAreaButton(" + std::to_string(area) + ")", mark,  // building
+                  flush,                                                          // no such area
+                  flush, "SelectAreaButton(" + std::to_string(area) + ")",        // no such cell
                   // the untagged line does nothing; closing ends the highlight
                   flush}));
 }

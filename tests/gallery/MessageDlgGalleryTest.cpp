@@ -31,7 +31,8 @@ size_t DistinctColours(const fs::path& png, size_t limit = 64) {
     QImage image(QString::fromStdString(png.string()));
     std::set<QRgb> seen;
     for (int y = 0; y < image.height() && seen.size() < limit; ++y)
-        for (int x = 0; x < image.width() && seen.size() < limit; ++x) seen.insert(image.pixel(x, y));
+        for (int x = 0; x < image.width() && seen.size() < limit; ++x)
+            seen.insert(image.pixel(x, y));
     return seen.size();
 }
 
@@ -101,8 +102,11 @@ TEST_F(MessageDlgGalleryTest, ReportBoxes) {
     int area = -1;
     CCellPoint cell(-1, -1);
     int building = -1;
-    for (int c = 0; c < doc.CompanyCount() && building < 0; ++c)
+    int owner = 0;
+    for (int c = 0; c < doc.CompanyCount() && building < 0; ++c) {
         building = OwnedStructure(c, area, cell);
+        owner = c;
+    }
     ASSERT_GE(building, 0) << "no company owns a building";
     const std::string buildingName = doc.GetMap().GetStructureType(building)->GetName();
     const std::string areaName = doc.GetAreaName(area);
@@ -125,7 +129,7 @@ TEST_F(MessageDlgGalleryTest, ReportBoxes) {
     {
         CMyMessageDlg box;
         box.SetStructure(building);
-        box.SetEnterprise(0);
+        box.SetEnterprise(owner);
         box.SetEnterpriseStyle(0);
         AddLine(box, 1, "The construction of the ");
         AddBold(box, 1, buildingName);
@@ -183,8 +187,8 @@ TEST_F(MessageDlgGalleryTest, ReportBoxes) {
                         " funds " + std::to_string(doc.GetEnterprise(c)->GetFunds()) + ", debt " +
                             std::to_string(doc.GetEnterprise(c)->GetDebt()) + ".");
         for (int line = doc.CompanyCount() + 1; line <= 24; ++line)
-            AddLine(box, line, "A further line of the long report, number " +
-                                   std::to_string(line) + ".");
+            AddLine(box, line,
+                    "A further line of the long report, number " + std::to_string(line) + ".");
         Render(box, "report_box_long.png");
     }
 }
