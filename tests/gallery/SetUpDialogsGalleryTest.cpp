@@ -79,9 +79,12 @@ TEST_F(SetUpDialogsGalleryTest, GamePageOfEachMode) {
     }
 }
 
+// The page, and the list as it drops below the box (a window of its own):
+// the colour of the first page is crossed out.
 TEST_F(SetUpDialogsGalleryTest, PlayerPageWithTheColourListOpen) {
     CDlgInputSetting setting;
     setting.InitFromDocument(7, {10, 20, 30});
+    bool listSaved = false;
     Render(setting, "setup_wizard_player.png", [&](CDialog& d) {
         d.SetDlgItemText(kPlayers, "2");
         d.SendMessage(WM_COMMAND, IDOK, 0);
@@ -91,7 +94,13 @@ TEST_F(SetUpDialogsGalleryTest, PlayerPageWithTheColourListOpen) {
         d.SetDlgItemText(kCompanyName, "Riverside Works");
         d.SetDlgItemText(kPlayerName, "Bo Park");
         setting.GetColourList().ShowDropDown(TRUE);
+        CWnd* list = CWnd::GetCapture();
+        ASSERT_NE(list, nullptr);
+        CMessageLoop::PumpPending();
+        listSaved = list->SaveToPng((GalleryFolder() / "setup_wizard_colour_list.png").string());
+        setting.GetColourList().ShowDropDown(FALSE);
     });
+    EXPECT_TRUE(listSaved);
 }
 
 TEST_F(SetUpDialogsGalleryTest, CompanyDetailEntry) {
