@@ -182,6 +182,23 @@ TEST_F(SettingDialogTest, TypedYearsFromOneToAHundredAreTaken) {
     EXPECT_EQ(wizard->GetYears(), 20);
 }
 
+// One colour for each player: a larger maximum of the data is held at the
+// number of colours, and a count above it is refused.
+TEST_F(SettingDialogTest, NeverMorePlayersThanColours) {
+    CDlgInputSetting setting;
+    setting.InitFromDocument(40, kChoices);
+    EXPECT_EQ(setting.GetMaxPlayers(), CDlgInputSetting::kMaxPlayers);
+    OnOpen([&](CDialog& d) {
+        EXPECT_EQ(d.GetDlgItemText(kPlayersLabel), "&Players ( 0-32):");
+        d.SetDlgItemText(kPlayers, "33");
+        Next(d);
+        EXPECT_EQ(Beeps(), 1);
+        EXPECT_EQ(setting.GetPage(), CDlgInputSetting::kGamePage);
+        d.EndDialog(IDCANCEL);
+    });
+    setting.DoModal();
+}
+
 // ---------------------------------------------------------------- pages
 
 struct SFlow {
