@@ -35,6 +35,9 @@ constexpr int kFallBase = 2, kFallSpread = 8;
 constexpr int kQuakeBase = 2, kQuakeSpread = 6;
 // A league's popularity stays within these after a sharp change.
 constexpr int kMinLeaguePopularity = 5;
+// What waits is dispatched, up to this many messages: a timer that is due
+// again at once (a blinking map at time scale 0) cannot hold the month.
+constexpr int kMaxPendingMessages = 1000;
 constexpr int kMaxLeaguePopularity = 20;
 
 }  // namespace
@@ -44,7 +47,7 @@ constexpr int kMaxLeaguePopularity = 20;
 int CVDoc::DispatchPendingMessages() {
     IFrameService& frame = Services::Frame();
     frame.SetPumping(1);
-    while (frame.PumpOneMessage(0)) {
+    for (int taken = 0; taken < kMaxPendingMessages && frame.PumpOneMessage(0); ++taken) {
     }
     frame.SetPumping(0);
     return frame.CheckCloseRequest();

@@ -72,6 +72,17 @@ TEST_F(StartDialogsTest, TheStartChoiceAnswersItsButtonsAndKeys) {
          },
          false, 0, 1, 0},
         {"New Game", [](CInputStartDlg& d) { Click(d.GetButton(0)); }, false, 1, 1, 0},
+        {"Tab to New Game, Enter does nothing, Space presses it",
+         [](CInputStartDlg& d) {
+             PressKey(d, VK_TAB);
+             PumpTranslated();
+             EXPECT_EQ(CWnd::GetFocus(), &d.GetButton(0));
+             PressKey(d, VK_RETURN);
+             PumpTranslated();
+             EXPECT_TRUE(IsOpen(d));
+             PressKey(d, VK_SPACE);
+         },
+         false, 1, 1, 0},
         {"Space on the focused Load Data, the file dialog cancelled, then New Game",
          [](CInputStartDlg& d) {
              PressKey(d, VK_SPACE);

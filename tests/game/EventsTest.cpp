@@ -97,6 +97,22 @@ TEST_F(EventsTest, CloseRequestedDuringThePassStopsTheRoulette) {
     EXPECT_EQ(doc.GetMonthEventCount(), 0);
 }
 
+// A message that is due again as soon as it is taken (a blinking map's
+// timer at time scale 0) does not keep the dispatch going for ever.
+TEST_F(EventsTest, AMessageThatComesBackAtOnceCannotHoldTheMonth) {
+    Start(1, 1);
+    StaffEveryCompany(doc, [this](int c) { return HireDirector(c); });
+    std::function<void()> tick = [&] { frame.pendingMessages.push_back(tick); };
+    frame.pendingMessages.push_back(tick);
+    CScriptedDraws draws({{18, 17}, {78, 50}});
+    draws.ThenGenerator();
+    EXPECT_EQ(doc.RunEventRoulette(), 1);
+    EXPECT_EQ(doc.GetMonthEventCount(), 1);
+    // Two dispatches of the pass, each one bounded.
+    EXPECT_LE(frame.pumpCount, 2000);
+    frame.pendingMessages.clear();
+}
+
 // ---------------------------------------------------------------- every kind
 
 TEST_F(EventsTest, EveryKindThroughTheDispatchHasItsEffect) {
