@@ -37,7 +37,7 @@ constexpr int kQuakeBase = 2, kQuakeSpread = 6;
 constexpr int kMinLeaguePopularity = 5;
 // What waits is dispatched, up to this many messages: a timer that is due
 // again at once (a blinking map at time scale 0) cannot hold the month.
-constexpr int kMaxPendingMessages = 1000;
+constexpr int kMaxPendingMessages = 20000;
 constexpr int kMaxLeaguePopularity = 20;
 
 }  // namespace
