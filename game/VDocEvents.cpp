@@ -33,8 +33,6 @@ constexpr int kEndChance = 40;
 constexpr int kRiseBase = 2, kRiseSpread = 6;
 constexpr int kFallBase = 2, kFallSpread = 8;
 constexpr int kQuakeBase = 2, kQuakeSpread = 6;
-// Blink ticks that show the cells an earthquake damaged.
-constexpr int kQuakeDamageBlinks = 6;
 // A league's popularity stays within these after a sharp change.
 constexpr int kMinLeaguePopularity = 5;
 constexpr int kMaxLeaguePopularity = 20;
@@ -46,7 +44,8 @@ constexpr int kMaxLeaguePopularity = 20;
 int CVDoc::DispatchPendingMessages() {
     IFrameService& frame = Services::Frame();
     frame.SetPumping(1);
-    frame.DrainPendingMessages();
+    while (frame.PumpOneMessage(0)) {
+    }
     frame.SetPumping(0);
     return frame.CheckCloseRequest();
 }
@@ -245,17 +244,12 @@ void CVDoc::Earthquake(int base, int spread) {
     CMapData& record = map.GetArea(area);
     IFrameService& frame = Services::Frame();
     frame.AddInfoMessage(FormatText("An earthquake occurred in %s.", record.GetName().c_str()));
-    // The map shakes as hard as the quake.
-    frame.ShakeMap(s);
     CMapDoc::CCellSet lostAnchors, lostCells;
     if (map.WearByDisaster(area, s, lostAnchors, lostCells)) {
         RemoveLostStructures(area, lostAnchors, 0);
         frame.AddInfoMessage("  The area on the map sustained damage.");
         for (const auto& entry : lostCells)
             frame.MarkCellRect(entry.second.x, entry.second.y, entry.second.x, entry.second.y, 180);
-        // The damaged cells blink for a while and are then shown as they are
-        // now; left marked they would blink on with their sound.
-        frame.WaitCellChanges(-kQuakeDamageBlinks);
     }
     frame.AddInfoMessage(FormatText("  The seismic intensity was %d.", s));
     const int fall = record.ClampLevelDelta(-Random(s));

@@ -1,7 +1,6 @@
 // The month's events: the roulette, the dispatch over every event kind and
 // the edge cases of the single events.
 
-#include <algorithm>
 #include <functional>
 
 #include "game/EventsFixture.h"
@@ -187,43 +186,6 @@ TEST_F(EventsTest, EveryKindThroughTheDispatchHasItsEffect) {
 }
 
 // ---------------------------------------------------------------- single events
-
-TEST_F(EventsTest, AnEarthquakeShakesTheMapAsHardAsItsIntensityOnceAnnounced) {
-    Start(1, 2);
-    // Only the first area can shake.
-    doc.GetMap().GetArea(0).SetFigure20(5);
-    doc.GetMap().GetArea(1).SetFigure20(0);
-    bool damaged = false;
-    for (int intensity : {1, 3, 7, 8, 8}) {
-        SCOPED_TRACE(intensity);
-        frame.calls.clear();
-        frame.infoLines.clear();
-        doc.Earthquake(intensity, 0);
-        ASSERT_GE(frame.infoLines.size(), 2u);
-        EXPECT_EQ(frame.infoLines.front().rfind("An earthquake occurred in ", 0), 0u);
-        const std::string reported = "  The seismic intensity was " + std::to_string(intensity) + ".";
-        EXPECT_NE(std::find(frame.infoLines.begin(), frame.infoLines.end(), reported),
-                  frame.infoLines.end());
-        // The shake follows the announcement, once.
-        const auto shake = std::find(frame.calls.begin(), frame.calls.end(),
-                                     "ShakeMap(" + std::to_string(intensity) + ")");
-        ASSERT_NE(shake, frame.calls.end());
-        EXPECT_EQ(std::count_if(frame.calls.begin(), frame.calls.end(),
-                                [](const std::string& c) { return c.rfind("ShakeMap", 0) == 0; }),
-                  1);
-        EXPECT_EQ(frame.calls.front(), "AddInfoMessage");
-        EXPECT_EQ(shake, frame.calls.begin() + 1);
-        // Damaged cells blink six ticks and are flushed: none is left
-        // blinking after the event.
-        auto lastMark = std::find_if(frame.calls.rbegin(), frame.calls.rend(), [](const std::string& c) {
-            return c.rfind("MarkCellRect", 0) == 0;
-        });
-        if (lastMark == frame.calls.rend()) continue;
-        damaged = true;
-        EXPECT_NE(std::find(frame.calls.rbegin(), lastMark, "WaitCellChanges(-6)"), lastMark);
-    }
-    EXPECT_TRUE(damaged) << "no quake hit a structure";
-}
 
 TEST_F(EventsTest, LandValueEventOnAnAreaChangedThisMonthDoesNothingButCounts) {
     Start(1, 1);
