@@ -6,6 +6,8 @@
 // itself as the host at start-up; tests register a recording fake. Without
 // a host a dialog opens where its template puts it and tells nobody.
 
+#include <string>
+
 #include "platform/ui/Point.h"
 
 class CBaseDialog;
@@ -39,4 +41,18 @@ public:
     // nest; nullptr when none is open.
     virtual CBaseDialog* GetOpenDialog() = 0;
     virtual void SetOpenDialog(CBaseDialog* dialog) = 0;
+
+    // ---- the gathering of a network game (nothing without a frame)
+    // A line in the network window's message log.
+    virtual void AddNetworkMessage(const std::string& /*text*/) {}
+    // Posts one of the frame's private messages (the start 0x572, the game
+    // window 0x573).
+    virtual void PostFrameMessage(unsigned /*message*/) {}
+    // The program ends without asking to save: the game is marked unchanged
+    // and the frame is closed.
+    virtual void CloseProgramUnasked() {}
+    // This machine only watches the network game.
+    virtual int IsObserving() { return 0; }
+    // The observers the host admitted at the set-up.
+    virtual int GetAdmittedObservers() { return 0; }
 };

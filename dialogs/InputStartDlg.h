@@ -1,25 +1,55 @@
 #pragma once
-// The start choice: a new game, or a saved game loaded. Until the start
-// dialog exists it is a question box; its No loads a game through the load
-// step the frame hands over, and a cancelled or failed load asks again.
+// The start choice (dialog 357): a new game, or a saved game loaded. Two
+// picture buttons under the animated logo and the prompt "Select one".
+// "&Load Data" runs the load step that the frame hands over (the saved-game
+// file prompt and the opening of the file); a cancelled or failed load
+// leaves the dialog open. Enter does nothing until a choice was made;
+// Escape and the close box end it unchosen.
+//
+// In an unattended run (and no test scripting the dialogs) it takes
+// "&New Game" at once and logs it.
 
 #include <functional>
 
-class CInputStartDlg {
+#include "dialogs/StartSelectBtn.h"
+#include "platform/ui/Dialog.h"
+#include "views/DrawTextWnd.h"
+#include "views/LogoMarkWnd.h"
+
+class CInputStartDlg : public CDialog {
 public:
-    static constexpr const char* kQuestion = "Start a new game?\n(No: load a saved game)";
+    static constexpr const char* kPrompt = "Select one";
+    static constexpr int kLogoPeriodMs = 200;
 
     // load: asks for a saved game and opens it; true when it loaded.
-    explicit CInputStartDlg(std::function<bool()> load) : m_load(std::move(load)) {}
-    // IDOK once a choice was made; IDCANCEL when the question could not be
-    // asked.
-    int DoModal();
-    int IsAccepted() const { return m_accepted; }
-    // Non-zero: a new game; 0: a game was loaded.
+    explicit CInputStartDlg(std::function<bool()> load, CWnd* parent = nullptr);
+
+    int DoModal() override;
+    // 1 once a button was pressed successfully.
+    int IsChosen() const { return m_chosen; }
+    // 1: a new game; 0: a saved game was loaded.
     int GetChoice() const { return m_choice; }
 
+    CStartSelectBtn& GetButton(int picture) { return picture == 0 ? m_newGame : m_load; }
+    CLogoMarkWnd& GetLogo() { return m_logo; }
+    CDrawTextWnd& GetTextWnd() { return m_text; }
+
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
 private:
-    std::function<bool()> m_load;
-    int m_accepted = 0;
+    void Choose(int choice);
+    void OnLoadData();
+
+    std::function<bool()> m_loadGame;
     int m_choice = 1;
+    int m_chosen = 0;
+    CLogoMarkWnd m_logo;
+    CStartSelectBtn m_newGame;
+    CStartSelectBtn m_load;
+    CDrawTextWnd m_text;
 };

@@ -23,6 +23,8 @@ const std::vector<SPictureEntry>& CPictureCatalog::Entries() {
         {kStartNewGame, false, 96, 128, 1, 2, 0, 0, "start choice \"New Game\": picture above mask"},
         {kStartLoad, false, 96, 128, 1, 2, 0, 0, "start choice \"Load\": picture above mask"},
         {kMarkAnimation, false, 64, 6 * 64, 1, 6, 0, 0, "start dialog mark animation: six frames"},
+        {kPlayModes, false, 64 * kPlayModeCount, 32, kPlayModeCount, 1, 0, 0,
+         "set-up play modes: normal, server, client, resuming client"},
         {kReportPicture, false, 101, 120, 1, 1, 0, 0, "report box picture"},
         // No window names its use: the title picture, the logo over the city.
         {kTitlePicture, false, 64, 64, 1, 1, 0, 0, "title picture"},

@@ -47,6 +47,9 @@ public:
     static constexpr int kStartLoad = 359;
     static constexpr int kMarkAnimation = 365;
     static constexpr int kTitlePicture = 383;
+    // The four play modes of the set-up wizard side by side.
+    static constexpr int kPlayModes = 394;
+    static constexpr int kPlayModeCount = 4;
     static constexpr int kCursorPick = 317;
     static constexpr int kCursorHand = 352;
     // The number of small marks (pictures after the mask) in 410.

@@ -19,6 +19,9 @@ const MENUTEMPLATE& MainMenu();
 const CAcceleratorTable& Accelerators();
 const DIALOGTEMPLATE& AboutDialog();
 const DIALOGTEMPLATE& ReportBoxDialog();
+// The start choice, the map file choice, the set-up wizard, the company
+// detail entry and the network address prompt (resources/SetUpIds.h).
+const std::vector<const DIALOGTEMPLATE*>& SetUpDialogs();
 
 // Every string of the tables, as (id, text) pairs.
 struct SStringEntry {

@@ -10,6 +10,7 @@ void Register() {
     CAcceleratorTable::Register(mercavo_ids::kMainResource, &Accelerators());
     CDialogTemplateRegistry::Register(&AboutDialog());
     CDialogTemplateRegistry::Register(&ReportBoxDialog());
+    for (const DIALOGTEMPLATE* dialog : SetUpDialogs()) CDialogTemplateRegistry::Register(dialog);
     for (const SStringEntry& s : Strings()) CStringTable::Register(s.id, s.text);
 }
 

@@ -112,10 +112,9 @@ bool CMainFrame::CreatePopups() {
                                CentredOnDesktop(kNetworkWidth, kNetworkHeight), this, 0)) {
         return false;
     }
-    // The company-detail dialog is modeless and hidden until the founding
-    // phase asks for it.
-    return m_enterpriseDlg.CreateEx(0, kPopupClass, "", WS_POPUP | WS_CAPTION,
-                                    CentredOnDesktop(320, 240), this, 0) != FALSE;
+    // The company detail entry is modeless and hidden until the network
+    // play asks for it.
+    return m_enterpriseDlg.Create(this) != FALSE;
 }
 
 // ---------------------------------------------------------------- close

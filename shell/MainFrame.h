@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/DlgInputEnterprise.h"
 #include "model/FrameState.h"
 #include "model/NetPlayerTable.h"
 #include "model/OptionData.h"
@@ -30,6 +31,7 @@
 #include "shell/ViewFrame.h"
 
 class CBaseDialog;
+class CDlgInputSetting;
 class CCmdSet;
 class CEnterprise;
 class CEstablishWnd;
@@ -300,6 +302,11 @@ public:
     // non-zero, else show; nothing outside a network game.
     void ShowNetworkWindow(int toggle, int show, int refresh);
     int IsNetworkWindowShown() const { return m_networkWndShown; }
+    // The company detail entry of a network client, hidden until the
+    // network play shows it.
+    CDlgInputEnterprise& GetEnterpriseDlg() { return m_enterpriseDlg; }
+    // The observers the host admitted at the set-up.
+    int GetAdmittedObservers() const { return m_role2AtStart; }
     void UpdateNetworkWindowTitle();
     // "MERCAVO-NETWORK", a client's password when it has one, the host.
     static std::string NetworkWindowTitle(bool host, const std::string& password,
@@ -426,6 +433,7 @@ private:
     // The start sequence.
     bool RunStartChoice();
     bool RunSetUp();
+    void ApplyPlayerPages(const CDlgInputSetting& setting);
     void OpenGameWindow();
     void OnGameOpened();
     void EnterHostAddress();
@@ -530,7 +538,7 @@ private:
     // window and the company-detail dialog.
     CWnd m_openingText;
     CWnd m_networkWnd;
-    CWnd m_enterpriseDlg;
+    CDlgInputEnterprise m_enterpriseDlg;
     CVDoc* m_doc = nullptr;
     CVView* m_view = nullptr;
     CFileDialog* m_fileDialog = nullptr;

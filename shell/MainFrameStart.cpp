@@ -2,12 +2,20 @@
 // window with the founding phase of a new game, the opening text, or the
 // resumption of a loaded game.
 
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+#include "dialogs/DlgInputNetworkIP.h"
 #include "dialogs/DlgInputSetting.h"
 #include "dialogs/DlgSelectMapFile.h"
 #include "dialogs/EstablishWnd.h"
 #include "dialogs/InputStartDlg.h"
 #include "game/MonthChain.h"
 #include "game/VDoc.h"
+#include "model/Enterprise.h"
+#include "network/NetSession.h"
+#include "platform/net/LocalHost.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/SystemMetrics.h"
 #include "resources/MercavoIds.h"
@@ -24,11 +32,22 @@ constexpr int kComputerGameWait = 3;
 constexpr DWORD kCompanyListStyle = 0x92C40000;
 constexpr const char* kCompanyListTitle = "Company list";
 constexpr const char* kNoMapFileText = "Unexisting map data file.";
+// The game lengths a new game offers; the data files carry none.
+constexpr std::array<int, 3> kYearChoices = {10, 20, 30};
 // "Set-up error of the area display window", as the game has always said it.
 constexpr const char* kLayoutErrorText =
     "\xE5\x9C\xB0\xE5\x8C\xBA\xE8\xA1\xA8\xE7\xA4\xBA\xEF\xBD\xB3\xEF\xBD\xA8\xEF\xBE\x9D\xEF"
     "\xBE\x84\xEF\xBE\x9E\xEF\xBD\xB3\xE3\x81\xAE\xE8\xA8\xAD\xE5\xAE\x9A\xE3\x82\xA8\xE3\x83"
     "\xA9\xE3\x83\xBC";
+
+// Tests shorten a game: MERCAVO_SETUP_YEARS (1..100) is the only length
+// offered.
+std::array<int, 3> YearChoices() {
+    const char* env = std::getenv("MERCAVO_SETUP_YEARS");
+    const int years = env ? std::atoi(env) : 0;
+    if (years >= 1 && years <= 100) return {years, 0, 0};
+    return kYearChoices;
+}
 
 }  // namespace
 
@@ -63,7 +82,8 @@ bool CMainFrame::RunStartChoice() {
         return app && app->DoPromptFileName(path, mercavo_ids::kFileOpen, 0, true) &&
                app->OpenDocumentFile(path);
     });
-    if (start.DoModal() != IDOK || !start.IsAccepted()) return false;
+    start.DoModal();
+    if (!start.IsChosen()) return false;
     if (!start.GetChoice()) {
         m_doc->SetLoadedGame(true);
         return true;
@@ -75,31 +95,55 @@ bool CMainFrame::RunStartChoice() {
     }
     int chosen = 0;
     if (maps.size() > 1) {
-        CDlgSelectMapFile select;
+        CDlgSelectMapFile select(this);
         select.SetFileNames(maps);
-        if (select.DoModal() != IDOK || select.GetChosen() < 0) return false;
+        select.DoModal();
         chosen = select.GetChosen();
+        if (chosen < 0 || chosen >= static_cast<int>(maps.size())) return false;
     }
+    // A single file is loaded by its own name, whatever it is called.
     return m_doc->PrepareNewGame(maps[static_cast<size_t>(chosen)]) == 1;
 }
 
 bool CMainFrame::RunSetUp() {
-    CDlgInputSetting setting;
-    setting.InitFromDocument(m_doc->GetMap().GetInitialCompanyCount(), {0, 0, 0});
-    if (setting.DoModal() != IDOK) return false;
+    CDlgInputSetting setting(this);
+    setting.InitFromDocument(m_doc->CompanyCount(), YearChoices());
+    if (setting.DoModal() == IDCANCEL || !setting.IsCompleted()) return false;
     m_frameState.SetNetworkRoles(setting.IsNetworkGame(), setting.IsHost(),
                                  setting.IsObserver());
     if (setting.IsNetworkGame()) {
+        GetNetSession().SetHostAddress(setting.GetAddress());
+        if (setting.IsResume()) SetNetPassword(setting.GetPassword());
         m_doc->SetWaitTime(kNetworkWait);
         if (!setting.IsHost()) return true;
     }
     m_doc->SetGameYears(setting.GetYears());
-    if (setting.GetPlayCount() == 0) m_doc->SetWaitTime(kComputerGameWait);
-    m_doc->SetEnterpriseCount(setting.GetCompanyCount());
-    if (!m_doc->SetPlayerCount(setting.GetPlayCount(), 1)) return false;
-    m_playCountAtStart = setting.GetPlayCount();
-    m_role2AtStart = setting.GetRole2Count();
+    if (setting.GetPlayers() == 0) m_doc->SetWaitTime(kComputerGameWait);
+    m_doc->SetEnterpriseCount(setting.GetMaxPlayers());
+    if (!m_doc->SetPlayerCount(setting.GetPlayers(), 1)) return false;
+    m_playCountAtStart = setting.GetPlayers();
+    m_role2AtStart = setting.GetObservers();
+    ApplyPlayerPages(setting);
     return true;
+}
+
+// The players' companies take the names and colours of their pages: every
+// page at this machine, or in network play the host's own (none when it
+// only watches).
+void CMainFrame::ApplyPlayerPages(const CDlgInputSetting& setting) {
+    int companies = setting.GetPlayers();
+    if (setting.IsNetworkGame()) companies = setting.IsObserver() ? 0 : 1;
+    companies = std::min(companies, setting.GetRowCount());
+    for (int i = 0; i < companies; ++i) {
+        CEnterprise* company = m_doc->GetEnterprise(i);
+        if (!company) break;
+        const CSettingPlayer& row = setting.GetRow(i);
+        company->SetName(row.companyName);
+        company->SetPresidentName(row.playerName);
+        company->SetColor(row.colour);
+    }
+    if (setting.IsNetworkGame() && setting.GetRowCount() > 0)
+        m_frameState.SetPlayerName(setting.GetRow(0).playerName);
 }
 
 // ---------------------------------------------------------------- 0x573
@@ -252,6 +296,11 @@ void CMainFrame::OnGameOpened() {
 // ---------------------------------------------------------------- 0x575
 
 void CMainFrame::EnterHostAddress() {
+    CDlgInputNetworkIP prompt(this);
+    prompt.SetAddress(CLocalHost::GetAddress());
+    prompt.DoModal();
+    GetNetSession().SetHostAddress(prompt.GetAddress());
+    SetNetPassword(prompt.GetSecondText());
     if (m_doc && !m_doc->IsLoadedGame()) SetSessionState(0);
     OpenNetwork();
 }

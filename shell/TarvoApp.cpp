@@ -168,6 +168,31 @@ void CTarvoApp::ShowNetworkWindow(int toggle, int show, int refresh) {
     if (CMainFrame* frame = GetMainFrame()) frame->ShowNetworkWindow(toggle, show, refresh);
 }
 
+// The network window's log is the frame's message log until the window
+// has one of its own.
+void CTarvoApp::AddNetworkMessage(const std::string& text) {
+    if (CMainFrame* frame = GetMainFrame()) frame->AddInfoMessage(text);
+}
+
+void CTarvoApp::PostFrameMessage(unsigned message) {
+    if (CMainFrame* frame = GetMainFrame()) frame->PostMessage(message, 0, 0);
+}
+
+void CTarvoApp::CloseProgramUnasked() {
+    if (CVDoc* doc = GetDocument()) doc->SetModifiedFlag(false);
+    if (CMainFrame* frame = GetMainFrame()) frame->PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+int CTarvoApp::IsObserving() {
+    CMainFrame* frame = GetMainFrame();
+    return frame ? frame->GetFrameState().IsObserver() : 0;
+}
+
+int CTarvoApp::GetAdmittedObservers() {
+    CMainFrame* frame = GetMainFrame();
+    return frame ? frame->GetAdmittedObservers() : 0;
+}
+
 CBaseDialog* CTarvoApp::GetOpenDialog() {
     CMainFrame* frame = GetMainFrame();
     return frame ? frame->GetOpenDialog() : nullptr;

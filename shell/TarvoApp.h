@@ -99,6 +99,11 @@ public:
     void ShowNetworkWindow(int toggle, int show, int refresh) override;
     CBaseDialog* GetOpenDialog() override;
     void SetOpenDialog(CBaseDialog* dialog) override;
+    void AddNetworkMessage(const std::string& text) override;
+    void PostFrameMessage(unsigned message) override;
+    void CloseProgramUnasked() override;
+    int IsObserving() override;
+    int GetAdmittedObservers() override;
 
     // ---- drawing resources (made by the frame's creation)
     // Reads the palette file; false after its message.

@@ -30,4 +30,27 @@ public:
     // last guard behind the record builder's checks): logged as a send
     // error.
     virtual void ReportSendError(const std::string& what) = 0;
+
+    // ---- the gathering of a network game, as the set-up dialogs and the
+    // start buttons drive it (the network play fills them in; without it
+    // they do nothing)
+    // A client's entry to its host: company name (empty for an observer),
+    // player name and colour (-1 for an observer).
+    virtual void SendEntryData(const std::string& /*company*/, const std::string& /*player*/,
+                               int /*colour*/) {}
+    // Ends the session and closes every connection.
+    virtual void CloseNetwork() {}
+    // 0 new game before the start .. 5 game ending.
+    virtual void SetSessionState(int /*state*/) {}
+    // 1 while the session state is not 0.
+    virtual int IsSessionStarted() { return 0; }
+    // Connected participants of a role (1 players, 2 observers).
+    virtual int CountNetPlayersByRole(int /*role*/) { return 0; }
+    // The host drops the participants that have not completed their entry.
+    virtual void DropUnconnectedPlayers() {}
+    // The loaded game's data to the participants that joined it.
+    virtual void TransmitDataToJoiners() {}
+    // Participant entries to participants; -1, -1: every entry to everybody.
+    virtual void SendParticipantEntry(int /*entry*/, int /*target*/) {}
+    virtual void SendGameStartNotice(int /*code*/) {}
 };

@@ -93,6 +93,10 @@ void CDialog::SetInitHook(InitHook hook) {
     InitHookSlot() = std::move(hook);
 }
 
+bool CDialog::HasInitHook() {
+    return static_cast<bool>(InitHookSlot());
+}
+
 CDialog::CDialog() = default;
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_parentWnd(parent) {}

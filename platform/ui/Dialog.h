@@ -55,6 +55,9 @@ public:
     // text to it. nullptr: none.
     using InitHook = std::function<void(CDialog&, int templateId)>;
     static void SetInitHook(InitHook hook);
+    // Whether a test scripts the dialogs now (an unattended run then
+    // still opens the dialogs that would answer themselves).
+    static bool HasInitHook();
 
     virtual BOOL OnInitDialog();
     virtual void OnOK();

@@ -5,6 +5,7 @@
 // itself as the dialogs' host while it lives.
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "dialogs/DialogHost.h"
@@ -32,6 +33,11 @@ public:
     }
     CBaseDialog* GetOpenDialog() override { return openDialog; }
     void SetOpenDialog(CBaseDialog* dialog) override { openDialog = dialog; }
+    void AddNetworkMessage(const std::string& text) override { networkMessages.push_back(text); }
+    void PostFrameMessage(unsigned message) override { postedMessages.push_back(message); }
+    void CloseProgramUnasked() override { ++programClosed; }
+    int IsObserving() override { return observing; }
+    int GetAdmittedObservers() override { return admittedObservers; }
 
     CPoint dialogPos{-1, -1};
     std::vector<CPoint> storedPositions;
@@ -41,4 +47,9 @@ public:
     int networkGame = 0;
     std::vector<std::array<int, 3>> networkWindow;
     CBaseDialog* openDialog = nullptr;
+    std::vector<std::string> networkMessages;
+    std::vector<unsigned> postedMessages;
+    int programClosed = 0;
+    int observing = 0;
+    int admittedObservers = 0;
 };

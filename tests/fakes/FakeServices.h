@@ -268,9 +268,36 @@ public:
     }
     bool IsHost() const override { return host; }
     void ReportSendError(const std::string& what) override { sendErrors.push_back(what); }
+    // The gathering's calls, each recorded as "Name(arguments)".
+    void SendEntryData(const std::string& company, const std::string& player,
+                       int colour) override {
+        calls.push_back("SendEntryData(" + company + "," + player + "," + std::to_string(colour) +
+                        ")");
+    }
+    void CloseNetwork() override { calls.push_back("CloseNetwork()"); }
+    void SetSessionState(int state) override {
+        calls.push_back("SetSessionState(" + std::to_string(state) + ")");
+    }
+    int IsSessionStarted() override { return sessionStarted; }
+    int CountNetPlayersByRole(int role) override {
+        return role == 1 ? connectedPlayers : role == 2 ? connectedObservers : 0;
+    }
+    void DropUnconnectedPlayers() override { calls.push_back("DropUnconnectedPlayers()"); }
+    void TransmitDataToJoiners() override { calls.push_back("TransmitDataToJoiners()"); }
+    void SendParticipantEntry(int entry, int target) override {
+        calls.push_back("SendParticipantEntry(" + std::to_string(entry) + "," +
+                        std::to_string(target) + ")");
+    }
+    void SendGameStartNotice(int code) override {
+        calls.push_back("SendGameStartNotice(" + std::to_string(code) + ")");
+    }
     bool host = true;
     std::vector<Sent> sent;
     std::vector<std::string> sendErrors;
+    std::vector<std::string> calls;
+    int sessionStarted = 0;
+    int connectedPlayers = 0;
+    int connectedObservers = 0;
 };
 
 // The dialogs the rules open, each recorded as "ShowInterest(rate,autoCloseMs,

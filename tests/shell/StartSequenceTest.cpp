@@ -3,11 +3,10 @@
 
 #include <algorithm>
 #include <fstream>
+#include <sstream>
 
 #include "TurnDriverFixture.h"
-#include "dialogs/DlgInputSetting.h"
 #include "dialogs/ExplainWnd.h"
-#include "dialogs/InputStartDlg.h"
 #include "model/Enterprise.h"
 #include "platform/ui/WndClassRegistry.h"
 #include "resources/IntroductionText.h"
@@ -20,13 +19,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kStartQuestion = CInputStartDlg::kQuestion;
-const std::string kSetUpQuestion = CDlgInputSetting::kQuestion;
+using namespace setup_ids;
 
 std::vector<std::string> IntroPart(int part) {
     CExplainWnd text;
     text.Load(part);
     return text.GetLines();
+}
+
+// The unattended answers' lines of standard error.
+std::vector<std::string> AutoAnswerLines(const std::string& log) {
+    std::vector<std::string> lines;
+    std::istringstream in(log);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("[auto-answer]", 0) == 0) lines.push_back(line);
+    return lines;
 }
 
 class StartSequenceTest : public TurnDriverTest {
@@ -79,10 +86,17 @@ TEST_F(StartSequenceTest, ANewUnattendedGameFoundsItselfAndBegins) {
         }
     };
     HoldAt(ePHASE_ELECTIONS);
+    testing::internal::CaptureStderr();
     Start();
     Run();
+    const std::string log = testing::internal::GetCapturedStderr();
     EXPECT_EQ(trace, (std::vector<UINT>{0x572, 0x573, 0x504, 0x564, 0x565}));
-    EXPECT_EQ(asked, (std::vector<std::string>{kStartQuestion, kSetUpQuestion}));
+    EXPECT_TRUE(asked.empty());
+    // One line for each start dialog (one map file: no map choice).
+    EXPECT_EQ(AutoAnswerLines(log), (std::vector<std::string>{
+                                        "[auto-answer] MERCAVO-START: Select one -> &New Game",
+                                        "[auto-answer] MERCAVO - Game setting: Normal play -> "
+                                        "0 players, 1 years"}));
     // The introduction during the founding, the opening text after it.
     EXPECT_EQ(shownBeforeOpening, IntroPart(0));
     ASSERT_NE(frame->GetExplainWnd(), nullptr);
@@ -111,12 +125,11 @@ TEST_F(StartSequenceTest, FailedStarts) {
         "\xA9\xE3\x83\xBC";
     const std::vector<SFailedStart> cases = {
         {"no map data file", [](auto& home, auto&) { fs::remove(home / "ORIGINAL.MQM"); },
-         {kStartQuestion, "Unexisting map data file."}},
-        {"the set-up cannot be answered",
-         [](auto&, auto& answers) { answers[kSetUpQuestion] = 0; }, {kStartQuestion, kSetUpQuestion}},
+         {"Unexisting map data file."}},
+        {"the set-up cancelled", [this](auto&, auto&) { CancelSetUp(); }, {}},
         {"the game window has no panes",
          [](auto&, auto&) { CWndClassRegistry::Unregister("VELM_NormalWindow"); },
-         {kStartQuestion, kSetUpQuestion, layoutError}},
+         {layoutError}},
     };
     for (const SFailedStart& c : cases) {
         SCOPED_TRACE(c.name);
@@ -139,15 +152,72 @@ TEST_F(StartSequenceTest, FailedStarts) {
 // After a failed connection the start runs again: the set-up, not the
 // start choice.
 TEST_F(StartSequenceTest, ASecondStartAsksOnlyTheSetUp) {
+    PlayAtThisMachine(0);
     HoldAt(CMainFrame::WM_GAME_WINDOW);
     Start();
     Run();
-    EXPECT_EQ(asked, (std::vector<std::string>{kStartQuestion, kSetUpQuestion}));
-    asked.clear();
+    EXPECT_EQ(opened, (std::vector<int>{kStartDialog, kSettingDialog}));
+    opened.clear();
     HoldAt(CMainFrame::WM_GAME_WINDOW);
     frame->PostMessage(CMainFrame::WM_START_GAME, 0, 0);
     Run();
-    EXPECT_EQ(asked, std::vector<std::string>{kSetUpQuestion});
+    EXPECT_EQ(opened, std::vector<int>{kSettingDialog});
+}
+
+// A new game of two people at this machine: the document takes the
+// players, the length, the company count and what their pages say.
+TEST_F(StartSequenceTest, TheSetUpGivesTheDocumentItsPlayers) {
+    PlayAtThisMachine(2, {3, 1});
+    HoldAt(CMainFrame::WM_GAME_WINDOW);
+    Start();
+    Run();
+    EXPECT_EQ(opened, (std::vector<int>{kStartDialog, kSettingDialog}));
+    EXPECT_EQ(doc->GetPlayState(), 2);
+    EXPECT_EQ(doc->GetGameYears(), 1);
+    EXPECT_EQ(doc->CompanyCount(), doc->GetMap().GetInitialCompanyCount());
+    const int colours[] = {3, 1};
+    for (int c = 0; c < 2; ++c) {
+        SCOPED_TRACE(c);
+        const CEnterprise& company = *doc->GetEnterprise(c);
+        EXPECT_EQ(company.GetName(), "Company " + std::to_string(c));
+        EXPECT_EQ(company.GetPresidentName(), "Player " + std::to_string(c));
+        EXPECT_EQ(company.GetColor(), colours[c]);
+    }
+}
+
+// The map files of the program folder: a single one is played whatever it
+// is called; with several the person picks one.
+TEST_F(StartSequenceTest, TheMapFileOfTheNewGame) {
+    struct SCase {
+        const char* name;
+        std::vector<std::string> files;
+        std::vector<int> opened;
+    } cases[] = {
+        {"a single file of another name", {"Other.mqm"}, {kStartDialog, kSettingDialog}},
+        {"two files", {"A.mqm", "ORIGINAL.MQM"}, {kStartDialog, kMapFileDialog, kSettingDialog}},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        trace.clear();
+        opened.clear();
+        // The fixture's map with three areas, so that its load shows.
+        fs::remove(home / "ORIGINAL.MQM");
+        const std::vector<uint8_t> map = WriteFixtureMapFile(FixtureWithAreas(3));
+        for (const std::string& name : c.files)
+            std::ofstream(home / name, std::ios::binary)
+                .write(reinterpret_cast<const char*>(map.data()),
+                       static_cast<std::streamsize>(map.size()));
+        PlayAtThisMachine(0);
+        HoldAt(CMainFrame::WM_GAME_WINDOW);
+        Start();
+        Run();
+        EXPECT_EQ(opened, c.opened);
+        EXPECT_TRUE(frame->IsWindow());
+        EXPECT_EQ(doc->GetMap().GetAreaCount(), 3);
+        EXPECT_TRUE(asked.empty());
+    }
 }
 
 // A client follows its host's records: the game opened, it posts nothing.
@@ -311,7 +381,7 @@ struct SSaveCase {
 
 // Asked in a person's turn, then with the turn over.
 TEST_F(StartSequenceTest, WhenTheGameMayBeSaved) {
-    answers[kSetUpQuestion] = IDYES;
+    PlayAtThisMachine(1);
     Start();
     Run();
     ASSERT_TRUE(frame->IsHumanTurnOpen());

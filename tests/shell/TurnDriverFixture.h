@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/DialogScript.h"
 #include "fakes/GameFilesFixture.h"
 #include "fakes/MapFileFixture.h"
 #include "fakes/TempFolder.h"
@@ -24,8 +25,13 @@
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/RuntimeRandom.h"
 #include "platform/ui/AutoAnswer.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Desktop.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/ListBox.h"
+#include "platform/ui/Messages.h"
 #include "platform/ui/MessageLoop.h"
+#include "resources/SetUpIds.h"
 #include "shell/MainFrame.h"
 #include "shell/TarvoApp.h"
 
@@ -65,6 +71,7 @@ protected:
 
     void TearDown() override {
         app.reset();
+        CDialog::SetInitHook(nullptr);
         CMainFrame::SetChainGate(nullptr);
         CAutoAnswer::SetScript(nullptr);
         CAutoAnswer::Reset();
@@ -136,6 +143,47 @@ protected:
 
     void Run() { CMessageLoop::PumpPending(); }
 
+    // The start dialogs answered as a person would: "&New Game", the first
+    // map file, and the set-up of a game at this machine with `players`
+    // players, page i named "Company i" and "Player i" in the colour the
+    // page offers (or the one in `colours`). Every start dialog that opens
+    // is noted in `opened`.
+    void PlayAtThisMachine(int players, std::vector<int> colours = {}) {
+        using namespace setup_ids;
+        CDialog::SetInitHook([this, players, colours](CDialog& d, int id) {
+            const bool start = id == static_cast<int>(kStartDialog) ||
+                               id == static_cast<int>(kMapFileDialog) ||
+                               id == static_cast<int>(kSettingDialog);
+            if (!start) return;
+            opened.push_back(id);
+            auto post = [&d](int control) {
+                d.PostMessage(WM_COMMAND, MAKEWPARAM(control, BN_CLICKED), 0);
+            };
+            if (id == static_cast<int>(kStartDialog)) post(kNewGame);
+            if (id == static_cast<int>(kMapFileDialog)) {
+                dialog_script::PickListItem(*static_cast<CListBox*>(d.GetDlgItem(kFileList)), 0);
+                post(IDOK);
+            }
+            if (id != static_cast<int>(kSettingDialog)) return;
+            if (players < 0) {
+                post(IDCANCEL);
+                return;
+            }
+            d.SetDlgItemText(kPlayers, std::to_string(players));
+            post(IDOK);
+            for (int page = 0; page < players; ++page) {
+                dialog_script::Type(*d.GetDlgItem(kCompanyName), "Company " + std::to_string(page));
+                dialog_script::Type(*d.GetDlgItem(kPlayerName), "Player " + std::to_string(page));
+                if (static_cast<size_t>(page) < colours.size())
+                    dialog_script::PickComboItem(*static_cast<CComboBox*>(d.GetDlgItem(kColour)),
+                                                 colours[static_cast<size_t>(page)]);
+                post(IDOK);
+            }
+        });
+    }
+    // The set-up is cancelled.
+    void CancelSetUp() { PlayAtThisMachine(-1); }
+
     // Ends every turn of a person until the program has closed.
     void PlayToEnd() {
         Run();
@@ -184,4 +232,5 @@ protected:
     int backups = 0;
     std::filesystem::file_time_type lastBackup{};
     std::function<void(UINT)> onMessage;
+    std::vector<int> opened;
 };

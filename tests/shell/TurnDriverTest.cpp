@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "TurnDriverFixture.h"
-#include "dialogs/DlgInputSetting.h"
 #include "model/Enterprise.h"
 #include "model/SoundOptions.h"
 #include "shell/FrameSound.h"
@@ -76,7 +75,7 @@ TEST_F(TurnDriverTest, AnUnattendedYearRunsToTheJudgment) {
 // the chain on; its backups are written although it could not be saved by
 // hand meanwhile.
 TEST_F(TurnDriverTest, APersonsTurnWaitsForEndOperations) {
-    answers[CDlgInputSetting::kQuestion] = IDYES;
+    PlayAtThisMachine(1);
     Start();
     Run();
     ASSERT_TRUE(frame->IsHumanTurnOpen());
@@ -134,7 +133,7 @@ TEST_F(TurnDriverTest, APersonsTurnOpensWithItsMusicOrItsEffect) {
         TearDown();
         trace.clear();
         SetUp();
-        answers[CDlgInputSetting::kQuestion] = IDYES;
+        PlayAtThisMachine(1);
         Start();
         CSoundOptions& options = frame->GetSound()->Options();
         options.music = c.music;
@@ -279,7 +278,7 @@ TEST_F(TurnDriverTest, TheCloseInterplay) {
         queuedBeside.clear();
         backups = 0;
         SetUp();
-        answers[CDlgInputSetting::kQuestion] = c.players ? IDYES : IDNO;
+        if (c.players) PlayAtThisMachine(1);
         answers[c.question] = c.answer;
         Start();
         bool closed = false;
@@ -312,7 +311,7 @@ TEST_F(TurnDriverTest, TheCloseInterplay) {
 // A close during a person's turn that the player cancels at the save
 // question leaves the turn open and posts nothing.
 TEST_F(TurnDriverTest, ACancelledCloseInAPersonsTurnPostsNothing) {
-    answers[CDlgInputSetting::kQuestion] = IDYES;
+    PlayAtThisMachine(1);
     answers["Save changes to Untitled?"] = IDCANCEL;
     Start();
     Run();

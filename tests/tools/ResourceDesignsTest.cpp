@@ -50,7 +50,7 @@ TEST_F(ResourceDesignsTest, EveryEntryHasTheSizeAndCellsItsUsersCutItInto) {
         {391, false, 1, 2, 32, 32},  {358, false, 1, 2, 96, 64},  {359, false, 1, 2, 96, 64},
         {365, false, 1, 6, 64, 64},  {372, false, 1, 1, 101, 120}, {383, false, 1, 1, 64, 64},
         {150, false, 9, 1, 32, 30},  {430, false, 9, 1, 32, 30},  {317, true, 1, 2, 32, 32},
-        {352, true, 1, 2, 32, 32},
+        {352, true, 1, 2, 32, 32},   {394, false, 4, 1, 64, 32},
     };
     ASSERT_EQ(cases.size(), CPictureCatalog::Entries().size());
     for (const SCase& c : cases) {
@@ -64,6 +64,22 @@ TEST_F(ResourceDesignsTest, EveryEntryHasTheSizeAndCellsItsUsersCutItInto) {
         EXPECT_EQ(strip.Width(), entry.width);
         EXPECT_EQ(strip.Height(), entry.height);
     }
+}
+
+// The four play modes of the set-up wizard can be told apart.
+TEST_F(ResourceDesignsTest, ThePlayModePicturesDiffer) {
+    const SPictureEntry& entry = Entry(CPictureCatalog::kPlayModes);
+    const CCanvas strip = Draw(CPictureCatalog::kPlayModes);
+    auto differing = [&](int a, int b) {
+        int count = 0;
+        for (int y = 0; y < entry.CellHeight(); ++y)
+            for (int x = 0; x < entry.CellWidth(); ++x)
+                count += At(strip, entry, {a, 0}, x, y) != At(strip, entry, {b, 0}, x, y);
+        return count;
+    };
+    for (int a = 0; a < entry.columns; ++a)
+        for (int b = a + 1; b < entry.columns; ++b)
+            EXPECT_GT(differing(a, b), 40) << a << " and " << b;
 }
 
 TEST_F(ResourceDesignsTest, PictureIsBlackWhereverItsMaskIsWhite) {

@@ -15,6 +15,7 @@
 #include "tools/mkdata/CursorPainter.h"
 #include "tools/mkdata/MarkPainter.h"
 #include "tools/mkdata/PictureBlock.h"
+#include "tools/mkdata/PlayModePainter.h"
 #include "tools/mkdata/TitlePainter.h"
 #include "tools/mkdata/ToolFacePainter.h"
 
@@ -53,6 +54,9 @@ CCanvas DrawEntry(const SPictureEntry& entry, const CGamePalette& palette) {
         case CPictureCatalog::kStartNewGame:
         case CPictureCatalog::kStartLoad:
             CTitlePainter::StartChoice(canvas, entry, entry.id == CPictureCatalog::kStartNewGame);
+            break;
+        case CPictureCatalog::kPlayModes:
+            CPlayModePainter::Draw(canvas, entry);
             break;
         case CPictureCatalog::kReportPicture:
             CTitlePainter::ReportPicture(canvas);
