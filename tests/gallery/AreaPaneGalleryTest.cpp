@@ -53,6 +53,7 @@ protected:
             if (CPersonData* governor = doc.GetAreaGovernor(a)) {
                 for (int c = 0; c < companies; ++c) governor->SetRelation(c, (a * 37 + c * 91) % 1800);
                 governor->SetAmount(120 + 30 * a);
+                governor->SetElectionMonth(doc.GetMonthIndex() - 5 * a);
             }
             CMapData& area = *doc.GetArea(a);
             if (a % 4 == 1) area.SetProjectStart(doc.GetMonthIndex() + 8 + a);
