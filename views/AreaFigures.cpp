@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "model/Formatting.h"
+#include "model/PersonData.h"
 #include "platform/core/TextFormat.h"
 
 namespace AreaFigures {
@@ -33,6 +34,11 @@ int RemainingTerm(int monthIndex, int electionMonth) {
 std::string GovernorText(const std::string& name, int remaining) {
     return FormatText("%s (Remaining term %d %s)", name.c_str(), remaining,
                       remaining <= 1 ? "month" : "months");
+}
+
+std::string GovernorLine(const CPersonData* governor, int monthIndex) {
+    if (!governor) return GovernorText("None", 0);
+    return GovernorText(governor->GetName(), RemainingTerm(monthIndex, governor->GetElectionMonth()));
 }
 
 std::string ExpoText(int startMonth, int monthIndex, int completion) {

@@ -12,6 +12,8 @@
 #include "platform/gfx/GdiDefs.h"
 #include "platform/gfx/Rect.h"
 
+class CPersonData;
+
 namespace AreaFigures {
 
 // Months of a governor's term.
@@ -26,6 +28,9 @@ std::string PopulationText(int population, int trend);
 int RemainingTerm(int monthIndex, int electionMonth);
 // "<name> (Remaining term <r> month(s))"; "month" for one or less.
 std::string GovernorText(const std::string& name, int remaining);
+// The governor's line of an area; "None" and no term for an area without
+// a governor (one converted from a raw map has none until an election).
+std::string GovernorLine(const CPersonData* governor, int monthIndex);
 // The expo line: "Expo ongoing for ..." while it is open, else its
 // scheduled open date and how much of its site is built.
 std::string ExpoText(int startMonth, int monthIndex, int completion);

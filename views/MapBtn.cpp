@@ -29,8 +29,6 @@ constexpr int kCityProject = 0;
 constexpr int kDisasterPrevention = 1;
 constexpr int kExpoPromotion = 2;
 
-constexpr const char* kNoGovernor = "None";
-
 COLORREF CompanyColour(const CEnterprise& company) {
     return static_cast<COLORREF>(GetColorTableEntry(company.GetColor()));
 }
@@ -130,14 +128,7 @@ void CMapBtn::DrawFirstLine(SPaint& paint) const {
     const int right = rc.right - cell.cx - paint.p;
     const int nameRight = std::min(left + 20 * cell.cx, right);
     TextIn(paint.dc, name, CRect(left, top, nameRight, top + cell.cy), paint.style);
-    // An area converted from a raw map has no governor until one is elected.
-    const CPersonData* governor = paint.governor;
-    const std::string term =
-        governor ? AreaFigures::GovernorText(
-                       governor->GetName(),
-                       AreaFigures::RemainingTerm(paint.doc.GetMonthIndex(),
-                                                  governor->GetElectionMonth()))
-                 : AreaFigures::GovernorText(kNoGovernor, 0);
+    const std::string term = AreaFigures::GovernorLine(paint.governor, paint.doc.GetMonthIndex());
     TextIn(paint.dc, term, CRect(nameRight, top, right, top + cell.cy), paint.style);
 }
 

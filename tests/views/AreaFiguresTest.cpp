@@ -40,6 +40,8 @@ TEST(AreaFiguresTest, TheGovernorsRemainingTerm) {
         {-3, "Ann Lee (Remaining term -3 month)"},
     };
     for (const auto& c : cases) EXPECT_EQ(GovernorText("Ann Lee", c.remaining), c.text);
+    EXPECT_EQ(GovernorLine(nullptr, 30), "None (Remaining term 0 month)")
+        << "an area without a governor";
 }
 
 TEST(AreaFiguresTest, TheExpoLine) {
