@@ -60,6 +60,10 @@ public:
     static constexpr const char* kStartFailedText = "The game cannot start.";
     static constexpr const char* kReadyText = "Please follow operation instructions.";
     static constexpr const char* kPopupClass = "VELMO_3DFaceWindow";
+    // The logo's frame steps: while the player gives orders, and from the
+    // opening of a game until then.
+    static constexpr UINT kInputLogoPeriodMs = 300;
+    static constexpr UINT kOpenedLogoPeriodMs = 500;
 
     CMainFrame();
     ~CMainFrame() override;

@@ -376,7 +376,10 @@ void CMainFrame::RunRevenue() {
 void CMainFrame::AdvanceCalendar() {
     AnnouncePhase(kAnnounceCalendar);
     const int next = RunPhase(ePHASE_CALENDAR);
-    if (m_view) m_view->Invalidate();
+    if (m_view) {
+        m_view->Invalidate();
+        m_view->GetMapSelectWnd().RepaintMonth();
+    }
     RefreshInfoPanels();
     SendRefreshInfo();
     if (next == ePHASE_MONTH_START) {

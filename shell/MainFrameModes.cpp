@@ -66,6 +66,7 @@ void CMainFrame::RefreshAfterOpen() {
     m_view->SelectInfoCompany(-1);
     m_view->Invalidate();
     m_view->RefreshDirectorLine();
+    m_view->GetMapSelectWnd().RepaintMonth();
     m_view->GetMapSelectWnd().ResetButtons();
     EnableInput(0);
 }
@@ -74,6 +75,13 @@ void CMainFrame::EnableInput(int enable) {
     m_inputEnabled = enable ? 1 : 0;
     EnableMenuBar(m_inputEnabled);
     m_toolBar.EnableWindow(m_inputEnabled);
+    if (!m_view) return;
+    CLogoMarkWnd& logo = m_view->GetMapSelectWnd().GetLogo();
+    if (m_inputEnabled) {
+        logo.StartAnimation(kInputLogoPeriodMs);
+    } else {
+        logo.StopAtLastFrame();
+    }
 }
 
 // ---------------------------------------------------------------- map modes

@@ -20,6 +20,6 @@ void CMainFrame::HandleLostStructures(CMapDoc& map, int area,
 
 bool CMainFrame::SelectAreaButton(int area) {
     if (!m_view || !m_doc || area < 0 || area >= m_doc->GetMap().GetAreaCount()) return false;
-    m_view->ShowArea(area);
+    m_view->GetMapSelectWnd().GetButtonFrame().SelectArea(area, TRUE);
     return true;
 }

@@ -288,7 +288,10 @@ void CMainFrame::OnGameOpened() {
         m_resumePhase = ePHASE_MONTH_START;
         if (ShowOpeningText(1)) return;
     }
-    if (m_view) m_view->EnableWindow(TRUE);
+    if (m_view) {
+        m_view->GetMapSelectWnd().GetLogo().StartAnimation(kOpenedLogoPeriodMs);
+        m_view->EnableWindow(TRUE);
+    }
     const bool drives = !m_frameState.IsNetworkGame() || m_frameState.IsNetworkHost();
     if (drives) PostMessage(static_cast<UINT>(next), 0, 0);
 }

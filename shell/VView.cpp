@@ -12,6 +12,7 @@
 #include "platform/ui/SystemMetrics.h"
 #include "shell/TarvoApp.h"
 #include "shell/ViewFrame.h"
+#include "views/MapBtn.h"
 
 namespace {
 
@@ -88,6 +89,10 @@ int CVView::CreatePanes() {
                         kMapDrawWndId))
         return -1;
     m_map.AttachDocument(m_doc, this);
+    m_select.SetViewHost(this);
+    m_select.GetButtonFrame().SetFocusNeighbours(
+        [this] { m_info.GetPages().GetSelector().FocusSelected(); },
+        [this]() -> CWnd* { return &m_info.GetPages().GetTabCtrl(); });
     if (!m_select.Create("VELMO_3DFaceWindow", nullptr, kPaneStyle, empty, this,
                          kMapSelectWndId)) {
         Services::Frame().Beep();
@@ -198,6 +203,20 @@ int CVView::ShowArea(int area) {
         m_map.HideBalloon();
     }
     return 1;
+}
+
+int CVView::SelectArea(int area) {
+    return m_select.GetButtonFrame().SelectArea(area, TRUE);
+}
+
+void CVView::FocusAreaTabs() {
+    m_select.GetButtonFrame().FocusTabs();
+}
+
+void CVView::FocusFirstAreaButton() {
+    if (CWnd* button = m_select.GetButtonFrame().GetButton(0)) {
+        if (button->IsWindow() && button->IsWindowVisible()) button->SetFocus();
+    }
 }
 
 // ---------------------------------------------------------------- map drawing

@@ -47,6 +47,9 @@ public:
     // ---- IViewHost
     int GetShownArea() const override { return m_shownArea; }
     int ShowArea(int area) override;
+    int SelectArea(int area) override;
+    void FocusAreaTabs() override;
+    void FocusFirstAreaButton() override;
     void DragInfoWindow(int y) override;
     void SetSelectPaneWidth(int dx) override;
     int SetDirection(int direction) override;

@@ -5,6 +5,7 @@
 #include "platform/ui/DC.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/SystemMetrics.h"
+#include "views/AreaFocus.h"
 #include "views/OwnerRow.h"
 #include "views/RowPaintScope.h"
 #include "views/SelectInfoWnd.h"
@@ -61,10 +62,12 @@ void CInfoBtn::OnKeyDown(UINT key, UINT repeat, UINT flags) {
             m_selector.MoveFocus(m_index - 1);
         } else if (key == static_cast<UINT>(VK_DOWN)) {
             m_selector.MoveFocus(m_index + 1);
-        } else if (key == static_cast<UINT>(VK_TAB) && GetKeyState(VK_SHIFT) >= 0) {
-            // Shift+Tab leads back to the area buttons, which take no focus
-            // yet.
-            m_selector.FocusTabs();
+        } else if (key == static_cast<UINT>(VK_TAB)) {
+            if (GetKeyState(VK_SHIFT) < 0) {
+                AreaFocus::FocusFirstAreaButton(*this);
+            } else {
+                m_selector.FocusTabs();
+            }
         }
     }
     CButton::OnKeyDown(key, repeat, flags);

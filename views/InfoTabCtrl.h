@@ -1,8 +1,8 @@
 #pragma once
 // The tab strip of the company pages ("Status", "Director", "Achievement",
 // "Team", "Stock"). Shift+Tab on it gives the keyboard focus to the
-// selector button of the chosen company; Tab leads on to the area buttons,
-// which take no focus yet, so it moves nothing.
+// selector button of the chosen company; Tab leads on to the area buttons'
+// tab strip.
 
 #include "platform/ui/TabCtrl.h"
 

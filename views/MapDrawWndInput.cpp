@@ -334,7 +334,7 @@ BOOL CMapDrawWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     } else if (id >= kFirstAreaCommand && id < kFirstAreaCommand + kAreaCommands) {
         const CMapDoc* map = GetMapDoc();
         const int area = static_cast<int>(id - kFirstAreaCommand);
-        if (map && area < map->GetAreaCount()) m_view->ShowArea(area);
+        if (map && area < map->GetAreaCount()) m_view->SelectArea(area);
     } else {
         return CWnd::OnCommand(wParam, lParam);
     }

@@ -1,7 +1,17 @@
 #pragma once
-// The month display of the area selection window. For now it draws only
-// its class background.
+// The month display of the area selection window: the game's length in
+// years, the current year and the current month, read from the active
+// game document whenever it paints.
 
 #include "platform/ui/Wnd.h"
 
-class CMonthWnd : public CWnd {};
+class CDC;
+
+class CMonthWnd : public CWnd {
+public:
+    // The three texts into dc; nothing without a document or fonts.
+    static void DrawContent(CDC& dc);
+
+protected:
+    void OnPaint() override;
+};

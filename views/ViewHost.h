@@ -21,6 +21,13 @@ public:
     virtual int GetShownArea() const = 0;
     // Makes `area` the shown area: 1 when it changed, 0 when it was shown.
     virtual int ShowArea(int area) = 0;
+    // Shows `area` through the area buttons, so that their pressed button
+    // follows: 1 when it changed, 0 when it was shown.
+    virtual int SelectArea(int area) { return ShowArea(area); }
+    // The keyboard focus to the area buttons' tab strip, or to their first
+    // button (the Tab order from the information window).
+    virtual void FocusAreaTabs() {}
+    virtual void FocusFirstAreaButton() {}
     // The information window's title bar was dragged to view coordinate y.
     virtual void DragInfoWindow(int y) = 0;
     // The area selection window's splitter was dragged by dx (right > 0).

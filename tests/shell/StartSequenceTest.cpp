@@ -314,6 +314,12 @@ TEST_F(FrameServicesTest, TheHomeAreaIsShownOnlyWhenItIsTheOnlyOne) {
 
 TEST_F(FrameServicesTest, TheWheelScrollsTheAreaButtonsUnderThePointer) {
     CMapBtnFrame& buttons = app->GetMainView()->GetMapSelectWnd().GetButtonFrame();
+    // Low enough that not every area fits: only then does the wheel scroll.
+    CRect placed;
+    buttons.GetWindowRect(&placed);
+    buttons.GetParent()->ScreenToClient(&placed);
+    buttons.MoveWindow(placed.left, placed.top, placed.Width(), 100);
+    ASSERT_TRUE(buttons.IsScrollBarShown());
     buttons.SetFirstVisible(1, FALSE);
     const int first = buttons.GetFirstVisible();
     CRect rect;
@@ -324,6 +330,10 @@ TEST_F(FrameServicesTest, TheWheelScrollsTheAreaButtonsUnderThePointer) {
     EXPECT_EQ(buttons.GetFirstVisible(), first);
     frame->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), inside);
     EXPECT_EQ(buttons.GetFirstVisible(), std::max(first - 1, 0));
+    frame->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240)), inside);
+    const int areas = app->GetDocument()->GetMap().GetAreaCount();
+    EXPECT_EQ(buttons.GetFirstVisible(), std::min(std::max(first - 1, 0) + 2, areas - buttons.GetPage()))
+        << "never past the last page";
 }
 
 // Leaving the game (minimised or another application in front) stops the
