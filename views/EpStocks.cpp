@@ -122,6 +122,13 @@ void CEpStocks::DrawTable(CDC& dc, const CRect& box, const char* firstTitle,
 }
 
 void CEpStocks::DrawBar(CDC& dc, CVDoc& doc, int c, const CRect& box) {
+    // The fills take the background colour that the tables' texts fill with.
+    const COLORREF background = dc.GetBkColor();
+    DrawBarParts(dc, doc, c, box);
+    dc.SetBkColor(background);
+}
+
+void CEpStocks::DrawBarParts(CDC& dc, CVDoc& doc, int c, const CRect& box) {
     // A drop shadow, then the bar two pixels smaller.
     dc.FillSolidRect(CRect(box.left + 2, box.top + 2, box.right, box.bottom),
                      GetSysColor(COLOR_BTNSHADOW));

@@ -49,4 +49,5 @@ private:
     static void DrawTable(CDC& dc, const CRect& box, const char* firstTitle,
                           const std::vector<SHolding>& rows, int ownCompany);
     static void DrawBar(CDC& dc, CVDoc& doc, int c, const CRect& box);
+    static void DrawBarParts(CDC& dc, CVDoc& doc, int c, const CRect& box);
 };

@@ -76,10 +76,11 @@ void CSubordinateListWnd::DrawRow(CDC& dc, int item, const CRect& band,
     int x = band.left;
     for (int column = 0; column < kColumns; ++column) {
         const int width = widths[static_cast<size_t>(column)];
-        // The name and the figures keep a little gap before the next column.
-        const bool gap = column < kWorkColumn;
+        // Every column but the last keeps a little gap before the next, so
+        // that a cut task name does not run into its area.
+        const bool gap = column < kAreaColumn;
         const CRect cell(x, band.top, x + (gap ? std::max(0, width - 4) : width), band.bottom);
-        const int align = column == 0 || !gap ? 0 : 2;
+        const int align = column == 0 || column >= kWorkColumn ? 0 : 2;
         DrawTextInRect(dc, CellText(*director, column, m_company).c_str(), cell, align, TRUE, 0, -1);
         x += width;
     }

@@ -32,6 +32,8 @@ protected:
             CEnterprise& company = Company(c);
             company.SetFunds(4000 + (c * 7919) % 23000);
             company.SetDebt(c % 3 == 0 ? 0 : 500 * c);
+            company.SetEmployees(2600 + 170 * c);
+            company.SetStandardSalary(18 + c % 5);
             company.SetEmployeesAtWork(1800 + 130 * c);
             company.SetAdvertisingBudget(20 + 15 * (c % 4));
             company.SetHomeArea(c % 4 == 3 ? -1 : c % doc.GetMap().GetAreaCount());

@@ -180,6 +180,10 @@ TEST_F(StockPageTest, PaintedBarAndHoldersTable) {
         EXPECT_EQ(canvas.At(bar.left, bar.top), own);
         EXPECT_EQ(canvas.At(bar.right - 1, bar.bottom - 1), RGB(255, 255, 255));
         EXPECT_FALSE(Ink(canvas, holderRows).IsRectEmpty());
+        // The rows keep the page's background beside their right-aligned
+        // amounts.
+        const int rowMiddle = holderRows.top + std::max(cell.cy, OwnerRow::MarkCell().cy) / 2;
+        EXPECT_EQ(canvas.At(61 * cell.cx + 1, rowMiddle), GetSysColor(COLOR_BTNFACE));
     }
 }
 
