@@ -274,7 +274,9 @@ TEST_F(CompanyListPageTest, TheBarShowsWhenTheRowsDoNotFitAndTheTopRowStaysWithi
     for (const Case& c : cases) {
         Resize(100 * cell.cx, c.height);
         EXPECT_EQ(page.GetScrollBar().IsWindowVisible() != FALSE, c.bar) << c.height;
-        if (c.bar) EXPECT_EQ(page.GetRowsPerPage(), c.rowsPerPage) << c.height;
+        if (c.bar) {
+            EXPECT_EQ(page.GetRowsPerPage(), c.rowsPerPage) << c.height;
+        }
         CRect body;
         page.GetBody().GetWindowRect(&body);
         EXPECT_LE(body.Height(), c.height - TableTop()) << c.height;

@@ -150,7 +150,9 @@ TEST_F(StockPageTest, NoIssuedSharesAndCountsNearTheIntLimitGiveNoFailure) {
             EXPECT_LE(s.left, s.right);
             EXPECT_LE(s.right, 500);
         }
-        if (c.issued <= 0) EXPECT_TRUE(CEpStocks::BarSegments(doc, kShown, 0, 500).empty());
+        if (c.issued <= 0) {
+            EXPECT_TRUE(CEpStocks::BarSegments(doc, kShown, 0, 500).empty());
+        }
         CBlockCanvas canvas(90 * cell.cx, 12 * cell.cy);
         Draw(canvas, 90 * cell.cx, 12 * cell.cy);
     }
