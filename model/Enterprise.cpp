@@ -75,7 +75,8 @@ void WriteSettings(CArchive& ar, const CEnterprise::SSettingBlock<N>& block) {
 
 template <size_t N>
 void ReadSettings(CArchive& ar, CEnterprise::SSettingBlock<N>& block) {
-    block.key = ReadAtLeast(ar, 0);
+    // The key names one of the block's N columns (1..N) or none (0).
+    block.key = CheckRange(ar.ReadInt(), 0, static_cast<int>(N));
     block.direction = ar.ReadInt();
     if (block.direction != 1 && block.direction != -1) throw eMERCAVO_ERROR_CONTENTS;
     ReadInts(ar, block.slots, -1);

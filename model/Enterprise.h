@@ -109,6 +109,26 @@ public:
     // Played by a human rather than by the computer.
     bool IsHumanPlayed() const;
 
+    // ---- arrangement of the staff and company list pages, kept per viewing
+    // company: the sort column (0 = stored order, else page column + 1), the
+    // direction (+1 or -1) shared by all columns and the pixel width of each
+    // column (-1 = not set). A column outside the width block reads -1 and
+    // is not set.
+    static constexpr int kStaffColumns = 10;
+    static constexpr int kListColumns = 7;
+    int GetStaffSortColumn() const { return m_settings1.key; }
+    void SetStaffSortColumn(int column) { m_settings1.key = column; }
+    int GetStaffSortDirection() const { return m_settings1.direction; }
+    void ReverseStaffSortDirection() { m_settings1.direction = -m_settings1.direction; }
+    int GetStaffColumnWidth(int column) const { return SlotOf(m_settings1, column); }
+    void SetStaffColumnWidth(int column, int width) { SetSlot(m_settings1, column, width); }
+    int GetListSortColumn() const { return m_settings2.key; }
+    void SetListSortColumn(int column) { m_settings2.key = column; }
+    int GetListSortDirection() const { return m_settings2.direction; }
+    void ReverseListSortDirection() { m_settings2.direction = -m_settings2.direction; }
+    int GetListColumnWidth(int column) const { return SlotOf(m_settings2, column); }
+    void SetListColumnWidth(int column, int width) { SetSlot(m_settings2, column, width); }
+
     // ---- names: 1 when set; an empty text leaves the name absent and gives 0.
     int SetName(const std::string& name);
     int SetPresidentName(const std::string& name);
@@ -492,8 +512,18 @@ private:
     std::array<int, kLeagueCount> m_teams{};
     std::array<int, kLeagueCount> m_championships{};
     std::array<int, kLeagueCount> m_attendance{};
-    SSettingBlock<10> m_settings1;
-    SSettingBlock<7> m_settings2;
+    template <size_t N>
+    static int SlotOf(const SSettingBlock<N>& block, int i) {
+        return i >= 0 && static_cast<size_t>(i) < N ? block.slots[static_cast<size_t>(i)] : -1;
+    }
+    template <size_t N>
+    static void SetSlot(SSettingBlock<N>& block, int i, int value) {
+        if (i >= 0 && static_cast<size_t>(i) < N) block.slots[static_cast<size_t>(i)] = value;
+    }
+
+    // The staff page's and the company list page's arrangement.
+    SSettingBlock<kStaffColumns> m_settings1;
+    SSettingBlock<kListColumns> m_settings2;
     int m_adviser = -1;
     int m_adviserAbility = 0;
     int m_adviceThreshold = 0;

@@ -126,6 +126,9 @@ void CInfoDrawFrameWnd::ShowPages(BOOL listOnly) {
     ShowIf(m_tabs, tab != -1);
     ShowIf(m_list, tab == -1);
     for (int t = 0; t < kTabCount; ++t) ShowIf(*GetTabPage(t), t == tab);
+    // A table shown anew starts at its first row.
+    if (tab == -1) m_list.ResetTopRow();
+    if (tab == kTabDirector) m_director.ResetTopRow();
 }
 
 void CInfoDrawFrameWnd::RefreshPages() {
@@ -158,6 +161,12 @@ void CInfoDrawFrameWnd::ForwardMouseWheel(int delta, int x, int y) {
     CRect rect;
     m_selector.GetWindowRect(&rect);
     if (rect.PtInRect(CPoint(x, y))) m_selector.OnWheel(delta);
+    CSortedTablePage* tables[] = {&m_list, &m_director};
+    for (CSortedTablePage* table : tables) {
+        if (!table->IsWindow() || !table->IsWindowVisible()) continue;
+        table->GetWindowRect(&rect);
+        if (rect.PtInRect(CPoint(x, y))) table->ScrollByWheel(delta, x, y);
+    }
 }
 
 void CInfoDrawFrameWnd::InvalidateTitle() {

@@ -160,6 +160,8 @@ const SDamage kDamages[] = {
     {"negative team", [](SStoredCompany& s) { s.leagues[3] = -1; }},
     {"negative attendance", [](SStoredCompany& s) { s.leagues[8] = -1; }},
     {"setting key -1", [](SStoredCompany& s) { s.key2 = -1; }},
+    {"staff sort column 11", [](SStoredCompany& s) { s.key1 = 11; }},
+    {"list sort column 8", [](SStoredCompany& s) { s.key2 = 8; }},
     {"setting direction 0", [](SStoredCompany& s) { s.direction1 = 0; }},
     {"setting slot -2", [](SStoredCompany& s) { s.slots2[3] = -2; }},
     {"adviser -2", [](SStoredCompany& s) { s.adviser = -2; }},
@@ -195,6 +197,9 @@ TEST_F(EnterpriseTest, BoundaryValuesLoad) {
         [](SStoredCompany& s) { s.lotSale[0] = -2; },
         [](SStoredCompany& s) { s.sanction = 12; },
         [](SStoredCompany& s) { s.direction2 = -1; },
+        [](SStoredCompany& s) { s.key1 = 10; },
+        [](SStoredCompany& s) { s.key2 = 7; },
+        [](SStoredCompany& s) { s.key1 = 0; },
         [](SStoredCompany& s) { s.areaEffect = 9999; },
         [](SStoredCompany& s) { s.areaEffect = -9999; },
         [](SStoredCompany& s) { s.atWork = s.employees; },
@@ -206,6 +211,38 @@ TEST_F(EnterpriseTest, BoundaryValuesLoad) {
         accepted[i](stored);
         EXPECT_NO_THROW(Loaded(stored)) << "case " << i;
     }
+}
+
+TEST_F(EnterpriseTest, PageArrangementsAreStoredInTheirSettingBlocks) {
+    const CEnterprise fresh = Fresh();
+    EXPECT_EQ(fresh.GetStaffSortColumn(), 1);
+    EXPECT_EQ(fresh.GetListSortDirection(), 1);
+    EXPECT_EQ(fresh.GetStaffColumnWidth(9), -1);
+
+    // The stored company sorts its staff by column 3, descending.
+    CEnterprise company = Loaded(SStoredCompany());
+    company.SetStaffSortColumn(7);
+    company.ReverseStaffSortDirection();
+    company.SetListSortColumn(0);
+    company.ReverseListSortDirection();
+    company.ReverseListSortDirection();
+    for (int i = 0; i < CEnterprise::kStaffColumns; ++i) company.SetStaffColumnWidth(i, 40 + i);
+    for (int i = 0; i < CEnterprise::kListColumns; ++i) company.SetListColumnWidth(i, 70 + i);
+    // Columns outside a block neither read nor write a neighbour.
+    company.SetStaffColumnWidth(CEnterprise::kStaffColumns, 5);
+    company.SetListColumnWidth(-1, 5);
+    EXPECT_EQ(company.GetListColumnWidth(CEnterprise::kListColumns), -1);
+
+    CEnterprise loaded = Fresh();
+    Load(loaded, Store(company));
+    EXPECT_EQ(loaded.GetStaffSortColumn(), 7);
+    EXPECT_EQ(loaded.GetStaffSortDirection(), 1);
+    EXPECT_EQ(loaded.GetListSortColumn(), 0);
+    EXPECT_EQ(loaded.GetListSortDirection(), 1);
+    for (int i = 0; i < CEnterprise::kStaffColumns; ++i)
+        EXPECT_EQ(loaded.GetStaffColumnWidth(i), 40 + i) << i;
+    for (int i = 0; i < CEnterprise::kListColumns; ++i)
+        EXPECT_EQ(loaded.GetListColumnWidth(i), 70 + i) << i;
 }
 
 TEST_F(EnterpriseTest, CutOffRecordEndsWithTheArchiveError) {

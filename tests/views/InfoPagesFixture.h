@@ -1,6 +1,7 @@
 #pragma once
 // The company pages on a game of the authored data files (seed 1, six
-// companies, the first played by a person, in the mid-game month), each
+// companies unless a fixture asks for another number, the first played by
+// a person, in the mid-game month), each
 // page inside a pages frame that shows the company the test names and
 // makes no pages of its own, with the building blocks' host naming the
 // game.
@@ -45,7 +46,7 @@ protected:
         ASSERT_TRUE(host.loaded) << "the program folder's palette, strips and fonts";
         ASSERT_TRUE(HasAuthoredData());
         CRuntimeRandom::Seed(1);
-        doc.SetEnterpriseCount(6);
+        doc.SetEnterpriseCount(companies);
         ASSERT_EQ(doc.PrepareNewGameFrom(CProgramFolder::File(CVDoc::kDefaultMapFile),
                                          CProgramFolder::File(CPersonDataFile::kFileName)),
                   1);
@@ -77,6 +78,9 @@ protected:
     void Show(int company) { frame.ShowCompany(company, TRUE); }
     CEnterprise& Company(int c) { return *doc.GetEnterprise(c); }
 
+    // The companies of the game; a fixture may set another number in its
+    // constructor.
+    int companies = 6;
     CFakeBlockHost host;
     CTestPagesFrame frame;
     CSize cell;
