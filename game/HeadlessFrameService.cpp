@@ -2,6 +2,7 @@
 
 #include "model/MapData.h"
 #include "model/MapDoc.h"
+#include "model/services/Services.h"
 #include "platform/core/TextFormat.h"
 
 namespace {
@@ -38,8 +39,14 @@ std::string CHeadlessFrameService::RemoveLostStructures(CMapDoc& map, int area,
     return FormatText("The building broke in %s.", record.GetName().c_str());
 }
 
+// The game document shows them as every program does; without one the
+// structures just go.
 void CHeadlessFrameService::HandleLostStructures(CMapDoc& map, int area,
                                                  const std::vector<CCellPoint>& anchors) {
+    if (Services::HasDoc()) {
+        Services::NetPlay().ReportBuildingBroke(area, anchors);
+        return;
+    }
     const std::string line = RemoveLostStructures(map, area, anchors);
     if (!line.empty()) AddInfoMessage(line);
 }

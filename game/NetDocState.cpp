@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <map>
+#include <set>
 
 #include "game/VDoc.h"
 #include "model/EnterpriseLimits.h"
@@ -262,6 +263,57 @@ void CNetDocState::SendNewCompany(int company) const {
 
 void CNetDocState::SendAllGameData(int target) const {
     CNetStateOut::Send(target, BuildAllGameData());
+}
+
+namespace {
+
+std::vector<std::string> TextsOf(const std::vector<CNetRecordBuilder>& records) {
+    std::vector<std::string> texts;
+    for (const CNetRecordBuilder& b : records) texts.push_back(b.Text());
+    return texts;
+}
+
+// The records of now that differ from the same place of before; before
+// becomes now.
+void AppendChanged(std::vector<CNetRecordBuilder>& to, const std::vector<CNetRecordBuilder>& now,
+                   std::vector<std::string>& before) {
+    for (size_t i = 0; i < now.size(); ++i)
+        if (i >= before.size() || before[i] != now[i].Text()) to.push_back(now[i]);
+    before = TextsOf(now);
+}
+
+}  // namespace
+
+std::vector<CNetRecordBuilder> CNetDocState::BuildMonthChanges(SMonthSent& sent) const {
+    const size_t n = m_doc.m_game.companies.size();
+    sent.history.resize(n);
+    sent.plans.resize(n);
+    std::vector<CNetRecordBuilder> records;
+    for (size_t i = 0; i < n; ++i) {
+        const CEnterprise& c = m_doc.m_game.companies[i];
+        AppendChanged(records, CNetCompanyRecords::BuildHistory(c), sent.history[i]);
+        if (c.IsHumanPlayed()) continue;
+        // Plans go whole: their count resizes the client's list.
+        const std::vector<CNetRecordBuilder> plans = CNetCompanyRecords::BuildPlans(c);
+        if (sent.plans[i] != TextsOf(plans)) Append(records, plans);
+        sent.plans[i] = TextsOf(plans);
+    }
+    return records;
+}
+
+void CNetDocState::SendMonthChanges(SMonthSent& sent) const {
+    CNetStateOut::Send(-1, BuildMonthChanges(sent));
+}
+
+std::vector<CNetRecordBuilder> CNetDocState::BuildAllCompanyFigures() const {
+    std::vector<CNetRecordBuilder> records;
+    for (const CEnterprise& c : m_doc.m_game.companies)
+        Append(records, CNetCompanyRecords::BuildAreaRecords(c, -1));
+    return records;
+}
+
+void CNetDocState::SendAllCompanyFigures() const {
+    CNetStateOut::Send(-1, BuildAllCompanyFigures());
 }
 
 // The records for the joiner and those for everyone keep their order within
@@ -626,8 +678,20 @@ bool CNetDocState::ApplyPersonStatus(CNetRecordReader& in) {
 // ---------------------------------------------------------------- broken buildings
 
 void CNetDocState::SendBuildingBroke(int area, const std::vector<CCellPoint>& cells) {
+    CMapDoc& map = m_doc.GetMap();
+    if (area < 0 || area >= map.GetAreaCount()) return;
     CNetStateOut::Send(-1, CNetMapRecords::BuildBroke(area, cells));
-    ShowBuildingBroke(area, cells);
+    const CMapData& record = map.GetArea(area);
+    std::set<int> owners;
+    for (const CCellPoint& cell : cells)
+        if (record.IsInGrid(cell.x, cell.y)) owners.insert(record.GetCellOwner(cell.x, cell.y));
+    std::vector<CCellPoint> changed = ShowBuildingBroke(area, cells);
+    changed.insert(changed.end(), cells.begin(), cells.end());
+    std::erase_if(changed, [&](const CCellPoint& c) { return !record.IsInGrid(c.x, c.y); });
+    CNetStateOut::SendTexts(-1, record.BuildCellValues(area, "1111111111", changed));
+    for (int owner : owners)
+        if (const CEnterprise* company = m_doc.GetEnterprise(owner - 1))
+            CNetStateOut::Send(-1, CNetCompanyRecords::BuildAreaRecords(*company, area));
 }
 
 bool CNetDocState::OnBuildingBrokeRecord(const NetRecordBytes& record) {
@@ -693,9 +757,10 @@ bool CNetDocState::OnBuildingBrokeRecord(const NetRecordBytes& record) {
 // Every program shows the report the same way: the cells blink, the log
 // says so, the owners note the loss, the structures go and the cells they
 // covered blink.
-void CNetDocState::ShowBuildingBroke(int area, const std::vector<CCellPoint>& cells) {
+std::vector<CCellPoint> CNetDocState::ShowBuildingBroke(int area,
+                                                        const std::vector<CCellPoint>& cells) {
     CMapDoc& map = m_doc.GetMap();
-    if (area < 0 || area >= map.GetAreaCount()) return;
+    if (area < 0 || area >= map.GetAreaCount()) return {};
     CMapData& record = map.GetArea(area);
     IFrameService& frame = Services::Frame();
     m_doc.SelectArea(area);
@@ -720,4 +785,5 @@ void CNetDocState::ShowBuildingBroke(int area, const std::vector<CCellPoint>& ce
         frame.DrawMapCell(cell.x, cell.y);
     }
     frame.ShowCellChanges(covered, -6);
+    return covered;
 }

@@ -83,6 +83,22 @@ public:
     std::vector<CNetRecordBuilder> BuildNewCompany(int company) const;
     void SendNewCompany(int company) const;
     void SendJoinerRefresh(int target) const;
+    // What the clients hold of the companies' histories and the computer
+    // companies' plans: the record texts last sent, by company.
+    struct SMonthSent {
+        std::vector<std::vector<std::string>> history;
+        std::vector<std::vector<std::string>> plans;
+    };
+    // The changes that the month's steps send no record for: the history
+    // records of each company that differ from those sent (its entry count
+    // first), and the plans of each computer company whose plans differ.
+    // sent then holds what the clients hold.
+    std::vector<CNetRecordBuilder> BuildMonthChanges(SMonthSent& sent) const;
+    void SendMonthChanges(SMonthSent& sent) const;
+    // Every company's per-area records (01/021) to every participant: the
+    // figures that a lost structure or a fire changes.
+    std::vector<CNetRecordBuilder> BuildAllCompanyFigures() const;
+    void SendAllCompanyFigures() const;
 
     // ---- receiving: a class-300 record of groups 00 to 03. True when it
     // was applied; false when it was refused (and logged).
@@ -91,9 +107,12 @@ public:
     bool OnBuildingBrokeRecord(const NetRecordBytes& record);
 
     // ---- the broken building, as every program shows it
-    // Host: sends the report to every participant, then shows it here.
+    // Host: sends the report to every participant, then shows it here;
+    // then sends the cells it changed and the owners' area records, since
+    // a demolition leaves ruins of a kind drawn here.
     void SendBuildingBroke(int area, const std::vector<CCellPoint>& cells);
-    void ShowBuildingBroke(int area, const std::vector<CCellPoint>& cells);
+    // Returns the cells the broken structures covered.
+    std::vector<CCellPoint> ShowBuildingBroke(int area, const std::vector<CCellPoint>& cells);
 
 private:
     bool ApplyDoc(int code, CNetRecordReader& in);

@@ -352,6 +352,7 @@ public:
                      int withSalary) override;
     void SendCompanyState(int company, eCOMPANY_STATE what) override;
     void SendAreaOwners(int area) override;
+    void ReportBuildingBroke(int area, const std::vector<CCellPoint>& cells) override;
     void RouteContractorBankrupt(int area, int x, int y, int param, int contractor) override;
     int AskNewHomeField(int company, int league) override;
     void ChooseHomeField(int company, int league) override;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "game/ComCommand.h"
+#include "game/NetDocState.h"
 #include "game/OrderCommands.h"
 #include "game/OrderService.h"
 #include "game/VDoc.h"
@@ -336,6 +337,14 @@ void CVDoc::SendAreaOwners(int area) {
     const CMapData* record = GetArea(area);
     if (!record || !IsNetworkHost()) return;
     CNetStateOut::SendTexts(-1, record->BuildLayer(area, CMapData::layerOwner));
+}
+
+void CVDoc::ReportBuildingBroke(int area, const std::vector<CCellPoint>& cells) {
+    CNetDocState state(*this);
+    if (IsNetworkHost())
+        state.SendBuildingBroke(area, cells);
+    else
+        state.ShowBuildingBroke(area, cells);
 }
 
 void CVDoc::StorePlayerCmdSet(const CCmdSet& /*order*/) {}

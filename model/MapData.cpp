@@ -458,6 +458,8 @@ bool CMapData::LayerValueFits(int layer, int value, const CAreaLimits& limits) {
             return within(kConstructionNone, kConstructionBurning);
         case layerOwner:
             return within(0, limits.maxCompanies);
+        case layerLandValue:
+            return within(0, kMaxLandValue);
         default:
             return true;
     }

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "dialogs/DlgInputEnterprise.h"
+#include "game/NetDocState.h"
 #include "model/FrameState.h"
 #include "model/NetPlayerTable.h"
 #include "model/OptionData.h"
@@ -248,6 +249,8 @@ public:
     void HandleLostStructures(CMapDoc& map, int area,
                               const std::vector<CCellPoint>& anchors) override;
     bool SelectAreaButton(int area) override;
+    // As host sends every company's per-area records to every player.
+    void SendAllCompanyFigures() override;
     int GetShownLeague() override { return m_shownLeague; }
     void SetShownLeague(int league) override { m_shownLeague = league; }
     // Network calls of the chain and the start; each acts only in a network
@@ -469,6 +472,8 @@ private:
     int m_startChoicePending = 1;
     int m_rejoin = 0;
     std::vector<int> m_waitingClients;
+    // The histories and plans the players hold, as the host last sent them.
+    CNetDocState::SMonthSent m_monthSent;
 
     // ---- private: network operations phase and player table
     // The part of the operations phase after the observer's and the strike's

@@ -454,9 +454,13 @@ bool CMainFrame::StartJudgmentProgram() {
 
 // ---------------------------------------------------------------- network phases
 
-// The host sends the game to each client that waits for it. A client that
+// The host sends the month's unsent changes to every player, then the game
+// to each client that waits for it. A client that
 // left while waiting is dropped from the list.
 void CMainFrame::TransferToWaitingClients() {
+    // The players' copies first get what the month changed without a record
+    // of its own.
+    if (m_doc && m_frameState.IsNetworkHost()) CNetDocState(*m_doc).SendMonthChanges(m_monthSent);
     if (m_rejoin && static_cast<int>(m_waitingClients.size()) < m_frameState.GetRole4Count()) {
         ShowMessageBox(kContinueText, MB_OK);
     }

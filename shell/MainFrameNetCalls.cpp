@@ -25,6 +25,10 @@ void CMainFrame::BroadcastCompanyOrder() {}
 
 void CMainFrame::ClearTurnOrders() {}
 
+void CMainFrame::SendAllCompanyFigures() {
+    if (m_doc && m_frameState.IsNetworkHost()) CNetDocState(*m_doc).SendAllCompanyFigures();
+}
+
 void CMainFrame::SendAllGameData(int player) {
     TraceCall("game data", player);
     if (m_doc && m_frameState.IsNetworkHost()) CNetDocState(*m_doc).SendAllGameData(player);

@@ -9,12 +9,17 @@
 #include "views/MapDrawWnd.h"
 
 // The structures go as in a game without windows, so that both run the
-// same month; then the map is drawn again.
+// same month: the document reports them (as host to every player first)
+// and shows them; then the map is drawn again.
 void CMainFrame::HandleLostStructures(CMapDoc& map, int area,
                                       const std::vector<CCellPoint>& anchors) {
-    const std::string line = CHeadlessFrameService::RemoveLostStructures(map, area, anchors);
-    if (line.empty()) return;
-    AddInfoMessage(line);
+    if (m_doc) {
+        m_doc->ReportBuildingBroke(area, anchors);
+    } else {
+        const std::string line = CHeadlessFrameService::RemoveLostStructures(map, area, anchors);
+        if (line.empty()) return;
+        AddInfoMessage(line);
+    }
     if (area == GetShownArea()) RebuildMap();
 }
 

@@ -2,6 +2,10 @@
 // Network play: who plays where, and the state the host sends to the players. Part of what the
 // records need of the game document (see DocService.h).
 
+#include <vector>
+
+#include "model/CellPoint.h"
+
 class CPersonData;
 
 // The parts of a person's state that the network host sends to the players.
@@ -48,4 +52,8 @@ public:
     virtual void SendCompanyState(int company, eCOMPANY_STATE what) = 0;
     // The host sends an area's owner layer to every player.
     virtual void SendAreaOwners(int area) = 0;
+    // Structures that broke (their anchor cells): the host first reports
+    // them to every player; every program then shows them the same way
+    // (the owners' history, the demolition, the blinking cells).
+    virtual void ReportBuildingBroke(int /*area*/, const std::vector<CCellPoint>& /*cells*/) {}
 };

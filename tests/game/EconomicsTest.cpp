@@ -331,25 +331,30 @@ TEST_F(EconomicsTest, TeamSaleEarnsHalfThePriceAndAtLeastOne) {
 
 TEST_F(EconomicsTest, TeamPurchaseIsPaidOutsideNetworkPlay) {
     const int month = doc.GetMonth();
-    for (bool network : {false, true}) {
-        SCOPED_TRACE(network ? "network game, company played here" : "one machine");
-        doc.GetFrameState().SetNetworkRoles(network ? 1 : 0, 0, 0);
-        if (network) {
-            // This machine's seat plays company 2.
-            Company(2).SetNetworkPlayerId(7);
-            CFrameState::SPeer self;
-            self.playerNumber = 7;
-            self.company = 2;
-            self.localFlag = 1;
-            doc.GetFrameState().GetPeers().push_back(self);
-        }
+    // The company's player has a peer entry, this seat's own or another's.
+    CNetworkData player;
+    player.playerNumber = 7;
+    player.company = 2;
+    player.state = CNetworkData::kPlayer;
+    doc.GetFrameState().GetPeers().push_back(player);
+    Company(2).SetNetworkPlayerId(player.playerNumber);
+    struct SCase {
+        const char* game;
+        bool network, here;
+        int paid;
+    };
+    for (const SCase& c : {SCase{"one machine", false, true, 240},
+                           SCase{"network game, company played at another seat", true, false, 240},
+                           SCase{"network game, company played here", true, true, 0}}) {
+        SCOPED_TRACE(c.game);
+        doc.GetFrameState().SetNetworkRoles(c.network ? 1 : 0, 0, 0);
+        doc.GetFrameState().GetPeers().back().localFlag = c.here ? 1 : 0;
         Company(2).SetFunds(1000);
         const int profit = Company(2).GetMonthlyProfit(month);
         const size_t history = Company(2).GetHistory().size();
         doc.ApplyProTeamPurchase(2, 1, 0, 240);
-        const int paid = network ? 0 : 240;
-        EXPECT_EQ(Company(2).GetFunds(), 1000 - paid);
-        EXPECT_EQ(Company(2).GetMonthlyProfit(month), profit - paid);
+        EXPECT_EQ(Company(2).GetFunds(), 1000 - c.paid);
+        EXPECT_EQ(Company(2).GetMonthlyProfit(month), profit - c.paid);
         EXPECT_EQ(Company(2).GetLeagueTeam(1), 0);
         EXPECT_EQ(Map().GetProTeam(1, 0).GetOwnerIndex(), 2);
         ASSERT_EQ(Company(2).GetHistory().size(), history + 1);

@@ -1,10 +1,18 @@
 #include "HostileFrames.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "model/NetRecordBytes.h"
 #include "platform/core/TextFormat.h"
 
-CHostileFrames::CHostileFrames(unsigned seed) : m_random(seed) {
+CHostileFrames::CHostileFrames(unsigned seed, EKinds kinds) : m_random(seed) {
     using EHow = SHostileFrame::EHow;
+    if (kinds == EKinds::StateTransfer) {
+        m_generators = {{[this] { return StateRecord(); }, 1}};
+        m_totalWeight = 1;
+        return;
+    }
     auto queued = [this](int recordClass, int group, int code) {
         return Header(Pick(0, 1) ? '+' : '_', recordClass, group, code);
     };
@@ -55,8 +63,61 @@ CHostileFrames::CHostileFrames(unsigned seed) : m_random(seed) {
              return SHostileFrame{Filled(text, '\0'), EHow::InTurn, false};
          },
          6},
+        // State records of class 300 with fields at their edges.
+        {[this] { return StateRecord(); }, 6},
     };
     for (const auto& generator : m_generators) m_totalWeight += generator.second;
+}
+
+SHostileFrame CHostileFrames::StateRecord() {
+    // The codes of groups 00 to 03 and of the broken-building report.
+    static const std::vector<int> codes[] = {
+        {0, 1, 2, 3, 4, 5, 7, 10, 100},
+        {0, 1, 3, 6, 7, 8, 9, 10, 11, 14, 15, 16, 17, 18, 19, 21, 22, 23, 24, 25, 26, 30, 50, 100},
+        {0, 1, 2, 3, 5, 7, 10, 101, 200, 201, 202, 203},
+        {20, 21, 22, 70, 72, 73, 74, 75, 76, 77, 80, 81, 82, 83, 84, 85, 86, 87, 88, 89, 110},
+        {53, 54},
+    };
+    const int kind = Pick(0, 4);
+    const std::vector<int>& list = codes[kind];
+    const int code = list[static_cast<size_t>(Pick(0, static_cast<int>(list.size()) - 1))];
+    const bool broken = kind == 4;
+    std::string text = Header(Pick(0, 1) ? '+' : '_', broken ? 400 : 300, broken ? 2 : kind, code);
+    auto lead = [&](int low, int high, int width) {
+        text += FormatText("%0*d", width, Pick(0, 3) ? Pick(low, high) : Pick(-9, 999));
+    };
+    if (kind == 1) lead(0, 4, 4);
+    if (kind == 2 && code < 200) {
+        lead(0, 2, 1);
+        lead(0, 40, 4);
+    }
+    if (kind == 3 && code < 70) lead(0, 2, 2);
+    if (kind == 3 && code >= 70) lead(0, 3, 4);
+    // A mask of layers where the cell values want one.
+    if (kind == 3 && code == 110)
+        for (int layer = 0; layer < 10; ++layer) text += Pick(0, 1) ? '1' : '0';
+    while (static_cast<int>(text.size()) < kNetRecordSize - 1 && Pick(0, 40) != 0) {
+        text += Pick(0, 15) ? EdgeField() : std::string(1, static_cast<char>(Pick(1, 255)));
+    }
+    text.resize(std::min(text.size(), static_cast<size_t>(kNetRecordSize - 1)));
+    return SHostileFrame{Filled(text, '\0'), SHostileFrame::EHow::InTurn, false};
+}
+
+// A number in a field of a width the receivers read: the edges of counts,
+// blocks and tables, signs, and the widest values.
+std::string CHostileFrames::EdgeField() {
+    static const int widths[] = {1, 2, 3, 4, 5, 6, 8, 10};
+    static const int edges[] = {0,  1,   2,   3,   4,   9,   10,  11,  16,  17,   19,  20, 21,
+                                32, 33,  38,  43,  44,  45,  49,  50,  51,  52,   58,  64, 65,
+                                99, 120, 161, 255, 256, 399, 400, 401, 999, 2000, 9999};
+    const int width = widths[Pick(0, 7)];
+    int value = edges[Pick(0, static_cast<int>(std::size(edges)) - 1)];
+    if (Pick(0, 5) == 0) value = -value;
+    std::string field = FormatText("%0*d", width, value);
+    // A value wider than its field stands for the whole field of 9s.
+    if (static_cast<int>(field.size()) > width)
+        field = std::string(static_cast<size_t>(width), '9');
+    return field;
 }
 
 int CHostileFrames::Pick(int low, int high) {

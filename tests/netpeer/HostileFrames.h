@@ -26,11 +26,24 @@ struct SHostileFrame {
 
 class CHostileFrames {
 public:
-    explicit CHostileFrames(unsigned seed);
+    enum class EKinds {
+        // Every generator of the table.
+        All,
+        // The state records of class 300 and the broken-building report of
+        // class 400 alone: what a host sends a client.
+        StateTransfer,
+    };
+    explicit CHostileFrames(unsigned seed, EKinds kinds = EKinds::All);
     SHostileFrame Next();
 
 private:
     using Generator = std::function<SHostileFrame()>;
+    // A state record of a real group and code whose fields are numbers of
+    // the widths the receivers read, mostly near the edges of their
+    // ranges, with the lead fields (company, person, area, league) mostly
+    // in range so that the checks behind them are reached.
+    SHostileFrame StateRecord();
+    std::string EdgeField();
     int Pick(int low, int high);
     std::string Header(char mark, int recordClass, int group, int code);
     std::string Filled(std::string text, char fill);

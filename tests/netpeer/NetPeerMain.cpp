@@ -5,9 +5,12 @@
 //                  once both sides' records are all acknowledged and in
 //                  order, 1 otherwise, 2 on time-out.
 //   stay           joins the host and stays until it is killed.
-//   hostile FRAMES speaks the wire itself: sends FRAMES hostile frames to
+//   hostile FRAMES [state]
+//                  speaks the wire itself: sends FRAMES hostile frames to
 //                  the host, connecting again whenever it is dropped; exits
-//                  0 when all are sent, 2 on time-out.
+//                  0 when all are sent, 2 on time-out. With "state" the
+//                  frames are state records only (class 300 and the
+//                  broken-building report).
 
 #include <cstdio>
 #include <cstdlib>
@@ -89,8 +92,8 @@ int RunClient(int count, bool stay) {
     return !frame.failed && inOrder && received == count ? 0 : 1;
 }
 
-int RunHostile(int frames) {
-    CHostileFrames generator(12345);
+int RunHostile(int frames, CHostileFrames::EKinds kinds) {
+    CHostileFrames generator(12345, kinds);
     int sent = 0;
     int connections = 0;
     const int base = CNetSession::PortBase();
@@ -132,7 +135,11 @@ int main(int argc, char** argv) {
     const int count = argc > 2 ? std::atoi(argv[2]) : 0;
     if (mode == "client") return RunClient(count, false);
     if (mode == "stay") return RunClient(0, true);
-    if (mode == "hostile") return RunHostile(count);
-    std::fprintf(stderr, "usage: %s client COUNT | stay | hostile FRAMES\n", argv[0]);
+    if (mode == "hostile") {
+        const bool state = argc > 3 && std::string(argv[3]) == "state";
+        return RunHostile(
+            count, state ? CHostileFrames::EKinds::StateTransfer : CHostileFrames::EKinds::All);
+    }
+    std::fprintf(stderr, "usage: %s client COUNT | stay | hostile FRAMES [state]\n", argv[0]);
     return 64;
 }

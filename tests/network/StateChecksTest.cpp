@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "StateGameFixture.h"
 #include "model/FixedFieldFormat.h"
 #include "model/MapDoc.h"
+#include "netpeer/HostileFrames.h"
 
 namespace {
 
@@ -129,6 +132,7 @@ TEST_F(StateChecksTest, EveryCheckRefusesItsRecordAndChangesNothing) {
         {"area state of another size", [](StateChecksTest& t) { return t.Area(70, 0) + F(99, 4) + F(99, 4) + Repeat("0", 90); }},
         {"layer chunk beyond the layer", [](StateChecksTest& t) { return t.Area(88, 0) + F(100000, 8) + F(100399, 8) + Repeat("\x01", 400); }},
         {"layer value out of its range", [](StateChecksTest& t) { return t.Area(88, 0) + F(0, 8) + F(3, 8) + std::string("\x63\x00\x00\x00", 4); }},
+        {"land value beyond the loader's", [](StateChecksTest& t) { return t.Area(89, 0) + F(0, 8) + F(3, 8) + "0000"; }},
         {"cell outside the grid", [](StateChecksTest& t) { return t.Area(110, 0) + "0000000010" + F(1, 4) + F(99, 4) + F(0, 4) + std::string(4, '\0'); }},
         {"negative project sizes", [](StateChecksTest& t) { return t.Area(72, 0) + F(0, 8) + F(-1, 4) + F(-5, 3) + F(0, 4); }},
         {"project sites beyond", [](StateChecksTest& t) { return t.Area(73, 0) + F(0, 4) + F(3, 4); }},
@@ -173,6 +177,34 @@ TEST_F(StateChecksTest, BrokenBuildingBlocksFollowTheirReport) {
     EXPECT_TRUE(ApplyText(client, H(400, 2, 53) + F(1, 4) + F(0, 4)));
     ASSERT_EQ(frame.infoLines.size(), 1u);
     EXPECT_EQ(frame.infoLines[0].rfind("The building broke in ", 0), 0u);
+}
+
+// The hostile peer's state records: each is applied or refused with its
+// line, and after every one the client's game still saves and loads.
+TEST_F(StateChecksTest, HostileStateRecordsLeaveAGameThatSavesAndLoads) {
+    NewGame(4);
+    CScopedService<IDocService> scoped = ScopedDoc(&client);
+    CHostileFrames frames(7, CHostileFrames::EKinds::StateTransfer);
+    int applied = 0, refused = 0;
+    for (int i = 0; i < 1200; ++i) {
+        const SHostileFrame frame = frames.Next();
+        ASSERT_EQ(frame.bytes.size(), static_cast<size_t>(kNetRecordSize));
+        NetRecordBytes record{};
+        std::copy(frame.bytes.begin(), frame.bytes.end(), record.begin());
+        log.clear();
+        CNetDocState state(client, [this](const std::string& line) { log.push_back(line); });
+        const bool ok = frame.bytes.compare(8, 3, "400") == 0 ? state.OnBuildingBrokeRecord(record)
+                                                              : state.OnTransferRecord(record);
+        ok ? ++applied : ++refused;
+        EXPECT_EQ(log.size(), ok ? 0u : 1u) << frame.bytes.substr(0, 40);
+        CVDoc check;
+        CFrameState checkFrame;
+        check.SetFrameState(&checkFrame);
+        ASSERT_EQ(check.LoadBytes(client.SaveBytes()), -1) << frame.bytes.substr(0, 40);
+    }
+    // The frames reach both ends of the checks.
+    EXPECT_GT(applied, 0);
+    EXPECT_GT(refused, 0);
 }
 
 }  // namespace

@@ -84,13 +84,19 @@ TEST_F(StateChunkingTest, CompanyTablesGoInTheirBlocks) {
 TEST_F(StateChunkingTest, PersonBlocksFollowTheirRowCounts) {
     SPersonFixtureOptions persons;
     persons.directors = 45;
+    persons.governors = 44;
     NewGame(2, {}, persons);
     CNetDocState state(host);
-    // 44 persons to a status record.
+    // 44 persons to a status record: 45 take two, 44 one, none none.
     const auto status = state.BuildPersonStatus(0);
     EXPECT_EQ(Fields(status, 17, 4), (std::vector<int>{0, 44}));
     EXPECT_EQ(Fields(status, 21, 4), (std::vector<int>{43, 44}));
-    EXPECT_EQ(state.BuildPersonStatus(1).size(), 1u);
+    ASSERT_EQ(host.GetGovernorTableSize(), 44);
+    const auto governors = state.BuildPersonStatus(1);
+    EXPECT_EQ(Fields(governors, 17, 4), (std::vector<int>{0}));
+    EXPECT_EQ(Fields(governors, 21, 4), (std::vector<int>{43}));
+    CVDoc empty;
+    EXPECT_TRUE(CNetDocState(empty).BuildPersonStatus(0).empty());
     // Three directors to an employment record.
     const auto employment = state.BuildDirectorEmployment();
     EXPECT_EQ(employment.size(), 15u);

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "StateGameFixture.h"
+#include "game/HeadlessFrameService.h"
+#include "game/Transcript.h"
 #include "model/League.h"
 #include "model/MapData.h"
 #include "model/NetCompanyRecords.h"
@@ -23,6 +26,16 @@ public:
     CEnterprise& Company(int c) { return *host.GetEnterprise(c); }
     CPersonData& Director(int p) { return *host.GetDirector(p); }
     std::vector<CNetRecordBuilder> One(const CNetRecordBuilder& b) { return {b}; }
+    // An office at cell 4,4 of the first area, owned by owner (company + 1).
+    void PlaceOffice(int owner) {
+        CMapDoc& map = host.GetMap();
+        int office = -1;
+        for (int i = 0; i < map.GetStructureTypeCount() && office < 0; ++i)
+            if (map.GetStructureType(i)->GetTypeCode() == 60) office = i;
+        ASSERT_GE(office, 0);
+        map.SetStructureAt(0, 4, 4, office + 1);
+        map.SetStructureOwner(0, 4, 4, owner);
+    }
 };
 
 struct SRow {
@@ -121,6 +134,12 @@ TEST_F(StateRecordsTest, EveryCodeCarriesItsChangeToTheClient) {
              t.Send(R::BuildPastYears(t.Company(0)));
              t.Send(R::BuildMonthlySeries(t.Company(0)));
          }},
+        {"01/010 01/011", [](StateRecordsTest& t) {
+             // More years than one record carries.
+             t.Company(2).AddYearResult(44, 0, 700, -30, 20, 0);
+             t.Send(R::BuildPastYears(t.Company(2)));
+             t.Send(R::BuildMonthlySeries(t.Company(2)));
+         }},
         {"01/015", [](StateRecordsTest& t) {
              t.Company(1).AddMonthlyExpense(2, 40);
              t.Send(R::BuildMonthlyExpenses(t.Company(1)));
@@ -146,6 +165,11 @@ TEST_F(StateRecordsTest, EveryCodeCarriesItsChangeToTheClient) {
         {"01/021 element", [](StateRecordsTest& t) {
              t.Company(0).SetAreaValue(1, 0, -12);
              t.Send(R::BuildAreaRecords(t.Company(0), 0));
+         }},
+        {"01/021 of every company", [](StateRecordsTest& t) {
+             t.Company(1).SetAreaValue(2, 1, 9);
+             t.Company(3).SetAreaValue(3, 0, -4);
+             t.Send(CNetDocState(t.host).BuildAllCompanyFigures());
          }},
         {"01/024 01/025", [](StateRecordsTest& t) {
              CHistory entry;
@@ -202,6 +226,23 @@ TEST_F(StateRecordsTest, EveryCodeCarriesItsChangeToTheClient) {
              t.Director(4).SetRelation(3, 1234);
              t.Send(CNetDocState(t.host).BuildDirectorEmployment());
          }},
+        {"02/201", [](StateRecordsTest& t) {
+             // Company 1's director goes to work; a month later the host
+             // advances every working director's task by one month.
+             const int p = t.Company(1).GetDirectorIndex(0);
+             t.Director(p).AssignTask(3, 40);
+             t.Send(P::Build(t.Director(p), P::eRECORD));
+             const auto records = CNetDocState(t.host).BuildTaskProgress();
+             for (const CNetRecordBuilder& b : records) {
+                 const int count = std::stoi(b.Text().substr(16, 4));
+                 for (int i = 0; i < count; ++i) {
+                     CPersonData& d = t.Director(std::stoi(b.Text().substr(20 + 4 * static_cast<size_t>(i), 4)));
+                     d.SetTaskProgress(d.GetTaskProgress() + 1);
+                 }
+             }
+             ASSERT_FALSE(records.empty());
+             t.Send(records);
+         }},
         {"02/202", [](StateRecordsTest& t) {
              for (int c = 0; c < t.host.CompanyCount(); ++c) t.Company(c).SetFunds(1000 + c);
              t.Send(CNetDocState(t.host).BuildAllFunds());
@@ -257,26 +298,84 @@ TEST_F(StateRecordsTest, TheReportStartedFlagAndANewCompanyReachTheClient) {
     EXPECT_EQ(client.GetDirector(0)->GetRelationCount(), 4);
 }
 
+// What the month changes without a record of its own reaches the players
+// at the month's transfer: the history records that grew and the plans of
+// the computer companies that changed; nothing when nothing changed.
+TEST_F(StateRecordsTest, TheMonthsTransferCarriesGrownHistoriesAndChangedPlans) {
+    NewGame(3);
+    CNetDocState::SMonthSent sent;
+    CNetDocState(host).SendMonthChanges(sent);
+    EXPECT_EQ(ApplyToClient(), 0) << (log.empty() ? "" : log.back());
+    EXPECT_TRUE(CNetDocState(host).BuildMonthChanges(sent).empty());
+
+    for (int i = 0; i < 20; ++i) {
+        CHistory entry;
+        entry.SetDisaster(1, i, 2);
+        Company(1).GetHistory().push_back(entry);
+    }
+    ASSERT_FALSE(Company(0).IsHumanPlayed());
+    Company(0).GetPlans().emplace_back();
+    CNetDocState(host).SendMonthChanges(sent);
+    std::vector<std::string> codes = SentCodes();
+    const auto count = std::find(codes.begin(), codes.end(), "01/024");
+    EXPECT_LT(count, std::find(codes.begin(), codes.end(), "01/025"));
+    EXPECT_NE(std::find(codes.begin(), codes.end(), "01/022"), codes.end());
+    for (const CFakeNetService::Sent& s : net.sent) {
+        const int company = std::stoi(s.record.substr(16, 4));
+        EXPECT_EQ(company, s.record.compare(11, 5, "01022") == 0 || s.record.compare(11, 5, "01023") == 0 ? 0 : 1)
+            << s.record.substr(0, 20);
+    }
+    EXPECT_EQ(ApplyToClient(), 0) << (log.empty() ? "" : log.back());
+    EXPECT_EQ(Difference(), "");
+    EXPECT_TRUE(CNetDocState(host).BuildMonthChanges(sent).empty());
+}
+
 // The broken-building report: the host shows it and sends it; the client
 // shows it when the last block has come, and both games agree.
 TEST_F(StateRecordsTest, ABrokenBuildingIsShownAlikeOnHostAndClient) {
     NewGame(2);
-    CMapDoc& map = host.GetMap();
-    int office = -1;
-    for (int i = 0; i < map.GetStructureTypeCount() && office < 0; ++i)
-        if (map.GetStructureType(i)->GetTypeCode() == 60) office = i;
-    ASSERT_GE(office, 0);
-    map.SetStructureAt(0, 4, 4, office + 1);
-    map.SetStructureOwner(0, 4, 4, 2);
+    PlaceOffice(2);
     CopyHostToClient();
     const std::vector<CCellPoint> cells{{4, 4}};
     CNetDocState(host).SendBuildingBroke(0, cells);
-    EXPECT_EQ(SentCodes(), (std::vector<std::string>{"02/053", "02/054"}));
+    // The report, then the cells it changed and the owner's area records.
+    const std::vector<std::string> codes = SentCodes();
+    ASSERT_GE(codes.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(codes.begin(), codes.begin() + 3),
+              (std::vector<std::string>{"02/053", "02/054", "03/110"}));
+    EXPECT_EQ(codes.back(), "01/021");
     frame.calls.clear();
     EXPECT_EQ(ApplyToClient(), 0);
     EXPECT_EQ(Difference(), "");
     EXPECT_EQ(client.GetEnterprise(1)->GetHistory().back().GetKind(), CHistory::kindDisaster);
     EXPECT_EQ(client.GetMap().GetArea(0).GetStructureAt(4, 4, 1), host.GetMap().GetArea(0).GetStructureAt(4, 4, 1));
+}
+
+// The month's lost structures: the frame of a game without windows has the
+// document report them, which as host sends them before it shows them.
+TEST_F(StateRecordsTest, TheMonthsLostStructuresGoThroughTheBrokenBuildingReport) {
+    NewGame(2);
+    PlaceOffice(1);
+    CMapDoc& map = host.GetMap();
+    CopyHostToClient();
+    const size_t entries = host.GetEnterprise(0)->GetHistory().size();
+    CTranscript transcript;
+    CHeadlessFrameService headless(transcript);
+    {
+        CScopedService<IFrameService> scoped = ScopedFrame(&headless);
+        hostFrame.SetNetworkRoles(1, 1, 0);
+        headless.HandleLostStructures(map, 0, {{4, 4}});
+        hostFrame.SetNetworkRoles(0, 0, 0);
+    }
+    ASSERT_EQ(host.GetEnterprise(0)->GetHistory().size(), entries + 1);
+    EXPECT_EQ(host.GetEnterprise(0)->GetHistory().back().GetKind(), CHistory::kindDisaster);
+    EXPECT_NE(std::find(transcript.GetLines().begin(), transcript.GetLines().end(),
+                        "log: The building broke in " + map.GetArea(0).GetName() + "."),
+              transcript.GetLines().end());
+    ASSERT_GE(SentCodes().size(), 2u);
+    EXPECT_EQ(SentCodes()[0], "02/053");
+    EXPECT_EQ(ApplyToClient(), 0) << (log.empty() ? "" : log.back());
+    EXPECT_EQ(Difference(), "");
 }
 
 }  // namespace
