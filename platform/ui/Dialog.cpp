@@ -154,14 +154,21 @@ BOOL CDialog::CreateIndirect(const DIALOGTEMPLATE* dialog, CWnd* parent) {
 }
 
 CRect CDialog::PlaceDialog(const DIALOGTEMPLATE& dialog, CWnd* owner, const CSize& client) const {
-    CRect area(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    if (owner && owner->IsWindow()) {
+    const CRect screen(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    // An owner not shown yet (the frame before its game opens) says nothing
+    // about where a person is looking: the dialog goes by the screen then.
+    CRect area = screen;
+    if (owner && owner->IsWindow() && owner->IsWindowVisible()) {
         owner->GetWindowRect(&area);
     }
     CPoint at(area.left + m_units.ToPixelsX(dialog.x), area.top + m_units.ToPixelsY(dialog.y));
     if (dialog.style & DS_CENTER) {
         at = CPoint(area.left + (area.Width() - client.cx) / 2,
                     area.top + (area.Height() - client.cy) / 2);
+        // A centred dialog larger than its owner keeps its top-left corner,
+        // and with it its caption and first controls, on the screen.
+        at.x = std::max(at.x, screen.left);
+        at.y = std::max(at.y, screen.top);
     }
     return CRect(at, client);
 }

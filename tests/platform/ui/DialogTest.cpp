@@ -16,6 +16,7 @@
 #include "platform/ui/MainWindow.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/PaintDC.h"
+#include "platform/ui/SystemMetrics.h"
 #include "platform/ui/WndClassRegistry.h"
 
 namespace {
@@ -417,6 +418,35 @@ TEST_F(DialogTest, TemplatesAreFoundById) {
     CDialogTemplateRegistry::Unregister(500);
     CById missing;
     EXPECT_EQ(missing.DoModal(), -1);
+}
+
+TEST_F(DialogTest, ACentredDialogGoesByTheScreenWhileItsOwnerIsHidden) {
+    const int screenW = GetSystemMetrics(SM_CXSCREEN);
+    const int screenH = GetSystemMetrics(SM_CYSCREEN);
+    DIALOGTEMPLATE centred = kSample;
+    centred.style |= DS_CENTER;
+    struct SCase {
+        const char* name;
+        DWORD ownerStyle;
+    };
+    for (const SCase& c :
+         {SCase{"hidden owner", WS_POPUP}, SCase{"small shown owner", WS_POPUP | WS_VISIBLE}}) {
+        SCOPED_TRACE(c.name);
+        CRecorderWnd owner;
+        ASSERT_TRUE(owner.CreatePopup(CRect(0, 0, 40, 30), nullptr, c.ownerStyle));
+        CScriptDialog dlg;
+        ASSERT_TRUE(dlg.CreateIndirect(&centred, &owner));
+        CRect r;
+        dlg.GetWindowRect(&r);
+        EXPECT_GE(r.left, 0);
+        EXPECT_GE(r.top, 0);
+        if (!(c.ownerStyle & WS_VISIBLE)) {
+            // Centred on the screen, give or take the frame.
+            EXPECT_NEAR((r.left + r.right) / 2, screenW / 2, 16);
+            EXPECT_NEAR((r.top + r.bottom) / 2, screenH / 2, 32);
+        }
+        dlg.DestroyWindow();
+    }
 }
 
 TEST_F(DialogTest, AModelessDialogStaysUntilDestroyed) {
