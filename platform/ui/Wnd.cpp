@@ -1112,8 +1112,7 @@ void CWnd::ScrollWindow(int dx, int dy, const RECT* scroll, const RECT* clip) {
     }
 }
 
-bool CWnd::SaveToPng(const std::string& path) {
-    if (!IsWindow() || !m_impl->widget) return false;
+void CWnd::UpdateWindowTree() {
     std::vector<CWnd*> pending{this};
     while (!pending.empty()) {
         CWnd* w = pending.back();
@@ -1125,6 +1124,28 @@ bool CWnd::SaveToPng(const std::string& path) {
             if (child->GetStyle() & WS_VISIBLE) pending.push_back(child);
         }
     }
+}
+
+bool CWnd::SaveToPng(const std::string& path) {
+    if (!IsWindow() || !m_impl->widget) return false;
+    UpdateWindowTree();
     if (!IsWindow()) return false;
     return m_impl->widget->grab().save(QString::fromStdString(path), "PNG");
+}
+
+bool CWnd::GrabPixels(std::vector<COLORREF>& pixels, int& width, int& height) {
+    if (!IsWindow() || !m_impl->widget) return false;
+    UpdateWindowTree();
+    if (!IsWindow()) return false;
+    const QImage image = m_impl->widget->grab().toImage();
+    width = image.width();
+    height = image.height();
+    pixels.clear();
+    pixels.reserve(static_cast<size_t>(width) * static_cast<size_t>(height));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const QRgb c = image.pixel(x, y);
+            pixels.push_back(RGB(qRed(c), qGreen(c), qBlue(c)));
+        }
+    return true;
 }

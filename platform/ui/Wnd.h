@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/ui/Messages.h"
 #include "platform/ui/Rect.h"
@@ -195,6 +196,8 @@ public:
     // Writes what a person would see of the window (with its children) to a
     // PNG file, painting pending invalid parts first.
     bool SaveToPng(const std::string& path);
+    // The same picture as colours, row by row; false without a window.
+    bool GrabPixels(std::vector<COLORREF>& pixels, int& width, int& height);
 
     // For the platform layer's own use.
     struct Impl;
@@ -239,6 +242,8 @@ protected:
     virtual void OnKillFocus(CWnd* newWnd);
 
 private:
+    // Paints what is pending in this window and its shown children.
+    void UpdateWindowTree();
     LRESULT DispatchToHandler(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
     LRESULT DispatchInput(UINT message, WPARAM wParam, LPARAM lParam, bool& handled);
 
